@@ -1,0 +1,36 @@
+// Directory listing through the host's directory API.
+#include "platform/directory_list.h"
+
+#include <algorithm>
+#include <dirent.h>
+#include <strings.h>
+#include <sys/stat.h>
+
+#include "platform/host_path.h"
+
+bool listDirectory(const char* editorPath, std::vector<DirectoryEntry>& out) {
+  out.clear();
+  char host[4096];
+  if (!pathToHost(editorPath && *editorPath ? editorPath : ".", host, sizeof host)) return false;
+  DIR* d = opendir(host);
+  if (!d) return false;
+  std::string base = host;
+  if (!base.empty() && base.back() != '/') base += '/';
+  const bool isRoot = base == "/";
+  while (dirent* e = readdir(d)) {
+    std::string name = e->d_name;
+    if (name == "." || (name == ".." && isRoot)) continue;
+    struct stat st;
+    bool dir = stat((base + name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    out.push_back({name, dir});
+  }
+  closedir(d);
+  std::sort(out.begin(), out.end(), [](const DirectoryEntry& a, const DirectoryEntry& b) {
+    if (a.name == "..") return b.name != "..";
+    if (b.name == "..") return false;
+    if (a.isDirectory != b.isDirectory) return a.isDirectory;
+    int c = strcasecmp(a.name.c_str(), b.name.c_str());
+    return c != 0 ? c < 0 : a.name < b.name;
+  });
+  return true;
+}

@@ -1,0 +1,15 @@
+// Listing a directory of the host for the file selector, in editor path form.
+#pragma once
+#include <string>
+#include <vector>
+
+struct DirectoryEntry {
+  std::string name;  // the entry's name as stored on the host
+  bool isDirectory;
+};
+
+// Lists the entries of the directory that the editor path names ("" is the
+// working directory), without "." but with ".." where the directory has a
+// parent; sorted with directories first, then by name without regard to case.
+// False when the directory cannot be read.
+bool listDirectory(const char* editorPath, std::vector<DirectoryEntry>& out);

@@ -1,0 +1,19 @@
+// Buffered file streams on editor paths, with the desktop's text-stream rules.
+// Modes are the standard ones ("r", "w", "r+", "w+", "rb", "r+b", ...). A mode
+// without "b" is a text stream: reading takes CR LF and a bare LF alike as a
+// line end and hands the caller "\n"; writing turns every "\n" into CR LF.
+// Binary streams pass bytes unchanged. Close with fclose as usual.
+#pragma once
+#include <cstdio>
+
+// Opens the file that the editor path names (see host_path.h); nullptr when it
+// cannot be opened in that mode.
+FILE* openStream(const char* editorPath, const char* mode);
+
+// Wraps an open host stream (opened in binary) so that it gets the text or
+// binary behaviour of mode. The wrapper owns raw and closes it.
+FILE* wrapHostStream(FILE* raw, const char* mode);
+
+// Test hook: after this many more bytes have been written through streams of
+// this layer, every further write fails as on a full disk. -1 switches it off.
+void failWritesAfter(long bytes);

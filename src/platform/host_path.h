@@ -1,0 +1,24 @@
+// Editor paths and host paths.
+// The editor builds paths as the game's desktop does ("C:\games\world1\ZANAB.MAP",
+// "%s\%s.DAT"). This is the one place that turns them into paths of the host
+// file system and back; no other code knows the host's separator or its case rules.
+#pragma once
+#include <cstddef>
+
+// Maps an editor path to a host path. "\" becomes the host separator and a
+// leading drive letter ("C:") names the host's root. When the path names no
+// existing file, it is resolved component by component without regard to
+// letter case, so game files copied in any case ("zan.spr", "Constant.obj")
+// are found; components that exist in no case keep the case given (a file
+// that is created gets the name the editor chose). False when out is too small.
+bool pathToHost(const char* editorPath, char* out, size_t outSize);
+
+// Maps a host path to the editor's form: host separators become "\" and an
+// absolute host path gets the drive "C:". False when out is too small.
+bool pathToEditor(const char* hostPath, char* out, size_t outSize);
+
+// True when the editor path names an existing directory (any letter case).
+bool isDirectoryPath(const char* editorPath);
+
+// True when the editor path names an existing regular file (any letter case).
+bool isFilePath(const char* editorPath);

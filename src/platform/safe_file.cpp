@@ -1,0 +1,120 @@
+// Write-to-temporary-then-rename, with the in-place fallback of a read-only directory.
+#include "platform/safe_file.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/file_stream.h"
+#include "platform/host_path.h"
+
+namespace {
+
+// Copies every byte of the open file src into dst; false on any error.
+bool copyBytes(int src, int dst) {
+  char buf[65536];
+  for (;;) {
+    ssize_t n = read(src, buf, sizeof buf);
+    if (n == 0) return true;
+    if (n < 0) return false;
+    for (ssize_t done = 0; done < n;) {
+      ssize_t w = write(dst, buf + done, static_cast<size_t>(n - done));
+      if (w <= 0) return false;
+      done += w;
+    }
+  }
+}
+
+mode_t newFileMode() {
+  mode_t mask = umask(0);
+  umask(mask);
+  return 0666 & ~mask;
+}
+
+bool syncPath(const char* hostPath) {
+  int fd = ::open(hostPath, O_RDONLY);
+  if (fd < 0) return false;
+  bool ok = fsync(fd) == 0;
+  close(fd);
+  return ok;
+}
+
+}  // namespace
+
+SafeWriter::~SafeWriter() { abandon(); }
+
+FILE* SafeWriter::open(const char* editorPath, const char* mode) {
+  abandon();
+  inPlace_ = false;
+  temp_[0] = 0;
+  if (!editorPath || !*editorPath || !pathToHost(editorPath, target_, sizeof target_)) return nullptr;
+  const bool update = mode[0] == 'r';
+  struct stat st;
+  const bool exists = stat(target_, &st) == 0;
+  if (exists && (!S_ISREG(st.st_mode) || access(target_, W_OK) != 0)) return nullptr;
+  if (update && !exists) return nullptr;
+
+  // The temporary file lives beside the target so that rename replaces it atomically.
+  const char* slash = strrchr(target_, '/');
+  int dirLen = slash ? static_cast<int>(slash - target_) + 1 : 0;
+  snprintf(temp_, sizeof temp_, "%.*s.%s.XXXXXX", dirLen, target_, slash ? slash + 1 : target_);
+  int fd = mkstemp(temp_);
+  if (fd < 0) {
+    temp_[0] = 0;
+    if (errno != EACCES && errno != EROFS && errno != EPERM) return nullptr;
+    inPlace_ = true;  // a read-only directory: write the file itself, as a plain save would
+    stream_ = openStream(editorPath, update ? "r+b" : mode);
+    return stream_;
+  }
+  fchmod(fd, exists ? (st.st_mode & 07777) : newFileMode());
+  if (update) {
+    int src = ::open(target_, O_RDONLY);
+    bool copied = src >= 0 && copyBytes(src, fd);
+    if (src >= 0) close(src);
+    if (!copied || lseek(fd, 0, SEEK_SET) != 0) {
+      close(fd);
+      unlink(temp_);
+      temp_[0] = 0;
+      return nullptr;
+    }
+  }
+  FILE* raw = fdopen(fd, "w+b");
+  if (!raw) {
+    close(fd);
+    unlink(temp_);
+    temp_[0] = 0;
+    return nullptr;
+  }
+  stream_ = wrapHostStream(raw, mode);
+  if (!stream_) {
+    unlink(temp_);
+    temp_[0] = 0;
+  }
+  return stream_;
+}
+
+bool SafeWriter::commit() {
+  if (!stream_) return false;
+  bool ok = fflush(stream_) == 0 && !ferror(stream_);
+  ok = (fclose(stream_) == 0) && ok;
+  stream_ = nullptr;
+  if (inPlace_) return ok;
+  ok = ok && syncPath(temp_) && rename(temp_, target_) == 0;
+  if (!ok) unlink(temp_);
+  temp_[0] = 0;
+  return ok;
+}
+
+void SafeWriter::abandon() {
+  if (stream_) {
+    fclose(stream_);
+    stream_ = nullptr;
+  }
+  if (temp_[0]) {
+    unlink(temp_);
+    temp_[0] = 0;
+  }
+}
