@@ -1,0 +1,88 @@
+// Reading and updating the placement table of a ".DAT" file. The file is read
+// with one bulk read and decoded from memory; a save writes the encoded table
+// through SafeWriter in update mode, which keeps the old file until every byte
+// of the new one is down and never creates a missing file.
+#include "data/map_data_file.h"
+
+#include <cstdio>
+#include <cstring>
+#include <new>
+
+#include "data/little_endian.h"
+#include "platform/file_stream.h"
+#include "platform/safe_file.h"
+
+namespace {
+
+void decodePlacement(const unsigned char* bytes, Placement& p) {
+  p.x = bytes[0];
+  p.y = bytes[1];
+  p.inUse = bytes[2];
+  p.quantity = bytes[3];
+  memcpy(p.spare, bytes + 4, sizeof p.spare);
+  p.id = readLeI32(bytes + 7);
+}
+
+void encodePlacement(const Placement& p, unsigned char* bytes) {
+  bytes[0] = p.x;
+  bytes[1] = p.y;
+  bytes[2] = p.inUse;
+  bytes[3] = p.quantity;
+  memcpy(bytes + 4, p.spare, sizeof p.spare);
+  writeLeI32(bytes + 7, p.id);
+}
+
+}  // namespace
+
+void MapDataFile::clear() { placements_.reset(); }
+
+bool MapDataFile::load(const char* newPath) {
+  clear();
+  fileRead_ = false;
+  placements_.reset(new (std::nothrow) Placement[kPlacementCount]());
+  const int length = snprintf(path, sizeof path, "%s", newPath ? newPath : "");
+  if (length < 0 || length >= static_cast<int>(sizeof path) || !placements_) return false;
+  FILE* file = openStream(path, "rb");
+  if (!file) return false;
+  unsigned char bytes[kPlacementTableSize] = {0};
+  fread(bytes, 1, sizeof bytes, file);
+  const bool readFailed = ferror(file) != 0;
+  fclose(file);
+  if (readFailed) return false;
+  for (int i = 0; i < kPlacementCount; i++) {
+    decodePlacement(bytes + kPlacementSize * i, placements_[i]);
+  }
+  fileRead_ = true;
+  return true;
+}
+
+bool MapDataFile::save() const {
+  if (!placements_ || !fileRead_) return false;
+  unsigned char bytes[kPlacementTableSize];
+  for (int i = 0; i < kPlacementCount; i++) {
+    encodePlacement(placements_[i], bytes + kPlacementSize * i);
+  }
+  SafeWriter writer;
+  FILE* file = writer.open(path, "r+b");
+  if (!file) return false;
+  if (fwrite(bytes, 1, sizeof bytes, file) != sizeof bytes) return false;
+  return writer.commit();
+}
+
+Placement* MapDataFile::placement(int i) {
+  if (!placements_ || i < 0 || i >= kPlacementCount) return nullptr;
+  return &placements_[i];
+}
+
+const Placement* MapDataFile::placement(int i) const {
+  if (!placements_ || i < 0 || i >= kPlacementCount) return nullptr;
+  return &placements_[i];
+}
+
+int MapDataFile::firstFreePlacement() const {
+  if (!placements_) return -1;
+  for (int i = 0; i < kPlacementCount; i++) {
+    if (placements_[i].inUse == 0) return i;
+  }
+  return -1;
+}

@@ -1,0 +1,44 @@
+// The placement table of the open map: the first 2200 bytes (200 records of
+// 11 bytes) of the map's ".DAT" file. Save rewrites those bytes only, through a
+// safe replacement, and only into a file that already exists.
+#pragma once
+#include <memory>
+
+#include "data/placement.h"
+
+constexpr int kPlacementCount = 200;
+constexpr int kPlacementTableSize = kPlacementCount * kPlacementSize;
+
+class MapDataFile {
+ public:
+  MapDataFile() = default;
+  MapDataFile(const MapDataFile&) = delete;
+  MapDataFile& operator=(const MapDataFile&) = delete;
+
+  // Frees the table; placement() gives nullptr afterwards.
+  void clear();
+
+  // Makes a table of 200 free records and fills it from the start of the file
+  // at path (any letter case); a short file fills only its first records. False
+  // when the file cannot be read: the table then stays, all records free.
+  bool load(const char* path);
+
+  // Writes the 200 records over the first 2200 bytes of the file of the last
+  // load; every later byte stays as it was. Only a file that the last load
+  // read is written, so save never creates a file and never puts a table of
+  // free records over placements it could not read. False when nothing was
+  // written or a write failed; the file is then unchanged.
+  bool save() const;
+
+  Placement* placement(int i);  // nullptr unless 0 <= i < 200 and a table exists
+  const Placement* placement(int i) const;
+
+  // Smallest i whose inUse is 0; -1 when all are in use or there is no table.
+  int firstFreePlacement() const;
+
+  char path[1024] = {0};  // the file of the last load; save writes there
+
+ private:
+  std::unique_ptr<Placement[]> placements_;  // 200 records, or absent
+  bool fileRead_ = false;                    // the last load read the file at path
+};

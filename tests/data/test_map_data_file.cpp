@@ -1,0 +1,96 @@
+// MapDataFile: one record decoded, files shorter and longer than the table
+// across a save (exact bytes), reuse of the first free record, and saves that
+// must neither create nor damage a file.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "data/map_data_file.h"
+#include "platform/file_stream.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+std::string pattern(size_t count, int seed) {
+  std::string bytes;
+  for (size_t i = 0; i < count; i++) bytes.push_back(static_cast<char>((i * 13 + seed) % 256));
+  return bytes;
+}
+
+const std::string kExample("\x05\x03\x01\x02\xAA\xBB\xCC\x2A\x00\x00\x00", 11);
+
+}  // namespace
+
+TEST(MapDataFile, ShortAndLongFilesAcrossASave) {
+  TempDir dir;
+  const std::string shortFile = kExample + pattern(89, 1);  // 100 bytes: 9 records and one byte
+  writeFileBytes(dir.file("ZANAB.DAT"), shortFile);
+  MapDataFile data;
+  ASSERT_TRUE(data.load(dir.editorPath("ZANAB.DAT").c_str()));
+  const Placement& p = *data.placement(0);
+  EXPECT_EQ(5, p.x);
+  EXPECT_EQ(3, p.y);
+  EXPECT_EQ(1, p.inUse);
+  EXPECT_EQ(2, p.quantity);
+  EXPECT_EQ(42, p.id);
+  EXPECT_EQ(static_cast<unsigned char>(shortFile[99]), data.placement(9)->x);
+  EXPECT_EQ(nullptr, data.placement(200));
+  EXPECT_EQ(nullptr, data.placement(-1));
+  ASSERT_TRUE(data.save());
+  EXPECT_EQ(shortFile + std::string(2100, '\0'), readFileBytes(dir.file("ZANAB.DAT")));
+
+  // Saved under another letter case into the same file; bytes after 2200 untouched.
+  const std::string longFile = pattern(2300, 7);
+  writeFileBytes(dir.file("zanac.dat"), longFile);
+  ASSERT_TRUE(data.load(dir.editorPath("ZANAC.DAT").c_str()));
+  data.placement(199)->id = -2;
+  data.placement(199)->x = 0;
+  ASSERT_TRUE(data.save());
+  std::string expected = longFile;
+  expected.replace(2189, 1, 1, '\0');
+  expected.replace(2196, 4, std::string("\xFE\xFF\xFF\xFF", 4));
+  EXPECT_EQ(expected, readFileBytes(dir.file("zanac.dat")));
+  EXPECT_FALSE(fileExistsOnHost(dir.file("ZANAC.DAT")));
+}
+
+TEST(MapDataFile, DeletedRecordIsReusedFirst) {
+  TempDir dir;
+  std::string table;
+  for (int i = 0; i < 4; i++) table += kExample;
+  table += std::string("\x02\x02\x00\x00\x00\x00\x00\xE8\x03\x00\x00", 11);  // creature 0, inUse 0
+  writeFileBytes(dir.file("ZANAD.DAT"), table);
+  MapDataFile data;
+  ASSERT_TRUE(data.load(dir.editorPath("ZANAD.DAT").c_str()));
+  EXPECT_EQ(4, data.firstFreePlacement());
+  *data.placement(3) = Placement{};
+  EXPECT_EQ(3, data.firstFreePlacement());
+  for (int i = 0; i < kPlacementCount; i++) data.placement(i)->inUse = 1;
+  EXPECT_EQ(-1, data.firstFreePlacement());
+  data.clear();
+  EXPECT_EQ(-1, data.firstFreePlacement());
+  EXPECT_EQ(nullptr, data.placement(0));
+}
+
+TEST(MapDataFile, SavesNeverCreateOrDamageAFile) {
+  TempDir dir;
+  MapDataFile data;
+  EXPECT_FALSE(data.save());
+  EXPECT_FALSE(data.load(dir.editorPath("ZANAE.DAT").c_str()));
+  EXPECT_EQ(0, data.firstFreePlacement());
+  data.placement(0)->inUse = 1;
+  EXPECT_FALSE(data.save());
+  EXPECT_FALSE(fileExistsOnHost(dir.file("ZANAE.DAT")));
+  writeFileBytes(dir.file("ZANAE.DAT"), pattern(50, 2));  // made by another program after the open
+  EXPECT_FALSE(data.save());
+  EXPECT_EQ(pattern(50, 2), readFileBytes(dir.file("ZANAE.DAT")));
+
+  const std::string original = pattern(2300, 5);
+  writeFileBytes(dir.file("ZANAG.DAT"), original);
+  ASSERT_TRUE(data.load(dir.editorPath("ZANAG.DAT").c_str()));
+  *data.placement(0) = Placement{};
+  failWritesAfter(1000);
+  const bool saved = data.save();
+  failWritesAfter(-1);
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(original, readFileBytes(dir.file("ZANAG.DAT")));
+}
