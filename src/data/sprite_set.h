@@ -1,0 +1,67 @@
+// SpriteSet: the 498 sprite slots of 18 x 20 pixels that every map cell, palette
+// cell and list icon is drawn with, the palette they were coloured with, and the
+// rule that picks a tile code's background and foreground slots.
+#pragma once
+#include <allegro.h>
+
+constexpr int kSpriteWidth = 18;
+constexpr int kSpriteHeight = 20;
+constexpr int kSpriteBytes = kSpriteWidth * kSpriteHeight;  // 360 bytes per sprite in a file
+constexpr int kSpritesPerFile = 248;
+constexpr int kSpriteSlotCount = 498;   // 0..248 main set, 249..497 second set
+constexpr int kSecondSetFirstSlot = 249;
+
+// Registers slot bitmaps with the GUI toolkit under their decimal numbers; the
+// application hands in a function that calls RegisterImage, so this layer
+// needs no toolkit. context is passed back unchanged.
+typedef void (*SpriteImageRegistrar)(BITMAP* bitmap, const char* name, void* context);
+
+// Which sprite files could not be read in full (bits of SpriteSet::problems).
+enum SpriteProblem : unsigned {
+  kPaletteMissing = 1u << 0,    // "palette.bmp" could not be read
+  kMainSetMissing = 1u << 1,    // "ZAN.SPR" could not be opened
+  kSecondSetMissing = 1u << 2,  // "ZAN2.SPR" could not be opened
+  kMainSetShort = 1u << 3,      // "ZAN.SPR" holds fewer than 248 sprites
+  kSecondSetShort = 1u << 4,    // "ZAN2.SPR" holds fewer than 248 sprites
+};
+
+class SpriteSet {
+ public:
+  SpriteSet() = default;
+  ~SpriteSet();
+  SpriteSet(const SpriteSet&) = delete;
+  SpriteSet& operator=(const SpriteSet&) = delete;
+
+  // Reads "palette.bmp" of the working directory and the two sprite files of
+  // gameDirectory (editor path form). Every slot gets a bitmap even when a file
+  // is missing or short: such slots stay blank (colour 0), and problems says
+  // which files were at fault. Slots 0..248 are registered with registrar
+  // (may be null). Call after the colour depth is set. False on any problem.
+  bool load(const char* gameDirectory, SpriteImageRegistrar registrar, void* context);
+
+  // The two halves of load, for callers that keep the palette elsewhere.
+  bool loadPalette(const char* editorPath);
+  bool loadSprites(const char* gameDirectory, SpriteImageRegistrar registrar, void* context);
+
+  // The bitmap of slot i (0..497); null only before load or for i out of range.
+  BITMAP* sprite(int i) const;
+
+  static int foregroundSprite(int code);
+  static int backgroundSprite(int code, int kind);
+
+  // Destroys every slot bitmap; the set is then as after construction.
+  void release();
+
+  unsigned problems() const { return problems_; }
+  // The name of the first file that was missing or short, or null.
+  const char* firstProblemFile() const;
+
+  PALETTE palette = {};
+
+ private:
+  bool loadHalf(const char* gameDirectory, const char* fileName, int firstSlot,
+                SpriteImageRegistrar registrar, void* context);
+
+  BITMAP* slots_[kSpriteSlotCount] = {};
+  unsigned problems_ = 0;
+};

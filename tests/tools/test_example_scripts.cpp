@@ -1,0 +1,123 @@
+// The example scripts of examples/: each compiles on the editor's script host
+// with its "void main()", and the two that need no click do their job when
+// run: a whole world, and a coastline with a border on the open map.
+#include <allegro.h>
+#include <angelscript.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/editor_state.h"
+#include "gui/gui.h"
+#include "script/script_host.h"
+#include "script/script_requester.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+std::vector<std::string>& requesterTexts() {
+  static std::vector<std::string> texts;
+  return texts;
+}
+
+int captureRequester(const char*, const char* text) {
+  requesterTexts().push_back(text);
+  return 0;
+}
+
+std::string exampleSource(const char* name) {
+  return readFileBytes(std::string(DOLA_SOURCE_DIR) + "/examples/" + name);
+}
+
+bool isWaterCode(int code) {
+  return code == 208 || (code >= 97 && code <= 103) || (code >= 105 && code <= 109);
+}
+
+class ExampleScripts : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { ASSERT_TRUE(GuiInitHeadless(1024, 768, 16)); }
+  void SetUp() override {
+    editor = new EditorState();
+    setEditorState(editor);
+    ASSERT_TRUE(startScriptHost(editor));
+    previous = setScriptRequester(captureRequester);
+    requesterTexts().clear();
+  }
+  void TearDown() override {
+    setScriptRequester(previous);
+    stopScriptHost(editor);
+    setEditorState(nullptr);
+    delete editor;
+  }
+  bool runExample(const char* name) {
+    const std::string source = exampleSource(name);
+    writeFileBytes(dir.file(name), source);
+    return runScript(dir.editorPath(name).c_str(), editor);
+  }
+  int cell(int x, int y) const { return editor->worldBuffer.cells[(y - 1) * kWorldColumns + (x - 1)]; }
+
+  EditorState* editor = nullptr;
+  ScriptRequester previous = nullptr;
+  TempDir dir;
+};
+
+}  // namespace
+
+TEST_F(ExampleScripts, EveryExampleBuildsWithAMain) {
+  for (const char* name : {"generate_world.as", "change_open_map.as", "place_feature.as"}) {
+    const std::string source = exampleSource(name);
+    ASSERT_FALSE(source.empty()) << name;
+    AngelScript::asIScriptModule* module =
+        editor->scriptEngine->GetModule("examples", AngelScript::asGM_ALWAYS_CREATE);
+    ASSERT_GE(module->AddScriptSection(name, source.c_str(), source.size()), 0) << name;
+    EXPECT_GE(module->Build(), 0) << name;
+    EXPECT_NE(nullptr, module->GetFunctionByDecl("void main()")) << name;
+  }
+}
+
+TEST_F(ExampleScripts, WorldExampleMakesAnIslandContinentWithVillages) {
+  ASSERT_TRUE(runExample("generate_world.as"));
+  ASSERT_EQ(1u, requesterTexts().size());
+  EXPECT_NE(std::string::npos, requesterTexts()[0].find("villages is ready."));
+  EXPECT_EQ(std::string::npos, requesterTexts()[0].find("with 0 villages"));
+  int land = 0, unwritable = 0, wells = 0;
+  for (int y = 1; y <= kWorldRows; ++y) {
+    for (int x = 1; x <= kWorldColumns; ++x) {
+      const int code = cell(x, y);
+      if (!isWaterCode(code)) ++land;
+      if (code == 0 || code == 10 || code == 13) ++unwritable;
+      if (code == 94) ++wells;
+      if (x == 1 || y == 1 || x == kWorldColumns || y == kWorldRows) {
+        EXPECT_EQ(208, code) << x << "," << y;
+      }
+    }
+  }
+  EXPECT_EQ(0, unwritable);
+  EXPECT_GT(wells, 0);
+  const int cells = kWorldColumns * kWorldRows;
+  EXPECT_GT(land, cells / 5);
+  EXPECT_LT(land, cells * 3 / 4);
+}
+
+TEST_F(ExampleScripts, OpenMapExampleAddsCoastAndBorderInsideTheMap) {
+  for (int y = 1; y <= kWorldRows; ++y) {
+    for (int x = 1; x <= kWorldColumns; ++x) {
+      editor->worldBuffer.cells[(y - 1) * kWorldColumns + x - 1] = 250;
+    }
+  }
+  ASSERT_TRUE(runExample("change_open_map.as"));
+  ASSERT_EQ(1u, requesterTexts().size());
+  for (int y = 1; y <= 24; ++y) {
+    EXPECT_EQ(208, cell(48, y)) << y;      // the sea in the east
+    EXPECT_EQ(y == 12 ? 42 : 81, cell(1, y)) << y;  // the fence in the west, a road through its gate
+    EXPECT_EQ(250, cell(49, y)) << y;      // nothing beyond the open map
+    int coast = 0;
+    for (int x = 1; x <= 48; ++x) {
+      coast += cell(x, y) == 99 || cell(x, y) == 105 || cell(x, y) == 107;
+    }
+    EXPECT_EQ(1, coast) << "one shore cell in row " << y;
+  }
+  for (int x = 1; x <= 48; ++x) EXPECT_EQ(250, cell(x, 25)) << x;
+  EXPECT_EQ(42, cell(20, 5));
+}
