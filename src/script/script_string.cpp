@@ -1,0 +1,39 @@
+// The ScriptString object's lifetime and the number texts of its conversions.
+// Objects come from the heap with count 1 and delete themselves at count 0.
+#include "script/script_string.h"
+
+#include <cstdio>
+#include <new>
+
+ScriptString* newScriptString(const char* bytes, size_t length) {
+  ScriptString* s = new (std::nothrow) ScriptString;
+  if (s == nullptr) return nullptr;
+  s->text.assign(bytes, length);
+  s->refCount = 1;
+  return s;
+}
+
+void addRefScriptString(ScriptString* s) { s->refCount++; }
+
+void releaseScriptString(ScriptString* s) {
+  if (--s->refCount == 0) delete s;
+}
+
+std::string formatScriptInt(int value) {
+  char buffer[16];
+  snprintf(buffer, sizeof buffer, "%d", value);
+  return buffer;
+}
+
+std::string formatScriptUint(unsigned value) {
+  char buffer[16];
+  snprintf(buffer, sizeof buffer, "%u", value);
+  return buffer;
+}
+
+// "%g" is what a standard output stream writes for a double by default.
+std::string formatScriptDouble(double value) {
+  char buffer[32];
+  snprintf(buffer, sizeof buffer, "%g", value);
+  return buffer;
+}
