@@ -1,0 +1,262 @@
+// SelectFile: the modal file and directory selector over the host's file
+// system (through the platform layer). It returns an editor path, or "" when
+// cancelled; the flag bits it knows are named below.
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "gui/gui_internal.h"
+#include "gui/selector_paths.h"
+#include "platform/directory_list.h"
+#include "platform/host_path.h"
+
+namespace gui {
+
+namespace {
+
+constexpr int kAskOverwrite = 4, kMustExist = 16, kChooseDirectory = 32, kDisplayButton = 512, kUseStartPath = 1024,
+              kKeepName = 16384;
+constexpr int kNameMax = 255;
+
+struct Selector {
+  char masks[256];
+  int flags;
+  char dir[1024];
+  char name[kNameMax + 1];
+  std::vector<DirectoryEntry> entries;
+  int rows;
+  bool showHidden;
+  bool done;
+  int window, list, nameBox, dirField, hiddenButton;
+};
+
+Selector* g_selector = nullptr;
+char g_remembered[1024] = "";
+char g_result[1024] = "";
+
+bool wanted(const Selector& s, const DirectoryEntry& e) {
+  if (e.name == "..") return true;
+  if (!s.showHidden && e.name[0] == '.') return false;
+  if (e.isDirectory) return true;
+  return !(s.flags & kChooseDirectory) && matchesMask(s.masks, e.name.c_str());
+}
+
+// Lists dir; false (and nothing changed) when it cannot be read.
+bool loadDirectory(Selector& s, const char* dir) {
+  std::vector<DirectoryEntry> all;
+  if (!listDirectory(dir, all)) return false;
+  snprintf(s.dir, sizeof s.dir, "%s", dir);
+  s.entries.clear();
+  for (const DirectoryEntry& e : all)
+    if (wanted(s, e)) s.entries.push_back(e);
+  s.rows = static_cast<int>(s.entries.size());
+  return true;
+}
+
+void changeDirectory(Selector& s, const char* dir) {
+  if (!loadDirectory(s, dir)) return;
+  if (!(s.flags & kKeepName)) s.name[0] = '\0';
+  if (Widget* list = findWidget(s.list)) {
+    list->list.top = 0;
+    list->list.selected = -1;
+  }
+  Refresh(s.dirField);
+  Refresh(s.list);
+  Refresh(s.nameBox);
+}
+
+void finish(Selector& s, const char* path) {
+  snprintf(g_result, sizeof g_result, "%s", path);
+  s.done = true;
+  StopEventLoop();
+}
+
+// A message that names what the user typed; "%" in names must survive the
+// requester's format convention. Returns the button pressed.
+int complain(const char* format, const char* name) {
+  char escaped[600];
+  int n = 0;
+  for (const char* p = name; *p && n < static_cast<int>(sizeof escaped) - 2; ++p) {
+    if (*p == '%') escaped[n++] = '%';
+    escaped[n++] = *p;
+  }
+  escaped[n] = '\0';
+  char text[1024];
+  snprintf(text, sizeof text, format, escaped);
+  return ShowMessage("", text);
+}
+
+// fromField: the text is what the name field holds (and is used up by it).
+void confirmTyped(Selector& s, const char* typed, bool fromField) {
+  char path[1024];
+  if (!resolveTyped(s.dir, typed, path, sizeof path)) return;
+  bool directory = isDirectoryPath(path);
+  if (s.flags & kChooseDirectory) {
+    if (!directory) {
+      complain("%s is no directory|Close", typed);
+      return;
+    }
+    size_t n = strlen(path);
+    if (n > 0 && path[n - 1] == '\\') path[n - 1] = '\0';  // the editor appends "\" and a name
+    finish(s, path);
+    return;
+  }
+  if (directory) {
+    if (fromField) s.name[0] = '\0';
+    changeDirectory(s, path);
+    return;
+  }
+  if (strchr(typed, '*') || strchr(typed, '?')) {
+    snprintf(s.masks, sizeof s.masks, "%s", typed);
+    changeDirectory(s, s.dir);
+    s.name[0] = '\0';
+    Refresh(s.nameBox);
+    return;
+  }
+  bool exists = isFilePath(path);
+  if ((s.flags & kMustExist) && !exists) {
+    complain("%s does not not exist. Try again.|Close", typed);
+    return;
+  }
+  if ((s.flags & kAskOverwrite) && exists && complain("%s does already exist, are you really sure?|Yes|Cancel", typed) != 0)
+    return;
+  finish(s, path);
+}
+
+void confirm(void* data) {
+  Selector& s = *static_cast<Selector*>(data);
+  char typed[kNameMax + 1];
+  snprintf(typed, sizeof typed, "%s", s.name);
+  Widget* list = findWidget(s.list);
+  Window* window = findWindow(s.window);
+  int row = list ? list->list.selected : -1;
+  bool rowChosen = window && window->focus == s.list && row >= 0 && row < s.rows;
+  if (rowChosen && s.entries[row].isDirectory) {
+    // Enter in the list opens the directory of the selected row.
+    confirmTyped(s, s.entries[row].name.c_str(), false);
+    return;
+  }
+  bool fromField = typed[0] != '\0';
+  if (!fromField) {
+    if (row >= 0 && row < s.rows && s.entries[row].isDirectory && !(s.flags & kChooseDirectory)) {
+      snprintf(typed, sizeof typed, "%s", s.entries[row].name.c_str());
+    } else if (s.flags & kChooseDirectory) {
+      snprintf(typed, sizeof typed, "%s", ".");
+    } else {
+      return;
+    }
+  }
+  confirmTyped(s, typed, fromField);
+}
+
+void cancel(void* data) { finish(*static_cast<Selector*>(data), ""); }
+
+void toggleHidden(void* data) {
+  Selector& s = *static_cast<Selector*>(data);
+  s.showHidden = !s.showHidden;
+  if (Widget* button = findWidget(s.hiddenButton))
+    snprintf(button->label, sizeof button->label, "%s", s.showHidden ? "~Hide hidden" : "Show ~hidden");
+  changeDirectory(s, s.dir);
+  Refresh(s.hiddenButton);
+}
+
+void* entryOf(void* listData, int row) {
+  Selector& s = *static_cast<Selector*>(listData);
+  return row >= 0 && row < s.rows ? &s.entries[row] : nullptr;
+}
+
+void entryText(void* rowData, char* buffer) {
+  const DirectoryEntry* e = static_cast<const DirectoryEntry*>(rowData);
+  if (!e) return;
+  // A leading "#" would read as an image tag; "##" shows it as it is.
+  const char* escape = e->name[0] == '#' ? "#" : "";
+  snprintf(buffer, 100000, "%s%s%s", escape, e->name.c_str(), e->isDirectory ? "\\" : "");
+}
+
+// A click on a file puts its name in the name field.
+void entrySelected(int row, void* rowData) {
+  const DirectoryEntry* e = static_cast<const DirectoryEntry*>(rowData);
+  if (!g_selector || !e || e->isDirectory) return;
+  snprintf(g_selector->name, sizeof g_selector->name, "%s", e->name.c_str());
+  Refresh(g_selector->nameBox);
+}
+
+void entryOpened(int row, void* rowData) {
+  const DirectoryEntry* e = static_cast<const DirectoryEntry*>(rowData);
+  if (!g_selector || !e) return;
+  if (e->isDirectory) confirmTyped(*g_selector, e->name.c_str(), false);
+  else confirm(g_selector);
+}
+
+void directoryText(void* data, char* buffer) {
+  const Selector& s = *static_cast<const Selector*>(data);
+  const int fit = 50;
+  int n = static_cast<int>(strlen(s.dir));
+  if (n <= fit) snprintf(buffer, 1000, "%.990s", s.dir);
+  else snprintf(buffer, 1000, "...%s", s.dir + n - (fit - 3));
+}
+
+void startDirectory(Selector& s, const char* startPath) {
+  char dir[1024] = "", name[kNameMax + 1] = "";
+  if (!(s.flags & kUseStartPath) && g_remembered[0] && loadDirectory(s, g_remembered)) return;
+  if (!startPath || !startPath[0]) {
+    snprintf(dir, sizeof dir, "%s", "C:\\");
+  } else if (isDirectoryPath(startPath)) {
+    resolveTyped("C:\\", startPath, dir, sizeof dir);
+  } else {
+    char full[1024];
+    resolveTyped("C:\\", startPath, full, sizeof full);
+    splitLast(full, dir, sizeof dir, name, sizeof name);
+    if (!(s.flags & kChooseDirectory)) snprintf(s.name, sizeof s.name, "%s", name);
+  }
+  if (!loadDirectory(s, dir)) loadDirectory(s, "C:\\");
+}
+
+void buildSelector(Selector& s, const char* title, const char* buttonLabel) {
+  s.window = CreateWindow(0, AUTO, title && title[0] ? title : "Select", 0);
+  s.dirField = AddStatusField(8, 6, 400, directoryText, &s);
+  s.list = AddListBox(8, 20, &s, &s.rows, 400, 1, entryText, entryOpened, 14);
+  SetListIndexer(s.list, entryOf);
+  SetListSelectCallback(s.list, entrySelected);
+  s.nameBox = AddEditBox(8, 270, 360, "Name:", 5, kNameMax, s.name);
+  int ok = AddButton(8, 292, buttonLabel && buttonLabel[0] ? buttonLabel : "~OK", confirm, &s);
+  int cancelButton = AddButton(100, 292, "~Cancel", cancel, &s);
+  if (Widget* w = findWidget(ok)) w->w = std::max(w->w, 80);
+  if (Widget* w = findWidget(cancelButton)) w->w = 80;
+  if (s.flags & kDisplayButton) s.hiddenButton = AddButton(300, 292, "Show ~hidden", toggleHidden, &s);
+  if (Widget* w = findWidget(s.hiddenButton)) w->w = 108;
+  char types[300];
+  snprintf(types, sizeof types, "Files: %s", (s.flags & kChooseDirectory) ? "directories" : s.masks);
+  AddLabel(8, 314, types);
+  if (Window* w = findWindow(s.window)) {
+    w->defaultButton = ok;
+    w->escapeButton = cancelButton;
+    w->focus = s.nameBox;
+  }
+}
+
+}  // namespace
+
+}  // namespace gui
+
+using namespace gui;
+
+const char* SelectFile(const char* masks, const char* startPath, int flags, const char* title,
+                       const char* buttonLabel) {
+  g_result[0] = '\0';
+  if (!ensureGui()) return g_result;
+  Selector s = Selector();
+  snprintf(s.masks, sizeof s.masks, "%s", masks && masks[0] ? masks : "*.*");
+  s.flags = flags;
+  startDirectory(s, startPath);
+  Selector* outer = g_selector;
+  g_selector = &s;
+  buildSelector(s, title, buttonLabel);
+  ShowWindow();
+  while (!s.done && findWindow(s.window)) RunEventLoop();
+  while (findWindow(s.window)) CloseTopWindow();
+  g_selector = outer;
+  snprintf(g_remembered, sizeof g_remembered, "%s", s.dir);
+  return g_result;
+}

@@ -1,0 +1,225 @@
+// List boxes: rows from the caller's callbacks (count, indexer, row text;
+// rows at or past the count are never asked for), image tags ("#name;text"),
+// a scroll bar, the wheel, and Up/Down/Delete keys.
+#include <algorithm>
+#include <cstring>
+
+#include "gui/gui_internal.h"
+
+namespace gui {
+
+namespace {
+
+char g_rowText[100000];
+
+int rowCount(const Widget& w) { return w.list.rowCount ? std::max(0, *w.list.rowCount) : 0; }
+
+void* rowData(const Widget& w, int row) {
+  return w.list.indexer ? w.list.indexer(w.list.listData, row) : w.list.listData;
+}
+
+// Keeps the view and the selection inside the current row count.
+void clampList(Widget& w) {
+  int count = rowCount(w);
+  if (w.list.selected >= count) w.list.selected = -1;
+  w.list.top = std::max(0, std::min(w.list.top, count - w.list.visibleRows));
+}
+
+struct TrackGeometry {
+  int x, top, height, thumbTop, thumbHeight;
+};
+
+TrackGeometry track(const Widget& w) {
+  int x, y, width, height;
+  widgetScreenRect(w, x, y, width, height);
+  TrackGeometry g;
+  g.x = x + width - kScrollBarWidth - 1;
+  g.top = y + 1 + kScrollBarWidth;
+  g.height = height - 2 - 2 * kScrollBarWidth;
+  int count = rowCount(w), visible = w.list.visibleRows;
+  g.thumbHeight = count > visible ? std::max(8, g.height * visible / count) : g.height;
+  int range = count - visible;
+  g.thumbTop = g.top + (range > 0 ? (g.height - g.thumbHeight) * w.list.top / range : 0);
+  return g;
+}
+
+void drawRowText(BITMAP* b, const char* text, int x, int y, int width, int color) {
+  const char* body = text;
+  BITMAP* icon = nullptr;
+  if (text[0] == '#' && text[1] == '#') {
+    body = text + 1;  // "##": no tag, the text shows one "#"
+  } else if (text[0] == '#') {
+    const char* name = text + 1;
+    while (*name == ' ') ++name;
+    if (const char* semicolon = strchr(name, ';')) {
+      icon = findImage(name, static_cast<int>(semicolon - name));
+      body = semicolon + 1;
+    }
+  }
+  int tx = x + 2;
+  if (icon) {
+    int iy = y + (kRowHeight - icon->h) / 2;
+    if (bitmap_color_depth(icon) == bitmap_color_depth(b)) masked_blit(icon, b, 0, 0, tx, iy, icon->w, icon->h);
+    else blit(icon, b, 0, 0, tx, iy, icon->w, icon->h);
+    tx += icon->w + 3;
+  }
+  drawClippedText(b, body, tx, y + (kRowHeight - 8) / 2, x + width - tx, color);
+}
+
+void paintScrollBar(Widget& w) {
+  const Theme& t = state().theme;
+  BITMAP* b = state().buffer;
+  TrackGeometry g = track(w);
+  int right = g.x + kScrollBarWidth - 1;
+  rectfill(b, g.x, g.top - kScrollBarWidth, right, g.top + g.height + kScrollBarWidth - 1, t.faceDark);
+  for (int arrow = 0; arrow < 2; ++arrow) {
+    int ay = arrow == 0 ? g.top - kScrollBarWidth : g.top + g.height;
+    rectfill(b, g.x, ay, right, ay + kScrollBarWidth - 1, t.face);
+    drawBevel(b, g.x, ay, kScrollBarWidth, kScrollBarWidth, false);
+    int cx = g.x + kScrollBarWidth / 2, cy = ay + kScrollBarWidth / 2;
+    int d = arrow == 0 ? -1 : 1;
+    triangle(b, cx - 3, cy - 2 * d + d, cx + 3, cy - 2 * d + d, cx, cy + 2 * d, t.text);
+  }
+  if (rowCount(w) > w.list.visibleRows) {
+    rectfill(b, g.x + 1, g.thumbTop, right - 1, g.thumbTop + g.thumbHeight - 1, t.face);
+    drawBevel(b, g.x + 1, g.thumbTop, kScrollBarWidth - 2, g.thumbHeight, false);
+  }
+}
+
+void selectRow(Widget& w, int row) {
+  int count = rowCount(w);
+  if (row < 0 || row >= count) return;
+  w.list.selected = row;
+  if (row < w.list.top) w.list.top = row;
+  if (row >= w.list.top + w.list.visibleRows) w.list.top = row - w.list.visibleRows + 1;
+  int id = w.id;
+  GuiListRowCallback onSelect = w.list.onSelect;
+  redrawWidget(id);
+  Widget* list = findWidget(id);
+  if (list && onSelect) onSelect(row, rowData(*list, row));
+}
+
+void scrollTo(Widget& w, int top) {
+  w.list.top = top;
+  clampList(w);
+  redrawWidget(w.id);
+}
+
+}  // namespace
+
+void paintListBox(Widget& w, int x, int y) {
+  const Theme& t = state().theme;
+  BITMAP* b = state().buffer;
+  clampList(w);
+  const Window* window = findWindow(w.window);
+  bool focused = window && window->focus == w.id;
+  rectfill(b, x, y, x + w.w - 1, y + w.h - 1, t.field);
+  int cl, ct, cr, cb;
+  get_clip_rect(b, &cl, &ct, &cr, &cb);
+  int rowsWidth = w.w - 3 - kScrollBarWidth;
+  int count = rowCount(w);
+  for (int r = 0; r < w.list.visibleRows; ++r) {
+    int row = w.list.top + r;
+    if (row >= count) break;
+    int ry = y + 2 + r * kRowHeight;
+    bool selected = row == w.list.selected;
+    if (selected) rectfill(b, x + 2, ry, x + 1 + rowsWidth, ry + kRowHeight - 1, t.highlight);
+    g_rowText[0] = '\0';
+    if (w.list.rowText) w.list.rowText(rowData(w, row), g_rowText);
+    g_rowText[sizeof g_rowText - 1] = '\0';
+    set_clip_rect(b, std::max(cl, x + 2), std::max(ct, ry), std::min(cr, x + 1 + rowsWidth),
+                  std::min(cb, ry + kRowHeight - 1));
+    drawRowText(b, g_rowText, x + 2, ry, rowsWidth, selected ? t.highlightText : t.text);
+    set_clip_rect(b, cl, ct, cr, cb);
+  }
+  drawBevel(b, x, y, w.w, w.h, true);
+  if (focused) rect(b, x, y, x + w.w - 1, y + w.h - 1, t.highlight);
+  paintScrollBar(w);
+}
+
+void listPress(Widget& w, int mx, int my, bool doubleClick) {
+  clampList(w);
+  TrackGeometry g = track(w);
+  if (mx >= g.x) {
+    if (my < g.top) scrollTo(w, w.list.top - 1);
+    else if (my >= g.top + g.height) scrollTo(w, w.list.top + 1);
+    else if (my < g.thumbTop) scrollTo(w, w.list.top - w.list.visibleRows);
+    else if (my >= g.thumbTop + g.thumbHeight) scrollTo(w, w.list.top + w.list.visibleRows);
+    else {
+      w.list.draggingThumb = true;
+      w.list.dragOffset = my - g.thumbTop;
+    }
+    return;
+  }
+  int x, y, width, height;
+  widgetScreenRect(w, x, y, width, height);
+  int row = w.list.top + (my - y - 2) / kRowHeight;
+  if (my < y + 2 || row >= rowCount(w)) return;
+  int id = w.id;
+  selectRow(w, row);
+  Widget* list = findWidget(id);
+  if (list && doubleClick && list->list.action) list->list.action(row, rowData(*list, row));
+}
+
+void listDrag(Widget& w, int my) {
+  TrackGeometry g = track(w);
+  int range = rowCount(w) - w.list.visibleRows;
+  int span = g.height - g.thumbHeight;
+  if (range <= 0 || span <= 0) return;
+  int top = ((my - w.list.dragOffset - g.top) * range + span / 2) / span;
+  if (top != w.list.top) scrollTo(w, top);
+}
+
+void listWheel(Widget& w, int steps) { scrollTo(w, w.list.top + steps * 3); }
+
+bool listKey(Widget& w, int scancode) {
+  clampList(w);
+  int count = rowCount(w);
+  int at = w.list.selected;
+  switch (scancode) {
+    case KEY_UP: selectRow(w, at < 0 ? w.list.top : std::max(0, at - 1)); return true;
+    case KEY_DOWN: selectRow(w, at < 0 ? w.list.top : std::min(count - 1, at + 1)); return true;
+    case KEY_PGUP: selectRow(w, std::max(0, at - w.list.visibleRows)); return true;
+    case KEY_PGDN: selectRow(w, std::min(count - 1, std::max(0, at) + w.list.visibleRows)); return true;
+    case KEY_HOME: selectRow(w, 0); return true;
+    case KEY_END: selectRow(w, count - 1); return true;
+    case KEY_DEL:
+      if (at >= 0 && at < count && w.list.onDelete) w.list.onDelete(at, rowData(w, at));
+      return true;
+    default: return false;
+  }
+}
+
+}  // namespace gui
+
+using namespace gui;
+
+int AddListBox(int x, int y, void* listData, int* rowCountAddress, int width, int mouseEvents,
+               GuiListRowText rowText, GuiListAction action, int visibleRows) {
+  if (visibleRows < 1) return 0;
+  Widget* w = addWidget(Kind::ListBox, x, y, std::max(width, kScrollBarWidth + 20),
+                        visibleRows * kRowHeight + 4, "");
+  if (!w) return 0;
+  w->list.listData = listData;
+  w->list.rowCount = rowCountAddress;
+  w->list.mouseEvents = mouseEvents;
+  w->list.rowText = rowText;
+  w->list.action = action;
+  w->list.visibleRows = visibleRows;
+  return w->id;
+}
+
+void SetListIndexer(int list, GuiListIndexer indexer) {
+  Widget* w = findWidget(list);
+  if (w && w->kind == Kind::ListBox) w->list.indexer = indexer;
+}
+
+void SetListSelectCallback(int list, GuiListRowCallback callback) {
+  Widget* w = findWidget(list);
+  if (w && w->kind == Kind::ListBox) w->list.onSelect = callback;
+}
+
+void SetListDeleteCallback(int list, GuiListRowCallback callback) {
+  Widget* w = findWidget(list);
+  if (w && w->kind == Kind::ListBox) w->list.onDelete = callback;
+}

@@ -1,0 +1,142 @@
+// Dispatch of each mouse poll: the open menu takes the mouse first; else the
+// widget under the pointer in the top window gets hover, presses, releases,
+// the wheel, and (canvases) the poll itself with the pointer's canvas position.
+#include "gui/gui_internal.h"
+
+namespace gui {
+
+namespace {
+
+constexpr int kDoubleClickMs = 400;
+GuiMouse g_previous = {-1, -1, 0, 0};
+
+bool inside(const Widget& w, int mx, int my) {
+  int x, y, width, height;
+  widgetScreenRect(w, x, y, width, height);
+  return mx >= x && my >= y && mx < x + width && my < y + height;
+}
+
+// The last made widget under the point: page widgets lie over their panel,
+// titles and tabs over their bar and strip.
+int widgetAt(const Window& window, int mx, int my) {
+  int best = 0;
+  for (int i = 0; i < widgetSlotsInUse(); ++i) {
+    const Widget& w = widgets()[i];
+    if (w.id == 0 || w.window != window.id || w.id < best) continue;
+    if (inside(w, mx, my) && widgetVisible(w)) best = w.id;
+  }
+  return best;
+}
+
+bool showsHover(Kind kind) {
+  return kind == Kind::Button || kind == Kind::CheckBox || kind == Kind::Tab || kind == Kind::MenuTitle;
+}
+
+void setHover(Window& window, int id) {
+  if (window.hover == id) return;
+  int old = window.hover;
+  window.hover = id;
+  Widget* w = findWidget(old);
+  if (w && showsHover(w->kind)) redrawWidget(old);
+  w = findWidget(id);
+  if (w && showsHover(w->kind)) redrawWidget(id);
+}
+
+void leftPress(Window& window, int id, const GuiMouse& m) {
+  Widget* w = findWidget(id);
+  if (!w) return;
+  Kind kind = w->kind;
+  if (kind == Kind::Button || kind == Kind::CheckBox || kind == Kind::EditBox || kind == Kind::ListBox)
+    setFocus(window, id);
+  w = findWidget(id);
+  if (!w) return;
+  switch (kind) {
+    case Kind::Button:
+    case Kind::CheckBox:
+      window.pressed = id;
+      redrawWidget(id);
+      break;
+    case Kind::Tab: tabPress(*w); break;
+    case Kind::MenuTitle: openMenu(id); break;
+    case Kind::EditBox: editPress(*w, m.x); break;
+    case Kind::ListBox: {
+      static int lastList = 0;
+      static long lastMs = -10000;
+      long now = nowMs();
+      bool twice = lastList == id && now - lastMs < kDoubleClickMs;
+      lastList = id;
+      lastMs = twice ? -10000 : now;
+      if (w->list.mouseEvents & 1) listPress(*w, m.x, m.y, twice);
+      break;
+    }
+    default: break;
+  }
+}
+
+void leftRelease(Window& window, int id) {
+  int pressed = window.pressed;
+  window.pressed = 0;
+  for (int i = 0; i < widgetSlotsInUse(); ++i)
+    if (widgets()[i].id != 0 && widgets()[i].window == window.id) widgets()[i].list.draggingThumb = false;
+  if (pressed == 0) return;
+  redrawWidget(pressed);
+  if (pressed != id) return;
+  Widget* w = findWidget(id);
+  if (w && w->kind == Kind::Button) activateButton(id);
+  if (w && w->kind == Kind::CheckBox) toggleCheckBox(id);
+}
+
+void canvasPoll(int id, const GuiMouse& m, bool changed) {
+  Widget* w = findWidget(id);
+  if (!w || !w->bitmap) return;
+  int x, y, width, height;
+  widgetScreenRect(*w, x, y, width, height);
+  if (m.x - x >= w->bitmap->w || m.y - y >= w->bitmap->h) return;
+  callCanvas(id, m.x - x, m.y - y);
+  // What a poll drew reaches the screen even when the callback did not
+  // refresh its canvas; unchanged polls draw nothing and copy nothing.
+  w = findWidget(id);
+  if (w && changed && !w->refreshed && widgetVisible(*w)) present(x, y, w->bitmap->w, w->bitmap->h);
+}
+
+}  // namespace
+
+void dispatchMouse(const GuiMouse& m) {
+  Gui& g = state();
+  int pressed = m.b & ~g.lastButtons;
+  int released = g.lastButtons & ~m.b;
+  int wheel = m.z - g.lastZ;
+  bool changed = m.x != g_previous.x || m.y != g_previous.y || m.z != g_previous.z || m.b != g_previous.b;
+  g.lastButtons = m.b;
+  g.lastZ = m.z;
+  g_previous = m;
+  g.pointerResting = false;
+  Window* window = topWindow();
+  if (!window || !window->shown) return;
+  if (window->kind == WindowKind::Popup) {
+    menuMouse(m, pressed, released);
+    return;
+  }
+  int windowId = window->id;
+  if (window->dragging) {
+    if (m.b & 1) dragWindow(*window, m.x, m.y);
+    else window->dragging = false;
+    return;
+  }
+  if ((pressed & 1) && startWindowDrag(*window, m.x, m.y)) return;
+  int hit = widgetAt(*window, m.x, m.y);
+  setHover(*window, hit);
+  if (pressed & 1) leftPress(*window, hit, m);
+  if ((window = findWindow(windowId)) == nullptr) return;
+  Widget* w = findWidget(window->focus);
+  if (w && w->kind == Kind::ListBox && w->list.draggingThumb && (m.b & 1)) listDrag(*w, m.y);
+  if (released & 1) leftRelease(*window, hit);
+  w = findWidget(hit);
+  if (w && w->kind == Kind::ListBox && wheel != 0) listWheel(*w, -wheel);
+  if (w && w->kind == Kind::Canvas && topWindow() && topWindow()->id == windowId) canvasPoll(hit, m, changed);
+  // Only a mouse driver can wake a resting loop; without one (tests set the
+  // globals directly) every poll is taken.
+  g.pointerResting = mouse_driver && m.b == 0 && !(w && w->kind == Kind::Canvas);
+}
+
+}  // namespace gui

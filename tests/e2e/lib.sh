@@ -1,0 +1,86 @@
+# Shared helpers of the end-to-end tests: a private Xvfb display, real X input
+# with xdotool (buttons held long enough for a 10 ms poll), screenshots, and
+# waiting for lines in a program's log file. Source it; it sets DISPLAY.
+
+e2e_fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# Starts Xvfb on a free display (Xvfb picks it and reports it through
+# -displayfd, so tests may run in parallel) and exports DISPLAY.
+e2e_start_xvfb() {
+  local size="${1:-1024x768x24}" fifo
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 "$size" 3>"$fifo" 2>/dev/null &
+  E2E_XVFB_PID=$!
+  local number
+  read -r -t 20 number <"$fifo" || e2e_fail "Xvfb did not start"
+  rm -f "$fifo"
+  export DISPLAY=":$number"
+  trap e2e_cleanup EXIT
+}
+
+e2e_cleanup() {
+  if [ -n "${E2E_APP_PID:-}" ] && kill -0 "$E2E_APP_PID" 2>/dev/null; then kill "$E2E_APP_PID" 2>/dev/null; fi
+  if [ -n "${E2E_XVFB_PID:-}" ]; then kill "$E2E_XVFB_PID" 2>/dev/null; wait "$E2E_XVFB_PID" 2>/dev/null; fi
+  return 0
+}
+
+# Waits until the file holds a line matching the pattern (grep -E), at most
+# the given seconds (default 10).
+e2e_wait_for_line() {
+  local file="$1" pattern="$2" seconds="${3:-10}" i
+  for ((i = 0; i < seconds * 20; i++)); do
+    grep -qE "$pattern" "$file" 2>/dev/null && return 0
+    sleep 0.05
+  done
+  echo "--- $file:" >&2
+  cat "$file" >&2 2>/dev/null
+  e2e_fail "no line matching '$pattern' in $file"
+}
+
+# Moves the pointer and clicks with the button held for 80 ms.
+e2e_click() {
+  local x="$1" y="$2" button="${3:-1}"
+  xdotool mousemove "$x" "$y"
+  sleep 0.05
+  xdotool mousedown "$button"
+  sleep 0.08
+  xdotool mouseup "$button"
+  sleep 0.1
+}
+
+# A press and release with no pause: the toolkit must latch it.
+e2e_tap() {
+  xdotool mousemove "$1" "$2" click "${3:-1}"
+  sleep 0.1
+}
+
+# Types text into the window under the pointer, key by key.
+e2e_type() {
+  xdotool type --delay 40 "$1"
+  sleep 0.1
+}
+
+e2e_key() {
+  xdotool key --delay 40 "$@"
+  sleep 0.1
+}
+
+# Saves the root window as a PNG (ImageMagick's convert).
+e2e_screenshot() {
+  local out="$1" convert=/usr/bin/convert
+  [ -x "$convert" ] || convert=convert
+  xwd -root -silent -display "$DISPLAY" | "$convert" xwd:- png:"$out"
+}
+
+# CPU seconds (user + system) a process has used so far; with a second
+# argument "main", only its main thread (the one that runs the event loop).
+e2e_cpu_seconds() {
+  local stat="/proc/$1/stat" ticks
+  [ "${2:-}" = main ] && stat="/proc/$1/task/$1/stat"
+  ticks=$(awk '{print $14 + $15}' "$stat")
+  echo "scale=3; $ticks / $(getconf CLK_TCK)" | bc
+}

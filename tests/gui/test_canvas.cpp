@@ -1,0 +1,179 @@
+// The canvas protocol: first draw (0, -1), redraws (-1, 0), a call at every
+// 10 ms poll with the pointer's canvas position, no call for a canvas whose
+// callback is running, and the main window's client area at screen (3, 25).
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "gui/gui_internal.h"
+#include "gui_test_support.h"
+
+namespace {
+
+struct CanvasLog {
+  std::vector<std::pair<int, int>> calls;
+  int id = 0;
+  int color = 0;
+  bool askOnPoll = false;
+  bool asking = false;
+  int callsWhileAsking = 0;
+  int buttonsSeen = 0;
+};
+
+void logCanvas(BITMAP* bitmap, int x, int y, void* data) {
+  CanvasLog* log = static_cast<CanvasLog*>(data);
+  log->calls.push_back({x, y});
+  if (log->asking) ++log->callsWhileAsking;
+  if (x == -1) clear_to_color(bitmap, log->color);
+  if (x >= 0 && (GuiMouseState().b & 1)) ++log->buttonsSeen;
+  if (x >= 0 && log->askOnPoll) {
+    log->askOnPoll = false;
+    log->asking = true;
+    ShowMessage("", "Click on the map to set the location of the teleport|~OK");
+    log->asking = false;
+  }
+}
+
+int buildMainWindow(CanvasLog& log) {
+  CreateWindow(1, AUTO, "DOLA", 4);
+  log.id = AddCanvas(2, 25, 100, 50, logCanvas, &log);
+  ShowWindow();
+  return log.id;
+}
+
+void stop(void*) { StopEventLoop(); }
+
+void runFor(int ms) {
+  GuiQueueCall(stop, nullptr, ms);
+  RunEventLoop();
+}
+
+}  // namespace
+
+TEST(Canvas, FirstDrawRedrawAndPlacementOnTheScreen) {
+  startHeadlessGui();
+  CanvasLog log;
+  log.color = colorOf(255, 0, 0);
+  int id = buildMainWindow(log);
+  ASSERT_NE(0, id);
+  ASSERT_EQ(1u, log.calls.size());
+  EXPECT_EQ(std::make_pair(0, -1), log.calls[0]);
+
+  Refresh(id);
+  ASSERT_EQ(2u, log.calls.size());
+  EXPECT_EQ(std::make_pair(-1, 0), log.calls[1]);
+  // The canvas at client (2, 25) has its first pixel at screen (5, 50).
+  EXPECT_EQ(log.color, screenPixel(5, 50));
+  EXPECT_EQ(log.color, screenPixel(104, 99));
+  EXPECT_NE(log.color, screenPixel(4, 50));
+  EXPECT_NE(log.color, screenPixel(5, 49));
+  EXPECT_NE(log.color, screenPixel(105, 99));
+  EXPECT_NE(log.color, screenPixel(104, 100));
+
+  Refresh(id + 1000);  // an invalid id is ignored
+  EXPECT_EQ(2u, log.calls.size());
+  CreateWindow(0, AUTO, "", 4);  // while a window is under construction
+  Refresh(id);
+  EXPECT_EQ(2u, log.calls.size());
+  CloseTopWindow();
+  CloseTopWindow();
+  Refresh(id);  // a destroyed canvas is ignored
+  EXPECT_EQ(2u, log.calls.size());
+}
+
+TEST(Canvas, PolledEveryTenMillisecondsWithThePointerPosition) {
+  startHeadlessGui();
+  CanvasLog log;
+  buildMainWindow(log);
+  setMouse(5 + 17, 50 + 9, 0);
+  runFor(105);
+  int polls = 0;
+  for (auto& call : log.calls)
+    if (call == std::make_pair(17, 9)) ++polls;
+  // Unchanged polls are delivered too: about one per 10 ms.
+  EXPECT_GE(polls, 6);
+  EXPECT_LE(polls, 12);
+  EXPECT_EQ(static_cast<int>(log.calls.size()), polls + 1);
+
+  // Outside the canvas nothing is called.
+  log.calls.clear();
+  setMouse(5 + 100, 50, 0);
+  runFor(50);
+  EXPECT_TRUE(log.calls.empty());
+}
+
+TEST(Canvas, NoNestedCallsWhileItsRequesterIsOpen) {
+  startHeadlessGui();
+  CanvasLog log;
+  buildMainWindow(log);
+  log.askOnPoll = true;
+  setMouse(5 + 10, 50 + 10, 0);
+  // The requester stays open 100 ms with the pointer over the canvas.
+  GuiQueueCall([](void*) { pressKey(KEY_ENTER, 13); }, nullptr, 100);
+  runFor(200);
+  EXPECT_FALSE(log.asking);
+  EXPECT_EQ(0, log.callsWhileAsking);
+  EXPECT_GT(log.calls.size(), 3u);  // polls went on after the requester closed
+}
+
+TEST(Canvas, RefreshFromInsideItsOwnCallbackOnlyCopies) {
+  startHeadlessGui();
+  static CanvasLog log;
+  log = CanvasLog();
+  static int blue;
+  blue = colorOf(0, 0, 255);
+  CreateWindow(1, AUTO, "DOLA", 4);
+  log.id = AddCanvas(2, 25, 40, 40, [](BITMAP* b, int x, int y, void*) {
+    log.calls.push_back({x, y});
+    if (x < 0 || y < 0) return;
+    clear_to_color(b, blue);
+    EXPECT_NE(blue, screenPixel(5, 50));
+    Refresh(log.id);
+    EXPECT_EQ(blue, screenPixel(5, 50));
+    StopEventLoop();
+  }, nullptr);
+  ShowWindow();
+  setMouse(10, 55, 0);
+  RunEventLoop();
+  EXPECT_EQ(2u, log.calls.size());  // the first draw and one poll, no nested redraw
+}
+
+TEST(Canvas, ShortClickBetweenPollsIsSeenOnce) {
+  startHeadlessGui();
+  CanvasLog log;
+  buildMainWindow(log);
+  setMouse(20, 60, 0);
+  GuiQueueCall([](void*) {
+    gui::latchMouseFlags(MOUSE_FLAG_LEFT_DOWN);
+    gui::latchMouseFlags(MOUSE_FLAG_LEFT_UP);
+  }, nullptr, 30);
+  runFor(100);
+  EXPECT_EQ(1, log.buttonsSeen);
+}
+
+TEST(MouseLatch, PressesAndReleasesBetweenPolls) {
+  startHeadlessGui();
+  setMouse(1, 2, 0);
+  EXPECT_EQ(0, GuiPollMouse().b);
+  // A tap: down and up before the poll.
+  gui::latchMouseFlags(MOUSE_FLAG_RIGHT_DOWN);
+  gui::latchMouseFlags(MOUSE_FLAG_RIGHT_UP);
+  EXPECT_EQ(2, GuiPollMouse().b);
+  EXPECT_EQ(2, GuiMouseState().b);
+  EXPECT_EQ(0, GuiPollMouse().b);
+  // Held across polls it is simply down.
+  setMouse(3, 4, 1);
+  gui::latchMouseFlags(MOUSE_FLAG_LEFT_DOWN);
+  const GuiMouse& held = GuiPollMouse();
+  EXPECT_EQ(1, held.b);
+  EXPECT_EQ(3, held.x);
+  EXPECT_EQ(4, held.y);
+  // Released and pressed again between polls: up once, then down again.
+  gui::latchMouseFlags(MOUSE_FLAG_LEFT_UP);
+  gui::latchMouseFlags(MOUSE_FLAG_LEFT_DOWN);
+  EXPECT_EQ(0, GuiPollMouse().b);
+  EXPECT_EQ(1, GuiPollMouse().b);
+  setMouse(3, 4, 0);
+  EXPECT_EQ(0, GuiPollMouse().b);
+}

@@ -1,0 +1,171 @@
+// Check boxes, buttons, edit boxes, status fields and the progress window,
+// driven through the event loop with the mouse and keys.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "gui/gui_internal.h"
+#include "gui_test_support.h"
+
+namespace {
+int g_pressed = 0;
+void countPress(void*) { ++g_pressed; }
+int g_statusCalls = 0;
+void statusText(void*, char* buffer) {
+  ++g_statusCalls;
+  snprintf(buffer, 1000, "%s", "250");
+}
+}  // namespace
+
+TEST(Controls, CheckBoxFlagAndButtonClicks) {
+  startHeadlessGui();
+  int flag = -3;
+  g_pressed = 0;
+  CreateWindow(1, AUTO, "DOLA", 4);
+  int box = AddCheckBox(800, 540, "Show Objects + Creatures", &flag);
+  int button = AddButton(20, 410, "Add", countPress, nullptr);
+  ShowWindow();
+  int bx, by, kx, ky;
+  widgetCentre(box, kx, ky);
+  widgetCentre(button, bx, by);
+  std::vector<GuiStep> steps;
+  addClick(steps, kx, ky);
+  steps.push_back({10, [&] { EXPECT_EQ(1, flag); flag = 5; }});
+  addClick(steps, kx, ky);
+  steps.push_back({10, [&] { EXPECT_EQ(0, flag); }});
+  addClick(steps, bx, by);
+  // Pressed on the button, released elsewhere: no command.
+  steps.push_back({20, [&] { setMouse(bx, by, 1); }});
+  steps.push_back({30, [&] { setMouse(bx + 200, by, 1); }});
+  steps.push_back({30, [&] { setMouse(bx + 200, by, 0); }});
+  runSteps(steps);
+  EXPECT_EQ(1, g_pressed);
+}
+
+TEST(Controls, EditBoxEditsTheBufferInPlaceWithinItsLength) {
+  startHeadlessGui();
+  char text[4] = "ab";
+  CreateWindow(1, AUTO, "DOLA", 4);
+  int box = AddEditBox(2, 200, 30, "Qty", 5, 3, text);
+  EXPECT_EQ(0, AddEditBox(2, 220, 30, "Other", 4, 3, text));
+  ShowWindow();
+  int x, y, w, h;
+  gui::widgetScreenRect(*gui::findWidget(box), x, y, w, h);
+  std::vector<GuiStep> steps;
+  addClick(steps, x + w - 3, y + 5);  // focus, cursor at the end
+  steps.push_back({10, [] {
+    pressKey(KEY_C, 'c');
+    pressKey(KEY_D, 'd');  // no room: ignored
+  }});
+  steps.push_back({10, [&] { EXPECT_STREQ("abc", text); pressKey(KEY_BACKSPACE, 8); }});
+  steps.push_back({10, [&] {
+    EXPECT_STREQ("ab", text);
+    pressKey(KEY_LEFT);
+    pressKey(KEY_X, 'x');
+  }});
+  steps.push_back({10, [&] {
+    EXPECT_STREQ("axb", text);
+    pressKey(KEY_HOME);
+    pressKey(KEY_DEL);
+    pressKey(KEY_END);
+    pressKey(KEY_7, '7');
+  }});
+  runSteps(steps);
+  EXPECT_STREQ("xb7", text);
+}
+
+TEST(Controls, StatusFieldAsksItsTextAtEveryDraw) {
+  startHeadlessGui();
+  g_statusCalls = 0;
+  CreateWindow(1, AUTO, "DOLA", 4);
+  int field = AddStatusField(625, 560, 20, statusText, nullptr);
+  ShowWindow();
+  EXPECT_EQ(1, g_statusCalls);
+  Refresh(field);
+  EXPECT_EQ(2, g_statusCalls);
+  // All three digits are drawn, although the field is 20 pixels wide.
+  int text = colorOf(24, 26, 30);
+  EXPECT_GT(countColor(3 + 625 + 16, 25 + 560, 3 + 625 + 23, 25 + 569, text), 0);
+}
+
+TEST(Progress, BarFillsAndIgnoresValuesOutOfRange) {
+  startHeadlessGui();
+  int window = OpenProgressWindow("", "", 200);
+  ASSERT_NE(0, window);
+  EXPECT_TRUE(topWidgets(static_cast<int>(gui::Kind::Button)).empty());
+  std::vector<int> bars = topWidgets(static_cast<int>(gui::Kind::Progress));
+  ASSERT_EQ(1u, bars.size());
+  gui::Widget* bar = gui::findWidget(bars[0]);
+  int x, y, w, h;
+  gui::widgetScreenRect(*bar, x, y, w, h);
+  int fill = gui::state().theme.progress;
+  auto filled = [&] { return countColor(x + 1, y + 10, x + 200, y + 10, fill); };
+  EXPECT_EQ(0, filled());
+  SetProgress(window, 33);
+  EXPECT_EQ(66, filled());
+  SetProgress(window, 100);
+  EXPECT_EQ(200, filled());
+  EXPECT_NE(fill, screenPixel(x + 201, y + 10));
+  SetProgress(window, 101);
+  EXPECT_EQ(200, filled());
+  EXPECT_EQ(100, bar->value);
+  SetProgress(window, -1);
+  EXPECT_EQ(200, filled());
+  SetProgress(window + 777, 10);
+  EXPECT_EQ(200, filled());
+  CloseTopWindow();
+  EXPECT_EQ(nullptr, gui::topWindow());
+
+  // With a label the window gets a button that closes it.
+  window = OpenProgressWindow("Loading", "~Stop", 100);
+  std::vector<int> buttons = topWidgets(static_cast<int>(gui::Kind::Button));
+  ASSERT_EQ(1u, buttons.size());
+  int bx, by;
+  widgetCentre(buttons[0], bx, by);
+  std::vector<GuiStep> steps;
+  addClick(steps, bx, by);
+  runSteps(steps);
+  EXPECT_EQ(nullptr, gui::findWindow(window));
+}
+
+TEST(Windows, DraggedByTheTitleBarUnlessAttribute4) {
+  startHeadlessGui();
+  CreateWindow(1, AUTO, "DOLA", 4);
+  ShowWindow();
+  gui::Window* main = gui::topWindow();
+  int mainActive = gui::state().theme.title;
+  EXPECT_EQ(mainActive, screenPixel(500, 10));
+  int startX = 0, startY = 0, endX = 0, endY = 0;
+  int titleWhileOpen = 0;
+  std::vector<GuiStep> steps;
+  steps.push_back({20, [&] {
+    gui::Window* top = gui::topWindow();
+    startX = top->x;
+    startY = top->y;
+    titleWhileOpen = screenPixel(500, 10);
+    setMouse(top->x + 20, top->y + 10, 1);
+  }});
+  steps.push_back({30, [&] { setMouse(mouse_x - 100, mouse_y + 40, 1); }});
+  steps.push_back({30, [&] { setMouse(mouse_x, mouse_y, 0); }});
+  steps.push_back({30, [&] {
+    endX = gui::topWindow()->x;
+    endY = gui::topWindow()->y;
+    pressKey(KEY_ENTER, 13);
+  }});
+  queueSteps(steps);
+  ShowMessage("", "Move me|~OK");
+  EXPECT_EQ(startX - 100, endX);
+  EXPECT_EQ(startY + 40, endY);
+  EXPECT_EQ(gui::state().theme.titleInactive, titleWhileOpen);
+  EXPECT_EQ(mainActive, screenPixel(500, 10));  // active again, and the requester left no trace
+  EXPECT_EQ(gui::state().theme.face, screenPixel(startX + 10, startY + 30));
+
+  // The main window (attribute 4) stays where it is.
+  std::vector<GuiStep> drag;
+  drag.push_back({20, [] { setMouse(300, 10, 1); }});
+  drag.push_back({30, [] { setMouse(200, 100, 1); }});
+  drag.push_back({30, [] { setMouse(200, 100, 0); }});
+  runSteps(drag);
+  EXPECT_EQ(0, main->x);
+  EXPECT_EQ(0, main->y);
+}

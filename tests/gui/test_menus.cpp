@@ -1,0 +1,121 @@
+// Menu bars: a drop-down made anew by its fill callback at every opening,
+// chosen by mouse (click the title, release on an item) or by keyboard
+// (Alt+letter, item letters, arrows, Enter), closed by Escape or a click
+// elsewhere without calling anything.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "gui/gui_internal.h"
+#include "gui_test_support.h"
+
+using gui::Kind;
+
+namespace {
+
+struct MenuLog {
+  int fills = 0;
+  std::string chosen;
+};
+MenuLog g_menu;
+
+void open(void*) { g_menu.chosen += "open;"; }
+void save(void*) { g_menu.chosen += "save;"; }
+void quit(void*) { g_menu.chosen += "quit;"; }
+void fileMenu(void*) {
+  ++g_menu.fills;
+  AddMenuItem(0, "~Open", "", open, nullptr);
+  AddMenuItem(0, "~Save", "", save, nullptr);
+  AddMenuItem(0, "~Quit", "", quit, nullptr);
+}
+void viewMenu(void*) { AddMenuItem(0, "~World Map", "", quit, nullptr); }
+
+int g_fileTitle = 0;
+void buildWindow() {
+  g_menu = MenuLog();
+  CreateWindow(1, AUTO, "DOLA", 4);
+  BeginMenuBar();
+  g_fileTitle = AddMenuBarItem("~File", fileMenu, nullptr);
+  AddMenuBarItem("~View", viewMenu, nullptr);
+  EndMenuBar();
+  ShowWindow();
+}
+
+bool menuOpen() { return gui::topWindow() && gui::topWindow()->kind == gui::WindowKind::Popup; }
+
+void altKey(int scancode) {
+  key_shifts = KB_ALT_FLAG;
+  pressKey(scancode, 0);
+}
+
+}  // namespace
+
+TEST(Menus, MenuBarSitsAtTheTopOfTheClientArea) {
+  startHeadlessGui();
+  buildWindow();
+  int x, y;
+  widgetCentre(g_fileTitle, x, y);
+  EXPECT_GT(y, 25);
+  EXPECT_LT(y, 50);
+  EXPECT_EQ(0, AddMenuItem(0, "outside a menu", "", open, nullptr));
+}
+
+TEST(Menus, MouseOpensChoosesAndClosesOnOutsideClick) {
+  startHeadlessGui();
+  buildWindow();
+  int tx, ty;
+  widgetCentre(g_fileTitle, tx, ty);
+  std::vector<GuiStep> steps;
+  addClick(steps, tx, ty);
+  steps.push_back({10, [] {
+    EXPECT_TRUE(menuOpen());
+    EXPECT_EQ(3u, topWidgets(static_cast<int>(Kind::MenuItem)).size());
+  }});
+  int itemX = 0, itemY = 0;
+  steps.push_back({10, [&] { widgetCentre(topWidgets(static_cast<int>(Kind::MenuItem))[1], itemX, itemY); }});
+  steps.push_back({10, [&] { setMouse(itemX, itemY, 1); }});
+  steps.push_back({30, [&] { setMouse(itemX, itemY, 0); }});
+  steps.push_back({10, [] { EXPECT_FALSE(menuOpen()); }});
+  addClick(steps, tx, ty);
+  addClick(steps, 600, 400);  // outside: closes, chooses nothing
+  steps.push_back({10, [] { EXPECT_FALSE(menuOpen()); }});
+  runSteps(steps);
+  EXPECT_EQ("save;", g_menu.chosen);
+  EXPECT_EQ(2, g_menu.fills);  // filled anew at each opening
+}
+
+TEST(Menus, KeyboardAltLetterItemLetterArrowsEnterEscape) {
+  startHeadlessGui();
+  buildWindow();
+  std::vector<GuiStep> steps;
+  steps.push_back({10, [] { altKey(KEY_F); }});
+  steps.push_back({10, [] {
+    EXPECT_TRUE(menuOpen());
+    key_shifts = 0;
+    pressKey(KEY_Q, 'q');
+  }});
+  steps.push_back({10, [] {
+    EXPECT_FALSE(menuOpen());
+    altKey(KEY_F);
+  }});
+  steps.push_back({10, [] {
+    key_shifts = 0;
+    pressKey(KEY_DOWN);
+    pressKey(KEY_ENTER, 13);  // the first item is highlighted on opening; Down moves to the second
+  }});
+  steps.push_back({10, [] { altKey(KEY_F); }});
+  steps.push_back({10, [] {
+    key_shifts = 0;
+    pressKey(KEY_ESC, 27);
+  }});
+  steps.push_back({10, [] { EXPECT_FALSE(menuOpen()); }});
+  steps.push_back({10, [] { altKey(KEY_V); }});
+  steps.push_back({10, [] {
+    key_shifts = 0;
+    pressKey(KEY_LEFT);  // to the File menu
+    pressKey(KEY_ENTER, 13);
+  }});
+  runSteps(steps);
+  EXPECT_EQ("quit;save;open;", g_menu.chosen);
+  EXPECT_EQ(4, g_menu.fills);
+}
