@@ -83,7 +83,10 @@ void dispatchKey(int scancode, int ascii, int shifts) {
 
 void pollKeyboard() {
   if (keyboard_needs_poll()) poll_keyboard();
-  while (keypressed()) {
+  // Keys typed ahead of a key that closes a dialog belong to whatever comes
+  // next (another requester, say): stop reading once the loop is to end.
+  Gui& g = state();
+  while (keypressed() && !(g.loopDepth > 0 && g.stop[g.loopDepth])) {
     int shifts = key_shifts;
     int k = readkey();
     dispatchKey(k >> 8, k & 0xff, shifts);

@@ -48,6 +48,15 @@ TEST(Requester, KeyQueuedBeforehandAnswersIt) {
   EXPECT_EQ(nullptr, topWindow());
 }
 
+TEST(Requester, KeysTypedAheadAnswerTheRequestersInTurn) {
+  startHeadlessGui();
+  pressKey(KEY_N, 'n');
+  pressKey(KEY_ENTER, 13);
+  EXPECT_EQ(1, ShowMessage("", "Replace it?|~Yes|~No"));
+  EXPECT_EQ(0, ShowMessage("", "Done|~OK|~Undo"));
+  EXPECT_FALSE(keypressed());
+}
+
 struct Seen {
   std::vector<std::string> labels, buttons;
   int key, ascii;
