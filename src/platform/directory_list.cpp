@@ -1,4 +1,5 @@
-// Directory listing through the host's directory API.
+// Directory listing through the host's directory API, sorted the way the
+// file selector shows it.
 #include "platform/directory_list.h"
 
 #include <algorithm>

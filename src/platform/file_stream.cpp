@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <sys/stat.h>
 
 #include "platform/host_path.h"
 
@@ -33,20 +34,33 @@ struct Cookie {
 ssize_t cookieRead(void* c, char* buf, size_t size) {
   Cookie* k = static_cast<Cookie*>(c);
   size_t n = fread(buf, 1, size, k->raw);
+  if (n == 0 && ferror(k->raw)) return -1;  // a read error is no end of file
   if (!k->text) return static_cast<ssize_t>(n);
-  size_t j = 0;
-  for (size_t i = 0; i < n; i++) {
-    char ch = buf[i];
-    if (ch == '\r') {
-      if (i + 1 < n) {
-        if (buf[i + 1] == '\n') continue;  // the LF that follows is kept
-      } else {
-        int next = fgetc(k->raw);
-        if (next == '\n') ch = '\n';
-        else if (next != EOF) ungetc(next, k->raw);
+  const char* firstCr = static_cast<const char*>(memchr(buf, '\r', n));
+  if (!firstCr) return static_cast<ssize_t>(n);
+  size_t j = static_cast<size_t>(firstCr - buf);
+  for (size_t i = j; i < n;) {
+    if (buf[i] != '\r') {  // move the run up to the next CR in one go
+      const char* cr = static_cast<const char*>(memchr(buf + i, '\r', n - i));
+      size_t run = cr ? static_cast<size_t>(cr - (buf + i)) : n - i;
+      memmove(buf + j, buf + i, run);
+      i += run;
+      j += run;
+      continue;
+    }
+    char ch = '\r';
+    if (i + 1 < n) {
+      if (buf[i + 1] == '\n') {  // CR LF: the CR goes, the LF stays
+        i++;
+        continue;
       }
+    } else {
+      int next = fgetc(k->raw);  // the CR ends this read: look at what follows it
+      if (next == '\n') ch = '\n';
+      else if (next != EOF) ungetc(next, k->raw);
     }
     buf[j++] = ch;
+    i++;
   }
   return static_cast<ssize_t>(j);
 }
@@ -113,12 +127,32 @@ FILE* wrapHostStream(FILE* raw, const char* mode) {
 FILE* openStream(const char* editorPath, const char* mode) {
   if (!editorPath || !mode || !*editorPath) return nullptr;
   char host[4096];
-  if (!pathToHost(editorPath, host, sizeof host)) return nullptr;
 #ifdef _WIN32
+  if (!pathToHost(editorPath, host, sizeof host)) return nullptr;
   return fopen(host, mode);
 #else
   char rawMode[8];
   snprintf(rawMode, sizeof rawMode, "%s%s", mode, isTextMode(mode) ? "b" : "");
-  return wrapHostStream(fopen(host, rawMode), mode);
+  // Reading needs an existing file, so the name as given is tried first and
+  // the lookup without regard to case is paid only when that fails. Modes that
+  // may create a file always look up first, lest a second file in another
+  // case be made beside the existing one.
+  FILE* raw = nullptr;
+  if (mode[0] == 'r' && mapHostPathAsGiven(editorPath, host, sizeof host)) {
+    raw = fopen(host, rawMode);
+    if (!raw && errno != ENOENT && errno != ENOTDIR) return nullptr;
+  }
+  if (!raw) {
+    if (!pathToHost(editorPath, host, sizeof host)) return nullptr;
+    raw = fopen(host, rawMode);
+  }
+  // A directory opens for reading here but on the desktop it is no file at all.
+  struct stat st;
+  if (raw && fstat(fileno(raw), &st) == 0 && S_ISDIR(st.st_mode)) {
+    fclose(raw);
+    errno = EISDIR;
+    return nullptr;
+  }
+  return wrapHostStream(raw, mode);
 #endif
 }

@@ -76,19 +76,37 @@ bool copyOut(const std::string& s, char* out, size_t outSize) {
 
 }  // namespace
 
-bool pathToHost(const char* editorPath, char* out, size_t outSize) {
-  if (!editorPath) editorPath = "";
-#ifdef _WIN32
-  return copyOut(editorPath, out, outSize);
-#else
-  std::string p = editorPath;
+#ifndef _WIN32
+namespace {
+
+// "\" to "/", and a drive letter to the host's root: "C:" and "C:/x" start at "/".
+std::string hostForm(const char* editorPath) {
+  std::string p = editorPath ? editorPath : "";
   for (char& c : p)
     if (c == '\\') c = '/';
-  // A drive letter means the host's root: "C:" and "C:/x" both start at "/".
   if (p.size() >= 2 && p[1] == ':' && ((p[0] >= 'A' && p[0] <= 'Z') || (p[0] >= 'a' && p[0] <= 'z'))) {
     p = p.substr(2);
     if (p.empty() || p[0] != '/') p = "/" + p;
   }
+  return p;
+}
+
+}  // namespace
+#endif
+
+bool mapHostPathAsGiven(const char* editorPath, char* out, size_t outSize) {
+#ifdef _WIN32
+  return copyOut(editorPath ? editorPath : "", out, outSize);
+#else
+  return copyOut(hostForm(editorPath), out, outSize);
+#endif
+}
+
+bool pathToHost(const char* editorPath, char* out, size_t outSize) {
+#ifdef _WIN32
+  return copyOut(editorPath ? editorPath : "", out, outSize);
+#else
+  std::string p = hostForm(editorPath);
   if (!p.empty() && !exists(p)) p = resolveCaseless(p);
   return copyOut(p, out, outSize);
 #endif

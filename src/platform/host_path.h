@@ -13,6 +13,9 @@
 // that is created gets the name the editor chose). False when out is too small.
 bool pathToHost(const char* editorPath, char* out, size_t outSize);
 
+// The same mapping without the lookup: separators and drive letter only.
+bool mapHostPathAsGiven(const char* editorPath, char* out, size_t outSize);
+
 // Maps a host path to the editor's form: host separators become "\" and an
 // absolute host path gets the drive "C:". False when out is too small.
 bool pathToEditor(const char* hostPath, char* out, size_t outSize);

@@ -1,7 +1,9 @@
-// Write-to-temporary-then-rename, with the in-place fallback of a read-only directory.
+// Write-to-temporary-then-rename, with the in-place fallback of a read-only
+// directory. The old file is untouched until the new one is complete and synced.
 #include "platform/safe_file.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -12,6 +14,8 @@
 #include "platform/host_path.h"
 
 namespace {
+
+bool failTemporaryFiles = false;
 
 // Copies every byte of the open file src into dst; false on any error.
 bool copyBytes(int src, int dst) {
@@ -42,7 +46,31 @@ bool syncPath(const char* hostPath) {
   return ok;
 }
 
+// Readies the new temporary file fd: the old file's permissions, for update a
+// copy of its bytes, and a stream of the mode over it. Closes fd on failure.
+FILE* prepareTemporary(int fd, const char* target, const struct stat* old, bool update,
+                       const char* mode) {
+  fchmod(fd, old ? (old->st_mode & 07777) : newFileMode());
+  if (update) {
+    int src = ::open(target, O_RDONLY);
+    bool copied = src >= 0 && copyBytes(src, fd);
+    if (src >= 0) close(src);
+    if (!copied || lseek(fd, 0, SEEK_SET) != 0) {
+      close(fd);
+      return nullptr;
+    }
+  }
+  FILE* raw = fdopen(fd, "w+b");
+  if (!raw) {
+    close(fd);
+    return nullptr;
+  }
+  return wrapHostStream(raw, mode);
+}
+
 }  // namespace
+
+void failTemporaryFileCreation(bool fail) { failTemporaryFiles = fail; }
 
 SafeWriter::~SafeWriter() { abandon(); }
 
@@ -50,18 +78,28 @@ FILE* SafeWriter::open(const char* editorPath, const char* mode) {
   abandon();
   inPlace_ = false;
   temp_[0] = 0;
+  if (!mode || (mode[0] != 'w' && strcmp(mode, "r+b") != 0)) return nullptr;
   if (!editorPath || !*editorPath || !pathToHost(editorPath, target_, sizeof target_)) return nullptr;
   const bool update = mode[0] == 'r';
   struct stat st;
   const bool exists = stat(target_, &st) == 0;
-  if (exists && (!S_ISREG(st.st_mode) || access(target_, W_OK) != 0)) return nullptr;
+  // A file without any write permission is read-only, even to a superuser.
+  if (exists && (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0 || access(target_, W_OK) != 0))
+    return nullptr;
   if (update && !exists) return nullptr;
+  // Rewriting through a symbolic link replaces the file it points to, not the link.
+  char linked[PATH_MAX];
+  if (exists && realpath(target_, linked)) snprintf(target_, sizeof target_, "%s", linked);
 
   // The temporary file lives beside the target so that rename replaces it atomically.
   const char* slash = strrchr(target_, '/');
   int dirLen = slash ? static_cast<int>(slash - target_) + 1 : 0;
-  snprintf(temp_, sizeof temp_, "%.*s.%s.XXXXXX", dirLen, target_, slash ? slash + 1 : target_);
-  int fd = mkstemp(temp_);
+  int made = snprintf(temp_, sizeof temp_, "%.*s.%.200s.XXXXXX", dirLen, target_,
+                      slash ? slash + 1 : target_);
+  int fd = -1;
+  if (made < 0 || static_cast<size_t>(made) >= sizeof temp_) errno = ENAMETOOLONG;
+  else if (failTemporaryFiles) errno = EACCES;
+  else fd = mkstemp(temp_);
   if (fd < 0) {
     temp_[0] = 0;
     if (errno != EACCES && errno != EROFS && errno != EPERM) return nullptr;
@@ -69,26 +107,7 @@ FILE* SafeWriter::open(const char* editorPath, const char* mode) {
     stream_ = openStream(editorPath, update ? "r+b" : mode);
     return stream_;
   }
-  fchmod(fd, exists ? (st.st_mode & 07777) : newFileMode());
-  if (update) {
-    int src = ::open(target_, O_RDONLY);
-    bool copied = src >= 0 && copyBytes(src, fd);
-    if (src >= 0) close(src);
-    if (!copied || lseek(fd, 0, SEEK_SET) != 0) {
-      close(fd);
-      unlink(temp_);
-      temp_[0] = 0;
-      return nullptr;
-    }
-  }
-  FILE* raw = fdopen(fd, "w+b");
-  if (!raw) {
-    close(fd);
-    unlink(temp_);
-    temp_[0] = 0;
-    return nullptr;
-  }
-  stream_ = wrapHostStream(raw, mode);
+  stream_ = prepareTemporary(fd, target_, exists ? &st : nullptr, update, mode);
   if (!stream_) {
     unlink(temp_);
     temp_[0] = 0;

@@ -7,6 +7,10 @@
 #pragma once
 #include <cstdio>
 
+// Test hook: while on, no temporary file can be made beside any target, as in
+// a read-only directory, so writers fall back to writing in place.
+void failTemporaryFileCreation(bool fail);
+
 class SafeWriter {
  public:
   SafeWriter() = default;
@@ -18,7 +22,7 @@ class SafeWriter {
   // is created or replaced), "wb" / "w+b" (binary), "r+b" (binary update: the
   // file must exist, and the stream starts as a copy of its bytes).
   // Returns the stream to write, or nullptr when the file cannot be written in
-  // that mode (missing for "r+b", not writable, no such directory).
+  // that mode (missing for "r+b", read-only, no such directory, other modes).
   FILE* open(const char* editorPath, const char* mode);
 
   // Flushes and closes the stream and puts the new file in place. False when

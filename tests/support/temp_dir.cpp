@@ -1,3 +1,5 @@
+// Temporary directories for tests and whole-file helpers; the directory and
+// everything in it is removed even when a test made it read-only.
 #include "support/temp_dir.h"
 
 #include <cstdio>

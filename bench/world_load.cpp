@@ -1,0 +1,91 @@
+// loadWorld of a full 400-map world beside the floor of merely reading the
+// same 400 files' bytes with plain stdio. The ratio of the two is the figure
+// to watch (aim: within 2x).
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "data/local_map.h"
+#include "data/map_names.h"
+#include "data/world_loader.h"
+#include "platform/host_path.h"
+
+namespace {
+
+// A temporary world of 400 wilderness maps with a few teleports each, made once.
+class WorldOnDisk {
+ public:
+  WorldOnDisk() {
+    char tmpl[] = "/tmp/dola-bench-XXXXXX";
+    host_ = mkdtemp(tmpl) ? tmpl : "/tmp";
+    char editor[4096];
+    pathToEditor(host_.c_str(), editor, sizeof editor);
+    prefix_ = std::string(editor) + "\\";
+    for (int row = 0; row < 20; row++)
+      for (int col = 0; col < 20; col++) writeMap(col, row);
+  }
+  ~WorldOnDisk() {
+    std::error_code ec;
+    std::filesystem::remove_all(host_, ec);
+  }
+  const std::string& prefix() const { return prefix_; }
+  std::string hostFile(int col, int row) const {
+    char name[32];
+    snprintf(name, sizeof name, "/ZAN%c%c.MAP", 'A' + col, 'A' + row);
+    return host_ + name;
+  }
+
+ private:
+  void writeMap(int col, int row) {
+    LocalMap map;
+    for (int y = 0; y < kMapRows; y++)
+      for (int x = 0; x < kMapColumns; x++) map.setTile(x, y, static_cast<unsigned char>(32 + (x * y + col + row) % 200));
+    map.addTeleport(col + 1, row + 1, "TAB2515");
+    map.addTeleport(2, 3, "ZANAA");
+    char file[kPathBufferSize];
+    worldMapFileName(prefix_.c_str(), col, row, file, sizeof file);
+    map.save(file);
+  }
+
+  std::string host_;
+  std::string prefix_;
+};
+
+WorldOnDisk& world() {
+  static WorldOnDisk w;
+  return w;
+}
+
+void BM_LoadWorld(benchmark::State& state) {
+  auto buffer = std::make_unique<WorldBuffer>();
+  for (auto _ : state) {
+    loadWorld(world().prefix().c_str(), *buffer, nullptr);
+    benchmark::DoNotOptimize(buffer->cells[0]);
+  }
+}
+BENCHMARK(BM_LoadWorld)->Unit(benchmark::kMillisecond);
+
+void BM_ReadWorldFilesRaw(benchmark::State& state) {
+  char bytes[4096];
+  for (auto _ : state) {
+    size_t total = 0;
+    for (int row = 0; row < 20; row++) {
+      for (int col = 0; col < 20; col++) {
+        FILE* f = fopen(world().hostFile(col, row).c_str(), "rb");
+        if (!f) continue;
+        total += fread(bytes, 1, sizeof bytes, f);
+        fclose(f);
+      }
+    }
+    benchmark::DoNotOptimize(total);
+  }
+}
+BENCHMARK(BM_ReadWorldFilesRaw)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

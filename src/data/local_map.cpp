@@ -1,0 +1,86 @@
+// LocalMap's cells and teleport list. Reading and writing the MAP format
+// lives in local_map_file.cpp.
+#include "data/local_map.h"
+
+#include <cstdio>
+#include <cstring>
+
+LocalMap::LocalMap() : kind(Wilderness) {
+  path[0] = 0;
+  memset(tiles_, 0, sizeof tiles_);
+}
+
+LocalMap::~LocalMap() { clearTeleports(); }
+
+void LocalMap::setTile(int x, int y, unsigned char code) {
+  if (x < 0 || x >= kMapColumns || y < 0 || y >= kMapRows) return;
+  if (y == kMapRows - 1 && kind != Wilderness) return;
+  tiles_[y][x] = code;
+}
+
+bool LocalMap::addTeleport(int x, int y, const char* name) {
+  // A longer name, a ">" or a line break would be cut or split on the next load.
+  if (!name || strlen(name) >= static_cast<size_t>(kTeleportNameSize) || strpbrk(name, ">\r\n"))
+    return false;
+  Teleport* t = new Teleport;
+  t->x = x;
+  t->y = y;
+  snprintf(t->name, sizeof t->name, "%s", name);
+  t->next = nullptr;
+  if (lastTeleport_) lastTeleport_->next = t;
+  else firstTeleport_ = t;
+  lastTeleport_ = t;
+  teleportCount_++;
+  return true;
+}
+
+bool LocalMap::removeTeleport(int index) {
+  if (index < 0 || index >= teleportCount_) return false;
+  Teleport* previous = nullptr;
+  Teleport* t = firstTeleport_;
+  for (int i = 0; i < index; i++) {
+    previous = t;
+    t = t->next;
+  }
+  if (previous) previous->next = t->next;
+  else firstTeleport_ = t->next;
+  if (lastTeleport_ == t) lastTeleport_ = previous;
+  delete t;
+  teleportCount_--;
+  return true;
+}
+
+int LocalMap::teleportCount() const { return teleportCount_; }
+
+bool LocalMap::getTeleport(int index, int* x, int* y, char* name) const {
+  if (index < 0 || index >= teleportCount_) return false;
+  const Teleport* t = firstTeleport_;
+  for (int i = 0; i < index; i++) t = t->next;
+  if (x) *x = t->x;
+  if (y) *y = t->y;
+  if (name) snprintf(name, kTeleportNameSize, "%s", t->name);
+  return true;
+}
+
+void LocalMap::clearTeleports() {
+  while (firstTeleport_) {
+    Teleport* next = firstTeleport_->next;
+    delete firstTeleport_;
+    firstTeleport_ = next;
+  }
+  lastTeleport_ = nullptr;
+  teleportCount_ = 0;
+}
+
+bool LocalMap::findUnwritableTile(int* x, int* y) const {
+  const int rows = kind == NoKind ? kMapRows : mapKindRowCount(kind);
+  for (int r = 0; r < rows; r++) {
+    for (int c = 0; c < kMapColumns; c++) {
+      if (tiles_[r][c] != 10 && tiles_[r][c] != 13) continue;
+      if (x) *x = c;
+      if (y) *y = r;
+      return true;
+    }
+  }
+  return false;
+}

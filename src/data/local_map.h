@@ -1,0 +1,74 @@
+// One local map in memory: 48 x 24 tile bytes, its kind and its teleports,
+// read from and written to the game's MAP text format. The map owns its
+// teleport nodes. Loads always leave a defined state; saves never leave a
+// half-written file behind (the old file stays until the new one is complete).
+#pragma once
+#include <cstdint>
+
+#include "data/map_kind.h"
+#include "data/teleport.h"
+
+constexpr int kMapColumns = 48;
+constexpr int kMapRows = 24;
+constexpr int kMapPathSize = 256;  // a map path holds at most 255 characters
+
+class LocalMap {
+ public:
+  char path[kMapPathSize];  // the path given to the last load
+  MapKind kind;
+
+  LocalMap();
+  ~LocalMap();
+  LocalMap(const LocalMap&) = delete;
+  LocalMap& operator=(const LocalMap&) = delete;
+
+  // Reads a MAP file (opened for update, so it must exist and be writable).
+  // False when it cannot be opened (empty map under the new path, kind kept),
+  // when its header names no kind (kind NoKind, path empty), when a row line
+  // is short (the rows before it stay loaded; see rowsRead) and when the path
+  // is longer than 255 characters (empty map, path empty, kind kept).
+  bool load(const char* mapPath);
+
+  // Writes the map to mapPath; the stored path is not changed. Refused (false,
+  // nothing written) for kind NoKind, for a path over 255 characters and for a
+  // map holding a tile code 10 or 13, which no row line can carry (see
+  // findUnwritableTile). False as well when the file cannot be written; the
+  // previous file is then as it was.
+  bool save(const char* mapPath) const;
+
+  // The tile at column x (0..47), row y (0..23); 0 outside the map. Inline:
+  // the world loader and the canvases call it for every cell.
+  unsigned char getTile(int x, int y) const {
+    if (x < 0 || x >= kMapColumns || y < 0 || y >= kMapRows) return 0;
+    return tiles_[y][x];
+  }
+  // Ignored outside the map, and for row 23 unless the kind is Wilderness.
+  void setTile(int x, int y, unsigned char code);
+
+  // Appends a teleport. Refused (false) for a name that no MAP file can carry:
+  // none, longer than 255 characters, or holding ">", CR or LF.
+  bool addTeleport(int x, int y, const char* name);
+  bool removeTeleport(int index);
+  int teleportCount() const;
+  // Copies the index-th teleport (name into a buffer of 256); any output may be null.
+  bool getTeleport(int index, int* x, int* y, char* name) const;
+  void clearTeleports();
+
+  // The first cell, row by row, of the rows this kind saves, that holds 10 or
+  // 13 and so makes save refuse; false when there is none.
+  bool findUnwritableTile(int* x, int* y) const;
+
+  // Row lines read by the last load: less than the kind's row count after a
+  // short row or an early end of file.
+  int rowsRead() const { return rowsRead_; }
+
+ private:
+  unsigned char tiles_[kMapRows][kMapColumns];
+  Teleport* firstTeleport_ = nullptr;
+  Teleport* lastTeleport_ = nullptr;
+  int teleportCount_ = 0;
+  int rowsRead_ = 0;
+
+  void parseTeleports(const char* header, const char* end);
+  bool readRows(const char* text, const char* end);
+};

@@ -1,0 +1,172 @@
+// The MAP text format of LocalMap: a header line with the kind word and the
+// teleport entries, then one row line per row (a lead character and 48 tile
+// bytes). Reads take whole lines of any length; writes go through SafeWriter.
+#include <cctype>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "data/local_map.h"
+#include "platform/file_stream.h"
+#include "platform/safe_file.h"
+
+namespace {
+
+constexpr size_t kRowLineLength = 1 + kMapColumns;  // lead character and tiles
+
+// Hands out the lines of a stream from large reads, so that a map costs a
+// few stdio calls rather than one per line.
+class LineReader {
+ public:
+  explicit LineReader(FILE* f) : file_(f) {}
+
+  // The next line without its "\n" appended to line; false at end of file.
+  bool readLine(std::string& line, bool* hadLineEnd) {
+    line.clear();
+    bool any = false;
+    for (;;) {
+      if (pos_ == len_ && !fill()) {
+        *hadLineEnd = false;
+        return any;
+      }
+      any = true;
+      const char* start = buffer_ + pos_;
+      const char* nl = static_cast<const char*>(memchr(start, '\n', len_ - pos_));
+      if (nl) {
+        line.append(start, static_cast<size_t>(nl - start));
+        pos_ += static_cast<size_t>(nl - start) + 1;
+        *hadLineEnd = true;
+        return true;
+      }
+      line.append(start, len_ - pos_);
+      pos_ = len_;
+    }
+  }
+
+ private:
+  bool fill() {
+    len_ = fread(buffer_, 1, sizeof buffer_, file_);
+    pos_ = 0;
+    return len_ > 0;
+  }
+
+  FILE* file_;
+  char buffer_[8192];
+  size_t pos_ = 0;
+  size_t len_ = 0;
+};
+
+// The decimal integer at the start of s as atol reads it (leading blanks, an
+// optional sign, digits; none gives 0), held within [low, high].
+long long readInteger(const char* s, long long low, long long high) {
+  while (isspace(static_cast<unsigned char>(*s))) s++;
+  bool negative = *s == '-';
+  if (*s == '-' || *s == '+') s++;
+  long long value = 0;
+  for (; *s >= '0' && *s <= '9'; s++)
+    if (value < 100000000000LL) value = value * 10 + (*s - '0');
+  if (negative) value = -value;
+  return value < low ? low : (value > high ? high : value);
+}
+
+MapKind kindNamedIn(const std::string& header) {
+  MapKind kind = NoKind;
+  if (header.find("WILDERNESS") != std::string::npos) kind = Wilderness;
+  if (header.find("LOCAL") != std::string::npos) kind = Local;
+  if (header.find("INTERIOR") != std::string::npos) kind = Interior;
+  return kind;
+}
+
+}  // namespace
+
+// Reads every ">X,Y:NAME!" piece after the header word. A piece without ","
+// or ":", or with a name no map can hold, is skipped.
+void LocalMap::parseTeleports(const char* header, const char* end) {
+  const char* p = header;
+  while (p < end && *p == '>') p++;  // the first piece, the header word, is skipped
+  p = static_cast<const char*>(memchr(p, '>', static_cast<size_t>(end - p)));
+  while (p && p < end) {
+    while (p < end && *p == '>') p++;
+    const char* pieceEnd = static_cast<const char*>(memchr(p, '>', static_cast<size_t>(end - p)));
+    if (!pieceEnd) pieceEnd = end;
+    std::string piece(p, static_cast<size_t>(pieceEnd - p));
+    size_t comma = piece.find(',');
+    size_t colon = piece.find(':');
+    if (!piece.empty() && comma != std::string::npos && colon != std::string::npos) {
+      long long fileX = readInteger(piece.c_str(), INT32_MIN + 20LL, INT32_MAX);
+      long long fileY = readInteger(piece.c_str() + comma + 1, INT32_MIN + 12LL, INT32_MAX);
+      std::string name = piece.substr(colon + 1);
+      if (!name.empty() && name.back() == '!') name.pop_back();
+      addTeleport(static_cast<int>(fileX - 20), static_cast<int>(fileY - 12), name.c_str());
+    }
+    p = pieceEnd;
+  }
+}
+
+bool LocalMap::load(const char* mapPath) {
+  memset(tiles_, 0, sizeof tiles_);
+  clearTeleports();
+  rowsRead_ = 0;
+  const size_t length = mapPath ? strlen(mapPath) : sizeof path;
+  if (length >= sizeof path) {
+    path[0] = 0;
+    return false;
+  }
+  memmove(path, mapPath, length + 1);  // mapPath may be path itself
+  FILE* f = openStream(mapPath, "r+");
+  if (!f) return false;
+
+  LineReader reader(f);
+  std::string line;
+  bool lineEnd = false;
+  reader.readLine(line, &lineEnd);
+  kind = kindNamedIn(line);
+  if (kind == NoKind) {
+    path[0] = 0;
+    fclose(f);
+    return false;
+  }
+  parseTeleports(line.data(), line.data() + line.size());
+
+  const int rows = mapKindRowCount(kind);
+  for (int r = 0; r < rows; r++) {
+    if (!reader.readLine(line, &lineEnd)) break;  // missing rows stay 0
+    if (line.size() + (lineEnd ? 1 : 0) < kRowLineLength) {
+      fclose(f);
+      return false;
+    }
+    // A row line of 47 tiles passes the length test; its line end is the 48th tile.
+    if (line.size() < kRowLineLength) line.push_back('\n');
+    memcpy(tiles_[r], line.data() + 1, kMapColumns);
+    rowsRead_ = r + 1;
+  }
+  fclose(f);
+  return true;
+}
+
+bool LocalMap::save(const char* mapPath) const {
+  if (kind == NoKind || !mapPath || strlen(mapPath) >= sizeof path) return false;
+  if (findUnwritableTile(nullptr, nullptr)) return false;
+  std::string text = mapKindHeaderWord(kind);
+  char entry[kTeleportNameSize + 64];
+  for (const Teleport* t = firstTeleport_; t; t = t->next) {
+    snprintf(entry, sizeof entry, ">%lld,%lld:%s!", t->x + 20LL, t->y + 12LL, t->name);
+    text += entry;
+  }
+  text += '\n';
+  const int rows = mapKindRowCount(kind);
+  for (int r = 0; r < rows; r++) {
+    text += ' ';
+    text.append(reinterpret_cast<const char*>(tiles_[r]), kMapColumns);
+    text += '\n';
+  }
+  SafeWriter writer;
+  FILE* f = writer.open(mapPath, "w+");
+  if (!f) return false;
+  if (fwrite(text.data(), 1, text.size(), f) != text.size()) {
+    writer.abandon();
+    return false;
+  }
+  return writer.commit();
+}

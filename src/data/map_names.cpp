@@ -1,0 +1,77 @@
+// Map directories, map names, world map and cell map file names, each
+// written into the caller's buffer with a bounded copy.
+#include "data/map_names.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Index of the last backslash at position 1 or later; -1 when there is none.
+long lastSeparator(const char* path) {
+  for (long i = static_cast<long>(strlen(path)) - 1; i >= 1; i--)
+    if (path[i] == '\\') return i;
+  return -1;
+}
+
+bool copyPrefix(const char* text, size_t length, char* out, size_t outSize) {
+  if (!out || outSize == 0) return false;
+  int n = snprintf(out, outSize, "%.*s", static_cast<int>(length), text);
+  return n >= 0 && static_cast<size_t>(n) < outSize;
+}
+
+bool fits(int written, size_t outSize) { return written >= 0 && static_cast<size_t>(written) < outSize; }
+
+bool onWorld(int col, int row) { return col >= 0 && col < kWorldSquares && row >= 0 && row < kWorldSquares; }
+
+}  // namespace
+
+bool directoryOf(const char* path, char* out, size_t outSize) {
+  if (!path) path = "";
+  long sep = lastSeparator(path);
+  return copyPrefix(path, sep < 0 ? strlen(path) : static_cast<size_t>(sep), out, outSize);
+}
+
+bool directoryPrefixOf(const char* path, char* out, size_t outSize) {
+  if (!path) path = "";
+  long sep = lastSeparator(path);
+  return copyPrefix(path, sep < 0 ? strlen(path) : static_cast<size_t>(sep) + 1, out, outSize);
+}
+
+bool mapNameOf(const char* path, char* out, size_t outSize) {
+  if (!path) path = "";
+  const char* sep = strrchr(path, '\\');
+  const char* name = sep ? sep + 1 : path;
+  const char* dot = strchr(name, '.');
+  return copyPrefix(name, dot ? static_cast<size_t>(dot - name) : strlen(name), out, outSize);
+}
+
+bool cellMapFileName(const char* mapPath, int cx, int cy, char* out, size_t outSize) {
+  if (!out || outSize == 0) return false;
+  out[0] = 0;
+  if (!mapPath || strlen(mapPath) < 3) return false;
+  const char* dot = strchr(mapPath + 2, '.');
+  if (!dot) return false;
+  char directory[kPathBufferSize];
+  if (!directoryOf(mapPath, directory, sizeof directory)) return false;
+  return fits(snprintf(out, outSize, "%s\\T%c%c%i%i.MAP", directory, dot[-2], dot[-1], cx + 21,
+                       cy + 13),
+              outSize);
+}
+
+bool worldMapFileName(const char* prefix, int col, int row, char* out, size_t outSize) {
+  if (!out || outSize == 0) return false;
+  out[0] = 0;
+  if (!onWorld(col, row)) return false;
+  return fits(snprintf(out, outSize, "%sZAN%c%c.MAP", prefix ? prefix : "", 'A' + col, 'A' + row),
+              outSize);
+}
+
+bool worldMapFileNameIn(const char* directory, int col, int row, char* out, size_t outSize) {
+  if (!out || outSize == 0) return false;
+  out[0] = 0;
+  if (!onWorld(col, row)) return false;
+  return fits(
+      snprintf(out, outSize, "%s\\ZAN%c%c.MAP", directory ? directory : "", 'A' + col, 'A' + row),
+      outSize);
+}

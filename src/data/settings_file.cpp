@@ -1,0 +1,187 @@
+// SettingsFile: reading lines into entries by their kind, writing them back,
+// and the lookups and insertions of the program's keys.
+#include "data/settings_file.h"
+
+#include <cctype>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "platform/file_stream.h"
+#include "platform/safe_file.h"
+
+namespace {
+
+SettingsEntry* newEntry() {
+  SettingsEntry* e = new SettingsEntry;
+  e->section[0] = e->key[0] = e->value[0] = e->raw[0] = 0;
+  e->next = nullptr;
+  return e;
+}
+
+// Copies length bytes of text into a field, cut to the field's capacity.
+void copyField(char* field, size_t capacity, const char* text, size_t length) {
+  snprintf(field, capacity, "%.*s", static_cast<int>(length < capacity ? length : capacity - 1),
+           text);
+}
+
+// Reads a whole line of any length without its "\n"; false at end of file.
+// Byte by byte, so that a stray NUL cannot hide a line end: the file is short.
+bool readLine(FILE* f, std::string& line) {
+  line.clear();
+  int c;
+  while ((c = getc(f)) != EOF) {
+    if (c == '\n') return true;
+    line += static_cast<char>(c);
+  }
+  return !line.empty();
+}
+
+// Fills entry e from one line by the line's kind; updates the current section.
+void fillEntry(SettingsEntry* e, const std::string& line, char* currentSection, size_t sectionSize) {
+  const char* text = line.c_str();
+  const size_t n = strlen(text);
+  if (n == 0 || text[0] == '#' || text[0] == '\'') {
+    copyField(e->raw, sizeof e->raw, text, n);
+  } else if (text[0] == '[' && text[n - 1] == ']' && n >= 2) {
+    copyField(e->section, sizeof e->section, text, n);
+    copyField(currentSection, sectionSize, text + 1, n - 2);
+  } else if (const char* equals = strchr(text, '=')) {
+    copyField(e->section, sizeof e->section, currentSection, strlen(currentSection));
+    copyField(e->key, sizeof e->key, text, static_cast<size_t>(equals - text));
+    copyField(e->value, sizeof e->value, equals + 1, strlen(equals + 1));
+  }
+}
+
+}  // namespace
+
+SettingsFile::~SettingsFile() {
+  clear();
+  delete[] path;
+}
+
+void SettingsFile::setPath(const char* filePath) {
+  char* copy = nullptr;
+  if (filePath) {  // copied before the old path is freed: filePath may be path itself
+    size_t n = strlen(filePath) + 1;
+    copy = new char[n];
+    snprintf(copy, n, "%s", filePath);
+  }
+  delete[] path;
+  path = copy;
+}
+
+bool SettingsFile::load(const char* filePath) {
+  setPath(filePath);
+  FILE* f = path ? openStream(path, "r") : nullptr;
+  if (!f) return false;
+  clear();
+  char currentSection[128] = "";
+  SettingsEntry* last = nullptr;
+  std::string line;
+  while (readLine(f, line)) {
+    SettingsEntry* e = newEntry();
+    fillEntry(e, line, currentSection, sizeof currentSection);
+    if (last) last->next = e;
+    else first = e;
+    last = e;
+  }
+  fclose(f);
+  return true;
+}
+
+bool SettingsFile::save(const char* filePath) {
+  setPath(filePath);
+  SafeWriter writer;
+  FILE* f = path ? writer.open(path, "w") : nullptr;
+  if (!f) return false;
+  for (const SettingsEntry* e = first; e; e = e->next) {
+    if (e->key[0]) fprintf(f, "%s=%s\n", e->key, e->value);
+    else if (e->section[0] == '[') fprintf(f, "%s\n", e->section);
+    else fprintf(f, "%s\n", e->raw);
+  }
+  return writer.commit();
+}
+
+SettingsEntry* SettingsFile::find(const char* section, const char* key) const {
+  if (!section || !key) return nullptr;
+  for (SettingsEntry* e = first; e; e = e->next)
+    if (e->key[0] && strcmp(e->section, section) == 0 && strcmp(e->key, key) == 0) return e;
+  return nullptr;
+}
+
+const char* SettingsFile::getString(const char* section, const char* key) const {
+  const SettingsEntry* e = find(section, key);
+  return e ? e->value : nullptr;
+}
+
+long SettingsFile::getInt(const char* section, const char* key) const {
+  const char* s = getString(section, key);
+  if (!s) return 0;
+  while (isspace(static_cast<unsigned char>(*s))) s++;
+  bool negative = *s == '-';
+  if (*s == '-' || *s == '+') s++;
+  long value = 0;
+  for (; *s >= '0' && *s <= '9'; s++) {
+    int digit = *s - '0';
+    value = value > (LONG_MAX - digit) / 10 ? LONG_MAX : value * 10 + digit;
+  }
+  return negative ? -value : value;
+}
+
+void SettingsFile::addString(const char* section, const char* key, const char* value) {
+  if (!section) section = "";
+  SettingsEntry* e = newEntry();
+  copyField(e->section, sizeof e->section, section, strlen(section));
+  copyField(e->key, sizeof e->key, key ? key : "", key ? strlen(key) : 0);
+  copyField(e->value, sizeof e->value, value ? value : "", value ? strlen(value) : 0);
+
+  SettingsEntry* after = nullptr;
+  SettingsEntry* last = nullptr;
+  for (SettingsEntry* s = first; s; s = s->next) {
+    last = s;
+    if (after) continue;
+    if (!section[0] && !s->section[0]) after = s;
+    if (section[0] && !s->key[0] && s->section[0] == '[') {
+      size_t n = strlen(s->section);
+      if (n == strlen(section) + 2 && strncmp(s->section + 1, section, n - 2) == 0) after = s;
+    }
+  }
+  if (!after && section[0]) {
+    // A named section that the file lacks gets its header at the end.
+    SettingsEntry* header = newEntry();
+    snprintf(header->section, sizeof header->section, "[%.125s]", section);
+    if (last) last->next = header;
+    else first = header;
+    after = header;
+  }
+  if (!after) after = last;
+  if (!after) {
+    first = e;
+    return;
+  }
+  e->next = after->next;
+  after->next = e;
+}
+
+void SettingsFile::addInt(const char* section, const char* key, long number) {
+  char text[32];
+  snprintf(text, sizeof text, "%ld", number);
+  addString(section, key, text);
+}
+
+bool SettingsFile::updateString(const char* section, const char* key, const char* value) {
+  SettingsEntry* e = find(section, key);
+  if (!e) return false;
+  copyField(e->value, sizeof e->value, value ? value : "", value ? strlen(value) : 0);
+  return true;
+}
+
+void SettingsFile::clear() {
+  while (first) {
+    SettingsEntry* next = first->next;
+    delete first;
+    first = next;
+  }
+}

@@ -1,0 +1,48 @@
+// The settings file (dola.ini) as an ordered list of entries, one per line,
+// so that a load followed by a save gives back the same lines with only the
+// values changed and new keys inserted. Every text is cut to its field.
+#pragma once
+
+struct SettingsEntry {
+  char section[128];  // key entry: its section name; header entry: the whole "[...]" line
+  char key[128];      // text before the first "=" of a key line
+  char value[512];    // text after that "="
+  char raw[512];      // the whole line of a comment or blank line
+  SettingsEntry* next;
+};
+
+class SettingsFile {
+ public:
+  SettingsEntry* first = nullptr;  // owned, in file order
+  char* path = nullptr;            // owned copy of the path of the last load or save
+
+  SettingsFile() = default;
+  ~SettingsFile();
+  SettingsFile(const SettingsFile&) = delete;
+  SettingsFile& operator=(const SettingsFile&) = delete;
+
+  // Replaces the list with the lines of the file; false (list unchanged) when
+  // it cannot be opened.
+  bool load(const char* filePath);
+  // Writes every entry as one CR LF line, replacing the file only once all is
+  // written; false when it could not be written (the old file is kept).
+  bool save(const char* filePath);
+
+  // The value of the first entry with this section and key (exact, case-
+  // sensitive), valid until that entry changes; nullptr when there is none.
+  const char* getString(const char* section, const char* key) const;
+  // getString read as a decimal number the way atol does; 0 when missing.
+  long getInt(const char* section, const char* key) const;
+  // Inserts a new key entry: in the unnamed section right after its first
+  // entry (at the end when it has none), in a named one right after the
+  // section's header (a header is appended first when there is none).
+  void addString(const char* section, const char* key, const char* value);
+  void addInt(const char* section, const char* key, long number);
+  // Changes the value of the entry getString finds; false when there is none.
+  bool updateString(const char* section, const char* key, const char* value);
+  void clear();
+
+ private:
+  void setPath(const char* filePath);
+  SettingsEntry* find(const char* section, const char* key) const;
+};

@@ -1,0 +1,29 @@
+// loadWorld: the 400 world maps into the WorldBuffer through one temporary
+// LocalMap, square by square in file-name order, reporting progress as it goes.
+#include "data/world_loader.h"
+
+#include <cstring>
+
+#include "data/local_map.h"
+#include "data/map_names.h"
+
+bool loadWorld(const char* prefix, WorldBuffer& world, ProgressDisplay* progress) {
+  LocalMap map;
+  memset(world.cells, 0, sizeof world.cells);
+  if (progress) progress->open();
+  char file[kPathBufferSize];
+  for (int row = 0; row < kWorldSquares; row++) {
+    for (int col = 0; col < kWorldSquares; col++) {
+      const int n = row * kWorldSquares + col;
+      if (progress) progress->setPercent(n / 4);
+      if (!worldMapFileName(prefix, col, row, file, sizeof file) || !map.load(file)) continue;
+      for (int y = 0; y < kMapRows; y++) {
+        unsigned char* line = world.cells + (row * kMapRows + y) * kWorldColumns + col * kMapColumns;
+        for (int x = 0; x < kMapColumns; x++) line[x] = map.getTile(x, y);
+      }
+    }
+  }
+  if (progress) progress->close();
+  map.clearTeleports();
+  return true;
+}

@@ -1,0 +1,93 @@
+// Editor paths on the host: drive letters, separators, lookups without regard
+// to letter case, new files keeping their case, and the way back.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "platform/directory_list.h"
+#include "platform/file_stream.h"
+#include "platform/host_path.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+std::string toHost(const std::string& editorPath) {
+  char out[4096];
+  EXPECT_TRUE(pathToHost(editorPath.c_str(), out, sizeof out)) << editorPath;
+  return out;
+}
+
+std::string toEditor(const std::string& hostPath) {
+  char out[4096];
+  EXPECT_TRUE(pathToEditor(hostPath.c_str(), out, sizeof out)) << hostPath;
+  return out;
+}
+
+}  // namespace
+
+TEST(HostPath, DriveLettersSeparatorsAndTheWayBack) {
+  EXPECT_EQ(toHost("C:\\tmp\\x"), "/tmp/x");
+  EXPECT_EQ(toHost("c:\\tmp"), "/tmp");
+  EXPECT_EQ(toHost("D:"), "/");
+  EXPECT_EQ(toHost("C:\\"), "/");
+  EXPECT_EQ(toHost("maps\\ZANAB.MAP"), "maps/ZANAB.MAP");
+  char small[4];
+  EXPECT_FALSE(pathToHost("C:\\tmp\\x", small, sizeof small));
+  EXPECT_FALSE(pathToEditor("/tmp/x", small, sizeof small));
+
+  EXPECT_EQ(toEditor("/tmp/x"), "C:\\tmp\\x");
+  EXPECT_EQ(toEditor("/"), "C:\\");
+  EXPECT_EQ(toEditor("maps/ZANAB.MAP"), "maps\\ZANAB.MAP");
+  TempDir dir;
+  EXPECT_EQ(toHost(toEditor(dir.path())), dir.path());
+}
+
+TEST(HostPath, FindsFilesInAnyCaseAtEveryLevel) {
+  TempDir dir;
+  std::filesystem::create_directories(dir.file("Games/World1"));
+  writeFileBytes(dir.file("ZAN.SPR"), "top");
+  writeFileBytes(dir.file("Games/World1/Constant.obj"), "nested");
+
+  EXPECT_EQ(toHost(dir.editorPath() + "\\zan.spr"), dir.file("ZAN.SPR"));
+  EXPECT_EQ(toHost(dir.editorPath() + "\\GAMES\\world1\\CONSTANT.OBJ"),
+            dir.file("Games/World1/Constant.obj"));
+  EXPECT_TRUE(isFilePath((dir.editorPath() + "\\games\\WORLD1\\constant.OBJ").c_str()));
+  EXPECT_TRUE(isDirectoryPath((dir.editorPath() + "\\GAMES").c_str()));
+  EXPECT_FALSE(isFilePath((dir.editorPath() + "\\GAMES").c_str()));
+  EXPECT_FALSE(isDirectoryPath((dir.editorPath() + "\\nothing").c_str()));
+
+  FILE* f = openStream((dir.editorPath() + "\\games\\world1\\CONSTANT.OBJ").c_str(), "rb");
+  ASSERT_NE(f, nullptr);
+  char buf[16] = {0};
+  EXPECT_EQ(fread(buf, 1, sizeof buf, f), 6u);
+  fclose(f);
+  EXPECT_STREQ(buf, "nested");
+}
+
+TEST(HostPath, CreatedFilesKeepTheCaseGiven) {
+  TempDir dir;
+  std::filesystem::create_directories(dir.file("Games"));
+  FILE* f = openStream((dir.editorPath() + "\\GAMES\\NewMap.Map").c_str(), "w");
+  ASSERT_NE(f, nullptr);
+  fclose(f);
+  EXPECT_TRUE(fileExistsOnHost(dir.file("Games/NewMap.Map")));
+  EXPECT_FALSE(fileExistsOnHost(dir.file("Games/NEWMAP.MAP")));
+  // A missing directory keeps its case as well; nothing is created on the way.
+  EXPECT_EQ(toHost(dir.editorPath() + "\\Other\\A.MAP"), dir.file("Other/A.MAP"));
+}
+
+TEST(DirectoryList, ParentFirstThenDirectoriesThenNamesWithoutCase) {
+  TempDir dir;
+  std::filesystem::create_directories(dir.file("zdir"));
+  std::filesystem::create_directories(dir.file("Adir"));
+  writeFileBytes(dir.file("b.map"), "");
+  writeFileBytes(dir.file("A.MAP"), "");
+  std::vector<DirectoryEntry> entries;
+  ASSERT_TRUE(listDirectory(dir.editorPath().c_str(), entries));
+  std::vector<std::string> names;
+  for (const DirectoryEntry& e : entries) names.push_back(e.name + (e.isDirectory ? "/" : ""));
+  EXPECT_EQ(names, (std::vector<std::string>{"../", "Adir/", "zdir/", "A.MAP", "b.map"}));
+  EXPECT_FALSE(listDirectory((dir.editorPath() + "\\missing").c_str(), entries));
+}

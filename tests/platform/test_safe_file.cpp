@@ -1,0 +1,162 @@
+// SafeWriter: the target is replaced only by a complete, flushed new file; a
+// failed or abandoned write leaves it byte-identical and no temporary behind;
+// update mode starts from a copy; permissions, read-only files, symbolic links
+// and the in-place fallback of a read-only directory.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/file_stream.h"
+#include "platform/safe_file.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+std::vector<std::string> entriesOf(const TempDir& dir) {
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+    names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+mode_t permissionsOf(const std::string& hostPath) {
+  struct stat st;
+  stat(hostPath.c_str(), &st);
+  return st.st_mode & 07777;
+}
+
+}  // namespace
+
+TEST(SafeWriter, ReplacesTheTargetOnlyOnCommit) {
+  TempDir dir;
+  writeFileBytes(dir.file("a.map"), "old\r\n");
+  SafeWriter w;
+  FILE* f = w.open(dir.editorPath("a.map").c_str(), "w");
+  ASSERT_NE(f, nullptr);
+  EXPECT_FALSE(w.writesInPlace());
+  fputs("new\nline\n", f);
+  fflush(f);
+  EXPECT_EQ(readFileBytes(dir.file("a.map")), "old\r\n");
+  EXPECT_TRUE(w.commit());
+  EXPECT_EQ(readFileBytes(dir.file("a.map")), "new\r\nline\r\n");
+  EXPECT_EQ(entriesOf(dir), std::vector<std::string>{"a.map"});
+  EXPECT_FALSE(w.commit());  // nothing left to commit
+}
+
+TEST(SafeWriter, FailureMidwayKeepsTheOldFileAndLeavesNoTemporary) {
+  TempDir dir;
+  const std::string old("old bytes\r\n\0\xff", 13);
+  for (long budget : {0L, 5L, 4000L}) {
+    writeFileBytes(dir.file("a.dat"), old);
+    SafeWriter w;
+    FILE* f = w.open(dir.editorPath("a.dat").c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    failWritesAfter(budget);
+    std::string big(10000, 'x');
+    fwrite(big.data(), 1, big.size(), f);
+    const bool committed = w.commit();
+    failWritesAfter(-1);
+    EXPECT_FALSE(committed) << budget;
+    EXPECT_EQ(readFileBytes(dir.file("a.dat")), old) << budget;
+    EXPECT_EQ(entriesOf(dir), std::vector<std::string>{"a.dat"}) << budget;
+  }
+  {  // abandoned by its end, and abandoned explicitly
+    SafeWriter w;
+    fputs("new", w.open(dir.editorPath("a.dat").c_str(), "w"));
+    SafeWriter other;
+    ASSERT_NE(other.open(dir.editorPath("b.dat").c_str(), "w"), nullptr);
+    other.abandon();
+  }
+  EXPECT_EQ(readFileBytes(dir.file("a.dat")), old);
+  EXPECT_EQ(entriesOf(dir), std::vector<std::string>{"a.dat"});
+}
+
+TEST(SafeWriter, UpdateStartsAsACopyAndKeepsTheRest) {
+  TempDir dir;
+  writeFileBytes(dir.file("a.dat"), std::string("abc\r\ndef\0g", 10));
+  SafeWriter w;
+  FILE* f = w.open(dir.editorPath("a.dat").c_str(), "r+b");
+  ASSERT_NE(f, nullptr);
+  char head[3];
+  ASSERT_EQ(fread(head, 1, 3, f), 3u);
+  EXPECT_EQ(std::string(head, 3), "abc");
+  fseek(f, 1, SEEK_SET);
+  fwrite("XY", 1, 2, f);
+  EXPECT_TRUE(w.commit());
+  EXPECT_EQ(readFileBytes(dir.file("a.dat")), std::string("aXY\r\ndef\0g", 10));
+  EXPECT_EQ(w.open(dir.editorPath("missing.dat").c_str(), "r+b"), nullptr);
+  EXPECT_EQ(w.open(dir.editorPath("a.dat").c_str(), "r"), nullptr);  // not a writing mode
+}
+
+TEST(SafeWriter, KeepsPermissionsAndRefusesReadOnlyFiles) {
+  TempDir dir;
+  writeFileBytes(dir.file("a.map"), "old");
+  chmod(dir.file("a.map").c_str(), 0640);
+  SafeWriter w;
+  ASSERT_NE(w.open(dir.editorPath("a.map").c_str(), "w"), nullptr);
+  EXPECT_TRUE(w.commit());
+  EXPECT_EQ(permissionsOf(dir.file("a.map")), 0640u);
+
+  chmod(dir.file("a.map").c_str(), 0444);
+  EXPECT_EQ(w.open(dir.editorPath("a.map").c_str(), "w"), nullptr);
+  EXPECT_EQ(readFileBytes(dir.file("a.map")), "");
+  std::filesystem::create_directories(dir.file("sub"));
+  EXPECT_EQ(w.open(dir.editorPath("sub").c_str(), "w"), nullptr);  // a directory is no file
+  EXPECT_EQ(w.open(dir.editorPath("none\\a.map").c_str(), "w"), nullptr);
+}
+
+TEST(SafeWriter, WritesThroughASymbolicLinkToItsFile) {
+  TempDir dir;
+  writeFileBytes(dir.file("real.map"), "old");
+  std::filesystem::create_symlink(dir.file("real.map"), dir.file("link.map"));
+  SafeWriter w;
+  FILE* f = w.open(dir.editorPath("link.map").c_str(), "w");
+  ASSERT_NE(f, nullptr);
+  fputs("new", f);
+  EXPECT_TRUE(w.commit());
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.map")));
+  EXPECT_EQ(readFileBytes(dir.file("real.map")), "new");
+}
+
+TEST(SafeWriter, WritesInPlaceWhereNoTemporaryCanBeMade) {
+  TempDir dir;
+  writeFileBytes(dir.file("a.map"), "old contents");
+  failTemporaryFileCreation(true);
+  SafeWriter w;
+  FILE* f = w.open(dir.editorPath("a.map").c_str(), "w");
+  failTemporaryFileCreation(false);
+  ASSERT_NE(f, nullptr);
+  EXPECT_TRUE(w.writesInPlace());
+  fputs("new\n", f);
+  EXPECT_TRUE(w.commit());
+  EXPECT_EQ(readFileBytes(dir.file("a.map")), "new\r\n");
+  EXPECT_EQ(entriesOf(dir), std::vector<std::string>{"a.map"});
+
+  failTemporaryFileCreation(true);
+  f = w.open(dir.editorPath("a.map").c_str(), "r+b");
+  failTemporaryFileCreation(false);
+  ASSERT_NE(f, nullptr);
+  fwrite("N", 1, 1, f);
+  EXPECT_TRUE(w.commit());
+  EXPECT_EQ(readFileBytes(dir.file("a.map")), "New\r\n");
+}
+
+TEST(SafeWriter, ReadOnlyDirectoryFallsBackToWritingInPlace) {
+  if (geteuid() == 0) GTEST_SKIP() << "directory permissions do not bind the superuser";
+  TempDir dir;
+  writeFileBytes(dir.file("a.map"), "old");
+  chmod(dir.path().c_str(), 0555);
+  SafeWriter w;
+  FILE* f = w.open(dir.editorPath("a.map").c_str(), "w");
+  ASSERT_NE(f, nullptr);
+  EXPECT_TRUE(w.writesInPlace());
+  fputs("new", f);
+  EXPECT_TRUE(w.commit());
+  EXPECT_EQ(w.open(dir.editorPath("b.map").c_str(), "w"), nullptr);  // nothing can be created
+  chmod(dir.path().c_str(), 0755);
+  EXPECT_EQ(readFileBytes(dir.file("a.map")), "new");
+}
