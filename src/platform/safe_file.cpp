@@ -13,7 +13,34 @@
 #include "platform/file_stream.h"
 #include "platform/host_path.h"
 
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#endif
+
 namespace {
+
+#ifdef _WIN32
+// The desktop's counterparts of the few POSIX calls used below.
+int fsync(int fd) { return _commit(fd); }
+int fchmod(int, mode_t) { return 0; }  // a new file takes its directory's permissions
+char* realpath(const char* path, char* out) { return _fullpath(out, path, PATH_MAX); }
+// rename() there refuses to replace an existing file.
+int replaceFile(const char* from, const char* to) {
+  return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ? 0 : -1;
+}
+#else
+int replaceFile(const char* from, const char* to) { return rename(from, to); }
+#endif
+
+// The last path separator of a host path, or nullptr.
+const char* lastSeparator(const char* path) {
+  const char* slash = strrchr(path, '/');
+  const char* backslash = strrchr(path, '\\');
+  if (!slash) return backslash;
+  if (!backslash) return slash;
+  return backslash > slash ? backslash : slash;
+}
 
 bool failTemporaryFiles = false;
 
@@ -39,7 +66,7 @@ mode_t newFileMode() {
 }
 
 bool syncPath(const char* hostPath) {
-  int fd = ::open(hostPath, O_RDONLY);
+  int fd = ::open(hostPath, O_RDWR);
   if (fd < 0) return false;
   bool ok = fsync(fd) == 0;
   close(fd);
@@ -92,7 +119,7 @@ FILE* SafeWriter::open(const char* editorPath, const char* mode) {
   if (exists && realpath(target_, linked)) snprintf(target_, sizeof target_, "%s", linked);
 
   // The temporary file lives beside the target so that rename replaces it atomically.
-  const char* slash = strrchr(target_, '/');
+  const char* slash = lastSeparator(target_);
   int dirLen = slash ? static_cast<int>(slash - target_) + 1 : 0;
   int made = snprintf(temp_, sizeof temp_, "%.*s.%.200s.XXXXXX", dirLen, target_,
                       slash ? slash + 1 : target_);
@@ -121,7 +148,7 @@ bool SafeWriter::commit() {
   ok = (fclose(stream_) == 0) && ok;
   stream_ = nullptr;
   if (inPlace_) return ok;
-  ok = ok && syncPath(temp_) && rename(temp_, target_) == 0;
+  ok = ok && syncPath(temp_) && replaceFile(temp_, target_) == 0;
   if (!ok) unlink(temp_);
   temp_[0] = 0;
   return ok;
