@@ -201,6 +201,10 @@ void wakeEventLoop();  // from Allegro's input thread: input has arrived
 void dispatchMouse(const GuiMouse& mouse);
 void dispatchKey(int scancode, int ascii, int shifts);
 void pollKeyboard();
+// Called by Allegro's keyboard handler for every press and release (bit 7 set),
+// at the moment it happens: remembers which modifiers were held at each key's
+// press, because key_shifts may have changed by the time the key is read.
+void noteKeyEvent(int scancode);
 void resetMouseLatch();
 void latchMouseFlags(int flags);
 bool isTextKey(int ascii);

@@ -43,7 +43,10 @@ static bool startHeadless(int width, int height, int depth) {
   return true;
 }
 
-static void keyArrived(int) { wakeEventLoop(); }
+static void keyArrived(int scancode) {
+  noteKeyEvent(scancode);
+  wakeEventLoop();
+}
 
 static bool startOnScreen() {
   Gui& g = state();

@@ -1,6 +1,7 @@
 // Keyboard dispatch: readkey() keys go to the open menu, to Alt+letter menu
 // titles, to the focused widget, to Tab focus moves, and to the top window's
 // buttons (Enter, Escape, hotkey letters).
+#include <atomic>
 #include <cctype>
 
 #include "gui/gui_internal.h"
@@ -81,15 +82,51 @@ void dispatchKey(int scancode, int ascii, int shifts) {
   }
 }
 
+// Modifiers held right now, as seen from the press and release events, and
+// those that were held when each key was last pressed (0 once it is read).
+static std::atomic<int> g_heldModifiers{0};
+static std::atomic<int> g_modifiersAtPress[KEY_MAX];
+
+static int modifierFlagOf(int scancode) {
+  switch (scancode) {
+    case KEY_ALT:
+    case KEY_ALTGR: return KB_ALT_FLAG;
+    case KEY_LSHIFT:
+    case KEY_RSHIFT: return KB_SHIFT_FLAG;
+    case KEY_LCONTROL:
+    case KEY_RCONTROL: return KB_CTRL_FLAG;
+    default: return 0;
+  }
+}
+
+void noteKeyEvent(int event) {
+  const int scancode = event & 0x7f;
+  const bool released = (event & 0x80) != 0;
+  if (scancode <= 0 || scancode >= KEY_MAX) return;
+  if (int flag = modifierFlagOf(scancode)) {
+    if (released) g_heldModifiers &= ~flag;
+    else g_heldModifiers |= flag;
+  } else if (!released) {
+    g_modifiersAtPress[scancode] = g_heldModifiers.load();
+  }
+}
+
+// The modifiers of a key being read: those held at its press (where the
+// keyboard handler told us) and those held now.
+static int modifiersOfKey(int scancode, int shiftsNow) {
+  if (scancode <= 0 || scancode >= KEY_MAX) return shiftsNow;
+  return shiftsNow | g_modifiersAtPress[scancode].exchange(0);
+}
+
 void pollKeyboard() {
   if (keyboard_needs_poll()) poll_keyboard();
   // Keys typed ahead of a key that closes a dialog belong to whatever comes
   // next (another requester, say): stop reading once the loop is to end.
   Gui& g = state();
   while (keypressed() && !(g.loopDepth > 0 && g.stop[g.loopDepth])) {
-    int shifts = key_shifts;
+    int shiftsNow = key_shifts;
     int k = readkey();
-    dispatchKey(k >> 8, k & 0xff, shifts);
+    dispatchKey(k >> 8, k & 0xff, modifiersOfKey(k >> 8, shiftsNow));
   }
 }
 

@@ -22,8 +22,19 @@ e2e_start_xvfb() {
   trap e2e_cleanup EXIT
 }
 
+# Stops the program under test (forcefully when it does not end within two
+# seconds: a program whose display went away may no longer take signals),
+# then Xvfb.
 e2e_cleanup() {
-  if [ -n "${E2E_APP_PID:-}" ] && kill -0 "$E2E_APP_PID" 2>/dev/null; then kill "$E2E_APP_PID" 2>/dev/null; fi
+  local i
+  if [ -n "${E2E_APP_PID:-}" ] && kill -0 "$E2E_APP_PID" 2>/dev/null; then
+    kill "$E2E_APP_PID" 2>/dev/null
+    for ((i = 0; i < 40; i++)); do
+      kill -0 "$E2E_APP_PID" 2>/dev/null || break
+      sleep 0.05
+    done
+    kill -9 "$E2E_APP_PID" 2>/dev/null
+  fi
   if [ -n "${E2E_XVFB_PID:-}" ]; then kill "$E2E_XVFB_PID" 2>/dev/null; wait "$E2E_XVFB_PID" 2>/dev/null; fi
   return 0
 }

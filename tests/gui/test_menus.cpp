@@ -119,3 +119,27 @@ TEST(Menus, KeyboardAltLetterItemLetterArrowsEnterEscape) {
   EXPECT_EQ("quit;save;open;", g_menu.chosen);
   EXPECT_EQ(4, g_menu.fills);
 }
+
+// Under X the Alt key may already be up when the event loop reads Alt+F (the
+// loop was waiting, or busy): the press-time modifiers decide, not key_shifts.
+TEST(Menus, AltReleasedBeforeTheKeyIsReadStillOpensTheMenu) {
+  startHeadlessGui();
+  buildWindow();
+  std::vector<GuiStep> steps;
+  steps.push_back({10, [] {
+    key_shifts = 0;
+    gui::noteKeyEvent(KEY_ALT);
+    gui::noteKeyEvent(KEY_F);
+    gui::noteKeyEvent(KEY_F | 0x80);
+    gui::noteKeyEvent(KEY_ALT | 0x80);
+    pressKey(KEY_F, 0);
+  }});
+  steps.push_back({10, [] {
+    EXPECT_TRUE(menuOpen());
+    pressKey(KEY_ESC, 27);
+  }});
+  // The press-time Alt is used once: a later plain F is a plain key.
+  steps.push_back({10, [] { pressKey(KEY_F, 'f'); }});
+  steps.push_back({10, [] { EXPECT_FALSE(menuOpen()); }});
+  runSteps(steps);
+}
