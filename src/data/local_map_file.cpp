@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "data/line_reader.h"
 #include "data/local_map.h"
 #include "platform/file_stream.h"
 #include "platform/safe_file.h"
@@ -14,48 +15,6 @@
 namespace {
 
 constexpr size_t kRowLineLength = 1 + kMapColumns;  // lead character and tiles
-
-// Hands out the lines of a stream from large reads, so that a map costs a
-// few stdio calls rather than one per line.
-class LineReader {
- public:
-  explicit LineReader(FILE* f) : file_(f) {}
-
-  // The next line without its "\n" appended to line; false at end of file.
-  bool readLine(std::string& line, bool* hadLineEnd) {
-    line.clear();
-    bool any = false;
-    for (;;) {
-      if (pos_ == len_ && !fill()) {
-        *hadLineEnd = false;
-        return any;
-      }
-      any = true;
-      const char* start = buffer_ + pos_;
-      const char* nl = static_cast<const char*>(memchr(start, '\n', len_ - pos_));
-      if (nl) {
-        line.append(start, static_cast<size_t>(nl - start));
-        pos_ += static_cast<size_t>(nl - start) + 1;
-        *hadLineEnd = true;
-        return true;
-      }
-      line.append(start, len_ - pos_);
-      pos_ = len_;
-    }
-  }
-
- private:
-  bool fill() {
-    len_ = fread(buffer_, 1, sizeof buffer_, file_);
-    pos_ = 0;
-    return len_ > 0;
-  }
-
-  FILE* file_;
-  char buffer_[8192];
-  size_t pos_ = 0;
-  size_t len_ = 0;
-};
 
 // The decimal integer at the start of s as atol reads it (leading blanks, an
 // optional sign, digits; none gives 0), held within [low, high].

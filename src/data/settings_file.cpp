@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "data/line_reader.h"
 #include "platform/file_stream.h"
 #include "platform/safe_file.h"
 
@@ -24,18 +25,6 @@ SettingsEntry* newEntry() {
 void copyField(char* field, size_t capacity, const char* text, size_t length) {
   snprintf(field, capacity, "%.*s", static_cast<int>(length < capacity ? length : capacity - 1),
            text);
-}
-
-// Reads a whole line of any length without its "\n"; false at end of file.
-// Byte by byte, so that a stray NUL cannot hide a line end: the file is short.
-bool readLine(FILE* f, std::string& line) {
-  line.clear();
-  int c;
-  while ((c = getc(f)) != EOF) {
-    if (c == '\n') return true;
-    line += static_cast<char>(c);
-  }
-  return !line.empty();
 }
 
 // Fills entry e from one line by the line's kind; updates the current section.
@@ -79,8 +68,10 @@ bool SettingsFile::load(const char* filePath) {
   clear();
   char currentSection[128] = "";
   SettingsEntry* last = nullptr;
+  LineReader reader(f);
   std::string line;
-  while (readLine(f, line)) {
+  bool lineEnd = false;
+  while (reader.readLine(line, &lineEnd)) {
     SettingsEntry* e = newEntry();
     fillEntry(e, line, currentSection, sizeof currentSection);
     if (last) last->next = e;
