@@ -30,7 +30,7 @@ enum CanvasMode : int {
 constexpr int kRowIndexSize = 50000;  // the upper bound of any list's row count
 constexpr int kQuantityTextSize = 4;  // the "Qty" box: three digits and the end
 
-// Fields stay in the order of the program's design: the documents and their
+// The fields keep one fixed order, in four groups: the documents and their
 // data, the widgets and the values bound to them, the editing state, and last
 // what the editor keeps to never lose work silently.
 struct EditorState {
