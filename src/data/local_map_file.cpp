@@ -9,6 +9,7 @@
 
 #include "data/line_reader.h"
 #include "data/local_map.h"
+#include "data/text_copy.h"
 #include "platform/file_stream.h"
 #include "platform/safe_file.h"
 
@@ -67,12 +68,10 @@ bool LocalMap::load(const char* mapPath) {
   memset(tiles_, 0, sizeof tiles_);
   clearTeleports();
   rowsRead_ = 0;
-  const size_t length = mapPath ? strlen(mapPath) : sizeof path;
-  if (length >= sizeof path) {
+  if (!mapPath || !copyText(path, sizeof path, mapPath)) {  // mapPath may be path itself
     path[0] = 0;
     return false;
   }
-  memmove(path, mapPath, length + 1);  // mapPath may be path itself
   FILE* f = openStream(mapPath, "r+");
   if (!f) return false;
 
