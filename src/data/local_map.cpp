@@ -19,8 +19,10 @@ void LocalMap::setTile(int x, int y, unsigned char code) {
 }
 
 bool LocalMap::addTeleport(int x, int y, const char* name) {
-  // A longer name, a ">" or a line break would be cut or split on the next load.
-  if (!name || strlen(name) >= static_cast<size_t>(kTeleportNameSize) || strpbrk(name, ">\r\n"))
+  // A longer name, a ">" or a line feed would be cut or split on the next load.
+  // A carriage return is carried: the "!" written after every name keeps it
+  // from ever standing before a line feed.
+  if (!name || strlen(name) >= static_cast<size_t>(kTeleportNameSize) || strpbrk(name, ">\n"))
     return false;
   Teleport* t = new Teleport;
   t->x = x;

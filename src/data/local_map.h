@@ -46,7 +46,7 @@ class LocalMap {
   void setTile(int x, int y, unsigned char code);
 
   // Appends a teleport. Refused (false) for a name that no MAP file can carry:
-  // none, longer than 255 characters, or holding ">", CR or LF.
+  // none, longer than 255 characters, or holding ">" or a line feed.
   bool addTeleport(int x, int y, const char* name);
   bool removeTeleport(int index);
   int teleportCount() const;

@@ -61,7 +61,7 @@ TEST(LocalMap, CellsAndTeleportList) {
   EXPECT_TRUE(map.addTeleport(1, 2, "C"));  // duplicates are allowed
   EXPECT_TRUE(map.addTeleport(0, 0, std::string(255, 'n').c_str()));
   const std::string tooLong(256, 'n');
-  for (const char* refused : {tooLong.c_str(), "A>B", "A\nB", "A\rB", (const char*)nullptr})
+  for (const char* refused : {tooLong.c_str(), "A>B", "A\nB", (const char*)nullptr})
     EXPECT_FALSE(map.addTeleport(0, 0, refused));
   EXPECT_FALSE(map.removeTeleport(4));
   EXPECT_FALSE(map.removeTeleport(-1));
@@ -253,6 +253,25 @@ TEST(LocalMap, TeleportPiecesAndTheirLimits) {
   ASSERT_TRUE(map.save(dir.editorPath("T2.MAP").c_str()));
   EXPECT_EQ(readFileBytes(dir.file("T2.MAP")),
             "WILDERNESS!>22,14:A!>7,-3:C:D!>0,0:E!>2147483647,-2147483636:F!\r\n" + rowLines(24));
+}
+
+TEST(LocalMap, ACarriageReturnInANameLoadsAndRoundTrips) {
+  TempDir dir;
+  // A file passed twice through a CR LF conversion: every line ends "\r\r\n".
+  std::string rows;
+  for (int r = 0; r < 24; r++) rows += rowLine(r).insert(49, "\r");
+  writeFileBytes(dir.file("CR.MAP"), "WILDERNESS!>21,13:ZANAB!>22,14:TAB2214!\r\r\n" + rows);
+  LocalMap map;
+  ASSERT_TRUE(map.load(dir.editorPath("CR.MAP").c_str()));
+  expectRowsLoaded(map, 24);
+  ASSERT_EQ(map.teleportCount(), 2);
+  EXPECT_EQ(teleportText(map, 1), "2,2:TAB2214!\r");  // the name ends at the line end
+  ASSERT_TRUE(map.save(map.path));
+  EXPECT_EQ(readFileBytes(dir.file("CR.MAP")),
+            "WILDERNESS!>21,13:ZANAB!>22,14:TAB2214!\r!\r\n" + rowLines(24));
+  ASSERT_TRUE(map.load(map.path));
+  EXPECT_EQ(teleportText(map, 1), "2,2:TAB2214!\r");
+  EXPECT_TRUE(map.addTeleport(3, 3, "A\rB"));
 }
 
 TEST(LocalMap, AHeaderOfAnyLengthIsReadWhole) {
