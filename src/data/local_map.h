@@ -4,6 +4,7 @@
 // half-written file behind (the old file stays until the new one is complete).
 #pragma once
 #include <cstdint>
+#include <cstdio>
 
 #include "data/map_kind.h"
 #include "data/teleport.h"
@@ -26,7 +27,9 @@ class LocalMap {
   // False when it cannot be opened (empty map under the new path, kind kept),
   // when its header names no kind (kind NoKind, path empty), when a row line
   // is short (the rows before it stay loaded; see rowsRead) and when the path
-  // is longer than 255 characters (empty map, path empty, kind kept).
+  // is longer than 255 characters (empty map, path empty, kind kept). A line
+  // longer than the line reader's limit (1 MiB) is no MAP file: empty map,
+  // kind NoKind, path empty, so no save can go over that file.
   bool load(const char* mapPath);
 
   // Writes the map to mapPath; the stored path is not changed. Refused (false,
@@ -69,6 +72,7 @@ class LocalMap {
   int teleportCount_ = 0;
   int rowsRead_ = 0;
 
+  void clearContent();
+  bool readFile(FILE* f);
   void parseTeleports(const char* header, const char* end);
-  bool readRows(const char* text, const char* end);
 };

@@ -43,6 +43,33 @@ void fillEntry(SettingsEntry* e, const std::string& line, char* currentSection, 
   }
 }
 
+void freeEntries(SettingsEntry* e) {
+  while (e) {
+    SettingsEntry* next = e->next;
+    delete e;
+    e = next;
+  }
+}
+
+// Reads every line of f into a new list at *head; false when a line passes
+// the reader's limit or the stream fails (the entries read so far are kept
+// in *head for the caller to free).
+bool readEntries(FILE* f, SettingsEntry** head) {
+  char currentSection[128] = "";
+  SettingsEntry* last = nullptr;
+  LineReader reader(f);
+  std::string line;
+  LineRead got;
+  while ((got = reader.readLine(line)) == LineRead::Line) {
+    SettingsEntry* e = newEntry();
+    fillEntry(e, line, currentSection, sizeof currentSection);
+    if (last) last->next = e;
+    else *head = e;
+    last = e;
+  }
+  return got == LineRead::End;
+}
+
 }  // namespace
 
 SettingsFile::~SettingsFile() {
@@ -63,27 +90,26 @@ void SettingsFile::setPath(const char* filePath) {
 
 bool SettingsFile::load(const char* filePath) {
   setPath(filePath);
+  keepFile_ = false;
   FILE* f = path ? openStream(path, "r") : nullptr;
   if (!f) return false;
-  clear();
-  char currentSection[128] = "";
-  SettingsEntry* last = nullptr;
-  LineReader reader(f);
-  std::string line;
-  bool lineEnd = false;
-  while (reader.readLine(line, &lineEnd)) {
-    SettingsEntry* e = newEntry();
-    fillEntry(e, line, currentSection, sizeof currentSection);
-    if (last) last->next = e;
-    else first = e;
-    last = e;
-  }
+  SettingsEntry* head = nullptr;
+  const bool read = readEntries(f, &head);
   fclose(f);
+  if (!read) {
+    freeEntries(head);
+    keepFile_ = true;
+    return false;
+  }
+  clear();
+  first = head;
   return true;
 }
 
 bool SettingsFile::save(const char* filePath) {
+  if (keepFile_ && filePath && path && strcmp(filePath, path) == 0) return false;
   setPath(filePath);
+  keepFile_ = false;
   SafeWriter writer;
   FILE* f = path ? writer.open(path, "w") : nullptr;
   if (!f) return false;
@@ -170,9 +196,6 @@ bool SettingsFile::updateString(const char* section, const char* key, const char
 }
 
 void SettingsFile::clear() {
-  while (first) {
-    SettingsEntry* next = first->next;
-    delete first;
-    first = next;
-  }
+  freeEntries(first);
+  first = nullptr;
 }

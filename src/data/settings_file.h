@@ -22,10 +22,14 @@ class SettingsFile {
   SettingsFile& operator=(const SettingsFile&) = delete;
 
   // Replaces the list with the lines of the file; false (list unchanged) when
-  // it cannot be opened.
+  // it cannot be opened or read whole: a line longer than the line reader's
+  // limit (1 MiB) or a failing read. Such a file is no settings file, and
+  // save never writes over it (see save).
   bool load(const char* filePath);
   // Writes every entry as one CR LF line, replacing the file only once all is
-  // written; false when it could not be written (the old file is kept).
+  // written; false when it could not be written (the old file is kept), and
+  // false without writing when filePath is the path of the last load and that
+  // load could not read the file whole.
   bool save(const char* filePath);
 
   // The value of the first entry with this section and key (exact, case-
@@ -44,5 +48,6 @@ class SettingsFile {
 
  private:
   void setPath(const char* filePath);
+  bool keepFile_ = false;  // the file at path exists but could not be read: never overwrite it
   SettingsEntry* find(const char* section, const char* key) const;
 };

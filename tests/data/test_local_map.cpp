@@ -6,6 +6,7 @@
 #include <string>
 #include <sys/stat.h>
 
+#include "data/line_reader.h"
 #include "data/local_map.h"
 #include "platform/file_stream.h"
 #include "support/temp_dir.h"
@@ -291,6 +292,24 @@ TEST(LocalMap, AHeaderOfAnyLengthIsReadWhole) {
   expectRowsLoaded(map, 24);
   ASSERT_TRUE(source.save(dir.editorPath("S.MAP").c_str()));
   EXPECT_EQ(readFileBytes(dir.file("S.MAP")).substr(0, header.size() + 2), header + "\r\n");
+}
+
+TEST(LocalMap, ALinePastTheReadLimitIsNoMapFile) {
+  TempDir dir;
+  const std::string hugeHeader = "WILDERNESS!>21,13:A!" + std::string(kLineLengthLimit, 'x') + "\r\n";
+  const std::string hugeRow = "LOCAL!>21,13:A!\r\n" + rowLines(2) + std::string(kLineLengthLimit + 1, 'r');
+  for (const std::string& bytes : {hugeHeader + rowLines(24), hugeRow}) {
+    writeFileBytes(dir.file("HUGE.MAP"), bytes);
+    LocalMap map;
+    EXPECT_FALSE(map.load(dir.editorPath("HUGE.MAP").c_str()));
+    EXPECT_EQ(map.kind, NoKind);
+    EXPECT_STREQ(map.path, "");
+    EXPECT_EQ(map.teleportCount(), 0);
+    EXPECT_EQ(map.rowsRead(), 0);
+    expectRowsLoaded(map, 0);
+    EXPECT_FALSE(map.save(dir.editorPath("HUGE.MAP").c_str()));
+    EXPECT_EQ(readFileBytes(dir.file("HUGE.MAP")), bytes);
+  }
 }
 
 TEST(LocalMap, SaveRefusalsLeaveTheOldFileUntouched) {

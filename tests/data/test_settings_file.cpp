@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "data/line_reader.h"
 #include "data/settings_file.h"
 #include "platform/file_stream.h"
 #include "support/temp_dir.h"
@@ -140,6 +141,21 @@ TEST(SettingsFile, FailedSavesKeepTheOldFile) {
   // Loading its own stored path again works.
   EXPECT_TRUE(settings.load(settings.path));
   EXPECT_EQ(text(settings.getString("", "mode")), std::string(400, 'f'));
+}
+
+TEST(SettingsFile, AFileWithALinePastTheReadLimitIsLeftAlone) {
+  TempDir dir;
+  writeFileBytes(dir.file("good.ini"), "mode=window\r\n");
+  const std::string huge = "colordepth=32\r\n" + std::string(kLineLengthLimit + 1, 'x');
+  writeFileBytes(dir.file("dola.ini"), huge);
+  SettingsFile settings;
+  ASSERT_TRUE(settings.load(dir.editorPath("good.ini").c_str()));
+  EXPECT_FALSE(settings.load(dir.editorPath("dola.ini").c_str()));
+  EXPECT_EQ(text(settings.getString("", "mode")), "window");  // the list is as it was
+  EXPECT_EQ(text(settings.getString("", "colordepth")), "<none>");
+  EXPECT_FALSE(settings.save(dir.editorPath("dola.ini").c_str()));
+  EXPECT_EQ(readFileBytes(dir.file("dola.ini")), huge);
+  EXPECT_EQ(saved(settings, dir), "mode=window\r\n");  // another file may still be written
 }
 
 TEST(SettingsFile, GarbageInputKeepsEveryFieldTerminated) {
