@@ -27,6 +27,14 @@ void copyField(char* field, size_t capacity, const char* text, size_t length) {
            text);
 }
 
+// A header entry keeps its whole line as well, since its section field may be
+// too short for it: cut there, the header would lose its "]" and stop being
+// one. A line too long even for raw keeps its start and its "]".
+void keepHeaderLine(SettingsEntry* e, const char* text, size_t n) {
+  if (n < sizeof e->raw) copyField(e->raw, sizeof e->raw, text, n);
+  else snprintf(e->raw, sizeof e->raw, "%.*s]", static_cast<int>(sizeof e->raw - 2), text);
+}
+
 // Fills entry e from one line by the line's kind; updates the current section.
 void fillEntry(SettingsEntry* e, const std::string& line, char* currentSection, size_t sectionSize) {
   const char* text = line.c_str();
@@ -36,6 +44,7 @@ void fillEntry(SettingsEntry* e, const std::string& line, char* currentSection, 
   } else if (text[0] == '[' && text[n - 1] == ']' && n >= 2) {
     copyField(e->section, sizeof e->section, text, n);
     copyField(currentSection, sectionSize, text + 1, n - 2);
+    keepHeaderLine(e, text, n);
   } else if (const char* equals = strchr(text, '=')) {
     copyField(e->section, sizeof e->section, currentSection, strlen(currentSection));
     copyField(e->key, sizeof e->key, text, static_cast<size_t>(equals - text));
@@ -115,7 +124,7 @@ bool SettingsFile::save(const char* filePath) {
   if (!f) return false;
   for (const SettingsEntry* e = first; e; e = e->next) {
     if (e->key[0]) fprintf(f, "%s=%s\n", e->key, e->value);
-    else if (e->section[0] == '[') fprintf(f, "%s\n", e->section);
+    else if (e->section[0] == '[') fprintf(f, "%s\n", e->raw[0] ? e->raw : e->section);
     else fprintf(f, "%s\n", e->raw);
   }
   return writer.commit();

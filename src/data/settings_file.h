@@ -1,13 +1,14 @@
 // The settings file (dola.ini) as an ordered list of entries, one per line,
 // so that a load followed by a save gives back the same lines with only the
-// values changed and new keys inserted. Every text is cut to its field.
+// values changed and new keys inserted. Texts are cut to their fields, but a
+// section header keeps its brackets, so a cut never changes what a file means.
 #pragma once
 
 struct SettingsEntry {
   char section[128];  // key entry: its section name; header entry: the whole "[...]" line
   char key[128];      // text before the first "=" of a key line
   char value[512];    // text after that "="
-  char raw[512];      // the whole line of a comment or blank line
+  char raw[512];      // the whole line of a comment, blank or header line (a header is written from it)
   SettingsEntry* next;
 };
 

@@ -106,13 +106,15 @@ TEST(SettingsFile, DuplicateKeysUpdatesAndNumbers) {
   EXPECT_EQ(saved(settings, dir), "");
 }
 
-TEST(SettingsFile, TextLongerThanAFieldIsCutToIt) {
+TEST(SettingsFile, TextLongerThanAFieldIsCutToItButHeadersStayHeaders) {
   TempDir dir;
   const std::string longKey(300, 'k');
   const std::string longValue(3000, 'v');
   const std::string longComment = "#" + std::string(2000, 'c') + "mode=trap";
-  writeFileBytes(dir.file("a.ini"), longKey + "=" + longValue + "\r\n" + longComment + "\r\n[" +
-                                        std::string(200, 's') + "]\r\nx=1\r\n");
+  const std::string longHeader = "[" + std::string(200, 's') + "]";
+  const std::string hugeHeader = "[" + std::string(600, 'h') + "]";
+  writeFileBytes(dir.file("a.ini"), longKey + "=" + longValue + "\r\n" + longComment + "\r\n" +
+                                        longHeader + "\r\nx=1\r\n" + hugeHeader + "\r\nmode=h\r\n");
   SettingsFile settings;
   ASSERT_TRUE(settings.load(dir.editorPath("a.ini").c_str()));
   EXPECT_EQ(text(settings.getString("", longKey.substr(0, 127).c_str())), longValue.substr(0, 511));
@@ -120,10 +122,16 @@ TEST(SettingsFile, TextLongerThanAFieldIsCutToIt) {
   EXPECT_EQ(text(settings.getString(std::string(127, 's').c_str(), "x")), "1");
   settings.addString("", longKey.c_str(), longValue.c_str());
   EXPECT_TRUE(settings.updateString(std::string(127, 's').c_str(), "x", longValue.c_str()));
-  EXPECT_EQ(saved(settings, dir), longKey.substr(0, 127) + "=" + longValue.substr(0, 511) + "\r\n" +
-                                      longKey.substr(0, 127) + "=" + longValue.substr(0, 511) + "\r\n" +
-                                      longComment.substr(0, 511) + "\r\n[" + std::string(126, 's') +
-                                      "\r\nx=" + longValue.substr(0, 511) + "\r\n");
+  const std::string expected = longKey.substr(0, 127) + "=" + longValue.substr(0, 511) + "\r\n" +
+                               longKey.substr(0, 127) + "=" + longValue.substr(0, 511) + "\r\n" +
+                               longComment.substr(0, 511) + "\r\n" + longHeader + "\r\nx=" +
+                               longValue.substr(0, 511) + "\r\n" + hugeHeader.substr(0, 510) +
+                               "]\r\nmode=h\r\n";
+  EXPECT_EQ(saved(settings, dir), expected);
+  // Read again, the keys stay in their sections and the file stays the same.
+  ASSERT_TRUE(settings.load(dir.editorPath("out.ini").c_str()));
+  EXPECT_EQ(text(settings.getString("", "mode")), "<none>");
+  EXPECT_EQ(saved(settings, dir), expected);
 }
 
 TEST(SettingsFile, FailedSavesKeepTheOldFile) {
