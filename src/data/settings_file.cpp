@@ -52,6 +52,14 @@ void fillEntry(SettingsEntry* e, const std::string& line, char* currentSection, 
   }
 }
 
+bool isHeader(const SettingsEntry* e) { return !e->key[0] && e->section[0] == '['; }
+
+// True when e is the header line of the named section.
+bool isHeaderOf(const SettingsEntry* e, const char* section) {
+  const size_t n = strlen(e->section);
+  return isHeader(e) && n == strlen(section) + 2 && strncmp(e->section + 1, section, n - 2) == 0;
+}
+
 void freeEntries(SettingsEntry* e) {
   while (e) {
     SettingsEntry* next = e->next;
@@ -124,7 +132,7 @@ bool SettingsFile::save(const char* filePath) {
   if (!f) return false;
   for (const SettingsEntry* e = first; e; e = e->next) {
     if (e->key[0]) fprintf(f, "%s=%s\n", e->key, e->value);
-    else if (e->section[0] == '[') fprintf(f, "%s\n", e->raw[0] ? e->raw : e->section);
+    else if (isHeader(e)) fprintf(f, "%s\n", e->raw[0] ? e->raw : e->section);
     else fprintf(f, "%s\n", e->raw);
   }
   return writer.commit();
@@ -163,18 +171,17 @@ void SettingsFile::addString(const char* section, const char* key, const char* v
   copyField(e->key, sizeof e->key, key ? key : "", key ? strlen(key) : 0);
   copyField(e->value, sizeof e->value, value ? value : "", value ? strlen(value) : 0);
 
+  if (!section[0]) {
+    insertUnnamed(e);
+    return;
+  }
   SettingsEntry* after = nullptr;
   SettingsEntry* last = nullptr;
   for (SettingsEntry* s = first; s; s = s->next) {
     last = s;
-    if (after) continue;
-    if (!section[0] && !s->section[0]) after = s;
-    if (section[0] && !s->key[0] && s->section[0] == '[') {
-      size_t n = strlen(s->section);
-      if (n == strlen(section) + 2 && strncmp(s->section + 1, section, n - 2) == 0) after = s;
-    }
+    if (!after && isHeaderOf(s, section)) after = s;
   }
-  if (!after && section[0]) {
+  if (!after) {
     // A named section that the file lacks gets its header at the end.
     SettingsEntry* header = newEntry();
     snprintf(header->section, sizeof header->section, "[%.125s]", section);
@@ -182,13 +189,22 @@ void SettingsFile::addString(const char* section, const char* key, const char* v
     else first = header;
     after = header;
   }
-  if (!after) after = last;
-  if (!after) {
+  e->next = after->next;
+  after->next = e;
+}
+
+// A key of the unnamed section goes right after the file's first entry when
+// that entry lies in the unnamed section, and at the very top when the file
+// starts with a header: anywhere later it could fall inside a named section
+// (a blank line after a header is no entry of the unnamed section).
+void SettingsFile::insertUnnamed(SettingsEntry* e) {
+  if (!first || isHeader(first)) {
+    e->next = first;
     first = e;
     return;
   }
-  e->next = after->next;
-  after->next = e;
+  e->next = first->next;
+  first->next = e;
 }
 
 void SettingsFile::addInt(const char* section, const char* key, long number) {

@@ -38,9 +38,11 @@ class SettingsFile {
   const char* getString(const char* section, const char* key) const;
   // getString read as a decimal number the way atol does; 0 when missing.
   long getInt(const char* section, const char* key) const;
-  // Inserts a new key entry: in the unnamed section right after its first
-  // entry (at the end when it has none), in a named one right after the
-  // section's header (a header is appended first when there is none).
+  // Inserts a new key entry. In the unnamed section: right after the file's
+  // first entry, or at the top when the file starts with a section header
+  // (so keys added one after another read in the reverse order of adding,
+  // behind the first one). In a named section: right after the section's
+  // header (a header is appended first when there is none).
   void addString(const char* section, const char* key, const char* value);
   void addInt(const char* section, const char* key, long number);
   // Changes the value of the entry getString finds; false when there is none.
@@ -49,6 +51,7 @@ class SettingsFile {
 
  private:
   void setPath(const char* filePath);
+  void insertUnnamed(SettingsEntry* e);
   bool keepFile_ = false;  // the file at path exists but could not be read: never overwrite it
   SettingsEntry* find(const char* section, const char* key) const;
 };

@@ -68,20 +68,25 @@ TEST(SettingsFile, NewKeysGoAfterTheFirstUnnamedEntry) {
   settings.addInt("", "colordepth", -8);
   EXPECT_EQ(saved(settings, dir), "# first\r\ncolordepth=-8\r\nmode=window\r\n");
 
-  // Only a named section: the key goes to the end and belongs to that section when read again.
-  writeFileBytes(dir.file("s.ini"), "[Other]\r\nmode=inner\r\n");
-  ASSERT_TRUE(settings.load(dir.editorPath("s.ini").c_str()));
-  settings.addString("", "mode", "fullscreen");
-  EXPECT_EQ(text(settings.getString("", "mode")), "fullscreen");
-  EXPECT_EQ(saved(settings, dir), "[Other]\r\nmode=inner\r\nmode=fullscreen\r\n");
-  ASSERT_TRUE(settings.load(dir.editorPath("out.ini").c_str()));
-  EXPECT_EQ(text(settings.getString("", "mode")), "<none>");
-  EXPECT_EQ(text(settings.getString("Other", "mode")), "inner");
+  // A file that starts with a header (a blank line inside it is no unnamed
+  // entry): the keys go to the top, in the order of a first start, and a
+  // second start finds them all and adds nothing.
+  writeFileBytes(dir.file("dola.ini"), "[video]\r\nk=v\r\n\r\n");
+  for (int start = 0; start < 2; start++) {
+    ASSERT_TRUE(settings.load(dir.editorPath("dola.ini").c_str()));
+    if (!settings.getString("", "mode")) settings.addString("", "mode", "fullscreen");
+    if (!settings.getString("", "colordepth")) settings.addInt("", "colordepth", 16);
+    if (!settings.getString("", "ZANDirectory")) settings.addString("", "ZANDirectory", "");
+    ASSERT_TRUE(settings.save(settings.path));
+    EXPECT_EQ(readFileBytes(dir.file("dola.ini")),
+              "mode=fullscreen\r\nZANDirectory=\r\ncolordepth=16\r\n[video]\r\nk=v\r\n\r\n");
+  }
 
   // A named section gets its key after its header, and a header when it has none.
-  settings.addString("Other", "b", "1");
+  settings.addString("video", "b", "1");
   settings.addString("New", "c", "2");
-  EXPECT_EQ(saved(settings, dir), "[Other]\r\nb=1\r\nmode=inner\r\nmode=fullscreen\r\n[New]\r\nc=2\r\n");
+  EXPECT_EQ(saved(settings, dir), "mode=fullscreen\r\nZANDirectory=\r\ncolordepth=16\r\n[video]\r\nb=1\r\n"
+                                  "k=v\r\n\r\n[New]\r\nc=2\r\n");
 }
 
 TEST(SettingsFile, DuplicateKeysUpdatesAndNumbers) {
