@@ -75,7 +75,7 @@ void LocalMap::clearTeleports() {
 }
 
 bool LocalMap::findUnwritableTile(int* x, int* y) const {
-  const int rows = kind == NoKind ? kMapRows : mapKindRowCount(kind);
+  const int rows = mapKindRowCount(kind) > 0 ? mapKindRowCount(kind) : kMapRows;
   for (int r = 0; r < rows; r++) {
     for (int c = 0; c < kMapColumns; c++) {
       if (tiles_[r][c] != 10 && tiles_[r][c] != 13) continue;

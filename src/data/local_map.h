@@ -33,7 +33,8 @@ class LocalMap {
   bool load(const char* mapPath);
 
   // Writes the map to mapPath; the stored path is not changed. Refused (false,
-  // nothing written) for kind NoKind, for a path over 255 characters and for a
+  // nothing written) for kind NoKind or any value that is no kind (kind is a
+  // public field), for a path over 255 characters and for a
   // map holding a tile code 10 or 13, which no row line can carry (see
   // findUnwritableTile). False as well when the file cannot be written; the
   // previous file is then as it was.

@@ -119,7 +119,8 @@ bool LocalMap::readFile(FILE* f) {
 }
 
 bool LocalMap::save(const char* mapPath) const {
-  if (kind == NoKind || !mapPath || strlen(mapPath) >= sizeof path) return false;
+  // NoKind and any value outside the kinds have no header word and no rows.
+  if (mapKindRowCount(kind) == 0 || !mapPath || strlen(mapPath) >= sizeof path) return false;
   if (findUnwritableTile(nullptr, nullptr)) return false;
   std::string text = mapKindHeaderWord(kind);
   char entry[kTeleportNameSize + 64];

@@ -329,6 +329,12 @@ TEST(LocalMap, SaveRefusalsLeaveTheOldFileUntouched) {
   map.setTile(5, 7, 1);
   map.setTile(9, 8, 2);
   EXPECT_FALSE(map.findUnwritableTile(&x, &y));
+  for (int notAKind : {0, 3, 5, -1}) {
+    map.kind = static_cast<MapKind>(notAKind);
+    EXPECT_FALSE(map.save(map.path)) << notAKind;
+  }
+  EXPECT_EQ(readFileBytes(dir.file("A.MAP")), old);
+  map.kind = Local;
 
   // A failure while writing keeps the old file as well.
   failWritesAfter(100);
