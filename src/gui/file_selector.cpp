@@ -15,8 +15,8 @@ namespace gui {
 
 namespace {
 
-constexpr int kAskOverwrite = 4, kMustExist = 16, kChooseDirectory = 32, kDisplayButton = 512, kUseStartPath = 1024,
-              kKeepName = 16384;
+constexpr int kAskOverwrite = kSelectAskOverwrite, kMustExist = kSelectMustExist, kChooseDirectory = kSelectDirectory,
+              kDisplayButton = kSelectDisplayButton, kUseStartPath = kSelectUseStartPath, kKeepName = kSelectKeepName;
 constexpr int kNameMax = 255;
 
 struct Selector {
@@ -72,19 +72,12 @@ void finish(Selector& s, const char* path) {
   StopEventLoop();
 }
 
-// A message that names what the user typed; "%" in names must survive the
-// requester's format convention. Returns the button pressed.
-int complain(const char* format, const char* name) {
-  char escaped[600];
-  int n = 0;
-  for (const char* p = name; *p && n < static_cast<int>(sizeof escaped) - 2; ++p) {
-    if (*p == '%') escaped[n++] = '%';
-    escaped[n++] = *p;
-  }
-  escaped[n] = '\0';
+// A message that names what the user typed, shown literally whatever the
+// name holds. Returns the button pressed.
+int complain(const char* format, const char* name, const char* buttons) {
   char text[1024];
-  snprintf(text, sizeof text, format, escaped);
-  return ShowMessage("", text);
+  snprintf(text, sizeof text, format, name);
+  return ShowText(text, buttons);
 }
 
 // fromField: the text is what the name field holds (and is used up by it).
@@ -94,7 +87,7 @@ void confirmTyped(Selector& s, const char* typed, bool fromField) {
   bool directory = isDirectoryPath(path);
   if (s.flags & kChooseDirectory) {
     if (!directory) {
-      complain("%s is no directory|Close", typed);
+      complain("%s is no directory", typed, "Close");
       return;
     }
     size_t n = strlen(path);
@@ -116,10 +109,10 @@ void confirmTyped(Selector& s, const char* typed, bool fromField) {
   }
   bool exists = isFilePath(path);
   if ((s.flags & kMustExist) && !exists) {
-    complain("%s does not not exist. Try again.|Close", typed);
+    complain("%s does not not exist. Try again.", typed, "Close");
     return;
   }
-  if ((s.flags & kAskOverwrite) && exists && complain("%s does already exist, are you really sure?|Yes|Cancel", typed) != 0)
+  if ((s.flags & kAskOverwrite) && exists && complain("%s does already exist, are you really sure?", typed, "Yes|Cancel") != 0)
     return;
   finish(s, path);
 }

@@ -76,6 +76,14 @@ struct Widget {
   EditState edit;
 };
 
+// Where AddX puts new widgets: the window under construction, a tab page that
+// is being filled, or a menu that is being filled.
+struct BuildTarget {
+  int window;
+  int owner;
+  int originX, originY;
+};
+
 struct Window {
   int id;           // 0: free slot
   WindowKind kind;
@@ -95,15 +103,12 @@ struct Window {
   BITMAP* under;    // what the window covers, restored when it closes
   bool dragging;
   int dragX, dragY;
+  // What was being built when this window was created (a window, a tab
+  // page), taken up again once this one is shown or closed.
+  int outerBuilding;
+  BuildTarget outerTarget;
 };
 
-// Where AddX puts new widgets: the window under construction, a tab page that
-// is being filled, or a menu that is being filled.
-struct BuildTarget {
-  int window;
-  int owner;
-  int originX, originY;
-};
 
 struct Theme {
   int desk, face, faceLight, faceDark, shadow, text, title, titleText, titleInactive, highlight,
@@ -163,6 +168,10 @@ void drawHotkeyText(BITMAP* bmp, const char* label, int x, int y, int color);
 int hotkeyTextWidth(const char* label);
 char hotkeyOf(const char* label);
 void drawClippedText(BITMAP* bmp, const char* text, int x, int y, int maxWidth, int color);
+// The toolkit's font, used by every widget, and measures in it.
+FONT* guiFont();
+int textWidth(const char* text);
+int textHeight();
 
 // ---- Widget kinds ----
 void paintControl(Widget& widget, int x, int y);
@@ -198,6 +207,7 @@ BITMAP* findImage(const char* name, int length);
 // ---- Event loop (event_loop.cpp, mouse_dispatch.cpp, keyboard.cpp) ----
 long nowMs();
 void wakeEventLoop();  // from Allegro's input thread: input has arrived
+void closeButtonPressed();  // from Allegro's thread: the window's close button
 void dispatchMouse(const GuiMouse& mouse);
 void dispatchKey(int scancode, int ascii, int shifts);
 void pollKeyboard();
@@ -218,5 +228,8 @@ void expandRequesterFormat(const char* text, char* out, int outSize);
 // Splits at "|": returns the number of parts (at most maxParts), each copied
 // into parts[i] of partSize bytes.
 int splitBar(const char* text, char parts[][kLabelSize], int maxParts);
+// The requester of ShowMessage and ShowText: message shown as it is, buttons
+// joined by "|" ("" gives "~OK"). Returns the index of the button chosen.
+int runRequester(const char* title, const char* message, const char* buttons);
 
 }  // namespace gui

@@ -86,12 +86,16 @@ void paintScrollBar(Widget& w) {
   }
 }
 
+void scrollIntoView(Widget& w, int row) {
+  if (row < w.list.top) w.list.top = row;
+  if (row >= w.list.top + w.list.visibleRows) w.list.top = row - w.list.visibleRows + 1;
+}
+
 void selectRow(Widget& w, int row) {
   int count = rowCount(w);
   if (row < 0 || row >= count) return;
   w.list.selected = row;
-  if (row < w.list.top) w.list.top = row;
-  if (row >= w.list.top + w.list.visibleRows) w.list.top = row - w.list.visibleRows + 1;
+  scrollIntoView(w, row);
   int id = w.id;
   GuiListRowCallback onSelect = w.list.onSelect;
   redrawWidget(id);
@@ -222,4 +226,17 @@ void SetListSelectCallback(int list, GuiListRowCallback callback) {
 void SetListDeleteCallback(int list, GuiListRowCallback callback) {
   Widget* w = findWidget(list);
   if (w && w->kind == Kind::ListBox) w->list.onDelete = callback;
+}
+
+void SetListSelection(int list, int row) {
+  Widget* w = findWidget(list);
+  if (!w || w->kind != Kind::ListBox) return;
+  clampList(*w);
+  if (row < 0 || row >= rowCount(*w)) {
+    w->list.selected = -1;
+  } else {
+    w->list.selected = row;
+    scrollIntoView(*w, row);
+  }
+  redrawWidget(list);
 }

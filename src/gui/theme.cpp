@@ -64,7 +64,7 @@ static void plainLabel(const char* label, char* out, int outSize) {
 int hotkeyTextWidth(const char* label) {
   char plain[kLabelSize];
   plainLabel(label, plain, sizeof plain);
-  return text_length(font, plain);
+  return textWidth( plain);
 }
 
 char hotkeyOf(const char* label) {
@@ -76,23 +76,29 @@ char hotkeyOf(const char* label) {
 void drawHotkeyText(BITMAP* bmp, const char* label, int x, int y, int color) {
   char plain[kLabelSize];
   plainLabel(label, plain, sizeof plain);
-  textout_ex(bmp, font, plain, x, y, color, -1);
+  textout_ex(bmp, guiFont(), plain, x, y, color, -1);
   const char* mark = strchr(label, '~');
   if (!mark || mark[1] == '\0') return;
   int before = static_cast<int>(mark - label);
   char prefix[kLabelSize];
   plainLabel(label, prefix, sizeof prefix);
   prefix[before < kLabelSize ? before : kLabelSize - 1] = '\0';
-  int ux = x + text_length(font, prefix);
+  int ux = x + textWidth( prefix);
   hline(bmp, ux, y + 9, ux + 6, color);
 }
+
+FONT* guiFont() { return font; }
+
+int textWidth(const char* text) { return text_length(guiFont(), text); }
+
+int textHeight() { return text_height(guiFont()); }
 
 void drawClippedText(BITMAP* bmp, const char* text, int x, int y, int maxWidth, int color) {
   int cl, ct, cr, cb;
   get_clip_rect(bmp, &cl, &ct, &cr, &cb);
   int right = x + maxWidth - 1;
   set_clip_rect(bmp, cl > x ? cl : x, ct, cr < right ? cr : right, cb);
-  textout_ex(bmp, font, text, x, y, color, -1);
+  textout_ex(bmp, guiFont(), text, x, y, color, -1);
   set_clip_rect(bmp, cl, ct, cr, cb);
 }
 

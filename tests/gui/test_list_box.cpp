@@ -143,3 +143,27 @@ TEST(ListBox, ImageTags) {
   RegisterImage(nullptr, "42", 1, 0);
   destroy_bitmap(icon);
 }
+
+TEST(ListBox, SetListSelectionSelectsScrollsAndClears) {
+  startHeadlessGui();
+  int list = makeList(5);
+  g_rows.count = 20;
+  Refresh(list);
+  int highlight = colorOf(52, 110, 178);
+  int rowsTop = 25 + 2 + 2;
+  int rowsBottom = rowsTop + 5 * gui::kRowHeight - 1;
+  SetListSelection(list, 12);
+  EXPECT_EQ(12, gui::findWidget(list)->list.selected);
+  EXPECT_EQ(8, gui::findWidget(list)->list.top);  // in view, at the bottom
+  EXPECT_GT(countColor(5, rowsTop, 100, rowsBottom, highlight), 0);
+  SetListSelection(list, -1);
+  EXPECT_EQ(-1, gui::findWidget(list)->list.selected);
+  EXPECT_EQ(0, countColor(5, rowsTop, 100, rowsBottom, highlight));
+  SetListSelection(list, 20);  // past the count: nothing selected
+  EXPECT_EQ(-1, gui::findWidget(list)->list.selected);
+  EXPECT_TRUE(g_rows.selected.empty());  // the select callback is the user's
+  // The count drops below the view: the list scrolls back by itself.
+  g_rows.count = 3;
+  Refresh(list);
+  EXPECT_EQ(0, gui::findWidget(list)->list.top);
+}
