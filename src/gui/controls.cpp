@@ -72,7 +72,8 @@ void paintControl(Widget& w, int x, int y) {
   BITMAP* b = state().buffer;
   switch (w.kind) {
     case Kind::Label:
-      rectfill(b, x, y, x + w.w - 1, y + w.h - 1, t.face);
+      // No background: the window's face is there, and a label never
+      // erases a neighbour it comes close to.
       drawHotkeyText(b, w.label, x, y + 1, t.text);
       break;
     case Kind::Status: paintStatus(w, x, y); break;

@@ -25,7 +25,7 @@ constexpr int kBorder = 3;
 constexpr int kTitleHeight = 22;
 constexpr int kPopupBorder = 2;
 constexpr int kMenuBarHeight = 18;
-constexpr int kRowHeight = 17;
+constexpr int kRowHeight = 20;  // an 18 x 20 sprite icon shows whole
 constexpr int kScrollBarWidth = 11;
 constexpr int kTabHeight = 17;
 
@@ -50,6 +50,7 @@ struct EditState {
   int maxLength;
   int cursor;
   int scroll;  // first character in view
+  bool allSelected;  // the text shows selected: typing replaces it
 };
 
 // One widget; the fields a kind does not use stay zero.
@@ -168,6 +169,8 @@ void drawHotkeyText(BITMAP* bmp, const char* label, int x, int y, int color);
 int hotkeyTextWidth(const char* label);
 char hotkeyOf(const char* label);
 void drawClippedText(BITMAP* bmp, const char* text, int x, int y, int maxWidth, int color);
+// The text, or as much of it as fits maxWidth followed by "...".
+void drawEllipsisText(BITMAP* bmp, const char* text, int x, int y, int maxWidth, int color);
 // The toolkit's font, used by every widget, and measures in it.
 FONT* guiFont();
 int textWidth(const char* text);

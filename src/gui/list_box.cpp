@@ -63,7 +63,7 @@ void drawRowText(BITMAP* b, const char* text, int x, int y, int width, int color
     else blit(icon, b, 0, 0, tx, iy, icon->w, icon->h);
     tx += icon->w + 3;
   }
-  drawClippedText(b, body, tx, y + (kRowHeight - 8) / 2, x + width - tx, color);
+  drawEllipsisText(b, body, tx, y + (kRowHeight - textHeight()) / 2, x + width - tx, color);
 }
 
 void paintScrollBar(Widget& w) {

@@ -1,7 +1,8 @@
 // The toolkit's look: one palette of colours made for the drawing buffer's
 // depth (never raw pixel values), bevels, the focus mark, and text with "~"
-// hotkeys drawn in Allegro's built-in 8 x 8 font.
+// hotkeys drawn in the toolkit's font.
 #include <cctype>
+#include <cstdio>
 #include <cstring>
 
 #include "gui/gui_internal.h"
@@ -87,8 +88,6 @@ void drawHotkeyText(BITMAP* bmp, const char* label, int x, int y, int color) {
   hline(bmp, ux, y + 9, ux + 6, color);
 }
 
-FONT* guiFont() { return font; }
-
 int textWidth(const char* text) { return text_length(guiFont(), text); }
 
 int textHeight() { return text_height(guiFont()); }
@@ -100,6 +99,28 @@ void drawClippedText(BITMAP* bmp, const char* text, int x, int y, int maxWidth, 
   set_clip_rect(bmp, cl > x ? cl : x, ct, cr < right ? cr : right, cb);
   textout_ex(bmp, guiFont(), text, x, y, color, -1);
   set_clip_rect(bmp, cl, ct, cr, cb);
+}
+
+}  // namespace gui
+
+namespace gui {
+
+void drawEllipsisText(BITMAP* bmp, const char* text, int x, int y, int maxWidth, int color) {
+  char shown[512];
+  snprintf(shown, sizeof shown, "%s", text);
+  if (textWidth(shown) > maxWidth) {
+    // The longest start that leaves room for "...".
+    int room = maxWidth - textWidth("...");
+    int n = static_cast<int>(strlen(shown));
+    while (n > 0) {
+      shown[n] = '\0';
+      if (textWidth(shown) <= room) break;
+      --n;
+    }
+    while (n > 0 && shown[n - 1] == ' ') --n;
+    snprintf(shown + n, sizeof shown - n, "%s", "...");
+  }
+  drawClippedText(bmp, shown, x, y, maxWidth, color);
 }
 
 }  // namespace gui

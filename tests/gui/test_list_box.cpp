@@ -132,9 +132,9 @@ TEST(ListBox, ImageTags) {
         if (screenPixel(x, y) == text) return x;
     return -1;
   };
-  EXPECT_GT(greenInRow(0), 18 * 15);  // the icon, clipped to the row height
+  EXPECT_EQ(18 * 20, greenInRow(0));  // the 18 x 20 icon shows whole
   EXPECT_EQ(0, greenInRow(1));
-  EXPECT_GT(greenInRow(2), 18 * 15);
+  EXPECT_EQ(18 * 20, greenInRow(2));
   EXPECT_EQ(0, greenInRow(3));
   // The text follows the icon; without an image it starts at the left.
   EXPECT_GT(textStart(0), textStart(3) + 17);
@@ -166,4 +166,38 @@ TEST(ListBox, SetListSelectionSelectsScrollsAndClears) {
   g_rows.count = 3;
   Refresh(list);
   EXPECT_EQ(0, gui::findWidget(list)->list.top);
+}
+
+// The editor's rows in a 120-pixel list: short ones whole, long ones end in "...".
+TEST(ListBox, TooLongRowsEndInAnEllipsis) {
+  startHeadlessGui();
+  BITMAP* icon = create_bitmap_ex(16, 18, 20);
+  clear_to_color(icon, colorOf(0, 200, 0));
+  RegisterImage(icon, "42", 1, 0);
+  int list = makeList(3);
+  g_rows.text[0] = "#42;(10,5) 3 Chest";
+  g_rows.text[1] = "#42;(12,7) 14 Barrel of apples and pears";
+  g_rows.count = 2;
+  Refresh(list);
+  int text = colorOf(24, 26, 30);
+  int rowsRight = 5 + 120 - 3 - gui::kScrollBarWidth;
+  // The rightmost text column of a row, and whether it ends in three dots.
+  auto lastColumn = [&](int row) {
+    int top = 25 + 2 + 2 + row * gui::kRowHeight;
+    for (int x = rowsRight; x > 5; --x)
+      if (countColor(x, top, x, top + gui::kRowHeight - 1, text) > 0) return x;
+    return -1;
+  };
+  auto endsInDots = [&](int row) {
+    int top = 25 + 2 + 2 + row * gui::kRowHeight, x = lastColumn(row);
+    for (int i = 0; i < 5; ++i)
+      if (countColor(x - i, top, x - i, top + gui::kRowHeight - 1, text) != (i % 2 == 0 ? 1 : 0)) return false;
+    return true;
+  };
+  EXPECT_FALSE(endsInDots(0));
+  EXPECT_LT(lastColumn(0), rowsRight - 10);  // "Chest" whole, room to spare
+  EXPECT_TRUE(endsInDots(1));
+  EXPECT_LE(lastColumn(1), rowsRight);
+  RegisterImage(nullptr, "42", 1, 0);
+  destroy_bitmap(icon);
 }
