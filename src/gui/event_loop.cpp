@@ -1,5 +1,5 @@
 // The event loop: timed queued calls (the mouse poll queues itself every
-// 10 ms), the keyboard, nested loops for modal dialogs, and a wait between
+// 10 ms), the keyboard read on every pass, nested loops for modal dialogs, and a wait between
 // due calls so that an idle editor uses next to no CPU.
 #include <atomic>
 #include <chrono>
@@ -121,13 +121,14 @@ void RunEventLoop() {
   while (!g.stop[depth]) {
     pollKeyboard();
     answerCloseButton();
+    // One due call per pass: keys are read between any two calls, even when
+    // slow canvas polls keep the queue due all the time.
     QueuedCall call;
-    bool ran = false;
-    while (!g.stop[depth] && takeDue(nowMs(), call)) {
+    if (g.stop[depth]) break;
+    if (takeDue(nowMs(), call)) {
       call.call(call.data);
-      ran = true;
+      continue;
     }
-    if (g.stop[depth] || ran) continue;
     long now = nowMs();
     long due = nextDue(now, g.pointerResting);
     if (due > now) waitUntil(now, due);

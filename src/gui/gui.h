@@ -159,7 +159,8 @@ void RegisterImage(BITMAP* bitmap, const char* name, int type, int owner);
 // flags: the kSelect bits above. masks: "*.map" or several joined by ";".
 // A relative start path is taken from the working directory. Returns the
 // chosen path in editor form ("C:\dir\file", a file spelt as on disk), or ""
-// when cancelled; directories come without a trailing "\" (the root: "C:\").
+// when cancelled; directories come without a trailing "\" (the root: "C:"),
+// since the editor appends "\" and a file name.
 // The text stays valid until the event loop runs again.
 const char* SelectFile(const char* masks, const char* startPath, int flags, const char* title,
                        const char* buttonLabel);

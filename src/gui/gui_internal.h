@@ -190,10 +190,16 @@ void paintEditBox(Widget& widget, int x, int y);
 bool editKey(Widget& widget, int scancode, int ascii);
 void editPress(Widget& widget, int mx);
 void paintListBox(Widget& widget, int x, int y);
-void listPress(Widget& widget, int mx, int my, bool doubleClick);
+// A press of the left button in the list: selects, starts a scroll, or (the
+// second press on the same row, soon, unscrolled) runs the row's action.
+void listPress(Widget& widget, int mx, int my);
+// Each poll while the left button stays down after a press in the list.
+void listHeld(Widget& widget, int mx, int my);
+void listReleased();
 void listDrag(Widget& widget, int my);
 void listWheel(Widget& widget, int steps);
-bool listKey(Widget& widget, int scancode);
+// Keys of a focused list; letters find rows by the start of their text.
+bool listKey(Widget& widget, int scancode, int ascii);
 void paintMenuBar(Widget& bar, int x, int y);
 void paintMenuItem(Widget& item, int x, int y);
 void openMenu(int title);
