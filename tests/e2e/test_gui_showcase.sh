@@ -124,6 +124,11 @@ echo "idle CPU over 5 s: ${idle}% of a core in all, ${loop}% in the event loop's
 echo "$idle $loop" >"$BUILD/gui_showcase_idle_cpu.txt"
 [ "$(echo "$idle < 10" | bc)" = 1 ] || e2e_fail "idle CPU ${idle}% is far too high"
 
+# The window manager's close button reaches the registered callback.
+window=$(xdotool search --name '^DOLA$' | head -1)
+"$BUILD/tests/dola-send-close" "$window"
+e2e_wait_for_line "$LOG" '^close$'
+
 # A screenshot with the File menu open, then Quit from it.
 e2e_click 30 34
 sleep 0.2

@@ -177,6 +177,7 @@ int main(int argc, char** argv) {
   ShowWindow();
   Refresh(g_status);
   Refresh(g_canvas);
+  SetCloseCallback([](void*) { logLine("close%s"); }, nullptr);
   logLine("ready%s");
   RunEventLoop();
   for (BITMAP* icon : g_icons) destroy_bitmap(icon);
