@@ -1,7 +1,19 @@
 // The MAP file checks, one function per kind of fault.
 #include "check_map.h"
 
+#include "data/line_reader.h"
 #include "platform/host_path.h"
+
+namespace {
+
+bool hasOverlongLine(const TextLines& lines) {
+  for (size_t length : lines.lengths) {
+    if (length > kLineLengthLimit) return true;
+  }
+  return false;
+}
+
+}  // namespace
 
 void checkMapFile(const GameDirectory& dir, const std::string& file, LocalMap& map, Findings& findings) {
   const std::string path = dir.pathOf(file);
@@ -29,6 +41,8 @@ bool checkMapLoad(const std::string& file, const LocalMap& map, bool loaded, con
     if (map.path[0] != 0) {
       findings.error(file, FindingKind::Unreadable,
                      "cannot be opened for reading and writing: the editor would show an empty map");
+    } else if (hasOverlongLine(lines)) {
+      findings.error(file, FindingKind::NoKind, "a line longer than 1 MiB: the editor takes it for no MAP file");
     } else {
       findings.error(file, FindingKind::NoKind,
                      "the first line names no kind (WILDERNESS, LOCAL or INTERIOR): the editor cannot open it")
