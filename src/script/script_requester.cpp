@@ -10,7 +10,7 @@ namespace {
 ScriptRequester currentRequester = ShowMessage;
 }
 
-void showScriptRequester(const char* text) { currentRequester("", text); }
+int showScriptRequester(const char* text) { return currentRequester("", text); }
 
 ScriptRequester setScriptRequester(ScriptRequester requester) {
   ScriptRequester previous = currentRequester;

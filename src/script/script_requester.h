@@ -7,8 +7,9 @@
 
 typedef int (*ScriptRequester)(const char* title, const char* text);
 
-// Shows text (already in the requester's format) with an empty title.
-void showScriptRequester(const char* text);
+// Shows text (already in the requester's format) with an empty title and
+// returns the index of the button chosen.
+int showScriptRequester(const char* text);
 
 // Replaces the function that shows the requesters (ShowMessage until then) and
 // returns the previous one; tests use it to read the texts shown.

@@ -8,10 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "app/editor_state.h"
+#include "data/world_buffer.h"
 #include "gui/gui.h"
 #include "script/script_host.h"
 #include "script/script_requester.h"
+#include "script/toolkit_script_user.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -38,26 +39,25 @@ class ExampleScripts : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { ASSERT_TRUE(GuiInitHeadless(1024, 768, 16)); }
   void SetUp() override {
-    editor = new EditorState();
-    setEditorState(editor);
-    ASSERT_TRUE(startScriptHost(editor));
+    ASSERT_TRUE(startScriptHost(&engine, world, &user));
     previous = setScriptRequester(captureRequester);
     requesterTexts().clear();
   }
   void TearDown() override {
     setScriptRequester(previous);
-    stopScriptHost(editor);
-    setEditorState(nullptr);
-    delete editor;
+    stopScriptHost(&engine);
+    delete world;
   }
-  bool runExample(const char* name) {
+  ScriptRunEnd runExample(const char* name) {
     const std::string source = exampleSource(name);
     writeFileBytes(dir.file(name), source);
-    return runScript(dir.editorPath(name).c_str(), editor);
+    return runScript(dir.editorPath(name).c_str(), engine);
   }
-  int cell(int x, int y) const { return editor->worldBuffer.cells[(y - 1) * kWorldColumns + (x - 1)]; }
+  int cell(int x, int y) const { return world->cells[(y - 1) * kWorldColumns + (x - 1)]; }
 
-  EditorState* editor = nullptr;
+  WorldBuffer* world = new WorldBuffer();
+  ToolkitScriptUser user;
+  AngelScript::asIScriptEngine* engine = nullptr;
   ScriptRequester previous = nullptr;
   TempDir dir;
 };
@@ -69,7 +69,7 @@ TEST_F(ExampleScripts, EveryExampleBuildsWithAMain) {
     const std::string source = exampleSource(name);
     ASSERT_FALSE(source.empty()) << name;
     AngelScript::asIScriptModule* module =
-        editor->scriptEngine->GetModule("examples", AngelScript::asGM_ALWAYS_CREATE);
+        engine->GetModule("examples", AngelScript::asGM_ALWAYS_CREATE);
     ASSERT_GE(module->AddScriptSection(name, source.c_str(), source.size()), 0) << name;
     EXPECT_GE(module->Build(), 0) << name;
     EXPECT_NE(nullptr, module->GetFunctionByDecl("void main()")) << name;
@@ -77,7 +77,7 @@ TEST_F(ExampleScripts, EveryExampleBuildsWithAMain) {
 }
 
 TEST_F(ExampleScripts, WorldExampleMakesAnIslandContinentWithVillages) {
-  ASSERT_TRUE(runExample("generate_world.as"));
+  ASSERT_EQ(ScriptRunEnd::Finished, runExample("generate_world.as"));
   ASSERT_EQ(1u, requesterTexts().size());
   EXPECT_NE(std::string::npos, requesterTexts()[0].find("villages is ready."));
   EXPECT_EQ(std::string::npos, requesterTexts()[0].find("with 0 villages"));
@@ -103,10 +103,10 @@ TEST_F(ExampleScripts, WorldExampleMakesAnIslandContinentWithVillages) {
 TEST_F(ExampleScripts, OpenMapExampleAddsCoastAndBorderInsideTheMap) {
   for (int y = 1; y <= kWorldRows; ++y) {
     for (int x = 1; x <= kWorldColumns; ++x) {
-      editor->worldBuffer.cells[(y - 1) * kWorldColumns + x - 1] = 250;
+      world->cells[(y - 1) * kWorldColumns + x - 1] = 250;
     }
   }
-  ASSERT_TRUE(runExample("change_open_map.as"));
+  ASSERT_EQ(ScriptRunEnd::Finished, runExample("change_open_map.as"));
   ASSERT_EQ(1u, requesterTexts().size());
   for (int y = 1; y <= 24; ++y) {
     EXPECT_EQ(208, cell(48, y)) << y;      // the sea in the east
