@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "bench_directory.h"
 #include "data/world_buffer.h"
 #include "platform/host_path.h"
 #include "script/script_host.h"
@@ -47,8 +48,7 @@ struct Bench {
     char editorPath[1024];
     pathToEditor(DOLA_SOURCE_DIR "/examples/generate_world.as", editorPath, sizeof editorPath);
     user.script = editorPath;
-    char tmpl[] = "/tmp/dola-bench-XXXXXX";
-    hostDir = mkdtemp(tmpl);
+    hostDir = makeBenchDirectory();
     pathToEditor(hostDir.c_str(), editorPath, sizeof editorPath);
     editorDir = editorPath;
   }

@@ -14,9 +14,6 @@
 
 namespace {
 
-constexpr int kRequesterSize = 1024;
-constexpr size_t kButtonsRoom = 128;  // kept free for the button labels
-constexpr int kScriptSelectFlags = 1554;  // an existing file, from the start path
 constexpr int kCellOriginX = 5;
 constexpr int kCellOriginY = 50;
 constexpr int kCellWidth = 18;
@@ -64,16 +61,11 @@ void ToolkitProgress::close() {
 }
 
 int ToolkitScriptUser::showText(const char* text, const char* buttons) {
-  char requester[kRequesterSize] = "";
-  appendRequesterLiteral(requester, sizeof requester - kButtonsRoom, text != nullptr ? text : "", false);
-  appendRequesterLiteral(requester, sizeof requester, "|", true);
-  appendRequesterLiteral(requester, sizeof requester, buttons != nullptr && buttons[0] != '\0' ? buttons : "~OK",
-                         true);
-  return showScriptRequester(requester);
+  return showScriptText(text != nullptr ? text : "", buttons);
 }
 
 bool ToolkitScriptUser::chooseScript(char* path, size_t size) {
-  const char* chosen = SelectFile("*.as", "", kScriptSelectFlags, "Select script", "Select");
+  const char* chosen = SelectFile("*.as", "", kSelectOpenFlags, "Select script", "Select");
   if (chosen == nullptr || chosen[0] == '\0') return false;
   int n = snprintf(path, size, "%s", chosen);
   return n > 0 && static_cast<size_t>(n) < size;

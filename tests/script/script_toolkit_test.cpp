@@ -1,5 +1,4 @@
-// The editor's ScriptUser on the headless toolkit: texts shown literally and
-// bounded in the message requester, requesters answered with typed keys,
+// The editor's ScriptUser on the headless toolkit: requesters answered with typed keys,
 // getpos on the latched mouse, and Escape typed on the keyboard.
 #include <allegro.h>
 
@@ -19,9 +18,8 @@ std::vector<std::string>& captured() {
   return texts;
 }
 
-int captureRequester(const char* title, const char* text) {
-  EXPECT_STREQ("", title);
-  captured().push_back(text);
+int captureRequester(const char* text, const char* buttons) {
+  captured().push_back(std::string(text) + "|" + (buttons != nullptr && buttons[0] != '\0' ? buttons : "~OK"));
   return 0;
 }
 
@@ -72,12 +70,12 @@ class ToolkitScriptTest : public ::testing::Test {
   static void SetUpTestSuite() { ASSERT_TRUE(GuiInitHeadless(1024, 768, 16)); }
   void SetUp() override {
     ASSERT_TRUE(startScriptHost(&engine, &world, &user));
-    previous = setScriptRequester(captureRequester);
+    previous = setScriptTextRequester(captureRequester);
     captured().clear();
     clear_keybuf();
   }
   void TearDown() override {
-    setScriptRequester(previous);
+    setScriptTextRequester(previous);
     stopScriptHost(&engine);
   }
   ScriptRunEnd run(const std::string& source) {
@@ -88,44 +86,14 @@ class ToolkitScriptTest : public ::testing::Test {
   WorldBuffer world{};
   ToolkitScriptUser user;
   AngelScript::asIScriptEngine* engine = nullptr;
-  ScriptRequester previous = nullptr;
+  ScriptTextRequester previous = nullptr;
   TempDir dir;
 };
 
 }  // namespace
 
-TEST_F(ToolkitScriptTest, TextsAreShownLiterallyAndBounded) {
-  user.showText("100% sure %s", nullptr);
-  user.showText("a|b", "~Replace|~Cancel");
-  EXPECT_EQ((std::vector<std::string>{"100%% sure %%s|~OK", "a/b|~Replace|~Cancel"}), captured());
-
-  const std::string longTexts[] = {std::string(3000, 'a'), std::string(1500, '%'), "a" + std::string(1500, '%')};
-  for (const std::string& text : longTexts) {
-    captured().clear();
-    user.showText(text.c_str(), "~OK");
-    ASSERT_EQ(1u, captured().size());
-    const std::string& shown = captured()[0];
-    EXPECT_LE(shown.size(), 1023u);
-    EXPECT_GE(shown.size(), 800u);
-    ASSERT_EQ("|~OK", shown.substr(shown.size() - 4));
-    size_t percents = 0;
-    for (char ch : shown) percents += ch == '%';
-    EXPECT_EQ(0u, percents % 2) << "a lone % would be read as a format";
-  }
-}
-
-TEST(ScriptRequesterText, LiteralCopyEscapesAndCutsWhole) {
-  char buffer[8] = "ab";
-  EXPECT_EQ(6u, appendRequesterLiteral(buffer, sizeof buffer, "|%x", false));
-  EXPECT_STREQ("ab/%%x", buffer);
-  EXPECT_EQ(6u, appendRequesterLiteral(buffer, sizeof buffer, "%", true));
-  EXPECT_STREQ("ab/%%x", buffer);
-  EXPECT_EQ(7u, appendRequesterLiteral(buffer, sizeof buffer, "|", true));
-  EXPECT_STREQ("ab/%%x|", buffer);
-}
-
 TEST_F(ToolkitScriptTest, RequestersOfARunAreAnsweredWithKeys) {
-  setScriptRequester(ShowMessage);
+  setScriptTextRequester(ShowText);
   int answers = 3;
   GuiQueueCall(answerWithEnter, &answers, 20);
   EXPECT_EQ(ScriptRunEnd::Exception, run(R"(

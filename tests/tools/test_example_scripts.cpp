@@ -22,7 +22,7 @@ std::vector<std::string>& requesterTexts() {
   return texts;
 }
 
-int captureRequester(const char*, const char* text) {
+int captureRequester(const char* text, const char*) {
   requesterTexts().push_back(text);
   return 0;
 }
@@ -40,11 +40,11 @@ class ExampleScripts : public ::testing::Test {
   static void SetUpTestSuite() { ASSERT_TRUE(GuiInitHeadless(1024, 768, 16)); }
   void SetUp() override {
     ASSERT_TRUE(startScriptHost(&engine, world, &user));
-    previous = setScriptRequester(captureRequester);
+    previous = setScriptTextRequester(captureRequester);
     requesterTexts().clear();
   }
   void TearDown() override {
-    setScriptRequester(previous);
+    setScriptTextRequester(previous);
     stopScriptHost(&engine);
     delete world;
   }
@@ -58,7 +58,7 @@ class ExampleScripts : public ::testing::Test {
   WorldBuffer* world = new WorldBuffer();
   ToolkitScriptUser user;
   AngelScript::asIScriptEngine* engine = nullptr;
-  ScriptRequester previous = nullptr;
+  ScriptTextRequester previous = nullptr;
   TempDir dir;
 };
 
