@@ -5,14 +5,18 @@
 #include <angelscript.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "data/world_buffer.h"
+#include "data/world_loader.h"
 #include "gui/gui.h"
 #include "script/script_host.h"
 #include "script/script_requester.h"
 #include "script/toolkit_script_user.h"
+#include "script/world_generation.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -35,6 +39,16 @@ bool isWaterCode(int code) {
   return code == 208 || (code >= 97 && code <= 103) || (code >= 105 && code <= 109);
 }
 
+// The editor's user, with the script chosen in advance instead of in the selector.
+class ChosenScriptUser : public ToolkitScriptUser {
+ public:
+  bool chooseScript(char* path, size_t size) override {
+    snprintf(path, size, "%s", script.c_str());
+    return !script.empty();
+  }
+  std::string script;
+};
+
 class ExampleScripts : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { ASSERT_TRUE(GuiInitHeadless(1024, 768, 16)); }
@@ -56,7 +70,7 @@ class ExampleScripts : public ::testing::Test {
   int cell(int x, int y) const { return world->cells[(y - 1) * kWorldColumns + (x - 1)]; }
 
   WorldBuffer* world = new WorldBuffer();
-  ToolkitScriptUser user;
+  ChosenScriptUser user;
   AngelScript::asIScriptEngine* engine = nullptr;
   ScriptTextRequester previous = nullptr;
   TempDir dir;
@@ -120,4 +134,18 @@ TEST_F(ExampleScripts, OpenMapExampleAddsCoastAndBorderInsideTheMap) {
   }
   for (int x = 1; x <= 48; ++x) EXPECT_EQ(250, cell(x, 25)) << x;
   EXPECT_EQ(42, cell(20, 5));
+}
+
+// What the world command writes is what the world view reads back.
+TEST_F(ExampleScripts, AGeneratedWorldLoadsBackAsTheScriptMadeIt) {
+  writeFileBytes(dir.file("generate_world.as"), exampleSource("generate_world.as"));
+  user.script = dir.editorPath("generate_world.as");
+  WorldGenerationResult result = generateWorld(engine, dir.editorPath().c_str(), nullptr);
+  ASSERT_EQ(400, result.written);
+  ASSERT_EQ(1u, requesterTexts().size()) << "the script's own message only";
+  WorldBuffer* made = new WorldBuffer(*world);
+  const std::string prefix = dir.editorPath() + "\\";
+  loadWorld(prefix.c_str(), *world, nullptr);
+  EXPECT_EQ(0, memcmp(made->cells, world->cells, sizeof made->cells));
+  delete made;
 }
