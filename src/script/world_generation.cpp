@@ -108,6 +108,15 @@ bool sameFileName(const char* a, const char* b) {
   return *a == *b;
 }
 
+// The square whose world map beside mapPath is mapPath itself; false for none.
+bool worldSquareOf(const char* mapPath, int* col, int* row) {
+  char path[kPathBufferSize];
+  for (*row = 0; *row < kWorldSquares; ++*row)
+    for (*col = 0; *col < kWorldSquares; ++*col)
+      if (worldMapPathBeside(mapPath, *col, *row, path, sizeof path) && sameFileName(path, mapPath)) return true;
+  return false;
+}
+
 }  // namespace
 
 WorldGenerationResult generateWorld(AngelScript::asIScriptEngine* engine, const char* directory,
@@ -139,19 +148,20 @@ bool worldMapPathBeside(const char* mapPath, int col, int row, char* out, size_t
          worldMapFileNameIn(directory, col, row, out, outSize);
 }
 
+bool isWorldMapOfItsDirectory(const char* mapPath) {
+  int col = 0, row = 0;
+  return worldSquareOf(mapPath, &col, &row);
+}
+
 WorldGenerationResult generateWorldBeside(AngelScript::asIScriptEngine* engine, LocalMap& openMap, bool* reloaded) {
   *reloaded = false;
   char directory[kPathBufferSize];
   directoryOf(openMap.path, directory, sizeof directory);
   WorldGenerationResult result = generateWorld(engine, directory, &openMap);
-  char path[kPathBufferSize];
-  for (int row = 0; row < kWorldSquares && !*reloaded; row++) {
-    for (int col = 0; col < kWorldSquares && !*reloaded; col++) {
-      if (!result.squareWritten[col][row] || !worldMapPathBeside(openMap.path, col, row, path, sizeof path)) continue;
-      if (!sameFileName(path, openMap.path)) continue;
-      openMap.load(openMap.path);
-      *reloaded = true;
-    }
+  int col = 0, row = 0;
+  if (worldSquareOf(openMap.path, &col, &row) && result.squareWritten[col][row]) {
+    openMap.load(openMap.path);
+    *reloaded = true;
   }
   return result;
 }

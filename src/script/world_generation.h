@@ -34,6 +34,11 @@ WorldGenerationResult generateWorld(AngelScript::asIScriptEngine* engine, const 
 // (the whole path when it has no "\"), "\", "ZAN", the two letters, ".MAP".
 bool worldMapPathBeside(const char* mapPath, int col, int row, char* out, size_t outSize);
 
+// True when the file at mapPath is one of the 400 world maps of its own
+// directory (letter case aside), so that a world generation beside it
+// replaces it.
+bool isWorldMapOfItsDirectory(const char* mapPath);
+
 // Script > Generate World Map on the open map: the world goes into the open
 // map's directory with its teleports. The open map itself is left as it was,
 // unless its own file was among those written: then it is read again from

@@ -158,6 +158,9 @@ TEST(WorldMapNames, ComeFromTheOpenMapsDirectory) {
   EXPECT_STREQ("world\\ZANAT.MAP", path);
   ASSERT_TRUE(worldMapPathBeside("", 0, 0, path, sizeof path));
   EXPECT_STREQ("\\ZANAA.MAP", path);
+  EXPECT_TRUE(isWorldMapOfItsDirectory("C:\\w\\zantt.map"));
+  EXPECT_FALSE(isWorldMapOfItsDirectory("C:\\w\\ZANTU.MAP"));
+  EXPECT_FALSE(isWorldMapOfItsDirectory("C:\\w\\TAB2515.MAP"));
 }
 
 // The open map goes through the top-left block and back: row 23 only for a
