@@ -1,4 +1,5 @@
-// Script choice and run for the generation commands.
+// Script choice and run for the generation commands, and how a run that does
+// not count is told by default.
 #include "script/chosen_script.h"
 
 #include <cstdio>
@@ -17,8 +18,12 @@ bool runChosenScript(AngelScript::asIScriptEngine* engine, const char* afterFail
   ScriptRunReport report;
   *end = runScript(script, engine, &report);
   if (scriptRunCounts(*end)) return true;
-  char text[sizeof report.text + 64];
-  snprintf(text, sizeof text, "%s\n%s", report.text, afterFailure);
-  user->showText(text, "~OK");
+  user->runFailed(report, afterFailure);
   return false;
+}
+
+void ScriptUser::runFailed(const ScriptRunReport& report, const char* afterFailure) {
+  char text[sizeof report.text + 128];
+  snprintf(text, sizeof text, "%s\n%s", report.text, afterFailure);
+  showText(text, "~OK");
 }

@@ -7,7 +7,7 @@
 
 // Asks the engine's ScriptUser for a script and runs it. False when none was
 // chosen (*chosen false) or the run does not count: the user is then shown
-// the reason followed by a line with afterFailure ("Nothing was written.").
+// the reason and afterFailure ("Nothing was written.") through runFailed.
 // *end gets how the run ended (NotBuilt when none was chosen).
 bool runChosenScript(AngelScript::asIScriptEngine* engine, const char* afterFailure, bool* chosen,
                      ScriptRunEnd* end);

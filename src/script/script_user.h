@@ -7,6 +7,7 @@
 #include <cstddef>
 
 class ProgressDisplay;
+struct ScriptRunReport;
 
 // How a wait for a click on a map cell ended.
 enum class CellPick {
@@ -33,4 +34,9 @@ class ScriptUser {
   virtual bool stopRequested() = 0;
   // The display for long writes, or null for none.
   virtual ProgressDisplay* progress() = 0;
+  // Tells the user why a generation command's run did not count and what the
+  // command therefore left undone (afterFailure, "Nothing was written.").
+  // By default: the report's text and afterFailure on a line of its own,
+  // with "~OK". A program may rather print report.where as compilers do.
+  virtual void runFailed(const ScriptRunReport& report, const char* afterFailure);
 };
