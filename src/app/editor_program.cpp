@@ -77,8 +77,9 @@ void askForGameDirectoryIfMissing(EditorState& editor) {
 
 void loadSpriteSet(EditorState& editor) {
   const char* directory = editor.settings.getString("", "ZANDirectory");
-  editor.sprites.load(directory ? directory : "", registerSprite, nullptr);
+  editor.sprites.load(directory ? directory : "", get_color_depth(), registerSprite, nullptr);
   memcpy(editor.palette, editor.sprites.palette, sizeof editor.palette);
+  set_palette(editor.palette);  // the screen shows the game's colours (needed at 8 bits)
 }
 
 int runEditor(EditorDisplay display) {
