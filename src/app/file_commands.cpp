@@ -49,3 +49,7 @@ void saveAsCommand(void* data) {
 void quitCommand(void* data) {
   if (settleUnsavedChanges(stateOf(data))) StopEventLoop();
 }
+
+void closeButtonCommand(void* data) {
+  if (!userDialogOpen()) quitCommand(data);
+}

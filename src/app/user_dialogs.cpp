@@ -24,6 +24,13 @@ int showLiterally(const char* text, const char* buttons) {
 }
 
 UserDialogs g_dialogs = {showLiterally, SelectFile};
+int g_openDialogs = 0;
+
+// Counts a dialog as open for the lifetime of the guard.
+struct OpenDialog {
+  OpenDialog() { ++g_openDialogs; }
+  ~OpenDialog() { --g_openDialogs; }
+};
 
 }  // namespace
 
@@ -33,7 +40,12 @@ UserDialogs setUserDialogs(UserDialogs dialogs) {
   return previous;
 }
 
-int askUser(const char* text, const char* buttons) { return g_dialogs.ask(text ? text : "", buttons); }
+int askUser(const char* text, const char* buttons) {
+  OpenDialog open;
+  return g_dialogs.ask(text ? text : "", buttons);
+}
+
+bool userDialogOpen() { return g_openDialogs > 0; }
 
 void tellUser(const char* format, ...) {
   char text[2048];
@@ -46,6 +58,7 @@ void tellUser(const char* format, ...) {
 
 const char* chooseFile(const char* masks, const char* startPath, int flags, const char* title,
                        const char* buttonLabel) {
+  OpenDialog open;
   const char* path = g_dialogs.chooseFile(masks, startPath, flags, title, buttonLabel);
   return path ? path : "";
 }

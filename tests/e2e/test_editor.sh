@@ -38,6 +38,25 @@ wait_for_exit() {
   e2e_fail "the editor did not end"
 }
 
+# Double-clicks the highlighted row of the selector's list (found by its
+# colour in a screenshot, after type-to-find moved the selection there).
+double_click_selected_row() {
+  local shot="$WORK/shot.png" y
+  sleep 0.3
+  e2e_screenshot "$shot"
+  # The first run of at least 8 highlighted pixels down the list (a focus
+  # frame in the same colour is a single line).
+  y=$(convert "$shot" -crop 1x290+400+240 txt:- |
+    awk -F'[,:]' '/#316DB5/ {if ($2 == last + 1) run++; else {run = 1; start = $2}; last = $2;
+                              if (run == 8 && found == "") found = start + 240}
+                  END {print found}')
+  [ -n "$y" ] || e2e_fail "no selected row in the selector"
+  xdotool mousemove 400 $((y + 8)) click 1
+  sleep 0.08
+  xdotool click 1
+  sleep 0.4
+}
+
 quit_by_keyboard() {
   e2e_key alt+f
   e2e_key q
@@ -45,10 +64,16 @@ quit_by_keyboard() {
 }
 
 # ---- A first start: the directory chooser comes before the main window ----
+# It starts at the root; type-to-find and double clicks walk down to the world.
 start_editor
 e2e_screenshot "$BUILD/editor_first_start.png"
-e2e_type "$WORLD_EDITOR"
-e2e_key Return
+e2e_key shift+Tab
+for folder in $(printf '%s' "${WORK#/}/world" | tr '/' ' '); do
+  e2e_type "$folder"
+  double_click_selected_row
+done
+e2e_screenshot "$BUILD/editor_chooser_walked.png"
+e2e_click 340 549
 sleep 0.8
 e2e_screenshot "$BUILD/editor_empty.png"
 quit_by_keyboard
