@@ -1,9 +1,12 @@
 // generate_world.as - makes a whole new world of 20 x 20 maps.
 //
-// Run it with Script > Generate World Map. The editor clears its world grid
-// (960 x 480 cells, every cell 0), runs main() below, and then saves each
-// 48 x 24 block of the grid as one of the world map files ZANAA.MAP to
-// ZANTT.MAP. Nothing is saved if you cancel before the script runs.
+// Run it with Script > Generate World Map while a map of the world is open.
+// The editor clears its world grid (960 x 480 cells, every cell 0), runs
+// main() below, and then saves each 48 x 24 block of the grid as one of the
+// world map files ZANAA.MAP to ZANTT.MAP in the open map's directory (it asks
+// first when world maps are there already). Nothing is saved if you cancel,
+// if the script stops with an error, or if you press Escape while it runs.
+// View > World Map then shows the new world.
 //
 // The script sees the world only through these functions:
 //   settile(x, y, code)  sets cell (x, y) to a tile code 0..255

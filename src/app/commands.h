@@ -1,6 +1,6 @@
 // The commands of the main window's menus, each a toolkit command taking the
 // EditorState as its data: File (Open, Save, Save As, Quit), View (World Map,
-// Local Map) and Tools (Set ZAN Directory).
+// Local Map), Tools (Set ZAN Directory) and Script.
 #pragma once
 
 void openCommand(void* editor);
@@ -15,3 +15,8 @@ void closeButtonCommand(void* editor);
 void worldMapCommand(void* editor);
 void localMapCommand(void* editor);
 void setZanDirectoryCommand(void* editor);
+
+// Script: a whole world from a script into the open map's directory, and a
+// script run on the open map ("Generate ~Local Map" and "Place ~Feature").
+void generateWorldMap(void* editor);
+void generateLocalMap(void* editor);

@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "app/commands.h"
+#include "app/editor_script_user.h"
 #include "app/editor_state.h"
 #include "app/graphics_mode.h"
 #include "app/main_window.h"
@@ -41,7 +42,7 @@ bool startDisplay(const SettingsFile& settings, EditorDisplay display) {
 }
 
 void shutdownEditor(EditorState* editor, bool saveSettings) {
-  stopScriptHost(editor);
+  stopScriptHost(&editor->scriptEngine);
   if (saveSettings) editor->settings.save(kSettingsPath);
   editor->sprites.release();
   setEditorState(nullptr);
@@ -85,7 +86,7 @@ int runEditor(EditorDisplay display) {
   setEditorState(editor);
   loadSettingsWithDefaults(editor->settings, kSettingsPath);
   setEditingDefaults(*editor);
-  startScriptHost(editor);
+  startScriptHost(&editor->scriptEngine, &editor->worldBuffer, &editorScriptUser());
   if (!startDisplay(editor->settings, display)) {
     shutdownEditor(editor, false);
     return 1;

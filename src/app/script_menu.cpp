@@ -1,5 +1,70 @@
-// The "~Script" menu: the commands that run user scripts. The menu has no
-// items yet; the title stays on the menu bar so the layout is final.
-#include "app/menus.h"
+// The "~Script" menu: generating the world or changing the open map with a
+// user script. The script layer's generation commands do the work; here the
+// editor settles unsaved changes the world would overwrite, redraws what
+// shows map data, marks the map changed and records the mouse.
+#include <cstring>
 
-void fillScriptMenu(void*) {}
+#include "app/commands.h"
+#include "app/editor_state.h"
+#include "app/map_file.h"
+#include "app/menus.h"
+#include "gui/gui.h"
+#include "script/map_generation.h"
+#include "script/world_generation.h"
+
+namespace {
+
+// The last step of both commands: the map canvas ignores the mouse until it
+// moves or a button changes, so a button still held paints nothing.
+void recordMouse(EditorState& editor) {
+  const GuiMouse& mouse = GuiPollMouse();
+  editor.lastMouseX = mouse.x;
+  editor.lastMouseY = mouse.y;
+  editor.lastMouseZ = mouse.z;
+  editor.lastMouseButtons = mouse.b;
+}
+
+void copyTiles(const LocalMap& map, unsigned char (&tiles)[kMapRows][kMapColumns]) {
+  for (int y = 0; y < kMapRows; y++)
+    for (int x = 0; x < kMapColumns; x++) tiles[y][x] = map.getTile(x, y);
+}
+
+}  // namespace
+
+void fillScriptMenu(void* editor) {
+  AddMenuItem(0, "Generate ~World Map", nullptr, generateWorldMap, editor);
+  AddMenuItem(0, "Generate ~Local Map", nullptr, generateLocalMap, editor);
+  AddMenuItem(0, "Place ~Feature", nullptr, generateLocalMap, editor);
+}
+
+void generateWorldMap(void* data) {
+  EditorState& editor = *static_cast<EditorState*>(data);
+  // The world replaces the open map's own file when it is one of the world
+  // maps: its unsaved changes are settled first.
+  if (isWorldMapOfItsDirectory(editor.openMap.path) && !settleUnsavedChanges(editor)) {
+    recordMouse(editor);
+    return;
+  }
+  bool reloaded = false;
+  generateWorldBeside(editor.scriptEngine, editor.openMap, &reloaded);
+  if (reloaded) {
+    editor.mapChanged = 0;
+    refreshAfterLoad(editor);
+  } else {
+    Refresh(editor.mapCanvas);
+  }
+  recordMouse(editor);
+}
+
+void generateLocalMap(void* data) {
+  EditorState& editor = *static_cast<EditorState*>(data);
+  unsigned char before[kMapRows][kMapColumns];
+  copyTiles(editor.openMap, before);
+  if (generateIntoMap(editor.scriptEngine, editor.openMap)) {
+    unsigned char after[kMapRows][kMapColumns];
+    copyTiles(editor.openMap, after);
+    if (memcmp(before, after, sizeof before) != 0) editor.mapChanged = 1;
+    Refresh(editor.mapCanvas);
+  }
+  recordMouse(editor);
+}

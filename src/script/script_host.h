@@ -1,21 +1,58 @@
 // The script host: the editor's one script engine, created at start-up with
-// the string type and the five script functions, released at shutdown, and
-// runScript, which compiles a script file and runs its "void main()".
+// the string type and the five script functions bound to a WorldBuffer and a
+// ScriptUser, released at shutdown; and runScript, which compiles a script
+// file and runs its "void main()".
 #pragma once
 
-struct EditorState;
+#include "script/script_diagnostic.h"
 
-// Creates the engine in editor->scriptEngine, registers the string type and
-// the script functions in their order, and seeds the random generator with
-// the time. False when the engine could not be made or refused a registration.
-bool startScriptHost(EditorState* editor);
+namespace AngelScript {
+class asIScriptEngine;
+}
+struct WorldBuffer;
+class ScriptUser;
 
-// Releases the engine with its module and registrations; no run may be active.
-void stopScriptHost(EditorState* editor);
+// Creates the engine in *engine, registers the string type and the script
+// functions in their order, and seeds the random generator with the time.
+// Scripts read and write world and reach the user through user; both stay
+// the caller's and must outlive the engine. False when the engine could not
+// be made (*engine is then null) or refused a registration.
+bool startScriptHost(AngelScript::asIScriptEngine** engine, WorldBuffer* world, ScriptUser* user);
 
-// Compiles the script file at path (an editor path) into the module "script",
-// replacing the previous script, and runs its "void main()" to the end. False
-// after a requester reported that the script could not be read or built; true
-// once the run has been started, also when it ended with a script exception
-// or by Escape (both reported in a requester) or there was no main.
-bool runScript(const char* path, EditorState* editor);
+// Releases the engine with its registrations and sets *engine to null; no
+// run may be active.
+void stopScriptHost(AngelScript::asIScriptEngine** engine);
+
+// The WorldBuffer and the ScriptUser the engine was started with.
+WorldBuffer* scriptWorld(AngelScript::asIScriptEngine* engine);
+ScriptUser* scriptUser(AngelScript::asIScriptEngine* engine);
+
+// How a run ended.
+enum class ScriptRunEnd {
+  Finished,   // main returned
+  NoMain,     // the script built but has no "void main()": nothing ran
+  Exception,  // a script exception stopped it (also in a global's initialiser)
+  Stopped,    // the user stopped it (Escape)
+  NotBuilt,   // the file could not be read or the script did not compile
+};
+
+// True for the ends after which the world the script made is used.
+inline bool scriptRunCounts(ScriptRunEnd end) {
+  return end == ScriptRunEnd::Finished || end == ScriptRunEnd::NoMain;
+}
+
+// What a run that did not count tells the user, and where.
+struct ScriptRunReport {
+  char text[1024];    // "" for a run that counts; shown literally
+  ScriptDiagnostic where;  // the compiler's first error for NotBuilt after a build
+};
+
+// Compiles the script file at path (an editor path) into the module
+// "script", replacing the previous script, runs its "void main()" to the end
+// and discards the module again, so that no script code or global outlives
+// the run. Escape (the user's stop request) is looked for wherever script
+// code runs: in main, in global initialisers, in destructors. When report is
+// null a failure's text is shown to the user with "~OK"; otherwise it is
+// written to report and nothing is shown.
+ScriptRunEnd runScript(const char* path, AngelScript::asIScriptEngine* engine,
+                       ScriptRunReport* report = nullptr);

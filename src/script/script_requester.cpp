@@ -1,21 +1,16 @@
-// The script host's requesters go through one replaceable function, and every
-// foreign text is escaped on its way into the requester's format.
+// The script host's one replaceable requester.
 #include "script/script_requester.h"
 
 #include "gui/gui.h"
 
 namespace {
-ScriptRequester currentRequester = ShowMessage;
+ScriptTextRequester currentRequester = ShowText;
 }
 
-void showScriptRequester(const char* text) { currentRequester("", text); }
+int showScriptText(const char* text, const char* buttons) { return currentRequester(text, buttons); }
 
-ScriptRequester setScriptRequester(ScriptRequester requester) {
-  ScriptRequester previous = currentRequester;
+ScriptTextRequester setScriptTextRequester(ScriptTextRequester requester) {
+  ScriptTextRequester previous = currentRequester;
   currentRequester = requester;
   return previous;
-}
-
-size_t appendRequesterLiteral(char* buffer, size_t size, const char* text, bool keepBars) {
-  return AppendRequesterLiteral(buffer, size, text, keepBars);
 }

@@ -1,21 +1,13 @@
-// The message requester as the script host uses it: an empty title, a text
-// read as a format, "|" before each button label. Texts that come from a
-// script or the compiler are copied in so that they show literally.
+// The requester the editor's ScriptUser shows its texts with: the toolkit's
+// ShowText (literal text, "|"-separated buttons), or what a test puts in its
+// place to read the texts shown.
 #pragma once
 
-#include <cstddef>
+typedef int (*ScriptTextRequester)(const char* text, const char* buttons);
 
-typedef int (*ScriptRequester)(const char* title, const char* text);
+// Shows text literally with the buttons ("" or null: "~OK"); returns the
+// index of the button chosen.
+int showScriptText(const char* text, const char* buttons);
 
-// Shows text (already in the requester's format) with an empty title.
-void showScriptRequester(const char* text);
-
-// Replaces the function that shows the requesters (ShowMessage until then) and
-// returns the previous one; tests use it to read the texts shown.
-ScriptRequester setScriptRequester(ScriptRequester requester);
-
-// Appends text to the NUL-terminated buffer of size bytes so that the requester
-// shows it as it is: "%" is doubled, and unless keepBars is set "|" becomes
-// "/" so that it cannot start a button label. What does not fit is cut, never
-// in the middle of a doubled "%". Returns the new length of the buffer's text.
-size_t appendRequesterLiteral(char* buffer, size_t size, const char* text, bool keepBars);
+// Replaces the requester (ShowText until then) and returns the previous one.
+ScriptTextRequester setScriptTextRequester(ScriptTextRequester requester);

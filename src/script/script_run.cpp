@@ -1,45 +1,51 @@
 // runScript: read a script file through the platform layer, compile it into
-// the module "script" (replacing the previous script and its globals), run
-// "void main()" with the Escape check, and report how a failed run ended.
+// the module "script" on a thread with a stack sized to the source (so no
+// nesting can overflow the compiler), initialise its globals and run
+// "void main()" under the watch, discard it, and say how the run ended.
 #include <angelscript.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#include "app/editor_state.h"
 #include "platform/file_stream.h"
 #include "platform/host_path.h"
-#include "script/script_diagnostic.h"
-#include "script/script_escape.h"
+#include "platform/large_stack.h"
 #include "script/script_host.h"
-#include "script/script_requester.h"
+#include "script/script_host_context.h"
+#include "script/script_user.h"
 
 using namespace AngelScript;
 
 namespace {
 
-constexpr int kReportSize = 1024;
-constexpr size_t kButtonRoom = sizeof "|~OK";
+const char* const kBuildFailed = "Unable to build script.  Check script syntax and try again.";
 
-// The whole file in a new NUL-terminated buffer (free it), or nullptr after
-// the requester said why not.
-char* readScriptSource(const char* path, size_t& length) {
+// The compiler recurses once per nesting level of the source; a level costs
+// it a few kilobytes of stack at most, and a level takes at least one byte.
+constexpr size_t kCompilerStackBase = 64u << 20;
+constexpr size_t kCompilerStackPerByte = 16u << 10;
+constexpr size_t kCompilerStackMost = 1024u << 20;
+
+ScriptRunEnd fail(ScriptRunReport& report, ScriptRunEnd end, const char* text) {
+  snprintf(report.text, sizeof report.text, "%s", text);
+  return end;
+}
+
+// The whole file in a new NUL-terminated buffer (free it), or nullptr with
+// the reason in report.
+char* readScriptSource(const char* path, size_t& length, ScriptRunReport& report) {
   FILE* file = path != nullptr && isFilePath(path) ? openStream(path, "rb") : nullptr;
-  if (file == nullptr) {
-    showScriptRequester("Unable to open script file.|~OK");
-    return nullptr;
-  }
-  long size = fseek(file, 0, SEEK_END) == 0 ? ftell(file) : -1;
+  long size = file != nullptr && fseek(file, 0, SEEK_END) == 0 ? ftell(file) : -1;
   if (size < 0 || fseek(file, 0, SEEK_SET) != 0) {
-    fclose(file);
-    showScriptRequester("Unable to open script file.|~OK");
+    if (file != nullptr) fclose(file);
+    fail(report, ScriptRunEnd::NotBuilt, "Unable to open script file.");
     return nullptr;
   }
   char* code = static_cast<char*>(malloc(static_cast<size_t>(size) + 1));
   if (code == nullptr) {
     fclose(file);
-    showScriptRequester("Unable to allocate memory for script.|~OK");
+    fail(report, ScriptRunEnd::NotBuilt, "Unable to allocate memory for script.");
     return nullptr;
   }
   length = fread(code, 1, static_cast<size_t>(size), file);
@@ -48,80 +54,122 @@ char* readScriptSource(const char* path, size_t& length) {
   code[length] = '\0';
   if (failed) {
     free(code);
-    showScriptRequester("Unable to open script file.|~OK");
+    fail(report, ScriptRunEnd::NotBuilt, "Unable to open script file.");
     return nullptr;
   }
   return code;
 }
 
-// Ends a report with its one button.
-void finishReport(char* report) {
-  size_t used = strlen(report);
-  snprintf(report + used, kReportSize - used, "%s", "|~OK");
+struct BuildJob {
+  asIScriptModule* module;
+  int result;
+};
+
+void buildModule(void* job) {
+  BuildJob* build = static_cast<BuildJob*>(job);
+  build->result = build->module->Build();
 }
 
-// The build requester, with the compiler's first error and where it is on a
-// line of its own.
-void reportBuildFailure() {
-  char report[kReportSize] = "Unable to build script.  Check script syntax and try again.";
-  const ScriptDiagnostic& first = compilerDiagnostic();
+// Builds on a large stack; when not even the smallest can be had, says so.
+bool build(asIScriptModule* module, size_t sourceLength, ScriptHostContext& host, ScriptRunReport& report) {
+  size_t stack = kCompilerStackBase + sourceLength * kCompilerStackPerByte;
+  if (sourceLength > kCompilerStackMost / kCompilerStackPerByte || stack > kCompilerStackMost) {
+    stack = kCompilerStackMost;
+  }
+  host.diagnostic = ScriptDiagnostic{};
+  BuildJob job{module, asERROR};
+  if (!runOnLargeStack(buildModule, &job, stack) && !runOnLargeStack(buildModule, &job, kCompilerStackBase)) {
+    fail(report, ScriptRunEnd::NotBuilt, "Unable to build script.  There is not enough memory to compile it.");
+    return false;
+  }
+  if (job.result >= 0) return true;
+  report.where = host.diagnostic;
+  snprintf(report.text, sizeof report.text, "%s", kBuildFailed);
+  const ScriptDiagnostic& first = host.diagnostic;
   if (first.present) {
-    size_t used = strlen(report);
+    size_t used = strlen(report.text);
     if (first.row > 0) {
-      snprintf(report + used, sizeof report - used, "\nLine %d, column %d: ", first.row, first.column);
+      snprintf(report.text + used, sizeof report.text - used, "\nLine %d, column %d: %s", first.row,
+               first.column, first.text);
     } else {
-      snprintf(report + used, sizeof report - used, "\n");
+      snprintf(report.text + used, sizeof report.text - used, "\n%s", first.text);
     }
-    appendRequesterLiteral(report, sizeof report - kButtonRoom, first.text, false);
   }
-  finishReport(report);
-  showScriptRequester(report);
+  return false;
 }
 
-// The requester text for a run that did not end normally; "" when it did.
-void describeRunEnd(asIScriptContext* context, int result, char* report) {
-  report[0] = '\0';
-  if (result == asEXECUTION_EXCEPTION) {
-    snprintf(report, kReportSize, "Script stopped at line %d: ", context->GetExceptionLineNumber());
+// The end of code run in context with result, and its report.
+ScriptRunEnd endOf(asIScriptContext* context, int result, const ScriptWatch& watch, ScriptRunReport& report) {
+  if (watch.stopped() || result == asEXECUTION_ABORTED) {
+    int line = watch.stopped() ? watch.stoppedLine() : context->GetLineNumber();
+    snprintf(report.text, sizeof report.text, "Script stopped by Escape at line %d.", line);
+    return ScriptRunEnd::Stopped;
+  }
+  if (context->GetState() == asEXECUTION_EXCEPTION) {
     const char* exception = context->GetExceptionString();
-    appendRequesterLiteral(report, kReportSize - kButtonRoom, exception != nullptr ? exception : "", false);
-    finishReport(report);
-  } else if (result == asEXECUTION_ABORTED) {
-    snprintf(report, kReportSize, "Script stopped by Escape at line %d.|~OK", context->GetLineNumber());
+    snprintf(report.text, sizeof report.text, "Script stopped at line %d: %s", context->GetExceptionLineNumber(),
+             exception != nullptr ? exception : "");
+    return ScriptRunEnd::Exception;
   }
+  if (result < 0 || (result != asEXECUTION_FINISHED && result != asSUCCESS)) {
+    return fail(report, ScriptRunEnd::Exception, "Script stopped: it could not be run to its end.");
+  }
+  return ScriptRunEnd::Finished;
 }
 
-// Runs "void main()" when the module has one; the context lives for this run only.
-void runMain(asIScriptEngine* engine, asIScriptModule* module) {
-  asIScriptFunction* entry = module->GetFunctionByDecl("void main()");
-  if (entry == nullptr) return;
+// Initialises the globals and runs main, both in one watched context.
+ScriptRunEnd execute(asIScriptEngine* engine, asIScriptModule* module, ScriptHostContext& host,
+                     ScriptRunReport& report) {
   asIScriptContext* context = engine->CreateContext();
-  if (context == nullptr) return;
-  char report[kReportSize] = "";
-  if (context->Prepare(entry) >= 0) describeRunEnd(context, executeWithEscape(context), report);
+  if (context == nullptr) return fail(report, ScriptRunEnd::NotBuilt, "Unable to allocate memory for script.");
+  host.watch.watch(context);
+  int result = module->ResetGlobalVars(context);
+  ScriptRunEnd end = endOf(context, result, host.watch, report);
+  if (end == ScriptRunEnd::Finished) {
+    asIScriptFunction* entry = module->GetFunctionByDecl("void main()");
+    if (entry == nullptr) {
+      end = ScriptRunEnd::NoMain;
+    } else if ((result = context->Prepare(entry)) >= 0) {
+      result = context->Execute();
+      end = endOf(context, result, host.watch, report);
+    }
+  }
   context->Release();
-  if (report[0] != '\0') showScriptRequester(report);
+  return end;
+}
+
+ScriptRunEnd compileAndRun(const char* path, asIScriptEngine* engine, ScriptRunReport& report) {
+  ScriptHostContext* host = scriptHostContext(engine);
+  size_t length = 0;
+  char* code = readScriptSource(path, length, report);
+  if (code == nullptr) return ScriptRunEnd::NotBuilt;
+  asIScriptModule* module = host != nullptr ? engine->GetModule("script", asGM_ALWAYS_CREATE) : nullptr;
+  int added = module != nullptr ? module->AddScriptSection("module", code, length, 0) : asERROR;
+  free(code);
+  if (added < 0) return fail(report, ScriptRunEnd::NotBuilt, "Unable to add script section.");
+  host->watch.begin();
+  ScriptRunEnd end = build(module, length, *host, report) ? execute(engine, module, *host, report)
+                                                          : ScriptRunEnd::NotBuilt;
+  // Globals are destroyed now, under the watch, rather than at the next run
+  // or at shutdown, where nobody could stop a destructor that never ends.
+  module->Discard();
+  engine->GarbageCollect(asGC_FULL_CYCLE);
+  if (host->watch.stopped() && end != ScriptRunEnd::Stopped) {
+    end = ScriptRunEnd::Stopped;
+    snprintf(report.text, sizeof report.text, "Script stopped by Escape at line %d.", host->watch.stoppedLine());
+  }
+  host->watch.end();
+  return end;
 }
 
 }  // namespace
 
-bool runScript(const char* path, EditorState* editor) {
-  size_t length = 0;
-  char* code = readScriptSource(path, length);
-  if (code == nullptr) return false;
-  asIScriptEngine* engine = editor != nullptr ? editor->scriptEngine : nullptr;
-  asIScriptModule* module = engine != nullptr ? engine->GetModule("script", asGM_ALWAYS_CREATE) : nullptr;
-  int added = module != nullptr ? module->AddScriptSection("module", code, length, 0) : asERROR;
-  free(code);
-  if (added < 0) {
-    showScriptRequester("Unable to add script section.|~OK");
-    return false;
-  }
-  compilerDiagnostic().present = false;
-  if (module->Build() < 0) {
-    reportBuildFailure();
-    return false;
-  }
-  runMain(engine, module);
-  return true;
+ScriptRunEnd runScript(const char* path, asIScriptEngine* engine, ScriptRunReport* report) {
+  ScriptRunReport local{};
+  ScriptRunReport& out = report != nullptr ? *report : local;
+  out = ScriptRunReport{};
+  ScriptRunEnd end = compileAndRun(path, engine, out);
+  ScriptUser* user = scriptUser(engine);
+  if (report == nullptr && out.text[0] != '\0' && user != nullptr) user->showText(out.text, "~OK");
+  return end;
 }

@@ -3,12 +3,25 @@
 #include "script/script_string.h"
 
 #include <cstdio>
+#include <exception>
 #include <new>
 
+// std::string reports a failed allocation only by throwing; these are the
+// one place that catches it, so that no half-made object is kept.
 ScriptString* newScriptString(const char* bytes, size_t length) {
+  return newJoinedScriptString(bytes, length, "", 0);
+}
+
+ScriptString* newJoinedScriptString(const char* a, size_t aLength, const char* b, size_t bLength) {
   ScriptString* s = new (std::nothrow) ScriptString;
   if (s == nullptr) return nullptr;
-  s->text.assign(bytes, length);
+  try {
+    s->text.reserve(aLength + bLength);
+    s->text.append(a, aLength).append(b, bLength);
+  } catch (const std::exception&) {
+    delete s;
+    return nullptr;
+  }
   s->refCount = 1;
   return s;
 }

@@ -18,6 +18,9 @@ struct ScriptString {
 
 // A new string with count 1 holding length bytes of bytes; nullptr without memory.
 ScriptString* newScriptString(const char* bytes, size_t length);
+// A new string with count 1 holding a's bytes followed by b's; nullptr
+// without memory, and then nothing is kept.
+ScriptString* newJoinedScriptString(const char* a, size_t aLength, const char* b, size_t bLength);
 void addRefScriptString(ScriptString* s);
 // Drops one reference and deletes the object when none is left.
 void releaseScriptString(ScriptString* s);

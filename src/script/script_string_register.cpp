@@ -37,9 +37,7 @@ LiteralFactory literalFactory;
 ScriptString* makeEmpty() { return newScriptString("", 0); }
 
 ScriptString* joined(const std::string& a, const std::string& b) {
-  ScriptString* s = newScriptString(a.data(), a.size());
-  if (s != nullptr) s->text += b;
-  return s;
+  return newJoinedScriptString(a.data(), a.size(), b.data(), b.size());
 }
 
 ScriptString* assign(const ScriptString& other, ScriptString* self) {

@@ -4,46 +4,46 @@
 
 #include <allegro.h>
 
+#include <cstdio>
+
 #include "gui/gui.h"
-#include "script/script_host.h"
 
-namespace {
-int captureRequester(const char* title, const char* text) {
-  EXPECT_STREQ("", title);
-  shownRequesters().push_back(text);
-  return 0;
+int RecordingUser::showText(const char* text, const char* buttons) {
+  shown.push_back(std::string(text) + "|" + (buttons != nullptr && buttons[0] != '\0' ? buttons : "~OK"));
+  return answer;
 }
-}  // namespace
 
-std::vector<std::string>& shownRequesters() {
-  static std::vector<std::string> texts;
-  return texts;
+bool RecordingUser::chooseScript(char* path, size_t size) {
+  if (script.empty()) return false;
+  snprintf(path, size, "%s", script.c_str());
+  return true;
 }
+
+CellPick RecordingUser::pickCell(int* x, int* y) {
+  *x = cellX;
+  *y = cellY;
+  return pick;
+}
+
+bool RecordingUser::stopRequested() { return looks++ == stopAfterLooks; }
 
 void ScriptTest::SetUpTestSuite() { ASSERT_TRUE(GuiInitHeadless(1024, 768, 16)); }
 
 void ScriptTest::SetUp() {
-  editor = new EditorState();
-  setEditorState(editor);
-  ASSERT_TRUE(startScriptHost(editor));
-  previous_ = setScriptRequester(captureRequester);
-  shownRequesters().clear();
+  world = new WorldBuffer();
+  ASSERT_TRUE(startScriptHost(&engine, world, &user));
   clear_keybuf();
 }
 
 void ScriptTest::TearDown() {
-  setScriptRequester(previous_);
-  stopScriptHost(editor);
-  EXPECT_EQ(nullptr, editor->scriptEngine);
-  setEditorState(nullptr);
-  delete editor;
+  stopScriptHost(&engine);
+  EXPECT_EQ(nullptr, engine);
+  delete world;
 }
 
-bool ScriptTest::run(const std::string& source) {
-  writeFileBytes(dir.file("test.as"), source);
-  return runScript(dir.editorPath("test.as").c_str(), editor);
+std::string ScriptTest::writeScript(const std::string& source, const std::string& name) {
+  writeFileBytes(dir.file(name), source);
+  return dir.editorPath(name);
 }
 
-unsigned char ScriptTest::cell(int x, int y) const {
-  return editor->worldBuffer.cells[(y - 1) * kWorldColumns + (x - 1)];
-}
+ScriptRunEnd ScriptTest::run(const std::string& source) { return runScript(writeScript(source).c_str(), engine); }

@@ -14,7 +14,7 @@ std::vector<std::string> withButton(const std::vector<std::string>& texts) {
 }  // namespace
 
 TEST_F(ScriptTest, NumbersBecomeTextInEitherOperandOrder) {
-  ASSERT_TRUE(run(R"(
+  ASSERT_EQ(ScriptRunEnd::Finished, run(R"(
 void main() {
   int i = -5; uint u = 4294967295; string s;
   s = i; message(s);
@@ -32,11 +32,11 @@ void main() {
 })"));
   EXPECT_EQ(withButton({"-5", "4294967295", "0.5", "3", "0.1", "1e+20", "x1", "1x", "x4294967295",
                         "4294967295x", "x2.5", "2.5x", "ab", "ab71.53!-2", ""}),
-            shownRequesters());
+            user.shown);
 }
 
 TEST_F(ScriptTest, StringsCompareBytewiseWithUnsignedBytesAndPrefixesFirst) {
-  ASSERT_TRUE(run(R"(
+  ASSERT_EQ(ScriptRunEnd::Finished, run(R"(
 string t(bool b) { return b ? "T" : "F"; }
 void main() {
   string ab = "ab", abc = "abc", b = "b", high = "a";
@@ -44,11 +44,11 @@ void main() {
   message(t(ab < abc) + t(abc < b) + t(abc == "abc") + t(abc != "abc") + t(high > "z")
           + t(ab <= "ab") + t(ab >= abc) + t(b > abc) + t("" < "a") + t(abc > ab) + t(ab != abc));
 })"));
-  EXPECT_EQ(withButton({"TTTFTTFTTTT"}), shownRequesters());
+  EXPECT_EQ(withButton({"TTTFTTFTTTT"}), user.shown);
 }
 
 TEST_F(ScriptTest, LengthAndIndexReadAndWriteBytes) {
-  ASSERT_TRUE(run(R"(
+  ASSERT_EQ(ScriptRunEnd::Finished, run(R"(
 void main() {
   string s = "abc";
   const string k = "xyz";
@@ -58,11 +58,11 @@ void main() {
   s[1] = 66;
   message(s);
 })"));
-  EXPECT_EQ(withButton({"5,0,2", "97,99,122", "aBc"}), shownRequesters());
+  EXPECT_EQ(withButton({"5,0,2", "97,99,122", "aBc"}), user.shown);
 }
 
 TEST_F(ScriptTest, CopiesAndLiteralsStayIndependent) {
-  ASSERT_TRUE(run(R"(
+  ASSERT_EQ(ScriptRunEnd::Finished, run(R"(
 string changed() { string s = "abc"; s[0] = 120; return s; }
 void main() {
   string a = "abc";
@@ -76,7 +76,7 @@ void main() {
   c = c;
   message(c);
 })"));
-  EXPECT_EQ(withButton({"abc,aYc", "xbcxbc", "abab", "abab"}), shownRequesters());
+  EXPECT_EQ(withButton({"abc,aYc", "xbcxbc", "abab", "abab"}), user.shown);
 }
 
 // The index past the end stops the whole run, even inside try, at its line;
@@ -91,14 +91,14 @@ TEST_F(ScriptTest, IndexPastTheEndEndsTheRunWithOutOfRange) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c[1]);
-    shownRequesters().clear();
-    editor->worldBuffer.cells[0] = 0;
+    user.shown.clear();
+    world->cells[0] = 0;
     std::string source = "void main() {\n  settile(1, 1, 7);\n  " + std::string(c[0]) +
                          "\n  settile(2, 1, 9);\n}\n";
-    EXPECT_TRUE(run(source));
+    EXPECT_EQ(ScriptRunEnd::Exception, run(source));
     EXPECT_EQ(7, cell(1, 1));
     EXPECT_EQ(0, cell(2, 1));
     EXPECT_EQ(0, cell(3, 1));
-    EXPECT_EQ(withButton({"Script stopped at line 3: Out of range"}), shownRequesters());
+    EXPECT_EQ(withButton({"Script stopped at line 3: Out of range"}), user.shown);
   }
 }

@@ -5,13 +5,18 @@
 #include <angelscript.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
-#include "app/editor_state.h"
+#include "data/world_buffer.h"
+#include "data/world_loader.h"
 #include "gui/gui.h"
 #include "script/script_host.h"
 #include "script/script_requester.h"
+#include "script/toolkit_script_user.h"
+#include "script/world_generation.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -21,7 +26,7 @@ std::vector<std::string>& requesterTexts() {
   return texts;
 }
 
-int captureRequester(const char*, const char* text) {
+int captureRequester(const char* text, const char*) {
   requesterTexts().push_back(text);
   return 0;
 }
@@ -34,31 +39,40 @@ bool isWaterCode(int code) {
   return code == 208 || (code >= 97 && code <= 103) || (code >= 105 && code <= 109);
 }
 
+// The editor's user, with the script chosen in advance instead of in the selector.
+class ChosenScriptUser : public ToolkitScriptUser {
+ public:
+  bool chooseScript(char* path, size_t size) override {
+    snprintf(path, size, "%s", script.c_str());
+    return !script.empty();
+  }
+  std::string script;
+};
+
 class ExampleScripts : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { ASSERT_TRUE(GuiInitHeadless(1024, 768, 16)); }
   void SetUp() override {
-    editor = new EditorState();
-    setEditorState(editor);
-    ASSERT_TRUE(startScriptHost(editor));
-    previous = setScriptRequester(captureRequester);
+    ASSERT_TRUE(startScriptHost(&engine, world, &user));
+    previous = setScriptTextRequester(captureRequester);
     requesterTexts().clear();
   }
   void TearDown() override {
-    setScriptRequester(previous);
-    stopScriptHost(editor);
-    setEditorState(nullptr);
-    delete editor;
+    setScriptTextRequester(previous);
+    stopScriptHost(&engine);
+    delete world;
   }
-  bool runExample(const char* name) {
+  ScriptRunEnd runExample(const char* name) {
     const std::string source = exampleSource(name);
     writeFileBytes(dir.file(name), source);
-    return runScript(dir.editorPath(name).c_str(), editor);
+    return runScript(dir.editorPath(name).c_str(), engine);
   }
-  int cell(int x, int y) const { return editor->worldBuffer.cells[(y - 1) * kWorldColumns + (x - 1)]; }
+  int cell(int x, int y) const { return world->cells[(y - 1) * kWorldColumns + (x - 1)]; }
 
-  EditorState* editor = nullptr;
-  ScriptRequester previous = nullptr;
+  WorldBuffer* world = new WorldBuffer();
+  ChosenScriptUser user;
+  AngelScript::asIScriptEngine* engine = nullptr;
+  ScriptTextRequester previous = nullptr;
   TempDir dir;
 };
 
@@ -69,7 +83,7 @@ TEST_F(ExampleScripts, EveryExampleBuildsWithAMain) {
     const std::string source = exampleSource(name);
     ASSERT_FALSE(source.empty()) << name;
     AngelScript::asIScriptModule* module =
-        editor->scriptEngine->GetModule("examples", AngelScript::asGM_ALWAYS_CREATE);
+        engine->GetModule("examples", AngelScript::asGM_ALWAYS_CREATE);
     ASSERT_GE(module->AddScriptSection(name, source.c_str(), source.size()), 0) << name;
     EXPECT_GE(module->Build(), 0) << name;
     EXPECT_NE(nullptr, module->GetFunctionByDecl("void main()")) << name;
@@ -77,7 +91,7 @@ TEST_F(ExampleScripts, EveryExampleBuildsWithAMain) {
 }
 
 TEST_F(ExampleScripts, WorldExampleMakesAnIslandContinentWithVillages) {
-  ASSERT_TRUE(runExample("generate_world.as"));
+  ASSERT_EQ(ScriptRunEnd::Finished, runExample("generate_world.as"));
   ASSERT_EQ(1u, requesterTexts().size());
   EXPECT_NE(std::string::npos, requesterTexts()[0].find("villages is ready."));
   EXPECT_EQ(std::string::npos, requesterTexts()[0].find("with 0 villages"));
@@ -103,10 +117,10 @@ TEST_F(ExampleScripts, WorldExampleMakesAnIslandContinentWithVillages) {
 TEST_F(ExampleScripts, OpenMapExampleAddsCoastAndBorderInsideTheMap) {
   for (int y = 1; y <= kWorldRows; ++y) {
     for (int x = 1; x <= kWorldColumns; ++x) {
-      editor->worldBuffer.cells[(y - 1) * kWorldColumns + x - 1] = 250;
+      world->cells[(y - 1) * kWorldColumns + x - 1] = 250;
     }
   }
-  ASSERT_TRUE(runExample("change_open_map.as"));
+  ASSERT_EQ(ScriptRunEnd::Finished, runExample("change_open_map.as"));
   ASSERT_EQ(1u, requesterTexts().size());
   for (int y = 1; y <= 24; ++y) {
     EXPECT_EQ(208, cell(48, y)) << y;      // the sea in the east
@@ -120,4 +134,18 @@ TEST_F(ExampleScripts, OpenMapExampleAddsCoastAndBorderInsideTheMap) {
   }
   for (int x = 1; x <= 48; ++x) EXPECT_EQ(250, cell(x, 25)) << x;
   EXPECT_EQ(42, cell(20, 5));
+}
+
+// What the world command writes is what the world view reads back.
+TEST_F(ExampleScripts, AGeneratedWorldLoadsBackAsTheScriptMadeIt) {
+  writeFileBytes(dir.file("generate_world.as"), exampleSource("generate_world.as"));
+  user.script = dir.editorPath("generate_world.as");
+  WorldGenerationResult result = generateWorld(engine, dir.editorPath().c_str(), nullptr);
+  ASSERT_EQ(400, result.written);
+  ASSERT_EQ(1u, requesterTexts().size()) << "the script's own message only";
+  WorldBuffer* made = new WorldBuffer(*world);
+  const std::string prefix = dir.editorPath() + "\\";
+  loadWorld(prefix.c_str(), *world, nullptr);
+  EXPECT_EQ(0, memcmp(made->cells, world->cells, sizeof made->cells));
+  delete made;
 }

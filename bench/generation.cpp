@@ -1,0 +1,112 @@
+// World generation with examples/generate_world.as, split into the script's
+// run alone, the whole command (run, then the 400 saves) and the command with
+// an empty script (the saves alone), beside the floor of writing 400 files
+// of the same size in a plain loop.
+#include <angelscript.h>
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "bench_directory.h"
+#include "data/world_buffer.h"
+#include "platform/host_path.h"
+#include "script/script_host.h"
+#include "script/script_user.h"
+#include "script/world_generation.h"
+
+using namespace AngelScript;
+
+namespace {
+
+constexpr size_t kWorldMapFileBytes = 13 + 24 * 51;  // "WILDERNESS!" line and 24 row lines
+
+// Chooses the example, says Replace, shows nothing.
+class BenchUser : public ScriptUser {
+ public:
+  int showText(const char*, const char*) override { return 0; }
+  bool chooseScript(char* path, size_t size) override {
+    snprintf(path, size, "%s", script.c_str());
+    return true;
+  }
+  CellPick pickCell(int*, int*) override { return CellPick::Unavailable; }
+  bool stopRequested() override { return false; }
+  ProgressDisplay* progress() override { return nullptr; }
+  std::string script;
+};
+
+struct Bench {
+  WorldBuffer* world = new WorldBuffer();
+  BenchUser user;
+  asIScriptEngine* engine = nullptr;
+  std::string hostDir;
+  std::string editorDir;
+
+  Bench() {
+    startScriptHost(&engine, world, &user);
+    char editorPath[1024];
+    pathToEditor(DOLA_SOURCE_DIR "/examples/generate_world.as", editorPath, sizeof editorPath);
+    user.script = editorPath;
+    hostDir = makeBenchDirectory();
+    pathToEditor(hostDir.c_str(), editorPath, sizeof editorPath);
+    editorDir = editorPath;
+  }
+};
+
+Bench& bench() {
+  static Bench b;
+  return b;
+}
+
+void BM_WorldScriptRun(benchmark::State& state) {
+  for (auto _ : state) {
+    if (runScript(bench().user.script.c_str(), bench().engine) != ScriptRunEnd::Finished) {
+      state.SkipWithError("the example did not finish");
+    }
+  }
+}
+
+void BM_WorldScriptRunAndSaves(benchmark::State& state) {
+  for (auto _ : state) {
+    WorldGenerationResult result = generateWorld(bench().engine, bench().editorDir.c_str(), nullptr);
+    if (result.written != 400) state.SkipWithError("not every world map was written");
+  }
+}
+
+// The 400 saves with a script that does nothing: the command's own cost.
+void BM_WorldSavesOnly(benchmark::State& state) {
+  std::string example = bench().user.script;
+  FILE* f = fopen((bench().hostDir + "/empty.as").c_str(), "wb");
+  if (f != nullptr) {
+    fputs("void main() {}\n", f);
+    fclose(f);
+  }
+  bench().user.script = bench().editorDir + "\\empty.as";
+  for (auto _ : state) {
+    WorldGenerationResult result = generateWorld(bench().engine, bench().editorDir.c_str(), nullptr);
+    if (result.written != 400) state.SkipWithError("not every world map was written");
+  }
+  bench().user.script = example;
+}
+
+void BM_Plain400Writes(benchmark::State& state) {
+  const std::string bytes(kWorldMapFileBytes, 'x');
+  for (auto _ : state) {
+    for (int i = 0; i < 400; i++) {
+      std::string path = bench().hostDir + "/plain" + std::to_string(i);
+      FILE* f = fopen(path.c_str(), "wb");
+      if (f == nullptr || fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()) state.SkipWithError("write");
+      if (f != nullptr) fclose(f);
+    }
+  }
+}
+
+}  // namespace
+
+BENCHMARK(BM_WorldScriptRun)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WorldScriptRunAndSaves)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WorldSavesOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Plain400Writes)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,16 @@
+// The editor's ScriptUser: the toolkit's mouse, Escape and progress window,
+// with texts and the script selector going through the editor's own user
+// dialogs (so they read like every other message, and tests can answer them).
+#pragma once
+
+#include "script/toolkit_script_user.h"
+
+class EditorScriptUser : public ToolkitScriptUser {
+ public:
+  int showText(const char* text, const char* buttons) override;
+  // "*.as" from the working directory: the title "Select script", the button "Select".
+  bool chooseScript(char* path, size_t size) override;
+};
+
+// The one EditorScriptUser, which the script host is started with.
+EditorScriptUser& editorScriptUser();

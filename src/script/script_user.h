@@ -1,0 +1,42 @@
+// ScriptUser: everything the script host and the generation commands need
+// from the person running a script. The editor answers with the toolkit's
+// requesters, file selector, progress window and mouse; a program without a
+// screen answers on its standard streams. Implementations are not owned by
+// the host and must outlive the engine they are given to.
+#pragma once
+#include <cstddef>
+
+class ProgressDisplay;
+struct ScriptRunReport;
+
+// How a wait for a click on a map cell ended.
+enum class CellPick {
+  Picked,       // x and y hold the cell (1-based, not bounded to the map)
+  Stopped,      // the user asked to stop the script while it waited
+  Unavailable,  // there is no screen to click on
+};
+
+class ScriptUser {
+ public:
+  virtual ~ScriptUser() = default;
+  // Shows text exactly as given (no formatting) with the buttons of buttons,
+  // "|"-separated ("~Replace|~Cancel"; null or "" means "~OK"), and returns
+  // the index of the button chosen.
+  virtual int showText(const char* text, const char* buttons) = 0;
+  // Asks for a script file; false when the user cancelled. On true, path
+  // holds the chosen editor path.
+  virtual bool chooseScript(char* path, size_t size) = 0;
+  // Waits for the next press of the left button (a button held at the call
+  // must be released first) and gives the map cell under the pointer.
+  virtual CellPick pickCell(int* x, int* y) = 0;
+  // True when the user asked to stop the running script since the last look.
+  // Called on the thread that runs the script, every few milliseconds at most.
+  virtual bool stopRequested() = 0;
+  // The display for long writes, or null for none.
+  virtual ProgressDisplay* progress() = 0;
+  // Tells the user why a generation command's run did not count and what the
+  // command therefore left undone (afterFailure, "Nothing was written.").
+  // By default: the report's text and afterFailure on a line of its own,
+  // with "~OK". A program may rather print report.where as compilers do.
+  virtual void runFailed(const ScriptRunReport& report, const char* afterFailure);
+};

@@ -1,0 +1,90 @@
+// The toolkit's answers to a script and its commands. The script file
+// selector has the texts every generation command uses; getpos maps the
+// pointer to a cell with the map canvas's first cell at screen (5, 50).
+#include "script/toolkit_script_user.h"
+
+#include <allegro.h>
+
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+#include "gui/gui.h"
+#include "script/script_requester.h"
+
+namespace {
+
+constexpr int kCellOriginX = 5;
+constexpr int kCellOriginY = 50;
+constexpr int kCellWidth = 18;
+constexpr int kCellHeight = 20;
+constexpr int kPollSleepMs = 5;
+constexpr int kMaxKeysLooked = 256;
+constexpr int kProgressBarWidth = 300;
+
+struct TypedKey {
+  int code;
+  int scancode;
+};
+
+}  // namespace
+
+bool escapeTyped() {
+  TypedKey kept[kMaxKeysLooked];
+  int keptCount = 0;
+  bool escape = false;
+  if (keyboard_needs_poll()) poll_keyboard();
+  for (int looked = 0; looked < kMaxKeysLooked && keypressed(); looked++) {
+    int scancode = 0;
+    int code = ureadkey(&scancode);
+    if (scancode == KEY_ESC) {
+      escape = true;
+    } else {
+      kept[keptCount++] = TypedKey{code, scancode};
+    }
+  }
+  for (int i = 0; i < keptCount; i++) simulate_ukeypress(kept[i].code, kept[i].scancode);
+  return escape;
+}
+
+void ToolkitProgress::open() {
+  if (window_ == 0) window_ = OpenProgressWindow(title_, nullptr, kProgressBarWidth);
+}
+
+void ToolkitProgress::setPercent(int percent) {
+  if (window_ != 0) SetProgress(window_, percent);
+}
+
+void ToolkitProgress::close() {
+  if (window_ != 0) CloseTopWindow();
+  window_ = 0;
+}
+
+int ToolkitScriptUser::showText(const char* text, const char* buttons) {
+  return showScriptText(text != nullptr ? text : "", buttons);
+}
+
+bool ToolkitScriptUser::chooseScript(char* path, size_t size) {
+  const char* chosen = SelectFile("*.as", "", kSelectOpenFlags, "Select script", "Select");
+  if (chosen == nullptr || chosen[0] == '\0') return false;
+  int n = snprintf(path, size, "%s", chosen);
+  return n > 0 && static_cast<size_t>(n) < size;
+}
+
+CellPick ToolkitScriptUser::pickCell(int* x, int* y) {
+  bool heldAtCall = GuiPollMouse().b != 0;
+  for (;;) {
+    const GuiMouse& mouse = GuiPollMouse();
+    if ((mouse.b & 1) == 0) {
+      heldAtCall = false;
+    } else if (!heldAtCall) {
+      *x = (mouse.x - kCellOriginX) / kCellWidth + 1;
+      *y = (mouse.y - kCellOriginY) / kCellHeight + 1;
+      return CellPick::Picked;
+    }
+    if (escapeTyped()) return CellPick::Stopped;
+    std::this_thread::sleep_for(std::chrono::milliseconds(kPollSleepMs));
+  }
+}
+
+bool ToolkitScriptUser::stopRequested() { return escapeTyped(); }

@@ -1,0 +1,46 @@
+// Generating a whole world with a script. The script runs on a cleared
+// WorldBuffer; then each 48 x 24 block becomes one of the 400 world map files
+// ZANAA.MAP .. ZANTT.MAP (column letter, then row letter) of a directory,
+// written from a scratch Wilderness map that carries the given teleports, so
+// that no open map is touched. The user is asked before existing world maps
+// are replaced, sees the writes progress, and is told of every file that
+// could not be written. Nothing is written after a run that did not count.
+#pragma once
+
+#include "data/map_names.h"
+#include "script/script_host.h"
+
+class LocalMap;
+
+struct WorldGenerationResult {
+  bool chosen;            // a script was chosen
+  ScriptRunEnd run;       // how its run ended (NotBuilt when none was chosen)
+  bool replaceDeclined;   // the user kept the existing world maps
+  int written;            // world maps written
+  int failed;             // world maps that could not be written
+  char firstFailed[kPathBufferSize];       // the first of them, "" when none
+  bool squareWritten[kWorldSquares][kWorldSquares];  // [column][row]
+};
+
+// Runs a script of the user's choice on the engine's WorldBuffer and writes
+// the world into directory (an editor path without the final "\"). Every map
+// gets the teleports of teleportSource (none when it is null) and the
+// Wilderness header. Everything the user should know is told through the
+// engine's ScriptUser.
+WorldGenerationResult generateWorld(AngelScript::asIScriptEngine* engine, const char* directory,
+                                    const LocalMap* teleportSource);
+
+// The world map file of square (col, row) for a map at mapPath: its directory
+// (the whole path when it has no "\"), "\", "ZAN", the two letters, ".MAP".
+bool worldMapPathBeside(const char* mapPath, int col, int row, char* out, size_t outSize);
+
+// True when the file at mapPath is one of the 400 world maps of its own
+// directory (letter case aside), so that a world generation beside it
+// replaces it.
+bool isWorldMapOfItsDirectory(const char* mapPath);
+
+// Script > Generate World Map on the open map: the world goes into the open
+// map's directory with its teleports. The open map itself is left as it was,
+// unless its own file was among those written: then it is read again from
+// that file so that it matches the disk, and *reloaded is set.
+WorldGenerationResult generateWorldBeside(AngelScript::asIScriptEngine* engine, LocalMap& openMap, bool* reloaded);

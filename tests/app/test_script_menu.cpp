@@ -1,0 +1,98 @@
+// Script > Generate World Map, Generate Local Map and Place Feature in the
+// editor: the script selector, the unsaved changes the world would overwrite,
+// the open map's changed mark and the mouse recorded as the last step.
+#include <allegro.h>
+#include <gtest/gtest.h>
+
+#include "app/commands.h"
+#include "app/editor_script_user.h"
+#include "app/map_file.h"
+#include "app_fixture.h"
+#include "script/script_host.h"
+
+namespace {
+
+class ScriptMenuTest : public AppTest {
+ protected:
+  void SetUp() override {
+    AppTest::SetUp();
+    ASSERT_TRUE(startScriptHost(&editor->scriptEngine, &editor->worldBuffer, &editorScriptUser()));
+  }
+  void TearDown() override {
+    stopScriptHost(&editor->scriptEngine);
+    AppTest::TearDown();
+  }
+  std::string script(const std::string& source) {
+    writeFileBytes(dir.file("s.as"), source);
+    return dir.editorPath("s.as");
+  }
+  void expectMouseRecorded(int x, int y, int buttons) {
+    EXPECT_EQ(x, editor->lastMouseX);
+    EXPECT_EQ(y, editor->lastMouseY);
+    EXPECT_EQ(buttons, editor->lastMouseButtons);
+  }
+};
+
+void setMouse(int x, int y, int buttons) {
+  mouse_x = x;
+  mouse_y = y;
+  mouse_b = buttons;
+}
+
+}  // namespace
+
+// The open world map's unsaved changes are settled before its file can be
+// replaced: Cancel keeps everything, Discard lets the world in, and the map
+// then matches its new file.
+TEST_F(ScriptMenuTest, WorldGenerationSettlesTheOpenMapsChangesFirst) {
+  const std::string path = writeMap("ZANAB.MAP", mapText("INTERIOR!", 23, 'a'));
+  openMapFile(path.c_str(), *editor);
+  editor->openMap.setTile(0, 0, 'z');
+  editor->mapChanged = 1;
+  const std::string source = script("void main() { settile(1, 25, 66); }\n");
+  setMouse(300, 200, 1);
+
+  dialogs.answers = {2};  // Cancel
+  generateWorldMap(editor);
+  EXPECT_TRUE(dialogs.choices.empty());
+  EXPECT_EQ('z', editor->openMap.getTile(0, 0));
+  expectMouseRecorded(300, 200, 1);
+
+  dialogs.answers = {1, 0};  // Discard, then Replace
+  dialogs.paths = {source};
+  generateWorldMap(editor);
+  ASSERT_EQ(1u, dialogs.choices.size());
+  const FileChoice& choice = dialogs.choices[0];
+  EXPECT_EQ("*.as||Select script|Select", choice.masks + "|" + choice.startPath + "|" + choice.title + "|" +
+                                              choice.button);
+  EXPECT_EQ(1554, choice.flags);
+  ASSERT_EQ(3u, dialogs.texts.size());
+  EXPECT_EQ("Replace the 1 existing world maps in " + dir.editorPath() + "?", dialogs.texts[2]);
+  EXPECT_EQ("~Replace|~Cancel", dialogs.buttons[2]);
+  EXPECT_EQ(0, editor->mapChanged);
+  EXPECT_EQ(Wilderness, editor->openMap.kind);
+  EXPECT_EQ(66, editor->openMap.getTile(0, 0));
+  EXPECT_EQ(editor->openMap.getTile(0, 0), read("ZANAB.MAP")[14]);
+}
+
+// Both local items run the same command: the result marks the map changed
+// only when it differs, and the mouse is recorded after it.
+TEST_F(ScriptMenuTest, LocalGenerationMarksTheMapChangedOnlyWhenItChanged) {
+  const std::string path = writeMap("TOWN.MAP", mapText("LOCAL!~EXIT~", 23, 'a'));
+  openMapFile(path.c_str(), *editor);
+  dialogs.paths = {script("void main() { settile(2, 1, gettile(2, 1)); }\n")};
+  setMouse(40, 60, 0);
+  generateLocalMap(editor);
+  EXPECT_EQ(0, editor->mapChanged);
+  expectMouseRecorded(40, 60, 0);
+
+  dialogs.paths = {script("void main() { settile(2, 1, 98); settile(1, 24, 98); }\n")};
+  setMouse(41, 61, 1);
+  generateLocalMap(editor);
+  EXPECT_EQ(1, editor->mapChanged);
+  EXPECT_EQ('b', editor->openMap.getTile(1, 0));
+  EXPECT_EQ(0, editor->openMap.getTile(0, 23));
+  expectMouseRecorded(41, 61, 1);
+  EXPECT_TRUE(dialogs.texts.empty());
+  EXPECT_EQ(mapText("LOCAL!~EXIT~", 23, 'a'), read("TOWN.MAP"));
+}
