@@ -23,8 +23,7 @@ namespace {
 constexpr const char* kSettingsPath = "dola.ini";
 
 void registerSprite(BITMAP* bitmap, const char* name, void*) {
-  constexpr int kImageBitmapType = 1;
-  RegisterImage(bitmap, name, kImageBitmapType, 0);
+  RegisterImage(bitmap, name, kImageBitmap, 0);
 }
 
 // Steps 9 to 12: Allegro, the colour depth and mode, and the toolkit on it.
@@ -77,8 +76,9 @@ void askForGameDirectoryIfMissing(EditorState& editor) {
 
 void loadSpriteSet(EditorState& editor) {
   const char* directory = editor.settings.getString("", "ZANDirectory");
-  editor.sprites.load(directory ? directory : "", registerSprite, nullptr);
+  editor.sprites.load(directory ? directory : "", get_color_depth(), registerSprite, nullptr);
   memcpy(editor.palette, editor.sprites.palette, sizeof editor.palette);
+  set_palette(editor.palette);
 }
 
 int runEditor(EditorDisplay display) {
@@ -95,8 +95,10 @@ int runEditor(EditorDisplay display) {
   loadSpriteSet(*editor);
   const bool headless = display == EditorDisplay::Headless;
   buildMainWindow(*editor, headless ? kScreenWidth : SCREEN_W, headless ? kScreenHeight : SCREEN_H);
+  SetCloseCallback(closeButtonCommand, editor);
   reportSpriteProblems(*editor);
   RunEventLoop();
+  SetCloseCallback(nullptr, nullptr);
   shutdownEditor(editor, true);
   return 0;
 }

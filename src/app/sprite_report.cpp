@@ -37,5 +37,9 @@ void reportSpriteProblems(const EditorState& editor) {
   describeSpriteFile(text, sizeof text, "ZAN.SPR", problems & kMainSetMissing, problems & kMainSetShort, where);
   describeSpriteFile(text, sizeof text, "ZAN2.SPR", problems & kSecondSetMissing,
                      problems & kSecondSetShort, where);
+  if (problems & kSlotsMissing) {
+    size_t used = strnlen(text, sizeof text);
+    snprintf(text + used, sizeof text - used, "Some sprites could not be made (too little memory): they are not drawn.\n");
+  }
   askUser(text, "~OK");
 }

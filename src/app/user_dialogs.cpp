@@ -1,5 +1,5 @@
 // The one way the editor talks to the user: texts shown literally through the
-// toolkit's requester, files chosen through its selector, both replaceable.
+// toolkit's ShowText, files chosen through its selector, both replaceable.
 #include "app/user_dialogs.h"
 
 #include <cstdarg>
@@ -9,21 +9,7 @@
 
 namespace {
 
-// Shows the text as it is: the requester reads its text as a format and splits
-// it at "|", so "%" is doubled and a "|" of the text shown as "/".
-int showLiterally(const char* text, const char* buttons) {
-  static char format[4096];
-  size_t used = 0;
-  for (const char* p = text; *p && used + 3 < sizeof format; ++p) {
-    format[used++] = *p == '|' ? '/' : *p;
-    if (*p == '%') format[used++] = '%';
-  }
-  format[used] = '\0';
-  snprintf(format + used, sizeof format - used, "|%s", buttons && buttons[0] ? buttons : "~OK");
-  return ShowMessage("", format);
-}
-
-UserDialogs g_dialogs = {showLiterally, SelectFile};
+UserDialogs g_dialogs = {ShowText, SelectFile};
 int g_openDialogs = 0;
 
 // Counts a dialog as open for the lifetime of the guard.

@@ -3,7 +3,6 @@
 
 #include "app/commands.h"
 #include "app/editor_state.h"
-#include "app/selector_flags.h"
 #include "app/user_dialogs.h"
 #include "data/map_names.h"
 #include "data/progress.h"
@@ -69,6 +68,6 @@ void localMapCommand(void* data) {
 void setZanDirectoryCommand(void* data) {
   EditorState& editor = stateOf(data);
   const char* path =
-      chooseFile("*.*", "", kDirectorySelectorFlags, "Select ZAN Directory", "Select");
+      chooseFile("*.*", "", kSelectDirectoryFlags, "Select ZAN Directory", "Select");
   if (path[0] != '\0') editor.settings.updateString("", "ZANDirectory", path);
 }

@@ -2,7 +2,9 @@
 # End-to-end test of the editor under Xvfb with real X input: a first start
 # without dola.ini (the game directory chooser before the main window, Quit,
 # the three lines written), then a demo map opened by keyboard, saved under a
-# new name with Save As, and Quit. Screenshots go to the build directory.
+# new name with Save As, and Quit; last the window's close button on a map a
+# script changed: Cancel keeps the editor, Save writes the map and ends it.
+# Screenshots go to the build directory.
 set -euo pipefail
 BUILD=$(cd "$1" && pwd)
 SOURCE="$2"
@@ -46,15 +48,25 @@ double_click_selected_row() {
   e2e_screenshot "$shot"
   # The first run of at least 8 highlighted pixels down the list (a focus
   # frame in the same colour is a single line).
-  y=$(convert "$shot" -crop 1x290+400+240 txt:- |
+  y=$(convert "$shot" -crop 1x330+400+200 txt:- |
     awk -F'[,:]' '/#316DB5/ {if ($2 == last + 1) run++; else {run = 1; start = $2}; last = $2;
-                              if (run == 8 && found == "") found = start + 240}
+                              if (run == 8 && found == "") found = start + 200}
                   END {print found}')
   [ -n "$y" ] || e2e_fail "no selected row in the selector"
   xdotool mousemove 400 $((y + 8)) click 1
   sleep 0.08
   xdotool click 1
   sleep 0.4
+}
+
+# File > Open by keyboard: the selector starts in the game directory.
+open_demo_map() {
+  e2e_key alt+f
+  e2e_key o
+  sleep 0.3
+  e2e_type "ZANAB.MAP"
+  e2e_key Return
+  sleep 0.5
 }
 
 quit_by_keyboard() {
@@ -83,12 +95,7 @@ expected=$(printf 'mode=fullscreen\r\nZANDirectory=%s\r\ncolordepth=16\r\n' "$WO
 # ---- Open a demo map by keyboard, Save As a new name, Quit ----
 printf 'mode=window\r\nZANDirectory=%s\r\ncolordepth=16\r\n' "$WORLD_EDITOR" >"$WORK/dola.ini"
 start_editor
-e2e_key alt+f
-e2e_key o
-sleep 0.3
-e2e_type "ZANAB.MAP"
-e2e_key Return
-sleep 0.5
+open_demo_map
 e2e_screenshot "$BUILD/editor_map_open.png"
 e2e_key alt+f
 e2e_key a
@@ -101,4 +108,27 @@ sleep 0.5
 [ -f "$WORK/world/COPY.MAP" ] || e2e_fail "Save As wrote no COPY.MAP: $(ls "$WORK/world" | grep -v '^ZAN' | tr '\n' ' ')"
 cmp -s "$WORK/world/COPY.MAP" "$WORK/world/ZANAB.MAP" || e2e_fail "COPY.MAP differs from ZANAB.MAP"
 quit_by_keyboard
+
+# ---- The close button with unsaved changes ----
+printf 'void main() { settile(1, 1, 65); }\n' >"$WORK/mark.as"
+start_editor
+open_demo_map
+e2e_key alt+s
+e2e_key l
+sleep 0.3
+e2e_type "C:$(printf '%s' "$WORK/mark.as" | tr '/' '\\')"
+e2e_key Return
+sleep 0.5
+window=$(xdotool search --name 'DOLA' | head -1)
+"$BUILD/tests/dola-send-close" "$window"
+sleep 0.5
+e2e_screenshot "$BUILD/editor_close_question.png"
+e2e_key Escape
+sleep 0.5
+kill -0 "$E2E_APP_PID" 2>/dev/null || e2e_fail "Cancel did not keep the editor running"
+"$BUILD/tests/dola-send-close" "$window"
+sleep 0.5
+e2e_key s
+wait_for_exit
+[ "$(sed -n 2p "$WORK/world/ZANAB.MAP" | cut -c2)" = A ] || e2e_fail "the script's tile was not saved"
 echo "PASS"
