@@ -103,6 +103,12 @@ void openMapFile(const char* path, EditorState& editor) {
   editor.placementRows = kPlacementCount;
   editor.canvasMode = LocalEdit;
   editor.mapChanged = 0;
+  // A row selected in the previous map names another teleport or placement
+  // here: a Delete must not reach it.
+  editor.selectedTeleport = -1;
+  editor.selectedPlacement = -1;
+  SetListSelection(editor.teleportList, -1);
+  SetListSelection(editor.placementList, -1);
   refreshAfterLoad(editor);
   warnAboutShortMap(editor.openMap);
   warnAboutUnwritableTile(editor.openMap);

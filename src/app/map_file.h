@@ -6,7 +6,8 @@
 struct EditorState;
 
 // Loads the map at path (an editor path, at most 255 characters) and its
-// companion files, switches to LocalEdit and redraws what shows map data.
+// companion files, switches to LocalEdit, clears the teleport and placement
+// selections (their rows name other records now) and redraws what shows map data.
 // Warns once when the map could not be saved back as it was read (a row that
 // ends early, a line end inside the grid) or could not be opened for editing.
 // The map then counts as unchanged.

@@ -27,8 +27,12 @@ TEST_F(AppTest, OpeningSetsTheModeAndCountsAndReadsTheDataFile) {
   const std::string path = writeMap("ZANAB.MAP", kPlain);
   editor->canvasMode = WorldView;
   editor->mapChanged = 1;
+  editor->selectedTeleport = 1;
+  editor->selectedPlacement = 3;
   openMapFile(path.c_str(), *editor);
   EXPECT_EQ(editor->canvasMode, LocalEdit);
+  EXPECT_EQ(editor->selectedTeleport, -1);
+  EXPECT_EQ(editor->selectedPlacement, -1);
   EXPECT_EQ(editor->teleportRows, 2);
   EXPECT_EQ(editor->placementRows, 200);
   EXPECT_EQ(editor->mapChanged, 0);
