@@ -21,7 +21,8 @@ const char* zanDirectory(const EditorState& editor) {
 
 void openCommand(void* data) {
   EditorState& editor = stateOf(data);
-  const char* path = chooseFile("*.map", zanDirectory(editor), kSelectOpenFlags, "Select File", "Open");
+  const char* path =
+      chooseFile("*.map", zanDirectory(editor), kSelectOpenFlags, "Select File", "Open");
   if (path[0] != '\0') replaceOpenMap(path, editor);
 }
 

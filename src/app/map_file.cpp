@@ -50,7 +50,9 @@ void warnAboutUnwritableTile(const LocalMap& map) {
       map.path, map.getTile(x, y), x + 1, y + 1, kMapColumns);
 }
 
-const char* reasonOf(int error) { return error ? strerror(error) : "the file could not be written"; }
+const char* reasonOf(int error) {
+  return error ? strerror(error) : "the file could not be written";
+}
 
 // Says why openMap.save refused or failed; false when it was written.
 bool reportMapSave(const LocalMap& map, const char* path) {
@@ -59,8 +61,9 @@ bool reportMapSave(const LocalMap& map, const char* path) {
   const int error = errno;
   int x, y;
   if (map.kind == NoKind) {
-    tellUser("The map was not saved to %s: it is not a valid map (its first line names no map kind).",
-             path);
+    tellUser(
+        "The map was not saved to %s: it is not a valid map (its first line names no map kind).",
+        path);
   } else if (strlen(path) >= kMapPathSize) {
     tellUser("The map was not saved to %s: the path is longer than %d characters.", path,
              kMapPathSize - 1);
