@@ -101,7 +101,8 @@ void openMapFile(const char* path, EditorState& editor) {
   editor.teleportRows = editor.openMap.teleportCount();
   editor.objectList.load(dir);
   editor.creatureList.load(dir);
-  snprintf(dataPath, sizeof dataPath, "%s\\%s.DAT", dir, name);
+  const int length = snprintf(dataPath, sizeof dataPath, "%s\\%s.DAT", dir, name);
+  if (length < 0 || static_cast<size_t>(length) >= sizeof dataPath) dataPath[0] = '\0';
   editor.mapDataRead = editor.mapData.load(dataPath) ? 1 : 0;
   editor.placementRows = kPlacementCount;
   editor.canvasMode = LocalEdit;
