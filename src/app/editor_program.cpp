@@ -79,6 +79,7 @@ void askForGameDirectoryIfMissing(EditorState& editor) {
 
 void loadSpriteSet(EditorState& editor) {
   const char* directory = editor.settings.getString("", "ZANDirectory");
+  // Sprites are made in the screen's depth; the screen takes their palette.
   editor.sprites.load(directory ? directory : "", get_color_depth(), registerSprite, nullptr);
   memcpy(editor.palette, editor.sprites.palette, sizeof editor.palette);
   set_palette(editor.palette);
