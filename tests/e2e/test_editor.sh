@@ -1,5 +1,6 @@
 #!/bin/bash
-# End-to-end test of the editor under Xvfb with real X input: a first start
+# End-to-end test of the editor: without a display it ends at once with a
+# message; under Xvfb with real X input, a first start
 # without dola.ini (the game directory chooser before the main window, Quit,
 # the three lines written), then a demo map opened by keyboard, saved under a
 # new name with Save As, and Quit; last the window's close button on a map a
@@ -19,6 +20,13 @@ cp -r "$BUILD/demo/world" "$WORK/world"
 cp "$BUILD/demo/palette.bmp" "$WORK/palette.bmp"
 WORLD_EDITOR="C:$(printf '%s' "$WORK/world" | tr '/' '\\')"
 
+# Without a display the editor says so on the terminal and ends with status 1.
+status=0
+(cd "$WORK" && env -u DISPLAY timeout 20 "$BIN" >"$WORK/out.txt" 2>&1) || status=$?
+[ "$status" = 1 ] || e2e_fail "without a display the editor ended with status $status"
+grep -q "no 1024 x 768 graphics mode could be set" "$WORK/out.txt" || e2e_fail "without a display: $(cat "$WORK/out.txt")"
+[ ! -e "$WORK/dola.ini" ] || e2e_fail "without a display the editor wrote dola.ini"
+
 e2e_start_xvfb
 trap 'e2e_cleanup; rm -rf "$WORK"' EXIT
 
@@ -37,7 +45,8 @@ wait_for_exit() {
     kill -0 "$E2E_APP_PID" 2>/dev/null || { wait "$E2E_APP_PID" || true; E2E_APP_PID=""; return 0; }
     sleep 0.05
   done
-  e2e_fail "the editor did not end"
+  e2e_screenshot "$BUILD/editor_not_ended.png"
+  e2e_fail "the editor did not end ($1)"
 }
 
 # Double-clicks the highlighted row of the selector's list (found by its
@@ -59,6 +68,18 @@ double_click_selected_row() {
   sleep 0.4
 }
 
+# Waits up to ten seconds for the main window: its map canvas is black where
+# the chooser and the bare desk are not.
+wait_for_main_window() {
+  local i shot="$WORK/shot.png"
+  for ((i = 0; i < 50; i++)); do
+    e2e_screenshot "$shot"
+    [ "$(convert "$shot" -crop 1x1+400+300 -format '%[hex:p{0,0}]' info:-)" = 000000 ] && return 0
+    sleep 0.2
+  done
+  e2e_fail "the main window did not appear ($1)"
+}
+
 # File > Open by keyboard: the selector starts in the game directory.
 open_demo_map() {
   e2e_key alt+f
@@ -72,7 +93,7 @@ open_demo_map() {
 quit_by_keyboard() {
   e2e_key alt+f
   e2e_key q
-  wait_for_exit
+  wait_for_exit "$1"
 }
 
 # ---- A first start: the directory chooser comes before the main window ----
@@ -86,15 +107,16 @@ for folder in $(printf '%s' "${WORK#/}/world" | tr '/' ' '); do
 done
 e2e_screenshot "$BUILD/editor_chooser_walked.png"
 e2e_click 340 549
-sleep 0.8
+wait_for_main_window "after the directory chooser"
 e2e_screenshot "$BUILD/editor_empty.png"
-quit_by_keyboard
+quit_by_keyboard "Quit after the first start"
 expected=$(printf 'mode=fullscreen\r\nZANDirectory=%s\r\ncolordepth=16\r\n' "$WORLD_EDITOR")
 [ "$(cat "$WORK/dola.ini")" = "$expected" ] || e2e_fail "dola.ini after the first start: $(cat -A "$WORK/dola.ini")"
 
 # ---- Open a demo map by keyboard, Save As a new name, Quit ----
 printf 'mode=window\r\nZANDirectory=%s\r\ncolordepth=16\r\n' "$WORLD_EDITOR" >"$WORK/dola.ini"
 start_editor
+wait_for_main_window "at start"
 open_demo_map
 e2e_screenshot "$BUILD/editor_map_open.png"
 e2e_key alt+f
@@ -107,11 +129,12 @@ e2e_key Return
 sleep 0.5
 [ -f "$WORK/world/COPY.MAP" ] || e2e_fail "Save As wrote no COPY.MAP: $(ls "$WORK/world" | grep -v '^ZAN' | tr '\n' ' ')"
 cmp -s "$WORK/world/COPY.MAP" "$WORK/world/ZANAB.MAP" || e2e_fail "COPY.MAP differs from ZANAB.MAP"
-quit_by_keyboard
+quit_by_keyboard "Quit after Save As"
 
 # ---- The close button with unsaved changes ----
 printf 'void main() { settile(1, 1, 65); }\n' >"$WORK/mark.as"
 start_editor
+wait_for_main_window "at start"
 open_demo_map
 e2e_key alt+s
 e2e_key l
@@ -129,6 +152,6 @@ kill -0 "$E2E_APP_PID" 2>/dev/null || e2e_fail "Cancel did not keep the editor r
 "$BUILD/tests/dola-send-close" "$window"
 sleep 0.5
 e2e_key s
-wait_for_exit
+wait_for_exit "Save in the close question"
 [ "$(sed -n 2p "$WORK/world/ZANAB.MAP" | cut -c2)" = A ] || e2e_fail "the script's tile was not saved"
 echo "PASS"
