@@ -128,7 +128,9 @@ bool saveMapFile(const char* path, EditorState& editor) {
     tellUser("The placements could not be written to %s: %s. The file on disk is as it was.",
              editor.mapData.path, reasonOf(errno));
   }
-  const bool ownFile = strcmp(target, editor.openMap.path) == 0;
+  // Save As writes a copy: the opened file still lacks the changes. A map
+  // that has no file yet is held by any file it was written to.
+  const bool ownFile = strcmp(target, editor.openMap.path) == 0 || editor.openMap.path[0] == '\0';
   if (ownFile && mapWritten && (dataWritten || !editor.mapDataRead)) editor.mapChanged = 0;
   return dataWritten;
 }

@@ -21,11 +21,14 @@ void refreshAfterLoad(EditorState& editor);
 // was opened. Every write that fails is reported by name and reason, leaving
 // the file on disk as it was; a map opened without a ".DAT" saves no
 // placements, silently. The map counts as unchanged only once everything was
-// written to the open map's own files. Returns whether the placements were written.
+// written to the open map's own files (or anywhere, for a map with no file). Returns whether the
+// placements were written.
 bool saveMapFile(const char* path, EditorState& editor);
 
 // When the open map has unsaved changes, asks
-// "The map <path> has unsaved changes." with "~Save", "~Discard" and "~Cancel".
+// "The map <path> has unsaved changes." with "~Save", "~Discard" and "~Cancel"
+// ("The new map ..." for changes made before any map was opened; its Save
+// asks for a file as Save As does).
 // True when the caller may go on and drop the open map: nothing was changed,
 // it was saved completely, or the user discarded the changes.
 bool settleUnsavedChanges(EditorState& editor);
