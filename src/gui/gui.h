@@ -170,6 +170,7 @@ const char* SelectFile(const char* masks, const char* startPath, int flags, cons
 // (a short click) is presented as down for one poll, so no click is lost.
 struct GuiMouse {
   int x, y, z, b;
+  long leftPressMs;  // when the left press that b shows was made (the toolkit's clock in ms)
 };
 const GuiMouse& GuiMouseState();
 // Takes a new poll now (outside the event loop, for waits such as a script's getpos).

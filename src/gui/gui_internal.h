@@ -195,7 +195,7 @@ void editPress(Widget& widget, int mx);
 void paintListBox(Widget& widget, int x, int y);
 // A press of the left button in the list: selects, starts a scroll, or (the
 // second press on the same row, soon, unscrolled) runs the row's action.
-void listPress(Widget& widget, int mx, int my);
+void listPress(Widget& widget, int mx, int my, long pressMs);
 // Each poll while the left button stays down after a press in the list.
 void listHeld(Widget& widget, int mx, int my);
 void listReleased();

@@ -7,7 +7,7 @@ namespace gui {
 
 namespace {
 
-GuiMouse g_previous = {-1, -1, 0, 0};
+GuiMouse g_previous = {-1, -1, 0, 0, 0};
 
 bool inside(const Widget& w, int mx, int my) {
   int x, y, width, height;
@@ -59,7 +59,7 @@ void leftPress(Window& window, int id, const GuiMouse& m) {
     case Kind::MenuTitle: openMenu(id); break;
     case Kind::EditBox: editPress(*w, m.x); break;
     case Kind::ListBox:
-      if (w->list.mouseEvents & kListLeftButton) listPress(*w, m.x, m.y);
+      if (w->list.mouseEvents & kListLeftButton) listPress(*w, m.x, m.y, m.leftPressMs);
       break;
     default: break;
   }

@@ -178,6 +178,22 @@ TEST(MouseLatch, PressesAndReleasesBetweenPolls) {
   EXPECT_EQ(1, GuiPollMouse().b);
   setMouse(3, 4, 0);
   EXPECT_EQ(0, GuiPollMouse().b);
+  // Two whole clicks before one poll (a loop held up): two presses, parted by
+  // an up, each with the time it was made.
+  for (int i = 0; i < 2; ++i) {
+    gui::latchMouseFlags(MOUSE_FLAG_LEFT_DOWN);
+    gui::latchMouseFlags(MOUSE_FLAG_LEFT_UP);
+  }
+  const long madeBy = gui::nowMs();
+  const GuiMouse first = GuiPollMouse();
+  const int between = GuiPollMouse().b;
+  const GuiMouse second = GuiPollMouse();
+  EXPECT_EQ(1, first.b);
+  EXPECT_EQ(0, between);
+  EXPECT_EQ(1, second.b);
+  EXPECT_EQ(0, GuiPollMouse().b);
+  EXPECT_LE(first.leftPressMs, madeBy);
+  EXPECT_LE(second.leftPressMs, madeBy);
 }
 
 // A canvas whose callback takes longer than the poll interval keeps polls due
