@@ -1,6 +1,6 @@
-// The checks of one ".DAT" file: its length, and every placement the editor
-// in use (or naming a creature, which the editor shows regardless) for a cell inside the map and
-// an id that names a record of the tables.
+// The checks of one ".DAT" file: its length, and every placement in use (or
+// naming a creature, which the editor shows regardless) for a cell inside the
+// map and an id that names a record of the tables.
 #pragma once
 #include <string>
 

@@ -1,0 +1,80 @@
+#!/bin/bash
+# End-to-end test of the Script menu under Xvfb with real X input: a demo map
+# is opened, Script > Generate World Map runs examples/generate_world.as
+# chosen in the script selector, the replace question is answered, and
+# View > World Map shows the new world. Screenshots go to the build directory.
+set -euo pipefail
+BUILD=$(cd "$1" && pwd)
+SOURCE="$2"
+source "$SOURCE/tests/e2e/lib.sh"
+
+BIN="$BUILD/dola"
+[ -x "$BIN" ] || e2e_fail "$BIN is not built"
+[ -f "$BUILD/demo/world/ZANAB.MAP" ] || e2e_fail "the demo world is not built"
+WORK=$(mktemp -d)
+trap 'e2e_cleanup; rm -rf "$WORK"' EXIT
+cp -r "$BUILD/demo/world" "$WORK/world"
+cp "$BUILD/demo/palette.bmp" "$WORK/palette.bmp"
+cp "$SOURCE/examples/generate_world.as" "$WORK/gen.as"
+WORLD_EDITOR="C:$(printf '%s' "$WORK/world" | tr '/' '\\')"
+SCRIPT_EDITOR="C:$(printf '%s' "$WORK/gen.as" | tr '/' '\\')"
+printf 'mode=window\r\nZANDirectory=%s\r\ncolordepth=16\r\n' "$WORLD_EDITOR" >"$WORK/dola.ini"
+before=$(md5sum "$WORK/world/ZANKK.MAP")
+
+e2e_start_xvfb
+trap 'e2e_cleanup; rm -rf "$WORK"' EXIT
+
+(cd "$WORK" && exec "$BIN" >"$WORK/out.txt" 2>&1) &
+E2E_APP_PID=$!
+timeout 10 xdotool search --sync --name 'DOLA' >/dev/null || e2e_fail "no editor window"
+sleep 0.8
+xdotool mousemove 500 400
+
+# Open a world map by keyboard: the world goes into its directory.
+e2e_key alt+f
+e2e_key o
+sleep 0.3
+e2e_type "ZANAB.MAP"
+e2e_key Return
+sleep 0.5
+
+# Script > Generate World Map through the menu bar with the mouse, the
+# script chosen in the selector (which starts at the drive's root) by its path.
+e2e_click 95 34
+sleep 0.3
+e2e_screenshot "$BUILD/script_menu.png"
+e2e_key w
+# Off the menu bar, so that no later menu follows the pointer to "Script".
+xdotool mousemove 500 650
+sleep 0.5
+e2e_type "$SCRIPT_EDITOR"
+e2e_key Return
+# The script's own message when it is done, then the replace question.
+sleep 3
+e2e_screenshot "$BUILD/script_message.png"
+e2e_key Return
+sleep 0.5
+e2e_screenshot "$BUILD/script_replace_question.png"
+e2e_key Return
+sleep 2
+[ "$(md5sum "$WORK/world/ZANKK.MAP")" != "$before" ] || e2e_fail "ZANKK.MAP was not rewritten"
+for name in ZANAA ZANTA ZANAT ZANTT ZANKK; do
+  head -c 11 "$WORK/world/$name.MAP" | grep -q '^WILDERNESS!' || e2e_fail "$name.MAP has no Wilderness header"
+done
+count=$(find "$WORK/world" -name 'ZAN??.MAP' -newer "$WORK/gen.as" | wc -l)
+[ "$count" = 400 ] || e2e_fail "$count world maps were written, not 400"
+
+# View > World Map reads the new files back.
+e2e_key alt+v
+e2e_key w
+sleep 2
+e2e_screenshot "$BUILD/script_world_view.png"
+
+e2e_key alt+f
+e2e_key q
+for ((i = 0; i < 200; i++)); do
+  kill -0 "$E2E_APP_PID" 2>/dev/null || { E2E_APP_PID=""; break; }
+  sleep 0.05
+done
+[ -z "$E2E_APP_PID" ] || e2e_fail "the editor did not end: the open map should match its file after the generation"
+echo "PASS"
