@@ -49,23 +49,38 @@ wait_for_exit() {
   e2e_fail "the editor did not end ($1)"
 }
 
-# Double-clicks the highlighted row of the selector's list (found by its
-# colour in a screenshot, after type-to-find moved the selection there).
-double_click_selected_row() {
-  local shot="$WORK/shot.png" y
-  sleep 0.3
+# The y of the selector's highlighted row: the first run of at least 8
+# highlighted pixels down the list (a focus frame in that colour is a single
+# line); empty when no row is highlighted.
+selected_row_y() {
+  local shot="$WORK/shot.png"
   e2e_screenshot "$shot"
-  # The first run of at least 8 highlighted pixels down the list (a focus
-  # frame in the same colour is a single line).
-  y=$(convert "$shot" -crop 1x330+400+200 txt:- |
+  convert "$shot" -crop 1x330+400+200 txt:- |
     awk -F'[,:]' '/#316DB5/ {if ($2 == last + 1) run++; else {run = 1; start = $2}; last = $2;
                               if (run == 8 && found == "") found = start + 200}
-                  END {print found}')
+                  END {print found}'
+}
+
+# Double-clicks the highlighted row of the selector's list (type-to-find
+# moved the selection there) until the folder it names opens: a machine too
+# busy to run the editor's loop for a moment may split a double click in two,
+# and a user would then double-click again.
+double_click_selected_row() {
+  local y="" i try
+  for ((i = 0; i < 25; i++)); do
+    sleep 0.2
+    y=$(selected_row_y)
+    [ -n "$y" ] && break
+  done
   [ -n "$y" ] || e2e_fail "no selected row in the selector"
-  xdotool mousemove 400 $((y + 8)) click 1
-  sleep 0.08
-  xdotool click 1
-  sleep 0.4
+  for ((try = 0; try < 3; try++)); do
+    xdotool mousemove 400 $((y + 8)) click --repeat 2 --delay 80 1
+    for ((i = 0; i < 10; i++)); do
+      sleep 0.2
+      [ -z "$(selected_row_y)" ] && return 0
+    done
+  done
+  e2e_fail "double clicks on the selected row opened no folder"
 }
 
 # Waits up to ten seconds for the main window: its map canvas is black where
