@@ -13,8 +13,8 @@
 
 #include "data/map_names.h"
 #include "data/world_loader.h"
-#include "map_picture.h"
 #include "platform/host_path.h"
+#include "view/map_drawing.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ bool drawMap(BITMAP* picture, const SpriteSet& sprites, const std::string& mapPa
     snprintf(message, messageSize, "%s is not a readable MAP file", mapPath.c_str());
     return false;
   }
-  drawMapPicture(picture, sprites, map);
+  drawLocalMap(picture, sprites, map);
   if (!objects) return true;
   char directory[1024], name[1024];
   directoryOf(mapPath.c_str(), directory, sizeof directory);
@@ -55,7 +55,7 @@ bool drawMap(BITMAP* picture, const SpriteSet& sprites, const std::string& mapPa
   char dataPath[2100];
   snprintf(dataPath, sizeof dataPath, "%s\\%s.DAT", directory, name);
   data->load(dataPath);
-  drawPlacementSprites(picture, sprites, *data, *objectList, *creatureList);
+  drawPlacements(picture, sprites, *data, *objectList, *creatureList);
   return true;
 }
 
@@ -103,7 +103,7 @@ bool runRenderJob(const RenderJob& job, char* message, size_t messageSize) {
   SpriteSet sprites;
   sprites.loadPalette(editorForm(job.palette).c_str());
   sprites.loadSprites(spriteDirectory.c_str(), nullptr, nullptr);
-  BITMAP* picture = create_bitmap(kPictureWidth, kPictureHeight);
+  BITMAP* picture = create_bitmap(kMapCanvasWidth, kMapCanvasHeight);
   if (picture == nullptr) {
     snprintf(message, messageSize, "no memory for the picture");
     return false;
@@ -113,7 +113,7 @@ bool runRenderJob(const RenderJob& job, char* message, size_t messageSize) {
   if (world) {
     auto buffer = std::make_unique<WorldBuffer>();
     loadWorld((input + "\\").c_str(), *buffer, nullptr);
-    drawWorldPicture(picture, sprites, *buffer);
+    drawWorld(picture, sprites, *buffer);
   } else {
     drawn = drawMap(picture, sprites, input, job.objects, message, messageSize);
   }
