@@ -138,10 +138,12 @@ void handleMapEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m)
     placeTeleport(v, column, row);
     redrawCanvas(v, bitmap);
   } else if (mode == PlaceObject) {
+    // Every state is recorded, so a release the canvas saw makes the next
+    // press a new one even when the button went down outside the canvas.
     const bool newPress = (m.b & kLeftButton) && !(*v.lastMouseButtons & kLeftButton);
+    recordMouse(v, m);
     if (!newPress) return;
     placeObject(v, column, row);
-    recordMouse(v, m);
     redrawCanvas(v, bitmap);
   }
 }
