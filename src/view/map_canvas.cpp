@@ -87,7 +87,7 @@ void openWorldSquare(MapView& v, BITMAP* bitmap, int wx, int wy) {
 }
 
 void worldViewEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m) {
-  drawWorld(bitmap, *v.sprites, *v.worldBuffer);
+  drawMapCanvas(v, bitmap);
   Refresh(*v.mapCanvas);
   const int wx = std::clamp(x * kWorldColumns / kMapCanvasWidth, 0, kWorldColumns - 1);
   const int wy = std::clamp(y, 0, kWorldRows - 1);
@@ -108,7 +108,7 @@ void worldViewEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m)
 
 void drawMapCanvas(MapView& v, BITMAP* bitmap) {
   if (*v.canvasMode == WorldView) {
-    drawWorld(bitmap, *v.sprites, *v.worldBuffer);
+    v.worldPicture.show(bitmap, *v.sprites, *v.worldBuffer);
     return;
   }
   v.picture.show(bitmap, *v.sprites, *v.openMap);

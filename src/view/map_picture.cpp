@@ -2,8 +2,6 @@
 // when the code or kind behind it differs from what was drawn there.
 #include "view/map_picture.h"
 
-#include <cstring>
-
 #include "view/map_drawing.h"
 
 MapPicture::~MapPicture() { invalidate(); }
@@ -11,24 +9,19 @@ MapPicture::~MapPicture() { invalidate(); }
 void MapPicture::invalidate() {
   if (picture_ != nullptr) destroy_bitmap(picture_);
   picture_ = nullptr;
-  sprites_ = nullptr;
+  drawnWith_.forget();
 }
 
 // A picture of the target's depth, drawn with the sprite bitmaps the set
 // holds now; anything else starts again from an all-black picture.
 bool MapPicture::prepare(BITMAP* target, const SpriteSet& sprites) {
-  BITMAP* current[kSpriteSlotCount];
-  for (int i = 0; i < kSpriteSlotCount; ++i) current[i] = sprites.sprite(i);
   const int depth = bitmap_color_depth(target);
-  const bool same = picture_ != nullptr && bitmap_color_depth(picture_) == depth && sprites_ == &sprites &&
-                    memcmp(current, slots_, sizeof slots_) == 0;
-  if (same) return true;
+  if (picture_ != nullptr && bitmap_color_depth(picture_) == depth && drawnWith_.sameAs(sprites)) return true;
   invalidate();
   picture_ = create_bitmap_ex(depth, kMapCanvasWidth, kMapCanvasHeight);
   if (picture_ == nullptr) return false;
   clear_to_color(picture_, makecol_depth(depth, 0, 0, 0));
-  sprites_ = &sprites;
-  memcpy(slots_, current, sizeof slots_);
+  drawnWith_.take(sprites);
   for (auto& row : drawn_) {
     for (int& cell : row) cell = kNotDrawn;
   }

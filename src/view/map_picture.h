@@ -7,6 +7,7 @@
 
 #include "data/local_map.h"
 #include "data/sprite_set.h"
+#include "view/sprite_snapshot.h"
 
 class MapPicture {
  public:
@@ -31,7 +32,6 @@ class MapPicture {
   void update(const SpriteSet& sprites, const LocalMap& map);
 
   BITMAP* picture_ = nullptr;
-  const SpriteSet* sprites_ = nullptr;
-  BITMAP* slots_[kSpriteSlotCount] = {};  // the sprite bitmaps the picture was drawn with
+  SpriteSnapshot drawnWith_;
   int drawn_[kMapRows][kMapColumns];      // code + 256 * kind of each cell as drawn
 };

@@ -11,6 +11,7 @@
 #include "data/world_buffer.h"
 #include "view/map_picture.h"
 #include "view/view_types.h"
+#include "view/world_picture.h"
 
 // Asks about unsaved changes, then opens the map at path with its companion
 // files (in LocalEdit, every map widget refreshed). False when the user kept
@@ -76,7 +77,8 @@ struct MapView {
   SelectFileHook selectFile;      // null: the toolkit's file selector
 
   // ---- The view's own ----
-  MapPicture picture;  // the open map as last composed, redrawn cell by cell
+  MapPicture picture;       // the open map as last composed, redrawn cell by cell
+  WorldPicture worldPicture;  // the world view as last drawn
 };
 
 // The view context of the callbacks that get no data argument (list rows).

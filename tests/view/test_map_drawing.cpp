@@ -136,7 +136,7 @@ TEST_F(ViewTest, WorldViewSqueezesColumnsInEveryDepth) {
   }
 }
 
-TEST_F(ViewTest, ComposedPictureEqualsAFullRedrawAfterRandomEdits) {
+TEST_F(ViewTest, KeptPicturesEqualAFullRedrawAfterRandomEdits) {
   writeTables({7}, {"Chest"}, {9});
   values->mapData.load(dir.editorPath("NONE.DAT").c_str());  // a table of free records
   values->showObjects = 1;
@@ -153,6 +153,15 @@ TEST_F(ViewTest, ComposedPictureEqualsAFullRedrawAfterRandomEdits) {
     clear_to_color(full, black());
     drawLocalMap(full, values->sprites, values->openMap);
     drawPlacements(full, values->sprites, values->mapData, values->objectList, values->creatureList);
+    for (int y = 0; y < kMapCanvasHeight; ++y) {
+      ASSERT_EQ(0, memcmp(full->line[y], canvas()->line[y], kMapCanvasWidth * 2)) << step << " row " << y;
+    }
+  }
+  values->canvasMode = WorldView;  // the kept world picture follows every change of a cell
+  for (int step = 0; step < 5; ++step) {
+    values->worldBuffer.cells[rand() % (kWorldColumns * kWorldRows)] = rand() & 255;
+    drawMapCanvas(view, canvas());
+    drawWorld(full, values->sprites, values->worldBuffer);
     for (int y = 0; y < kMapCanvasHeight; ++y) {
       ASSERT_EQ(0, memcmp(full->line[y], canvas()->line[y], kMapCanvasWidth * 2)) << step << " row " << y;
     }
