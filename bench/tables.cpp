@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_directory.h"
 #include "data/creature_list.h"
 #include "data/map_data_file.h"
 #include "data/object_list.h"
@@ -40,9 +41,7 @@ void writeRandomFile(const std::string& hostPath, size_t size, std::mt19937& rng
 GameDirectory& gameDirectory() {
   static GameDirectory dir = [] {
     GameDirectory d;
-    char pattern[] = "/tmp/dola-bench-XXXXXX";
-    const char* made = mkdtemp(pattern);
-    d.hostPath = made ? made : "/tmp";
+    d.hostPath = makeBenchDirectory();
     pathToEditor(d.hostPath.c_str(), d.editorPath, sizeof d.editorPath);
     const std::string lastName = d.hostPath.substr(d.hostPath.rfind('/') + 1);
     const std::pair<std::string, size_t> files[] = {{"CONSTANT.OBJ", 400 * 79},

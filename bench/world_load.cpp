@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "bench_directory.h"
 #include "data/local_map.h"
 #include "data/map_names.h"
 #include "data/world_loader.h"
@@ -20,8 +21,7 @@ namespace {
 class WorldOnDisk {
  public:
   WorldOnDisk() {
-    char tmpl[] = "/tmp/dola-bench-XXXXXX";
-    host_ = mkdtemp(tmpl) ? tmpl : "/tmp";
+    host_ = makeBenchDirectory();
     char editor[4096];
     pathToEditor(host_.c_str(), editor, sizeof editor);
     prefix_ = std::string(editor) + "\\";

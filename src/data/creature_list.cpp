@@ -7,6 +7,7 @@
 #include <cstring>
 #include <new>
 
+#include "data/text_copy.h"
 #include "platform/file_stream.h"
 
 namespace {
@@ -45,11 +46,10 @@ void CreatureList::clear() {
 
 bool CreatureList::load(const char* dir) {
   clear();
-  int length = snprintf(directory, sizeof directory, "%s", dir ? dir : "");
-  if (length < 0 || length >= static_cast<int>(sizeof directory)) return false;
+  if (!copyText(directory, sizeof directory, dir)) return false;
 
   char path[1024];
-  length = snprintf(path, sizeof path, "%s\\CONSTANT.CRE", directory);
+  int length = snprintf(path, sizeof path, "%s\\CONSTANT.CRE", directory);
   if (length < 0 || length >= static_cast<int>(sizeof path)) return false;
   constantCreatures_ = readCreatureTable(path, kConstantCreatureCount);
   if (!constantCreatures_) return false;

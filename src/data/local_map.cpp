@@ -19,8 +19,10 @@ void LocalMap::setTile(int x, int y, unsigned char code) {
 }
 
 bool LocalMap::addTeleport(int x, int y, const char* name) {
-  // A longer name, a ">" or a line break would be cut or split on the next load.
-  if (!name || strlen(name) >= static_cast<size_t>(kTeleportNameSize) || strpbrk(name, ">\r\n"))
+  // A longer name, a ">" or a line feed would be cut or split on the next load.
+  // A carriage return is carried: the "!" written after every name keeps it
+  // from ever standing before a line feed.
+  if (!name || strlen(name) >= static_cast<size_t>(kTeleportNameSize) || strpbrk(name, ">\n"))
     return false;
   Teleport* t = new Teleport;
   t->x = x;
@@ -73,7 +75,7 @@ void LocalMap::clearTeleports() {
 }
 
 bool LocalMap::findUnwritableTile(int* x, int* y) const {
-  const int rows = kind == NoKind ? kMapRows : mapKindRowCount(kind);
+  const int rows = mapKindRowCount(kind) > 0 ? mapKindRowCount(kind) : kMapRows;
   for (int r = 0; r < rows; r++) {
     for (int c = 0; c < kMapColumns; c++) {
       if (tiles_[r][c] != 10 && tiles_[r][c] != 13) continue;

@@ -4,6 +4,7 @@
 // half-written file behind (the old file stays until the new one is complete).
 #pragma once
 #include <cstdint>
+#include <cstdio>
 
 #include "data/map_kind.h"
 #include "data/teleport.h"
@@ -26,11 +27,14 @@ class LocalMap {
   // False when it cannot be opened (empty map under the new path, kind kept),
   // when its header names no kind (kind NoKind, path empty), when a row line
   // is short (the rows before it stay loaded; see rowsRead) and when the path
-  // is longer than 255 characters (empty map, path empty, kind kept).
+  // is longer than 255 characters (empty map, path empty, kind kept). A line
+  // longer than the line reader's limit (1 MiB) is no MAP file: empty map,
+  // kind NoKind, path empty, so no save can go over that file.
   bool load(const char* mapPath);
 
   // Writes the map to mapPath; the stored path is not changed. Refused (false,
-  // nothing written) for kind NoKind, for a path over 255 characters and for a
+  // nothing written) for kind NoKind or any value that is no kind (kind is a
+  // public field), for a path over 255 characters and for a
   // map holding a tile code 10 or 13, which no row line can carry (see
   // findUnwritableTile). False as well when the file cannot be written; the
   // previous file is then as it was.
@@ -46,7 +50,7 @@ class LocalMap {
   void setTile(int x, int y, unsigned char code);
 
   // Appends a teleport. Refused (false) for a name that no MAP file can carry:
-  // none, longer than 255 characters, or holding ">", CR or LF.
+  // none, longer than 255 characters, or holding ">" or a line feed.
   bool addTeleport(int x, int y, const char* name);
   bool removeTeleport(int index);
   int teleportCount() const;
@@ -69,6 +73,7 @@ class LocalMap {
   int teleportCount_ = 0;
   int rowsRead_ = 0;
 
+  void clearContent();
+  bool readFile(FILE* f);
   void parseTeleports(const char* header, const char* end);
-  bool readRows(const char* text, const char* end);
 };

@@ -9,6 +9,7 @@
 
 #include "data/line_reader.h"
 #include "data/local_map.h"
+#include "data/text_copy.h"
 #include "platform/file_stream.h"
 #include "platform/safe_file.h"
 
@@ -63,49 +64,63 @@ void LocalMap::parseTeleports(const char* header, const char* end) {
   }
 }
 
-bool LocalMap::load(const char* mapPath) {
+// All tiles 0, no teleports, no rows read.
+void LocalMap::clearContent() {
   memset(tiles_, 0, sizeof tiles_);
   clearTeleports();
   rowsRead_ = 0;
-  const size_t length = mapPath ? strlen(mapPath) : sizeof path;
-  if (length >= sizeof path) {
+}
+
+bool LocalMap::load(const char* mapPath) {
+  clearContent();
+  if (!mapPath || !copyText(path, sizeof path, mapPath)) {  // mapPath may be path itself
     path[0] = 0;
     return false;
   }
-  memmove(path, mapPath, length + 1);  // mapPath may be path itself
   FILE* f = openStream(mapPath, "r+");
   if (!f) return false;
+  const bool read = readFile(f);
+  fclose(f);
+  return read;
+}
 
+// Reads the header and the row lines from the open file. A line past the
+// reader's limit (or a failing read) means no MAP file at all: the map is then
+// as after a header that names no kind, so nothing can be saved over the file.
+bool LocalMap::readFile(FILE* f) {
   LineReader reader(f);
   std::string line;
-  bool lineEnd = false;
-  reader.readLine(line, &lineEnd);
-  kind = kindNamedIn(line);
+  LineRead got = reader.readLine(line);
+  kind = got == LineRead::Line ? kindNamedIn(line) : NoKind;
   if (kind == NoKind) {
     path[0] = 0;
-    fclose(f);
     return false;
   }
   parseTeleports(line.data(), line.data() + line.size());
 
   const int rows = mapKindRowCount(kind);
   for (int r = 0; r < rows; r++) {
-    if (!reader.readLine(line, &lineEnd)) break;  // missing rows stay 0
-    if (line.size() + (lineEnd ? 1 : 0) < kRowLineLength) {
-      fclose(f);
+    bool lineEnd = false;
+    got = reader.readLine(line, &lineEnd);
+    if (got == LineRead::End) break;  // missing rows stay 0
+    if (got == LineRead::Unreadable) {
+      clearContent();
+      kind = NoKind;
+      path[0] = 0;
       return false;
     }
+    if (line.size() + (lineEnd ? 1 : 0) < kRowLineLength) return false;
     // A row line of 47 tiles passes the length test; its line end is the 48th tile.
     if (line.size() < kRowLineLength) line.push_back('\n');
     memcpy(tiles_[r], line.data() + 1, kMapColumns);
     rowsRead_ = r + 1;
   }
-  fclose(f);
   return true;
 }
 
 bool LocalMap::save(const char* mapPath) const {
-  if (kind == NoKind || !mapPath || strlen(mapPath) >= sizeof path) return false;
+  // NoKind and any value outside the kinds have no header word and no rows.
+  if (mapKindRowCount(kind) == 0 || !mapPath || strlen(mapPath) >= sizeof path) return false;
   if (findUnwritableTile(nullptr, nullptr)) return false;
   std::string text = mapKindHeaderWord(kind);
   char entry[kTeleportNameSize + 64];

@@ -9,6 +9,7 @@
 #include <new>
 
 #include "data/little_endian.h"
+#include "data/text_copy.h"
 #include "platform/file_stream.h"
 #include "platform/safe_file.h"
 
@@ -40,8 +41,7 @@ bool MapDataFile::load(const char* newPath) {
   clear();
   fileRead_ = false;
   placements_.reset(new (std::nothrow) Placement[kPlacementCount]());
-  const int length = snprintf(path, sizeof path, "%s", newPath ? newPath : "");
-  if (length < 0 || length >= static_cast<int>(sizeof path) || !placements_) return false;
+  if (!copyText(path, sizeof path, newPath) || !placements_) return false;
   FILE* file = openStream(path, "rb");
   if (!file) return false;
   unsigned char bytes[kPlacementTableSize] = {0};

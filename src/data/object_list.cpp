@@ -6,6 +6,7 @@
 #include <cstring>
 #include <new>
 
+#include "data/text_copy.h"
 #include "platform/file_stream.h"
 
 namespace {
@@ -38,8 +39,7 @@ void ObjectList::clear() {
 
 bool ObjectList::load(const char* dir) {
   clear();
-  const int length = snprintf(directory, sizeof directory, "%s", dir ? dir : "");
-  if (length < 0 || length >= static_cast<int>(sizeof directory)) return false;
+  if (!copyText(directory, sizeof directory, dir)) return false;
   constantObjects_ = readObjectTable(directory, "CONSTANT.OBJ", kConstantObjectCount);
   if (!constantObjects_) return false;
   playerObjects_ = readObjectTable(directory, "playername.OBJ", kPlayerObjectCount);

@@ -27,6 +27,14 @@ void copyField(char* field, size_t capacity, const char* text, size_t length) {
            text);
 }
 
+// A header entry keeps its whole line as well, since its section field may be
+// too short for it: cut there, the header would lose its "]" and stop being
+// one. A line too long even for raw keeps its start and its "]".
+void keepHeaderLine(SettingsEntry* e, const char* text, size_t n) {
+  if (n < sizeof e->raw) copyField(e->raw, sizeof e->raw, text, n);
+  else snprintf(e->raw, sizeof e->raw, "%.*s]", static_cast<int>(sizeof e->raw - 2), text);
+}
+
 // Fills entry e from one line by the line's kind; updates the current section.
 void fillEntry(SettingsEntry* e, const std::string& line, char* currentSection, size_t sectionSize) {
   const char* text = line.c_str();
@@ -36,11 +44,47 @@ void fillEntry(SettingsEntry* e, const std::string& line, char* currentSection, 
   } else if (text[0] == '[' && text[n - 1] == ']' && n >= 2) {
     copyField(e->section, sizeof e->section, text, n);
     copyField(currentSection, sectionSize, text + 1, n - 2);
+    keepHeaderLine(e, text, n);
   } else if (const char* equals = strchr(text, '=')) {
     copyField(e->section, sizeof e->section, currentSection, strlen(currentSection));
     copyField(e->key, sizeof e->key, text, static_cast<size_t>(equals - text));
     copyField(e->value, sizeof e->value, equals + 1, strlen(equals + 1));
   }
+}
+
+bool isHeader(const SettingsEntry* e) { return !e->key[0] && e->section[0] == '['; }
+
+// True when e is the header line of the named section.
+bool isHeaderOf(const SettingsEntry* e, const char* section) {
+  const size_t n = strlen(e->section);
+  return isHeader(e) && n == strlen(section) + 2 && strncmp(e->section + 1, section, n - 2) == 0;
+}
+
+void freeEntries(SettingsEntry* e) {
+  while (e) {
+    SettingsEntry* next = e->next;
+    delete e;
+    e = next;
+  }
+}
+
+// Reads every line of f into a new list at *head; false when a line passes
+// the reader's limit or the stream fails (the entries read so far are kept
+// in *head for the caller to free).
+bool readEntries(FILE* f, SettingsEntry** head) {
+  char currentSection[128] = "";
+  SettingsEntry* last = nullptr;
+  LineReader reader(f);
+  std::string line;
+  LineRead got;
+  while ((got = reader.readLine(line)) == LineRead::Line) {
+    SettingsEntry* e = newEntry();
+    fillEntry(e, line, currentSection, sizeof currentSection);
+    if (last) last->next = e;
+    else *head = e;
+    last = e;
+  }
+  return got == LineRead::End;
 }
 
 }  // namespace
@@ -63,33 +107,32 @@ void SettingsFile::setPath(const char* filePath) {
 
 bool SettingsFile::load(const char* filePath) {
   setPath(filePath);
+  keepFile_ = false;
   FILE* f = path ? openStream(path, "r") : nullptr;
   if (!f) return false;
-  clear();
-  char currentSection[128] = "";
-  SettingsEntry* last = nullptr;
-  LineReader reader(f);
-  std::string line;
-  bool lineEnd = false;
-  while (reader.readLine(line, &lineEnd)) {
-    SettingsEntry* e = newEntry();
-    fillEntry(e, line, currentSection, sizeof currentSection);
-    if (last) last->next = e;
-    else first = e;
-    last = e;
-  }
+  SettingsEntry* head = nullptr;
+  const bool read = readEntries(f, &head);
   fclose(f);
+  if (!read) {
+    freeEntries(head);
+    keepFile_ = true;
+    return false;
+  }
+  clear();
+  first = head;
   return true;
 }
 
 bool SettingsFile::save(const char* filePath) {
+  if (keepFile_ && filePath && path && strcmp(filePath, path) == 0) return false;
   setPath(filePath);
+  keepFile_ = false;
   SafeWriter writer;
   FILE* f = path ? writer.open(path, "w") : nullptr;
   if (!f) return false;
   for (const SettingsEntry* e = first; e; e = e->next) {
     if (e->key[0]) fprintf(f, "%s=%s\n", e->key, e->value);
-    else if (e->section[0] == '[') fprintf(f, "%s\n", e->section);
+    else if (isHeader(e)) fprintf(f, "%s\n", e->raw[0] ? e->raw : e->section);
     else fprintf(f, "%s\n", e->raw);
   }
   return writer.commit();
@@ -128,18 +171,17 @@ void SettingsFile::addString(const char* section, const char* key, const char* v
   copyField(e->key, sizeof e->key, key ? key : "", key ? strlen(key) : 0);
   copyField(e->value, sizeof e->value, value ? value : "", value ? strlen(value) : 0);
 
+  if (!section[0]) {
+    insertUnnamed(e);
+    return;
+  }
   SettingsEntry* after = nullptr;
   SettingsEntry* last = nullptr;
   for (SettingsEntry* s = first; s; s = s->next) {
     last = s;
-    if (after) continue;
-    if (!section[0] && !s->section[0]) after = s;
-    if (section[0] && !s->key[0] && s->section[0] == '[') {
-      size_t n = strlen(s->section);
-      if (n == strlen(section) + 2 && strncmp(s->section + 1, section, n - 2) == 0) after = s;
-    }
+    if (!after && isHeaderOf(s, section)) after = s;
   }
-  if (!after && section[0]) {
+  if (!after) {
     // A named section that the file lacks gets its header at the end.
     SettingsEntry* header = newEntry();
     snprintf(header->section, sizeof header->section, "[%.125s]", section);
@@ -147,13 +189,22 @@ void SettingsFile::addString(const char* section, const char* key, const char* v
     else first = header;
     after = header;
   }
-  if (!after) after = last;
-  if (!after) {
+  e->next = after->next;
+  after->next = e;
+}
+
+// A key of the unnamed section goes right after the file's first entry when
+// that entry lies in the unnamed section, and at the very top when the file
+// starts with a header: anywhere later it could fall inside a named section
+// (a blank line after a header is no entry of the unnamed section).
+void SettingsFile::insertUnnamed(SettingsEntry* e) {
+  if (!first || isHeader(first)) {
+    e->next = first;
     first = e;
     return;
   }
-  e->next = after->next;
-  after->next = e;
+  e->next = first->next;
+  first->next = e;
 }
 
 void SettingsFile::addInt(const char* section, const char* key, long number) {
@@ -170,9 +221,6 @@ bool SettingsFile::updateString(const char* section, const char* key, const char
 }
 
 void SettingsFile::clear() {
-  while (first) {
-    SettingsEntry* next = first->next;
-    delete first;
-    first = next;
-  }
+  freeEntries(first);
+  first = nullptr;
 }

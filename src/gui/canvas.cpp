@@ -59,6 +59,6 @@ int AddCanvas(int x, int y, int width, int height, GuiCanvasCallback callback, v
   if (!w) return 0;
   w->canvas = callback;
   w->data = data;
-  if (!state().building) attachCanvasBitmaps(w->window);
+  if (state().building != w->window) attachCanvasBitmaps(w->window);
   return w->id;
 }

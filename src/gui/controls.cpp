@@ -29,7 +29,7 @@ static void paintStatus(Widget& w, int x, int y) {
   BITMAP* b = state().buffer;
   // A field grows to the widest text it has shown, so short fields keep
   // their last digit visible and no stale pixels stay behind.
-  int width = std::max(w.w, std::max(w.value, text_length(font, text)));
+  int width = std::max(w.w, std::max(w.value, textWidth(text)));
   if (const Window* window = findWindow(w.window)) {
     int room = window->x + window->w - kBorder - x;  // never past the window's edge
     width = std::max(w.w, std::min(width, room));
@@ -72,7 +72,8 @@ void paintControl(Widget& w, int x, int y) {
   BITMAP* b = state().buffer;
   switch (w.kind) {
     case Kind::Label:
-      rectfill(b, x, y, x + w.w - 1, y + w.h - 1, t.face);
+      // No background: the window's face is there, and a label never
+      // erases a neighbour it comes close to.
       drawHotkeyText(b, w.label, x, y + 1, t.text);
       break;
     case Kind::Status: paintStatus(w, x, y); break;

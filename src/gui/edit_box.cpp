@@ -10,8 +10,7 @@ namespace gui {
 
 namespace {
 
-constexpr int kCharWidth = 8;
-constexpr int kFieldHeight = 14;
+constexpr int kFieldHeight = 15;
 
 int fieldX(const Widget& w) { return w.label[0] ? hotkeyTextWidth(w.label) + 4 : 0; }
 
@@ -19,11 +18,28 @@ int length(const Widget& w) {
   return static_cast<int>(strnlen(w.edit.buffer, static_cast<size_t>(w.edit.maxLength)));
 }
 
+// Width in pixels of the text's characters from..to.
+int spanWidth(const Widget& w, int from, int to) {
+  char part[kLabelSize];
+  int n = std::max(0, std::min(to - from, kLabelSize - 1));
+  memcpy(part, w.edit.buffer + from, n);
+  part[n] = '\0';
+  return textWidth(part);
+}
+
 void keepCursorVisible(Widget& w) {
-  int visible = std::max(1, (w.w - fieldX(w) - 6) / kCharWidth);
+  int room = std::max(1, w.w - fieldX(w) - 8);
   if (w.edit.cursor < w.edit.scroll) w.edit.scroll = w.edit.cursor;
-  if (w.edit.cursor > w.edit.scroll + visible) w.edit.scroll = w.edit.cursor - visible;
+  while (w.edit.scroll < w.edit.cursor && spanWidth(w, w.edit.scroll, w.edit.cursor) > room) ++w.edit.scroll;
   w.edit.scroll = std::max(0, w.edit.scroll);
+}
+
+// Typing over the selected text replaces it.
+void dropSelectedText(Widget& w) {
+  if (!w.edit.allSelected) return;
+  w.edit.allSelected = false;
+  w.edit.buffer[0] = '\0';
+  w.edit.cursor = w.edit.scroll = 0;
 }
 
 }  // namespace
@@ -42,25 +58,39 @@ void paintEditBox(Widget& w, int x, int y) {
   int n = length(w);
   w.edit.cursor = std::min(w.edit.cursor, n);  // the owner may have shortened the text
   int scroll = std::min(w.edit.scroll, n);
-  drawClippedText(b, w.edit.buffer + scroll, fx + 3, y + 3, fw - 6, t.text);
-  if (focused) {
-    int cx = fx + 3 + (w.edit.cursor - scroll) * kCharWidth;
+  bool marked = w.edit.allSelected && n > 0;
+  if (marked) rectfill(b, fx + 2, y + 2, std::min(fx + fw - 3, fx + 3 + spanWidth(w, scroll, n)), y + w.h - 3, t.highlight);
+  drawClippedText(b, w.edit.buffer + scroll, fx + 3, y + 3, fw - 6, marked ? t.highlightText : t.text);
+  if (focused && !marked) {
+    int cx = fx + 3 + spanWidth(w, scroll, w.edit.cursor);
     if (cx < fx + fw - 2) vline(b, cx, y + 2, y + w.h - 3, t.text);
   }
 }
 
 bool editKey(Widget& w, int scancode, int ascii) {
-  char* text = w.edit.buffer;
+  char* buffer = w.edit.buffer;
   int n = length(w);
   int& cursor = w.edit.cursor;
   cursor = std::max(0, std::min(cursor, n));
+  bool text = isTextKey(ascii) && scancode != KEY_ENTER && scancode != KEY_ENTER_PAD && scancode != KEY_ESC &&
+              scancode != KEY_TAB;
+  if (w.edit.allSelected && (text || scancode == KEY_BACKSPACE || scancode == KEY_DEL)) {
+    dropSelectedText(w);
+    n = 0;
+    if (!text) {
+      redrawWidget(w.id);
+      return true;
+    }
+  }
+  if (scancode == KEY_LEFT || scancode == KEY_RIGHT || scancode == KEY_HOME || scancode == KEY_END)
+    w.edit.allSelected = false;
   if (scancode == KEY_BACKSPACE) {
     if (cursor > 0) {
-      memmove(text + cursor - 1, text + cursor, n - cursor + 1);
+      memmove(buffer + cursor - 1, buffer + cursor, n - cursor + 1);
       --cursor;
     }
   } else if (scancode == KEY_DEL) {
-    if (cursor < n) memmove(text + cursor, text + cursor + 1, n - cursor);
+    if (cursor < n) memmove(buffer + cursor, buffer + cursor + 1, n - cursor);
   } else if (scancode == KEY_LEFT) {
     cursor = std::max(0, cursor - 1);
   } else if (scancode == KEY_RIGHT) {
@@ -69,10 +99,10 @@ bool editKey(Widget& w, int scancode, int ascii) {
     cursor = 0;
   } else if (scancode == KEY_END) {
     cursor = n;
-  } else if (isTextKey(ascii) && scancode != KEY_ENTER && scancode != KEY_ESC && scancode != KEY_TAB) {
+  } else if (text) {
     if (n >= w.edit.maxLength) return true;  // full: the key is taken, nothing changes
-    memmove(text + cursor + 1, text + cursor, n - cursor + 1);
-    text[cursor++] = static_cast<char>(ascii);
+    memmove(buffer + cursor + 1, buffer + cursor, n - cursor + 1);
+    buffer[cursor++] = static_cast<char>(ascii);
   } else {
     return false;
   }
@@ -84,8 +114,11 @@ bool editKey(Widget& w, int scancode, int ascii) {
 void editPress(Widget& w, int mx) {
   int x, y, width, height;
   widgetScreenRect(w, x, y, width, height);
-  int at = (mx - (x + fieldX(w) + 3) + kCharWidth / 2) / kCharWidth + w.edit.scroll;
-  w.edit.cursor = std::max(0, std::min(at, length(w)));
+  // The cursor goes to the character boundary nearest the click.
+  int n = length(w), at = w.edit.scroll, left = x + fieldX(w) + 3;
+  while (at < n && left + (spanWidth(w, w.edit.scroll, at) + spanWidth(w, w.edit.scroll, at + 1)) / 2 < mx) ++at;
+  w.edit.cursor = at;
+  w.edit.allSelected = false;
   redrawWidget(w.id);
 }
 
@@ -94,7 +127,7 @@ void editPress(Widget& w, int mx) {
 using namespace gui;
 
 int AddEditBox(int x, int y, int width, const char* label, int format, int maxLength, void* data) {
-  if (format != 5 || !data || maxLength < 0) return 0;
+  if (format != kEditBoxText || !data || maxLength < 0) return 0;
   Widget* w = addWidget(Kind::EditBox, x, y, 0, kFieldHeight, label);
   if (!w) return 0;
   w->w = fieldX(*w) + std::max(width, 12);
@@ -103,6 +136,7 @@ int AddEditBox(int x, int y, int width, const char* label, int format, int maxLe
   int n = length(*w);
   w->edit.buffer[n] = '\0';
   w->edit.cursor = n;
+  w->edit.allSelected = n > 0;
   keepCursorVisible(*w);
   return w->id;
 }

@@ -1,6 +1,7 @@
 // The event loop: timed queued calls (the mouse poll queues itself every
-// 10 ms), the keyboard, nested loops for modal dialogs, and a wait between
+// 10 ms), the keyboard read on every pass, nested loops for modal dialogs, and a wait between
 // due calls so that an idle editor uses next to no CPU.
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -66,7 +67,23 @@ void waitUntil(long now, long due) {
   g_inputPending = false;
 }
 
+// The window manager's close button: noted on Allegro's thread, answered
+// from the loop.
+std::atomic<bool> g_closePressed{false};
+GuiCommand g_closeCommand = nullptr;
+void* g_closeData = nullptr;
+
+void answerCloseButton() {
+  if (!g_closePressed.exchange(false) || !g_closeCommand) return;
+  g_closeCommand(g_closeData);
+}
+
 }  // namespace
+
+void closeButtonPressed() {
+  g_closePressed = true;
+  wakeEventLoop();
+}
 
 void wakeEventLoop() {
   {
@@ -103,19 +120,26 @@ void RunEventLoop() {
   }
   while (!g.stop[depth]) {
     pollKeyboard();
+    answerCloseButton();
+    // One due call per pass: keys are read between any two calls, even when
+    // slow canvas polls keep the queue due all the time.
     QueuedCall call;
-    bool ran = false;
-    while (!g.stop[depth] && takeDue(nowMs(), call)) {
+    if (g.stop[depth]) break;
+    if (takeDue(nowMs(), call)) {
       call.call(call.data);
-      ran = true;
+      continue;
     }
-    if (g.stop[depth] || ran) continue;
     long now = nowMs();
     long due = nextDue(now, g.pointerResting);
     if (due > now) waitUntil(now, due);
   }
   g.stop[depth] = false;
   --g.loopDepth;
+}
+
+void SetCloseCallback(GuiCommand command, void* data) {
+  g_closeCommand = command;
+  g_closeData = data;
 }
 
 void StopEventLoop() {

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <vector>
 
+#include <unistd.h>
+
 #include "gui/gui_internal.h"
 #include "gui/selector_paths.h"
 #include "platform/directory_list.h"
@@ -15,8 +17,8 @@ namespace gui {
 
 namespace {
 
-constexpr int kAskOverwrite = 4, kMustExist = 16, kChooseDirectory = 32, kDisplayButton = 512, kUseStartPath = 1024,
-              kKeepName = 16384;
+constexpr int kAskOverwrite = kSelectAskOverwrite, kMustExist = kSelectMustExist, kChooseDirectory = kSelectDirectory,
+              kDisplayButton = kSelectDisplayButton, kUseStartPath = kSelectUseStartPath, kKeepName = kSelectKeepName;
 constexpr int kNameMax = 255;
 
 struct Selector {
@@ -72,19 +74,12 @@ void finish(Selector& s, const char* path) {
   StopEventLoop();
 }
 
-// A message that names what the user typed; "%" in names must survive the
-// requester's format convention. Returns the button pressed.
-int complain(const char* format, const char* name) {
-  char escaped[600];
-  int n = 0;
-  for (const char* p = name; *p && n < static_cast<int>(sizeof escaped) - 2; ++p) {
-    if (*p == '%') escaped[n++] = '%';
-    escaped[n++] = *p;
-  }
-  escaped[n] = '\0';
+// A message that names what the user typed, shown literally whatever the
+// name holds. Returns the button pressed.
+int complain(const char* format, const char* name, const char* buttons) {
   char text[1024];
-  snprintf(text, sizeof text, format, escaped);
-  return ShowMessage("", text);
+  snprintf(text, sizeof text, format, name);
+  return ShowText(text, buttons);
 }
 
 // fromField: the text is what the name field holds (and is used up by it).
@@ -94,9 +89,10 @@ void confirmTyped(Selector& s, const char* typed, bool fromField) {
   bool directory = isDirectoryPath(path);
   if (s.flags & kChooseDirectory) {
     if (!directory) {
-      complain("%s is no directory|Close", typed);
+      complain("%s is no directory", typed, "Close");
       return;
     }
+    spellAsOnDisk(path, sizeof path);
     size_t n = strlen(path);
     if (n > 0 && path[n - 1] == '\\') path[n - 1] = '\0';  // the editor appends "\" and a name
     finish(s, path);
@@ -116,36 +112,28 @@ void confirmTyped(Selector& s, const char* typed, bool fromField) {
   }
   bool exists = isFilePath(path);
   if ((s.flags & kMustExist) && !exists) {
-    complain("%s does not not exist. Try again.|Close", typed);
+    complain("%s does not not exist. Try again.", typed, "Close");
     return;
   }
-  if ((s.flags & kAskOverwrite) && exists && complain("%s does already exist, are you really sure?|Yes|Cancel", typed) != 0)
+  if ((s.flags & kAskOverwrite) && exists && complain("%s does already exist, are you really sure?", typed, "Yes|Cancel") != 0)
     return;
+  spellAsOnDisk(path, sizeof path);
   finish(s, path);
 }
 
+// The button (or Enter outside the list): the typed name, else the selected
+// row; in a directory chooser with neither, the directory shown.
 void confirm(void* data) {
   Selector& s = *static_cast<Selector*>(data);
   char typed[kNameMax + 1];
   snprintf(typed, sizeof typed, "%s", s.name);
   Widget* list = findWidget(s.list);
-  Window* window = findWindow(s.window);
   int row = list ? list->list.selected : -1;
-  bool rowChosen = window && window->focus == s.list && row >= 0 && row < s.rows;
-  if (rowChosen && s.entries[row].isDirectory) {
-    // Enter in the list opens the directory of the selected row.
-    confirmTyped(s, s.entries[row].name.c_str(), false);
-    return;
-  }
   bool fromField = typed[0] != '\0';
   if (!fromField) {
-    if (row >= 0 && row < s.rows && s.entries[row].isDirectory && !(s.flags & kChooseDirectory)) {
-      snprintf(typed, sizeof typed, "%s", s.entries[row].name.c_str());
-    } else if (s.flags & kChooseDirectory) {
-      snprintf(typed, sizeof typed, "%s", ".");
-    } else {
-      return;
-    }
+    if (row >= 0 && row < s.rows) snprintf(typed, sizeof typed, "%s", s.entries[row].name.c_str());
+    else if (s.flags & kChooseDirectory) snprintf(typed, sizeof typed, "%s", ".");
+    else return;
   }
   confirmTyped(s, typed, fromField);
 }
@@ -174,19 +162,30 @@ void entryText(void* rowData, char* buffer) {
   snprintf(buffer, 100000, "%s%s%s", escape, e->name.c_str(), e->isDirectory ? "\\" : "");
 }
 
-// A click on a file puts its name in the name field.
+// A click on a row puts its name in the name field: a file's in a file
+// selector, a directory's (".." too) in a directory chooser.
 void entrySelected(int row, void* rowData) {
   const DirectoryEntry* e = static_cast<const DirectoryEntry*>(rowData);
-  if (!g_selector || !e || e->isDirectory) return;
+  if (!g_selector || !e) return;
+  bool choosingDirectory = (g_selector->flags & kChooseDirectory) != 0;
+  if (e->isDirectory != choosingDirectory) return;
   snprintf(g_selector->name, sizeof g_selector->name, "%s", e->name.c_str());
   Refresh(g_selector->nameBox);
 }
 
+// A double click or Enter on a row opens a directory, chooses a file.
 void entryOpened(int row, void* rowData) {
   const DirectoryEntry* e = static_cast<const DirectoryEntry*>(rowData);
   if (!g_selector || !e) return;
-  if (e->isDirectory) confirmTyped(*g_selector, e->name.c_str(), false);
-  else confirm(g_selector);
+  Selector& s = *g_selector;
+  if (!e->isDirectory) {
+    confirmTyped(s, e->name.c_str(), false);
+    return;
+  }
+  char path[1024];
+  if (!resolveTyped(s.dir, e->name.c_str(), path, sizeof path)) return;
+  if (s.flags & kChooseDirectory) s.name[0] = '\0';  // the name was the row's, not typed
+  changeDirectory(s, path);
 }
 
 void directoryText(void* data, char* buffer) {
@@ -197,16 +196,22 @@ void directoryText(void* data, char* buffer) {
   else snprintf(buffer, 1000, "...%s", s.dir + n - (fit - 3));
 }
 
+// The working directory in editor form; the root when it cannot be told.
+void workingDirectory(char* out, size_t size) {
+  char host[1024];
+  if (!getcwd(host, sizeof host) || !pathToEditor(host, out, size)) snprintf(out, size, "%s", "C:\\");
+}
+
 void startDirectory(Selector& s, const char* startPath) {
-  char dir[1024] = "", name[kNameMax + 1] = "";
+  char dir[1024] = "", name[kNameMax + 1] = "", base[1024];
   if (!(s.flags & kUseStartPath) && g_remembered[0] && loadDirectory(s, g_remembered)) return;
+  workingDirectory(base, sizeof base);  // a relative start path is taken from here
   if (!startPath || !startPath[0]) {
     snprintf(dir, sizeof dir, "%s", "C:\\");
-  } else if (isDirectoryPath(startPath)) {
-    resolveTyped("C:\\", startPath, dir, sizeof dir);
+  } else if (resolveTyped(base, startPath, dir, sizeof dir) && isDirectoryPath(dir)) {
   } else {
     char full[1024];
-    resolveTyped("C:\\", startPath, full, sizeof full);
+    resolveTyped(base, startPath, full, sizeof full);
     splitLast(full, dir, sizeof dir, name, sizeof name);
     if (!(s.flags & kChooseDirectory)) snprintf(s.name, sizeof s.name, "%s", name);
   }

@@ -1,31 +1,89 @@
 // The GUI toolkit's public operations: windows, menus, canvases, status
 // fields, buttons, check boxes, tab panels, requesters, progress windows,
 // lists, edit boxes, registered images and the file selector, drawn with
-// Allegro 4. Every editor action is a callback from RunEventLoop; callbacks
-// receive the data pointer they were registered with.
+// Allegro 4 in the toolkit's own font. Every editor action is a callback from
+// RunEventLoop; callbacks receive the data pointer they were registered with.
+//
+// Ownership in short: the toolkit copies every text it is given (labels,
+// titles, requester texts) at the call. Pointers it keeps (check box flags,
+// selected-tab ints, list row counts and list data, edit-box buffers, data
+// pointers of callbacks, registered bitmaps) stay the caller's, and must live
+// as long as the widget that holds them (or, for images, as long as the
+// toolkit may draw a list row that names them).
 #pragma once
+
+#include <cstddef>
 
 struct BITMAP;
 
 // Asks the toolkit to choose a position or size.
 constexpr int AUTO = 0x7fffff;
 
+// ---- Magic numbers the editor passes ----
+// CreateWindow attributes (bits).
+constexpr int kWindowNotMovable = 4;  // the title bar cannot be dragged
+// SelectFile flags (bits).
+constexpr int kSelectNoDataFileButton = 2;  // accepted; the selector never offers such a button
+constexpr int kSelectAskOverwrite = 4;      // ask before an existing file is chosen
+constexpr int kSelectMustExist = 16;        // the chosen file must exist
+constexpr int kSelectDirectory = 32;        // choose a directory, not a file
+constexpr int kSelectDisplayButton = 512;   // a button that shows or hides hidden entries
+constexpr int kSelectUseStartPath = 1024;   // start in the start path, not the remembered directory
+constexpr int kSelectKeepName = 16384;      // a typed name stays when the directory changes
+// The editor's combinations.
+constexpr int kSelectOpenFlags = kSelectNoDataFileButton | kSelectMustExist | kSelectDisplayButton | kSelectUseStartPath;  // 1554
+constexpr int kSelectSaveAsFlags = kSelectNoDataFileButton | kSelectDisplayButton | kSelectUseStartPath | kSelectKeepName;  // 17922
+constexpr int kSelectDirectoryFlags = kSelectNoDataFileButton | kSelectDirectory | kSelectDisplayButton | kSelectUseStartPath;  // 1570
+// AddEditBox format: the data is a char buffer edited in place (the only format).
+constexpr int kEditBoxText = 5;
+// AddListBox mouse events (bits): the left button selects rows.
+constexpr int kListLeftButton = 1;
+// RegisterImage type: an Allegro bitmap used directly (the only type).
+constexpr int kImageBitmap = 1;
+// Canvas call codes: (x, y) of the first draw (clear the bitmap) and of a redraw.
+constexpr int kCanvasClearX = 0, kCanvasClearY = -1;
+constexpr int kCanvasRedrawX = -1, kCanvasRedrawY = 0;
+inline bool IsCanvasClear(int x, int y) { return x == kCanvasClearX && y == kCanvasClearY; }
+inline bool IsCanvasRedraw(int x, int y) { return x == kCanvasRedrawX && y == kCanvasRedrawY; }
+
+// ---- Text limits ----
+// Labels, titles and button labels show at most 255 characters; a requester's
+// message at least 1023 (longer ones are cut); a list row text and a status
+// text are read from buffers of the sizes below.
+constexpr int kGuiLabelMax = 255;
+constexpr int kGuiMessageMax = 4095;
+constexpr int kGuiStatusBufferSize = 1000;
+constexpr int kGuiRowBufferSize = 100000;
+
 // Callback signatures.
 typedef void (*GuiCommand)(void* data);                                     // buttons, menu items
 typedef void (*GuiFill)(void* data);                                        // menu bar titles, tabs
+// x, y: a canvas call code above, or the pointer's position in the canvas (both >= 0).
 typedef void (*GuiCanvasCallback)(BITMAP* bitmap, int x, int y, void* data);
-typedef void (*GuiStatusText)(void* data, char* buffer);                     // buffer of 1000 bytes
+typedef void (*GuiStatusText)(void* data, char* buffer);                     // buffer of kGuiStatusBufferSize bytes
 typedef void* (*GuiListIndexer)(void* listData, int row);                    // returns the row data
-typedef void (*GuiListRowText)(void* rowData, char* buffer);                 // buffer of 100000 bytes
+typedef void (*GuiListRowText)(void* rowData, char* buffer);                 // buffer of kGuiRowBufferSize bytes
 typedef void (*GuiListRowCallback)(int rowId, void* rowData);                // select, delete
-typedef void (*GuiListAction)(int rowId, void* rowData);                     // double click (unused by the editor)
+typedef void (*GuiListAction)(int rowId, void* rowData);                     // double click or Enter on a row
 
 // ---- Set-up and event loop ----
+// Zeros keep the graphics mode the program set; without one, width x height x
+// depth (or 1024 x 768 x 16) is opened in a window.
 void InitGui(int width, int height, int depth, int* errnoAddress, int (*atexitFunction)(void (*)(void)));
+// Runs until StopEventLoop; modal dialogs run it nested inside a callback.
 void RunEventLoop();
 void StopEventLoop();
+// In a window mode, the window manager's close button calls command(data)
+// from the event loop (the editor makes it act as File > Quit). A null
+// command makes the close button do nothing. Replaces any earlier callback.
+void SetCloseCallback(GuiCommand command, void* data);
 
 // ---- Windows ----
+// width 1 with height AUTO: the whole screen; width 0 with height AUTO: the
+// size of its contents. attributes: kWindowNotMovable or 0. Widgets added
+// until ShowWindow go into it. Opening a window while another one (or a tab
+// page) is being built is allowed: what was being built is saved, and taken
+// up again when the new window is shown or closed.
 int CreateWindow(int width, int height, const char* title, int attributes);
 void ShowWindow();
 void CloseTopWindow();
@@ -34,35 +92,75 @@ void CloseTopWindow();
 int BeginMenuBar();
 int AddMenuBarItem(const char* label, GuiFill fill, void* data);
 void EndMenuBar();
+// kind 0: a plain item (the only kind). The shortcut text is shown at the right.
 int AddMenuItem(int kind, const char* label, const char* shortcut, GuiCommand command, void* data);
 
-// ---- Controls ----
+// ---- Controls (added to the window, tab page or menu being built) ----
 int AddLabel(int x, int y, const char* text);
+// The callback fills the field's text at every draw.
 int AddStatusField(int x, int y, int width, GuiStatusText text, void* data);
 int AddCanvas(int x, int y, int width, int height, GuiCanvasCallback callback, void* data);
+// *flag is read at every draw and written by a click (1 when below 1, else 0).
 int AddCheckBox(int x, int y, const char* label, int* flag);
 int AddButton(int x, int y, const char* label, GuiCommand command, void* data);
+// *selectedTab is read when the window is shown and written on every tab click.
 int AddTabPanel(int x, int y, int width, int height, int* selectedTab);
 int AddTab(int panel, GuiFill fill, void* data, const char* label);
+// format must be kEditBoxText; data is the caller's buffer of maxLength + 1
+// bytes, edited in place and read by the caller whenever it likes. Text the
+// buffer holds when the box is made shows selected: typing replaces it.
 int AddEditBox(int x, int y, int width, const char* label, int format, int maxLength, void* data);
+// *rowCount is read at every draw (never kept as a copy); rows 0 .. count-1
+// are asked for through the indexer (or get listData itself without one).
+// mouseEvents: kListLeftButton, or 0 for a list the mouse cannot select in.
+// action: called on a double click or Enter on a row (may be null).
+// Rows are 20 pixels high; a text too long for the row ends in "...".
 int AddListBox(int x, int y, void* listData, int* rowCount, int width, int mouseEvents,
                GuiListRowText rowText, GuiListAction action, int visibleRows);
 void SetListIndexer(int list, GuiListIndexer indexer);
+// Called whenever the user makes a row selected (click, keys, type-to-find).
 void SetListSelectCallback(int list, GuiListRowCallback callback);
+// Called for the selected row when the user presses Delete in the list.
 void SetListDeleteCallback(int list, GuiListRowCallback callback);
+// Selects row (-1 or a row past the count: no row is selected, none drawn
+// highlighted), scrolls it into view and redraws the list. The select
+// callback is not called. Lists also keep their scroll position within the
+// row count by themselves when the count changes.
+void SetListSelection(int list, int row);
 
 // ---- Redraw and modal dialogs ----
 void Refresh(int id);
 // The text is a printf format used without arguments ("%%" shows one "%"),
-// then split at "|" into the message and one button label per button.
-// Returns the index of the button pressed (0 for the first).
+// then split at "|" into the message and one button label per button (none:
+// one "~OK"). The message is wrapped to the screen ("\n" breaks a line); at
+// least kGuiMessageMax characters of the text are read. Buttons that do not
+// fit the screen are dropped, never the last one. Returns the index of the
+// button pressed (0 for the first); Escape or closing chooses the last.
 int ShowMessage(const char* title, const char* text);
+// The same requester with text shown literally ("%" and "|" stay as they
+// are) and the buttons of buttons ("~Save|~Discard|~Cancel"; null or "": one
+// "~OK"). Every message that holds a name, a file's text or an error goes
+// through here, so no caller escapes anything by hand.
+int ShowText(const char* text, const char* buttons);
+// Appends text to the NUL-terminated buffer of size bytes so that ShowMessage
+// shows it as it is: "%" is doubled, and unless keepBars is set "|" becomes
+// "/". What does not fit is cut, never inside a doubled "%". Returns the new
+// length of the buffer's text.
+size_t AppendRequesterLiteral(char* buffer, size_t size, const char* text, bool keepBars);
 int OpenProgressWindow(const char* title, const char* buttonLabel, int barWidth);
 void SetProgress(int progressWindow, int percent);
 
 // ---- Images and the file selector ----
+// type must be kImageBitmap and owner 0 (images are shared by all windows);
+// others are refused. The bitmap is neither copied nor freed: it must live
+// while a list may draw a row that names it. A second call with the same
+// name replaces the bitmap.
 void RegisterImage(BITMAP* bitmap, const char* name, int type, int owner);
-// Returns the chosen path in editor form ("C:\dir\file"), or "" when cancelled.
+// flags: the kSelect bits above. masks: "*.map" or several joined by ";".
+// A relative start path is taken from the working directory. Returns the
+// chosen path in editor form ("C:\dir\file", a file spelt as on disk), or ""
+// when cancelled; directories come without a trailing "\" (the root: "C:"),
+// since the editor appends "\" and a file name.
 // The text stays valid until the event loop runs again.
 const char* SelectFile(const char* masks, const char* startPath, int flags, const char* title,
                        const char* buttonLabel);

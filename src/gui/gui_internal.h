@@ -25,7 +25,7 @@ constexpr int kBorder = 3;
 constexpr int kTitleHeight = 22;
 constexpr int kPopupBorder = 2;
 constexpr int kMenuBarHeight = 18;
-constexpr int kRowHeight = 17;
+constexpr int kRowHeight = 20;  // an 18 x 20 sprite icon shows whole
 constexpr int kScrollBarWidth = 11;
 constexpr int kTabHeight = 17;
 
@@ -50,6 +50,7 @@ struct EditState {
   int maxLength;
   int cursor;
   int scroll;  // first character in view
+  bool allSelected;  // the text shows selected: typing replaces it
 };
 
 // One widget; the fields a kind does not use stay zero.
@@ -76,6 +77,14 @@ struct Widget {
   EditState edit;
 };
 
+// Where AddX puts new widgets: the window under construction, a tab page that
+// is being filled, or a menu that is being filled.
+struct BuildTarget {
+  int window;
+  int owner;
+  int originX, originY;
+};
+
 struct Window {
   int id;           // 0: free slot
   WindowKind kind;
@@ -95,15 +104,12 @@ struct Window {
   BITMAP* under;    // what the window covers, restored when it closes
   bool dragging;
   int dragX, dragY;
+  // What was being built when this window was created (a window, a tab
+  // page), taken up again once this one is shown or closed.
+  int outerBuilding;
+  BuildTarget outerTarget;
 };
 
-// Where AddX puts new widgets: the window under construction, a tab page that
-// is being filled, or a menu that is being filled.
-struct BuildTarget {
-  int window;
-  int owner;
-  int originX, originY;
-};
 
 struct Theme {
   int desk, face, faceLight, faceDark, shadow, text, title, titleText, titleInactive, highlight,
@@ -163,6 +169,12 @@ void drawHotkeyText(BITMAP* bmp, const char* label, int x, int y, int color);
 int hotkeyTextWidth(const char* label);
 char hotkeyOf(const char* label);
 void drawClippedText(BITMAP* bmp, const char* text, int x, int y, int maxWidth, int color);
+// The text, or as much of it as fits maxWidth followed by "...".
+void drawEllipsisText(BITMAP* bmp, const char* text, int x, int y, int maxWidth, int color);
+// The toolkit's font, used by every widget, and measures in it.
+FONT* guiFont();
+int textWidth(const char* text);
+int textHeight();
 
 // ---- Widget kinds ----
 void paintControl(Widget& widget, int x, int y);
@@ -178,10 +190,16 @@ void paintEditBox(Widget& widget, int x, int y);
 bool editKey(Widget& widget, int scancode, int ascii);
 void editPress(Widget& widget, int mx);
 void paintListBox(Widget& widget, int x, int y);
-void listPress(Widget& widget, int mx, int my, bool doubleClick);
+// A press of the left button in the list: selects, starts a scroll, or (the
+// second press on the same row, soon, unscrolled) runs the row's action.
+void listPress(Widget& widget, int mx, int my);
+// Each poll while the left button stays down after a press in the list.
+void listHeld(Widget& widget, int mx, int my);
+void listReleased();
 void listDrag(Widget& widget, int my);
 void listWheel(Widget& widget, int steps);
-bool listKey(Widget& widget, int scancode);
+// Keys of a focused list; letters find rows by the start of their text.
+bool listKey(Widget& widget, int scancode, int ascii);
 void paintMenuBar(Widget& bar, int x, int y);
 void paintMenuItem(Widget& item, int x, int y);
 void openMenu(int title);
@@ -198,6 +216,7 @@ BITMAP* findImage(const char* name, int length);
 // ---- Event loop (event_loop.cpp, mouse_dispatch.cpp, keyboard.cpp) ----
 long nowMs();
 void wakeEventLoop();  // from Allegro's input thread: input has arrived
+void closeButtonPressed();  // from Allegro's thread: the window's close button
 void dispatchMouse(const GuiMouse& mouse);
 void dispatchKey(int scancode, int ascii, int shifts);
 void pollKeyboard();
@@ -218,5 +237,8 @@ void expandRequesterFormat(const char* text, char* out, int outSize);
 // Splits at "|": returns the number of parts (at most maxParts), each copied
 // into parts[i] of partSize bytes.
 int splitBar(const char* text, char parts[][kLabelSize], int maxParts);
+// The requester of ShowMessage and ShowText: message shown as it is, buttons
+// joined by "|" ("" gives "~OK"). Returns the index of the button chosen.
+int runRequester(const char* title, const char* message, const char* buttons);
 
 }  // namespace gui

@@ -31,7 +31,7 @@ BITMAP* findImage(const char* name, int length) {
 using namespace gui;
 
 void RegisterImage(BITMAP* bitmap, const char* name, int type, int owner) {
-  if (!name || !name[0] || strlen(name) >= kNameSize) return;
+  if (type != kImageBitmap || owner != 0 || !name || !name[0] || strlen(name) >= kNameSize) return;
   for (int i = 0; i < g_imageCount; ++i) {
     if (strcmp(g_images[i].name, name) == 0) {
       g_images[i].bitmap = bitmap;

@@ -60,6 +60,7 @@ static bool startOnScreen() {
     show_mouse(screen);
   }
   set_window_title("DOLA");
+  set_close_button_callback(closeButtonPressed);
   g.display = screen;
   g.headless = false;
   if (!makeBuffer(SCREEN_W, SCREEN_H, bitmap_color_depth(screen))) return false;

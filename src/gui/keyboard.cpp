@@ -44,7 +44,7 @@ static bool focusedKey(Window& window, int scancode, int ascii) {
   if (!focus || !widgetVisible(*focus)) return false;
   switch (focus->kind) {
     case Kind::EditBox: return editKey(*focus, scancode, ascii);
-    case Kind::ListBox: return listKey(*focus, scancode);
+    case Kind::ListBox: return listKey(*focus, scancode, ascii);
     case Kind::Button:
     case Kind::CheckBox:
       if (scancode == KEY_SPACE || (focus->kind == Kind::Button && scancode == KEY_ENTER)) {
@@ -56,7 +56,15 @@ static bool focusedKey(Window& window, int scancode, int ascii) {
   }
 }
 
+// A list or an edit box takes plain letters as text: button hotkeys then
+// need Alt.
+static bool focusTakesLetters(const Window& window) {
+  const Widget* focus = findWidget(window.focus);
+  return focus && widgetVisible(*focus) && (focus->kind == Kind::ListBox || focus->kind == Kind::EditBox);
+}
+
 void dispatchKey(int scancode, int ascii, int shifts) {
+  if (scancode == KEY_ENTER_PAD) scancode = KEY_ENTER;  // the keypad's Enter is Enter
   if (menuKey(scancode, ascii)) return;
   Window* window = activeWindow();
   if (!window) return;
@@ -77,7 +85,7 @@ void dispatchKey(int scancode, int ascii, int shifts) {
     activateButton(window->defaultButton);
   } else if (scancode == KEY_ESC && window->escapeButton) {
     activateButton(window->escapeButton);
-  } else if (letter) {
+  } else if (letter && (alt || !focusTakesLetters(*window))) {
     pressWidget(buttonByHotkey(*window, letter));
   }
 }

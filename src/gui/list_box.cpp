@@ -1,7 +1,9 @@
 // List boxes: rows from the caller's callbacks (count, indexer, row text;
 // rows at or past the count are never asked for), image tags ("#name;text"),
-// a scroll bar, the wheel, and Up/Down/Delete keys.
+// a scroll bar whose arrows repeat while held, the wheel, double clicks that
+// belong to one row, the arrow and Delete keys, and type-to-find letters.
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 
 #include "gui/gui_internal.h"
@@ -10,7 +12,29 @@ namespace gui {
 
 namespace {
 
-char g_rowText[100000];
+char g_rowText[kGuiRowBufferSize];
+constexpr int kDoubleClickMs = 400;
+constexpr int kRepeatDelayMs = 400, kRepeatMs = 60;
+constexpr int kFindPauseMs = 1000;  // a longer pause starts a new search
+
+// The last press on a row: a second press is a double click only on the same
+// row of the same list, soon, with the list not scrolled in between.
+struct LastPress {
+  int list, row, top;
+  long ms;
+};
+LastPress g_lastPress = {0, -1, 0, -100000};
+
+// A held scroll arrow: which list, which way, when it steps next.
+struct HeldArrow {
+  int list, step;
+  long nextMs;
+};
+HeldArrow g_heldArrow = {0, 0, 0};
+
+// Type-to-find: the letters typed so far and when the last one came.
+char g_findText[64] = "";
+long g_findMs = -100000;
 
 int rowCount(const Widget& w) { return w.list.rowCount ? std::max(0, *w.list.rowCount) : 0; }
 
@@ -43,19 +67,22 @@ TrackGeometry track(const Widget& w) {
   return g;
 }
 
+// The shown text of a row text, after its image tag; icon gets the image.
+const char* rowBody(const char* text, BITMAP** icon) {
+  *icon = nullptr;
+  if (text[0] == '#' && text[1] == '#') return text + 1;  // "##": no tag, the text shows one "#"
+  if (text[0] != '#') return text;
+  const char* name = text + 1;
+  while (*name == ' ') ++name;
+  const char* semicolon = strchr(name, ';');
+  if (!semicolon) return text;
+  *icon = findImage(name, static_cast<int>(semicolon - name));
+  return semicolon + 1;
+}
+
 void drawRowText(BITMAP* b, const char* text, int x, int y, int width, int color) {
-  const char* body = text;
-  BITMAP* icon = nullptr;
-  if (text[0] == '#' && text[1] == '#') {
-    body = text + 1;  // "##": no tag, the text shows one "#"
-  } else if (text[0] == '#') {
-    const char* name = text + 1;
-    while (*name == ' ') ++name;
-    if (const char* semicolon = strchr(name, ';')) {
-      icon = findImage(name, static_cast<int>(semicolon - name));
-      body = semicolon + 1;
-    }
-  }
+  BITMAP* icon;
+  const char* body = rowBody(text, &icon);
   int tx = x + 2;
   if (icon) {
     int iy = y + (kRowHeight - icon->h) / 2;
@@ -63,7 +90,7 @@ void drawRowText(BITMAP* b, const char* text, int x, int y, int width, int color
     else blit(icon, b, 0, 0, tx, iy, icon->w, icon->h);
     tx += icon->w + 3;
   }
-  drawClippedText(b, body, tx, y + (kRowHeight - 8) / 2, x + width - tx, color);
+  drawEllipsisText(b, body, tx, y + (kRowHeight - textHeight()) / 2, x + width - tx, color);
 }
 
 void paintScrollBar(Widget& w) {
@@ -86,12 +113,16 @@ void paintScrollBar(Widget& w) {
   }
 }
 
+void scrollIntoView(Widget& w, int row) {
+  if (row < w.list.top) w.list.top = row;
+  if (row >= w.list.top + w.list.visibleRows) w.list.top = row - w.list.visibleRows + 1;
+}
+
 void selectRow(Widget& w, int row) {
   int count = rowCount(w);
   if (row < 0 || row >= count) return;
   w.list.selected = row;
-  if (row < w.list.top) w.list.top = row;
-  if (row >= w.list.top + w.list.visibleRows) w.list.top = row - w.list.visibleRows + 1;
+  scrollIntoView(w, row);
   int id = w.id;
   GuiListRowCallback onSelect = w.list.onSelect;
   redrawWidget(id);
@@ -103,6 +134,50 @@ void scrollTo(Widget& w, int top) {
   w.list.top = top;
   clampList(w);
   redrawWidget(w.id);
+}
+
+void runAction(int id, int row) {
+  Widget* list = findWidget(id);
+  if (list && list->list.action && row >= 0 && row < rowCount(*list)) list->list.action(row, rowData(*list, row));
+}
+
+bool rowStartsWith(Widget& w, int row, const char* prefix) {
+  g_rowText[0] = '\0';
+  if (w.list.rowText) w.list.rowText(rowData(w, row), g_rowText);
+  g_rowText[sizeof g_rowText - 1] = '\0';
+  BITMAP* icon;
+  const char* body = rowBody(g_rowText, &icon);
+  for (int i = 0; prefix[i]; ++i)
+    if (tolower(static_cast<unsigned char>(body[i])) != prefix[i]) return false;
+  return true;
+}
+
+// Moves to the next row whose text starts with the letters typed so far; a
+// letter typed after a pause, or one that finds nothing, starts afresh.
+void findRow(Widget& w, char letter) {
+  int count = rowCount(w);
+  if (count == 0) return;
+  long now = nowMs();
+  size_t n = now - g_findMs < kFindPauseMs ? strlen(g_findText) : 0;
+  g_findMs = now;
+  if (n + 1 < sizeof g_findText) {
+    g_findText[n] = letter;
+    g_findText[n + 1] = '\0';
+  }
+  int at = w.list.selected;
+  for (int pass = 0; pass < 2; ++pass) {
+    // A longer search may stay on the current row; a single letter moves on.
+    int first = strlen(g_findText) > 1 ? std::max(at, 0) : at + 1;
+    for (int i = 0; i < count; ++i) {
+      int row = (first + i) % count;
+      if (rowStartsWith(w, row, g_findText)) {
+        selectRow(w, row);
+        return;
+      }
+    }
+    g_findText[0] = letter;
+    g_findText[1] = '\0';
+  }
 }
 
 }  // namespace
@@ -137,15 +212,20 @@ void paintListBox(Widget& w, int x, int y) {
   paintScrollBar(w);
 }
 
-void listPress(Widget& w, int mx, int my, bool doubleClick) {
+void listPress(Widget& w, int mx, int my) {
   clampList(w);
   TrackGeometry g = track(w);
   if (mx >= g.x) {
-    if (my < g.top) scrollTo(w, w.list.top - 1);
-    else if (my >= g.top + g.height) scrollTo(w, w.list.top + 1);
-    else if (my < g.thumbTop) scrollTo(w, w.list.top - w.list.visibleRows);
-    else if (my >= g.thumbTop + g.thumbHeight) scrollTo(w, w.list.top + w.list.visibleRows);
-    else {
+    g_lastPress.list = 0;
+    int step = my < g.top ? -1 : my >= g.top + g.height ? 1 : 0;
+    if (step != 0) {
+      g_heldArrow = HeldArrow{w.id, step, nowMs() + kRepeatDelayMs};
+      scrollTo(w, w.list.top + step);
+    } else if (my < g.thumbTop) {
+      scrollTo(w, w.list.top - w.list.visibleRows);
+    } else if (my >= g.thumbTop + g.thumbHeight) {
+      scrollTo(w, w.list.top + w.list.visibleRows);
+    } else {
       w.list.draggingThumb = true;
       w.list.dragOffset = my - g.thumbTop;
     }
@@ -154,12 +234,31 @@ void listPress(Widget& w, int mx, int my, bool doubleClick) {
   int x, y, width, height;
   widgetScreenRect(w, x, y, width, height);
   int row = w.list.top + (my - y - 2) / kRowHeight;
-  if (my < y + 2 || row >= rowCount(w)) return;
+  if (my < y + 2 || row >= rowCount(w)) {
+    g_lastPress.list = 0;
+    return;
+  }
+  long now = nowMs();
+  bool twice = g_lastPress.list == w.id && g_lastPress.row == row && g_lastPress.top == w.list.top &&
+               now - g_lastPress.ms < kDoubleClickMs;
+  // A third press starts a new pair.
+  g_lastPress = twice ? LastPress{0, -1, 0, -100000} : LastPress{w.id, row, w.list.top, now};
   int id = w.id;
   selectRow(w, row);
-  Widget* list = findWidget(id);
-  if (list && doubleClick && list->list.action) list->list.action(row, rowData(*list, row));
+  if (twice) runAction(id, row);
 }
+
+void listHeld(Widget& w, int mx, int my) {
+  if (g_heldArrow.list != w.id) return;
+  TrackGeometry g = track(w);
+  bool onArrow = mx >= g.x && (g_heldArrow.step < 0 ? my < g.top : my >= g.top + g.height);
+  long now = nowMs();
+  if (!onArrow || now < g_heldArrow.nextMs) return;
+  g_heldArrow.nextMs = now + kRepeatMs;
+  scrollTo(w, w.list.top + g_heldArrow.step);
+}
+
+void listReleased() { g_heldArrow.list = 0; }
 
 void listDrag(Widget& w, int my) {
   TrackGeometry g = track(w);
@@ -170,9 +269,12 @@ void listDrag(Widget& w, int my) {
   if (top != w.list.top) scrollTo(w, top);
 }
 
-void listWheel(Widget& w, int steps) { scrollTo(w, w.list.top + steps * 3); }
+void listWheel(Widget& w, int steps) {
+  g_lastPress.list = 0;
+  scrollTo(w, w.list.top + steps * 3);
+}
 
-bool listKey(Widget& w, int scancode) {
+bool listKey(Widget& w, int scancode, int ascii) {
   clampList(w);
   int count = rowCount(w);
   int at = w.list.selected;
@@ -186,7 +288,18 @@ bool listKey(Widget& w, int scancode) {
     case KEY_DEL:
       if (at >= 0 && at < count && w.list.onDelete) w.list.onDelete(at, rowData(w, at));
       return true;
-    default: return false;
+    case KEY_ENTER:
+      // Enter on a row acts like a double click; without an action it is
+      // left to the window's default button.
+      if (!w.list.action || at < 0 || at >= count) return false;
+      runAction(w.id, at);
+      return true;
+    default:
+      if (ascii > 32 && ascii < 127) {
+        findRow(w, static_cast<char>(tolower(ascii)));
+        return true;
+      }
+      return false;
   }
 }
 
@@ -222,4 +335,17 @@ void SetListSelectCallback(int list, GuiListRowCallback callback) {
 void SetListDeleteCallback(int list, GuiListRowCallback callback) {
   Widget* w = findWidget(list);
   if (w && w->kind == Kind::ListBox) w->list.onDelete = callback;
+}
+
+void SetListSelection(int list, int row) {
+  Widget* w = findWidget(list);
+  if (!w || w->kind != Kind::ListBox) return;
+  clampList(*w);
+  if (row < 0 || row >= rowCount(*w)) {
+    w->list.selected = -1;
+  } else {
+    w->list.selected = row;
+    scrollIntoView(*w, row);
+  }
+  redrawWidget(list);
 }

@@ -38,7 +38,7 @@ void placeMenu(Window& popup, const Widget& title) {
     const char* tab = strchr(item->label, '\t');
     char name[kLabelSize];
     snprintf(name, sizeof name, "%.*s", tab ? static_cast<int>(tab - item->label) : kLabelSize - 1, item->label);
-    int shortcut = tab ? text_length(font, tab + 1) + 16 : 0;
+    int shortcut = tab ? textWidth(tab + 1) + 16 : 0;
     width = std::max(width, hotkeyTextWidth(name) + shortcut + 28);
   }
   for (int id : items) findWidget(id)->w = width;
@@ -122,7 +122,7 @@ void paintMenuItem(Widget& item, int x, int y) {
   char name[kLabelSize];
   snprintf(name, sizeof name, "%.*s", tab ? static_cast<int>(tab - item.label) : kLabelSize - 1, item.label);
   drawHotkeyText(b, name, x + 12, y + 4, color);
-  if (tab && tab[1]) textout_right_ex(b, font, tab + 1, x + item.w - 8, y + 4, color, -1);
+  if (tab && tab[1]) textout_right_ex(b, guiFont(), tab + 1, x + item.w - 8, y + 4, color, -1);
 }
 
 void closeMenu() {

@@ -7,7 +7,6 @@ namespace gui {
 
 namespace {
 
-constexpr int kDoubleClickMs = 400;
 GuiMouse g_previous = {-1, -1, 0, 0};
 
 bool inside(const Widget& w, int mx, int my) {
@@ -59,16 +58,9 @@ void leftPress(Window& window, int id, const GuiMouse& m) {
     case Kind::Tab: tabPress(*w); break;
     case Kind::MenuTitle: openMenu(id); break;
     case Kind::EditBox: editPress(*w, m.x); break;
-    case Kind::ListBox: {
-      static int lastList = 0;
-      static long lastMs = -10000;
-      long now = nowMs();
-      bool twice = lastList == id && now - lastMs < kDoubleClickMs;
-      lastList = id;
-      lastMs = twice ? -10000 : now;
-      if (w->list.mouseEvents & 1) listPress(*w, m.x, m.y, twice);
+    case Kind::ListBox:
+      if (w->list.mouseEvents & kListLeftButton) listPress(*w, m.x, m.y);
       break;
-    }
     default: break;
   }
 }
@@ -76,6 +68,7 @@ void leftPress(Window& window, int id, const GuiMouse& m) {
 void leftRelease(Window& window, int id) {
   int pressed = window.pressed;
   window.pressed = 0;
+  listReleased();
   for (int i = 0; i < widgetSlotsInUse(); ++i)
     if (widgets()[i].id != 0 && widgets()[i].window == window.id) widgets()[i].list.draggingThumb = false;
   if (pressed == 0) return;
@@ -129,7 +122,10 @@ void dispatchMouse(const GuiMouse& m) {
   if (pressed & 1) leftPress(*window, hit, m);
   if ((window = findWindow(windowId)) == nullptr) return;
   Widget* w = findWidget(window->focus);
-  if (w && w->kind == Kind::ListBox && w->list.draggingThumb && (m.b & 1)) listDrag(*w, m.y);
+  if (w && w->kind == Kind::ListBox && (m.b & 1) && !(pressed & 1)) {
+    if (w->list.draggingThumb) listDrag(*w, m.y);
+    else listHeld(*w, m.x, m.y);
+  }
   if (released & 1) leftRelease(*window, hit);
   w = findWidget(hit);
   if (w && w->kind == Kind::ListBox && wheel != 0) listWheel(*w, -wheel);

@@ -21,7 +21,7 @@ void paintProgress(Widget& w, int x, int y) {
   if (filled > 0) rectfill(b, x + 1, y + 1, x + filled, y + kBarHeight, t.progress);
   char text[32];
   snprintf(text, sizeof text, "%d %%", w.value);
-  textout_ex(b, font, text, x + barWidth + 10, y + 7, t.text, -1);
+  textout_ex(b, guiFont(), text, x + barWidth + 10, y + 7, t.text, -1);
 }
 
 static void closeProgress(void* data) {

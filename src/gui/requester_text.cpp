@@ -1,6 +1,7 @@
 // The requester text convention: "%%" shows one "%" (other "%" sequences are
 // shown as they stand, since no arguments are ever passed), then "|" splits
-// the text into the message and one label per button.
+// the text into the message and one label per button; and its inverse, the
+// one place that makes a foreign text show literally in a requester.
 #include <cstring>
 
 #include "gui/gui_internal.h"
@@ -34,3 +35,17 @@ int splitBar(const char* text, char parts[][kLabelSize], int maxParts) {
 }
 
 }  // namespace gui
+
+size_t AppendRequesterLiteral(char* buffer, size_t size, const char* text, bool keepBars) {
+  if (!buffer || size == 0) return 0;
+  size_t used = strnlen(buffer, size - 1);
+  for (const char* p = text ? text : ""; *p != '\0'; p++) {
+    char c = *p == '|' && !keepBars ? '/' : *p;
+    size_t needed = c == '%' ? 2 : 1;
+    if (used + needed >= size) break;
+    buffer[used++] = c;
+    if (c == '%') buffer[used++] = '%';
+  }
+  buffer[used] = '\0';
+  return used;
+}

@@ -5,7 +5,12 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <strings.h>
 
+#include <string>
+#include <vector>
+
+#include "platform/directory_list.h"
 #include "platform/host_path.h"
 
 namespace gui {
@@ -98,6 +103,33 @@ void splitLast(const char* path, char* dir, size_t dirSize, char* name, size_t n
   if (length == 2 && path[1] == ':') ++length;  // keep the root's backslash: "C:\"
   snprintf(dir, dirSize, "%.*s", length, path);
   snprintf(name, nameSize, "%s", slash + 1);
+}
+
+void spellAsOnDisk(char* path, size_t size) {
+  if (strlen(path) < 3 || path[2] != '\\') return;
+  char out[1024];
+  snprintf(out, sizeof out, "%.3s", path);
+  for (const char* p = path + 3; *p;) {
+    size_t n = strcspn(p, "\\");
+    std::string part(p, n);
+    std::vector<DirectoryEntry> entries;
+    if (listDirectory(out, entries)) {
+      const DirectoryEntry* same = nullptr;
+      for (const DirectoryEntry& e : entries) {
+        if (e.name == part) {
+          same = &e;
+          break;
+        }
+        if (!same && strcasecmp(e.name.c_str(), part.c_str()) == 0) same = &e;
+      }
+      if (same) part = same->name;
+    }
+    size_t used = strlen(out);
+    snprintf(out + used, sizeof out - used, "%s%s", out[used - 1] == '\\' ? "" : "\\", part.c_str());
+    p += n;
+    if (*p) ++p;
+  }
+  snprintf(path, size, "%s", out);
 }
 
 }  // namespace gui

@@ -17,4 +17,8 @@ bool resolveTyped(const char* dir, const char* typed, char* out, size_t outSize)
 // Splits an editor path into its directory and its last component.
 void splitLast(const char* path, char* dir, size_t dirSize, char* name, size_t nameSize);
 
+// Rewrites each component of the absolute editor path as the entry is spelt
+// on disk ("notes.txt" becomes "notes.TXT" when only that exists).
+void spellAsOnDisk(char* path, size_t size);
+
 }  // namespace gui

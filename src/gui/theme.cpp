@@ -1,7 +1,8 @@
 // The toolkit's look: one palette of colours made for the drawing buffer's
 // depth (never raw pixel values), bevels, the focus mark, and text with "~"
-// hotkeys drawn in Allegro's built-in 8 x 8 font.
+// hotkeys drawn in the toolkit's font.
 #include <cctype>
+#include <cstdio>
 #include <cstring>
 
 #include "gui/gui_internal.h"
@@ -64,7 +65,7 @@ static void plainLabel(const char* label, char* out, int outSize) {
 int hotkeyTextWidth(const char* label) {
   char plain[kLabelSize];
   plainLabel(label, plain, sizeof plain);
-  return text_length(font, plain);
+  return textWidth( plain);
 }
 
 char hotkeyOf(const char* label) {
@@ -76,24 +77,50 @@ char hotkeyOf(const char* label) {
 void drawHotkeyText(BITMAP* bmp, const char* label, int x, int y, int color) {
   char plain[kLabelSize];
   plainLabel(label, plain, sizeof plain);
-  textout_ex(bmp, font, plain, x, y, color, -1);
+  textout_ex(bmp, guiFont(), plain, x, y, color, -1);
   const char* mark = strchr(label, '~');
   if (!mark || mark[1] == '\0') return;
   int before = static_cast<int>(mark - label);
   char prefix[kLabelSize];
   plainLabel(label, prefix, sizeof prefix);
   prefix[before < kLabelSize ? before : kLabelSize - 1] = '\0';
-  int ux = x + text_length(font, prefix);
+  int ux = x + textWidth( prefix);
   hline(bmp, ux, y + 9, ux + 6, color);
 }
+
+int textWidth(const char* text) { return text_length(guiFont(), text); }
+
+int textHeight() { return text_height(guiFont()); }
 
 void drawClippedText(BITMAP* bmp, const char* text, int x, int y, int maxWidth, int color) {
   int cl, ct, cr, cb;
   get_clip_rect(bmp, &cl, &ct, &cr, &cb);
   int right = x + maxWidth - 1;
   set_clip_rect(bmp, cl > x ? cl : x, ct, cr < right ? cr : right, cb);
-  textout_ex(bmp, font, text, x, y, color, -1);
+  textout_ex(bmp, guiFont(), text, x, y, color, -1);
   set_clip_rect(bmp, cl, ct, cr, cb);
+}
+
+}  // namespace gui
+
+namespace gui {
+
+void drawEllipsisText(BITMAP* bmp, const char* text, int x, int y, int maxWidth, int color) {
+  char shown[512];
+  snprintf(shown, sizeof shown, "%s", text);
+  if (textWidth(shown) > maxWidth) {
+    // The longest start that leaves room for "...".
+    int room = maxWidth - textWidth("...");
+    int n = static_cast<int>(strlen(shown));
+    while (n > 0) {
+      shown[n] = '\0';
+      if (textWidth(shown) <= room) break;
+      --n;
+    }
+    while (n > 0 && shown[n - 1] == ' ') --n;
+    snprintf(shown + n, sizeof shown - n, "%s", "...");
+  }
+  drawClippedText(bmp, shown, x, y, maxWidth, color);
 }
 
 }  // namespace gui

@@ -119,6 +119,8 @@ int CreateWindow(int width, int height, const char* title, int attributes) {
   window.autoSize = width == 0 || width == AUTO || height == AUTO;
   window.w = width + 2 * kBorder;
   window.h = height + kTitleHeight + 2 * kBorder;
+  window.outerBuilding = g.building;
+  window.outerTarget = g.target;
   g.building = window.id;
   g.target = BuildTarget{window.id, 0, 0, 0};
   return window.id;
@@ -136,7 +138,12 @@ void CloseTopWindow() {
   Gui& g = state();
   Window* window = topWindow();
   if (!window) return;
-  if (g.building == window->id) {
+  // A window made while another one (or a tab page) was being built, a
+  // requester in a tab's fill say, hands the building back as it found it.
+  if (findWindow(window->outerTarget.window)) {
+    g.building = findWindow(window->outerBuilding) ? window->outerBuilding : 0;
+    g.target = window->outerTarget;
+  } else if (g.building == window->id) {
     g.building = 0;
     g.target = BuildTarget{0, 0, 0, 0};
   }

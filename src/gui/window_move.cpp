@@ -7,8 +7,6 @@
 
 namespace gui {
 
-constexpr int kNotMovable = 4;
-
 void paintTitleBar(Window& window, bool active) {
   if (window.kind != WindowKind::Normal || !window.shown) return;
   const Theme& t = state().theme;
@@ -26,7 +24,7 @@ bool onTitleBar(const Window& window, int mx, int my) {
 }
 
 bool startWindowDrag(Window& window, int mx, int my) {
-  if ((window.attributes & kNotMovable) || window.fullScreen || !onTitleBar(window, mx, my)) return false;
+  if ((window.attributes & kWindowNotMovable) || window.fullScreen || !onTitleBar(window, mx, my)) return false;
   window.dragging = true;
   window.dragX = mx - window.x;
   window.dragY = my - window.y;

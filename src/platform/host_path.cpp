@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 #include <strings.h>
+#include <vector>
 #include <sys/stat.h>
 #ifndef _WIN32
 #include <dirent.h>
@@ -79,7 +80,33 @@ bool copyOut(const std::string& s, char* out, size_t outSize) {
 #ifndef _WIN32
 namespace {
 
-// "\" to "/", and a drive letter to the host's root: "C:" and "C:/x" start at "/".
+// Resolves "." and ".." by the text alone, as the desktop does: a ".." takes
+// away the component before it, and at the root it stays at the root. Only a
+// relative path keeps the ".." it cannot resolve (the working directory
+// resolves it, as there). Repeated separators count as one.
+std::string resolveDots(const std::string& p) {
+  const bool absolute = !p.empty() && p[0] == '/';
+  std::vector<std::string> parts;
+  size_t pos = 0;
+  while (pos <= p.size()) {
+    size_t slash = p.find('/', pos);
+    if (slash == std::string::npos) slash = p.size();
+    const std::string part = p.substr(pos, slash - pos);
+    pos = slash + 1;
+    if (part.empty() || part == ".") continue;
+    if (part != "..") parts.push_back(part);
+    else if (!parts.empty() && parts.back() != "..") parts.pop_back();
+    else if (!absolute) parts.push_back(part);
+  }
+  std::string out = absolute ? "/" : "";
+  for (size_t i = 0; i < parts.size(); i++) out += (i ? "/" : "") + parts[i];
+  if (out.empty()) return p.empty() ? "" : ".";
+  if (out.back() != '/' && p.back() == '/') out += '/';
+  return out;
+}
+
+// "\" to "/", a drive letter to the host's root ("C:" and "C:/x" start at
+// "/"), then "." and ".." resolved.
 std::string hostForm(const char* editorPath) {
   std::string p = editorPath ? editorPath : "";
   for (char& c : p)
@@ -88,7 +115,7 @@ std::string hostForm(const char* editorPath) {
     p = p.substr(2);
     if (p.empty() || p[0] != '/') p = "/" + p;
   }
-  return p;
+  return resolveDots(p);
 }
 
 }  // namespace

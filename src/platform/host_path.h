@@ -5,8 +5,10 @@
 #pragma once
 #include <cstddef>
 
-// Maps an editor path to a host path. "\" becomes the host separator and a
-// leading drive letter ("C:") names the host's root. When the path names no
+// Maps an editor path to a host path. "\" becomes the host separator, a
+// leading drive letter ("C:") names the host's root, and "." and ".." are
+// resolved by the text alone, as the desktop does ("C:\A\..\B" is "/B" even
+// when A does not exist; ".." at the root stays there). When the path names no
 // existing file, it is resolved component by component without regard to
 // letter case, so game files copied in any case ("zan.spr", "Constant.obj")
 // are found; components that exist in no case keep the case given (a file

@@ -24,6 +24,7 @@ namespace {
 // The desktop's counterparts of the few POSIX calls used below.
 int fsync(int fd) { return _commit(fd); }
 int fchmod(int, mode_t) { return 0; }  // a new file takes its directory's permissions
+int fchown(int, int, int) { return 0; }  // files there have no POSIX owner
 char* realpath(const char* path, char* out) { return _fullpath(out, path, PATH_MAX); }
 // rename() there refuses to replace an existing file.
 int replaceFile(const char* from, const char* to) {
@@ -73,10 +74,18 @@ bool syncPath(const char* hostPath) {
   return ok;
 }
 
-// Readies the new temporary file fd: the old file's permissions, for update a
-// copy of its bytes, and a stream of the mode over it. Closes fd on failure.
+// Gives the new file the old one's owner and group where this process may:
+// a superuser may set both, an owner may at least set a group of their own. Where neither is allowed the file is the saver's own.
+void keepOwner(int fd, const struct stat& old) {
+  if (fchown(fd, old.st_uid, old.st_gid) != 0) fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+}
+
+// Readies the new temporary file fd: the old file's owner, group and
+// permissions (set after the owner, which may clear set-id bits), for update
+// a copy of its bytes, and a stream of the mode over it. Closes fd on failure.
 FILE* prepareTemporary(int fd, const char* target, const struct stat* old, bool update,
                        const char* mode) {
+  if (old) keepOwner(fd, *old);
   fchmod(fd, old ? (old->st_mode & 07777) : newFileMode());
   if (update) {
     int src = ::open(target, O_RDONLY);

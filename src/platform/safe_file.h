@@ -4,6 +4,11 @@
 // so a save that fails midway leaves the previous file exactly as it was.
 // Where no temporary file can be made beside the target (a writable file in a
 // read-only directory), the target itself is written in place.
+// The new file keeps the old one's permission bits, and its owner and group
+// where the process may set them. It is a new file all the same: other hard
+// links keep the old contents, and extended attributes (ACLs, labels) are not
+// carried over. That is the price of a save that can never leave a file half
+// written; copying them would tie this layer to each file system's extras.
 #pragma once
 #include <cstdio>
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <sys/stat.h>
 
+#include "data/line_reader.h"
 #include "data/local_map.h"
 #include "platform/file_stream.h"
 #include "support/temp_dir.h"
@@ -61,7 +62,7 @@ TEST(LocalMap, CellsAndTeleportList) {
   EXPECT_TRUE(map.addTeleport(1, 2, "C"));  // duplicates are allowed
   EXPECT_TRUE(map.addTeleport(0, 0, std::string(255, 'n').c_str()));
   const std::string tooLong(256, 'n');
-  for (const char* refused : {tooLong.c_str(), "A>B", "A\nB", "A\rB", (const char*)nullptr})
+  for (const char* refused : {tooLong.c_str(), "A>B", "A\nB", (const char*)nullptr})
     EXPECT_FALSE(map.addTeleport(0, 0, refused));
   EXPECT_FALSE(map.removeTeleport(4));
   EXPECT_FALSE(map.removeTeleport(-1));
@@ -255,6 +256,25 @@ TEST(LocalMap, TeleportPiecesAndTheirLimits) {
             "WILDERNESS!>22,14:A!>7,-3:C:D!>0,0:E!>2147483647,-2147483636:F!\r\n" + rowLines(24));
 }
 
+TEST(LocalMap, ACarriageReturnInANameLoadsAndRoundTrips) {
+  TempDir dir;
+  // A file passed twice through a CR LF conversion: every line ends "\r\r\n".
+  std::string rows;
+  for (int r = 0; r < 24; r++) rows += rowLine(r).insert(49, "\r");
+  writeFileBytes(dir.file("CR.MAP"), "WILDERNESS!>21,13:ZANAB!>22,14:TAB2214!\r\r\n" + rows);
+  LocalMap map;
+  ASSERT_TRUE(map.load(dir.editorPath("CR.MAP").c_str()));
+  expectRowsLoaded(map, 24);
+  ASSERT_EQ(map.teleportCount(), 2);
+  EXPECT_EQ(teleportText(map, 1), "2,2:TAB2214!\r");  // the name ends at the line end
+  ASSERT_TRUE(map.save(map.path));
+  EXPECT_EQ(readFileBytes(dir.file("CR.MAP")),
+            "WILDERNESS!>21,13:ZANAB!>22,14:TAB2214!\r!\r\n" + rowLines(24));
+  ASSERT_TRUE(map.load(map.path));
+  EXPECT_EQ(teleportText(map, 1), "2,2:TAB2214!\r");
+  EXPECT_TRUE(map.addTeleport(3, 3, "A\rB"));
+}
+
 TEST(LocalMap, AHeaderOfAnyLengthIsReadWhole) {
   TempDir dir;
   std::string header = "WILDERNESS!";
@@ -274,6 +294,24 @@ TEST(LocalMap, AHeaderOfAnyLengthIsReadWhole) {
   EXPECT_EQ(readFileBytes(dir.file("S.MAP")).substr(0, header.size() + 2), header + "\r\n");
 }
 
+TEST(LocalMap, ALinePastTheReadLimitIsNoMapFile) {
+  TempDir dir;
+  const std::string hugeHeader = "WILDERNESS!>21,13:A!" + std::string(kLineLengthLimit, 'x') + "\r\n";
+  const std::string hugeRow = "LOCAL!>21,13:A!\r\n" + rowLines(2) + std::string(kLineLengthLimit + 1, 'r');
+  for (const std::string& bytes : {hugeHeader + rowLines(24), hugeRow}) {
+    writeFileBytes(dir.file("HUGE.MAP"), bytes);
+    LocalMap map;
+    EXPECT_FALSE(map.load(dir.editorPath("HUGE.MAP").c_str()));
+    EXPECT_EQ(map.kind, NoKind);
+    EXPECT_STREQ(map.path, "");
+    EXPECT_EQ(map.teleportCount(), 0);
+    EXPECT_EQ(map.rowsRead(), 0);
+    expectRowsLoaded(map, 0);
+    EXPECT_FALSE(map.save(dir.editorPath("HUGE.MAP").c_str()));
+    EXPECT_EQ(readFileBytes(dir.file("HUGE.MAP")), bytes);
+  }
+}
+
 TEST(LocalMap, SaveRefusalsLeaveTheOldFileUntouched) {
   TempDir dir;
   const std::string old = "LOCAL!~EXIT~\r\n" + rowLines(23);
@@ -291,6 +329,12 @@ TEST(LocalMap, SaveRefusalsLeaveTheOldFileUntouched) {
   map.setTile(5, 7, 1);
   map.setTile(9, 8, 2);
   EXPECT_FALSE(map.findUnwritableTile(&x, &y));
+  for (int notAKind : {0, 3, 5, -1}) {
+    map.kind = static_cast<MapKind>(notAKind);
+    EXPECT_FALSE(map.save(map.path)) << notAKind;
+  }
+  EXPECT_EQ(readFileBytes(dir.file("A.MAP")), old);
+  map.kind = Local;
 
   // A failure while writing keeps the old file as well.
   failWritesAfter(100);

@@ -38,6 +38,13 @@ TEST(MapDataFile, ShortAndLongFilesAcrossASave) {
   EXPECT_EQ(nullptr, data.placement(-1));
   ASSERT_TRUE(data.save());
   EXPECT_EQ(shortFile + std::string(2100, '\0'), readFileBytes(dir.file("ZANAB.DAT")));
+  // Reloading from the stored path itself reads the file again and keeps it writable.
+  ASSERT_TRUE(data.load(data.path));
+  EXPECT_EQ(dir.editorPath("ZANAB.DAT"), data.path);
+  EXPECT_EQ(42, data.placement(0)->id);
+  data.placement(0)->quantity = 7;
+  ASSERT_TRUE(data.save());
+  EXPECT_EQ('\x07', readFileBytes(dir.file("ZANAB.DAT"))[3]);
 
   // Saved under another letter case into the same file; bytes after 2200 untouched.
   const std::string longFile = pattern(2300, 7);

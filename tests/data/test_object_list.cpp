@@ -42,6 +42,9 @@ TEST(ObjectList, RecordsNamesAndIdRanges) {
   EXPECT_EQ(players.substr(49899 * 79, 79), bytesOf(list.playerObject(49899)));
   EXPECT_EQ(nullptr, list.playerObject(49900));
   EXPECT_EQ(nullptr, list.playerObject(-1));
+  ASSERT_TRUE(list.load(list.directory));  // its own stored directory
+  EXPECT_EQ(dir.editorPath(), list.directory);
+  EXPECT_EQ(200, list.constantObject(0)->sprite());
 }
 
 TEST(ObjectList, FailedLoadsKeepNoRecordsOfThePreviousDirectory) {

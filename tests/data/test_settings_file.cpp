@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "data/line_reader.h"
 #include "data/settings_file.h"
 #include "platform/file_stream.h"
 #include "support/temp_dir.h"
@@ -67,20 +68,25 @@ TEST(SettingsFile, NewKeysGoAfterTheFirstUnnamedEntry) {
   settings.addInt("", "colordepth", -8);
   EXPECT_EQ(saved(settings, dir), "# first\r\ncolordepth=-8\r\nmode=window\r\n");
 
-  // Only a named section: the key goes to the end and belongs to that section when read again.
-  writeFileBytes(dir.file("s.ini"), "[Other]\r\nmode=inner\r\n");
-  ASSERT_TRUE(settings.load(dir.editorPath("s.ini").c_str()));
-  settings.addString("", "mode", "fullscreen");
-  EXPECT_EQ(text(settings.getString("", "mode")), "fullscreen");
-  EXPECT_EQ(saved(settings, dir), "[Other]\r\nmode=inner\r\nmode=fullscreen\r\n");
-  ASSERT_TRUE(settings.load(dir.editorPath("out.ini").c_str()));
-  EXPECT_EQ(text(settings.getString("", "mode")), "<none>");
-  EXPECT_EQ(text(settings.getString("Other", "mode")), "inner");
+  // A file that starts with a header (a blank line inside it is no unnamed
+  // entry): the keys go to the top, in the order of a first start, and a
+  // second start finds them all and adds nothing.
+  writeFileBytes(dir.file("dola.ini"), "[video]\r\nk=v\r\n\r\n");
+  for (int start = 0; start < 2; start++) {
+    ASSERT_TRUE(settings.load(dir.editorPath("dola.ini").c_str()));
+    if (!settings.getString("", "mode")) settings.addString("", "mode", "fullscreen");
+    if (!settings.getString("", "colordepth")) settings.addInt("", "colordepth", 16);
+    if (!settings.getString("", "ZANDirectory")) settings.addString("", "ZANDirectory", "");
+    ASSERT_TRUE(settings.save(settings.path));
+    EXPECT_EQ(readFileBytes(dir.file("dola.ini")),
+              "mode=fullscreen\r\nZANDirectory=\r\ncolordepth=16\r\n[video]\r\nk=v\r\n\r\n");
+  }
 
   // A named section gets its key after its header, and a header when it has none.
-  settings.addString("Other", "b", "1");
+  settings.addString("video", "b", "1");
   settings.addString("New", "c", "2");
-  EXPECT_EQ(saved(settings, dir), "[Other]\r\nb=1\r\nmode=inner\r\nmode=fullscreen\r\n[New]\r\nc=2\r\n");
+  EXPECT_EQ(saved(settings, dir), "mode=fullscreen\r\nZANDirectory=\r\ncolordepth=16\r\n[video]\r\nb=1\r\n"
+                                  "k=v\r\n\r\n[New]\r\nc=2\r\n");
 }
 
 TEST(SettingsFile, DuplicateKeysUpdatesAndNumbers) {
@@ -105,13 +111,15 @@ TEST(SettingsFile, DuplicateKeysUpdatesAndNumbers) {
   EXPECT_EQ(saved(settings, dir), "");
 }
 
-TEST(SettingsFile, TextLongerThanAFieldIsCutToIt) {
+TEST(SettingsFile, TextLongerThanAFieldIsCutToItButHeadersStayHeaders) {
   TempDir dir;
   const std::string longKey(300, 'k');
   const std::string longValue(3000, 'v');
   const std::string longComment = "#" + std::string(2000, 'c') + "mode=trap";
-  writeFileBytes(dir.file("a.ini"), longKey + "=" + longValue + "\r\n" + longComment + "\r\n[" +
-                                        std::string(200, 's') + "]\r\nx=1\r\n");
+  const std::string longHeader = "[" + std::string(200, 's') + "]";
+  const std::string hugeHeader = "[" + std::string(600, 'h') + "]";
+  writeFileBytes(dir.file("a.ini"), longKey + "=" + longValue + "\r\n" + longComment + "\r\n" +
+                                        longHeader + "\r\nx=1\r\n" + hugeHeader + "\r\nmode=h\r\n");
   SettingsFile settings;
   ASSERT_TRUE(settings.load(dir.editorPath("a.ini").c_str()));
   EXPECT_EQ(text(settings.getString("", longKey.substr(0, 127).c_str())), longValue.substr(0, 511));
@@ -119,10 +127,16 @@ TEST(SettingsFile, TextLongerThanAFieldIsCutToIt) {
   EXPECT_EQ(text(settings.getString(std::string(127, 's').c_str(), "x")), "1");
   settings.addString("", longKey.c_str(), longValue.c_str());
   EXPECT_TRUE(settings.updateString(std::string(127, 's').c_str(), "x", longValue.c_str()));
-  EXPECT_EQ(saved(settings, dir), longKey.substr(0, 127) + "=" + longValue.substr(0, 511) + "\r\n" +
-                                      longKey.substr(0, 127) + "=" + longValue.substr(0, 511) + "\r\n" +
-                                      longComment.substr(0, 511) + "\r\n[" + std::string(126, 's') +
-                                      "\r\nx=" + longValue.substr(0, 511) + "\r\n");
+  const std::string expected = longKey.substr(0, 127) + "=" + longValue.substr(0, 511) + "\r\n" +
+                               longKey.substr(0, 127) + "=" + longValue.substr(0, 511) + "\r\n" +
+                               longComment.substr(0, 511) + "\r\n" + longHeader + "\r\nx=" +
+                               longValue.substr(0, 511) + "\r\n" + hugeHeader.substr(0, 510) +
+                               "]\r\nmode=h\r\n";
+  EXPECT_EQ(saved(settings, dir), expected);
+  // Read again, the keys stay in their sections and the file stays the same.
+  ASSERT_TRUE(settings.load(dir.editorPath("out.ini").c_str()));
+  EXPECT_EQ(text(settings.getString("", "mode")), "<none>");
+  EXPECT_EQ(saved(settings, dir), expected);
 }
 
 TEST(SettingsFile, FailedSavesKeepTheOldFile) {
@@ -140,6 +154,21 @@ TEST(SettingsFile, FailedSavesKeepTheOldFile) {
   // Loading its own stored path again works.
   EXPECT_TRUE(settings.load(settings.path));
   EXPECT_EQ(text(settings.getString("", "mode")), std::string(400, 'f'));
+}
+
+TEST(SettingsFile, AFileWithALinePastTheReadLimitIsLeftAlone) {
+  TempDir dir;
+  writeFileBytes(dir.file("good.ini"), "mode=window\r\n");
+  const std::string huge = "colordepth=32\r\n" + std::string(kLineLengthLimit + 1, 'x');
+  writeFileBytes(dir.file("dola.ini"), huge);
+  SettingsFile settings;
+  ASSERT_TRUE(settings.load(dir.editorPath("good.ini").c_str()));
+  EXPECT_FALSE(settings.load(dir.editorPath("dola.ini").c_str()));
+  EXPECT_EQ(text(settings.getString("", "mode")), "window");  // the list is as it was
+  EXPECT_EQ(text(settings.getString("", "colordepth")), "<none>");
+  EXPECT_FALSE(settings.save(dir.editorPath("dola.ini").c_str()));
+  EXPECT_EQ(readFileBytes(dir.file("dola.ini")), huge);
+  EXPECT_EQ(saved(settings, dir), "mode=window\r\n");  // another file may still be written
 }
 
 TEST(SettingsFile, GarbageInputKeepsEveryFieldTerminated) {

@@ -3,6 +3,8 @@
 // callback is running, and the main window's client area at screen (3, 25).
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -176,4 +178,42 @@ TEST(MouseLatch, PressesAndReleasesBetweenPolls) {
   EXPECT_EQ(1, GuiPollMouse().b);
   setMouse(3, 4, 0);
   EXPECT_EQ(0, GuiPollMouse().b);
+}
+
+// A canvas whose callback takes longer than the poll interval keeps polls due
+// all the time; typed keys still go through at once.
+TEST(EventLoop, KeysArriveWhileASlowCanvasIsPolled) {
+  startHeadlessGui();
+  static int calls, callsAtKey;
+  calls = 0;
+  callsAtKey = -1;
+  CreateWindow(1, AUTO, "DOLA", 4);
+  AddCanvas(2, 25, 100, 50, [](BITMAP*, int x, int, void*) {
+    if (x >= 0) ++calls;
+    std::this_thread::sleep_for(std::chrono::milliseconds(12));
+  }, nullptr);
+  AddButton(300, 300, "~Go", [](void*) {
+    callsAtKey = calls;
+    StopEventLoop();
+  }, nullptr);
+  ShowWindow();
+  setMouse(5 + 10, 50 + 10, 0);
+  GuiQueueCall([](void*) { pressKey(KEY_G, 'g'); }, nullptr, 30);
+  GuiQueueCall([](void*) { StopEventLoop(); }, nullptr, 1500);  // a loop that never read it
+  RunEventLoop();
+  EXPECT_GE(callsAtKey, 0);
+  EXPECT_LE(callsAtKey, 6);
+}
+
+TEST(EventLoop, CloseButtonCallsTheRegisteredCommand) {
+  startHeadlessGui();
+  static int closes;
+  closes = 0;
+  CreateWindow(1, AUTO, "DOLA", 4);
+  ShowWindow();
+  runSteps({{10, [] { gui::closeButtonPressed(); }}});  // no command yet: nothing
+  SetCloseCallback([](void* data) { ++*static_cast<int*>(data); }, &closes);
+  runSteps({{10, [] { gui::closeButtonPressed(); }}, {10, [] {}}});
+  EXPECT_EQ(1, closes);
+  SetCloseCallback(nullptr, nullptr);
 }

@@ -78,14 +78,14 @@ TEST(Controls, StatusFieldAsksItsTextAtEveryDraw) {
   startHeadlessGui();
   g_statusCalls = 0;
   CreateWindow(1, AUTO, "DOLA", 4);
-  int field = AddStatusField(625, 560, 20, statusText, nullptr);
+  int field = AddStatusField(625, 560, 8, statusText, nullptr);
   ShowWindow();
   EXPECT_EQ(1, g_statusCalls);
   Refresh(field);
   EXPECT_EQ(2, g_statusCalls);
-  // All three digits are drawn, although the field is 20 pixels wide.
+  // All three digits are drawn, although the field is 8 pixels wide.
   int text = colorOf(24, 26, 30);
-  EXPECT_GT(countColor(3 + 625 + 16, 25 + 560, 3 + 625 + 23, 25 + 569, text), 0);
+  EXPECT_GT(countColor(3 + 625 + 10, 25 + 560, 3 + 625 + 14, 25 + 569, text), 0);
 }
 
 TEST(Progress, BarFillsAndIgnoresValuesOutOfRange) {
@@ -168,4 +168,29 @@ TEST(Windows, DraggedByTheTitleBarUnlessAttribute4) {
   runSteps(drag);
   EXPECT_EQ(0, main->x);
   EXPECT_EQ(0, main->y);
+}
+
+// The main window's fixed layout: neighbouring labels neither overlap nor
+// erase each other, and the check box and the side panel's tabs fit.
+TEST(Controls, MainWindowLayoutFitsTheFont) {
+  startHeadlessGui();
+  static int flag = 1, tab = 0;
+  CreateWindow(1, AUTO, "DOLA", 4);
+  int selected = AddLabel(600, 540, "Selected Tile");
+  int mapTile = AddLabel(700, 540, "Map Tile");
+  int check = AddCheckBox(800, 540, "Show Objects + Creatures", &flag);
+  int panel = AddTabPanel(870, 25, 148, 475, &tab);
+  int teleports = AddTab(panel, nullptr, nullptr, "teleports");
+  int objects = AddTab(panel, nullptr, nullptr, "objects");
+  ShowWindow();
+  auto right = [](int id) { return gui::findWidget(id)->x + gui::findWidget(id)->w; };
+  EXPECT_LT(right(selected) + 4, 700);
+  EXPECT_LT(right(mapTile) + 4, 800);
+  EXPECT_LE(right(check), 1024 - 6);
+  EXPECT_LE(right(objects), 870 + 148 - 2);
+  EXPECT_GE(gui::findWidget(teleports)->w, gui::textWidth("teleports"));
+  // Both labels are drawn whole: text up to each one's last column.
+  int text = colorOf(24, 26, 30);
+  EXPECT_GT(countColor(3 + right(selected) - 3, 25 + 540, 3 + right(selected) - 1, 25 + 550, text), 0);
+  EXPECT_GT(countColor(3 + right(mapTile) - 3, 25 + 540, 3 + right(mapTile) - 1, 25 + 550, text), 0);
 }

@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "gui/gui_internal.h"
@@ -116,8 +119,8 @@ TEST(FileSelector, MustExistFlagAndTypedNames) {
     {20, [] { typeText("d.map"); pressKey(KEY_ENTER, 13); }},
   });
   EXPECT_EQ((std::vector<std::string>{"missing.map does not not exist. Try again."}), g_messages);
-  // The selector went into "sub" and returned the name as typed.
-  EXPECT_EQ(f.editor("sub") + "\\d.map", path);
+  // The selector went into "sub" and returned the name as it is on disk.
+  EXPECT_EQ(f.editor("sub") + "\\D.MAP", path);
 }
 
 TEST(FileSelector, DirectoryMode) {
@@ -152,7 +155,7 @@ TEST(FileSelector, SaveAsAcceptsNewNamesAndAbsolutePaths) {
     {30, [] { pressKey(KEY_Y, 'y'); }},
   });
   EXPECT_EQ((std::vector<std::string>{"a.map does already exist, are you really sure?"}), g_messages);
-  EXPECT_EQ(f.editor("a.map"), path);
+  EXPECT_EQ(f.editor("A.MAP"), path);
   std::string host = f.dir.file("sub/D.MAP");
   path = select("*.map", "", 1554, {{20, [&] { typeText(host.c_str()); pressKey(KEY_ENTER, 13); }}});
   EXPECT_EQ(f.editor("sub") + "\\D.MAP", path);
@@ -217,4 +220,136 @@ TEST(FileSelector, StartsWhereItWasUnlessFlag1024) {
   select("*.map", "", 1554, {{20, [&] { rows = listedRows(); pressKey(KEY_ESC, 27); }}});
   EXPECT_TRUE(std::find(rows.begin(), rows.end(), "tmp\\") != rows.end());
   EXPECT_TRUE(std::find(rows.begin(), rows.end(), "..\\") == rows.end());
+}
+
+namespace {
+
+// The screen centre of a visible row of the selector's list.
+void rowCentre(int row, int& x, int& y) {
+  gui::Widget* list = gui::findWidget(topWidgets(static_cast<int>(Kind::ListBox))[0]);
+  int w, h;
+  gui::widgetScreenRect(*list, x, y, w, h);
+  x += 30;
+  y += 2 + row * gui::kRowHeight + gui::kRowHeight / 2;
+}
+
+// Steps that click a row of the list (press, release 30 ms later); twice
+// 60 ms apart makes a double click.
+void clickRow(std::vector<GuiStep>& steps, int row, int delayMs = 20) {
+  steps.push_back({delayMs, [row] {
+    int x, y;
+    rowCentre(row, x, y);
+    setMouse(x, y, 1);
+  }});
+  steps.push_back({30, [row] {
+    int x, y;
+    rowCentre(row, x, y);
+    setMouse(x, y, 0);
+  }});
+}
+
+void clickButton(std::vector<GuiStep>& steps, const char* label) {
+  steps.push_back({20, [label] {
+    for (int id : topWidgets(static_cast<int>(Kind::Button)))
+      if (strcmp(gui::findWidget(id)->label, label) == 0) {
+        int x, y;
+        widgetCentre(id, x, y);
+        setMouse(x, y, 1);
+      }
+  }});
+  steps.push_back({30, [] { setMouse(mouse_x, mouse_y, 0); }});
+}
+
+// Rows: "..\", "a\", "b\", "z.txt" at the top; a\ holds "..\", "a2\";
+// a\a2\ holds "..\", "a3\"; a\a2\a3\ holds "..\".
+struct Tree {
+  TempDir dir;
+  Tree() {
+    for (const char* d : {"a", "a/a2", "a/a2/a3", "b"}) mkdir(dir.file(d).c_str(), 0755);
+    writeFileBytes(dir.file("z.txt"), "z");
+  }
+};
+
+}  // namespace
+
+TEST(FileSelector, DirectoryChooserIsWalkedByDoubleClickEnterAndClick) {
+  startHeadlessGui();
+  Tree t;
+  // Double clicks open a\, a2\, a3\; with nothing selected the button
+  // returns the directory shown.
+  std::vector<GuiStep> steps;
+  for (int level = 0; level < 3; ++level) {
+    clickRow(steps, 1);
+    clickRow(steps, 1);
+  }
+  clickButton(steps, "~Open");
+  queueSteps(steps);
+  EXPECT_EQ(t.dir.editorPath("a\\a2\\a3"), std::string(SelectFile("*.*", t.dir.editorPath("").c_str(), 1570, "", "~Open")));
+
+  // Enter on rows opens them too, ".." included.
+  queueSteps({{20, [] { key_shifts = KB_SHIFT_FLAG; pressKey(KEY_TAB, 9); }},
+              {20, [] { key_shifts = 0; pressKey(KEY_DOWN); pressKey(KEY_DOWN); pressKey(KEY_ENTER_PAD, 13); }},
+              {20, [] { pressKey(KEY_DOWN); pressKey(KEY_DOWN); pressKey(KEY_ENTER, 13); }},
+              {20, [] { pressKey(KEY_DOWN); pressKey(KEY_DOWN); pressKey(KEY_ENTER, 13); }},
+              {20, [] { pressKey(KEY_DOWN); pressKey(KEY_ENTER, 13); }},  // ".." back to a2
+              {20, [] { pressKey(KEY_TAB, 9); pressKey(KEY_ENTER, 13); }}});
+  EXPECT_EQ(t.dir.editorPath("a\\a2"), std::string(SelectFile("*.*", t.dir.editorPath("").c_str(), 1570, "", "~Open")));
+
+  // A single click selects a directory; the button returns it.
+  steps.clear();
+  clickRow(steps, 2);
+  clickButton(steps, "~Open");
+  queueSteps(steps);
+  EXPECT_EQ(t.dir.editorPath("b"), std::string(SelectFile("*.*", t.dir.editorPath("").c_str(), 1570, "", "~Open")));
+}
+
+TEST(FileSelector, OnlyTwoQuickClicksOnOneRowAreADoubleClick) {
+  startHeadlessGui();
+  Tree t;
+  std::vector<std::string> rows;
+  std::vector<GuiStep> steps;
+  clickRow(steps, 0);  // ".."
+  clickRow(steps, 3);  // "z.txt" 50 ms later: selected, not opened
+  steps.push_back({30, [&] { rows = listedRows(); }});
+  clickButton(steps, "~Cancel");
+  queueSteps(steps);
+  EXPECT_EQ("", std::string(SelectFile("*.*", t.dir.editorPath("").c_str(), 1554, "", "~Open")));
+  EXPECT_EQ((std::vector<std::string>{"..\\", "a\\", "b\\", "z.txt"}), rows);
+}
+
+TEST(FileSelector, LettersInTheListFindRowsAndPressNoButton) {
+  startHeadlessGui();
+  Tree t;
+  writeFileBytes(t.dir.file("castle.txt"), "c");
+  writeFileBytes(t.dir.file("cave.txt"), "c");
+  std::vector<int> seen;
+  auto selectedRow = [&] { seen.push_back(gui::findWidget(topWidgets(static_cast<int>(Kind::ListBox))[0])->list.selected); };
+  queueSteps({{20, [] { key_shifts = KB_SHIFT_FLAG; pressKey(KEY_TAB, 9); }},
+              {20, [] { key_shifts = 0; pressKey(KEY_C, 'c'); }},  // "castle.txt", not "~Cancel"
+              {20, selectedRow},
+              {10, [] { pressKey(KEY_A, 'a'); pressKey(KEY_V, 'v'); }},  // "cav": "cave.txt"
+              {20, selectedRow},
+              {1100, [] { pressKey(KEY_Z, 'z'); }},  // after a pause: a new search
+              {20, selectedRow},
+              {10, [] { pressKey(KEY_O, 'o'); }},  // no row: still open, nothing pressed
+              {20, selectedRow},
+              {10, [] { pressKey(KEY_ENTER, 13); }}});
+  std::string path = SelectFile("*.*", t.dir.editorPath("").c_str(), 1554, "", "~Open");
+  // Rows: "..\", "a\", "b\", "castle.txt", "cave.txt", "z.txt".
+  EXPECT_EQ((std::vector<int>{3, 4, 5, 5}), seen);
+  EXPECT_EQ(t.dir.editorPath("z.txt"), path);
+}
+
+TEST(FileSelector, RelativeStartPathAndAPrefilledNameThatTypingReplaces) {
+  startHeadlessGui();
+  Tree t;
+  char saved[1024];
+  ASSERT_NE(nullptr, getcwd(saved, sizeof saved));
+  ASSERT_EQ(0, chdir(t.dir.file("a").c_str()));
+  std::vector<std::string> rows;
+  queueSteps({{20, [&] { rows = listedRows(); typeText("new.txt"); pressKey(KEY_ENTER, 13); }}});
+  std::string path = SelectFile("*.*", "a2/old.txt", 17922, "", "~Save");
+  EXPECT_EQ(0, chdir(saved));
+  EXPECT_EQ((std::vector<std::string>{"..\\", "a3\\"}), rows);
+  EXPECT_EQ(t.dir.editorPath("a\\a2\\new.txt"), path);
 }

@@ -132,14 +132,72 @@ TEST(ListBox, ImageTags) {
         if (screenPixel(x, y) == text) return x;
     return -1;
   };
-  EXPECT_GT(greenInRow(0), 18 * 15);  // the icon, clipped to the row height
+  EXPECT_EQ(18 * 20, greenInRow(0));  // the 18 x 20 icon shows whole
   EXPECT_EQ(0, greenInRow(1));
-  EXPECT_GT(greenInRow(2), 18 * 15);
+  EXPECT_EQ(18 * 20, greenInRow(2));
   EXPECT_EQ(0, greenInRow(3));
   // The text follows the icon; without an image it starts at the left.
   EXPECT_GT(textStart(0), textStart(3) + 17);
   EXPECT_EQ(textStart(3), textStart(4));
   EXPECT_EQ(textStart(1), textStart(4));
+  RegisterImage(nullptr, "42", 1, 0);
+  destroy_bitmap(icon);
+}
+
+TEST(ListBox, SetListSelectionSelectsScrollsAndClears) {
+  startHeadlessGui();
+  int list = makeList(5);
+  g_rows.count = 20;
+  Refresh(list);
+  int highlight = colorOf(52, 110, 178);
+  int rowsTop = 25 + 2 + 2;
+  int rowsBottom = rowsTop + 5 * gui::kRowHeight - 1;
+  SetListSelection(list, 12);
+  EXPECT_EQ(12, gui::findWidget(list)->list.selected);
+  EXPECT_EQ(8, gui::findWidget(list)->list.top);  // in view, at the bottom
+  EXPECT_GT(countColor(5, rowsTop, 100, rowsBottom, highlight), 0);
+  SetListSelection(list, -1);
+  EXPECT_EQ(-1, gui::findWidget(list)->list.selected);
+  EXPECT_EQ(0, countColor(5, rowsTop, 100, rowsBottom, highlight));
+  SetListSelection(list, 20);  // past the count: nothing selected
+  EXPECT_EQ(-1, gui::findWidget(list)->list.selected);
+  EXPECT_TRUE(g_rows.selected.empty());  // the select callback is the user's
+  // The count drops below the view: the list scrolls back by itself.
+  g_rows.count = 3;
+  Refresh(list);
+  EXPECT_EQ(0, gui::findWidget(list)->list.top);
+}
+
+// The editor's rows in a 120-pixel list: short ones whole, long ones end in "...".
+TEST(ListBox, TooLongRowsEndInAnEllipsis) {
+  startHeadlessGui();
+  BITMAP* icon = create_bitmap_ex(16, 18, 20);
+  clear_to_color(icon, colorOf(0, 200, 0));
+  RegisterImage(icon, "42", 1, 0);
+  int list = makeList(3);
+  g_rows.text[0] = "#42;(10,5) 3 Chest";
+  g_rows.text[1] = "#42;(12,7) 14 Barrel of apples and pears";
+  g_rows.count = 2;
+  Refresh(list);
+  int text = colorOf(24, 26, 30);
+  int rowsRight = 5 + 120 - 3 - gui::kScrollBarWidth;
+  // The rightmost text column of a row, and whether it ends in three dots.
+  auto lastColumn = [&](int row) {
+    int top = 25 + 2 + 2 + row * gui::kRowHeight;
+    for (int x = rowsRight; x > 5; --x)
+      if (countColor(x, top, x, top + gui::kRowHeight - 1, text) > 0) return x;
+    return -1;
+  };
+  auto endsInDots = [&](int row) {
+    int top = 25 + 2 + 2 + row * gui::kRowHeight, x = lastColumn(row);
+    for (int i = 0; i < 5; ++i)
+      if (countColor(x - i, top, x - i, top + gui::kRowHeight - 1, text) != (i % 2 == 0 ? 1 : 0)) return false;
+    return true;
+  };
+  EXPECT_FALSE(endsInDots(0));
+  EXPECT_LT(lastColumn(0), rowsRight - 10);  // "Chest" whole, room to spare
+  EXPECT_TRUE(endsInDots(1));
+  EXPECT_LE(lastColumn(1), rowsRight);
   RegisterImage(nullptr, "42", 1, 0);
   destroy_bitmap(icon);
 }

@@ -121,3 +121,50 @@ TEST(Requester, TextWithoutButtonsStillGetsOne) {
   EXPECT_EQ(0, ShowMessage("", "Just a note"));
   EXPECT_EQ(std::vector<std::string>{"~OK"}, seen.buttons);
 }
+
+TEST(Requester, ShowTextIsLiteralAndLiteralsSurviveTheFormat) {
+  startHeadlessGui();
+  Seen seen{{}, {}, KEY_D, 'd'};
+  GuiQueueCall(lookAndPress, &seen, 20);
+  EXPECT_EQ(1, ShowText("100% of a|b", "~Save|~Discard|~Cancel"));
+  EXPECT_EQ(std::vector<std::string>{"100% of a|b"}, seen.labels);
+  EXPECT_EQ((std::vector<std::string>{"~Save", "~Discard", "~Cancel"}), seen.buttons);
+  seen.key = KEY_ENTER;
+  seen.ascii = 13;
+  GuiQueueCall(lookAndPress, &seen, 20);
+  EXPECT_EQ(0, ShowText("%s %% %d", nullptr));
+  EXPECT_EQ(std::vector<std::string>{"%s %% %d"}, seen.labels);
+  EXPECT_EQ(std::vector<std::string>{"~OK"}, seen.buttons);
+
+  char buffer[14] = "x ";
+  EXPECT_EQ(7u, AppendRequesterLiteral(buffer, sizeof buffer, "5%|a", false));
+  EXPECT_STREQ("x 5%%/a", buffer);
+  AppendRequesterLiteral(buffer, sizeof buffer, "|%%%", true);  // cut, never inside "%%"
+  EXPECT_STREQ("x 5%%/a|%%%%", buffer);
+  GuiQueueCall(lookAndPress, &seen, 20);
+  ShowMessage("", buffer);
+  EXPECT_EQ(std::vector<std::string>{"x 5%/a"}, seen.labels);
+}
+
+TEST(Requester, LongMessageIsWrappedWholeAndTheLastButtonKept) {
+  startHeadlessGui();
+  std::string message;
+  for (int i = 0; message.size() < 1000; ++i) message += "word" + std::to_string(i) + " ";
+  message += "END";
+  Seen seen{{}, {}, KEY_ESC, 27};
+  GuiQueueCall(lookAndPress, &seen, 20);
+  std::string text = message;
+  for (int i = 0; i < 40; ++i) text += "|Button " + std::to_string(i);
+  EXPECT_EQ(39, ShowMessage("", text.c_str()));  // Escape: the last button given
+  std::string joined;
+  for (const std::string& line : seen.labels) {
+    EXPECT_LE(textWidth(line.c_str()), 1024 - 30) << line;
+    joined += (joined.empty() ? "" : " ") + line;
+  }
+  EXPECT_GT(seen.labels.size(), 3u);
+  EXPECT_EQ(message, joined);
+  ASSERT_GT(seen.buttons.size(), 8u);
+  EXPECT_LT(seen.buttons.size(), 40u);
+  EXPECT_EQ("Button 39", seen.buttons.back());
+  EXPECT_EQ("Button 0", seen.buttons.front());
+}

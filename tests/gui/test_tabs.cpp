@@ -95,3 +95,27 @@ TEST(Tabs, EveryClickRebuildsThePage) {
   // Exactly one page exists: one button in the window.
   EXPECT_EQ(1u, topWidgets(static_cast<int>(Kind::Button)).size());
 }
+
+// A requester opened while a window or a tab page is being built leaves the
+// building as it found it.
+TEST(Tabs, RequesterDuringBuildingKeepsTheBuildTarget) {
+  startHeadlessGui();
+  static int tab = 0, pageLabel = 0, panel = 0;
+  int window = CreateWindow(1, AUTO, "DOLA", 4);
+  pressKey(KEY_ENTER, 13);
+  ShowMessage("", "Starting|~OK");
+  int button = AddButton(10, 10, "After", nullptr, nullptr);
+  panel = AddTabPanel(400, 25, 148, 300, &tab);
+  AddTab(panel, [](void*) {
+    pressKey(KEY_ENTER, 13);
+    ShowMessage("", "Filling|~OK");
+    pageLabel = AddLabel(2, 2, "On the page");
+  }, nullptr, "first");
+  ShowWindow();
+  ASSERT_NE(nullptr, gui::findWidget(button));
+  EXPECT_EQ(window, gui::findWidget(button)->window);
+  ASSERT_NE(nullptr, gui::findWidget(pageLabel));
+  EXPECT_EQ(panel, gui::findWidget(pageLabel)->owner);
+  EXPECT_EQ(window, gui::topWindow()->id);
+  EXPECT_TRUE(gui::topWindow()->shown);
+}

@@ -44,6 +44,24 @@ TEST(HostPath, DriveLettersSeparatorsAndTheWayBack) {
   EXPECT_EQ(toHost(toEditor(dir.path())), dir.path());
 }
 
+TEST(HostPath, DotsAreResolvedByTheTextWithoutLeavingTheRoot) {
+  EXPECT_EQ(toHost("C:\\GAME\\ZAN\\..\\OTHER"), "/GAME/OTHER");
+  EXPECT_EQ(toHost("C:\\..\\..\\x\\.\\y\\"), "/x/y/");
+  EXPECT_EQ(toHost("C:\\a\\..\\.."), "/");
+  EXPECT_EQ(toHost("a\\.\\b\\..\\\\c"), "a/c");
+  EXPECT_EQ(toHost("a\\..\\..\\x"), "../x");
+  EXPECT_EQ(toHost("a\\.."), ".");
+  EXPECT_EQ(toHost(""), "");
+  TempDir dir;
+  std::filesystem::create_directories(dir.file("Other"));
+  writeFileBytes(dir.file("Other/F.MAP"), "found");
+  const std::string through = dir.editorPath() + "\\NOSUCHDIR\\..\\OTHER\\.\\f.map";
+  FILE* f = openStream(through.c_str(), "rb");
+  ASSERT_NE(f, nullptr);
+  fclose(f);
+  EXPECT_TRUE(isFilePath(through.c_str()));
+}
+
 TEST(HostPath, FindsFilesInAnyCaseAtEveryLevel) {
   TempDir dir;
   std::filesystem::create_directories(dir.file("Games/World1"));

@@ -109,6 +109,25 @@ TEST(SafeWriter, KeepsPermissionsAndRefusesReadOnlyFiles) {
   EXPECT_EQ(w.open(dir.editorPath("none\\a.map").c_str(), "w"), nullptr);
 }
 
+TEST(SafeWriter, KeepsOwnerAndGroupWhereItMay) {
+  if (geteuid() != 0) GTEST_SKIP() << "only a superuser may give a file to another owner";
+  TempDir dir;
+  writeFileBytes(dir.file("a.map"), "old");
+  ASSERT_EQ(chown(dir.file("a.map").c_str(), 12345, 23456), 0);
+  chmod(dir.file("a.map").c_str(), 02640);
+  SafeWriter w;
+  FILE* f = w.open(dir.editorPath("a.map").c_str(), "w");
+  ASSERT_NE(f, nullptr);
+  fputs("new", f);
+  ASSERT_TRUE(w.commit());
+  struct stat st;
+  ASSERT_EQ(stat(dir.file("a.map").c_str(), &st), 0);
+  EXPECT_EQ(st.st_uid, 12345u);
+  EXPECT_EQ(st.st_gid, 23456u);
+  EXPECT_EQ(st.st_mode & 07777, 02640u);
+  EXPECT_EQ(readFileBytes(dir.file("a.map")), "new");
+}
+
 TEST(SafeWriter, WritesThroughASymbolicLinkToItsFile) {
   TempDir dir;
   writeFileBytes(dir.file("real.map"), "old");

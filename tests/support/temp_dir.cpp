@@ -1,19 +1,28 @@
 // Temporary directories for tests and whole-file helpers; the directory and
-// everything in it is removed even when a test made it read-only.
+// everything in it is removed even when a test made it read-only, and a
+// directory that cannot be made fails the test instead of standing in for one.
 #include "support/temp_dir.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 
 #include "platform/host_path.h"
 
-TempDir::TempDir() {
-  char tmpl[] = "/tmp/dola-test-XXXXXX";
-  const char* made = mkdtemp(tmpl);
-  path_ = made ? made : "/tmp";
+TempDir::TempDir(const std::string& parent) {
+  std::string pattern = parent + "/dola-test-XXXXXX";
+  if (!mkdtemp(&pattern[0])) {
+    // The test stops here (reported as failed); nothing is ever removed that
+    // this directory did not make.
+    throw std::runtime_error("no temporary directory could be made in " + parent + ": " +
+                             strerror(errno));
+  }
+  path_ = pattern;
 }
 
 TempDir::~TempDir() {

@@ -5,7 +5,9 @@
 
 class TempDir {
  public:
-  TempDir();
+  // Makes a new directory in parent; throws (failing the test that asked)
+  // when none can be made.
+  explicit TempDir(const std::string& parent = "/tmp");
   ~TempDir();
   const std::string& path() const { return path_; }            // host path, no trailing "/"
   std::string file(const std::string& name) const;             // host path of a file inside
