@@ -17,7 +17,6 @@ constexpr int kLeftButton = 1;
 constexpr int kRightButton = 2;
 constexpr int kMiddleButton = 4;
 constexpr int kMaxQuantity = 255;
-constexpr int kDestinationSelectorFlags = 1554;  // the file must exist; start in the map's directory
 
 bool sameAsRecorded(const MapView& v, const GuiMouse& m) {
   return m.x == *v.lastMouseX && m.y == *v.lastMouseY && m.z == *v.lastMouseZ && m.b == *v.lastMouseButtons;
@@ -116,11 +115,11 @@ void drawMapCanvas(MapView& v, BITMAP* bitmap) {
 }
 
 void handleMapEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m) {
-  if (y < 0) {
+  if (IsCanvasClear(x, y)) {
     clear_to_color(bitmap, makecol_depth(bitmap_color_depth(bitmap), 0, 0, 0));
     return;
   }
-  if (x < 0) {
+  if (IsCanvasRedraw(x, y)) {
     drawMapCanvas(v, bitmap);
     return;
   }
@@ -171,7 +170,7 @@ bool followTeleport(MapView& v, int column, int row) {
 void placeTeleport(MapView& v, int column, int row) {
   char directory[kPathBufferSize], chosen[kPathBufferSize], name[kPathBufferSize];
   directoryOf(v.openMap->path, directory, sizeof directory);
-  const char* answer = viewSelectFile(v, "*.MAP", directory, kDestinationSelectorFlags,
+  const char* answer = viewSelectFile(v, "*.MAP", directory, kSelectOpenFlags,
                                       "Select teleport destination map", "Select");
   snprintf(chosen, sizeof chosen, "%s", answer != nullptr ? answer : "");
   if (chosen[0] != 0 && mapNameOf(chosen, name, sizeof name) &&

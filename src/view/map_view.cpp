@@ -1,8 +1,6 @@
 // The active view context, and the toolkit operations behind the hooks.
 #include "view/map_view.h"
 
-#include <cstdio>
-
 #include "gui/gui.h"
 
 namespace {
@@ -15,10 +13,7 @@ MapView* activeMapView() { return activeView; }
 
 int viewShowText(const MapView& view, const char* text, const char* buttons) {
   if (view.showText != nullptr) return view.showText(text, buttons);
-  // The requester reads its text as a format: the editor's texts hold no "%".
-  char request[1024];
-  snprintf(request, sizeof request, "%s|%s", text, buttons != nullptr && *buttons ? buttons : "~OK");
-  return ShowMessage("", request);
+  return ShowText(text, buttons);
 }
 
 const char* viewSelectFile(const MapView& view, const char* masks, const char* startPath, int flags,

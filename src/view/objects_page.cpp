@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int kListMouseLeft = 1;  // the lists react to the left button only
-constexpr int kEditBoxText = 5;    // the box edits the caller's text in place
 constexpr int kObjectListRows = 10;
 constexpr int kListWidth = 120;
 constexpr int kQuantityBoxWidth = 30;
@@ -25,7 +23,7 @@ void selectInto(int* field, void* data) {
 void fillObjectsPage(void* data) {
   MapView& v = viewOf(data);
   AddLabel(2, 2, "Constant Objects");
-  *v.constantObjectList = AddListBox(2, 20, v.rowIndex, v.constantObjectRows, kListWidth, kListMouseLeft,
+  *v.constantObjectList = AddListBox(2, 20, v.rowIndex, v.constantObjectRows, kListWidth, kListLeftButton,
                                      constantObjectRowText, nullptr, kObjectListRows);
   SetListIndexer(*v.constantObjectList, rowData);
   SetListSelectCallback(*v.constantObjectList, constantObjectSelected);
@@ -34,7 +32,7 @@ void fillObjectsPage(void* data) {
   AddButton(75, 200, "Add", addObjectClicked, &v);
   *v.selectedConstantObject = -1;
   AddLabel(2, 225, "Map Objects + Creatures");
-  *v.placementList = AddListBox(2, 245, v.rowIndex, v.placementRows, kListWidth, kListMouseLeft, placementRowText,
+  *v.placementList = AddListBox(2, 245, v.rowIndex, v.placementRows, kListWidth, kListLeftButton, placementRowText,
                                 nullptr, kObjectListRows);
   SetListIndexer(*v.placementList, rowData);
   SetListSelectCallback(*v.placementList, placementSelected);

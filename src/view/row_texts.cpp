@@ -3,12 +3,13 @@
 #include <cstdio>
 #include <cstring>
 
+#include "gui/gui.h"
 #include "view/placement_record.h"
 #include "view/side_pages.h"
 
 namespace {
 
-constexpr size_t kRowTextLimit = 1024;  // within the toolkit's 100000-byte row buffer
+constexpr size_t kRowTextLimit = kGuiRowBufferSize;
 constexpr const char* kEmptySlotName = "*unmatchablestring*";
 
 // The row number behind a row's data, or -1 for none.

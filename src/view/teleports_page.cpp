@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr int kListMouseLeft = 1;  // the lists react to the left button only
 constexpr int kTeleportListRows = 23;
 constexpr int kListWidth = 120;
 
@@ -20,7 +19,7 @@ void removeTeleport(MapView& v, int index) {
 
 void fillTeleportsPage(void* data) {
   MapView& v = viewOf(data);
-  *v.teleportList = AddListBox(2, 2, v.rowIndex, v.teleportRows, kListWidth, kListMouseLeft, teleportRowText,
+  *v.teleportList = AddListBox(2, 2, v.rowIndex, v.teleportRows, kListWidth, kListLeftButton, teleportRowText,
                                nullptr, kTeleportListRows);
   SetListIndexer(*v.teleportList, rowData);
   SetListSelectCallback(*v.teleportList, teleportSelected);
@@ -42,6 +41,7 @@ void teleportDeleteKey(int rowId, void* data) {
   if (v == nullptr || data == nullptr) return;
   removeTeleport(*v, *static_cast<int*>(data));
   *v->selectedTeleport = -1;
+  SetListSelection(*v->teleportList, -1);
   Refresh(*v->teleportList);
 }
 
@@ -61,5 +61,6 @@ void deleteTeleportClicked(void* data) {
   if (*v.selectedTeleport < 0) return;
   removeTeleport(v, *v.selectedTeleport);
   if (*v.selectedTeleport >= *v.teleportRows) *v.selectedTeleport = -1;
+  SetListSelection(*v.teleportList, *v.selectedTeleport);
   Refresh(*v.teleportList);
 }

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr size_t kFieldTextSize = 1000;  // the toolkit's status field buffer
-
 void clearToBlack(BITMAP* bitmap) { clear_to_color(bitmap, makecol_depth(bitmap_color_depth(bitmap), 0, 0, 0)); }
 
 MapView& viewOf(void* data) { return *static_cast<MapView*>(data); }
@@ -17,12 +15,12 @@ MapView& viewOf(void* data) { return *static_cast<MapView*>(data); }
 }  // namespace
 
 void handlePaletteEvent(MapView& v, BITMAP* bitmap, int x, int y, int buttons) {
-  if (y < 0) {
+  if (IsCanvasClear(x, y)) {
     clearToBlack(bitmap);
     return;
   }
   drawPalette(bitmap, *v.sprites, v.openMap->kind);
-  if (x < 0 || !(buttons & 1)) return;
+  if (IsCanvasRedraw(x, y) || !(buttons & 1)) return;
   const int column = x / kSpriteWidth, row = y / kSpriteHeight;
   if (column >= kPaletteColumns || row >= kPaletteRows) return;
   *v.canvasMode = LocalEdit;
@@ -38,7 +36,7 @@ void paletteCanvasHandler(BITMAP* bitmap, int x, int y, void* data) {
 
 void selectedTilePreviewHandler(BITMAP* bitmap, int x, int y, void* data) {
   MapView& v = viewOf(data);
-  if (y < 0) {
+  if (IsCanvasClear(x, y)) {
     clearToBlack(bitmap);
     return;
   }
@@ -49,7 +47,7 @@ void selectedTilePreviewHandler(BITMAP* bitmap, int x, int y, void* data) {
 
 void mapTilePreviewHandler(BITMAP* bitmap, int x, int y, void* data) {
   MapView& v = viewOf(data);
-  if (y < 0) {
+  if (IsCanvasClear(x, y)) {
     clearToBlack(bitmap);
     return;
   }
@@ -60,21 +58,21 @@ void mapTilePreviewHandler(BITMAP* bitmap, int x, int y, void* data) {
 void statusText(void* data, char* buffer) {
   const LocalMap& map = *viewOf(data).openMap;
   const char* text = map.path[0] != 0 ? map.path : map.kind == NoKind ? "Invalid map file" : "Load a map to continue";
-  snprintf(buffer, kFieldTextSize, "%s", text);
+  snprintf(buffer, kGuiStatusBufferSize, "%s", text);
 }
 
 void selectedTileText(void* data, char* buffer) {
-  snprintf(buffer, kFieldTextSize, "%i", *viewOf(data).selectedTile);
+  snprintf(buffer, kGuiStatusBufferSize, "%i", *viewOf(data).selectedTile);
 }
 
-void mapTileText(void* data, char* buffer) { snprintf(buffer, kFieldTextSize, "%i", *viewOf(data).mapTile); }
+void mapTileText(void* data, char* buffer) { snprintf(buffer, kGuiStatusBufferSize, "%i", *viewOf(data).mapTile); }
 
 void positionText(void* data, char* buffer) {
   const MapView& v = viewOf(data);
   buffer[0] = 0;
   if (*v.canvasMode == LocalEdit) {
-    snprintf(buffer, kFieldTextSize, "%i, %i", *v.cursorX, *v.cursorY);
+    snprintf(buffer, kGuiStatusBufferSize, "%i, %i", *v.cursorX, *v.cursorY);
   } else if (*v.canvasMode == WorldView) {
-    snprintf(buffer, kFieldTextSize, "ZAN%c%c", 'A' + *v.cursorX / kMapColumns, 'A' + *v.cursorY / kMapRows);
+    snprintf(buffer, kGuiStatusBufferSize, "ZAN%c%c", 'A' + *v.cursorX / kMapColumns, 'A' + *v.cursorY / kMapRows);
   }
 }
