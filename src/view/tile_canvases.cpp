@@ -1,7 +1,5 @@
-// The palette, the previews and the texts of the fields beside the map.
+// The palette and the two previews beside the map.
 #include "view/tile_canvases.h"
-
-#include <cstdio>
 
 #include "gui/gui.h"
 #include "view/map_drawing.h"
@@ -53,26 +51,4 @@ void mapTilePreviewHandler(BITMAP* bitmap, int x, int y, void* data) {
   }
   drawTileCell(bitmap, *v.sprites, 0, 0, *v.mapTile, v.openMap->kind);
   Refresh(*v.mapTileField);
-}
-
-void statusText(void* data, char* buffer) {
-  const LocalMap& map = *viewOf(data).openMap;
-  const char* text = map.path[0] != 0 ? map.path : map.kind == NoKind ? "Invalid map file" : "Load a map to continue";
-  snprintf(buffer, kGuiStatusBufferSize, "%s", text);
-}
-
-void selectedTileText(void* data, char* buffer) {
-  snprintf(buffer, kGuiStatusBufferSize, "%i", *viewOf(data).selectedTile);
-}
-
-void mapTileText(void* data, char* buffer) { snprintf(buffer, kGuiStatusBufferSize, "%i", *viewOf(data).mapTile); }
-
-void positionText(void* data, char* buffer) {
-  const MapView& v = viewOf(data);
-  buffer[0] = 0;
-  if (*v.canvasMode == LocalEdit) {
-    snprintf(buffer, kGuiStatusBufferSize, "%i, %i", *v.cursorX, *v.cursorY);
-  } else if (*v.canvasMode == WorldView) {
-    snprintf(buffer, kGuiStatusBufferSize, "ZAN%c%c", 'A' + *v.cursorX / kMapColumns, 'A' + *v.cursorY / kMapRows);
-  }
 }

@@ -1,6 +1,6 @@
-// The canvases and fields around the map: the tile palette (a left button
-// selects the tile to paint), the two one-cell previews with their numbers,
-// the position field and the status line. Each takes the MapView as data.
+// The canvases beside the map: the tile palette (a left button selects the
+// tile to paint) and the two one-cell previews, each refreshing its number.
+// Each takes the MapView as data.
 #pragma once
 #include <allegro.h>
 
@@ -12,9 +12,3 @@ void handlePaletteEvent(MapView& view, BITMAP* bitmap, int x, int y, int buttons
 
 void selectedTilePreviewHandler(BITMAP* bitmap, int x, int y, void* data);
 void mapTilePreviewHandler(BITMAP* bitmap, int x, int y, void* data);
-
-// Status field texts (buffers of 1000 bytes).
-void statusText(void* data, char* buffer);
-void selectedTileText(void* data, char* buffer);
-void mapTileText(void* data, char* buffer);
-void positionText(void* data, char* buffer);

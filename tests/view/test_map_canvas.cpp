@@ -5,16 +5,6 @@
 #include "view/tile_canvases.h"
 #include "view_fixture.h"
 
-namespace {
-
-std::string fieldText(void (*text)(void*, char*), MapView& view) {
-  char buffer[1000];
-  text(&view, buffer);
-  return buffer;
-}
-
-}  // namespace
-
 TEST_F(ViewTest, LeftPaintsRightPicksAndHoldingPaintsOnlyWhenMoved) {
   openSavedMap("ZANAB.MAP", Wilderness);
   ViewValues& s = *values;
@@ -22,7 +12,8 @@ TEST_F(ViewTest, LeftPaintsRightPicksAndHoldingPaintsOnlyWhenMoved) {
   poll(40, 45, 1);
   EXPECT_EQ(250, s.openMap.getTile(2, 2));
   EXPECT_EQ(97, s.mapTile);  // the code before the paint
-  EXPECT_EQ("3, 3", fieldText(positionText, view));
+  EXPECT_EQ(3, s.cursorX);
+  EXPECT_EQ(3, s.cursorY);
   EXPECT_EQ(1, s.mapChanged);
 
   s.openMap.setTile(2, 2, 97);
@@ -76,13 +67,14 @@ TEST_F(ViewTest, WorldClickOpensTheSquareAndPaintsOnlyAfterANewPress) {
   poll(500, 300, 0);
   EXPECT_EQ(42, s.mapTile);
   EXPECT_EQ(555, s.cursorX);
-  EXPECT_EQ("ZANLM", fieldText(positionText, view));
+  EXPECT_EQ(300, s.cursorY);
   poll(500, 300, 1);
   ASSERT_EQ(1u, opened.size());
   EXPECT_EQ(dir.editorPath("ZANLM.MAP"), opened[0]);
   EXPECT_EQ(Wilderness, s.openMap.kind);  // whatever the file said
   EXPECT_EQ(LocalEdit, s.canvasMode);
-  EXPECT_EQ("28, 16", fieldText(positionText, view));
+  EXPECT_EQ(28, s.cursorX);  // the cell under the pointer in the map just opened
+  EXPECT_EQ(16, s.cursorY);
 
   poll(510, 300, 1);  // still the same press: no paint
   poll(520, 310, 1);
@@ -95,7 +87,7 @@ TEST_F(ViewTest, WorldClickOpensTheSquareAndPaintsOnlyAfterANewPress) {
   s.canvasMode = WorldView;
   poll(100, 30, 1);
   EXPECT_EQ(WorldView, s.canvasMode);
-  EXPECT_EQ("ZANCB", fieldText(positionText, view));
+  EXPECT_EQ(111, s.cursorX);
 }
 
 TEST_F(ViewTest, PickTeleportCellAddsTheChosenMapByNameOrNothing) {
@@ -182,7 +174,7 @@ TEST_F(ViewTest, UnchangedMouseChangesNothingInAnyMode) {
   EXPECT_EQ(0, s.mapChanged);
 }
 
-TEST_F(ViewTest, PaletteSelectsFromEveryModeAndFieldsReadTheState) {
+TEST_F(ViewTest, PaletteSelectsWithTheLeftButtonFromEveryMode) {
   BITMAP* palette = create_bitmap(576, 160);
   ViewValues& s = *values;
   for (int mode : {WorldView, LocalEdit, PickTeleportCell, PlaceObject}) {
@@ -197,20 +189,4 @@ TEST_F(ViewTest, PaletteSelectsFromEveryModeAndFieldsReadTheState) {
   handlePaletteEvent(view, palette, 575, 159, 1);
   EXPECT_EQ(255, s.selectedTile);
   destroy_bitmap(palette);
-
-  s.cursorX = 48;
-  s.cursorY = 24;
-  EXPECT_EQ("48, 24", fieldText(positionText, view));
-  s.canvasMode = WorldView;
-  s.cursorX = 100;
-  s.cursorY = 30;
-  EXPECT_EQ("ZANCB", fieldText(positionText, view));
-  s.canvasMode = PlaceObject;
-  EXPECT_EQ("", fieldText(positionText, view));
-  EXPECT_EQ("255", fieldText(selectedTileText, view));
-  EXPECT_EQ("Load a map to continue", fieldText(statusText, view));
-  s.openMap.kind = NoKind;
-  EXPECT_EQ("Invalid map file", fieldText(statusText, view));
-  openSavedMap("ZANAB.MAP", Local);
-  EXPECT_EQ(dir.editorPath("ZANAB.MAP"), fieldText(statusText, view));
 }
