@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int kObjectListRows = 10;
+constexpr int kObjectListRows = 8;  // 20-pixel rows end above the "Qty" box and "Delete"
 constexpr int kListWidth = 120;
 constexpr int kQuantityBoxWidth = 30;
 constexpr int kMaxQuantity = 255;

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr int kTeleportListRows = 23;
+constexpr int kTeleportListRows = 20;  // 20-pixel rows end above the buttons at y 410
 constexpr int kListWidth = 120;
 
 MapView& viewOf(void* data) { return *static_cast<MapView*>(data); }
