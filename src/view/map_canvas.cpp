@@ -110,8 +110,9 @@ void drawMapCanvas(MapView& v, BITMAP* bitmap) {
     v.worldPicture.show(bitmap, *v.sprites, *v.worldBuffer);
     return;
   }
-  v.picture.show(bitmap, *v.sprites, *v.openMap);
-  if (*v.showObjects == 1) drawPlacements(bitmap, *v.sprites, *v.mapData, *v.objectList, *v.creatureList);
+  PlacedSprite placed[kPlacementCount];
+  const int count = *v.showObjects == 1 ? listPlacedSprites(*v.mapData, *v.objectList, *v.creatureList, placed) : 0;
+  v.picture.show(bitmap, *v.sprites, *v.openMap, placed, count);
 }
 
 void handleMapEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m) {

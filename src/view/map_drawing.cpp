@@ -27,16 +27,28 @@ void drawLocalMap(BITMAP* target, const SpriteSet& sprites, const LocalMap& map)
   release_bitmap(target);
 }
 
-void drawPlacements(BITMAP* target, const SpriteSet& sprites, const MapDataFile& data,
-                    const ObjectList& objects, const CreatureList& creatures) {
-  acquire_bitmap(target);
+int listPlacedSprites(const MapDataFile& data, const ObjectList& objects, const CreatureList& creatures,
+                      PlacedSprite* out) {
+  int count = 0;
   for (int i = 0; i < kPlacementCount; ++i) {
     const Placement* p = data.placement(i);
     if (p == nullptr) continue;
     const PlacedRecord record = placedRecord(*p, objects, creatures);
-    if (record.kind == PlacedKind::None) continue;
-    blitSprite(target, sprites.sprite(record.sprite), (p->x - 1) * kSpriteWidth,
-               (p->y - 1) * kSpriteHeight);
+    if (record.kind != PlacedKind::None) out[count++] = PlacedSprite{record.sprite, p->x - 1, p->y - 1};
+  }
+  return count;
+}
+
+void drawPlacements(BITMAP* target, const SpriteSet& sprites, const MapDataFile& data,
+                    const ObjectList& objects, const CreatureList& creatures) {
+  PlacedSprite placed[kPlacementCount];
+  drawPlacedSprites(target, sprites, placed, listPlacedSprites(data, objects, creatures, placed));
+}
+
+void drawPlacedSprites(BITMAP* target, const SpriteSet& sprites, const PlacedSprite* placed, int count) {
+  acquire_bitmap(target);
+  for (int i = 0; i < count; ++i) {
+    blitSprite(target, sprites.sprite(placed[i].slot), placed[i].column * kSpriteWidth, placed[i].row * kSpriteHeight);
   }
   release_bitmap(target);
 }

@@ -25,6 +25,22 @@ void drawTileCell(BITMAP* target, const SpriteSet& sprites, int px, int py, int 
 // The 48 x 24 cells of map, row 23 included for every kind.
 void drawLocalMap(BITMAP* target, const SpriteSet& sprites, const LocalMap& map);
 
+// A placement as drawn: the sprite slot of the record it names and its cell
+// (0-based; a placement's own x and y count from 1).
+struct PlacedSprite {
+  int slot;
+  int column;
+  int row;
+};
+
+// The placements of data that name a record, in index order; returns how
+// many were written to out (room for kPlacementCount).
+int listPlacedSprites(const MapDataFile& data, const ObjectList& objects, const CreatureList& creatures,
+                      PlacedSprite* out);
+
+// The placed sprites in the order given, each at its cell.
+void drawPlacedSprites(BITMAP* target, const SpriteSet& sprites, const PlacedSprite* placed, int count);
+
 // The sprites of every placement that names a record, in index order (later
 // ones on top), each at its 1-based cell; clipped at the bitmap's edges.
 void drawPlacements(BITMAP* target, const SpriteSet& sprites, const MapDataFile& data,

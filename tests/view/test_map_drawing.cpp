@@ -146,13 +146,15 @@ TEST_F(ViewTest, KeptPicturesEqualAFullRedrawAfterRandomEdits) {
     const int edits = rand() % 40;
     for (int e = 0; e < edits; ++e) values->openMap.setTile(rand() % 48, rand() % 24, rand() & 255);
     if (step % 13 == 0) values->openMap.kind = (step / 13) % 2 ? Interior : Local;
+    if (step % 7 == 0) values->showObjects = 1 - values->showObjects;
     Placement* p = values->mapData.placement(rand() % 200);
     *p = Placement{static_cast<unsigned char>(rand() % 49), static_cast<unsigned char>(rand() % 25),
                    static_cast<unsigned char>(rand() % 2), 1, {0, 0, 0}, rand() % 2 ? 0 : 1000};
     drawMapCanvas(view, canvas());
     clear_to_color(full, black());
     drawLocalMap(full, values->sprites, values->openMap);
-    drawPlacements(full, values->sprites, values->mapData, values->objectList, values->creatureList);
+    if (values->showObjects == 1)
+      drawPlacements(full, values->sprites, values->mapData, values->objectList, values->creatureList);
     for (int y = 0; y < kMapCanvasHeight; ++y) {
       ASSERT_EQ(0, memcmp(full->line[y], canvas()->line[y], kMapCanvasWidth * 2)) << step << " row " << y;
     }
