@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up and builds DOLA, then runs the editor on the demo world.
+# Sets up and builds DOLA, then runs the editor on the demo world. Without a
+# display it says so and exits with status 1 instead of waiting for one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -19,9 +20,10 @@ if [ ! -e run/dola.ini ]; then
   echo "Prepared run/dola.ini for the demo world in build/demo/world."
 fi
 
-if [ ! -x build/dola ]; then
-  echo "The editor program is not built yet: the libraries and tests are ready, the editor is still to come."
-  exit 0
+if [ -z "${DISPLAY:-}" ]; then
+  echo "DOLA is built, but there is no display to open it on (DISPLAY is not set)." >&2
+  echo "Run scripts/run.sh again from a graphical desktop session (an X display)." >&2
+  exit 1
 fi
 cd run
 exec ../build/dola

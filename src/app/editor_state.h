@@ -72,6 +72,7 @@ struct EditorState {
   // ---- Never losing work ----
   int mapChanged;        // 1 after an edit of openMap or mapData, 0 after open and save
   int paintNeedsPress;   // 1 after a world-view click: painting waits for a new press
+  int mapDataRead;       // 1 when the open map's ".DAT" was read: a failed save of it is reported
 };
 
 // The process-wide pointer: set right after construction, cleared at shutdown.

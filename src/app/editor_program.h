@@ -1,0 +1,31 @@
+// The editor program from start to end: the start-up steps in their order,
+// the event loop, and the shutdown that writes dola.ini and frees everything.
+#pragma once
+
+class SettingsFile;
+struct EditorState;
+
+enum class EditorDisplay {
+  Screen,    // Allegro's graphics mode from the settings
+  Headless,  // the toolkit's memory screen of 1024 x 768 (tests)
+};
+
+// Runs the editor in the working directory (dola.ini, palette.bmp) until
+// File > Quit. 0 after a normal end; 1 when no graphics mode could be set.
+int runEditor(EditorDisplay display);
+
+// Start-up steps 2 to 4: loads path and adds "mode" ("fullscreen") and
+// "colordepth" (16) to the unnamed section when they are missing.
+void loadSettingsWithDefaults(SettingsFile& settings, const char* path);
+
+// Start-up steps 5 and 6: the row index table and the editing defaults.
+void setEditingDefaults(EditorState& editor);
+
+// Start-up step 13: while the settings have no "ZANDirectory", adds it empty
+// and asks for the directory with Tools > Set ZAN Directory.
+void askForGameDirectoryIfMissing(EditorState& editor);
+
+// Start-up step 14: the palette and the sprites of the game directory. Files
+// not found are reported after the main window is up (reportSpriteProblems).
+void loadSpriteSet(EditorState& editor);
+void reportSpriteProblems(const EditorState& editor);

@@ -1,0 +1,51 @@
+// File > Open, Save, Save As and Quit.
+#include <cstdio>
+
+#include "app/commands.h"
+#include "app/editor_state.h"
+#include "app/map_file.h"
+#include "app/selector_flags.h"
+#include "app/user_dialogs.h"
+#include "data/map_names.h"
+#include "gui/gui.h"
+
+namespace {
+
+EditorState& stateOf(void* editor) { return *static_cast<EditorState*>(editor); }
+
+const char* zanDirectory(const EditorState& editor) {
+  const char* directory = editor.settings.getString("", "ZANDirectory");
+  return directory ? directory : "";
+}
+
+}  // namespace
+
+void openCommand(void* data) {
+  EditorState& editor = stateOf(data);
+  const char* path = chooseFile("*.map", zanDirectory(editor), kOpenSelectorFlags, "Select File", "Open");
+  if (path[0] != '\0') replaceOpenMap(path, editor);
+}
+
+void saveCommand(void* data) {
+  EditorState& editor = stateOf(data);
+  if (editor.openMap.path[0] == '\0') return;
+  saveMapFile(editor.openMap.path, editor);
+}
+
+void saveAsCommand(void* data) {
+  EditorState& editor = stateOf(data);
+  const char* start = editor.openMap.path[0] != '\0' ? editor.openMap.path : zanDirectory(editor);
+  char startPath[kPathBufferSize];
+  snprintf(startPath, sizeof startPath, "%s", start);
+  const char* path = chooseFile("*.map", startPath, kSaveAsSelectorFlags, "Save As", "Save");
+  if (path[0] != '\0') {
+    char target[kPathBufferSize];
+    snprintf(target, sizeof target, "%s", path);
+    saveMapFile(target, editor);
+  }
+  Refresh(editor.statusLine);
+}
+
+void quitCommand(void* data) {
+  if (settleUnsavedChanges(stateOf(data))) StopEventLoop();
+}

@@ -1,0 +1,9 @@
+// The fill callbacks of the main window's menu bar titles; each adds its
+// items with the EditorState as their data.
+#pragma once
+
+void fillFileMenu(void* editor);   // "~Open", "~Save", "Save ~As", "~Quit"
+void fillViewMenu(void* editor);   // "~World Map", "~Local Map"
+void fillToolsMenu(void* editor);  // "~Set ZAN Directory"
+// The "~Script" menu's items: the script commands.
+void fillScriptMenu(void* editor);

@@ -1,0 +1,41 @@
+// The message after start-up that names the sprite files that were not found
+// (or were short) and where the editor looked for them; their sprites are blank.
+#include <cstdio>
+#include <cstring>
+
+#include "app/editor_program.h"
+#include "app/editor_state.h"
+#include "app/user_dialogs.h"
+
+namespace {
+
+// Appends one sentence about a sprite file of the game directory.
+void describeSpriteFile(char* text, size_t size, const char* file, bool missing, bool shortFile,
+                        const char* where) {
+  size_t used = strnlen(text, size);
+  if (missing)
+    snprintf(text + used, size - used, "\"%s\" was not found in %s: its sprites are blank.\n", file, where);
+  else if (shortFile)
+    snprintf(text + used, size - used, "\"%s\" in %s is incomplete: its missing sprites are blank.\n",
+             file, where);
+}
+
+}  // namespace
+
+void reportSpriteProblems(const EditorState& editor) {
+  const unsigned problems = editor.sprites.problems();
+  if (problems == 0) return;
+  const char* directory = editor.settings.getString("", "ZANDirectory");
+  char where[1100];
+  if (directory && directory[0])
+    snprintf(where, sizeof where, "the ZAN directory %s", directory);
+  else
+    snprintf(where, sizeof where, "the ZAN directory (none is set: choose it with Tools > Set ZAN Directory and start DOLA again)");
+  char text[4096] = "";
+  if (problems & kPaletteMissing)
+    snprintf(text, sizeof text, "\"palette.bmp\" was not found in the working directory: the sprites use a standard palette.\n");
+  describeSpriteFile(text, sizeof text, "ZAN.SPR", problems & kMainSetMissing, problems & kMainSetShort, where);
+  describeSpriteFile(text, sizeof text, "ZAN2.SPR", problems & kSecondSetMissing,
+                     problems & kSecondSetShort, where);
+  askUser(text, "~OK");
+}

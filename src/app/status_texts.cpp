@@ -1,0 +1,39 @@
+// The status field texts of the main window: see status_texts.h.
+#include "app/status_texts.h"
+
+#include <cstdio>
+
+#include "app/editor_state.h"
+
+namespace {
+EditorState& stateOf(void* editor) { return *static_cast<EditorState*>(editor); }
+}  // namespace
+
+void statusText(void* editor, char* buffer) {
+  const LocalMap& map = stateOf(editor).openMap;
+  if (map.path[0] != '\0')
+    snprintf(buffer, kStatusTextSize, "%s", map.path);
+  else if (map.kind == NoKind)
+    snprintf(buffer, kStatusTextSize, "Invalid map file");
+  else
+    snprintf(buffer, kStatusTextSize, "Load a map to continue");
+}
+
+void selectedTileText(void* editor, char* buffer) {
+  snprintf(buffer, kStatusTextSize, "%i", stateOf(editor).selectedTile);
+}
+
+void mapTileText(void* editor, char* buffer) {
+  snprintf(buffer, kStatusTextSize, "%i", stateOf(editor).mapTile);
+}
+
+void positionText(void* editor, char* buffer) {
+  const EditorState& e = stateOf(editor);
+  buffer[0] = '\0';
+  if (e.canvasMode == LocalEdit) {
+    snprintf(buffer, kStatusTextSize, "%i, %i", e.cursorX, e.cursorY);
+  } else if (e.canvasMode == WorldView) {
+    snprintf(buffer, kStatusTextSize, "ZAN%c%c", 'A' + e.cursorX / kMapColumns,
+             'A' + e.cursorY / kMapRows);
+  }
+}

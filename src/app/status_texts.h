@@ -1,0 +1,16 @@
+// The texts of the main window's status fields: the status line, the numbers
+// beside the two tile previews and the position field. Each writes a
+// NUL-terminated text into the toolkit's buffer (kStatusTextSize bytes).
+#pragma once
+
+constexpr int kStatusTextSize = 1000;
+
+// The open map's path, else "Invalid map file" after a map of no kind, else
+// "Load a map to continue".
+void statusText(void* editor, char* buffer);
+// selectedTile and mapTile in decimal.
+void selectedTileText(void* editor, char* buffer);
+void mapTileText(void* editor, char* buffer);
+// "column, row" of the pointed cell (from 1) in LocalEdit, "ZAN<col><row>"
+// of the world square under the pointer in WorldView, empty otherwise.
+void positionText(void* editor, char* buffer);

@@ -1,0 +1,28 @@
+// The editor's conversations with the user: every message and question is
+// shown literally (a "%" or "|" in a path is shown as it is), and every file
+// or directory is chosen through the toolkit's file selector. Both go through
+// one replaceable table so that tests can read the texts and answer them.
+#pragma once
+
+typedef int (*AskFunction)(const char* text, const char* buttons);
+typedef const char* (*ChooseFileFunction)(const char* masks, const char* startPath, int flags,
+                                          const char* title, const char* buttonLabel);
+
+struct UserDialogs {
+  AskFunction ask;                // shows text with the buttons; the index of the one pressed
+  ChooseFileFunction chooseFile;  // SelectFile: a path, or "" when cancelled
+};
+
+// Installs a table (tests) and returns the one in use; the toolkit's by default.
+UserDialogs setUserDialogs(UserDialogs dialogs);
+
+// Shows text with the buttons ("~Save|~Discard|~Cancel"; null or "" is "~OK")
+// and returns the index of the button pressed.
+int askUser(const char* text, const char* buttons);
+// A message with the one button "~OK", built like printf (the arguments are
+// shown literally, whatever they hold).
+void tellUser(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// The file selector. The returned path belongs to the toolkit: copy it at once.
+const char* chooseFile(const char* masks, const char* startPath, int flags, const char* title,
+                       const char* buttonLabel);

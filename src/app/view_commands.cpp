@@ -1,0 +1,74 @@
+// View > World Map and Local Map, Tools > Set ZAN Directory.
+#include <cstdio>
+
+#include "app/commands.h"
+#include "app/editor_state.h"
+#include "app/selector_flags.h"
+#include "app/user_dialogs.h"
+#include "data/map_names.h"
+#include "data/progress.h"
+#include "data/world_loader.h"
+#include "gui/gui.h"
+#include "platform/host_path.h"
+
+namespace {
+
+EditorState& stateOf(void* editor) { return *static_cast<EditorState*>(editor); }
+
+// The toolkit's progress window as the world loader's progress display; its
+// id lives in progressWindow while it is open.
+class ProgressWindow : public ProgressDisplay {
+ public:
+  explicit ProgressWindow(EditorState& editor) : editor_(editor) {}
+  void open() override {
+    if (editor_.progressWindow < 0) editor_.progressWindow = OpenProgressWindow("", "", 200);
+  }
+  void setPercent(int percent) override { SetProgress(editor_.progressWindow, percent); }
+  void close() override {
+    if (editor_.progressWindow > 0) CloseTopWindow();
+    editor_.progressWindow = -1;
+  }
+
+ private:
+  EditorState& editor_;
+};
+
+bool anyWorldMapExists(const char* prefix) {
+  char file[kPathBufferSize];
+  for (int row = 0; row < kWorldSquares; ++row)
+    for (int col = 0; col < kWorldSquares; ++col)
+      if (worldMapFileName(prefix, col, row, file, sizeof file) && isFilePath(file)) return true;
+  return false;
+}
+
+}  // namespace
+
+void worldMapCommand(void* data) {
+  EditorState& editor = stateOf(data);
+  char prefix[kPathBufferSize];
+  if (!directoryPrefixOf(editor.openMap.path, prefix, sizeof prefix)) prefix[0] = '\0';
+  if (editor.canvasMode == WorldView) return;
+  ProgressWindow progress(editor);
+  loadWorld(prefix, editor.worldBuffer, &progress);
+  editor.canvasMode = WorldView;
+  Refresh(editor.mapCanvas);
+  Refresh(editor.positionField);
+  if (!anyWorldMapExists(prefix)) {
+    tellUser("No world maps were found: DOLA looked for ZANAA.MAP to ZANTT.MAP in %s.",
+             prefix[0] ? prefix : "the working directory");
+  }
+}
+
+void localMapCommand(void* data) {
+  EditorState& editor = stateOf(data);
+  editor.canvasMode = LocalEdit;
+  Refresh(editor.mapCanvas);  // the canvas redraws by mode: the open map shows at once
+  Refresh(editor.positionField);
+}
+
+void setZanDirectoryCommand(void* data) {
+  EditorState& editor = stateOf(data);
+  const char* path =
+      chooseFile("*.*", "", kDirectorySelectorFlags, "Select ZAN Directory", "Select");
+  if (path[0] != '\0') editor.settings.updateString("", "ZANDirectory", path);
+}

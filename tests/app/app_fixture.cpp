@@ -1,0 +1,88 @@
+// The headless editor fixture: see app_fixture.h.
+#include "app_fixture.h"
+
+#include "app/editor_program.h"
+#include "app/main_window.h"
+#include "gui/gui.h"
+
+namespace {
+
+DialogScript* g_script = nullptr;
+
+int scriptedAsk(const char* text, const char* buttons) {
+  g_script->texts.push_back(text);
+  g_script->buttons.push_back(buttons ? buttons : "");
+  if (g_script->answers.empty()) return 0;
+  int answer = g_script->answers.front();
+  g_script->answers.erase(g_script->answers.begin());
+  return answer;
+}
+
+const char* scriptedChoice(const char* masks, const char* start, int flags, const char* title,
+                           const char* button) {
+  static std::string chosen;
+  const int window = editorState() ? editorState()->mainWindow : -1;
+  g_script->choices.push_back(FileChoice{masks, start, title, button, flags, window});
+  chosen.clear();
+  if (!g_script->paths.empty()) {
+    chosen = g_script->paths.front();
+    g_script->paths.erase(g_script->paths.begin());
+  }
+  return chosen.c_str();
+}
+
+UserDialogs g_toolkitDialogs;
+
+void stopLoop(void* timedOut) {
+  *static_cast<bool*>(timedOut) = true;
+  StopEventLoop();
+}
+
+}  // namespace
+
+void answerDialogsFrom(DialogScript* script) {
+  g_script = script;
+  if (script)
+    g_toolkitDialogs = setUserDialogs(UserDialogs{scriptedAsk, scriptedChoice});
+  else
+    setUserDialogs(g_toolkitDialogs);
+}
+
+std::string mapText(const std::string& header, int rows, char fill, int shortRow, int shortLength) {
+  std::string text = header + "\r\n";
+  for (int r = 0; r < rows; ++r)
+    text += " " + std::string(r == shortRow ? shortLength : kMapColumns, fill) + "\r\n";
+  return text;
+}
+
+void AppTest::SetUp() {
+  ASSERT_TRUE(GuiInitHeadless(1024, 768, 16));
+  editor = new EditorState();
+  setEditorState(editor);
+  setEditingDefaults(*editor);
+  editor->settings.addString("", "ZANDirectory", dir.editorPath().c_str());
+  answerDialogsFrom(&dialogs);
+  buildMainWindow(*editor, 1024, 768);
+}
+
+void AppTest::TearDown() {
+  answerDialogsFrom(nullptr);
+  setEditorState(nullptr);
+  delete editor;
+}
+
+std::string AppTest::writeMap(const std::string& name, const std::string& text) {
+  writeFileBytes(dir.file(name), text);
+  return dir.editorPath(name);
+}
+
+bool AppTest::commandStopsLoop(void (*command)(void*)) {
+  static bool timedOut;
+  timedOut = false;
+  GuiQueueCall(command, editor, 0);
+  GuiQueueCall(stopLoop, &timedOut, 150);
+  RunEventLoop();
+  const bool stopped = !timedOut;
+  if (stopped) RunEventLoop();  // until the pending stop has run, so it cannot end a later loop
+  return stopped;
+}

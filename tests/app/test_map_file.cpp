@@ -1,0 +1,101 @@
+// openMapFile and saveMapFile: companion files, the mode and counts they set,
+// the warnings about maps a save could not give back, and every failed save
+// reported by file and reason.
+#include <gtest/gtest.h>
+
+#include "app/map_file.h"
+#include "app_fixture.h"
+#include "platform/file_stream.h"
+
+namespace {
+
+const std::string kPlain = mapText("WILDERNESS!>21,13:HOUSE!>22,14:CAVE!", 24, 'a');
+
+std::string placementTable(unsigned char firstX) {
+  std::string table(2200 + 5, '\0');  // 200 records and five bytes of the game's own
+  table[0] = static_cast<char>(firstX);
+  table[1] = 1;
+  table[2] = 1;
+  table[2204] = 'T';
+  return table;
+}
+
+}  // namespace
+
+TEST_F(AppTest, OpeningSetsTheModeAndCountsAndReadsTheDataFile) {
+  writeFileBytes(dir.file("ZANAB.DAT"), placementTable(7));
+  const std::string path = writeMap("ZANAB.MAP", kPlain);
+  editor->canvasMode = WorldView;
+  editor->mapChanged = 1;
+  openMapFile(path.c_str(), *editor);
+  EXPECT_EQ(editor->canvasMode, LocalEdit);
+  EXPECT_EQ(editor->teleportRows, 2);
+  EXPECT_EQ(editor->placementRows, 200);
+  EXPECT_EQ(editor->mapChanged, 0);
+  ASSERT_NE(editor->mapData.placement(0), nullptr);
+  EXPECT_EQ(editor->mapData.placement(0)->x, 7);
+
+  editor->mapData.placement(0)->x = 9;
+  editor->mapChanged = 1;
+  EXPECT_TRUE(saveMapFile(path.c_str(), *editor));
+  EXPECT_EQ(read("ZANAB.DAT"), placementTable(9));
+  EXPECT_EQ(editor->mapChanged, 0);
+  EXPECT_TRUE(dialogs.texts.empty());
+}
+
+TEST_F(AppTest, MapsThatCannotComeBackAsTheyWereAreReportedOnOpen) {
+  openMapFile(writeMap("SHORT.MAP", mapText("WILDERNESS!", 10, 'a')).c_str(), *editor);
+  openMapFile(writeMap("CUT.MAP", mapText("LOCAL!~EXIT~", 23, 'a', 5, 20)).c_str(), *editor);
+  openMapFile(writeMap("LINEEND.MAP", mapText("INTERIOR!", 23, 'a', 3, 47)).c_str(), *editor);
+  openMapFile(writeMap("GOOD.MAP", kPlain).c_str(), *editor);
+  openMapFile(dir.editorPath("NEW.MAP").c_str(), *editor);  // a map yet to be made
+  ASSERT_EQ(dialogs.texts.size(), 3u);
+  EXPECT_EQ(dialogs.texts[0], "The map " + dir.editorPath("SHORT.MAP") +
+                                  " stops early: row 11 of 24 is missing or shorter than 48 tiles. "
+                                  "The rows from there on are shown as 0, and saving the map "
+                                  "writes them so.");
+  EXPECT_NE(dialogs.texts[1].find("CUT.MAP stops early: row 6 of 23"), std::string::npos);
+  EXPECT_EQ(dialogs.texts[2], "The map " + dir.editorPath("LINEEND.MAP") +
+                                  " holds the tile code 10 at cell 48, 4 (a row line shorter than 48 "
+                                  "tiles). A MAP file cannot carry it: the map cannot be saved "
+                                  "until that cell is painted over.");
+}
+
+TEST_F(AppTest, FailedWritesNameTheFileAndTheReason) {
+  const std::string path = writeMap("ZANAB.MAP", kPlain);
+  writeFileBytes(dir.file("ZANAB.DAT"), placementTable(7));
+  openMapFile(path.c_str(), *editor);
+  editor->openMap.setTile(0, 0, 'x');
+  editor->mapChanged = 1;
+
+  failWritesAfter(0);  // a full disk
+  EXPECT_FALSE(saveMapFile(path.c_str(), *editor));
+  failWritesAfter(-1);
+  ASSERT_EQ(dialogs.texts.size(), 2u);
+  EXPECT_EQ(dialogs.texts[0], "The map could not be written to " + path +
+                                  ": No space left on device. The file on disk is as it was.");
+  EXPECT_EQ(dialogs.texts[1], "The placements could not be written to " +
+                                  dir.editorPath("ZANAB.DAT") +
+                                  ": No space left on device. The file on disk is as it was.");
+  EXPECT_EQ(read("ZANAB.MAP"), kPlain);
+  EXPECT_EQ(read("ZANAB.DAT"), placementTable(7));
+  EXPECT_EQ(editor->mapChanged, 1);
+
+  // A ".DAT" gone since the map was opened is reported; a map without one is silent.
+  remove(dir.file("ZANAB.DAT").c_str());
+  saveMapFile(path.c_str(), *editor);
+  ASSERT_EQ(dialogs.texts.size(), 3u);
+  EXPECT_EQ(dialogs.texts[2].rfind("The placements could not be written to " + dir.editorPath("ZANAB.DAT"), 0), 0u);
+  EXPECT_EQ(editor->mapChanged, 1);
+  openMapFile(path.c_str(), *editor);
+  editor->mapChanged = 1;
+  saveMapFile(path.c_str(), *editor);
+  EXPECT_EQ(dialogs.texts.size(), 3u);
+  EXPECT_EQ(editor->mapChanged, 0);
+
+  const std::string tooLong = dir.editorPath(std::string(300, 'L') + ".MAP");
+  saveMapFile(tooLong.c_str(), *editor);
+  ASSERT_EQ(dialogs.texts.size(), 4u);
+  EXPECT_EQ(dialogs.texts[3], "The map was not saved to " + tooLong +
+                                  ": the path is longer than 255 characters.");
+}

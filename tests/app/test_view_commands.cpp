@@ -1,0 +1,104 @@
+// View > World Map and Local Map, Tools > Set ZAN Directory, and the status
+// field texts that follow the open map and the mode.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "app/commands.h"
+#include "app/map_file.h"
+#include "app/status_texts.h"
+#include "app_fixture.h"
+
+namespace {
+
+unsigned char worldCell(const EditorState& e, int x, int y) { return e.worldBuffer.cells[y * kWorldColumns + x]; }
+
+std::string textOf(void (*text)(void*, char*), EditorState* editor) {
+  char buffer[kStatusTextSize];
+  text(editor, buffer);
+  return buffer;
+}
+
+}  // namespace
+
+TEST_F(AppTest, WorldMapLoadsOnceUntilLocalMapAndOpenReturnsToTheMap) {
+  const std::string path = writeMap("ZANAB.MAP", mapText("WILDERNESS!", 24, 'w'));
+  openMapFile(path.c_str(), *editor);
+  worldMapCommand(editor);
+  EXPECT_EQ(editor->canvasMode, WorldView);
+  EXPECT_EQ(editor->progressWindow, -1);
+  EXPECT_EQ(worldCell(*editor, 0, 24), 'w');  // square (0, 1)
+  EXPECT_EQ(worldCell(*editor, 48, 24), 0);
+
+  editor->worldBuffer.cells[24 * kWorldColumns] = 'k';
+  worldMapCommand(editor);  // already shown: nothing happens
+  EXPECT_EQ(worldCell(*editor, 0, 24), 'k');
+  localMapCommand(editor);
+  EXPECT_EQ(editor->canvasMode, LocalEdit);
+  worldMapCommand(editor);  // read again from the files
+  EXPECT_EQ(worldCell(*editor, 0, 24), 'w');
+
+  dialogs.paths = {path};
+  openCommand(editor);
+  EXPECT_EQ(editor->canvasMode, LocalEdit);
+  EXPECT_TRUE(dialogs.texts.empty());
+}
+
+TEST_F(AppTest, WorldMapWithNoMapOpenReadsBareNamesAndSaysWhenNoneIsFound) {
+  char saved[4096];
+  ASSERT_NE(getcwd(saved, sizeof saved), nullptr);
+  writeMap("ZANTA.MAP", mapText("WILDERNESS!", 24, 't'));
+  ASSERT_EQ(chdir(dir.path().c_str()), 0);
+  worldMapCommand(editor);
+  EXPECT_EQ(worldCell(*editor, 959, 0), 't');
+  EXPECT_TRUE(dialogs.texts.empty());
+  remove(dir.file("ZANTA.MAP").c_str());
+  localMapCommand(editor);
+  worldMapCommand(editor);
+  ASSERT_EQ(chdir(saved), 0);
+  EXPECT_EQ(editor->canvasMode, WorldView);
+  ASSERT_EQ(dialogs.texts.size(), 1u);
+  EXPECT_EQ(dialogs.texts[0],
+            "No world maps were found: DOLA looked for ZANAA.MAP to ZANTT.MAP in the working directory.");
+
+  openMapFile(dir.editorPath("NOWHERE.MAP").c_str(), *editor);
+  worldMapCommand(editor);
+  ASSERT_EQ(dialogs.texts.size(), 2u);
+  EXPECT_EQ(dialogs.texts[1], "No world maps were found: DOLA looked for ZANAA.MAP to ZANTT.MAP in " +
+                                  dir.editorPath() + "\\.");
+}
+
+TEST_F(AppTest, SetZanDirectoryKeepsTheValueWhenCancelled) {
+  dialogs.paths = {"", "C:\\games\\zan"};
+  setZanDirectoryCommand(editor);
+  EXPECT_EQ(std::string(editor->settings.getString("", "ZANDirectory")), dir.editorPath());
+  setZanDirectoryCommand(editor);
+  EXPECT_STREQ(editor->settings.getString("", "ZANDirectory"), "C:\\games\\zan");
+  const FileChoice& choice = dialogs.choices[0];
+  EXPECT_EQ(choice.masks + "|" + choice.startPath + "|" + choice.title + "|" + choice.button,
+            "*.*||Select ZAN Directory|Select");
+  EXPECT_EQ(choice.flags, 1570);
+}
+
+TEST_F(AppTest, StatusTextsFollowTheMapAndTheMode) {
+  EXPECT_EQ(textOf(statusText, editor), "Load a map to continue");
+  EXPECT_EQ(textOf(selectedTileText, editor), "250");
+  editor->mapTile = -3;
+  EXPECT_EQ(textOf(mapTileText, editor), "-3");
+  openMapFile(writeMap("BAD.MAP", "NOTHING\r\n").c_str(), *editor);
+  EXPECT_EQ(textOf(statusText, editor), "Invalid map file");
+  const std::string path = writeMap("ZANAB.MAP", mapText("LOCAL!~EXIT~", 23, 'a'));
+  openMapFile(path.c_str(), *editor);
+  EXPECT_EQ(textOf(statusText, editor), path);
+
+  editor->cursorX = 48;
+  editor->cursorY = 24;
+  EXPECT_EQ(textOf(positionText, editor), "48, 24");
+  editor->canvasMode = WorldView;
+  editor->cursorX = 100;
+  editor->cursorY = 30;
+  EXPECT_EQ(textOf(positionText, editor), "ZANCB");
+  editor->canvasMode = PickTeleportCell;
+  EXPECT_EQ(textOf(positionText, editor), "");
+  editor->canvasMode = PlaceObject;
+  EXPECT_EQ(textOf(positionText, editor), "");
+}
