@@ -60,6 +60,18 @@ void bindEditing(EditorState& e, MapView& v) {
 
 }  // namespace
 
+MapView& editorMapView() {
+  static MapView view{};
+  return view;
+}
+
+void releaseMapView() {
+  MapView& view = editorMapView();
+  view.picture.invalidate();
+  view.worldPicture.invalidate();
+  setActiveMapView(nullptr);
+}
+
 void bindMapView(EditorState& editor, MapView& view) {
   bindDocuments(editor, view);
   bindWidgets(editor, view);

@@ -9,3 +9,9 @@ struct EditorState;
 // Points every field of view at its EditorState field and sets the hooks;
 // view becomes the active view of the list callbacks.
 void bindMapView(EditorState& editor, MapView& view);
+
+// The program's one MapView: the data of every map view callback.
+MapView& editorMapView();
+
+// Frees the view's kept pictures; called at shutdown while Allegro still runs.
+void releaseMapView();
