@@ -44,8 +44,19 @@ first_free_placement() {
   done
   echo -1
 }
-expect() { [ "$2" = "$3" ] || e2e_fail "$1: expected '$3', got '$2'"; }
-save() { e2e_key alt+f; e2e_key s; sleep 0.4; }
+# Retries the command for up to five seconds until it prints the expected text.
+expect() {
+  local what="$1" want="$2" got i
+  shift 2
+  for ((i = 0; i < 100; i++)); do
+    got=$("$@")
+    [ "$got" = "$want" ] && return 0
+    sleep 0.05
+  done
+  e2e_fail "$what: expected '$want', got '$got'"
+}
+save() { e2e_key alt+f; e2e_key s; }
+teleport_header() { head -1 "$WORLD/OAKVALE.MAP" | grep -o '>26,18:ZANAA!' || true; }
 
 e2e_start_xvfb
 (cd "$WORK" && exec "$BIN" >"$WORK/out.txt" 2>&1) &
@@ -70,14 +81,14 @@ xdotool mousemove 300 300
 sleep 0.3
 e2e_screenshot "$BUILD/view_map.png"
 save
-expect "painted from the palette" "$(tile "$WORLD/ZANPK.MAP" 0 0)" 42
-expect "painted with the picked code" "$(tile "$WORLD/ZANPK.MAP" 1 0)" "$SIGN"
+expect "painted from the palette" 42 tile "$WORLD/ZANPK.MAP" 0 0
+expect "painted with the picked code" "$SIGN" tile "$WORLD/ZANPK.MAP" 1 0
 
 # ---- Follow the teleport into OAKVALE; add a teleport there ----
 click_cell 11 10 2  # middle button
 sleep 0.3
 e2e_click $TELEPORT_ADD
-sleep 0.3
+sleep 0.5
 e2e_screenshot "$BUILD/view_teleport_message.png"
 e2e_key Return
 click_cell 5 5
@@ -95,7 +106,7 @@ e2e_click $FIRST_OBJECT_ROW
 e2e_click $QUANTITY_BOX
 e2e_type "3"
 e2e_click $OBJECT_ADD
-sleep 0.3
+sleep 0.5
 e2e_key Return
 click_cell 7 7
 e2e_click 812 572  # "Show Objects + Creatures"
@@ -103,15 +114,15 @@ xdotool mousemove 300 300
 sleep 0.3
 e2e_screenshot "$BUILD/view_objects.png"
 save
-head -1 "$WORLD/OAKVALE.MAP" | grep -q '>26,18:ZANAA!' || e2e_fail "no teleport to ZANAA: $(head -1 "$WORLD/OAKVALE.MAP")"
-expect "the placed object" "$(placement "$WORLD/OAKVALE.DAT" "$FREE")" "8 8 1 3 0 0 0 0 0 0 0"
+expect "the teleport to ZANAA" '>26,18:ZANAA!' teleport_header
+expect "the placed object" "8 8 1 3 0 0 0 0 0 0 0" placement "$WORLD/OAKVALE.DAT" "$FREE"
 
 # ---- World view: a held click opens ZANLM and does not paint; a new press does ----
 LM_BEFORE=$(tile "$WORLD/ZANLM.MAP" 27 15)
 LM_NEXT=$(tile "$WORLD/ZANLM.MAP" 28 15)
 e2e_key alt+v
 e2e_key w
-sleep 1.5
+sleep 2
 xdotool mousemove 400 300
 sleep 0.3
 e2e_screenshot "$BUILD/view_world.png"
@@ -125,9 +136,9 @@ xdotool mouseup 1
 sleep 0.2
 click_cell 2 2
 save
-expect "the world click's cell" "$(tile "$WORLD/ZANLM.MAP" 27 15)" "$LM_BEFORE"
-expect "the cell dragged over" "$(tile "$WORLD/ZANLM.MAP" 28 15)" "$LM_NEXT"
-expect "painted after a new press" "$(tile "$WORLD/ZANLM.MAP" 2 2)" "$SIGN"
+expect "painted after a new press" "$SIGN" tile "$WORLD/ZANLM.MAP" 2 2
+expect "the world click's cell" "$LM_BEFORE" tile "$WORLD/ZANLM.MAP" 27 15
+expect "the cell dragged over" "$LM_NEXT" tile "$WORLD/ZANLM.MAP" 28 15
 
 e2e_key alt+f
 e2e_key q
