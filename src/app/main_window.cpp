@@ -1,6 +1,6 @@
 // The main window's layout: every widget at its place, with its callback and
-// the EditorState as data, its id kept in its field. Positions are pixels of
-// the window's client area.
+// the EditorState (the map view's widgets: the view context) as data, its id
+// kept in its field. Positions are pixels of the window's client area.
 #include "app/main_window.h"
 
 #include <allegro.h>
