@@ -16,6 +16,7 @@
 #include "app/editor_state.h"
 #include "app/graphics_mode.h"
 #include "app/main_window.h"
+#include "app/map_view_binding.h"
 #include "app/user_dialogs.h"
 #include "gui/gui.h"
 #include "script/script_host.h"
@@ -45,6 +46,7 @@ bool startDisplay(const SettingsFile& settings, EditorDisplay display) {
 
 void shutdownEditor(EditorState* editor, bool saveSettings) {
   stopScriptHost(&editor->scriptEngine);
+  releaseMapView();
   if (saveSettings) editor->settings.save(kSettingsPath);
   editor->sprites.release();
   setEditorState(nullptr);

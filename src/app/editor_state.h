@@ -14,21 +14,11 @@
 #include "data/settings_file.h"
 #include "data/sprite_set.h"
 #include "data/world_buffer.h"
+#include "view/view_types.h"  // CanvasMode, kRowIndexSize, kQuantityTextSize
 
 namespace AngelScript {
 class asIScriptEngine;
 }
-
-// What the map canvas shows and what a click on it does.
-enum CanvasMode : int {
-  WorldView = 0,         // the whole world from worldBuffer
-  LocalEdit = 1,         // the open map, painted and picked
-  PickTeleportCell = 2,  // the next click sets a new teleport's cell
-  PlaceObject = 3,       // the next click places the selected constant object
-};
-
-constexpr int kRowIndexSize = 50000;  // the upper bound of any list's row count
-constexpr int kQuantityTextSize = 4;  // the "Qty" box: three digits and the end
 
 // The fields keep one fixed order, in four groups: the documents and their
 // data, the widgets and the values bound to them, the editing state, and last

@@ -13,8 +13,8 @@
 
 #include "data/map_names.h"
 #include "data/world_loader.h"
-#include "map_picture.h"
 #include "platform/host_path.h"
+#include "view/map_drawing.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ bool drawMap(BITMAP* picture, const SpriteSet& sprites, const std::string& mapPa
     snprintf(message, messageSize, "%s is not a readable MAP file", mapPath.c_str());
     return false;
   }
-  drawMapPicture(picture, sprites, map);
+  drawLocalMap(picture, sprites, map);
   if (!objects) return true;
   char directory[1024], name[1024];
   directoryOf(mapPath.c_str(), directory, sizeof directory);
@@ -55,7 +55,7 @@ bool drawMap(BITMAP* picture, const SpriteSet& sprites, const std::string& mapPa
   char dataPath[2100];
   snprintf(dataPath, sizeof dataPath, "%s\\%s.DAT", directory, name);
   data->load(dataPath);
-  drawPlacementSprites(picture, sprites, *data, *objectList, *creatureList);
+  drawPlacements(picture, sprites, *data, *objectList, *creatureList);
   return true;
 }
 
@@ -104,7 +104,7 @@ bool runRenderJob(const RenderJob& job, char* message, size_t messageSize) {
   sprites.loadPalette(editorForm(job.palette).c_str());
   // Sprites in the picture's own depth; at 15 to 32 bits no screen palette is needed.
   sprites.loadSprites(spriteDirectory.c_str(), get_color_depth(), nullptr, nullptr);
-  BITMAP* picture = create_bitmap(kPictureWidth, kPictureHeight);
+  BITMAP* picture = create_bitmap(kMapCanvasWidth, kMapCanvasHeight);
   if (picture == nullptr) {
     snprintf(message, messageSize, "no memory for the picture");
     return false;
@@ -114,7 +114,7 @@ bool runRenderJob(const RenderJob& job, char* message, size_t messageSize) {
   if (world) {
     auto buffer = std::make_unique<WorldBuffer>();
     loadWorld((input + "\\").c_str(), *buffer, nullptr);
-    drawWorldPicture(picture, sprites, *buffer);
+    drawWorld(picture, sprites, *buffer);
   } else {
     drawn = drawMap(picture, sprites, input, job.objects, message, messageSize);
   }

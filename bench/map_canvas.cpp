@@ -1,0 +1,162 @@
+// The map canvas's handled mouse events beside their floor, a plain blit of
+// the 864 x 480 canvas in the same depth: a move and a paint stroke in
+// LocalEdit with 200 placements shown, the world view's drawing into the
+// canvas bitmap, and a handled move over the world view (its kept picture).
+// The ratios to the floor are the figures to watch (aim: 3x).
+#include <allegro.h>
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "bench_directory.h"
+#include "gui/gui.h"
+#include "platform/host_path.h"
+#include "view/map_canvas.h"
+#include "view/map_drawing.h"
+
+namespace {
+
+// Editor values of one canvas: a full map, tables, 200 placements in use,
+// sprites with masked pixels, on a headless screen of the given depth.
+struct Scene {
+  LocalMap openMap;
+  ObjectList objects;
+  CreatureList creatures;
+  MapDataFile data;
+  SpriteSet sprites;
+  std::unique_ptr<WorldBuffer> world = std::make_unique<WorldBuffer>();
+  int ints[40] = {};
+  char quantity[4] = "1";
+  MapView view{};
+  BITMAP* canvas = nullptr;
+  BITMAP* floorSource = nullptr;
+  std::string host;
+
+  explicit Scene(int depth) {
+    GuiInitHeadless(1024, 768, depth);
+    set_color_depth(depth);
+    host = makeBenchDirectory();
+    writeGameFiles();
+    char editor[4096];
+    pathToEditor(host.c_str(), editor, sizeof editor);
+    sprites.loadSprites(editor, depth, nullptr, nullptr);
+    objects.load(editor);
+    creatures.load(editor);
+    data.load((std::string(editor) + "\\MAP.DAT").c_str());
+    srand(1);
+    for (int r = 0; r < kMapRows; ++r)
+      for (int c = 0; c < kMapColumns; ++c) openMap.setTile(c, r, static_cast<unsigned char>(rand() & 255));
+    for (unsigned char& cell : world->cells) cell = static_cast<unsigned char>(rand() & 255);
+    bind();
+    BITMAP* screenBuffer = create_bitmap(1024, 768);
+    canvas = create_sub_bitmap(screenBuffer, 5, 50, kMapCanvasWidth, kMapCanvasHeight);
+    floorSource = create_bitmap(kMapCanvasWidth, kMapCanvasHeight);
+    clear_to_color(floorSource, makecol(10, 20, 30));
+  }
+  ~Scene() {
+    std::error_code ec;
+    std::filesystem::remove_all(host, ec);
+  }
+
+  void writeGameFiles() {
+    std::string spr(360 * 248, '\0');
+    for (size_t i = 0; i < spr.size(); ++i) spr[i] = static_cast<char>(i % 7 == 0 ? 255 : i % 250);
+    std::string objectFile(79 * 400, '\0'), creatureFile(431 * 3000, '\0'), dat;
+    for (int i = 0; i < 400; ++i) objectFile[79 * i + 53] = static_cast<char>(1 + i % 240);
+    for (int i = 0; i < 3000; ++i) creatureFile[431 * i + 3] = static_cast<char>(1 + i % 240);
+    for (int i = 0; i < 200; ++i) {
+      const int id = i % 2 ? i : 1000 + i;
+      const char r[11] = {static_cast<char>(1 + i % 48), static_cast<char>(1 + i / 48 * 5), 1, 1, 0, 0, 0,
+                          static_cast<char>(id & 255), static_cast<char>(id >> 8), 0, 0};
+      dat.append(r, 11);
+    }
+    const std::string lastName = host.substr(host.rfind('/') + 1);
+    const std::pair<std::string, const std::string*> files[] = {
+        {"ZAN.SPR", &spr}, {"ZAN2.SPR", &spr}, {"CONSTANT.OBJ", &objectFile}, {"playername.OBJ", &objectFile},
+        {"CONSTANT.CRE", &creatureFile}, {lastName + ".CRS", &creatureFile}, {"MAP.DAT", &dat}};
+    for (const auto& file : files) {
+      FILE* out = fopen((host + "/" + file.first).c_str(), "wb");
+      fwrite(file.second->data(), 1, file.second->size(), out);
+      fclose(out);
+    }
+  }
+
+  void bind() {
+    view.openMap = &openMap;
+    view.objectList = &objects;
+    view.creatureList = &creatures;
+    view.mapData = &data;
+    view.sprites = &sprites;
+    view.worldBuffer = world.get();
+    int** fields[] = {&view.mapCanvas, &view.paletteCanvas, &view.selectedTilePreview, &view.selectedTileField,
+                      &view.mapTilePreview, &view.mapTileField, &view.positionField, &view.statusLine,
+                      &view.teleportList, &view.constantObjectList, &view.quantityBox, &view.placementList,
+                      &view.showObjects, &view.selectedTeleport, &view.teleportRows,
+                      &view.selectedConstantObject, &view.constantObjectRows, &view.selectedPlacement,
+                      &view.placementRows, &view.rowIndex, &view.canvasMode, &view.selectedTile, &view.mapTile,
+                      &view.cursorX, &view.cursorY, &view.lastMouseX, &view.lastMouseY, &view.lastMouseZ,
+                      &view.lastMouseButtons, &view.mapChanged, &view.paintNeedsPress};
+    for (size_t i = 0; i < sizeof fields / sizeof fields[0]; ++i) *fields[i] = &ints[i];
+    view.quantityText = quantity;
+    *view.showObjects = 1;
+    *view.canvasMode = LocalEdit;
+    *view.selectedTile = 250;
+  }
+};
+
+void blitFloor(benchmark::State& state) {
+  Scene scene(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    blit(scene.floorSource, scene.canvas, 0, 0, 0, 0, kMapCanvasWidth, kMapCanvasHeight);
+    benchmark::ClobberMemory();
+  }
+}
+
+// Moves across the map, every event handled (buttons held: paint stroke).
+void localEditEvent(benchmark::State& state, int buttons) {
+  Scene scene(static_cast<int>(state.range(0)));
+  int step = 0;
+  for (auto _ : state) {
+    const int x = (step * 7) % kMapCanvasWidth, y = (step * 3) % kMapCanvasHeight;
+    handleMapEvent(scene.view, scene.canvas, x, y, GuiMouse{x + 5, y + 50, 0, buttons, 0});
+    *scene.view.selectedTile = step & 255;
+    ++step;
+  }
+}
+
+void localEditMove(benchmark::State& state) { localEditEvent(state, 0); }
+void localEditPaint(benchmark::State& state) { localEditEvent(state, 1); }
+
+void worldViewDraw(benchmark::State& state) {
+  Scene scene(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    drawWorld(scene.canvas, scene.sprites, *scene.world);
+    benchmark::ClobberMemory();
+  }
+}
+
+// Handled moves over the world view: the picture of an unchanged world.
+void worldViewEvent(benchmark::State& state) {
+  Scene scene(static_cast<int>(state.range(0)));
+  *scene.view.canvasMode = WorldView;
+  int step = 0;
+  for (auto _ : state) {
+    const int x = (step * 7) % kMapCanvasWidth, y = (step * 3) % kMapCanvasHeight;
+    handleMapEvent(scene.view, scene.canvas, x, y, GuiMouse{x + 5, y + 50, 0, 0, 0});
+    ++step;
+  }
+}
+
+}  // namespace
+
+BENCHMARK(blitFloor)->Arg(16)->Arg(32)->Unit(benchmark::kMicrosecond);
+BENCHMARK(localEditMove)->Arg(16)->Arg(32)->Unit(benchmark::kMicrosecond);
+BENCHMARK(localEditPaint)->Arg(16)->Arg(32)->Unit(benchmark::kMicrosecond);
+BENCHMARK(worldViewDraw)->Arg(16)->Arg(32)->Unit(benchmark::kMicrosecond);
+BENCHMARK(worldViewEvent)->Arg(16)->Arg(32)->Unit(benchmark::kMicrosecond);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,77 @@
+// The composed map picture: a cell is cleared to black and drawn again only
+// when the code or kind behind it, or the placed sprites on it, differ from
+// what was drawn there.
+#include "view/map_picture.h"
+
+#include <cstring>
+
+MapPicture::~MapPicture() { invalidate(); }
+
+void MapPicture::invalidate() {
+  if (picture_ != nullptr) destroy_bitmap(picture_);
+  picture_ = nullptr;
+  drawnWith_.forget();
+}
+
+// A picture of the target's depth, drawn with the sprite bitmaps the set
+// holds now; anything else starts again from an all-black picture.
+bool MapPicture::prepare(BITMAP* target, const SpriteSet& sprites) {
+  const int depth = bitmap_color_depth(target);
+  if (picture_ != nullptr && bitmap_color_depth(picture_) == depth && drawnWith_.sameAs(sprites)) return true;
+  invalidate();
+  picture_ = create_bitmap_ex(depth, kMapCanvasWidth, kMapCanvasHeight);
+  if (picture_ == nullptr) return false;
+  drawnWith_.take(sprites);
+  for (auto& row : drawn_) {
+    for (int& cell : row) cell = kNotDrawn;
+  }
+  placedCount_ = 0;
+  return true;
+}
+
+// Placements outside the map are clipped away entirely: only cells count.
+void MapPicture::markPlacementCells(const PlacedSprite* placed, int count) {
+  for (int i = 0; i < count; ++i) {
+    const PlacedSprite& p = placed[i];
+    if (p.column >= 0 && p.column < kMapColumns && p.row >= 0 && p.row < kMapRows)
+      placementsChanged_[p.row][p.column] = true;
+  }
+}
+
+void MapPicture::drawCell(const SpriteSet& sprites, const LocalMap& map, int c, int r) {
+  const int px = c * kSpriteWidth, py = r * kSpriteHeight;
+  rectfill(picture_, px, py, px + kSpriteWidth - 1, py + kSpriteHeight - 1,
+           makecol_depth(bitmap_color_depth(picture_), 0, 0, 0));
+  drawTileCell(picture_, sprites, px, py, map.getTile(c, r), map.kind);
+  for (int i = 0; i < placedCount_; ++i) {
+    BITMAP* sprite = sprites.sprite(placed_[i].slot);
+    if (placed_[i].column == c && placed_[i].row == r && sprite != nullptr)
+      masked_blit(sprite, picture_, 0, 0, px, py, kSpriteWidth, kSpriteHeight);
+  }
+  drawn_[r][c] = map.getTile(c, r) + 256 * map.kind;
+}
+
+void MapPicture::show(BITMAP* target, const SpriteSet& sprites, const LocalMap& map, const PlacedSprite* placed,
+                      int count) {
+  if (!prepare(target, sprites)) {
+    clear_to_color(target, makecol_depth(bitmap_color_depth(target), 0, 0, 0));
+    drawLocalMap(target, sprites, map);
+    drawPlacedSprites(target, sprites, placed, count);
+    return;
+  }
+  memset(placementsChanged_, 0, sizeof placementsChanged_);
+  if (count != placedCount_ || memcmp(placed, placed_, sizeof *placed * count) != 0) {
+    markPlacementCells(placed_, placedCount_);
+    markPlacementCells(placed, count);
+    memcpy(placed_, placed, sizeof *placed * count);
+    placedCount_ = count;
+  }
+  acquire_bitmap(picture_);
+  for (int r = 0; r < kMapRows; ++r) {
+    for (int c = 0; c < kMapColumns; ++c) {
+      if (drawn_[r][c] != map.getTile(c, r) + 256 * map.kind || placementsChanged_[r][c]) drawCell(sprites, map, c, r);
+    }
+  }
+  release_bitmap(picture_);
+  blit(picture_, target, 0, 0, 0, 0, kMapCanvasWidth, kMapCanvasHeight);
+}

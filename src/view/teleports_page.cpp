@@ -1,0 +1,66 @@
+// The teleports page: the list of the open map's teleports, "Add" (the next
+// click on the map sets the new teleport's cell) and "Delete".
+#include "gui/gui.h"
+#include "view/side_pages.h"
+
+namespace {
+
+constexpr int kTeleportListRows = 20;  // 20-pixel rows end above the buttons at y 410
+constexpr int kListWidth = 120;
+
+MapView& viewOf(void* data) { return *static_cast<MapView*>(data); }
+
+void removeTeleport(MapView& v, int index) {
+  if (v.openMap->removeTeleport(index)) *v.mapChanged = 1;
+  *v.teleportRows = v.openMap->teleportCount();
+}
+
+}  // namespace
+
+void fillTeleportsPage(void* data) {
+  MapView& v = viewOf(data);
+  *v.teleportList = AddListBox(2, 2, v.rowIndex, v.teleportRows, kListWidth, kListLeftButton, teleportRowText,
+                               nullptr, kTeleportListRows);
+  SetListIndexer(*v.teleportList, rowData);
+  SetListSelectCallback(*v.teleportList, teleportSelected);
+  SetListDeleteCallback(*v.teleportList, teleportDeleteKey);
+  *v.selectedTeleport = -1;
+  AddButton(20, 410, "Add", addTeleportClicked, &v);
+  AddButton(60, 410, "Delete", deleteTeleportClicked, &v);
+  *v.teleportRows = v.openMap->teleportCount();
+  Refresh(*v.teleportList);
+}
+
+void teleportSelected(int rowId, void* data) {
+  MapView* v = activeMapView();
+  if (v != nullptr && data != nullptr) *v->selectedTeleport = *static_cast<int*>(data);
+}
+
+void teleportDeleteKey(int rowId, void* data) {
+  MapView* v = activeMapView();
+  if (v == nullptr || data == nullptr) return;
+  removeTeleport(*v, *static_cast<int*>(data));
+  *v->selectedTeleport = -1;
+  SetListSelection(*v->teleportList, -1);
+  Refresh(*v->teleportList);
+}
+
+void addTeleportClicked(void* data) {
+  MapView& v = viewOf(data);
+  if (*v.canvasMode != LocalEdit) return;
+  viewShowText(v, "Click on the map to set the location of the teleport", "~OK");
+  *v.canvasMode = PickTeleportCell;
+  Refresh(*v.positionField);
+}
+
+// The selection stays on its index, so a second press removes the teleport
+// that moved up into it; past the last row it is cleared, so a press after
+// a later "Add" never removes a teleport that is not highlighted.
+void deleteTeleportClicked(void* data) {
+  MapView& v = viewOf(data);
+  if (*v.selectedTeleport < 0) return;
+  removeTeleport(v, *v.selectedTeleport);
+  if (*v.selectedTeleport >= *v.teleportRows) *v.selectedTeleport = -1;
+  SetListSelection(*v.teleportList, *v.selectedTeleport);
+  Refresh(*v.teleportList);
+}

@@ -1,0 +1,54 @@
+// The palette and the two previews beside the map.
+#include "view/tile_canvases.h"
+
+#include "gui/gui.h"
+#include "view/map_drawing.h"
+
+namespace {
+
+void clearToBlack(BITMAP* bitmap) { clear_to_color(bitmap, makecol_depth(bitmap_color_depth(bitmap), 0, 0, 0)); }
+
+MapView& viewOf(void* data) { return *static_cast<MapView*>(data); }
+
+}  // namespace
+
+void handlePaletteEvent(MapView& v, BITMAP* bitmap, int x, int y, int buttons) {
+  if (IsCanvasClear(x, y)) {
+    clearToBlack(bitmap);
+    return;
+  }
+  drawPalette(bitmap, *v.sprites, v.openMap->kind);
+  if (IsCanvasRedraw(x, y) || !(buttons & 1)) return;
+  const int column = x / kSpriteWidth, row = y / kSpriteHeight;
+  if (column >= kPaletteColumns || row >= kPaletteRows) return;
+  *v.canvasMode = LocalEdit;
+  *v.selectedTile = row * kPaletteColumns + column;
+  Refresh(*v.selectedTilePreview);
+  Refresh(*v.mapCanvas);
+  Refresh(*v.positionField);
+}
+
+void paletteCanvasHandler(BITMAP* bitmap, int x, int y, void* data) {
+  handlePaletteEvent(viewOf(data), bitmap, x, y, GuiMouseState().b);
+}
+
+void selectedTilePreviewHandler(BITMAP* bitmap, int x, int y, void* data) {
+  MapView& v = viewOf(data);
+  if (IsCanvasClear(x, y)) {
+    clearToBlack(bitmap);
+    return;
+  }
+  if (*v.selectedTile < 0 || *v.selectedTile > 255) return;
+  drawTileCell(bitmap, *v.sprites, 0, 0, *v.selectedTile, v.openMap->kind);
+  Refresh(*v.selectedTileField);
+}
+
+void mapTilePreviewHandler(BITMAP* bitmap, int x, int y, void* data) {
+  MapView& v = viewOf(data);
+  if (IsCanvasClear(x, y)) {
+    clearToBlack(bitmap);
+    return;
+  }
+  drawTileCell(bitmap, *v.sprites, 0, 0, *v.mapTile, v.openMap->kind);
+  Refresh(*v.mapTileField);
+}

@@ -1,0 +1,192 @@
+// The map canvas fed with mouse states: painting, picking, following
+// teleports, the world view's click, the two one-shot modes, the palette, and
+// polls that repeat the last state.
+#include "view/map_canvas.h"
+#include "view/tile_canvases.h"
+#include "view_fixture.h"
+
+TEST_F(ViewTest, LeftPaintsRightPicksAndHoldingPaintsOnlyWhenMoved) {
+  openSavedMap("ZANAB.MAP", Wilderness);
+  ViewValues& s = *values;
+  s.openMap.setTile(2, 2, 97);
+  poll(40, 45, 1);
+  EXPECT_EQ(250, s.openMap.getTile(2, 2));
+  EXPECT_EQ(97, s.mapTile);  // the code before the paint
+  EXPECT_EQ(3, s.cursorX);
+  EXPECT_EQ(3, s.cursorY);
+  EXPECT_EQ(1, s.mapChanged);
+
+  s.openMap.setTile(2, 2, 97);
+  poll(40, 45, 1);  // the same state again: nothing
+  EXPECT_EQ(97, s.openMap.getTile(2, 2));
+  poll(41, 45, 1);  // moved inside the cell, still held: paints again
+  EXPECT_EQ(250, s.openMap.getTile(2, 2));
+  poll(60, 45, 1);
+  EXPECT_EQ(250, s.openMap.getTile(3, 2));
+
+  s.openMap.setTile(5, 5, 97);
+  poll(5 * 18, 5 * 20, 2);  // right: picks
+  EXPECT_EQ(97, s.selectedTile);
+  s.openMap.setTile(6, 5, 4);
+  poll(6 * 18, 5 * 20, 3);  // both: paints, then picks what it painted
+  EXPECT_EQ(97, s.openMap.getTile(6, 5));
+  EXPECT_EQ(97, s.selectedTile);
+}
+
+TEST_F(ViewTest, MiddleFollowsTheFirstTeleportOrEntersTheCellMap) {
+  openSavedMap("ZANAB.MAP", Wilderness);
+  ViewValues& s = *values;
+  s.openMap.addTeleport(3, 2, "FIRST");
+  s.openMap.addTeleport(3, 2, "SECOND");
+  const std::string directory = dir.editorPath();
+  poll(2 * 18, 1 * 20, 4);
+  ASSERT_EQ(1u, opened.size());
+  EXPECT_EQ(directory + "\\FIRST.MAP", opened[0]);
+
+  for (auto cell : {std::make_pair(0, 0), std::make_pair(47, 23)}) {
+    openSavedMap("ZANAB.MAP", Wilderness);
+    poll(cell.first * 18 + 1, cell.second * 20 + 1, 4);
+  }
+  ASSERT_EQ(3u, opened.size());
+  EXPECT_EQ(directory + "\\TAB2113.MAP", opened[1]);
+  EXPECT_EQ(directory + "\\TAB6836.MAP", opened[2]);
+  EXPECT_EQ(0, s.mapChanged);
+
+  s.openMap.load("");  // no map open: the middle button does nothing
+  poll(100, 100, 4);
+  EXPECT_EQ(3u, opened.size());
+}
+
+TEST_F(ViewTest, WorldClickOpensTheSquareAndPaintsOnlyAfterANewPress) {
+  openSavedMap("ZANAB.MAP", Wilderness);
+  openSavedMap("ZANLM.MAP", Interior);
+  openSavedMap("ZANAB.MAP", Wilderness);
+  ViewValues& s = *values;
+  s.canvasMode = WorldView;
+  s.worldBuffer.cells[300 * 960 + 555] = 42;
+  poll(500, 300, 0);
+  EXPECT_EQ(42, s.mapTile);
+  EXPECT_EQ(555, s.cursorX);
+  EXPECT_EQ(300, s.cursorY);
+  poll(500, 300, 1);
+  ASSERT_EQ(1u, opened.size());
+  EXPECT_EQ(dir.editorPath("ZANLM.MAP"), opened[0]);
+  EXPECT_EQ(Wilderness, s.openMap.kind);  // whatever the file said
+  EXPECT_EQ(LocalEdit, s.canvasMode);
+  EXPECT_EQ(28, s.cursorX);  // the cell under the pointer in the map just opened
+  EXPECT_EQ(16, s.cursorY);
+
+  poll(510, 300, 1);  // still the same press: no paint
+  poll(520, 310, 1);
+  EXPECT_EQ(0, s.openMap.getTile(28, 15));
+  poll(520, 310, 0);
+  poll(520, 310, 1);  // a new press paints
+  EXPECT_EQ(250, s.openMap.getTile(28, 15));
+
+  keepOpenMap = true;  // the user keeps the open map: the world stays
+  s.canvasMode = WorldView;
+  poll(100, 30, 1);
+  EXPECT_EQ(WorldView, s.canvasMode);
+  EXPECT_EQ(111, s.cursorX);
+}
+
+TEST_F(ViewTest, PickTeleportCellAddsTheChosenMapByNameOrNothing) {
+  openSavedMap("ZANAB.MAP", Wilderness);
+  ViewValues& s = *values;
+  s.canvasMode = PickTeleportCell;
+  chosenFile = "C:\\GAME\\TAB2113.MAP";
+  poll(0, 0, 1);
+  ASSERT_EQ(1, s.openMap.teleportCount());
+  int x, y;
+  char name[256];
+  s.openMap.getTeleport(0, &x, &y, name);
+  EXPECT_EQ(1, x);
+  EXPECT_EQ(1, y);
+  EXPECT_STREQ("TAB2113", name);
+  EXPECT_EQ(1, s.teleportRows);
+  EXPECT_EQ(LocalEdit, s.canvasMode);
+  EXPECT_EQ("Select teleport destination map", selectorTitles.at(0));
+  poll(0, 1, 1);  // the held button does not paint after the selector
+  EXPECT_EQ(0, s.openMap.getTile(0, 0));
+
+  s.canvasMode = PickTeleportCell;
+  chosenFile = "";
+  poll(30, 30, 0);  // no button: waits
+  EXPECT_EQ(PickTeleportCell, s.canvasMode);
+  poll(30, 30, 1);  // cancelled: no teleport, back to painting
+  EXPECT_EQ(1, s.openMap.teleportCount());
+  EXPECT_EQ(LocalEdit, s.canvasMode);
+}
+
+TEST_F(ViewTest, PlaceObjectTakesANewPressAndTheQuantityAtTheClick) {
+  openSavedMap("ZANAB.MAP", Wilderness);
+  ViewValues& s = *values;
+  s.mapData.load(dir.editorPath("ZANAB.DAT").c_str());
+  s.selectedConstantObject = 7;
+  s.canvasMode = PlaceObject;
+  snprintf(s.quantityText, sizeof s.quantityText, "300");
+  s.lastMouseButtons = 1;
+  poll(9 * 18, 4 * 20, 1);  // held since before "Add": not a new press
+  EXPECT_EQ(PlaceObject, s.canvasMode);
+  poll(9 * 18, 4 * 20, 0);
+  poll(9 * 18 + 1, 4 * 20, 1);
+  const Placement* p = s.mapData.placement(0);
+  EXPECT_EQ(10, p->x);
+  EXPECT_EQ(5, p->y);
+  EXPECT_EQ(7, p->id);
+  EXPECT_EQ(255, p->quantity);
+  EXPECT_EQ(1, p->inUse);
+  EXPECT_EQ(LocalEdit, s.canvasMode);
+  EXPECT_EQ(250, s.selectedTile);
+  poll(9 * 18 + 2, 4 * 20, 1);  // the same press does not paint the cell
+  EXPECT_EQ(0, s.openMap.getTile(9, 4));
+
+  s.canvasMode = PlaceObject;
+  s.quantityText[0] = 0;  // emptied after "Add": one object, never none
+  poll(0, 0, 0);
+  poll(0, 0, 1);
+  EXPECT_EQ(1, s.mapData.placement(1)->quantity);
+}
+
+TEST_F(ViewTest, UnchangedMouseChangesNothingInAnyMode) {
+  openSavedMap("ZANAB.MAP", Wilderness);
+  ViewValues& s = *values;
+  s.mapData.load(dir.editorPath("ZANAB.DAT").c_str());
+  s.selectedConstantObject = 1;
+  snprintf(s.quantityText, sizeof s.quantityText, "2");
+  for (int mode : {LocalEdit, WorldView, PickTeleportCell, PlaceObject}) {
+    s.canvasMode = mode;
+    s.lastMouseX = 5 + 40;
+    s.lastMouseY = 50 + 45;
+    s.lastMouseZ = 3;
+    s.lastMouseButtons = 1 | 2 | 4;
+    s.mapTile = -1;
+    clear_to_color(canvas(), makecol(1, 2, 3));
+    poll(40, 45, 7, 3);
+    EXPECT_EQ(-1, s.mapTile) << mode;
+    EXPECT_EQ(makecol(1, 2, 3), getpixel(canvas(), 0, 0)) << mode;
+    EXPECT_EQ(mode, s.canvasMode);
+  }
+  EXPECT_EQ(0, s.openMap.getTile(2, 2));
+  EXPECT_EQ(0, s.openMap.teleportCount());
+  EXPECT_EQ(0, s.mapData.firstFreePlacement());
+  EXPECT_TRUE(opened.empty());
+  EXPECT_EQ(0, s.mapChanged);
+}
+
+TEST_F(ViewTest, PaletteSelectsWithTheLeftButtonFromEveryMode) {
+  BITMAP* palette = create_bitmap(576, 160);
+  ViewValues& s = *values;
+  for (int mode : {WorldView, LocalEdit, PickTeleportCell, PlaceObject}) {
+    s.canvasMode = mode;
+    s.selectedTile = 0;
+    handlePaletteEvent(view, palette, 100, 30, 1);
+    EXPECT_EQ(37, s.selectedTile);
+    EXPECT_EQ(LocalEdit, s.canvasMode);
+  }
+  handlePaletteEvent(view, palette, 575, 159, 2);  // only the left button selects
+  EXPECT_EQ(37, s.selectedTile);
+  handlePaletteEvent(view, palette, 575, 159, 1);
+  EXPECT_EQ(255, s.selectedTile);
+  destroy_bitmap(palette);
+}

@@ -1,0 +1,153 @@
+// The map view test fixture: see view_fixture.h.
+#include "view_fixture.h"
+
+#include <cstring>
+
+#include "gui/gui.h"
+#include "view/map_canvas.h"
+#include "view/map_drawing.h"
+
+namespace {
+
+ViewTest* current = nullptr;
+
+std::string spriteFile(int base, bool treeHalfClear) {
+  std::string bytes;
+  for (int n = 1; n <= kSpritesPerFile; ++n) {
+    std::string sprite(kSpriteBytes, static_cast<char>((base + n) % 255));
+    if (treeHalfClear && n == 4) {
+      for (int y = 0; y < kSpriteHeight; ++y) {
+        for (int x = 0; x < kSpriteWidth / 2; ++x) sprite[y * kSpriteWidth + x] = static_cast<char>(255);
+      }
+    }
+    bytes += sprite;
+  }
+  return bytes;
+}
+
+void writePalette(const std::string& hostPath) {
+  PALETTE pal;
+  for (int i = 0; i < 256; ++i) {
+    pal[i].r = static_cast<unsigned char>(i / 4);
+    pal[i].g = static_cast<unsigned char>((i % 4) * 16);
+    pal[i].b = static_cast<unsigned char>(63 - i / 4);
+  }
+  BITMAP* image = create_bitmap_ex(8, 2, 2);
+  clear_bitmap(image);
+  save_bitmap(hostPath.c_str(), image, pal);
+  destroy_bitmap(image);
+}
+
+bool recordOpen(void* program, const char* path) {
+  ViewTest* test = static_cast<ViewTest*>(program);
+  test->opened.push_back(path);
+  if (test->keepOpenMap) return false;
+  test->values->openMap.load(path);
+  test->values->canvasMode = LocalEdit;
+  return true;
+}
+
+int recordText(const char* text, const char* buttons) {
+  current->shown.push_back(std::string(text) + "|" + buttons);
+  return 0;
+}
+
+const char* answerSelector(const char*, const char*, int, const char* title, const char*) {
+  current->selectorTitles.push_back(title);
+  return current->chosenFile.c_str();
+}
+
+}  // namespace
+
+void ViewTest::start(int depth) {
+  current = this;
+  ASSERT_TRUE(GuiInitHeadless(1024, 768, depth));
+  set_color_depth(depth);
+  writePalette(dir.file("palette.bmp"));
+  writeFileBytes(dir.file("ZAN.SPR"), spriteFile(0, true));
+  writeFileBytes(dir.file("ZAN2.SPR"), spriteFile(100, false));
+  values = std::make_unique<ViewValues>();
+  ViewValues& s = *values;
+  s.sprites.loadPalette(dir.editorPath("palette.bmp").c_str());
+  s.sprites.loadSprites(dir.editorPath().c_str(), depth, nullptr, nullptr);
+  set_palette(s.sprites.palette);  // the expected colours come from palette_color
+  for (int i = 0; i < kRowIndexSize; ++i) s.rowIndex[i] = i;
+  view.openMap = &s.openMap;
+  view.objectList = &s.objectList;
+  view.creatureList = &s.creatureList;
+  view.mapData = &s.mapData;
+  view.sprites = &s.sprites;
+  view.worldBuffer = &s.worldBuffer;
+  int** ids[] = {&view.mapCanvas, &view.paletteCanvas, &view.selectedTilePreview, &view.selectedTileField,
+                 &view.mapTilePreview, &view.mapTileField, &view.positionField, &view.statusLine,
+                 &view.teleportList, &view.constantObjectList, &view.quantityBox, &view.placementList};
+  for (int i = 0; i < 12; ++i) *ids[i] = &s.ids[i];
+  view.showObjects = &s.showObjects;
+  view.selectedTeleport = &s.selectedTeleport;
+  view.teleportRows = &s.teleportRows;
+  view.selectedConstantObject = &s.selectedConstantObject;
+  view.constantObjectRows = &s.constantObjectRows;
+  view.selectedPlacement = &s.selectedPlacement;
+  view.placementRows = &s.placementRows;
+  view.quantityText = s.quantityText;
+  view.rowIndex = s.rowIndex;
+  view.canvasMode = &s.canvasMode;
+  view.selectedTile = &s.selectedTile;
+  view.mapTile = &s.mapTile;
+  view.cursorX = &s.cursorX;
+  view.cursorY = &s.cursorY;
+  view.lastMouseX = &s.lastMouseX;
+  view.lastMouseY = &s.lastMouseY;
+  view.lastMouseZ = &s.lastMouseZ;
+  view.lastMouseButtons = &s.lastMouseButtons;
+  view.mapChanged = &s.mapChanged;
+  view.paintNeedsPress = &s.paintNeedsPress;
+  view.program = this;
+  view.replaceOpenMap = recordOpen;
+  view.showText = recordText;
+  view.selectFile = answerSelector;
+  setActiveMapView(&view);
+  canvas_ = create_bitmap(kMapCanvasWidth, kMapCanvasHeight);
+  clear_to_color(canvas_, makecol(1, 2, 3));
+}
+
+void ViewTest::TearDown() {
+  setActiveMapView(nullptr);
+  view.picture.invalidate();
+  if (canvas_ != nullptr) destroy_bitmap(canvas_);
+  values.reset();
+  current = nullptr;
+}
+
+void ViewTest::writeTables(const std::vector<int>& objectSprites, const std::vector<std::string>& objectNames,
+                           const std::vector<int>& creatureSprites) {
+  std::string objects(79 * objectSprites.size(), '\0');
+  for (size_t i = 0; i < objectSprites.size(); ++i) {
+    objects[79 * i + 53] = static_cast<char>(objectSprites[i]);
+    memcpy(&objects[79 * i + 2], objectNames[i].data(), std::min<size_t>(30, objectNames[i].size()));
+  }
+  writeFileBytes(dir.file("CONSTANT.OBJ"), objects);
+  writeFileBytes(dir.file("playername.OBJ"), objects);
+  std::string creatures(431 * creatureSprites.size(), '\0');
+  for (size_t i = 0; i < creatureSprites.size(); ++i) {
+    creatures[431 * i + 3] = static_cast<char>(creatureSprites[i]);
+    const std::string name = "Creature " + std::to_string(i);
+    memcpy(&creatures[431 * i + 4], name.data(), name.size());
+  }
+  writeFileBytes(dir.file("CONSTANT.CRE"), creatures);
+  const std::string lastName = dir.path().substr(dir.path().rfind('/') + 1);
+  writeFileBytes(dir.file(lastName + ".CRS"), creatures);
+  values->objectList.load(dir.editorPath().c_str());
+  values->creatureList.load(dir.editorPath().c_str());
+}
+
+void ViewTest::openSavedMap(const std::string& name, MapKind kind) {
+  LocalMap map;
+  map.kind = kind;
+  ASSERT_TRUE(map.save(dir.editorPath(name).c_str()));
+  ASSERT_TRUE(values->openMap.load(dir.editorPath(name).c_str()));
+}
+
+void ViewTest::poll(int x, int y, int b, int z) {
+  handleMapEvent(view, canvas_, x, y, GuiMouse{x + 5, y + 50, z, b, 0});
+}

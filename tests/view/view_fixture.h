@@ -1,0 +1,67 @@
+// A map view over its own editor values, for headless tests: a sprite set in
+// which sprite n of "ZAN.SPR" is solid palette index n (sprite 4 transparent
+// in its left half) and sprite n of "ZAN2.SPR" solid index 100 + n, the
+// models, and hooks that record what the view asked of the program.
+#pragma once
+#include <allegro.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "support/temp_dir.h"
+#include "view/map_view.h"
+
+struct ViewValues {
+  LocalMap openMap;
+  ObjectList objectList;
+  CreatureList creatureList;
+  MapDataFile mapData;
+  SpriteSet sprites;
+  WorldBuffer worldBuffer = {};
+  int ids[12] = {};  // widget ids, all 0: refreshes of them are ignored
+  int showObjects = 0, selectedTeleport = -1, teleportRows = 0, selectedConstantObject = -1;
+  int constantObjectRows = 400, selectedPlacement = -1, placementRows = 0;
+  char quantityText[kQuantityTextSize] = {};
+  int rowIndex[kRowIndexSize];
+  int canvasMode = LocalEdit, selectedTile = 250, mapTile = 0, cursorX = 0, cursorY = 0;
+  int lastMouseX = 0, lastMouseY = 0, lastMouseZ = 0, lastMouseButtons = 0;
+  int mapChanged = 0, paintNeedsPress = 0;
+};
+
+class ViewTest : public ::testing::Test {
+ public:
+  // Headless toolkit of the given depth, sprites loaded, view bound.
+  void start(int depth);
+  void SetUp() override { start(16); }
+  void TearDown() override;
+
+  // Writes "CONSTANT.OBJ" (object i: sprite objectSprites[i], name objectNames[i]),
+  // "playername.OBJ", "CONSTANT.CRE" and the directory's ".CRS" (creature i:
+  // sprite creatureSprites[i], name "Creature i") into the temporary directory
+  // and loads them.
+  void writeTables(const std::vector<int>& objectSprites, const std::vector<std::string>& objectNames,
+                   const std::vector<int>& creatureSprites);
+  // A map of the kind saved as name in the temporary directory, then opened.
+  void openSavedMap(const std::string& name, MapKind kind);
+
+  // The pixel a sprite holds for a palette index: the index itself at 8 bits.
+  int colour(int index) const { return bitmap_color_depth(canvas_) == 8 ? index : palette_color[index]; }
+  int black() const { return makecol(0, 0, 0); }
+  BITMAP* canvas() { return canvas_; }
+  // A poll of the map canvas at canvas pixel (x, y) with the buttons b.
+  void poll(int x, int y, int b, int z = 0);
+
+  TempDir dir;
+  std::unique_ptr<ViewValues> values;
+  MapView view{};
+  std::vector<std::string> opened;   // paths given to replaceOpenMap
+  bool keepOpenMap = false;          // replaceOpenMap answers "keep the open map"
+  std::vector<std::string> shown;    // texts given to showText
+  std::string chosenFile;            // what selectFile answers
+  std::vector<std::string> selectorTitles;
+
+ private:
+  BITMAP* canvas_ = nullptr;
+};
