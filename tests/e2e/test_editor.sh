@@ -8,14 +8,7 @@ BUILD=$(cd "$1" && pwd)
 SOURCE="$2"
 source "$SOURCE/tests/e2e/lib.sh"
 
-BIN="$BUILD/dola"
-[ -x "$BIN" ] || e2e_fail "$BIN is not built"
-[ -f "$BUILD/demo/world/ZANAB.MAP" ] || e2e_fail "the demo world is not built"
-WORK=$(mktemp -d)
-trap 'e2e_cleanup; rm -rf "$WORK"' EXIT
-cp -r "$BUILD/demo/world" "$WORK/world"
-cp "$BUILD/demo/palette.bmp" "$WORK/palette.bmp"
-WORLD_EDITOR="C:$(printf '%s' "$WORK/world" | tr '/' '\\')"
+e2e_demo_workspace
 
 e2e_start_xvfb
 trap 'e2e_cleanup; rm -rf "$WORK"' EXIT
