@@ -6,8 +6,11 @@
 void openCommand(void* editor);
 void saveCommand(void* editor);
 void saveAsCommand(void* editor);
-// Ends the event loop once unsaved changes are settled; also the window's close button.
+// Ends the event loop once unsaved changes are settled.
 void quitCommand(void* editor);
+// The window's close button: Quit, unless a dialog of the editor is waiting
+// for an answer (that dialog's own loop would end instead of the editor's).
+void closeButtonCommand(void* editor);
 
 void worldMapCommand(void* editor);
 void localMapCommand(void* editor);

@@ -6,8 +6,10 @@
 #include <allegro.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 
 #include "app/commands.h"
 #include "app/editor_script_user.h"
@@ -23,21 +25,21 @@ namespace {
 constexpr const char* kSettingsPath = "dola.ini";
 
 void registerSprite(BITMAP* bitmap, const char* name, void*) {
-  constexpr int kImageBitmapType = 1;
-  RegisterImage(bitmap, name, kImageBitmapType, 0);
+  RegisterImage(bitmap, name, kImageBitmap, 0);
 }
 
 // Steps 9 to 12: Allegro, the colour depth and mode, and the toolkit on it.
 bool startDisplay(const SettingsFile& settings, EditorDisplay display) {
   const GraphicsRequest request = graphicsRequestOf(settings);
-  if (display == EditorDisplay::Headless) return GuiInitHeadless(kScreenWidth, kScreenHeight, request.depth);
+  if (display == EditorDisplay::Headless)
+    return GuiInitHeadless(kScreenWidth, kScreenHeight, request.depth);
   if (allegro_init() != 0) {
     // Without a system driver (no display to talk to) no mode can be set.
     reportNoGraphicsMode(allegro_error);
     return false;
   }
   if (!enterGraphicsMode(request, set_gfx_mode)) return false;
-  InitGui(SCREEN_W, SCREEN_H, request.depth, &errno, atexit);
+  InitGui(SCREEN_W, SCREEN_H, bitmap_color_depth(screen), &errno, atexit);
   return true;
 }
 
@@ -77,12 +79,18 @@ void askForGameDirectoryIfMissing(EditorState& editor) {
 
 void loadSpriteSet(EditorState& editor) {
   const char* directory = editor.settings.getString("", "ZANDirectory");
-  editor.sprites.load(directory ? directory : "", registerSprite, nullptr);
+  // Sprites are made in the screen's depth; the screen takes their palette.
+  editor.sprites.load(directory ? directory : "", get_color_depth(), registerSprite, nullptr);
   memcpy(editor.palette, editor.sprites.palette, sizeof editor.palette);
+  set_palette(editor.palette);
 }
 
 int runEditor(EditorDisplay display) {
-  EditorState* editor = new EditorState();  // zero-filled, members built in field order
+  EditorState* editor = new (std::nothrow) EditorState();  // zero-filled, members in field order
+  if (!editor) {
+    fprintf(stderr, "DOLA: there is not enough memory to start the editor.\n");
+    return 1;
+  }
   setEditorState(editor);
   loadSettingsWithDefaults(editor->settings, kSettingsPath);
   setEditingDefaults(*editor);
@@ -95,8 +103,10 @@ int runEditor(EditorDisplay display) {
   loadSpriteSet(*editor);
   const bool headless = display == EditorDisplay::Headless;
   buildMainWindow(*editor, headless ? kScreenWidth : SCREEN_W, headless ? kScreenHeight : SCREEN_H);
+  SetCloseCallback(closeButtonCommand, editor);
   reportSpriteProblems(*editor);
   RunEventLoop();
+  SetCloseCallback(nullptr, nullptr);
   shutdownEditor(editor, true);
   return 0;
 }

@@ -11,7 +11,8 @@ enum class EditorDisplay {
 };
 
 // Runs the editor in the working directory (dola.ini, palette.bmp) until
-// File > Quit. 0 after a normal end; 1 when no graphics mode could be set.
+// File > Quit. 0 after a normal end; 1 when no graphics mode could be set or
+// the editor could not be allocated (both said on the terminal).
 int runEditor(EditorDisplay display);
 
 // Start-up steps 2 to 4: loads path and adds "mode" ("fullscreen") and

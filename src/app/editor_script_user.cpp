@@ -3,13 +3,13 @@
 
 #include <cstdio>
 
-#include "app/selector_flags.h"
 #include "app/user_dialogs.h"
+#include "gui/gui.h"
 
 int EditorScriptUser::showText(const char* text, const char* buttons) { return askUser(text, buttons); }
 
 bool EditorScriptUser::chooseScript(char* path, size_t size) {
-  const char* chosen = chooseFile("*.as", "", kOpenSelectorFlags, "Select script", "Select");
+  const char* chosen = chooseFile("*.as", "", kSelectOpenFlags, "Select script", "Select");
   if (chosen == nullptr || chosen[0] == '\0') return false;
   int n = snprintf(path, size, "%s", chosen);
   return n > 0 && static_cast<size_t>(n) < size;

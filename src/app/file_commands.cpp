@@ -4,7 +4,6 @@
 #include "app/commands.h"
 #include "app/editor_state.h"
 #include "app/map_file.h"
-#include "app/selector_flags.h"
 #include "app/user_dialogs.h"
 #include "data/map_names.h"
 #include "gui/gui.h"
@@ -22,7 +21,8 @@ const char* zanDirectory(const EditorState& editor) {
 
 void openCommand(void* data) {
   EditorState& editor = stateOf(data);
-  const char* path = chooseFile("*.map", zanDirectory(editor), kOpenSelectorFlags, "Select File", "Open");
+  const char* path =
+      chooseFile("*.map", zanDirectory(editor), kSelectOpenFlags, "Select File", "Open");
   if (path[0] != '\0') replaceOpenMap(path, editor);
 }
 
@@ -37,7 +37,7 @@ void saveAsCommand(void* data) {
   const char* start = editor.openMap.path[0] != '\0' ? editor.openMap.path : zanDirectory(editor);
   char startPath[kPathBufferSize];
   snprintf(startPath, sizeof startPath, "%s", start);
-  const char* path = chooseFile("*.map", startPath, kSaveAsSelectorFlags, "Save As", "Save");
+  const char* path = chooseFile("*.map", startPath, kSelectSaveAsFlags, "Save As", "Save");
   if (path[0] != '\0') {
     char target[kPathBufferSize];
     snprintf(target, sizeof target, "%s", path);
@@ -48,4 +48,8 @@ void saveAsCommand(void* data) {
 
 void quitCommand(void* data) {
   if (settleUnsavedChanges(stateOf(data))) StopEventLoop();
+}
+
+void closeButtonCommand(void* data) {
+  if (!userDialogOpen()) quitCommand(data);
 }

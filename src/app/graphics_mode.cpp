@@ -30,7 +30,8 @@ bool trySetMode(int card, int depth, SetGraphicsMode setMode) {
 bool enterGraphicsMode(const GraphicsRequest& request, SetGraphicsMode setMode) {
   const int asked = request.fullscreen ? GFX_AUTODETECT_FULLSCREEN : GFX_AUTODETECT_WINDOWED;
   if (trySetMode(asked, request.depth, setMode)) return true;
-  if (request.fullscreen && trySetMode(GFX_AUTODETECT_WINDOWED, request.depth, setMode)) return true;
+  if (request.fullscreen && trySetMode(GFX_AUTODETECT_WINDOWED, request.depth, setMode))
+    return true;
   if (request.depth != 16 && trySetMode(GFX_AUTODETECT_WINDOWED, 16, setMode)) return true;
   reportNoGraphicsMode(allegro_error);
   return false;

@@ -16,7 +16,8 @@ struct GraphicsRequest {
 GraphicsRequest graphicsRequestOf(const SettingsFile& settings);
 
 // Allegro's set_gfx_mode, or a stand-in for tests.
-typedef int (*SetGraphicsMode)(int card, int width, int height, int virtualWidth, int virtualHeight);
+typedef int (*SetGraphicsMode)(int card, int width, int height, int virtualWidth,
+                               int virtualHeight);
 
 // Sets the colour depth and the 1024 x 768 mode asked for; when that fails, a
 // windowed mode of the same depth, then a windowed mode of depth 16. False

@@ -12,11 +12,9 @@
 
 namespace {
 
-constexpr int kWindowNotMovableAttribute = 4;
-
 // The canvases start black; what they show is drawn by the map view.
 void blackCanvas(BITMAP* bitmap, int x, int y, void*) {
-  if (y < 0) clear_to_color(bitmap, makecol(0, 0, 0));
+  if (IsCanvasClear(x, y)) clear_to_color(bitmap, makecol(0, 0, 0));
 }
 
 void addMenuBar(EditorState& e) {
@@ -48,7 +46,7 @@ void addSidePanel(EditorState& e) {
 }  // namespace
 
 void buildMainWindow(EditorState& e, int width, int height) {
-  e.mainWindow = CreateWindow(width, height, "DOLA", kWindowNotMovableAttribute);
+  e.mainWindow = CreateWindow(width, height, "DOLA", kWindowNotMovable);
   addMenuBar(e);
   e.statusLine = AddStatusField(0, height - 50, width - 15, statusText, &e);
   addTilePanel(e);

@@ -50,7 +50,9 @@ void warnAboutUnwritableTile(const LocalMap& map) {
       map.path, map.getTile(x, y), x + 1, y + 1, kMapColumns);
 }
 
-const char* reasonOf(int error) { return error ? strerror(error) : "the file could not be written"; }
+const char* reasonOf(int error) {
+  return error ? strerror(error) : "the file could not be written";
+}
 
 // Says why openMap.save refused or failed; false when it was written.
 bool reportMapSave(const LocalMap& map, const char* path) {
@@ -59,8 +61,9 @@ bool reportMapSave(const LocalMap& map, const char* path) {
   const int error = errno;
   int x, y;
   if (map.kind == NoKind) {
-    tellUser("The map was not saved to %s: it is not a valid map (its first line names no map kind).",
-             path);
+    tellUser(
+        "The map was not saved to %s: it is not a valid map (its first line names no map kind).",
+        path);
   } else if (strlen(path) >= kMapPathSize) {
     tellUser("The map was not saved to %s: the path is longer than %d characters.", path,
              kMapPathSize - 1);
@@ -98,11 +101,18 @@ void openMapFile(const char* path, EditorState& editor) {
   editor.teleportRows = editor.openMap.teleportCount();
   editor.objectList.load(dir);
   editor.creatureList.load(dir);
-  snprintf(dataPath, sizeof dataPath, "%s\\%s.DAT", dir, name);
+  const int length = snprintf(dataPath, sizeof dataPath, "%s\\%s.DAT", dir, name);
+  if (length < 0 || static_cast<size_t>(length) >= sizeof dataPath) dataPath[0] = '\0';
   editor.mapDataRead = editor.mapData.load(dataPath) ? 1 : 0;
   editor.placementRows = kPlacementCount;
   editor.canvasMode = LocalEdit;
   editor.mapChanged = 0;
+  // A row selected in the previous map names another teleport or placement
+  // here: a Delete must not reach it.
+  editor.selectedTeleport = -1;
+  editor.selectedPlacement = -1;
+  SetListSelection(editor.teleportList, -1);
+  SetListSelection(editor.placementList, -1);
   refreshAfterLoad(editor);
   warnAboutShortMap(editor.openMap);
   warnAboutUnwritableTile(editor.openMap);
@@ -118,7 +128,9 @@ bool saveMapFile(const char* path, EditorState& editor) {
     tellUser("The placements could not be written to %s: %s. The file on disk is as it was.",
              editor.mapData.path, reasonOf(errno));
   }
-  const bool ownFile = strcmp(target, editor.openMap.path) == 0;
+  // Save As writes a copy: the opened file still lacks the changes. A map
+  // that has no file yet is held by any file it was written to.
+  const bool ownFile = strcmp(target, editor.openMap.path) == 0 || editor.openMap.path[0] == '\0';
   if (ownFile && mapWritten && (dataWritten || !editor.mapDataRead)) editor.mapChanged = 0;
   return dataWritten;
 }

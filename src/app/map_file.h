@@ -6,7 +6,8 @@
 struct EditorState;
 
 // Loads the map at path (an editor path, at most 255 characters) and its
-// companion files, switches to LocalEdit and redraws what shows map data.
+// companion files, switches to LocalEdit, clears the teleport and placement
+// selections (their rows name other records now) and redraws what shows map data.
 // Warns once when the map could not be saved back as it was read (a row that
 // ends early, a line end inside the grid) or could not be opened for editing.
 // The map then counts as unchanged.
@@ -20,11 +21,14 @@ void refreshAfterLoad(EditorState& editor);
 // was opened. Every write that fails is reported by name and reason, leaving
 // the file on disk as it was; a map opened without a ".DAT" saves no
 // placements, silently. The map counts as unchanged only once everything was
-// written to the open map's own files. Returns whether the placements were written.
+// written to the open map's own files (or anywhere, for a map with no file). Returns whether the
+// placements were written.
 bool saveMapFile(const char* path, EditorState& editor);
 
 // When the open map has unsaved changes, asks
-// "The map <path> has unsaved changes." with "~Save", "~Discard" and "~Cancel".
+// "The map <path> has unsaved changes." with "~Save", "~Discard" and "~Cancel"
+// ("The new map ..." for changes made before any map was opened; its Save
+// asks for a file as Save As does).
 // True when the caller may go on and drop the open map: nothing was changed,
 // it was saved completely, or the user discarded the changes.
 bool settleUnsavedChanges(EditorState& editor);

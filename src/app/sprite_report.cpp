@@ -14,10 +14,11 @@ void describeSpriteFile(char* text, size_t size, const char* file, bool missing,
                         const char* where) {
   size_t used = strnlen(text, size);
   if (missing)
-    snprintf(text + used, size - used, "\"%s\" was not found in %s: its sprites are blank.\n", file, where);
+    snprintf(text + used, size - used, "\"%s\" was not found in %s: its sprites are blank.\n", file,
+             where);
   else if (shortFile)
-    snprintf(text + used, size - used, "\"%s\" in %s is incomplete: its missing sprites are blank.\n",
-             file, where);
+    snprintf(text + used, size - used,
+             "\"%s\" in %s is incomplete: its missing sprites are blank.\n", file, where);
 }
 
 }  // namespace
@@ -30,12 +31,22 @@ void reportSpriteProblems(const EditorState& editor) {
   if (directory && directory[0])
     snprintf(where, sizeof where, "the ZAN directory %s", directory);
   else
-    snprintf(where, sizeof where, "the ZAN directory (none is set: choose it with Tools > Set ZAN Directory and start DOLA again)");
+    snprintf(where, sizeof where,
+             "the ZAN directory (none is set: choose it with Tools > Set ZAN Directory and start "
+             "DOLA again)");
   char text[4096] = "";
   if (problems & kPaletteMissing)
-    snprintf(text, sizeof text, "\"palette.bmp\" was not found in the working directory: the sprites use a standard palette.\n");
-  describeSpriteFile(text, sizeof text, "ZAN.SPR", problems & kMainSetMissing, problems & kMainSetShort, where);
+    snprintf(text, sizeof text,
+             "\"palette.bmp\" was not found in the working directory: the sprites use a standard "
+             "palette.\n");
+  describeSpriteFile(text, sizeof text, "ZAN.SPR", problems & kMainSetMissing,
+                     problems & kMainSetShort, where);
   describeSpriteFile(text, sizeof text, "ZAN2.SPR", problems & kSecondSetMissing,
                      problems & kSecondSetShort, where);
+  if (problems & kSlotsMissing) {
+    size_t used = strnlen(text, sizeof text);
+    snprintf(text + used, sizeof text - used,
+             "Some sprites could not be made (too little memory): they are not drawn.\n");
+  }
   askUser(text, "~OK");
 }

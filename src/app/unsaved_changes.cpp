@@ -2,6 +2,7 @@
 // following a teleport, a click on the world view): save, discard or cancel.
 #include <cstdio>
 
+#include "app/commands.h"
 #include "app/editor_state.h"
 #include "app/map_file.h"
 #include "app/user_dialogs.h"
@@ -13,13 +14,19 @@ enum UnsavedAnswer { kSaveChanges = 0, kDiscardChanges = 1 };
 
 bool settleUnsavedChanges(EditorState& editor) {
   if (!editor.mapChanged) return true;
+  const bool untitled = editor.openMap.path[0] == '\0';  // painted before any map was opened
   char question[kPathBufferSize + 64];
-  snprintf(question, sizeof question, "The map %s has unsaved changes.", editor.openMap.path);
+  if (untitled)
+    snprintf(question, sizeof question, "The new map has unsaved changes.");
+  else
+    snprintf(question, sizeof question, "The map %s has unsaved changes.", editor.openMap.path);
   const int answer = askUser(question, "~Save|~Discard|~Cancel");
   if (answer == kDiscardChanges) return true;
   if (answer != kSaveChanges) return false;
-  if (editor.openMap.path[0] == '\0') return false;  // nowhere to save to: keep the map
-  saveMapFile(editor.openMap.path, editor);
+  if (untitled)
+    saveAsCommand(&editor);  // a map without a file is saved where the user says
+  else
+    saveMapFile(editor.openMap.path, editor);
   return !editor.mapChanged;
 }
 

@@ -1,5 +1,5 @@
 // The one way the editor talks to the user: texts shown literally through the
-// toolkit's requester, files chosen through its selector, both replaceable.
+// toolkit's ShowText, files chosen through its selector, both replaceable.
 #include "app/user_dialogs.h"
 
 #include <cstdarg>
@@ -9,21 +9,14 @@
 
 namespace {
 
-// Shows the text as it is: the requester reads its text as a format and splits
-// it at "|", so "%" is doubled and a "|" of the text shown as "/".
-int showLiterally(const char* text, const char* buttons) {
-  static char format[4096];
-  size_t used = 0;
-  for (const char* p = text; *p && used + 3 < sizeof format; ++p) {
-    format[used++] = *p == '|' ? '/' : *p;
-    if (*p == '%') format[used++] = '%';
-  }
-  format[used] = '\0';
-  snprintf(format + used, sizeof format - used, "|%s", buttons && buttons[0] ? buttons : "~OK");
-  return ShowMessage("", format);
-}
+UserDialogs g_dialogs = {ShowText, SelectFile};
+int g_openDialogs = 0;
 
-UserDialogs g_dialogs = {showLiterally, SelectFile};
+// Counts a dialog as open for the lifetime of the guard.
+struct OpenDialog {
+  OpenDialog() { ++g_openDialogs; }
+  ~OpenDialog() { --g_openDialogs; }
+};
 
 }  // namespace
 
@@ -33,7 +26,12 @@ UserDialogs setUserDialogs(UserDialogs dialogs) {
   return previous;
 }
 
-int askUser(const char* text, const char* buttons) { return g_dialogs.ask(text ? text : "", buttons); }
+int askUser(const char* text, const char* buttons) {
+  OpenDialog open;
+  return g_dialogs.ask(text ? text : "", buttons);
+}
+
+bool userDialogOpen() { return g_openDialogs > 0; }
 
 void tellUser(const char* format, ...) {
   char text[2048];
@@ -46,6 +44,7 @@ void tellUser(const char* format, ...) {
 
 const char* chooseFile(const char* masks, const char* startPath, int flags, const char* title,
                        const char* buttonLabel) {
+  OpenDialog open;
   const char* path = g_dialogs.chooseFile(masks, startPath, flags, title, buttonLabel);
   return path ? path : "";
 }

@@ -23,6 +23,10 @@ int askUser(const char* text, const char* buttons);
 // shown literally, whatever they hold).
 void tellUser(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
+// True while a message, question or file selector of the editor waits for
+// the user (a close request then waits too).
+bool userDialogOpen();
+
 // The file selector. The returned path belongs to the toolkit: copy it at once.
 const char* chooseFile(const char* masks, const char* startPath, int flags, const char* title,
                        const char* buttonLabel);

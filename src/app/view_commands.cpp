@@ -3,7 +3,6 @@
 
 #include "app/commands.h"
 #include "app/editor_state.h"
-#include "app/selector_flags.h"
 #include "app/user_dialogs.h"
 #include "data/map_names.h"
 #include "data/progress.h"
@@ -54,8 +53,10 @@ void worldMapCommand(void* data) {
   Refresh(editor.mapCanvas);
   Refresh(editor.positionField);
   if (!anyWorldMapExists(prefix)) {
-    tellUser("No world maps were found: DOLA looked for ZANAA.MAP to ZANTT.MAP in %s.",
-             prefix[0] ? prefix : "the working directory");
+    char where[kPathBufferSize];
+    if (prefix[0] == '\0' || !directoryOf(prefix, where, sizeof where))
+      snprintf(where, sizeof where, "the working directory");
+    tellUser("No world maps were found: DOLA looked for ZANAA.MAP to ZANTT.MAP in %s.", where);
   }
 }
 
@@ -68,7 +69,6 @@ void localMapCommand(void* data) {
 
 void setZanDirectoryCommand(void* data) {
   EditorState& editor = stateOf(data);
-  const char* path =
-      chooseFile("*.*", "", kDirectorySelectorFlags, "Select ZAN Directory", "Select");
+  const char* path = chooseFile("*.*", "", kSelectDirectoryFlags, "Select ZAN Directory", "Select");
   if (path[0] != '\0') editor.settings.updateString("", "ZANDirectory", path);
 }

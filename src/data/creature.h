@@ -42,3 +42,6 @@ struct Creature {
 
 // Fills c from the 431 bytes of one record, field by field.
 void decodeCreature(const unsigned char* record, Creature& c);
+// Writes c as the 431 bytes of one record (the editor never writes creature
+// files; tools that make them share the layout here).
+void encodeCreature(const Creature& c, unsigned char* record);

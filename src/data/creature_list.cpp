@@ -8,6 +8,7 @@
 #include <new>
 
 #include "data/text_copy.h"
+#include "platform/editor_path.h"
 #include "platform/file_stream.h"
 
 namespace {
@@ -34,8 +35,7 @@ std::unique_ptr<Creature[]> readCreatureTable(const char* path, int count) {
 }  // namespace
 
 const char* directoryLastName(const char* directory) {
-  if (!directory[0]) return directory;
-  const char* slash = strrchr(directory + 1, '\\');
+  const char* slash = lastBackslash(directory, 1);
   return slash ? slash + 1 : "";
 }
 

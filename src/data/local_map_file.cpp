@@ -1,12 +1,12 @@
 // The MAP text format of LocalMap: a header line with the kind word and the
 // teleport entries, then one row line per row (a lead character and 48 tile
 // bytes). Reads take whole lines of any length; writes go through SafeWriter.
-#include <cctype>
 #include <climits>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "data/decimal_number.h"
 #include "data/line_reader.h"
 #include "data/local_map.h"
 #include "data/text_copy.h"
@@ -16,19 +16,6 @@
 namespace {
 
 constexpr size_t kRowLineLength = 1 + kMapColumns;  // lead character and tiles
-
-// The decimal integer at the start of s as atol reads it (leading blanks, an
-// optional sign, digits; none gives 0), held within [low, high].
-long long readInteger(const char* s, long long low, long long high) {
-  while (isspace(static_cast<unsigned char>(*s))) s++;
-  bool negative = *s == '-';
-  if (*s == '-' || *s == '+') s++;
-  long long value = 0;
-  for (; *s >= '0' && *s <= '9'; s++)
-    if (value < 100000000000LL) value = value * 10 + (*s - '0');
-  if (negative) value = -value;
-  return value < low ? low : (value > high ? high : value);
-}
 
 MapKind kindNamedIn(const std::string& header) {
   MapKind kind = NoKind;
@@ -54,8 +41,8 @@ void LocalMap::parseTeleports(const char* header, const char* end) {
     size_t comma = piece.find(',');
     size_t colon = piece.find(':');
     if (!piece.empty() && comma != std::string::npos && colon != std::string::npos) {
-      long long fileX = readInteger(piece.c_str(), INT32_MIN + 20LL, INT32_MAX);
-      long long fileY = readInteger(piece.c_str() + comma + 1, INT32_MIN + 12LL, INT32_MAX);
+      long long fileX = readDecimal(piece.c_str(), INT32_MIN + 20LL, INT32_MAX);
+      long long fileY = readDecimal(piece.c_str() + comma + 1, INT32_MIN + 12LL, INT32_MAX);
       std::string name = piece.substr(colon + 1);
       if (!name.empty() && name.back() == '!') name.pop_back();
       addTeleport(static_cast<int>(fileX - 20), static_cast<int>(fileY - 12), name.c_str());

@@ -8,32 +8,9 @@
 #include <cstring>
 #include <new>
 
-#include "data/little_endian.h"
 #include "data/text_copy.h"
 #include "platform/file_stream.h"
 #include "platform/safe_file.h"
-
-namespace {
-
-void decodePlacement(const unsigned char* bytes, Placement& p) {
-  p.x = bytes[0];
-  p.y = bytes[1];
-  p.inUse = bytes[2];
-  p.quantity = bytes[3];
-  memcpy(p.spare, bytes + 4, sizeof p.spare);
-  p.id = readLeI32(bytes + 7);
-}
-
-void encodePlacement(const Placement& p, unsigned char* bytes) {
-  bytes[0] = p.x;
-  bytes[1] = p.y;
-  bytes[2] = p.inUse;
-  bytes[3] = p.quantity;
-  memcpy(bytes + 4, p.spare, sizeof p.spare);
-  writeLeI32(bytes + 7, p.id);
-}
-
-}  // namespace
 
 void MapDataFile::clear() { placements_.reset(); }
 

@@ -5,14 +5,9 @@
 #include <cstdio>
 #include <cstring>
 
-namespace {
+#include "platform/editor_path.h"
 
-// Index of the last backslash at position 1 or later; -1 when there is none.
-long lastSeparator(const char* path) {
-  for (long i = static_cast<long>(strlen(path)) - 1; i >= 1; i--)
-    if (path[i] == '\\') return i;
-  return -1;
-}
+namespace {
 
 bool copyPrefix(const char* text, size_t length, char* out, size_t outSize) {
   if (!out || outSize == 0) return false;
@@ -28,19 +23,19 @@ bool onWorld(int col, int row) { return col >= 0 && col < kWorldSquares && row >
 
 bool directoryOf(const char* path, char* out, size_t outSize) {
   if (!path) path = "";
-  long sep = lastSeparator(path);
-  return copyPrefix(path, sep < 0 ? strlen(path) : static_cast<size_t>(sep), out, outSize);
+  const char* sep = lastBackslash(path, 1);
+  return copyPrefix(path, sep ? static_cast<size_t>(sep - path) : strlen(path), out, outSize);
 }
 
 bool directoryPrefixOf(const char* path, char* out, size_t outSize) {
   if (!path) path = "";
-  long sep = lastSeparator(path);
-  return copyPrefix(path, sep < 0 ? strlen(path) : static_cast<size_t>(sep) + 1, out, outSize);
+  const char* sep = lastBackslash(path, 1);
+  return copyPrefix(path, sep ? static_cast<size_t>(sep - path) + 1 : strlen(path), out, outSize);
 }
 
 bool mapNameOf(const char* path, char* out, size_t outSize) {
   if (!path) path = "";
-  const char* sep = strrchr(path, '\\');
+  const char* sep = lastBackslash(path);
   const char* name = sep ? sep + 1 : path;
   const char* dot = strchr(name, '.');
   return copyPrefix(name, dot ? static_cast<size_t>(dot - name) : strlen(name), out, outSize);

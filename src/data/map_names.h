@@ -1,8 +1,8 @@
 // How maps are named across the world: a map's directory and name, the world
 // map file of each of the 20 x 20 squares, and the cell map entered at a cell.
 // Paths are editor paths with "\" separators; every result is a bounded copy
-// into the caller's buffer (kPathBufferSize by design) and false means it did
-// not fit or there was nothing to name.
+// into the caller's buffer (the editor's path buffers hold kPathBufferSize
+// bytes) and false means it did not fit or there was nothing to name.
 #pragma once
 #include <cstddef>
 

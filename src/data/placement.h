@@ -5,6 +5,8 @@
 #include <cstdint>
 
 constexpr int kPlacementSize = 11;
+constexpr int kCreatureIdBase = 1000;        // ids 1000-49999: creature id - 1000
+constexpr int kPlayerObjectIdBase = 50000;   // ids from 50000: player object id - 50000
 
 struct Placement {
   unsigned char x;         // cell column, 1-based
@@ -14,3 +16,7 @@ struct Placement {
   unsigned char spare[3];  // bytes 4-6, not used by the editor, written back unchanged
   int32_t id;              // little-endian in the file, bytes 7-10
 };
+
+// One record from and to its 11 bytes, field by field, little-endian.
+void decodePlacement(const unsigned char* bytes, Placement& p);
+void encodePlacement(const Placement& p, unsigned char* bytes);

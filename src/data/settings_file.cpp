@@ -2,12 +2,12 @@
 // and the lookups and insertions of the program's keys.
 #include "data/settings_file.h"
 
-#include <cctype>
 #include <climits>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "data/decimal_number.h"
 #include "data/line_reader.h"
 #include "platform/file_stream.h"
 #include "platform/safe_file.h"
@@ -152,16 +152,7 @@ const char* SettingsFile::getString(const char* section, const char* key) const 
 
 long SettingsFile::getInt(const char* section, const char* key) const {
   const char* s = getString(section, key);
-  if (!s) return 0;
-  while (isspace(static_cast<unsigned char>(*s))) s++;
-  bool negative = *s == '-';
-  if (*s == '-' || *s == '+') s++;
-  long value = 0;
-  for (; *s >= '0' && *s <= '9'; s++) {
-    int digit = *s - '0';
-    value = value > (LONG_MAX - digit) / 10 ? LONG_MAX : value * 10 + digit;
-  }
-  return negative ? -value : value;
+  return s ? static_cast<long>(readDecimal(s, LONG_MIN, LONG_MAX)) : 0;
 }
 
 void SettingsFile::addString(const char* section, const char* key, const char* value) {

@@ -1,6 +1,6 @@
 // Loading the sprite set: palette from "palette.bmp", the main set from
-// "ZAN.SPR" and the second set from "ZAN2.SPR", converted to the current
-// colour depth; blank slots stand in for whatever a file could not give.
+// "ZAN.SPR" and the second set from "ZAN2.SPR", converted to the colour depth
+// the caller names; blank slots stand in for whatever a file could not give.
 #include "data/sprite_set.h"
 
 #include <cstdio>
@@ -12,20 +12,37 @@
 
 namespace {
 
-// Reads the next 360 bytes of file into slot: index 255 becomes the mask
-// colour, every other index its palette colour. A sprite that the file does
-// not hold at all leaves the slot blank; the missing rest of a cut sprite
-// takes index 0. False when the file held less than the whole sprite.
-bool readSprite(FILE* file, BITMAP* slot, int maskColour) {
+// What each palette index becomes in a slot of one colour depth.
+struct SpriteColours {
+  int of[256];
+};
+
+// The colours the palette gives at depth, as Allegro's screen palette would
+// (6-bit entries scaled to 8 bits); index 255 is the mask colour at 15 to 32
+// bits and the entry nearest to magenta at 8 bits.
+SpriteColours coloursAt(const PALETTE palette, int depth) {
+  SpriteColours colours;
+  for (int i = 0; i < 256; ++i) {
+    const RGB& c = palette[i];
+    colours.of[i] = depth == 8 ? i
+                               : makecol_depth(depth, _rgb_scale_6[c.r], _rgb_scale_6[c.g],
+                                               _rgb_scale_6[c.b]);
+  }
+  colours.of[255] = depth == 8 ? bestfit_color(palette, 63, 0, 63) : makecol_depth(depth, 255, 0, 255);
+  return colours;
+}
+
+// Reads the next 360 bytes of file and, when there is a slot, puts them into
+// it. A sprite that the file does not hold at all leaves the slot blank; the
+// missing rest of a cut sprite takes index 0. False when the file held less
+// than the whole sprite.
+bool readSprite(FILE* file, BITMAP* slot, const SpriteColours& colours) {
   unsigned char bytes[kSpriteBytes];
   const size_t got = fread(bytes, 1, sizeof bytes, file);
   if (got == 0) return false;
   memset(bytes + got, 0, sizeof bytes - got);
-  for (int y = 0; y < kSpriteHeight; ++y) {
-    for (int x = 0; x < kSpriteWidth; ++x) {
-      const int index = bytes[y * kSpriteWidth + x];
-      putpixel(slot, x, y, index == 255 ? maskColour : palette_color[index]);
-    }
+  for (int y = 0; slot != nullptr && y < kSpriteHeight; ++y) {
+    for (int x = 0; x < kSpriteWidth; ++x) putpixel(slot, x, y, colours.of[bytes[y * kSpriteWidth + x]]);
   }
   return got == sizeof bytes;
 }
@@ -34,9 +51,10 @@ bool readSprite(FILE* file, BITMAP* slot, int maskColour) {
 
 SpriteSet::~SpriteSet() { release(); }
 
-bool SpriteSet::load(const char* gameDirectory, SpriteImageRegistrar registrar, void* context) {
+bool SpriteSet::load(const char* gameDirectory, int colourDepth, SpriteImageRegistrar registrar,
+                     void* context) {
   const bool paletteRead = loadPalette("palette.bmp");
-  const bool spritesRead = loadSprites(gameDirectory, registrar, context);
+  const bool spritesRead = loadSprites(gameDirectory, colourDepth, registrar, context);
   return paletteRead && spritesRead;
 }
 
@@ -55,40 +73,40 @@ bool SpriteSet::loadPalette(const char* editorPath) {
     memcpy(palette, default_palette, sizeof(PALETTE));
     problems_ |= kPaletteMissing;
   }
-  set_palette(palette);
   return found;
 }
 
-bool SpriteSet::loadSprites(const char* gameDirectory, SpriteImageRegistrar registrar,
-                            void* context) {
+bool SpriteSet::loadSprites(const char* gameDirectory, int colourDepth,
+                            SpriteImageRegistrar registrar, void* context) {
   release();
   problems_ &= kPaletteMissing;
-  const bool mainRead = loadHalf(gameDirectory, "ZAN.SPR", 0, registrar, context);
-  const bool secondRead = loadHalf(gameDirectory, "ZAN2.SPR", kSecondSetFirstSlot, nullptr, nullptr);
-  return mainRead && secondRead;
+  const bool mainRead = loadHalf(gameDirectory, "ZAN.SPR", 0, colourDepth, registrar, context);
+  const bool secondRead =
+      loadHalf(gameDirectory, "ZAN2.SPR", kSecondSetFirstSlot, colourDepth, nullptr, nullptr);
+  return mainRead && secondRead && !(problems_ & kSlotsMissing);
 }
 
 // Reads one sprite file into the slots firstSlot + 1 .. firstSlot + 248 after a
 // blank slot firstSlot. The file is only read, so it is opened "rb": a game
 // directory on read-only media still gives its pictures.
 bool SpriteSet::loadHalf(const char* gameDirectory, const char* fileName, int firstSlot,
-                         SpriteImageRegistrar registrar, void* context) {
+                         int colourDepth, SpriteImageRegistrar registrar, void* context) {
   const bool isMain = firstSlot == 0;
   char path[1024];
   snprintf(path, sizeof path, "%s\\%s", gameDirectory, fileName);
   FILE* file = openStream(path, "rb");
   if (file == nullptr) problems_ |= isMain ? kMainSetMissing : kSecondSetMissing;
 
-  const int depth = get_color_depth();
-  const int maskColour = makecol(255, 0, 255);
+  const SpriteColours colours = coloursAt(palette, colourDepth);
   bool complete = file != nullptr;
   for (int n = 0; n <= kSpritesPerFile; ++n) {
-    BITMAP* slot = create_bitmap_ex(depth, kSpriteWidth, kSpriteHeight);
-    if (slot == nullptr) continue;
-    clear_bitmap(slot);
+    BITMAP* slot = create_bitmap_ex(colourDepth, kSpriteWidth, kSpriteHeight);
+    if (slot != nullptr) clear_bitmap(slot);
+    else problems_ |= kSlotsMissing;
     slots_[firstSlot + n] = slot;
-    if (n > 0 && file != nullptr && !readSprite(file, slot, maskColour)) complete = false;
-    if (registrar != nullptr) {
+    // Read even without a slot, so that the sprites after it keep their places.
+    if (n > 0 && file != nullptr && !readSprite(file, slot, colours)) complete = false;
+    if (registrar != nullptr && slot != nullptr) {
       char name[16];
       snprintf(name, sizeof name, "%i", n);
       registrar(slot, name, context);

@@ -23,8 +23,17 @@ enum SpriteProblem : unsigned {
   kSecondSetMissing = 1u << 2,  // "ZAN2.SPR" could not be opened
   kMainSetShort = 1u << 3,      // "ZAN.SPR" holds fewer than 248 sprites
   kSecondSetShort = 1u << 4,    // "ZAN2.SPR" holds fewer than 248 sprites
+  kSlotsMissing = 1u << 5,      // a slot's bitmap could not be made (see sprite)
 };
 
+// The set knows nothing of the screen: it never sets the screen palette and
+// never reads the global colour depth. The program says in which colour depth
+// the slots are made (the editor passes its screen's, get_color_depth()) and,
+// where it draws at 8 bits per pixel, makes the set's palette the screen's
+// itself (set_palette(sprites.palette)). Colours are those that palette would
+// give at that depth: at 15 to 32 bits an index's colour, and index 255 the
+// mask colour makecol(255, 0, 255); at 8 bits the index itself, and index 255
+// the palette entry nearest to that magenta.
 class SpriteSet {
  public:
   SpriteSet() = default;
@@ -33,17 +42,23 @@ class SpriteSet {
   SpriteSet& operator=(const SpriteSet&) = delete;
 
   // Reads "palette.bmp" of the working directory and the two sprite files of
-  // gameDirectory (editor path form). Every slot gets a bitmap even when a file
-  // is missing or short: such slots stay blank (colour 0), and problems says
-  // which files were at fault. Slots 0..248 are registered with registrar
-  // (may be null). Call after the colour depth is set. False on any problem.
-  bool load(const char* gameDirectory, SpriteImageRegistrar registrar, void* context);
+  // gameDirectory (editor path form) into slots of colourDepth bits per
+  // pixel. A missing or short file leaves its slots blank (colour 0), and
+  // problems says which files were at fault. Slots 0..248 are registered
+  // with registrar (may be null). False on any problem.
+  bool load(const char* gameDirectory, int colourDepth, SpriteImageRegistrar registrar,
+            void* context);
 
   // The two halves of load, for callers that keep the palette elsewhere.
+  // loadPalette fills palette only; loadSprites colours with it.
   bool loadPalette(const char* editorPath);
-  bool loadSprites(const char* gameDirectory, SpriteImageRegistrar registrar, void* context);
+  bool loadSprites(const char* gameDirectory, int colourDepth, SpriteImageRegistrar registrar,
+                   void* context);
 
-  // The bitmap of slot i (0..497); null only before load or for i out of range.
+  // The bitmap of slot i (0..497). Null before load, for i out of range, and
+  // for a slot whose bitmap could not be made (no memory, or a colour depth
+  // that no bitmap can have; problems then holds kSlotsMissing): a caller
+  // draws nothing for a null slot.
   BITMAP* sprite(int i) const;
 
   static int foregroundSprite(int code);
@@ -59,7 +74,7 @@ class SpriteSet {
   PALETTE palette = {};
 
  private:
-  bool loadHalf(const char* gameDirectory, const char* fileName, int firstSlot,
+  bool loadHalf(const char* gameDirectory, const char* fileName, int firstSlot, int colourDepth,
                 SpriteImageRegistrar registrar, void* context);
 
   BITMAP* slots_[kSpriteSlotCount] = {};

@@ -1,13 +1,16 @@
 // loadWorld: the 400 world maps into the WorldBuffer through one temporary
-// LocalMap, square by square in file-name order, reporting progress as it goes.
+// LocalMap, square by square in file-name order, reporting progress as it goes
+// and counting what it found.
 #include "data/world_loader.h"
 
 #include <cstring>
 
 #include "data/local_map.h"
 #include "data/map_names.h"
+#include "data/text_copy.h"
 
-bool loadWorld(const char* prefix, WorldBuffer& world, ProgressDisplay* progress) {
+WorldLoadResult loadWorld(const char* prefix, WorldBuffer& world, ProgressDisplay* progress) {
+  WorldLoadResult result;
   LocalMap map;
   memset(world.cells, 0, sizeof world.cells);
   if (progress) progress->open();
@@ -16,14 +19,19 @@ bool loadWorld(const char* prefix, WorldBuffer& world, ProgressDisplay* progress
     for (int col = 0; col < kWorldSquares; col++) {
       const int n = row * kWorldSquares + col;
       if (progress) progress->setPercent(n / 4);
-      if (!worldMapFileName(prefix, col, row, file, sizeof file) || !map.load(file)) continue;
+      const bool named = worldMapFileName(prefix, col, row, file, sizeof file);
+      if (!named || !map.load(file)) {
+        if (named && !result.firstMissing[0]) copyText(result.firstMissing, sizeof result.firstMissing, file);
+        continue;
+      }
       for (int y = 0; y < kMapRows; y++) {
         unsigned char* line = world.cells + (row * kMapRows + y) * kWorldColumns + col * kMapColumns;
         for (int x = 0; x < kMapColumns; x++) line[x] = map.getTile(x, y);
       }
+      result.mapsLoaded++;
     }
   }
   if (progress) progress->close();
   map.clearTeleports();
-  return true;
+  return result;
 }

@@ -1,12 +1,24 @@
 // Reading the 400 world map files of a directory into the WorldBuffer for
-// the world view, with a progress display while it runs.
+// the world view, with a progress display while it runs, and what was found.
 #pragma once
+#include "data/map_names.h"
 #include "data/progress.h"
 #include "data/world_buffer.h"
+
+constexpr int kWorldMaps = kWorldSquares * kWorldSquares;
+
+// What loadWorld found, so that a caller can tell the user why squares are black.
+struct WorldLoadResult {
+  int mapsLoaded = 0;                       // maps copied into the buffer, 0..400
+  char firstMissing[kPathBufferSize] = {};  // the first map in load order that did not
+                                            // load (missing, invalid or short); "" when none,
+                                            // or when the prefix is too long to name any
+  bool complete() const { return mapsLoaded == kWorldMaps; }
+};
 
 // Clears world, then loads "<prefix>ZAN<col><row>.MAP" for every square, row
 // by row, copying each map that loads completely into its 48 x 24 block; a
 // missing, invalid or short map leaves its block 0. Opens progress, sets it
 // to n / 4 before map n (0..99, never 100) and closes it at the end; progress
-// may be null. Always true.
-bool loadWorld(const char* prefix, WorldBuffer& world, ProgressDisplay* progress);
+// may be null.
+WorldLoadResult loadWorld(const char* prefix, WorldBuffer& world, ProgressDisplay* progress);

@@ -58,7 +58,7 @@ void paintEditBox(Widget& w, int x, int y) {
   int n = length(w);
   w.edit.cursor = std::min(w.edit.cursor, n);  // the owner may have shortened the text
   int scroll = std::min(w.edit.scroll, n);
-  bool marked = w.edit.allSelected && n > 0;
+  bool marked = focused && w.edit.allSelected && n > 0;  // shown selected while it has the focus
   if (marked) rectfill(b, fx + 2, y + 2, std::min(fx + fw - 3, fx + 3 + spanWidth(w, scroll, n)), y + w.h - 3, t.highlight);
   drawClippedText(b, w.edit.buffer + scroll, fx + 3, y + 3, fw - 6, marked ? t.highlightText : t.text);
   if (focused && !marked) {

@@ -121,6 +121,7 @@ void RunEventLoop() {
   while (!g.stop[depth]) {
     pollKeyboard();
     answerCloseButton();
+    followPalette();
     // One due call per pass: keys are read between any two calls, even when
     // slow canvas polls keep the queue due all the time.
     QueuedCall call;

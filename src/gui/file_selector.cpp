@@ -219,21 +219,23 @@ void startDirectory(Selector& s, const char* startPath) {
 }
 
 void buildSelector(Selector& s, const char* title, const char* buttonLabel) {
+  const int rows = 14, listBottom = 20 + rows * kRowHeight + 4;
   s.window = CreateWindow(0, AUTO, title && title[0] ? title : "Select", 0);
   s.dirField = AddStatusField(8, 6, 400, directoryText, &s);
-  s.list = AddListBox(8, 20, &s, &s.rows, 400, 1, entryText, entryOpened, 14);
+  s.list = AddListBox(8, 20, &s, &s.rows, 400, kListLeftButton, entryText, entryOpened, rows);
   SetListIndexer(s.list, entryOf);
   SetListSelectCallback(s.list, entrySelected);
-  s.nameBox = AddEditBox(8, 270, 360, "Name:", 5, kNameMax, s.name);
-  int ok = AddButton(8, 292, buttonLabel && buttonLabel[0] ? buttonLabel : "~OK", confirm, &s);
-  int cancelButton = AddButton(100, 292, "~Cancel", cancel, &s);
+  s.nameBox = AddEditBox(8, listBottom + 8, 360, "Name:", kEditBoxText, kNameMax, s.name);
+  int buttonsY = listBottom + 30;
+  int ok = AddButton(8, buttonsY, buttonLabel && buttonLabel[0] ? buttonLabel : "~OK", confirm, &s);
+  int cancelButton = AddButton(100, buttonsY, "~Cancel", cancel, &s);
   if (Widget* w = findWidget(ok)) w->w = std::max(w->w, 80);
   if (Widget* w = findWidget(cancelButton)) w->w = 80;
-  if (s.flags & kDisplayButton) s.hiddenButton = AddButton(300, 292, "Show ~hidden", toggleHidden, &s);
+  if (s.flags & kDisplayButton) s.hiddenButton = AddButton(300, buttonsY, "Show ~hidden", toggleHidden, &s);
   if (Widget* w = findWidget(s.hiddenButton)) w->w = 108;
   char types[300];
   snprintf(types, sizeof types, "Files: %s", (s.flags & kChooseDirectory) ? "directories" : s.masks);
-  AddLabel(8, 314, types);
+  AddLabel(8, buttonsY + 24, types);
   if (Window* w = findWindow(s.window)) {
     w->defaultButton = ok;
     w->escapeButton = cancelButton;

@@ -163,6 +163,9 @@ void present(int x, int y, int w, int h);
 void repaintAbove(const Window& window, int x, int y, int w, int h);
 void redrawWidget(int id);
 void makeTheme(int depth);
+// At 8 bits: after the program set another palette, the toolkit's colours
+// are chosen from it anew and the screen is drawn again.
+void followPalette();
 void drawBevel(BITMAP* bmp, int x, int y, int w, int h, bool sunken);
 void drawFocus(BITMAP* bmp, int x, int y, int w, int h);
 void drawHotkeyText(BITMAP* bmp, const char* label, int x, int y, int color);

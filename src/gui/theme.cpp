@@ -11,7 +11,12 @@ namespace gui {
 
 void makeTheme(int depth) {
   Theme& t = state().theme;
-  auto rgb = [depth](int r, int g, int b) { return makecol_depth(depth, r, g, b); };
+  // At 8 bits a colour is the nearest entry of the palette now set.
+  PALETTE palette;
+  if (depth == 8) get_palette(palette);
+  auto rgb = [depth, &palette](int r, int g, int b) {
+    return depth == 8 ? bestfit_color(palette, r >> 2, g >> 2, b >> 2) : makecol_depth(depth, r, g, b);
+  };
   t.desk = rgb(58, 66, 78);
   t.face = rgb(226, 228, 232);
   t.faceLight = rgb(252, 252, 253);
@@ -27,6 +32,26 @@ void makeTheme(int depth) {
   t.field = rgb(255, 255, 255);
   t.focus = rgb(40, 44, 52);
   t.progress = rgb(70, 160, 90);
+}
+
+void followPalette() {
+  Gui& g = state();
+  if (!g.ready || !g.buffer || bitmap_color_depth(g.buffer) != 8) return;
+  static PALETTE seen;
+  PALETTE now;
+  get_palette(now);
+  if (memcmp(now, seen, sizeof now) == 0) return;
+  memcpy(seen, now, sizeof seen);
+  makeTheme(8);
+  // Everything on screen was drawn with the old entries: draw it again.
+  clear_to_color(g.buffer, g.theme.desk);
+  for (int i = 0; i < g.windowCount; ++i) {
+    Window& window = g.windows[i];
+    if (!window.shown) continue;
+    if (window.under) blit(g.buffer, window.under, window.x, window.y, 0, 0, window.w, window.h);
+    paintWindow(window);
+  }
+  present(0, 0, g.buffer->w, g.buffer->h);
 }
 
 void drawBevel(BITMAP* bmp, int x, int y, int w, int h, bool sunken) {

@@ -85,6 +85,10 @@ namespace {
 // relative path keeps the ".." it cannot resolve (the working directory
 // resolves it, as there). Repeated separators count as one.
 std::string resolveDots(const std::string& p) {
+  // Most paths hold no "." component and no repeated separator: kept as they are.
+  bool plain = p.empty() || p[0] != '.';
+  for (size_t i = 1; plain && i < p.size(); i++) plain = !(p[i - 1] == '/' && (p[i] == '.' || p[i] == '/'));
+  if (plain) return p;
   const bool absolute = !p.empty() && p[0] == '/';
   std::vector<std::string> parts;
   size_t pos = 0;

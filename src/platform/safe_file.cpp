@@ -77,7 +77,8 @@ bool syncPath(const char* hostPath) {
 // Gives the new file the old one's owner and group where this process may:
 // a superuser may set both, an owner may at least set a group of their own. Where neither is allowed the file is the saver's own.
 void keepOwner(int fd, const struct stat& old) {
-  if (fchown(fd, old.st_uid, old.st_gid) != 0) fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+  using Owner = decltype(old.st_uid);  // -1 for "keep the owner"
+  if (fchown(fd, old.st_uid, old.st_gid) != 0) fchown(fd, static_cast<Owner>(-1), old.st_gid);
 }
 
 // Readies the new temporary file fd: the old file's owner, group and

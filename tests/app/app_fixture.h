@@ -22,9 +22,9 @@ struct FileChoice {
 struct DialogScript {
   std::vector<int> answers;
   std::vector<std::string> paths;
-  std::vector<std::string> texts;     // every text asked or told, in order
-  std::vector<std::string> buttons;   // the buttons of each
-  std::vector<FileChoice> choices;    // every selector call
+  std::vector<std::string> texts;    // every text asked or told, in order
+  std::vector<std::string> buttons;  // the buttons of each
+  std::vector<FileChoice> choices;   // every selector call
 };
 
 // Installs the script as the user's dialogs until uninstalled.
@@ -32,7 +32,8 @@ void answerDialogsFrom(DialogScript* script);
 
 // A MAP file text: the header line, then rows lines of a lead blank and 48
 // copies of fill, each line ended by CR LF.
-std::string mapText(const std::string& header, int rows, char fill, int shortRow = -1, int shortLength = 0);
+std::string mapText(const std::string& header, int rows, char fill, int shortRow = -1,
+                    int shortLength = 0);
 
 class AppTest : public ::testing::Test {
  protected:

@@ -78,6 +78,18 @@ TEST_F(AppTest, QuitAsksAboutUnsavedChangesWithEachAnswer) {
   EXPECT_EQ(editor->mapChanged, 0);
 }
 
+TEST_F(AppTest, ChangesBeforeAnyMapWasOpenedAreSavedWhereTheUserSays) {
+  editor->openMap.setTile(0, 0, 'n');
+  editor->mapChanged = 1;
+  dialogs.answers = {0, 0};  // Save twice; the first selector is cancelled
+  dialogs.paths = {"", dir.editorPath("NEW.MAP")};
+  EXPECT_FALSE(commandStopsLoop(quitCommand));
+  EXPECT_TRUE(commandStopsLoop(quitCommand));
+  EXPECT_EQ(dialogs.texts[0], "The new map has unsaved changes.");
+  EXPECT_EQ(dialogs.choices[1].title, "Save As");
+  EXPECT_EQ(read("NEW.MAP").substr(0, 15), "WILDERNESS!\r\n n");
+}
+
 TEST_F(AppTest, OpenAsksAboutUnsavedChangesWithEachAnswer) {
   const std::string first = writeMap("ZANAB.MAP", kPlain);
   const std::string second = writeMap("ZANAC.MAP", mapText("WILDERNESS!", 24, 'q'));

@@ -27,8 +27,12 @@ TEST_F(AppTest, OpeningSetsTheModeAndCountsAndReadsTheDataFile) {
   const std::string path = writeMap("ZANAB.MAP", kPlain);
   editor->canvasMode = WorldView;
   editor->mapChanged = 1;
+  editor->selectedTeleport = 1;
+  editor->selectedPlacement = 3;
   openMapFile(path.c_str(), *editor);
   EXPECT_EQ(editor->canvasMode, LocalEdit);
+  EXPECT_EQ(editor->selectedTeleport, -1);
+  EXPECT_EQ(editor->selectedPlacement, -1);
   EXPECT_EQ(editor->teleportRows, 2);
   EXPECT_EQ(editor->placementRows, 200);
   EXPECT_EQ(editor->mapChanged, 0);
@@ -55,10 +59,11 @@ TEST_F(AppTest, MapsThatCannotComeBackAsTheyWereAreReportedOnOpen) {
                                   "The rows from there on are shown as 0, and saving the map "
                                   "writes them so.");
   EXPECT_NE(dialogs.texts[1].find("CUT.MAP stops early: row 6 of 23"), std::string::npos);
-  EXPECT_EQ(dialogs.texts[2], "The map " + dir.editorPath("LINEEND.MAP") +
-                                  " holds the tile code 10 at cell 48, 4 (a row line shorter than 48 "
-                                  "tiles). A MAP file cannot carry it: the map cannot be saved "
-                                  "until that cell is painted over.");
+  EXPECT_EQ(dialogs.texts[2],
+            "The map " + dir.editorPath("LINEEND.MAP") +
+                " holds the tile code 10 at cell 48, 4 (a row line shorter than 48 "
+                "tiles). A MAP file cannot carry it: the map cannot be saved "
+                "until that cell is painted over.");
 }
 
 TEST_F(AppTest, FailedWritesNameTheFileAndTheReason) {
@@ -85,7 +90,9 @@ TEST_F(AppTest, FailedWritesNameTheFileAndTheReason) {
   remove(dir.file("ZANAB.DAT").c_str());
   saveMapFile(path.c_str(), *editor);
   ASSERT_EQ(dialogs.texts.size(), 3u);
-  EXPECT_EQ(dialogs.texts[2].rfind("The placements could not be written to " + dir.editorPath("ZANAB.DAT"), 0), 0u);
+  EXPECT_EQ(dialogs.texts[2].rfind(
+                "The placements could not be written to " + dir.editorPath("ZANAB.DAT"), 0),
+            0u);
   EXPECT_EQ(editor->mapChanged, 1);
   openMapFile(path.c_str(), *editor);
   editor->mapChanged = 1;
@@ -96,6 +103,6 @@ TEST_F(AppTest, FailedWritesNameTheFileAndTheReason) {
   const std::string tooLong = dir.editorPath(std::string(300, 'L') + ".MAP");
   saveMapFile(tooLong.c_str(), *editor);
   ASSERT_EQ(dialogs.texts.size(), 4u);
-  EXPECT_EQ(dialogs.texts[3], "The map was not saved to " + tooLong +
-                                  ": the path is longer than 255 characters.");
+  EXPECT_EQ(dialogs.texts[3],
+            "The map was not saved to " + tooLong + ": the path is longer than 255 characters.");
 }

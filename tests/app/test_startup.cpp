@@ -67,17 +67,20 @@ TEST_F(StartupTest, AFirstStartAsksForTheGameDirectoryBeforeTheMainWindow) {
   EXPECT_EQ(readFileBytes(dir.file("dola.ini")),
             "mode=fullscreen\r\nZANDirectory=C:\\games\\zan\r\ncolordepth=16\r\n");
   ASSERT_EQ(dialogs.texts.size(), 1u);  // the sprite files, once the window is up
-  EXPECT_EQ(dialogs.texts[0],
-            "\"palette.bmp\" was not found in the working directory: the sprites use a standard palette.\n"
-            "\"ZAN.SPR\" was not found in the ZAN directory C:\\games\\zan: its sprites are blank.\n"
-            "\"ZAN2.SPR\" was not found in the ZAN directory C:\\games\\zan: its sprites are blank.\n");
+  EXPECT_EQ(
+      dialogs.texts[0],
+      "\"palette.bmp\" was not found in the working directory: the sprites use a standard "
+      "palette.\n"
+      "\"ZAN.SPR\" was not found in the ZAN directory C:\\games\\zan: its sprites are blank.\n"
+      "\"ZAN2.SPR\" was not found in the ZAN directory C:\\games\\zan: its sprites are blank.\n");
   EXPECT_EQ(editorState(), nullptr);
 }
 
 TEST_F(StartupTest, ACancelledPromptIsNotRepeated) {
   dialogs.paths = {""};
   EXPECT_EQ(runAndQuit(), 0);
-  EXPECT_EQ(readFileBytes(dir.file("dola.ini")), "mode=fullscreen\r\nZANDirectory=\r\ncolordepth=16\r\n");
+  EXPECT_EQ(readFileBytes(dir.file("dola.ini")),
+            "mode=fullscreen\r\nZANDirectory=\r\ncolordepth=16\r\n");
   EXPECT_EQ(runAndQuit(), 0);
   EXPECT_EQ(dialogs.choices.size(), 1u);
   ASSERT_EQ(dialogs.texts.size(), 2u);
@@ -90,7 +93,8 @@ TEST(GraphicsMode, TheSettingsChooseTheModeAndDepth) {
   EXPECT_TRUE(requestOf("mode=fullscreen\r\n").fullscreen);
   EXPECT_FALSE(requestOf("mode=Fullscreen\r\n").fullscreen);
   EXPECT_FALSE(requestOf("mode=\r\n").fullscreen);
-  EXPECT_TRUE(requestOf("mode =fullscreen\r\n").fullscreen);  // the key "mode " is not "mode": the default
+  EXPECT_TRUE(
+      requestOf("mode =fullscreen\r\n").fullscreen);  // the key "mode " is not "mode": the default
   EXPECT_EQ(requestOf("mode=window\r\n").depth, 16);
   EXPECT_EQ(requestOf("colordepth=32\r\n").depth, 32);
   EXPECT_EQ(requestOf("colordepth=12\r\n").depth, 16);
@@ -101,11 +105,13 @@ TEST(GraphicsMode, AFailedModeFallsBackToAWindowAndThenGivesUp) {
   ASSERT_TRUE(GuiInitHeadless(64, 64, 16));
   g_modeCalls.clear();
   EXPECT_TRUE(enterGraphicsMode(GraphicsRequest{32, true}, windowedMode));
-  EXPECT_EQ(g_modeCalls, (std::vector<int>{GFX_AUTODETECT_FULLSCREEN * 100 + 32, GFX_AUTODETECT_WINDOWED * 100 + 32}));
+  EXPECT_EQ(g_modeCalls, (std::vector<int>{GFX_AUTODETECT_FULLSCREEN * 100 + 32,
+                                           GFX_AUTODETECT_WINDOWED * 100 + 32}));
   g_modeCalls.clear();
   testing::internal::CaptureStderr();
   EXPECT_FALSE(enterGraphicsMode(GraphicsRequest{24, false}, failingMode));
   const std::string told = testing::internal::GetCapturedStderr();
-  EXPECT_EQ(g_modeCalls, (std::vector<int>{GFX_AUTODETECT_WINDOWED * 100 + 24, GFX_AUTODETECT_WINDOWED * 100 + 16}));
+  EXPECT_EQ(g_modeCalls, (std::vector<int>{GFX_AUTODETECT_WINDOWED * 100 + 24,
+                                           GFX_AUTODETECT_WINDOWED * 100 + 16}));
   EXPECT_NE(told.find("DOLA: no 1024 x 768 graphics mode could be set"), std::string::npos);
 }

@@ -10,7 +10,9 @@
 
 namespace {
 
-unsigned char worldCell(const EditorState& e, int x, int y) { return e.worldBuffer.cells[y * kWorldColumns + x]; }
+unsigned char worldCell(const EditorState& e, int x, int y) {
+  return e.worldBuffer.cells[y * kWorldColumns + x];
+}
 
 std::string textOf(void (*text)(void*, char*), EditorState* editor) {
   char buffer[kStatusTextSize];
@@ -57,14 +59,16 @@ TEST_F(AppTest, WorldMapWithNoMapOpenReadsBareNamesAndSaysWhenNoneIsFound) {
   ASSERT_EQ(chdir(saved), 0);
   EXPECT_EQ(editor->canvasMode, WorldView);
   ASSERT_EQ(dialogs.texts.size(), 1u);
-  EXPECT_EQ(dialogs.texts[0],
-            "No world maps were found: DOLA looked for ZANAA.MAP to ZANTT.MAP in the working directory.");
+  EXPECT_EQ(
+      dialogs.texts[0],
+      "No world maps were found: DOLA looked for ZANAA.MAP to ZANTT.MAP in the working directory.");
 
   openMapFile(dir.editorPath("NOWHERE.MAP").c_str(), *editor);
   worldMapCommand(editor);
   ASSERT_EQ(dialogs.texts.size(), 2u);
-  EXPECT_EQ(dialogs.texts[1], "No world maps were found: DOLA looked for ZANAA.MAP to ZANTT.MAP in " +
-                                  dir.editorPath() + "\\.");
+  EXPECT_EQ(dialogs.texts[1],
+            "No world maps were found: DOLA looked for ZANAA.MAP to ZANTT.MAP in " +
+                dir.editorPath() + ".");
 }
 
 TEST_F(AppTest, SetZanDirectoryKeepsTheValueWhenCancelled) {

@@ -69,6 +69,9 @@ TEST(CreatureList, FieldsAtTheirOffsetsAndShortFiles) {
       {423, field(c.bytes423, 8)}};
   for (const auto& [offset, value] : bytes)
     EXPECT_EQ(r.substr(offset, value.size()), value) << offset;
+  unsigned char encoded[kCreatureSize];
+  encodeCreature(c, encoded);  // and back to the very same bytes
+  EXPECT_EQ(r, field(encoded, kCreatureSize));
 
   EXPECT_STREQ("", list.creature(2)->nameText().text);
   EXPECT_EQ(0, list.creature(2999)->integers395[6]);

@@ -2,6 +2,7 @@
 // lookups, field capacities and failed saves.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 #include <string>
 
@@ -91,13 +92,15 @@ TEST(SettingsFile, NewKeysGoAfterTheFirstUnnamedEntry) {
 
 TEST(SettingsFile, DuplicateKeysUpdatesAndNumbers) {
   TempDir dir;
-  writeFileBytes(dir.file("a.ini"), "depth=  -24bits\r\ndepth=8\r\nempty=\r\nbig=99999999999999999999\r\n");
+  writeFileBytes(dir.file("a.ini"), "depth=  -24bits\r\ndepth=8\r\nempty=\r\nbig=99999999999999999999\r\n"
+                                    "small=-99999999999999999999\r\n");
   SettingsFile settings;
   ASSERT_TRUE(settings.load(dir.editorPath("a.ini").c_str()));
   EXPECT_EQ(settings.getInt("", "depth"), -24);
   EXPECT_EQ(settings.getInt("", "empty"), 0);
   EXPECT_EQ(settings.getInt("", "missing"), 0);
-  EXPECT_GT(settings.getInt("", "big"), 0);
+  EXPECT_EQ(settings.getInt("", "big"), LONG_MAX);
+  EXPECT_EQ(settings.getInt("", "small"), LONG_MIN);
   EXPECT_TRUE(settings.updateString("", "depth", "32"));
   EXPECT_FALSE(settings.updateString("", "missing", "1"));
   EXPECT_FALSE(settings.updateString("", "Depth", "1"));
@@ -105,7 +108,8 @@ TEST(SettingsFile, DuplicateKeysUpdatesAndNumbers) {
   settings.addString("", "depth", "16");  // a second entry; the first one keeps winning
   EXPECT_EQ(settings.getInt("", "depth"), 32);
   EXPECT_EQ(saved(settings, dir),
-            "depth=32\r\ndepth=16\r\ndepth=8\r\nempty=\r\nbig=99999999999999999999\r\n");
+            "depth=32\r\ndepth=16\r\ndepth=8\r\nempty=\r\nbig=99999999999999999999\r\n"
+            "small=-99999999999999999999\r\n");
   settings.clear();
   EXPECT_EQ(settings.first, nullptr);
   EXPECT_EQ(saved(settings, dir), "");

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
@@ -89,11 +90,18 @@ TEST(SpriteTables, ForegroundAndBackgroundForEveryCode) {
   EXPECT_EQ(0, SpriteSet::foregroundSprite(256));
 }
 
+// The global colour depth is 8 while the set loads: it makes its slots in the
+// depth it is given and leaves the screen palette alone. The tests then set
+// the depth and palette that a program would, for the expected colours.
 class SpriteSetLoad : public ::testing::TestWithParam<int> {
  protected:
   void SetUp() override {
-    startAllegro(GetParam());
+    startAllegro(8);
     writePaletteBmp(dir.file("palette.bmp"));
+  }
+  void showPalette(const SpriteSet& set) {
+    set_color_depth(GetParam());
+    set_palette(set.palette);
   }
   TempDir dir;
 };
@@ -103,8 +111,14 @@ TEST_P(SpriteSetLoad, ConvertsBothFilesWithMaskAndRegistersMainSet) {
   writeFileBytes(dir.file("ZAN2.SPR"), spriteFile(kSpritesPerFile, 100) + "trailing bytes");
   SpriteSet set;
   Registered seen;
+  set_palette(default_palette);
   ASSERT_TRUE(set.loadPalette(dir.editorPath("palette.bmp").c_str()));
-  ASSERT_TRUE(set.loadSprites(dir.editorPath().c_str(), recordImage, &seen));
+  ASSERT_TRUE(set.loadSprites(dir.editorPath().c_str(), GetParam(), recordImage, &seen));
+  PALETTE screen;
+  get_palette(screen);
+  EXPECT_EQ(0, memcmp(screen, default_palette, sizeof screen));
+  EXPECT_NE(0, memcmp(set.palette, default_palette, sizeof screen));
+  showPalette(set);
   EXPECT_EQ(0u, set.problems());
   EXPECT_EQ(nullptr, set.firstProblemFile());
 
@@ -155,7 +169,7 @@ TEST_P(SpriteSetLoad, MissingAndShortFilesLeaveBlankSlotsAndSaySo) {
   SpriteSet set;
   Registered seen;
   EXPECT_FALSE(set.loadPalette(dir.editorPath("nopalette.bmp").c_str()));
-  EXPECT_FALSE(set.loadSprites(dir.editorPath().c_str(), recordImage, &seen));
+  EXPECT_FALSE(set.loadSprites(dir.editorPath().c_str(), GetParam(), recordImage, &seen));
   EXPECT_EQ(unsigned(kPaletteMissing | kMainSetMissing | kSecondSetMissing), set.problems());
   EXPECT_STREQ("palette.bmp", set.firstProblemFile());
   for (int slot = 0; slot < kSpriteSlotCount; ++slot) {
@@ -168,7 +182,8 @@ TEST_P(SpriteSetLoad, MissingAndShortFilesLeaveBlankSlotsAndSaySo) {
   const std::string full = spriteFile(2, 7);
   writeFileBytes(dir.file("ZAN.SPR"), full.substr(0, kSpriteBytes + 20));
   ASSERT_TRUE(set.loadPalette(dir.editorPath("palette.bmp").c_str()));
-  EXPECT_FALSE(set.loadSprites(dir.editorPath().c_str(), nullptr, nullptr));
+  EXPECT_FALSE(set.loadSprites(dir.editorPath().c_str(), GetParam(), nullptr, nullptr));
+  showPalette(set);
   EXPECT_EQ(unsigned(kMainSetShort | kSecondSetMissing), set.problems());
   EXPECT_STREQ("ZAN.SPR", set.firstProblemFile());
   EXPECT_EQ(palette_color[7], getpixel(set.sprite(1), 5, 5));
@@ -179,3 +194,18 @@ TEST_P(SpriteSetLoad, MissingAndShortFilesLeaveBlankSlotsAndSaySo) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Depths, SpriteSetLoad, ::testing::Values(16, 32));
+
+TEST(SpriteSet, SlotsThatCannotBeMadeAreNullAndSaidSo) {
+  startAllegro(32);
+  TempDir dir;
+  writeFileBytes(dir.file("ZAN.SPR"), spriteFile(kSpritesPerFile, 1));
+  writeFileBytes(dir.file("ZAN2.SPR"), spriteFile(kSpritesPerFile, 2));
+  SpriteSet set;
+  Registered seen;
+  EXPECT_FALSE(set.loadSprites(dir.editorPath().c_str(), 7, recordImage, &seen));  // no such depth
+  EXPECT_EQ(unsigned(kSlotsMissing), set.problems());
+  for (int slot = 0; slot < kSpriteSlotCount; ++slot) ASSERT_EQ(nullptr, set.sprite(slot)) << slot;
+  EXPECT_TRUE(seen.names.empty());
+  ASSERT_TRUE(set.loadSprites(dir.editorPath().c_str(), 32, nullptr, nullptr));
+  EXPECT_EQ(0u, set.problems());
+}

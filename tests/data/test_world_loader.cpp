@@ -67,7 +67,10 @@ TEST(WorldLoader, OnlyMapsThatLoadFillTheirSquares) {
   auto world = std::make_unique<WorldBuffer>();
   memset(world->cells, 0x55, sizeof world->cells);
   RecordingProgress progress;
-  EXPECT_TRUE(loadWorld(prefixOf(dir).c_str(), *world, &progress));
+  const WorldLoadResult found = loadWorld(prefixOf(dir).c_str(), *world, &progress);
+  EXPECT_EQ(found.mapsLoaded, 3);  // ZANCC and ZANDD are there but do not load
+  EXPECT_FALSE(found.complete());
+  EXPECT_EQ(std::string(found.firstMissing), prefixOf(dir) + "ZANAA.MAP");
   const std::vector<std::pair<int, int>> loaded = {{0, 1}, {19, 0}, {5, 7}};
   for (int wy = 0; wy < kWorldRows; wy++)
     for (int wx = 0; wx < kWorldColumns; wx++)
@@ -94,6 +97,21 @@ TEST(WorldLoader, FindsFilesInAnyCaseAndReportsProgress) {
   // Without a display, and in a directory without any map, the buffer is all 0.
   TempDir empty;
   memset(world->cells, 1, sizeof world->cells);
-  EXPECT_TRUE(loadWorld(prefixOf(empty).c_str(), *world, nullptr));
+  EXPECT_EQ(loadWorld(prefixOf(empty).c_str(), *world, nullptr).mapsLoaded, 0);
   for (unsigned char cell : world->cells) ASSERT_EQ(cell, 0);
+}
+
+TEST(WorldLoader, AWholeWorldIsComplete) {
+  TempDir dir;
+  for (int row = 0; row < kWorldSquares; row++)
+    for (int col = 0; col < kWorldSquares; col++) writeWorldMap(dir, col, row, Wilderness);
+  auto world = std::make_unique<WorldBuffer>();
+  WorldLoadResult found = loadWorld(prefixOf(dir).c_str(), *world, nullptr);
+  EXPECT_TRUE(found.complete());
+  EXPECT_STREQ(found.firstMissing, "");
+  std::remove(dir.file("ZANQF.MAP").c_str());  // square (16, 5)
+  std::remove(dir.file("ZANBT.MAP").c_str());  // square (1, 19), later in load order
+  found = loadWorld(prefixOf(dir).c_str(), *world, nullptr);
+  EXPECT_EQ(found.mapsLoaded, kWorldMaps - 2);
+  EXPECT_EQ(std::string(found.firstMissing), prefixOf(dir) + "ZANQF.MAP");
 }

@@ -24,18 +24,19 @@ e2e_start_xvfb() {
 
 # Stops the program under test (forcefully when it does not end within two
 # seconds: a program whose display went away may no longer take signals),
-# then Xvfb.
+# then Xvfb. Nothing in it may fail: under "set -e" a failing command would
+# end the cleanup early and leave Xvfb running.
 e2e_cleanup() {
   local i
   if [ -n "${E2E_APP_PID:-}" ] && kill -0 "$E2E_APP_PID" 2>/dev/null; then
-    kill "$E2E_APP_PID" 2>/dev/null
+    kill "$E2E_APP_PID" 2>/dev/null || true
     for ((i = 0; i < 40; i++)); do
       kill -0 "$E2E_APP_PID" 2>/dev/null || break
       sleep 0.05
     done
-    kill -9 "$E2E_APP_PID" 2>/dev/null
+    kill -9 "$E2E_APP_PID" 2>/dev/null || true
   fi
-  if [ -n "${E2E_XVFB_PID:-}" ]; then kill "$E2E_XVFB_PID" 2>/dev/null; wait "$E2E_XVFB_PID" 2>/dev/null; fi
+  if [ -n "${E2E_XVFB_PID:-}" ]; then kill "$E2E_XVFB_PID" 2>/dev/null || true; wait "$E2E_XVFB_PID" 2>/dev/null || true; fi
   return 0
 }
 

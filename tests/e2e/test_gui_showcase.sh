@@ -1,8 +1,9 @@
 #!/bin/bash
 # End-to-end test of the GUI toolkit: runs the showcase under Xvfb, drives it
 # with real X input (menus by mouse and by Alt+letter, a requester, the edit
-# box, the file selector, list selection and Delete, a short tap on the
-# canvas), checks the callbacks' log, saves screenshots and measures idle CPU.
+# box, the file selector with type-to-find, the directory chooser walked by
+# double clicks, list selection and Delete, a short tap on the canvas),
+# checks the callbacks' log, saves screenshots and measures idle CPU.
 set -euo pipefail
 BUILD="$1"
 SOURCE="$2"
@@ -15,6 +16,9 @@ LOG="$WORK/log.txt"
 mkdir "$WORK/files"
 echo notes >"$WORK/files/notes.TXT"
 echo other >"$WORK/files/skip.dat"
+echo c >"$WORK/files/castle.txt"
+echo c >"$WORK/files/cave.txt"
+mkdir -p "$WORK/files/d1/d2/d3"
 
 e2e_start_xvfb
 DOLA_SHOWCASE_DIR="$WORK/files" "$BIN" "$LOG" &
@@ -29,8 +33,8 @@ e2e_tap 100 100
 e2e_wait_for_line "$LOG" '^canvas 95050$'
 
 # Tools > Message by mouse; the requester answered with its hotkey "n".
-e2e_click 83 34
-e2e_click 100 53
+e2e_click 58 34
+e2e_click 70 53
 sleep 0.2
 e2e_screenshot "$BUILD/gui_showcase_requester.png"
 e2e_key n
@@ -54,7 +58,7 @@ e2e_click 585 125
 e2e_wait_for_line "$LOG" '^edit hello$'
 
 # List: click row 3, Down to row 4, Delete it.
-e2e_click 860 133
+e2e_click 860 144
 e2e_wait_for_line "$LOG" '^select 3$'
 e2e_key Down
 e2e_wait_for_line "$LOG" '^select 4$'
@@ -72,7 +76,34 @@ e2e_key alt+f
 e2e_key o
 e2e_type "notes.txt"
 e2e_key Return
-e2e_wait_for_line "$LOG" '^open C:.*\\files\\notes\.txt$'
+e2e_wait_for_line "$LOG" '^open C:.*\\files\\notes\.TXT$'
+
+# Type-to-find in the selector's list: "c" finds a row and presses no
+# "~Cancel"; "cav" ends on cave.txt, which the keypad's Enter opens.
+e2e_key alt+f
+e2e_key o
+sleep 0.3
+e2e_key shift+Tab
+e2e_type "cav"
+sleep 0.2
+e2e_screenshot "$BUILD/gui_showcase_find.png"
+e2e_key KP_Enter
+e2e_wait_for_line "$LOG" '^open C:.*\\files\\cave\.txt$'
+
+# The directory chooser: double clicks walk down d1, d2, d3 (each the row
+# under ".."), the button returns the folder shown.
+e2e_key alt+f
+e2e_key d
+sleep 0.3
+for level in 1 2 3; do
+  xdotool mousemove 352 259 click 1
+  sleep 0.08
+  xdotool click 1
+  sleep 0.3
+done
+e2e_screenshot "$BUILD/gui_showcase_directory.png"
+e2e_click 340 549
+e2e_wait_for_line "$LOG" '^directory C:.*\\files\\d1\\d2\\d3$'
 
 # The second tab is built when clicked.
 e2e_click 852 58
@@ -92,6 +123,11 @@ loop=$(echo "scale=2; ($loopAfter - $loopBefore) * 100 / 5" | bc)
 echo "idle CPU over 5 s: ${idle}% of a core in all, ${loop}% in the event loop's thread"
 echo "$idle $loop" >"$BUILD/gui_showcase_idle_cpu.txt"
 [ "$(echo "$idle < 10" | bc)" = 1 ] || e2e_fail "idle CPU ${idle}% is far too high"
+
+# The window manager's close button reaches the registered callback.
+window=$(xdotool search --name '^DOLA$' | head -1)
+"$BUILD/tests/dola-send-close" "$window"
+e2e_wait_for_line "$LOG" '^close$'
 
 # A screenshot with the File menu open, then Quit from it.
 e2e_click 30 34

@@ -194,3 +194,24 @@ TEST(Controls, MainWindowLayoutFitsTheFont) {
   EXPECT_GT(countColor(3 + right(selected) - 3, 25 + 540, 3 + right(selected) - 1, 25 + 550, text), 0);
   EXPECT_GT(countColor(3 + right(mapTile) - 3, 25 + 540, 3 + right(mapTile) - 1, 25 + 550, text), 0);
 }
+
+// At 8 bits the toolkit's colours follow a palette the program sets later.
+TEST(Controls, EightBitColoursSurviveANewPalette) {
+  setMouse(1023, 767, 0);
+  ASSERT_TRUE(GuiInitHeadless(1024, 768, 8));
+  PALETTE game;
+  for (int i = 0; i < 256; ++i) game[i] = RGB{static_cast<unsigned char>(i % 64), 0, static_cast<unsigned char>(63 - i % 64), 0};
+  for (int i = 0; i < 64; ++i) game[192 + i] = RGB{static_cast<unsigned char>(i), static_cast<unsigned char>(i), static_cast<unsigned char>(i), 0};
+  CreateWindow(1, AUTO, "DOLA", 4);
+  ShowWindow();
+  set_palette(game);
+  runSteps({{20, [] {}}});
+  // The window's face is a light grey of the new palette, not what its old
+  // entry now holds.
+  const RGB& face = game[screenPixel(500, 400)];
+  EXPECT_EQ(face.r, face.g);
+  EXPECT_GE(face.r, 50);
+  set_palette(default_palette);
+  runSteps({{20, [] {}}});
+  startHeadlessGui();
+}

@@ -43,11 +43,12 @@ void message(void*) {
 }
 void openFile(void*) {
   const char* path = SelectFile("*.txt", getenv("DOLA_SHOWCASE_DIR") ? getenv("DOLA_SHOWCASE_DIR") : "",
-                                1554, "Open a text file", "~Open");
+                                kSelectOpenFlags, "Open a text file", "~Open");
   logLine("open %s", path);
 }
 void chooseDirectory(void*) {
-  const char* path = SelectFile("*.*", "", 1570, "Choose a directory", "~Choose");
+  const char* path = SelectFile("*.*", getenv("DOLA_SHOWCASE_DIR") ? getenv("DOLA_SHOWCASE_DIR") : "",
+                                kSelectDirectoryFlags, "Choose a directory", "~Choose");
   logLine("directory %s", path);
 }
 void progress(void*) {
@@ -92,7 +93,7 @@ void listPage(void*) {
   SetListIndexer(g_list, rowOf);
   SetListSelectCallback(g_list, rowSelected);
   SetListDeleteCallback(g_list, rowDeleted);
-  AddButton(2, 290, "~Refresh", [](void*) { Refresh(g_list); }, nullptr);
+  AddButton(2, 332, "~Refresh", [](void*) { Refresh(g_list); }, nullptr);
 }
 void formPage(void*) {
   logLine("page%s %d", "", 1);
@@ -176,6 +177,7 @@ int main(int argc, char** argv) {
   ShowWindow();
   Refresh(g_status);
   Refresh(g_canvas);
+  SetCloseCallback([](void*) { logLine("close%s"); }, nullptr);
   logLine("ready%s");
   RunEventLoop();
   for (BITMAP* icon : g_icons) destroy_bitmap(icon);

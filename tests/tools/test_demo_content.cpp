@@ -163,7 +163,7 @@ TEST_F(DemoContent, SpritesHaveOpaqueOverviewPixelsAndBackgrounds) {
   set_color_depth(32);
   SpriteSet sprites;
   ASSERT_TRUE(sprites.loadPalette(output->editorPath("palette.bmp").c_str()));
-  ASSERT_TRUE(sprites.loadSprites(worldEditorPath().c_str(), nullptr, nullptr));
+  ASSERT_TRUE(sprites.loadSprites(worldEditorPath().c_str(), 32, nullptr, nullptr));
   EXPECT_EQ(63, sprites.palette[255].r);  // index 255 is the transparent magenta
   EXPECT_EQ(0, sprites.palette[255].g);
   EXPECT_EQ(63, sprites.palette[255].b);

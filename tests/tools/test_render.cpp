@@ -53,7 +53,8 @@ class Render : public ::testing::Test {
     writePalette(dir.file("palette.bmp"));
     writeFileBytes(dir.file("ZAN.SPR"), spriteFile());
     sprites.loadPalette(dir.editorPath("palette.bmp").c_str());
-    sprites.loadSprites(dir.editorPath().c_str(), nullptr, nullptr);
+    sprites.loadSprites(dir.editorPath().c_str(), 32, nullptr, nullptr);
+    set_palette(sprites.palette);  // for the expected colours (palette_color)
     picture = create_bitmap(kPictureWidth, kPictureHeight);
     clear_to_color(picture, makecol(1, 2, 3));
   }
@@ -132,6 +133,18 @@ TEST_F(Render, WorldOverviewSqueezesColumnsAndTakesPixelFiveFive) {
   EXPECT_EQ(colour(208), getpixel(picture, 9, 0));
   EXPECT_EQ(colour(14), getpixel(picture, 863, 100));
   EXPECT_EQ(0, getpixel(picture, 8, 479));
+}
+
+TEST_F(Render, SlotsWithoutABitmapDrawNothing) {
+  SpriteSet none;  // every slot null, as when no bitmap could be made
+  LocalMap map;
+  map.setTile(0, 0, 4);
+  drawMapPicture(picture, none, map);
+  EXPECT_EQ(makecol(1, 2, 3), getpixel(picture, 5, 5));
+  auto world = std::make_unique<WorldBuffer>();
+  memset(world->cells, 4, sizeof world->cells);
+  drawWorldPicture(picture, none, *world);
+  EXPECT_EQ(0, getpixel(picture, 5, 5));  // the world overview paints black without pictures
 }
 
 TEST(RenderArguments, OptionsAndTwoPathsOnly) {

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "data/local_map.h"
+#include "data/map_names.h"
 #include "demo_palette.h"
 #include "demo_tables.h"
 #include "named_maps.h"
@@ -64,8 +65,8 @@ bool writeWorldMaps(const DemoWorld& world, const std::string& directory, DemoSu
   }
   bool ok = true;
   uint8_t rows[kBlockH][kBlockW];
-  for (int row = 0; row < 20; ++row) {
-    for (int col = 0; col < 20; ++col) {
+  for (int row = 0; row < kWorldSquares; ++row) {
+    for (int col = 0; col < kWorldSquares; ++col) {
       for (int y = 0; y < kBlockH; ++y) {
         for (int x = 0; x < kBlockW; ++x) rows[y][x] = world.at(col * kBlockW + x, row * kBlockH + y);
       }

@@ -4,11 +4,12 @@
 #include <cstdio>
 #include <cstring>
 
+#include "data/creature.h"
+#include "data/map_data_file.h"
+#include "data/object_list.h"
 #include "demo_catalogue.h"
 
 namespace {
-
-constexpr int kObjectRecord = 79, kObjectRecords = 400, kCreatureRecord = 431, kPlacementRecords = 200;
 
 bool writeBytes(const std::string& hostPath, const std::vector<unsigned char>& bytes) {
   FILE* file = fopen(hostPath.c_str(), "wb");
@@ -17,29 +18,35 @@ bool writeBytes(const std::string& hostPath, const std::vector<unsigned char>& b
   return fclose(file) == 0 && written;
 }
 
+// A name in its fixed-width field: zero-padded, unterminated when it fills it.
+void putName(void* field, size_t width, const char* name) {
+  memcpy(field, name, strnlen(name, width));
+}
+
 void objectRecord(std::vector<unsigned char>& out, const char* name, int sprite, int value) {
-  unsigned char record[kObjectRecord] = {};
-  record[0] = static_cast<unsigned char>(value & 0xFF);  // a price, for the game's own use
-  record[1] = static_cast<unsigned char>(value >> 8);
-  strncpy(reinterpret_cast<char*>(record + 2), name, 30);
-  record[53] = static_cast<unsigned char>(sprite);
-  out.insert(out.end(), record, record + kObjectRecord);
+  MapObject record = {};
+  record.bytes[0] = static_cast<unsigned char>(value & 0xFF);  // a price, for the game's own use
+  record.bytes[1] = static_cast<unsigned char>(value >> 8);
+  putName(record.bytes + kObjectNameOffset, kObjectNameLength, name);
+  record.bytes[kObjectSpriteOffset] = static_cast<unsigned char>(sprite);
+  out.insert(out.end(), record.bytes, record.bytes + kMapObjectSize);
 }
 
 void creatureRecord(std::vector<unsigned char>& out, const BeingEntry& being) {
-  unsigned char record[kCreatureRecord] = {};
-  record[3] = static_cast<unsigned char>(being.sprite);
-  strncpy(reinterpret_cast<char*>(record + 4), being.name, 40);
-  const int hitPoints = 10 + 20 * being.size;  // first integer of the block at 295
-  record[295] = static_cast<unsigned char>(hitPoints);
-  out.insert(out.end(), record, record + kCreatureRecord);
+  Creature creature = {};
+  creature.sprite = static_cast<unsigned char>(being.sprite);
+  putName(creature.name, kCreatureNameLength, being.name);
+  creature.integers295[0] = 10 + 20 * being.size;  // hit points, for the game's own use
+  unsigned char record[kCreatureSize];
+  encodeCreature(creature, record);
+  out.insert(out.end(), record, record + kCreatureSize);
 }
 
 }  // namespace
 
 bool writeObjectTables(const std::string& hostDirectory) {
   std::vector<unsigned char> constant;
-  for (int i = 0; i < kObjectRecords; ++i) {
+  for (int i = 0; i < kConstantObjectCount; ++i) {
     if (i < kItemCount) objectRecord(constant, kItems[i].name, kItems[i].sprite, 5 + i * 3);
     else objectRecord(constant, "*unmatchablestring*", 0, 0);
   }
@@ -60,15 +67,16 @@ bool writeCreatureTables(const std::string& hostDirectory, const std::string& cr
 }
 
 bool writePlacementFile(const std::string& hostPath, const std::vector<DemoPlacement>& placements) {
-  std::vector<unsigned char> bytes(kPlacementRecords * 11, 0);
-  for (size_t i = 0; i < placements.size() && i < size_t(kPlacementRecords); ++i) {
-    const DemoPlacement& p = placements[i];
-    unsigned char* record = &bytes[i * 11];
-    record[0] = static_cast<unsigned char>(p.x + 1);
-    record[1] = static_cast<unsigned char>(p.y + 1);
-    record[2] = 1;  // creatures too, so that the editor never hands their record out as free
-    record[3] = static_cast<unsigned char>(p.quantity);
-    for (int b = 0; b < 4; ++b) record[7 + b] = static_cast<unsigned char>((p.id >> (8 * b)) & 0xFF);
+  std::vector<unsigned char> bytes(kPlacementTableSize, 0);
+  for (size_t i = 0; i < placements.size() && i < size_t(kPlacementCount); ++i) {
+    const DemoPlacement& demo = placements[i];
+    Placement p = {};
+    p.x = static_cast<unsigned char>(demo.x + 1);
+    p.y = static_cast<unsigned char>(demo.y + 1);
+    p.inUse = 1;  // creatures too, so that the editor never hands their record out as free
+    p.quantity = static_cast<unsigned char>(demo.quantity);
+    p.id = demo.id;
+    encodePlacement(p, &bytes[i * kPlacementSize]);
   }
   return writeBytes(hostPath, bytes);
 }

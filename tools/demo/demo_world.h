@@ -6,12 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "data/local_map.h"
+#include "data/world_buffer.h"
 #include "demo_random.h"
 
-constexpr int kWorldW = 960;
-constexpr int kWorldH = 480;
-constexpr int kBlockW = 48;
-constexpr int kBlockH = 24;
+constexpr int kWorldW = kWorldColumns;
+constexpr int kWorldH = kWorldRows;
+constexpr int kBlockW = kMapColumns;
+constexpr int kBlockH = kMapRows;
 
 struct DemoTeleport {
   int x, y;          // world cell of the teleport
@@ -20,7 +22,7 @@ struct DemoTeleport {
 
 struct DemoPlacement {
   int x, y;      // world cell (or map cell for the named maps)
-  int id;        // 0..399 constant object, 1000 + n creature n of the ".CRS" table
+  int id;        // a placement id: constant object, or kCreatureIdBase + n for creature n
   int quantity;
 };
 

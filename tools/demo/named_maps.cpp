@@ -1,12 +1,13 @@
 // Drawing the town, the houses and the caves cell by cell.
 #include "named_maps.h"
 
+#include "data/placement.h"
 #include "demo_catalogue.h"
 #include "tile_codes.h"
 
 namespace {
 
-constexpr int kLastRow = kBlockH - 2;  // Local and Interior maps have rows 0..22
+const int kLastRow = mapKindRowCount(Local) - 1;  // Local and Interior maps lack row 23
 
 void fill(NamedMap& map, int x0, int y0, int x1, int y1, uint8_t code) {
   for (int y = y0; y <= y1; ++y) {
@@ -18,9 +19,9 @@ void fill(NamedMap& map, int x0, int y0, int x1, int y1, uint8_t code) {
 
 int creatureId(const char* name) {
   for (int i = 0; i < kBeingCount; ++i) {
-    if (std::string(kBeings[i].name) == name) return 1000 + i;
+    if (std::string(kBeings[i].name) == name) return kCreatureIdBase + i;
   }
-  return 1000;
+  return kCreatureIdBase;
 }
 
 int itemId(const char* name) {

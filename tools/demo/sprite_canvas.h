@@ -4,11 +4,12 @@
 #pragma once
 #include <cstdint>
 
+#include "data/sprite_set.h"
 #include "demo_palette.h"
 #include "demo_random.h"
 
-constexpr int kCanvasW = 18;
-constexpr int kCanvasH = 20;
+constexpr int kCanvasW = kSpriteWidth;
+constexpr int kCanvasH = kSpriteHeight;
 
 struct SpriteCanvas {
   uint8_t pixel[kCanvasH][kCanvasW];

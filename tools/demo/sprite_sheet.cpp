@@ -81,7 +81,7 @@ bool writeSpriteFile(const SpriteSheet& sheet, const std::string& hostPath) {
   if (file == nullptr) return false;
   bool written = true;
   for (int s = 1; s < kSheetSlots; ++s) {
-    written = written && fwrite(sheet.slot[s].pixel, 1, kCanvasW * kCanvasH, file) == size_t(kCanvasW * kCanvasH);
+    written = written && fwrite(sheet.slot[s].pixel, 1, kSpriteBytes, file) == size_t(kSpriteBytes);
   }
   return fclose(file) == 0 && written;
 }

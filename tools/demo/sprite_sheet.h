@@ -6,7 +6,7 @@
 
 #include "sprite_canvas.h"
 
-constexpr int kSheetSlots = 249;
+constexpr int kSheetSlots = kSpritesPerFile + 1;
 
 struct SpriteSheet {
   SpriteCanvas slot[kSheetSlots];

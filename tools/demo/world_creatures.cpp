@@ -1,13 +1,12 @@
 // Who and what stands in the world: villagers and animals in the villages,
 // game in the woods, bandits on the roads, creepers in the swamps, a dragon
 // among the peaks, and a few objects lying about.
+#include "data/placement.h"
 #include "demo_catalogue.h"
 #include "demo_world.h"
 #include "tile_codes.h"
 
 namespace {
-
-constexpr int kCreatureIdBase = 1000;
 
 // Index into kBeings / kItems by name, so the placements read as what they are.
 int beingNumber(const char* name) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "data/map_names.h"
 #include "demo_world.h"
 #include "tile_codes.h"
 #include "value_noise.h"
@@ -83,16 +84,18 @@ void shapeTerrain(DemoWorld& world, DemoRandom& random) {
   }
 }
 
+// Both names come from the editor's own naming of world and cell map files.
 std::string worldMapName(int x, int y) {
-  std::string name = "ZAN";
-  name += static_cast<char>('A' + x / kBlockW);
-  name += static_cast<char>('A' + y / kBlockH);
+  char path[kPathBufferSize], name[kPathBufferSize];
+  worldMapFileName("", x / kBlockW, y / kBlockH, path, sizeof path);
+  mapNameOf(path, name, sizeof name);
   return name;
 }
 
 std::string cellMapName(int x, int y) {
-  std::string name = "T";
-  name += static_cast<char>('A' + x / kBlockW);
-  name += static_cast<char>('A' + y / kBlockH);
-  return name + std::to_string(x % kBlockW + 21) + std::to_string(y % kBlockH + 13);
+  char mapPath[kPathBufferSize], path[kPathBufferSize], name[kPathBufferSize];
+  worldMapFileNameIn("C:", x / kBlockW, y / kBlockH, mapPath, sizeof mapPath);
+  cellMapFileName(mapPath, x % kBlockW, y % kBlockH, path, sizeof path);
+  mapNameOf(path, name, sizeof name);
+  return name;
 }

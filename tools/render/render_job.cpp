@@ -102,7 +102,8 @@ bool runRenderJob(const RenderJob& job, char* message, size_t messageSize) {
 
   SpriteSet sprites;
   sprites.loadPalette(editorForm(job.palette).c_str());
-  sprites.loadSprites(spriteDirectory.c_str(), nullptr, nullptr);
+  // Sprites in the picture's own depth; at 15 to 32 bits no screen palette is needed.
+  sprites.loadSprites(spriteDirectory.c_str(), get_color_depth(), nullptr, nullptr);
   BITMAP* picture = create_bitmap(kPictureWidth, kPictureHeight);
   if (picture == nullptr) {
     snprintf(message, messageSize, "no memory for the picture");

@@ -1,0 +1,267 @@
+// dola-check's checks one family at a time, on small directories made here:
+// what a MAP load tells, teleports, placement ids against the tables, missing
+// files and blank sprites, the world grid and reachability, and the reports.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "check_map.h"
+#include "check_placements.h"
+#include "check_report.h"
+#include "check_world.h"
+#include "game_tables.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+std::string row(const std::string& tiles) { return " " + tiles + "\r\n"; }
+std::string tiles(int n) { return std::string(static_cast<size_t>(n), 'g'); }
+
+// n whole row lines with the given line end.
+std::string rows(int n, const char* end = "\r\n") {
+  std::string text;
+  for (int r = 0; r < n; r++) text += " " + tiles(48) + end;
+  return text;
+}
+std::string mapText(const std::string& header, int n) { return header + "\r\n" + rows(n); }
+
+Findings checkOneMap(const TempDir& dir, const std::string& file) {
+  GameDirectory game;
+  EXPECT_TRUE(game.open(dir.path().c_str()));
+  LocalMap map;
+  Findings findings;
+  checkMapFile(game, file, map, findings);
+  return findings;
+}
+
+std::string objectRecord(const char* name, int sprite) {
+  std::string record(79, '\0');
+  record.replace(2, strlen(name), name);
+  record[53] = static_cast<char>(sprite);
+  return record;
+}
+
+std::string placement(int x, int y, int inUse, int id) {
+  std::string p(11, '\0');
+  p[0] = static_cast<char>(x);
+  p[1] = static_cast<char>(y);
+  p[2] = static_cast<char>(inUse);
+  p[3] = 1;
+  for (int i = 0; i < 4; i++) p[7 + i] = static_cast<char>((static_cast<unsigned>(id) >> (8 * i)) & 0xFF);
+  return p;
+}
+
+}  // namespace
+
+TEST(DolaCheckMap, LoadOutcomesNameTheRowOrCell) {
+  TempDir dir;
+  writeFileBytes(dir.file("GOOD.MAP"), mapText("WILDERNESS!", 24));
+  writeFileBytes(dir.file("NOKIND.MAP"), mapText("HELLO!", 24));
+  writeFileBytes(dir.file("SHORT.MAP"), mapText("WILDERNESS!", 2) + row(tiles(10)) + row(tiles(48)));
+  writeFileBytes(dir.file("SEVEN.MAP"), mapText("INTERIOR!", 1) + row(tiles(47)) + rows(21));
+  writeFileBytes(dir.file("EARLY.MAP"), mapText("LOCAL!~EXIT~", 5));
+  writeFileBytes(dir.file("CR.MAP"), "WILDERNESS!\r\n" + row(tiles(9) + "\r" + tiles(38)) + rows(23));
+  writeFileBytes(dir.file("LF.MAP"), "INTERIOR!\n" + rows(23, "\n"));
+
+  EXPECT_TRUE(checkOneMap(dir, "GOOD.MAP").all().empty());
+
+  Findings f = checkOneMap(dir, "NOKIND.MAP");
+  ASSERT_EQ(1u, f.all().size());
+  EXPECT_EQ(FindingKind::NoKind, f.all()[0].kind);
+
+  f = checkOneMap(dir, "SHORT.MAP");
+  ASSERT_EQ(1u, f.all().size());
+  EXPECT_EQ(FindingKind::ShortRow, f.all()[0].kind);
+  EXPECT_EQ(3, f.all()[0].row);
+  EXPECT_EQ("row 3 is short: 10 tiles where 48 belong; the editor stops reading the map there", f.all()[0].text);
+
+  f = checkOneMap(dir, "SEVEN.MAP");  // loads, with its line end as a tile of code 10
+  ASSERT_EQ(1u, f.all().size());
+  EXPECT_EQ(FindingKind::ShortRow, f.all()[0].kind);
+  EXPECT_EQ(2, f.all()[0].row);
+
+  f = checkOneMap(dir, "EARLY.MAP");
+  ASSERT_EQ(1u, f.all().size());
+  EXPECT_EQ("the file stops after row 5 of 23: the editor reads rows 6 to 23 as 0", f.all()[0].text);
+
+  f = checkOneMap(dir, "CR.MAP");
+  ASSERT_EQ(1u, f.all().size());
+  EXPECT_EQ(FindingKind::UnwritableTile, f.all()[0].kind);
+  EXPECT_EQ(10, f.all()[0].column);
+  EXPECT_EQ(1, f.all()[0].row);
+
+  f = checkOneMap(dir, "LF.MAP");
+  ASSERT_EQ(1u, f.all().size());
+  EXPECT_EQ(Severity::Warning, f.all()[0].severity);
+  EXPECT_EQ("24 of 24 lines end in LF without CR (the game's files use CR LF)", f.all()[0].text);
+}
+
+TEST(DolaCheckMap, TeleportsNeedACellInsideAndADestinationInAnyCase) {
+  TempDir dir;
+  writeFileBytes(dir.file("zanab.map"), mapText("WILDERNESS!", 24));
+  writeFileBytes(dir.file("FROM.MAP"),
+                 mapText("WILDERNESS!>21,13:ZANAB!>21,13:GONE!>69,13:ZANAB!>21,37:ZANAB!>68,36:ZANAB!", 24));
+  const Findings f = checkOneMap(dir, "FROM.MAP");
+  std::vector<std::pair<FindingKind, int>> got;
+  for (const Finding& finding : f.all()) got.push_back({finding.kind, finding.record});
+  const std::vector<std::pair<FindingKind, int>> expected = {
+      {FindingKind::TeleportTarget, 1}, {FindingKind::TeleportCell, 2}, {FindingKind::TeleportCell, 3}};
+  EXPECT_EQ(expected, got);
+}
+
+TEST(DolaCheckPlacements, EveryIdInUseNamesARecordOfItsTable) {
+  TempDir dir;
+  writeFileBytes(dir.file("CONSTANT.OBJ"),
+                 objectRecord("Chest", 5) + objectRecord("*unmatchablestring*", 0) + std::string(79, '\0'));
+  writeFileBytes(dir.file("playername.OBJ"), objectRecord("Sword", 7));
+  writeFileBytes(dir.file("CONSTANT.CRE"), "");
+  std::string creature(431, '\0');
+  creature[3] = 9;
+  creature.replace(4, 3, "Rat");
+  GameDirectory game;
+  ASSERT_TRUE(game.open(dir.path().c_str()));
+  GameTables tables;
+  loadGameTables(game, tables);
+  writeFileBytes(dir.file(tables.creatureFile), creature);
+  loadGameTables(game, tables);
+
+  const std::string records[] = {
+      placement(0, 0, 0, 0),       // 0 free
+      placement(48, 24, 1, 0),     // 1 the chest in the last cell
+      placement(49, 1, 1, 0),      // 2 outside the map
+      placement(1, 1, 1, 1),       // 3 an empty slot
+      placement(1, 1, 1, 3),       // 4 past the file's three records
+      placement(1, 1, 1, 500),     // 5 no table has ids 400..999
+      placement(1, 1, 0, 500),     // 6 not in use
+      placement(2, 2, 0, 1000),    // 7 a creature, whatever its use byte
+      placement(2, 2, 0, 1001),    // 8 past the one creature
+      placement(3, 3, 1, 50000),   // 9 the player object
+      placement(3, 3, 1, 50001),   // 10 past it
+      placement(3, 3, 1, -1),      // 11 a negative id
+  };
+  std::string bytes;
+  for (const std::string& r : records) bytes += r;
+  writeFileBytes(dir.file("A.DAT"), bytes);
+  MapDataFile data;
+  Findings f;
+  checkDataFile(game, "A.DAT", tables, data, f);
+  std::vector<std::pair<FindingKind, int>> got;
+  for (const Finding& finding : f.all()) got.push_back({finding.kind, finding.record});
+  const std::vector<std::pair<FindingKind, int>> expected = {
+      {FindingKind::ShortDataFile, -1},   {FindingKind::PlacementCell, 2},    {FindingKind::PlacementRecord, 3},
+      {FindingKind::PlacementRecord, 4},  {FindingKind::PlacementRecord, 5},  {FindingKind::PlacementRecord, 8},
+      {FindingKind::PlacementRecord, 10}, {FindingKind::PlacementRecord, 11}};
+  EXPECT_EQ(expected, got);
+  EXPECT_NE(std::string::npos, f.all()[3].text.find("CONSTANT.OBJ holds 3 records")) << f.all()[3].text;
+
+  // A missing table is reported once, not for each placement; "playername.OBJ"
+  // has no report of its own, so its placements say it.
+  std::remove(dir.file("CONSTANT.CRE").c_str());
+  std::remove(dir.file("playername.OBJ").c_str());
+  loadGameTables(game, tables);
+  std::string why;
+  EXPECT_EQ(RecordLookup::TableMissing, lookupPlacementRecord(tables, 1000, &why));
+  EXPECT_EQ(RecordLookup::NotFound, lookupPlacementRecord(tables, 50000, &why));
+  EXPECT_EQ("playername.OBJ is missing", why);
+  EXPECT_EQ(RecordLookup::Found, lookupPlacementRecord(tables, 0, &why));
+}
+
+TEST(DolaCheckTables, MissingFilesAndBlankSprites) {
+  GameTables tables;
+  tables.creatureFile = "world.CRS";
+  Findings f;
+  checkTableFiles(tables, f);
+  std::vector<std::string> files;
+  for (const Finding& finding : f.all()) files.push_back(finding.file);
+  EXPECT_EQ((std::vector<std::string>{"CONSTANT.OBJ", "CONSTANT.CRE", "world.CRS", "ZAN.SPR", "ZAN2.SPR"}), files);
+  EXPECT_EQ(5, f.errors());
+
+  SpriteFiles sprites;
+  sprites.mainBytes = 3 * 360 + 1;  // three sprites and the first byte of a fourth
+  EXPECT_TRUE(sprites.isBlank(0));
+  EXPECT_FALSE(sprites.isBlank(1));
+  EXPECT_FALSE(sprites.isBlank(4));
+  EXPECT_TRUE(sprites.isBlank(5));
+  EXPECT_TRUE(sprites.isBlank(249));
+  EXPECT_TRUE(sprites.isBlank(250));  // "ZAN2.SPR" missing
+  sprites.secondBytes = 360;
+  EXPECT_FALSE(sprites.isBlank(250));
+  EXPECT_TRUE(sprites.isBlank(251));
+  tables.sprites = sprites;
+  Findings spriteFindings;
+  checkTableFiles(tables, spriteFindings);
+  EXPECT_EQ("short: 1081 bytes hold 3 whole sprites of 248 (89280 bytes)", spriteFindings.all()[3].text);
+}
+
+TEST(DolaCheckTables, NamedRecordsWithABlankSpriteAreWarned) {
+  TempDir dir;
+  writeFileBytes(dir.file("CONSTANT.OBJ"), objectRecord("Chest", 5) + objectRecord("*unmatchablestring*", 0) +
+                                               objectRecord("Ghost", 0) + objectRecord("Rock", 2));
+  writeFileBytes(dir.file("ZAN.SPR"), std::string(4 * 360, '\1'));
+  GameDirectory game;
+  ASSERT_TRUE(game.open(dir.path().c_str()));
+  GameTables tables;
+  loadGameTables(game, tables);
+  Findings f;
+  checkBlankSprites(tables, f);
+  ASSERT_EQ(2u, f.all().size());
+  EXPECT_EQ("object 0 \"Chest\" has sprite number 5, which selects a blank slot", f.all()[0].text);
+  EXPECT_EQ(2, f.all()[1].record);
+}
+
+TEST(DolaCheckWorld, GridListsMissingRunsAndReachabilityKnowsCellMaps) {
+  std::vector<std::string> maps;
+  for (int row = 0; row < 20; row++) {
+    for (int col = 0; col < 20; col++) {
+      const bool missing = (row == 0 && (col <= 2 || col == 19)) || (row == 1 && col == 0);
+      if (!missing) maps.push_back(std::string("ZAN") + char('A' + col) + char('A' + row) + (col == 5 ? ".map" : ".MAP"));
+    }
+  }
+  Findings grid;
+  checkWorldGrid("w", maps, grid);
+  ASSERT_EQ(1u, grid.all().size());
+  EXPECT_EQ("5 of 400 world maps missing from the 20 x 20 grid: ZANAA-ZANCA, ZANTA-ZANAB", grid.all()[0].text);
+  Findings none;
+  checkWorldGrid("w", {}, none);
+  EXPECT_EQ("400 of 400 world maps missing from the 20 x 20 grid: ZANAA-ZANTT", none.all()[0].text);
+
+  EXPECT_EQ("AB", cellMapLetters("C:\\w\\zanab.map"));
+  const std::vector<std::string> files = {"ZANAB.MAP", "TAB2515.MAP", "tab6836.map", "TAB6915.MAP",
+                                          "TXY2515.MAP", "House.MAP", "SHED.MAP"};
+  Findings reach;
+  checkReachability(files, {"HOUSE"}, {"AB"}, reach);
+  std::vector<std::string> unreached;
+  for (const Finding& finding : reach.all()) unreached.push_back(finding.file);
+  EXPECT_EQ((std::vector<std::string>{"TAB6915.MAP", "TXY2515.MAP", "SHED.MAP"}), unreached);
+}
+
+TEST(DolaCheckReport, TextLinesAndJsonWithLocationsAndEscapes) {
+  EXPECT_EQ("\"a\\\"b\\\\c\\u0001\xc3\xa9\"", jsonString("a\"b\\c\x01\xe9"));
+  Findings findings;
+  findings.error("ZANAB.MAP", FindingKind::UnwritableTile, "tile code %d", 13).column = 4;
+  findings.warning("B.DAT", FindingKind::ShortDataFile, "short").record = 0;
+  CheckSummary summary{3, 1, 1};
+  char* text = nullptr;
+  size_t size = 0;
+  FILE* out = open_memstream(&text, &size);
+  writeTextReport(out, "dir", findings, summary);
+  writeJsonReport(out, "dir", findings, summary);
+  fclose(out);
+  EXPECT_EQ(std::string("ZANAB.MAP: error: tile code 13\n"
+                        "B.DAT: warning: short\n"
+                        "dola-check: dir: 3 files (1 maps, 1 data files): 1 errors, 1 warnings\n"
+                        "{\"directory\": \"dir\", \"files\": 3, \"maps\": 1, \"dataFiles\": 1, \"errors\": 1, "
+                        "\"warnings\": 1,\n"
+                        " \"findings\": [\n"
+                        "  {\"file\": \"ZANAB.MAP\", \"severity\": \"error\", \"kind\": \"unwritable-tile\", "
+                        "\"column\": 4, \"message\": \"tile code 13\"},\n"
+                        "  {\"file\": \"B.DAT\", \"severity\": \"warning\", \"kind\": \"short-data-file\", "
+                        "\"record\": 0, \"message\": \"short\"}\n"
+                        " ]}\n"),
+            std::string(text, size));
+  free(text);
+}

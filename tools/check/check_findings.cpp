@@ -1,0 +1,59 @@
+// Collecting findings: bounded printf formatting into each finding's text, and
+// the stable kind names that the JSON report carries.
+#include "check_findings.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+const char* findingKindName(FindingKind kind) {
+  switch (kind) {
+    case FindingKind::Unreadable: return "unreadable";
+    case FindingKind::NoKind: return "no-kind";
+    case FindingKind::ShortRow: return "short-row";
+    case FindingKind::MissingRows: return "missing-rows";
+    case FindingKind::UnwritableTile: return "unwritable-tile";
+    case FindingKind::TeleportTarget: return "teleport-target";
+    case FindingKind::TeleportCell: return "teleport-cell";
+    case FindingKind::PlacementCell: return "placement-cell";
+    case FindingKind::PlacementRecord: return "placement-record";
+    case FindingKind::SpriteFile: return "sprite-file";
+    case FindingKind::TableFile: return "table-file";
+    case FindingKind::LineEnds: return "line-ends";
+    case FindingKind::ShortDataFile: return "short-data-file";
+    case FindingKind::WorldGrid: return "world-grid";
+    case FindingKind::Unreached: return "unreached";
+    case FindingKind::BlankSprite: return "blank-sprite";
+  }
+  return "unknown";
+}
+
+Finding& Findings::add(const std::string& file, Severity severity, FindingKind kind, const char* format,
+                       va_list args) {
+  char text[512];
+  vsnprintf(text, sizeof text, format, args);
+  list_.push_back(Finding{file, severity, kind, text});
+  if (severity == Severity::Error) errors_++;
+  return list_.back();
+}
+
+Finding& Findings::error(const std::string& file, FindingKind kind, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  Finding& f = add(file, Severity::Error, kind, format, args);
+  va_end(args);
+  return f;
+}
+
+Finding& Findings::warning(const std::string& file, FindingKind kind, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  Finding& f = add(file, Severity::Warning, kind, format, args);
+  va_end(args);
+  return f;
+}
+
+int Findings::count(FindingKind kind) const {
+  int n = 0;
+  for (const Finding& f : list_) n += f.kind == kind;
+  return n;
+}

@@ -1,0 +1,63 @@
+// What dola-check found: one finding per fault, naming the file (relative to
+// the checked directory), how bad it is, a stable code for other tools, the
+// text for people, and where in the file it lies (a cell, a row, a record).
+#pragma once
+#include <cstdarg>
+#include <string>
+#include <vector>
+
+enum class Severity { Error, Warning };
+
+// Stable names for the JSON output ("kind"); one per check.
+enum class FindingKind {
+  Unreadable,         // a file the editor reads could not be read
+  NoKind,             // a MAP file whose first line names no kind
+  ShortRow,           // a row line too short to hold 48 tiles
+  MissingRows,        // the file stops before the kind's last row
+  UnwritableTile,     // tile code 10 or 13
+  TeleportTarget,     // a teleport to a map that is not in the directory
+  TeleportCell,       // a teleport whose cell is outside 1..48 x 1..24
+  PlacementCell,      // a placement whose cell is outside the map
+  PlacementRecord,    // a placement whose id names no record
+  SpriteFile,         // "ZAN.SPR" / "ZAN2.SPR" missing or short
+  TableFile,          // "CONSTANT.OBJ", "CONSTANT.CRE" or the ".CRS" missing
+  LineEnds,           // a text file with line ends other than CR LF
+  ShortDataFile,      // a ".DAT" shorter than its 200 records
+  WorldGrid,          // world maps missing from the 20 x 20 grid
+  Unreached,          // a map that nothing leads to
+  BlankSprite,        // a record whose sprite number selects a blank slot
+};
+
+const char* findingKindName(FindingKind kind);
+
+struct Finding {
+  std::string file;  // relative to the checked directory; the directory itself for its own findings
+  Severity severity;
+  FindingKind kind;
+  std::string text;
+  int column = 0;   // 1-based cell column, 0 when the finding has none
+  int row = 0;      // 1-based cell row or map row, 0 when none
+  int line = 0;     // 1-based line of a text file, 0 when none
+  int record = -1;  // 0-based record of a table or ".DAT", -1 when none
+};
+
+class Findings {
+ public:
+  // printf-style text; the location fields can be set on the returned finding.
+  Finding& error(const std::string& file, FindingKind kind, const char* format, ...)
+      __attribute__((format(printf, 4, 5)));
+  Finding& warning(const std::string& file, FindingKind kind, const char* format, ...)
+      __attribute__((format(printf, 4, 5)));
+
+  const std::vector<Finding>& all() const { return list_; }
+  int errors() const { return errors_; }
+  int warnings() const { return static_cast<int>(list_.size()) - errors_; }
+  // The findings of one kind, for tests and summaries.
+  int count(FindingKind kind) const;
+
+ private:
+  Finding& add(const std::string& file, Severity severity, FindingKind kind, const char* format, va_list args);
+
+  std::vector<Finding> list_;
+  int errors_ = 0;
+};

@@ -1,0 +1,117 @@
+// The MAP file checks, one function per kind of fault.
+#include "check_map.h"
+
+#include "data/line_reader.h"
+#include "platform/host_path.h"
+
+namespace {
+
+bool hasOverlongLine(const TextLines& lines) {
+  for (size_t length : lines.lengths) {
+    if (length > kLineLengthLimit) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void checkMapFile(const GameDirectory& dir, const std::string& file, LocalMap& map, Findings& findings) {
+  const std::string path = dir.pathOf(file);
+  std::string bytes;
+  if (!dir.read(file, bytes)) {
+    findings.error(file, FindingKind::Unreadable, "cannot be read");
+    return;
+  }
+  if (path.size() >= sizeof map.path) {
+    findings.error(file, FindingKind::Unreadable, "the path is longer than the editor's 255 characters");
+    return;
+  }
+  const TextLines lines = scanTextLines(bytes);
+  checkLineEnds(file, lines, findings);
+  map.kind = NoKind;
+  const bool loaded = map.load(path.c_str());
+  if (!checkMapLoad(file, map, loaded, lines, findings)) return;
+  checkMapTiles(file, map, findings);
+  checkTeleports(file, map, dir, findings);
+}
+
+bool checkMapLoad(const std::string& file, const LocalMap& map, bool loaded, const TextLines& lines,
+                  Findings& findings) {
+  if (map.kind == NoKind) {
+    if (map.path[0] != 0) {
+      findings.error(file, FindingKind::Unreadable,
+                     "cannot be opened for reading and writing: the editor would show an empty map");
+    } else if (hasOverlongLine(lines)) {
+      findings.error(file, FindingKind::NoKind, "a line longer than 1 MiB: the editor takes it for no MAP file");
+    } else {
+      findings.error(file, FindingKind::NoKind,
+                     "the first line names no kind (WILDERNESS, LOCAL or INTERIOR): the editor cannot open it")
+          .line = 1;
+    }
+    return false;
+  }
+  const int rows = mapKindRowCount(map.kind);
+  const int read = map.rowsRead();
+  if (!loaded) {
+    // The row line after the header; its length decides how short it is.
+    const size_t index = static_cast<size_t>(read) + 1;
+    const int length = index < lines.lengths.size() ? static_cast<int>(lines.lengths[index]) : 0;
+    findings.error(file, FindingKind::ShortRow,
+                   "row %d is short: %d tiles where %d belong; the editor stops reading the map there",
+                   read + 1, length > 0 ? length - 1 : 0, kMapColumns)
+        .row = read + 1;
+  } else if (read < rows) {
+    findings.error(file, FindingKind::MissingRows,
+                   "the file stops after row %d of %d: the editor reads rows %d to %d as 0", read, rows, read + 1,
+                   rows)
+        .row = read + 1;
+  }
+  return true;
+}
+
+void checkMapTiles(const std::string& file, const LocalMap& map, Findings& findings) {
+  for (int y = 0; y < map.rowsRead(); y++) {
+    for (int x = 0; x < kMapColumns; x++) {
+      const int code = map.getTile(x, y);
+      if (code != 10 && code != 13) continue;
+      Finding* f;
+      if (code == 10 && x == kMapColumns - 1) {
+        f = &findings.error(file, FindingKind::ShortRow,
+                            "row %d holds 47 tiles: the editor reads its line end as the tile in column 48", y + 1);
+      } else {
+        f = &findings.error(file, FindingKind::UnwritableTile,
+                            "tile code %d at column %d, row %d: no row line can carry it", code, x + 1, y + 1);
+        f->column = x + 1;
+      }
+      f->row = y + 1;
+    }
+  }
+}
+
+void checkTeleports(const std::string& file, const LocalMap& map, const GameDirectory& dir,
+                    Findings& findings) {
+  char name[kTeleportNameSize];
+  int x, y;
+  for (int i = 0; i < map.teleportCount(); i++) {
+    if (!map.getTeleport(i, &x, &y, name)) break;
+    if (x < 1 || x > kMapColumns || y < 1 || y > kMapRows) {
+      Finding& f = findings.error(file, FindingKind::TeleportCell,
+                                  "teleport %d to %s lies at cell (%d, %d), outside 1..%d x 1..%d", i + 1, name, x,
+                                  y, kMapColumns, kMapRows);
+      f.record = i;
+    }
+    if (!isFilePath(dir.pathOf(std::string(name) + ".MAP").c_str())) {
+      Finding& f = findings.error(file, FindingKind::TeleportTarget,
+                                  "teleport %d at cell (%d, %d) leads to %s.MAP, which is not in the directory",
+                                  i + 1, x, y, name);
+      f.record = i;
+    }
+  }
+}
+
+void checkLineEnds(const std::string& file, const TextLines& lines, Findings& findings) {
+  if (lines.bareLineFeeds == 0) return;
+  findings.warning(file, FindingKind::LineEnds, "%d of %zu lines end in LF without CR (the game's files use CR LF)",
+                   lines.bareLineFeeds, lines.lengths.size())
+      .line = lines.firstBareLineFeed;
+}

@@ -1,0 +1,33 @@
+// The checks of one MAP file: what its load tells (a kind, every row line
+// whole), the tile codes no row line can carry, its teleports, and its line
+// ends. Each works on the LocalMap as the editor loads it, beside the file's
+// raw lines, so that the findings are what the editor would see.
+#pragma once
+#include <string>
+
+#include "check_findings.h"
+#include "data/local_map.h"
+#include "game_directory.h"
+#include "text_lines.h"
+
+// Reads the named map into map (kind preset to NoKind, so a failed open is
+// told apart from a header without a kind) and runs every check below.
+void checkMapFile(const GameDirectory& dir, const std::string& file, LocalMap& map, Findings& findings);
+
+// The outcome of LocalMap::load: a file that could not be opened, a header
+// without a kind, a short row line or rows missing at the end. True when the
+// map has a kind, so that its tiles and teleports mean something.
+bool checkMapLoad(const std::string& file, const LocalMap& map, bool loaded, const TextLines& lines,
+                  Findings& findings);
+
+// Tile codes 10 and 13 in the rows that were read; a 10 in column 48 is a row
+// line of 47 tiles whose line end became a tile.
+void checkMapTiles(const std::string& file, const LocalMap& map, Findings& findings);
+
+// Each teleport's cell (1..48 x 1..24) and destination ("<dir>\<name>.MAP",
+// found as the editor finds it, in any letter case).
+void checkTeleports(const std::string& file, const LocalMap& map, const GameDirectory& dir,
+                    Findings& findings);
+
+// Lines that end in a bare LF (the game writes CR LF).
+void checkLineEnds(const std::string& file, const TextLines& lines, Findings& findings);

@@ -1,0 +1,59 @@
+// The text and JSON forms of a check's findings.
+#include "check_report.h"
+
+namespace {
+
+const char* severityName(Severity s) { return s == Severity::Error ? "error" : "warning"; }
+
+void writeLocation(FILE* out, const char* name, int value, int none) {
+  if (value != none) fprintf(out, ", \"%s\": %d", name, value);
+}
+
+}  // namespace
+
+std::string jsonString(const std::string& s) {
+  std::string out = "\"";
+  char escape[8];
+  for (unsigned char c : s) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += static_cast<char>(c);
+    } else if (c < 0x20) {
+      snprintf(escape, sizeof escape, "\\u%04x", c);
+      out += escape;
+    } else if (c >= 0x80) {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out + "\"";
+}
+
+void writeTextReport(FILE* out, const std::string& directory, const Findings& findings, const CheckSummary& summary) {
+  for (const Finding& f : findings.all()) {
+    fprintf(out, "%s: %s: %s\n", f.file.c_str(), severityName(f.severity), f.text.c_str());
+  }
+  fprintf(out, "dola-check: %s: %d files (%d maps, %d data files): %d errors, %d warnings\n", directory.c_str(),
+          summary.files, summary.maps, summary.dataFiles, findings.errors(), findings.warnings());
+}
+
+void writeJsonReport(FILE* out, const std::string& directory, const Findings& findings, const CheckSummary& summary) {
+  fprintf(out, "{\"directory\": %s, \"files\": %d, \"maps\": %d, \"dataFiles\": %d, \"errors\": %d, \"warnings\": %d,\n",
+          jsonString(directory).c_str(), summary.files, summary.maps, summary.dataFiles, findings.errors(),
+          findings.warnings());
+  fprintf(out, " \"findings\": [");
+  const char* separator = "\n";
+  for (const Finding& f : findings.all()) {
+    fprintf(out, "%s  {\"file\": %s, \"severity\": \"%s\", \"kind\": \"%s\"", separator, jsonString(f.file).c_str(),
+            severityName(f.severity), findingKindName(f.kind));
+    writeLocation(out, "column", f.column, 0);
+    writeLocation(out, "row", f.row, 0);
+    writeLocation(out, "line", f.line, 0);
+    writeLocation(out, "record", f.record, -1);
+    fprintf(out, ", \"message\": %s}", jsonString(f.text).c_str());
+    separator = ",\n";
+  }
+  fprintf(out, "%s]}\n", findings.all().empty() ? "" : "\n ");
+}

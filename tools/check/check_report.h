@@ -1,0 +1,16 @@
+// Writing the findings: one line per finding ("FILE: error: what") and a
+// summary line for people, or one JSON document for other tools.
+#pragma once
+#include <cstdio>
+#include <string>
+
+#include "check_directory.h"
+#include "check_findings.h"
+
+void writeTextReport(FILE* out, const std::string& directory, const Findings& findings, const CheckSummary& summary);
+
+void writeJsonReport(FILE* out, const std::string& directory, const Findings& findings, const CheckSummary& summary);
+
+// s as a JSON string with its quotes; bytes from 128 up are taken as Latin-1,
+// as the game's 8-bit names are, so the output is always valid UTF-8.
+std::string jsonString(const std::string& s);

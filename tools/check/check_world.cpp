@@ -1,0 +1,89 @@
+// Grid and reachability checks over the names of the directory's maps.
+#include "check_world.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+
+#include "data/map_names.h"
+#include "game_directory.h"
+
+namespace {
+
+constexpr int kListedRuns = 12;  // runs named in the warning before "and more"
+
+std::string squareName(int n) {
+  char name[8];
+  snprintf(name, sizeof name, "ZAN%c%c", 'A' + n % kWorldSquares, 'A' + n / kWorldSquares);
+  return name;
+}
+
+bool inRange(const std::string& digits, int low, int high) {
+  if (digits.size() != 2 || !isdigit(static_cast<unsigned char>(digits[0])) ||
+      !isdigit(static_cast<unsigned char>(digits[1])))
+    return false;
+  const int value = std::stoi(digits);
+  return value >= low && value <= high;
+}
+
+// "T", two letters, the column + 21 and the row + 13 of a cell of a 48 x 24 map.
+bool isCellMapOf(const std::string& stem, const std::set<std::string>& letters) {
+  return stem.size() == 7 && stem[0] == 'T' && letters.count(stem.substr(1, 2)) &&
+         inRange(stem.substr(3, 2), 21, 20 + 48) && inRange(stem.substr(5, 2), 13, 12 + 24);
+}
+
+}  // namespace
+
+bool isWorldMapFile(const std::string& file) {
+  const std::string name = upperCase(file);
+  return name.size() == 9 && name.compare(0, 3, "ZAN") == 0 && name[3] >= 'A' && name[3] <= 'T' &&
+         name[4] >= 'A' && name[4] <= 'T' && name.compare(5, 4, ".MAP") == 0;
+}
+
+void checkWorldGrid(const std::string& directory, const std::vector<std::string>& mapFiles, Findings& findings) {
+  const int squares = kWorldSquares * kWorldSquares;
+  std::vector<bool> present(squares, false);
+  for (const std::string& file : mapFiles) {
+    if (!isWorldMapFile(file)) continue;
+    const std::string name = upperCase(file);
+    present[(name[4] - 'A') * kWorldSquares + (name[3] - 'A')] = true;
+  }
+  std::string list;
+  int missing = 0, runs = 0;
+  for (int n = 0; n < squares; n++) {
+    if (present[n]) continue;
+    int last = n;
+    while (last + 1 < squares && !present[last + 1]) last++;
+    missing += last - n + 1;
+    if (++runs <= kListedRuns) {
+      if (!list.empty()) list += ", ";
+      list += squareName(n);
+      if (last > n) list += "-" + squareName(last);
+    }
+    n = last;
+  }
+  if (missing == 0) return;
+  if (runs > kListedRuns) list += ", and more";
+  findings.warning(directory, FindingKind::WorldGrid, "%d of %d world maps missing from the %d x %d grid: %s",
+                   missing, squares, kWorldSquares, kWorldSquares, list.c_str());
+}
+
+std::string cellMapLetters(const std::string& mapPath) {
+  char cellMap[kPathBufferSize];
+  if (!cellMapFileName(mapPath.c_str(), 0, 0, cellMap, sizeof cellMap)) return "";
+  char name[kPathBufferSize];
+  if (!mapNameOf(cellMap, name, sizeof name) || strlen(name) < 3) return "";
+  return upperCase(std::string(name + 1, 2));
+}
+
+void checkReachability(const std::vector<std::string>& mapFiles, const std::set<std::string>& targets,
+                       const std::set<std::string>& letters, Findings& findings) {
+  for (const std::string& file : mapFiles) {
+    if (isWorldMapFile(file)) continue;
+    const std::string stem = upperCase(stemOf(file));
+    if (targets.count(stem) || isCellMapOf(stem, letters)) continue;
+    findings.warning(file, FindingKind::Unreached,
+                     "nothing leads here: no teleport names %s and it is no cell map of a map in the directory",
+                     stemOf(file).c_str());
+  }
+}

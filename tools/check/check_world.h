@@ -1,0 +1,26 @@
+// The checks of the directory as a world: which of the 400 world map files
+// of the 20 x 20 grid are missing, and which other maps nothing leads to
+// (no teleport names them and they are no cell map of a map present).
+#pragma once
+#include <set>
+#include <string>
+#include <vector>
+
+#include "check_findings.h"
+
+// True for "ZAN<A..T><A..T>.MAP" in any letter case.
+bool isWorldMapFile(const std::string& file);
+
+// One warning listing the missing squares compactly, in the world loader's
+// order ("ZANAA-ZANTA, ZANCB"); mapFiles are the directory's MAP files.
+void checkWorldGrid(const std::string& directory, const std::vector<std::string>& mapFiles, Findings& findings);
+
+// The letter pair that names the cell maps of a map path (cellMapFileName's
+// rule), or "" when the path gives none.
+std::string cellMapLetters(const std::string& mapPath);
+
+// Warns about each map other than a world map that no teleport names
+// (targets: upper-case names) and that is no cell map "T<ab><21..68><13..36>"
+// of a map whose letters are ab (letters: upper case).
+void checkReachability(const std::vector<std::string>& mapFiles, const std::set<std::string>& targets,
+                       const std::set<std::string>& letters, Findings& findings);

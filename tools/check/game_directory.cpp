@@ -1,0 +1,64 @@
+// Listing the checked directory through the platform layer and reading its
+// files in binary, so that line ends and sizes are seen as they are on disk.
+#include "game_directory.h"
+
+#include <strings.h>
+
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+
+#include "platform/directory_list.h"
+#include "platform/file_stream.h"
+#include "platform/host_path.h"
+
+bool GameDirectory::open(const char* hostPath) {
+  shownName_ = hostPath;
+  char editor[4096];
+  if (!pathToEditor(hostPath, editor, sizeof editor)) return false;
+  editorPath_ = editor;
+  // "C:\games\world1\" names the same directory as "C:\games\world1".
+  while (editorPath_.size() > 1 && editorPath_.back() == '\\') editorPath_.pop_back();
+  std::vector<DirectoryEntry> entries;
+  if (!isDirectoryPath(editorPath_.c_str()) || !listDirectory(editorPath_.c_str(), entries)) return false;
+  files_.clear();
+  for (const DirectoryEntry& e : entries) {
+    if (!e.isDirectory) files_.push_back(e.name);
+  }
+  return true;
+}
+
+std::string GameDirectory::pathOf(const std::string& name) const { return editorPath_ + "\\" + name; }
+
+long GameDirectory::sizeOf(const std::string& name) const {
+  FILE* f = openStream(pathOf(name).c_str(), "rb");
+  if (!f) return -1;
+  long size = fseek(f, 0, SEEK_END) == 0 ? ftell(f) : -1;
+  fclose(f);
+  return size;
+}
+
+bool GameDirectory::read(const std::string& name, std::string& bytes) const {
+  bytes.clear();
+  FILE* f = openStream(pathOf(name).c_str(), "rb");
+  if (!f) return false;
+  char buffer[8192];
+  size_t got;
+  while ((got = fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, got);
+  const bool failed = ferror(f) != 0;
+  fclose(f);
+  return !failed;
+}
+
+bool hasExtension(const std::string& name, const char* extension) {
+  const size_t n = strlen(extension);
+  return name.size() > n && strcasecmp(name.c_str() + name.size() - n, extension) == 0;
+}
+
+std::string upperCase(const std::string& name) {
+  std::string out = name;
+  for (char& c : out) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+  return out;
+}
+
+std::string stemOf(const std::string& name) { return name.substr(0, name.find('.')); }

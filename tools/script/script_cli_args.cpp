@@ -1,0 +1,93 @@
+// Parsing dola-script's command line: a command word, two operands, options
+// anywhere after the command.
+#include "script_cli_args.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+const char kScriptCliUsage[] =
+    "usage: dola-script world [--teleports-from MAP] [--seed N] SCRIPT.as DIR\n"
+    "       dola-script map [--seed N] SCRIPT.as MAP\n"
+    "\n"
+    "Runs a DOLA script without a screen, with the same script functions as\n"
+    "the editor's Script menu.\n"
+    "\n"
+    "  world  runs SCRIPT.as on an empty 960 x 480 world grid, as Generate World\n"
+    "         Map does, and writes ZANAA.MAP .. ZANTT.MAP into DIR as wilderness\n"
+    "         maps (with the teleports of --teleports-from MAP; none by default)\n"
+    "  map    runs SCRIPT.as on the tiles of MAP in the grid's top-left block, as\n"
+    "         Generate Local Map does, and saves MAP\n"
+    "\n"
+    "  --teleports-from MAP  give every world map the teleports of MAP\n"
+    "  --seed N              seed rand() with N instead of the time\n"
+    "  --help                show this text\n"
+    "\n"
+    "message(text) prints text on standard output; getpos() has no screen to\n"
+    "wait on and stops the script. Nothing is written when the script does not\n"
+    "build, stops on an exception or is interrupted (Ctrl+C).\n"
+    "Exit status: 0 done, 1 the script failed or a file could not be read or\n"
+    "written, 2 a wrong command line, 130 interrupted.\n";
+
+namespace {
+
+bool parseSeed(const char* text, unsigned* seed) {
+  errno = 0;
+  char* end = nullptr;
+  const unsigned long value = strtoul(text, &end, 10);
+  if (errno != 0 || end == text || *end != 0 || text[0] == '-' || value > 0xFFFFFFFFul) return false;
+  *seed = static_cast<unsigned>(value);
+  return true;
+}
+
+}  // namespace
+
+bool parseScriptCliArgs(int argc, char** argv, ScriptCliArgs* args, std::string* error) {
+  *args = ScriptCliArgs();
+  std::vector<std::string> operands;
+  for (int i = 1; i < argc; i++) {
+    const char* arg = argv[i];
+    const bool hasValue = i + 1 < argc;
+    if (strcmp(arg, "--help") == 0 || strcmp(arg, "-h") == 0) {
+      args->command = ScriptCommand::Help;
+      return true;
+    } else if (strcmp(arg, "--teleports-from") == 0 && hasValue) {
+      args->teleportsFrom = argv[++i];
+    } else if (strcmp(arg, "--seed") == 0 && hasValue) {
+      if (!parseSeed(argv[++i], &args->seed)) {
+        *error = std::string("--seed needs a number from 0 to 4294967295, not ") + argv[i];
+        return false;
+      }
+      args->seeded = true;
+    } else if (arg[0] == '-' && arg[1] != 0) {
+      *error = std::string("unknown option ") + arg;
+      return false;
+    } else {
+      operands.push_back(arg);
+    }
+  }
+  if (operands.empty()) {
+    *error = "no command: world or map";
+    return false;
+  }
+  if (operands[0] == "world") {
+    args->command = ScriptCommand::World;
+  } else if (operands[0] == "map") {
+    args->command = ScriptCommand::Map;
+  } else {
+    *error = "unknown command " + operands[0] + ": world or map";
+    return false;
+  }
+  if (operands.size() != 3) {
+    *error = operands[0] == "world" ? "world needs SCRIPT.as and DIR" : "map needs SCRIPT.as and MAP";
+    return false;
+  }
+  if (args->command == ScriptCommand::Map && !args->teleportsFrom.empty()) {
+    *error = "--teleports-from belongs to world";
+    return false;
+  }
+  args->script = operands[1];
+  args->target = operands[2];
+  return true;
+}

@@ -1,0 +1,21 @@
+// The command line of dola-script: which command, the script, what it works
+// on, and the options. Paths stay as the host gave them.
+#pragma once
+#include <string>
+
+enum class ScriptCommand { World, Map, Help };
+
+struct ScriptCliArgs {
+  ScriptCommand command = ScriptCommand::Help;
+  std::string script;         // SCRIPT.as
+  std::string target;         // world: the directory to write; map: the MAP file
+  std::string teleportsFrom;  // world: a MAP whose teleports every world map gets; "" for none
+  bool seeded = false;        // --seed given: rand() follows that seed, not the time
+  unsigned seed = 0;
+};
+
+// Reads argv; false with a reason in error when the line is not a valid one.
+bool parseScriptCliArgs(int argc, char** argv, ScriptCliArgs* args, std::string* error);
+
+// The text of --help.
+extern const char kScriptCliUsage[];

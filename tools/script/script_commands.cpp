@@ -1,0 +1,67 @@
+// dola-script's commands over the script layer's generation functions, the
+// same ones the editor's Script menu calls.
+#include "script_commands.h"
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "data/local_map.h"
+#include "platform/host_path.h"
+#include "script/map_generation.h"
+#include "script/world_generation.h"
+#include "stdio_script_user.h"
+
+namespace {
+
+int failedRunStatus() { return interruptRequested() ? kExitInterrupted : kExitFailed; }
+
+// Loads the map at hostPath into map; false after saying why not.
+bool loadMap(const std::string& hostPath, LocalMap& map) {
+  const std::string path = editorPathOf(hostPath);
+  map.kind = NoKind;
+  if (!path.empty() && map.load(path.c_str())) return true;
+  const char* why = "its first line names no kind";
+  if (path.empty() || (map.kind == NoKind && map.path[0] != 0)) {
+    why = "it cannot be opened for reading and writing";
+  } else if (map.kind != NoKind) {
+    why = "a row line is short";
+  }
+  fprintf(stderr, "dola-script: %s: cannot be read as a map: %s\n", hostPath.c_str(), why);
+  return false;
+}
+
+}  // namespace
+
+std::string editorPathOf(const std::string& hostPath) {
+  char path[kPathBufferSize];
+  return pathToEditor(hostPath.c_str(), path, sizeof path) ? path : "";
+}
+
+int runWorldCommand(AngelScript::asIScriptEngine* engine, const ScriptCliArgs& args) {
+  std::string directory = editorPathOf(args.target);
+  while (directory.size() > 1 && directory.back() == '\\') directory.pop_back();
+  if (directory.empty() || !isDirectoryPath(directory.c_str())) {
+    fprintf(stderr, "dola-script: %s: no such directory\n", args.target.c_str());
+    return kExitFailed;
+  }
+  auto teleports = std::make_unique<LocalMap>();
+  if (!args.teleportsFrom.empty() && !loadMap(args.teleportsFrom, *teleports)) return kExitFailed;
+  const WorldGenerationResult result =
+      generateWorld(engine, directory.c_str(), args.teleportsFrom.empty() ? nullptr : teleports.get());
+  if (!scriptRunCounts(result.run)) return failedRunStatus();
+  printf("dola-script: wrote %d of 400 world maps into %s\n", result.written, args.target.c_str());
+  return result.failed == 0 ? kExitDone : kExitFailed;
+}
+
+int runMapCommand(AngelScript::asIScriptEngine* engine, const ScriptCliArgs& args) {
+  auto map = std::make_unique<LocalMap>();
+  if (!loadMap(args.target, *map)) return kExitFailed;
+  if (!generateIntoMap(engine, *map)) return failedRunStatus();
+  if (!map->save(map->path)) {
+    fprintf(stderr, "dola-script: %s: the map was not saved\n", args.target.c_str());
+    return kExitFailed;
+  }
+  printf("dola-script: saved %s\n", args.target.c_str());
+  return kExitDone;
+}
