@@ -96,3 +96,17 @@ e2e_cpu_seconds() {
   ticks=$(awk '{print $14 + $15}' "$stat")
   echo "scale=3; $ticks / $(getconf CLK_TCK)" | bc
 }
+
+# A working directory for the editor with a copy of the demo world and the
+# palette, removed at exit: sets BIN (the editor), WORK and WORLD_EDITOR (the
+# world directory in the editor's path form). Needs BUILD.
+e2e_demo_workspace() {
+  BIN="$BUILD/dola"
+  [ -x "$BIN" ] || e2e_fail "$BIN is not built"
+  [ -f "$BUILD/demo/world/ZANAB.MAP" ] || e2e_fail "the demo world is not built"
+  WORK=$(mktemp -d)
+  trap 'e2e_cleanup; rm -rf "$WORK"' EXIT
+  cp -r "$BUILD/demo/world" "$WORK/world"
+  cp "$BUILD/demo/palette.bmp" "$WORK/palette.bmp"
+  WORLD_EDITOR="C:$(printf '%s' "$WORK/world" | tr '/' '\\')"
+}

@@ -11,14 +11,7 @@ BUILD=$(cd "$1" && pwd)
 SOURCE="$2"
 source "$SOURCE/tests/e2e/lib.sh"
 
-BIN="$BUILD/dola"
-[ -x "$BIN" ] || e2e_fail "$BIN is not built"
-[ -f "$BUILD/demo/world/ZANAB.MAP" ] || e2e_fail "the demo world is not built"
-WORK=$(mktemp -d)
-trap 'e2e_cleanup; rm -rf "$WORK"' EXIT
-cp -r "$BUILD/demo/world" "$WORK/world"
-cp "$BUILD/demo/palette.bmp" "$WORK/palette.bmp"
-WORLD_EDITOR="C:$(printf '%s' "$WORK/world" | tr '/' '\\')"
+e2e_demo_workspace
 
 # Without a display the editor says so on the terminal and ends with status 1.
 status=0

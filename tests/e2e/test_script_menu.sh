@@ -8,15 +8,8 @@ BUILD=$(cd "$1" && pwd)
 SOURCE="$2"
 source "$SOURCE/tests/e2e/lib.sh"
 
-BIN="$BUILD/dola"
-[ -x "$BIN" ] || e2e_fail "$BIN is not built"
-[ -f "$BUILD/demo/world/ZANAB.MAP" ] || e2e_fail "the demo world is not built"
-WORK=$(mktemp -d)
-trap 'e2e_cleanup; rm -rf "$WORK"' EXIT
-cp -r "$BUILD/demo/world" "$WORK/world"
-cp "$BUILD/demo/palette.bmp" "$WORK/palette.bmp"
+e2e_demo_workspace
 cp "$SOURCE/examples/generate_world.as" "$WORK/gen.as"
-WORLD_EDITOR="C:$(printf '%s' "$WORK/world" | tr '/' '\\')"
 SCRIPT_EDITOR="C:$(printf '%s' "$WORK/gen.as" | tr '/' '\\')"
 printf 'mode=window\r\nZANDirectory=%s\r\ncolordepth=16\r\n' "$WORLD_EDITOR" >"$WORK/dola.ini"
 before=$(md5sum "$WORK/world/ZANKK.MAP")
