@@ -110,3 +110,14 @@ e2e_demo_workspace() {
   cp "$BUILD/demo/palette.bmp" "$WORK/palette.bmp"
   WORLD_EDITOR="C:$(printf '%s' "$WORK/world" | tr '/' '\\')"
 }
+
+# File > Open by keyboard: the selector starts in the game directory, so the
+# map's bare name and Enter open it.
+e2e_open_map() {
+  e2e_key alt+f
+  e2e_key o
+  sleep 0.3
+  e2e_type "$1"
+  e2e_key Return
+  sleep 0.5
+}

@@ -90,12 +90,7 @@ wait_for_main_window() {
 
 # File > Open by keyboard: the selector starts in the game directory.
 open_demo_map() {
-  e2e_key alt+f
-  e2e_key o
-  sleep 0.3
-  e2e_type "ZANAB.MAP"
-  e2e_key Return
-  sleep 0.5
+  e2e_open_map "ZANAB.MAP"
 }
 
 quit_by_keyboard() {

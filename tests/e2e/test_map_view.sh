@@ -65,12 +65,7 @@ timeout 10 xdotool search --sync --name 'DOLA' >/dev/null || e2e_fail "no editor
 sleep 0.8
 
 # ---- Open ZANPK, paint from the palette, pick from the map, paint, save ----
-e2e_key alt+f
-e2e_key o
-sleep 0.3
-e2e_type "ZANPK.MAP"
-e2e_key Return
-sleep 0.5
+e2e_open_map "ZANPK.MAP"
 SIGN=$(tile "$WORLD/ZANPK.MAP" 11 10)  # the cell of the teleport to OAKVALE
 [ "$SIGN" != 42 ] && [ "$(tile "$WORLD/ZANPK.MAP" 1 0)" != "$SIGN" ] || e2e_fail "the demo map changed"
 click_palette 42

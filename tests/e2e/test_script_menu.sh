@@ -24,12 +24,7 @@ sleep 0.8
 xdotool mousemove 500 400
 
 # Open a world map by keyboard: the world goes into its directory.
-e2e_key alt+f
-e2e_key o
-sleep 0.3
-e2e_type "ZANAB.MAP"
-e2e_key Return
-sleep 0.5
+e2e_open_map "ZANAB.MAP"
 
 # Script > Generate World Map through the menu bar with the mouse, the
 # script chosen in the selector (which starts at the drive's root) by its path.

@@ -10,47 +10,19 @@
 #include <string>
 
 #include "render_job.h"
+#include "support/game_art.h"
 #include "support/temp_dir.h"
 #include "view/map_drawing.h"
 
 namespace {
-
-// Sprite n of the file is solid index n, except that sprite 4 (a "tree") is
-// transparent in its left half; n counts from 1, as the slots do.
-std::string spriteFile() {
-  std::string bytes;
-  for (int n = 1; n <= kSpritesPerFile; ++n) {
-    std::string sprite(kSpriteBytes, static_cast<char>(n));
-    if (n == 4) {
-      for (int y = 0; y < kSpriteHeight; ++y) {
-        for (int x = 0; x < kSpriteWidth / 2; ++x) sprite[y * kSpriteWidth + x] = static_cast<char>(255);
-      }
-    }
-    bytes += sprite;
-  }
-  return bytes;
-}
-
-void writePalette(const std::string& hostPath) {
-  PALETTE pal;
-  for (int i = 0; i < 256; ++i) {
-    pal[i].r = static_cast<unsigned char>(i / 4);
-    pal[i].g = static_cast<unsigned char>((i % 4) * 16);
-    pal[i].b = static_cast<unsigned char>(63 - i / 4);
-  }
-  BITMAP* image = create_bitmap_ex(8, 2, 2);
-  clear_bitmap(image);
-  save_bitmap(hostPath.c_str(), image, pal);
-  destroy_bitmap(image);
-}
 
 class Render : public ::testing::Test {
  protected:
   void SetUp() override {
     install_allegro(SYSTEM_NONE, &errno, atexit);
     set_color_depth(32);
-    writePalette(dir.file("palette.bmp"));
-    writeFileBytes(dir.file("ZAN.SPR"), spriteFile());
+    writeTestPalette(dir.file("palette.bmp"));
+    writeFileBytes(dir.file("ZAN.SPR"), spriteFileBytes(0, true));
     sprites.loadPalette(dir.editorPath("palette.bmp").c_str());
     sprites.loadSprites(dir.editorPath().c_str(), 32, nullptr, nullptr);
     set_palette(sprites.palette);  // for the expected colours (palette_color)

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "gui/gui.h"
+#include "support/game_art.h"
 #include "view/map_canvas.h"
 #include "view/map_drawing.h"
 
@@ -11,32 +12,6 @@ namespace {
 
 ViewTest* current = nullptr;
 
-std::string spriteFile(int base, bool treeHalfClear) {
-  std::string bytes;
-  for (int n = 1; n <= kSpritesPerFile; ++n) {
-    std::string sprite(kSpriteBytes, static_cast<char>((base + n) % 255));
-    if (treeHalfClear && n == 4) {
-      for (int y = 0; y < kSpriteHeight; ++y) {
-        for (int x = 0; x < kSpriteWidth / 2; ++x) sprite[y * kSpriteWidth + x] = static_cast<char>(255);
-      }
-    }
-    bytes += sprite;
-  }
-  return bytes;
-}
-
-void writePalette(const std::string& hostPath) {
-  PALETTE pal;
-  for (int i = 0; i < 256; ++i) {
-    pal[i].r = static_cast<unsigned char>(i / 4);
-    pal[i].g = static_cast<unsigned char>((i % 4) * 16);
-    pal[i].b = static_cast<unsigned char>(63 - i / 4);
-  }
-  BITMAP* image = create_bitmap_ex(8, 2, 2);
-  clear_bitmap(image);
-  save_bitmap(hostPath.c_str(), image, pal);
-  destroy_bitmap(image);
-}
 
 bool recordOpen(void* program, const char* path) {
   ViewTest* test = static_cast<ViewTest*>(program);
@@ -63,9 +38,9 @@ void ViewTest::start(int depth) {
   current = this;
   ASSERT_TRUE(GuiInitHeadless(1024, 768, depth));
   set_color_depth(depth);
-  writePalette(dir.file("palette.bmp"));
-  writeFileBytes(dir.file("ZAN.SPR"), spriteFile(0, true));
-  writeFileBytes(dir.file("ZAN2.SPR"), spriteFile(100, false));
+  writeTestPalette(dir.file("palette.bmp"));
+  writeFileBytes(dir.file("ZAN.SPR"), spriteFileBytes(0, true));
+  writeFileBytes(dir.file("ZAN2.SPR"), spriteFileBytes(100, false));
   values = std::make_unique<ViewValues>();
   ViewValues& s = *values;
   s.sprites.loadPalette(dir.editorPath("palette.bmp").c_str());
