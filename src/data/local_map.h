@@ -5,9 +5,12 @@
 #pragma once
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 #include "data/map_kind.h"
 #include "data/teleport.h"
+
+class SafeBatch;
 
 constexpr int kMapColumns = 48;
 constexpr int kMapRows = 24;
@@ -39,6 +42,11 @@ class LocalMap {
   // findUnwritableTile). False as well when the file cannot be written; the
   // previous file is then as it was.
   bool save(const char* mapPath) const;
+
+  // The same file queued in batch, to land at its commit (one sync for a run
+  // of maps). Returns the batch's index of the file, or -1 when save would
+  // refuse or the file cannot be written; that target is then untouched.
+  int saveInto(SafeBatch& batch, const char* mapPath) const;
 
   // The tile at column x (0..47), row y (0..23); 0 outside the map. Inline:
   // the world loader and the canvases call it for every cell.
@@ -74,6 +82,7 @@ class LocalMap {
   int rowsRead_ = 0;
 
   void clearContent();
+  bool fileText(const char* mapPath, std::string& text) const;
   bool readFile(FILE* f);
   void parseTeleports(const char* header, const char* end);
 };

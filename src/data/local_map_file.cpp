@@ -105,11 +105,12 @@ bool LocalMap::readFile(FILE* f) {
   return true;
 }
 
-bool LocalMap::save(const char* mapPath) const {
+// The whole file as the format has it; false when save refuses this map or path.
+bool LocalMap::fileText(const char* mapPath, std::string& text) const {
   // NoKind and any value outside the kinds have no header word and no rows.
   if (mapKindRowCount(kind) == 0 || !mapPath || strlen(mapPath) >= sizeof path) return false;
   if (findUnwritableTile(nullptr, nullptr)) return false;
-  std::string text = mapKindHeaderWord(kind);
+  text = mapKindHeaderWord(kind);
   char entry[kTeleportNameSize + 64];
   for (const Teleport* t = firstTeleport_; t; t = t->next) {
     snprintf(entry, sizeof entry, ">%lld,%lld:%s!", t->x + 20LL, t->y + 12LL, t->name);
@@ -122,6 +123,12 @@ bool LocalMap::save(const char* mapPath) const {
     text.append(reinterpret_cast<const char*>(tiles_[r]), kMapColumns);
     text += '\n';
   }
+  return true;
+}
+
+bool LocalMap::save(const char* mapPath) const {
+  std::string text;
+  if (!fileText(mapPath, text)) return false;
   SafeWriter writer;
   FILE* f = writer.open(mapPath, "w+");
   if (!f) return false;
@@ -130,4 +137,16 @@ bool LocalMap::save(const char* mapPath) const {
     return false;
   }
   return writer.commit();
+}
+
+int LocalMap::saveInto(SafeBatch& batch, const char* mapPath) const {
+  std::string text;
+  if (!fileText(mapPath, text)) return -1;
+  FILE* f = batch.open(mapPath, "w+");
+  if (!f) return -1;
+  if (fwrite(text.data(), 1, text.size(), f) != text.size()) {
+    batch.abandon();
+    return -1;
+  }
+  return batch.finish();
 }

@@ -1,7 +1,9 @@
 // Write-to-temporary-then-rename, with the in-place fallback of a read-only
-// directory. The old file is untouched until the new one is complete and synced.
+// directory. The old file is untouched until the new one is complete and synced;
+// a batch syncs all of its new files at once before renaming any.
 #include "platform/safe_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -34,6 +36,44 @@ int replaceFile(const char* from, const char* to) {
 int replaceFile(const char* from, const char* to) { return rename(from, to); }
 #endif
 
+bool syncPath(const char* hostPath) {
+  int fd = ::open(hostPath, O_RDWR);
+  if (fd < 0) return false;
+  bool ok = fsync(fd) == 0;
+  close(fd);
+  return ok;
+}
+
+#ifdef _WIN32
+// No call there syncs a whole volume without administrator rights, so each
+// temporary is committed on its own.
+bool syncAll(const std::vector<std::string>& temps, const std::vector<std::string>&) {
+  for (const std::string& temp : temps)
+    if (!syncPath(temp.c_str())) return false;
+  return true;
+}
+// The write-through of MoveFileEx has already made each rename durable.
+bool syncDirectory(const std::string&) { return true; }
+#else
+// One syncfs for the file system of each directory: an fsync per file waits
+// for a journal commit every time, which costs far more for a run of files.
+bool syncAll(const std::vector<std::string>&, const std::vector<std::string>& directories) {
+  for (const std::string& directory : directories) {
+    int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY);
+    bool ok = fd >= 0 && syncfs(fd) == 0;
+    if (fd >= 0) close(fd);
+    if (!ok) return false;
+  }
+  return true;
+}
+bool syncDirectory(const std::string& directory) {
+  int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY);
+  bool ok = fd >= 0 && fsync(fd) == 0;
+  if (fd >= 0) close(fd);
+  return ok;
+}
+#endif
+
 // The last path separator of a host path, or nullptr.
 const char* lastSeparator(const char* path) {
   const char* slash = strrchr(path, '/');
@@ -44,6 +84,13 @@ const char* lastSeparator(const char* path) {
 }
 
 bool failTemporaryFiles = false;
+bool failBatchSyncs = false;
+
+// The directory part of a host path, with its separator ("." for a bare name).
+std::string directoryPart(const std::string& path) {
+  const char* slash = lastSeparator(path.c_str());
+  return slash ? path.substr(0, static_cast<size_t>(slash - path.c_str()) + 1) : std::string(".");
+}
 
 // Copies every byte of the open file src into dst; false on any error.
 bool copyBytes(int src, int dst) {
@@ -64,14 +111,6 @@ mode_t newFileMode() {
   mode_t mask = umask(0);
   umask(mask);
   return 0666 & ~mask;
-}
-
-bool syncPath(const char* hostPath) {
-  int fd = ::open(hostPath, O_RDWR);
-  if (fd < 0) return false;
-  bool ok = fsync(fd) == 0;
-  close(fd);
-  return ok;
 }
 
 // Gives the new file the old one's owner and group where this process may:
@@ -152,11 +191,16 @@ FILE* SafeWriter::open(const char* editorPath, const char* mode) {
   return stream_;
 }
 
-bool SafeWriter::commit() {
-  if (!stream_) return false;
+bool SafeWriter::closeStream() {
   bool ok = fflush(stream_) == 0 && !ferror(stream_);
   ok = (fclose(stream_) == 0) && ok;
   stream_ = nullptr;
+  return ok;
+}
+
+bool SafeWriter::commit() {
+  if (!stream_) return false;
+  bool ok = closeStream();
   if (inPlace_) return ok;
   ok = ok && syncPath(temp_) && replaceFile(temp_, target_) == 0;
   if (!ok) unlink(temp_);
@@ -172,5 +216,57 @@ void SafeWriter::abandon() {
   if (temp_[0]) {
     unlink(temp_);
     temp_[0] = 0;
+  }
+}
+
+void failBatchSync(bool fail) { failBatchSyncs = fail; }
+
+SafeBatch::~SafeBatch() { removeTemporaries(); }
+
+FILE* SafeBatch::open(const char* editorPath, const char* mode) { return writer_.open(editorPath, mode); }
+
+int SafeBatch::finish() {
+  if (!writer_.stream_) return -1;
+  const bool ok = writer_.closeStream();
+  QueuedFile file{writer_.temp_, writer_.target_, ok && writer_.inPlace_};
+  writer_.temp_[0] = 0;  // the batch owns the temporary now
+  if (!ok) {
+    if (!file.temp.empty()) unlink(file.temp.c_str());
+    return -1;
+  }
+  files_.push_back(file);
+  return static_cast<int>(files_.size()) - 1;
+}
+
+int SafeBatch::commit() {
+  writer_.abandon();
+  std::vector<std::string> temps, directories;
+  for (const QueuedFile& file : files_) {
+    if (file.temp.empty()) continue;
+    temps.push_back(file.temp);
+    std::string directory = directoryPart(file.temp);
+    if (std::find(directories.begin(), directories.end(), directory) == directories.end())
+      directories.push_back(directory);
+  }
+  if (failBatchSyncs || !syncAll(temps, directories)) {
+    removeTemporaries();  // none of them is known to be on the disk
+  } else {
+    for (QueuedFile& file : files_) {
+      if (file.temp.empty()) continue;
+      file.placed = replaceFile(file.temp.c_str(), file.target.c_str()) == 0;
+      if (!file.placed) unlink(file.temp.c_str());
+      file.temp.clear();
+    }
+    for (const std::string& directory : directories) syncDirectory(directory);
+  }
+  return static_cast<int>(std::count_if(files_.begin(), files_.end(),
+                                        [](const QueuedFile& file) { return file.placed; }));
+}
+
+void SafeBatch::removeTemporaries() {
+  for (QueuedFile& file : files_) {
+    if (file.temp.empty()) continue;
+    unlink(file.temp.c_str());
+    file.temp.clear();
   }
 }

@@ -4,6 +4,7 @@
 // so a save that fails midway leaves the previous file exactly as it was.
 // Where no temporary file can be made beside the target (a writable file in a
 // read-only directory), the target itself is written in place.
+// A SafeBatch replaces many files that way with one sync for all of them.
 // The new file keeps the old one's permission bits, and its owner and group
 // where the process may set them. It is a new file all the same: other hard
 // links keep the old contents, and extended attributes (ACLs, labels) are not
@@ -11,6 +12,8 @@
 // written; copying them would tie this layer to each file system's extras.
 #pragma once
 #include <cstdio>
+#include <string>
+#include <vector>
 
 // Test hook: while on, no temporary file can be made beside any target, as in
 // a read-only directory, so writers fall back to writing in place.
@@ -41,8 +44,65 @@ class SafeWriter {
   bool writesInPlace() const { return inPlace_; }
 
  private:
+  friend class SafeBatch;
+  bool closeStream();  // flushes and closes; the temporary stays where it is
+
   FILE* stream_ = nullptr;
   bool inPlace_ = false;
   char target_[4096] = {0};
   char temp_[4096] = {0};
+};
+
+// Test hook: while on, the one sync of SafeBatch::commit fails, as on a disk
+// that reports a write error.
+void failBatchSync(bool fail);
+
+// Many files replaced at once, for a command that writes a run of them. Each
+// new file goes to its own temporary beside its target, as with SafeWriter;
+// commit makes them all durable with one sync, renames each over its target
+// and syncs their directories. A file whose write failed is dropped alone;
+// after a failed sync no temporary is placed. No target is ever replaced by a
+// partial file (save where it had to be written in place), and no temporary
+// outlives the batch.
+class SafeBatch {
+ public:
+  SafeBatch() = default;
+  ~SafeBatch();  // files not committed are abandoned: their targets stay as they were
+  SafeBatch(const SafeBatch&) = delete;
+  SafeBatch& operator=(const SafeBatch&) = delete;
+
+  // Starts the next file, in the modes and with the failures of
+  // SafeWriter::open. A file opened before and not finished is abandoned.
+  FILE* open(const char* editorPath, const char* mode);
+
+  // Closes the file opened last and queues it. Returns its index for placed,
+  // or -1 when no file is open or a write or the flush failed (that file is
+  // dropped and its target untouched, unless it was written in place: a
+  // read-only directory). A file written in place is placed from here on.
+  int finish();
+
+  // Drops the file opened last.
+  void abandon() { writer_.abandon(); }
+
+  // Syncs every queued file with one sync, then puts each in place and syncs
+  // their directories once. Returns how many files are now in place; a failed
+  // sync places no temporary and removes them all, a failed rename drops that
+  // file alone. A directory sync that fails is not undone: each target is
+  // then whole, old or new, but its new name may not outlive a power cut.
+  int commit();
+
+  bool placed(int index) const {
+    return index >= 0 && index < static_cast<int>(files_.size()) && files_[index].placed;
+  }
+
+ private:
+  struct QueuedFile {
+    std::string temp;  // "" for a file written in place
+    std::string target;
+    bool placed;
+  };
+  SafeWriter writer_;
+  std::vector<QueuedFile> files_;
+
+  void removeTemporaries();
 };

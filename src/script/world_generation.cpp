@@ -1,6 +1,7 @@
 // generateWorld: choose, run, ask, write, report. The writes go through one
-// scratch LocalMap; a map holding a tile code 10 or 13, which no row line can
-// carry, is not written and is reported with its first such cell.
+// scratch LocalMap into one SafeBatch; a map holding a tile code 10 or 13,
+// which no row line can carry, is not written and is reported with its first
+// such cell.
 #include "script/world_generation.h"
 
 #include <cctype>
@@ -11,6 +12,7 @@
 #include "data/progress.h"
 #include "data/world_buffer.h"
 #include "platform/host_path.h"
+#include "platform/safe_file.h"
 #include "script/chosen_script.h"
 #include "script/script_user.h"
 
@@ -52,40 +54,59 @@ int countExisting(const char* directory) {
   return existing;
 }
 
-// Writes one square; false (with the fault noted) when it could not be.
-bool writeSquare(LocalMap& map, const char* path, TileFault& fault) {
+// Queues one square in batch; its index there, or -1 (with the fault noted)
+// when it cannot be written.
+int queueSquare(LocalMap& map, const char* path, SafeBatch& batch, TileFault& fault) {
   int x = 0, y = 0;
   if (map.findUnwritableTile(&x, &y)) {
     if (!fault.present) {
       fault = TileFault{true, "", x, y, map.getTile(x, y)};
       snprintf(fault.path, sizeof fault.path, "%s", path);
     }
-    return false;
+    return -1;
   }
-  return map.save(path);
+  return map.saveInto(batch, path);
 }
 
+// Counts the squares that landed and names the first that did not, in the
+// order they were written.
+void tallySquares(const SafeBatch& batch, const int (&queued)[kWorldSquares][kWorldSquares],
+                  const char* directory, WorldGenerationResult& result) {
+  char path[kPathBufferSize];
+  for (int row = 0; row < kWorldSquares; row++) {
+    for (int col = 0; col < kWorldSquares; col++) {
+      const bool written = batch.placed(queued[col][row]);
+      result.squareWritten[col][row] = written;
+      if (written) {
+        result.written++;
+      } else if (result.failed++ == 0) {
+        worldMapFileNameIn(directory, col, row, path, sizeof path);
+        snprintf(result.firstFailed, sizeof result.firstFailed, "%s", path);
+      }
+    }
+  }
+}
+
+// All the squares go through one batch, so that the run is synced once.
 void writeWorld(const WorldBuffer& world, const char* directory, const LocalMap* teleportSource,
                 ProgressDisplay* progress, WorldGenerationResult& result, TileFault& fault) {
   LocalMap map;
   map.kind = Wilderness;
   copyTeleports(teleportSource, map);
   if (progress != nullptr) progress->open();
+  SafeBatch batch;
+  int queued[kWorldSquares][kWorldSquares];
   char path[kPathBufferSize];
   for (int row = 0; row < kWorldSquares; row++) {
     for (int col = 0; col < kWorldSquares; col++) {
       if (progress != nullptr) progress->setPercent((row * kWorldSquares + col) / 4);
       takeBlock(world, col, row, map);
       bool named = worldMapFileNameIn(directory, col, row, path, sizeof path);
-      bool written = named && writeSquare(map, path, fault);
-      result.squareWritten[col][row] = written;
-      if (written) {
-        result.written++;
-      } else if (result.failed++ == 0) {
-        snprintf(result.firstFailed, sizeof result.firstFailed, "%s", path);
-      }
+      queued[col][row] = named ? queueSquare(map, path, batch, fault) : -1;
     }
   }
+  batch.commit();
+  tallySquares(batch, queued, directory, result);
   if (progress != nullptr) progress->close();
 }
 

@@ -1,7 +1,8 @@
 // SafeWriter: the target is replaced only by a complete, flushed new file; a
 // failed or abandoned write leaves it byte-identical and no temporary behind;
 // update mode starts from a copy; permissions, read-only files, symbolic links
-// and the in-place fallback of a read-only directory.
+// and the in-place fallback of a read-only directory. SafeBatch: many files
+// placed together at commit, each failure dropping only what it must.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -178,4 +179,81 @@ TEST(SafeWriter, ReadOnlyDirectoryFallsBackToWritingInPlace) {
   EXPECT_EQ(w.open(dir.editorPath("b.map").c_str(), "w"), nullptr);  // nothing can be created
   chmod(dir.path().c_str(), 0755);
   EXPECT_EQ(readFileBytes(dir.file("a.map")), "new");
+}
+
+TEST(SafeBatch, PlacesEveryFileWithItsBytesOnlyAtCommit) {
+  TempDir dir;
+  writeFileBytes(dir.file("a.map"), "old");
+  writeFileBytes(dir.file("c.map"), "old c");
+  SafeBatch batch;
+  fputs("new\nline\n", batch.open(dir.editorPath("a.map").c_str(), "w"));
+  EXPECT_EQ(batch.finish(), 0);
+  const std::string binary("b\r\n\0\xff", 5);
+  fwrite(binary.data(), 1, binary.size(), batch.open(dir.editorPath("b.map").c_str(), "wb"));
+  EXPECT_EQ(batch.finish(), 1);
+  failTemporaryFileCreation(true);
+  fputs("in place\n", batch.open(dir.editorPath("c.map").c_str(), "w"));
+  failTemporaryFileCreation(false);
+  EXPECT_EQ(batch.finish(), 2);
+  EXPECT_EQ(readFileBytes(dir.file("a.map")), "old");
+  EXPECT_FALSE(fileExistsOnHost(dir.file("b.map")));
+
+  EXPECT_EQ(batch.commit(), 3);
+  EXPECT_EQ(readFileBytes(dir.file("a.map")), "new\r\nline\r\n");
+  EXPECT_EQ(readFileBytes(dir.file("b.map")), binary);
+  EXPECT_EQ(readFileBytes(dir.file("c.map")), "in place\r\n");
+  EXPECT_EQ(entriesOf(dir), (std::vector<std::string>{"a.map", "b.map", "c.map"}));
+  EXPECT_TRUE(batch.placed(0) && batch.placed(1) && batch.placed(2));
+  EXPECT_FALSE(batch.placed(3) || batch.placed(-1));
+  EXPECT_EQ(batch.finish(), -1);  // nothing open
+}
+
+// A write that fails, a target that cannot be replaced at commit and a missing
+// directory drop their own file; a failed sync drops them all; an unfinished
+// batch drops everything. Old targets stay byte for byte, no temporary stays.
+TEST(SafeBatch, FailuresKeepTheOldTargetsAndLeaveNoTemporary) {
+  TempDir dir;
+  writeFileBytes(dir.file("a.map"), "old a");
+  writeFileBytes(dir.file("b.map"), "old b");
+  {
+    SafeBatch batch;
+    fputs("new a", batch.open(dir.editorPath("a.map").c_str(), "w"));
+    EXPECT_EQ(batch.finish(), 0);
+    FILE* f = batch.open(dir.editorPath("b.map").c_str(), "wb");
+    failWritesAfter(5);
+    const std::string big(10000, 'x');
+    fwrite(big.data(), 1, big.size(), f);
+    const int failed = batch.finish();
+    failWritesAfter(-1);
+    EXPECT_EQ(failed, -1);
+    EXPECT_EQ(batch.open(dir.editorPath("none\\d.map").c_str(), "w"), nullptr);
+    EXPECT_EQ(batch.finish(), -1);
+    fputs("new c", batch.open(dir.editorPath("c.map").c_str(), "w"));
+    EXPECT_EQ(batch.finish(), 1);
+    std::filesystem::create_directories(dir.file("c.map"));  // no file can replace it now
+    EXPECT_EQ(batch.commit(), 1);
+    EXPECT_TRUE(batch.placed(0));
+    EXPECT_FALSE(batch.placed(1));
+  }
+  EXPECT_EQ(readFileBytes(dir.file("a.map")), "new a");
+  EXPECT_EQ(readFileBytes(dir.file("b.map")), "old b");
+  EXPECT_EQ(entriesOf(dir), (std::vector<std::string>{"a.map", "b.map", "c.map"}));
+
+  SafeBatch failedSync;
+  fputs("newer a", failedSync.open(dir.editorPath("a.map").c_str(), "w"));
+  failedSync.finish();
+  failBatchSync(true);
+  const int placed = failedSync.commit();
+  failBatchSync(false);
+  EXPECT_EQ(placed, 0);
+  EXPECT_FALSE(failedSync.placed(0));
+  {
+    SafeBatch unfinished;
+    fputs("x", unfinished.open(dir.editorPath("a.map").c_str(), "w"));
+    unfinished.finish();
+    fputs("y", unfinished.open(dir.editorPath("b.map").c_str(), "w"));
+  }
+  EXPECT_EQ(readFileBytes(dir.file("a.map")), "new a");
+  EXPECT_EQ(readFileBytes(dir.file("b.map")), "old b");
+  EXPECT_EQ(entriesOf(dir), (std::vector<std::string>{"a.map", "b.map", "c.map"}));
 }

@@ -3,7 +3,10 @@
 // map stays true to the disk, and the local-map round trip.
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include "data/local_map.h"
+#include "platform/safe_file.h"
 #include "script/map_generation.h"
 #include "script/world_generation.h"
 #include "script_fixture.h"
@@ -148,6 +151,30 @@ TEST_F(GenerationTest, MapsThatCannotBeWrittenAreReported) {
             user.shown[0]);
   EXPECT_FALSE(fileExistsOnHost(dir.file("ZANDC.MAP")));
   EXPECT_EQ("WILDERNESS!\r\n", readFileBytes(dir.file("ZANAA.MAP")).substr(0, 13));
+}
+
+// The maps are placed together: a sync that fails replaces none of them and
+// leaves no temporary; a missing directory fails every map by name.
+TEST_F(GenerationTest, AFailedSyncOrAMissingDirectoryReplacesNoWorldMap) {
+  openInteriorMap();
+  chooseScript("void main() { settile(1, 1, 7); }\n");
+  bool reloaded = true;
+  failBatchSync(true);
+  WorldGenerationResult result = generateWorldBeside(engine, openMap, &reloaded);
+  failBatchSync(false);
+  EXPECT_EQ(0, result.written);
+  EXPECT_EQ(400, result.failed);
+  EXPECT_FALSE(reloaded);
+  EXPECT_EQ(original, readFileBytes(dir.file("ZANCD.MAP")));
+  EXPECT_EQ(1, worldMapsIn(dir));
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+    EXPECT_NE('.', entry.path().filename().string()[0]) << entry.path();
+
+  result = generateWorld(engine, dir.editorPath("none").c_str(), nullptr);
+  EXPECT_EQ(400, result.failed);
+  EXPECT_EQ("400 of the 400 world maps could not be written; the first is " + dir.editorPath("none\\ZANAA.MAP") +
+                ".|~OK",
+            user.shown.back());
 }
 
 TEST(WorldMapNames, ComeFromTheOpenMapsDirectory) {
