@@ -8,6 +8,7 @@
 
 #include "app/editor_state.h"
 #include "app/user_dialogs.h"
+#include "data/map_data_file.h"
 #include "data/map_names.h"
 #include "gui/gui.h"
 #include "platform/file_stream.h"
@@ -79,6 +80,17 @@ bool reportMapSave(const LocalMap& map, const char* path) {
   return false;
 }
 
+// A map opened without a ".DAT" has a table of free records that no save can
+// write: anything placed on it since is what such a save would lose.
+bool holdsPlacements(const MapDataFile& data) {
+  for (int i = 0; i < kPlacementCount; i++) {
+    const Placement* p = data.placement(i);
+    if (p && (p->inUse != 0 || p->id != 0 || p->x != 0 || p->y != 0 || p->quantity != 0))
+      return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 void refreshAfterLoad(EditorState& editor) {
@@ -124,13 +136,22 @@ bool saveMapFile(const char* path, EditorState& editor) {
   const bool mapWritten = reportMapSave(editor.openMap, target);
   errno = 0;
   const bool dataWritten = editor.mapData.save();
+  const int dataError = errno;
+  bool placementsLost = false;
   if (!dataWritten && editor.mapDataRead) {
     tellUser("The placements could not be written to %s: %s. The file on disk is as it was.",
-             editor.mapData.path, reasonOf(errno));
+             editor.mapData.path, reasonOf(dataError));
+    placementsLost = true;
+  } else if (!dataWritten && holdsPlacements(editor.mapData)) {
+    tellUser(
+        "The objects and creatures placed on this map were not saved: %s does not exist, and "
+        "placements are written only into an existing data file.",
+        editor.mapData.path);
+    placementsLost = true;
   }
   // Save As writes a copy: the opened file still lacks the changes. A map
   // that has no file yet is held by any file it was written to.
   const bool ownFile = strcmp(target, editor.openMap.path) == 0 || editor.openMap.path[0] == '\0';
-  if (ownFile && mapWritten && (dataWritten || !editor.mapDataRead)) editor.mapChanged = 0;
+  if (ownFile && mapWritten && !placementsLost) editor.mapChanged = 0;
   return dataWritten;
 }

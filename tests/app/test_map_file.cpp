@@ -106,3 +106,30 @@ TEST_F(AppTest, FailedWritesNameTheFileAndTheReason) {
   EXPECT_EQ(dialogs.texts[3],
             "The map was not saved to " + tooLong + ": the path is longer than 255 characters.");
 }
+
+TEST_F(AppTest, ObjectsPlacedOnAMapWithoutDataFileAreNotLostInSilence) {
+  const std::string path = writeMap("NEW.MAP", kPlain);
+  openMapFile(path.c_str(), *editor);
+  Placement* p = editor->mapData.placement(editor->mapData.firstFreePlacement());
+  ASSERT_NE(p, nullptr);
+  *p = Placement{5, 6, 1, 2, {0, 0, 0}, 7};
+  editor->openMap.setTile(0, 0, 'x');
+  editor->mapChanged = 1;
+
+  EXPECT_FALSE(saveMapFile(path.c_str(), *editor));
+  ASSERT_EQ(dialogs.texts.size(), 1u);
+  EXPECT_EQ(dialogs.texts[0], "The objects and creatures placed on this map were not saved: " +
+                                  dir.editorPath("NEW.DAT") +
+                                  " does not exist, and placements are written only into an "
+                                  "existing data file.");
+  EXPECT_EQ(editor->openMap.getTile(0, 0), 'x');
+  EXPECT_NE(read("NEW.MAP"), kPlain);  // the tiles were written all the same
+  EXPECT_FALSE(fileExistsOnHost(dir.file("NEW.DAT")));
+  EXPECT_EQ(editor->mapChanged, 1);  // so Quit still asks
+
+  // Once the placement is deleted again there is nothing left to lose.
+  *p = Placement{};
+  saveMapFile(path.c_str(), *editor);
+  EXPECT_EQ(dialogs.texts.size(), 1u);
+  EXPECT_EQ(editor->mapChanged, 0);
+}
