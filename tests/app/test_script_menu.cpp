@@ -20,6 +20,7 @@ class ScriptMenuTest : public AppTest {
   }
   void TearDown() override {
     stopScriptHost(&editor->scriptEngine);
+    mouse_x = mouse_y = mouse_b = 0;  // no button left held for the next test's canvases
     AppTest::TearDown();
   }
   std::string script(const std::string& source) {

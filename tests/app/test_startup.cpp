@@ -23,6 +23,7 @@ class StartupTest : public ::testing::Test {
     ASSERT_NE(getcwd(saved_, sizeof saved_), nullptr);
     ASSERT_EQ(chdir(dir.path().c_str()), 0);
     answerDialogsFrom(&dialogs);
+    mouse_x = mouse_y = mouse_b = 0;  // nobody touches the mouse while the editor runs
   }
   void TearDown() override {
     answerDialogsFrom(nullptr);
