@@ -10,15 +10,9 @@ BUILD=$(cd "$1" && pwd)
 SOURCE="$2"
 source "$SOURCE/tests/e2e/lib.sh"
 
-BIN="$BUILD/dola"
-[ -x "$BIN" ] || e2e_fail "$BIN is not built"
-[ -f "$BUILD/demo/world/ZANPK.MAP" ] || e2e_fail "the demo world is not built"
-WORK=$(mktemp -d)
-trap 'e2e_cleanup; rm -rf "$WORK"' EXIT
-cp -r "$BUILD/demo/world" "$WORK/world"
-cp "$BUILD/demo/palette.bmp" "$WORK/palette.bmp"
+e2e_demo_workspace
 WORLD="$WORK/world"
-printf 'mode=window\r\nZANDirectory=C:%s\r\ncolordepth=16\r\n' "$(printf '%s' "$WORLD" | tr '/' '\\')" >"$WORK/dola.ini"
+printf 'mode=window\r\nZANDirectory=%s\r\ncolordepth=16\r\n' "$WORLD_EDITOR" >"$WORK/dola.ini"
 
 # Screen positions: the client area starts at (3, 25), the map canvas at
 # (5, 50), the palette at (5, 565), the side panel's pages at (876, 70).
