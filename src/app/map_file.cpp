@@ -51,6 +51,19 @@ void warnAboutUnwritableTile(const LocalMap& map) {
       map.path, map.getTile(x, y), x + 1, y + 1, kMapColumns);
 }
 
+// Header text a save writes otherwise (teleport pieces that are no teleports,
+// numbers held at the int range, names too long to keep) and lines after the
+// last row: a save drops them, so the user hears of it before making one.
+void warnAboutLoadNotes(const LocalMap& map) {
+  const MapLoadNotes& notes = map.loadNotes();
+  const int dropped = notes.dropped();
+  if (map.kind == NoKind || dropped == 0) return;
+  tellUser(
+      "The map %s holds %d thing%s that a save cannot write back as it is (%s). Saving the map "
+      "drops or rewrites %s.",
+      map.path, dropped, dropped == 1 ? "" : "s", notes.firstDropped().c_str(), dropped == 1 ? "it" : "them");
+}
+
 const char* reasonOf(int error) {
   return error ? strerror(error) : "the file could not be written";
 }
@@ -128,6 +141,7 @@ void openMapFile(const char* path, EditorState& editor) {
   refreshAfterLoad(editor);
   warnAboutShortMap(editor.openMap);
   warnAboutUnwritableTile(editor.openMap);
+  warnAboutLoadNotes(editor.openMap);
 }
 
 bool saveMapFile(const char* path, EditorState& editor) {

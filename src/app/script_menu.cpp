@@ -2,13 +2,17 @@
 // user script. The script layer's generation commands do the work; here the
 // editor settles unsaved changes the world would overwrite, redraws what
 // shows map data, marks the map changed and records the mouse.
+#include <cstdio>
 #include <cstring>
 
 #include "app/commands.h"
 #include "app/editor_state.h"
 #include "app/map_file.h"
 #include "app/menus.h"
+#include "app/user_dialogs.h"
+#include "data/world_loader.h"
 #include "gui/gui.h"
+#include "platform/host_path.h"
 #include "script/map_generation.h"
 #include "script/world_generation.h"
 
@@ -29,6 +33,32 @@ void copyTiles(const LocalMap& map, unsigned char (&tiles)[kMapRows][kMapColumns
     for (int x = 0; x < kMapColumns; x++) tiles[y][x] = map.getTile(x, y);
 }
 
+// With no map open there is no directory the user is working in: the world
+// goes where the user chooses (the file-system root is never meant), and
+// only into a directory that can take it.
+void generateWorldIntoChosenDirectory(EditorState& editor) {
+  const char* start = editor.settings.getString("", "ZANDirectory");
+  char directory[kPathBufferSize];
+  snprintf(directory, sizeof directory, "%s",
+           chooseFile("*.*", start != nullptr ? start : "", kSelectDirectoryFlags,
+                      "Select the directory for the world maps", "Select"));
+  if (directory[0] == '\0') return;
+  if (!isWritableDirectory(directory)) {
+    tellUser("The world maps cannot be written into %s: the directory is not writable.", directory);
+    return;
+  }
+  generateWorld(editor.scriptEngine, directory, nullptr);
+}
+
+// The world view shows what the world files hold, whatever the script made
+// of the grid and whether or not it was written.
+void reloadWorldView(EditorState& editor) {
+  if (editor.canvasMode != WorldView) return;
+  char prefix[kPathBufferSize];
+  if (!directoryPrefixOf(editor.openMap.path, prefix, sizeof prefix)) prefix[0] = '\0';
+  loadWorld(prefix, editor.worldBuffer, nullptr);
+}
+
 }  // namespace
 
 void fillScriptMenu(void* editor) {
@@ -39,6 +69,13 @@ void fillScriptMenu(void* editor) {
 
 void generateWorldMap(void* data) {
   EditorState& editor = *static_cast<EditorState*>(data);
+  if (editor.openMap.path[0] == '\0') {
+    generateWorldIntoChosenDirectory(editor);
+    reloadWorldView(editor);
+    Refresh(editor.mapCanvas);
+    recordMouse(editor);
+    return;
+  }
   // The world replaces the open map's own file when it is one of the world
   // maps: its unsaved changes are settled first.
   if (isWorldMapOfItsDirectory(editor.openMap.path) && !settleUnsavedChanges(editor)) {
@@ -47,6 +84,7 @@ void generateWorldMap(void* data) {
   }
   bool reloaded = false;
   generateWorldBeside(editor.scriptEngine, editor.openMap, &reloaded);
+  reloadWorldView(editor);
   if (reloaded) {
     editor.mapChanged = 0;
     refreshAfterLoad(editor);

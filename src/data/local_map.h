@@ -16,6 +16,28 @@ constexpr int kMapColumns = 48;
 constexpr int kMapRows = 24;
 constexpr int kMapPathSize = 256;  // a map path holds at most 255 characters
 
+// What the last load read in the file that a save would not give back as it
+// was, so that the user can be told before anything is lost.
+struct MapLoadNotes {
+  struct Note {
+    int count;
+    std::string first;  // the first of them, in words ("the teleport piece ...")
+  };
+  Note kindWordNames;    // teleport names holding WILDERNESS, LOCAL or INTERIOR
+  Note longNames;        // teleports dropped: a name over 255 characters
+  Note malformedPieces;  // teleport pieces dropped (no "," or ":") or with numbers that are no numbers
+  Note clampedNumbers;   // teleport numbers beyond the int range, held at its ends
+  Note linesAfterRows;   // lines after the last row line
+
+  // What a save drops or rewrites (a kind word in a name is written back as it was).
+  int dropped() const {
+    return longNames.count + malformedPieces.count + clampedNumbers.count + linesAfterRows.count;
+  }
+  bool any() const { return kindWordNames.count + dropped() > 0; }
+  // The first of what a save drops or rewrites, in words; "" when none.
+  const std::string& firstDropped() const;
+};
+
 class LocalMap {
  public:
   char path[kMapPathSize];  // the path given to the last load
@@ -33,7 +55,13 @@ class LocalMap {
   // is longer than 255 characters (empty map, path empty, kind kept). A line
   // longer than the line reader's limit (1 MiB) is no MAP file: empty map,
   // kind NoKind, path empty, so no save can go over that file.
+  // The kind is the header's leading word when one stands there (as every
+  // file the editor writes has it); otherwise the last kind word found
+  // anywhere in the header line.
   bool load(const char* mapPath);
+  // The same read with the file opened for reading only (checkers), so that
+  // a read-only file is read all the same.
+  bool loadForReading(const char* mapPath);
 
   // Writes the map to mapPath; the stored path is not changed. Refused (false,
   // nothing written) for kind NoKind or any value that is no kind (kind is a
@@ -73,6 +101,8 @@ class LocalMap {
   // Row lines read by the last load: less than the kind's row count after a
   // short row or an early end of file.
   int rowsRead() const { return rowsRead_; }
+  // What the last load found that a save would not write back.
+  const MapLoadNotes& loadNotes() const { return notes_; }
 
  private:
   unsigned char tiles_[kMapRows][kMapColumns];
@@ -80,8 +110,11 @@ class LocalMap {
   Teleport* lastTeleport_ = nullptr;
   int teleportCount_ = 0;
   int rowsRead_ = 0;
+  MapLoadNotes notes_{};
 
   void clearContent();
+  bool loadWithMode(const char* mapPath, const char* mode);
+  void parsePiece(const std::string& piece);
   bool fileText(const char* mapPath, std::string& text) const;
   bool readFile(FILE* f);
   void parseTeleports(const char* header, const char* end);

@@ -1,6 +1,7 @@
 // The MAP text format of LocalMap: a header line with the kind word and the
 // teleport entries, then one row line per row (a lead character and 48 tile
 // bytes). Reads take whole lines of any length; writes go through SafeWriter.
+#include <cctype>
 #include <climits>
 #include <cstdio>
 #include <cstring>
@@ -17,7 +18,14 @@ namespace {
 
 constexpr size_t kRowLineLength = 1 + kMapColumns;  // lead character and tiles
 
+bool startsWith(const std::string& text, const char* word) { return text.compare(0, strlen(word), word) == 0; }
+
+const char* const kKindWords[] = {"WILDERNESS", "LOCAL", "INTERIOR"};
+
 MapKind kindNamedIn(const std::string& header) {
+  if (startsWith(header, "WILDERNESS")) return Wilderness;
+  if (startsWith(header, "LOCAL")) return Local;
+  if (startsWith(header, "INTERIOR")) return Interior;
   MapKind kind = NoKind;
   if (header.find("WILDERNESS") != std::string::npos) kind = Wilderness;
   if (header.find("LOCAL") != std::string::npos) kind = Local;
@@ -25,10 +33,60 @@ MapKind kindNamedIn(const std::string& header) {
   return kind;
 }
 
+// Optional blanks, an optional sign and at least one digit, nothing else.
+bool isCleanNumber(const std::string& text) {
+  size_t i = 0;
+  while (i < text.size() && isspace(static_cast<unsigned char>(text[i]))) i++;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) i++;
+  const size_t digits = i;
+  while (i < text.size() && isdigit(static_cast<unsigned char>(text[i]))) i++;
+  return i > digits && i == text.size();
+}
+
+void note(MapLoadNotes::Note& note, const std::string& what) {
+  if (note.count++ == 0) note.first = what;
+}
+
 }  // namespace
 
+const std::string& MapLoadNotes::firstDropped() const {
+  for (const Note* n : {&malformedPieces, &clampedNumbers, &longNames, &linesAfterRows})
+    if (n->count > 0) return n->first;
+  static const std::string none;
+  return none;
+}
+
+// One ">X,Y:NAME!" piece: a teleport, or a note of why it is not one as written.
+void LocalMap::parsePiece(const std::string& piece) {
+  const size_t comma = piece.find(',');
+  const size_t colon = piece.find(':');
+  if (piece.empty() || comma == std::string::npos || colon == std::string::npos || comma > colon) {
+    note(notes_.malformedPieces, "the teleport piece \">" + piece.substr(0, 40) + "\" is no teleport");
+    if (piece.empty() || comma == std::string::npos || colon == std::string::npos) return;
+  } else if (!isCleanNumber(piece.substr(0, comma)) || !isCleanNumber(piece.substr(comma + 1, colon - comma - 1))) {
+    note(notes_.malformedPieces, "the teleport piece \">" + piece.substr(0, 40) + "\" has no numbers where its cell belongs");
+  }
+  long long fileX = readDecimal(piece.c_str(), INT32_MIN + 20LL, INT32_MAX);
+  long long fileY = readDecimal(piece.c_str() + comma + 1, INT32_MIN + 12LL, INT32_MAX);
+  if (fileX != readDecimal(piece.c_str(), LLONG_MIN, LLONG_MAX) ||
+      fileY != readDecimal(piece.c_str() + comma + 1, LLONG_MIN, LLONG_MAX)) {
+    note(notes_.clampedNumbers, "the teleport piece \">" + piece.substr(0, 40) + "\" has a number too large for a cell");
+  }
+  std::string name = piece.substr(colon + 1);
+  if (!name.empty() && name.back() == '!') name.pop_back();
+  for (const char* word : kKindWords) {
+    if (name.find(word) == std::string::npos) continue;
+    note(notes_.kindWordNames, "the teleport name " + name.substr(0, 40) + " holds the kind word " + word);
+    break;
+  }
+  if (name.size() >= kTeleportNameSize) {
+    note(notes_.longNames, "a teleport name of " + std::to_string(name.size()) + " characters");
+  }
+  addTeleport(static_cast<int>(fileX - 20), static_cast<int>(fileY - 12), name.c_str());
+}
+
 // Reads every ">X,Y:NAME!" piece after the header word. A piece without ","
-// or ":", or with a name no map can hold, is skipped.
+// or ":", or with a name no map can hold, is skipped; each is noted.
 void LocalMap::parseTeleports(const char* header, const char* end) {
   const char* p = header;
   while (p < end && *p == '>') p++;  // the first piece, the header word, is skipped
@@ -37,16 +95,7 @@ void LocalMap::parseTeleports(const char* header, const char* end) {
     while (p < end && *p == '>') p++;
     const char* pieceEnd = static_cast<const char*>(memchr(p, '>', static_cast<size_t>(end - p)));
     if (!pieceEnd) pieceEnd = end;
-    std::string piece(p, static_cast<size_t>(pieceEnd - p));
-    size_t comma = piece.find(',');
-    size_t colon = piece.find(':');
-    if (!piece.empty() && comma != std::string::npos && colon != std::string::npos) {
-      long long fileX = readDecimal(piece.c_str(), INT32_MIN + 20LL, INT32_MAX);
-      long long fileY = readDecimal(piece.c_str() + comma + 1, INT32_MIN + 12LL, INT32_MAX);
-      std::string name = piece.substr(colon + 1);
-      if (!name.empty() && name.back() == '!') name.pop_back();
-      addTeleport(static_cast<int>(fileX - 20), static_cast<int>(fileY - 12), name.c_str());
-    }
+    parsePiece(std::string(p, static_cast<size_t>(pieceEnd - p)));
     p = pieceEnd;
   }
 }
@@ -56,15 +105,20 @@ void LocalMap::clearContent() {
   memset(tiles_, 0, sizeof tiles_);
   clearTeleports();
   rowsRead_ = 0;
+  notes_ = MapLoadNotes{};
 }
 
-bool LocalMap::load(const char* mapPath) {
+bool LocalMap::load(const char* mapPath) { return loadWithMode(mapPath, "r+"); }
+
+bool LocalMap::loadForReading(const char* mapPath) { return loadWithMode(mapPath, "r"); }
+
+bool LocalMap::loadWithMode(const char* mapPath, const char* mode) {
   clearContent();
   if (!mapPath || !copyText(path, sizeof path, mapPath)) {  // mapPath may be path itself
     path[0] = 0;
     return false;
   }
-  FILE* f = openStream(mapPath, "r+");
+  FILE* f = openStream(mapPath, mode);
   if (!f) return false;
   const bool read = readFile(f);
   fclose(f);
@@ -102,6 +156,8 @@ bool LocalMap::readFile(FILE* f) {
     memcpy(tiles_[r], line.data() + 1, kMapColumns);
     rowsRead_ = r + 1;
   }
+  while (rowsRead_ == rows && reader.readLine(line) == LineRead::Line)
+    note(notes_.linesAfterRows, "the line \"" + line.substr(0, 40) + "\" after the last row");
   return true;
 }
 

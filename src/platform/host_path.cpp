@@ -3,11 +3,13 @@
 #include "platform/host_path.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <strings.h>
 #include <vector>
 #include <sys/stat.h>
+#include <unistd.h>
 #ifndef _WIN32
 #include <dirent.h>
 #endif
@@ -161,6 +163,20 @@ bool isDirectoryPath(const char* editorPath) {
   if (!pathToHost(editorPath, host, sizeof host)) return false;
   struct stat st;
   return stat(host, &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool absoluteHostPath(const char* hostPath, char* out, size_t outSize) {
+  char* resolved = realpath(hostPath, nullptr);
+  if (resolved == nullptr) return false;
+  const bool fits = strlen(resolved) < outSize;
+  if (fits) snprintf(out, outSize, "%s", resolved);
+  free(resolved);
+  return fits;
+}
+
+bool isWritableDirectory(const char* editorPath) {
+  char host[4096];
+  return isDirectoryPath(editorPath) && pathToHost(editorPath, host, sizeof host) && access(host, W_OK | X_OK) == 0;
 }
 
 bool isFilePath(const char* editorPath) {

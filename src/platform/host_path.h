@@ -22,8 +22,18 @@ bool mapHostPathAsGiven(const char* editorPath, char* out, size_t outSize);
 // absolute host path gets the drive "C:". False when out is too small.
 bool pathToEditor(const char* hostPath, char* out, size_t outSize);
 
+// The absolute form of a host path given on a command line ("world", "world/",
+// "." become "/home/me/world"), with symbolic links and "." resolved, so
+// that the directory's own name can be taken from it. False when the path
+// does not exist or out is too small.
+bool absoluteHostPath(const char* hostPath, char* out, size_t outSize);
+
 // True when the editor path names an existing directory (any letter case).
 bool isDirectoryPath(const char* editorPath);
+
+// True when the editor path names an existing directory in which this
+// process may create files.
+bool isWritableDirectory(const char* editorPath);
 
 // True when the editor path names an existing regular file (any letter case).
 bool isFilePath(const char* editorPath);

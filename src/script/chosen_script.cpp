@@ -27,3 +27,7 @@ void ScriptUser::runFailed(const ScriptRunReport& report, const char* afterFailu
   snprintf(text, sizeof text, "%s\n%s", report.text, afterFailure);
   showText(text, "~OK");
 }
+
+void ScriptUser::describePath(const char* editorPath, char* out, size_t size) {
+  snprintf(out, size, "%s", editorPath != nullptr ? editorPath : "");
+}

@@ -13,12 +13,15 @@ using namespace AngelScript;
 
 void ScriptFunctions::message(const ScriptString& text) {
   size_t bar = text.text.find('|');
+  int chosen = 0;
   if (bar == std::string::npos) {
-    user_->showText(text.text.c_str(), "~OK");
-    return;
+    chosen = user_->showScriptMessage(text.text.c_str(), "~OK");
+  } else {
+    std::string buttons = text.text.substr(bar + 1) + "|~OK";
+    chosen = user_->showScriptMessage(text.text.substr(0, bar).c_str(), buttons.c_str());
   }
-  std::string buttons = text.text.substr(bar + 1) + "|~OK";
-  user_->showText(text.text.substr(0, bar).c_str(), buttons.c_str());
+  asIScriptContext* context = asGetActiveContext();
+  if (chosen < 0 && context != nullptr) context->Abort();
 }
 
 void ScriptFunctions::getpos(int& x, int& y) {

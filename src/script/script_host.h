@@ -4,6 +4,8 @@
 // file and runs its "void main()".
 #pragma once
 
+#include <cstddef>
+
 #include "script/script_diagnostic.h"
 
 namespace AngelScript {
@@ -30,15 +32,16 @@ ScriptUser* scriptUser(AngelScript::asIScriptEngine* engine);
 // How a run ended.
 enum class ScriptRunEnd {
   Finished,   // main returned
-  NoMain,     // the script built but has no "void main()": nothing ran
+  NoMain,     // the script built but has no "void main()": nothing ran, nothing is used
   Exception,  // a script exception stopped it (also in a global's initialiser)
-  Stopped,    // the user stopped it (Escape)
-  NotBuilt,   // the file could not be read or the script did not compile
+  Stopped,    // the user stopped it (Escape), also while it was being built
+  NotBuilt,   // the file could not be read, the script did not compile, or
+              // building it crashed or took too long (in a child process)
 };
 
 // True for the ends after which the world the script made is used.
 inline bool scriptRunCounts(ScriptRunEnd end) {
-  return end == ScriptRunEnd::Finished || end == ScriptRunEnd::NoMain;
+  return end == ScriptRunEnd::Finished;
 }
 
 // What a run that did not count tells the user, and where.
@@ -46,6 +49,13 @@ struct ScriptRunReport {
   char text[1024];    // "" for a run that counts; shown literally
   ScriptDiagnostic where;  // the compiler's first error for NotBuilt after a build
 };
+
+// How long and in how much memory a script may be built. Every script is
+// first built in a child process under this budget, so that no source, however
+// deeply it nests, can crash the program or keep it busy; only a script that
+// built there is built for real.
+constexpr int kScriptBuildMilliseconds = 5000;
+constexpr size_t kScriptBuildMemoryBytes = size_t{1} << 30;
 
 // Compiles the script file at path (an editor path) into the module
 // "script", replacing the previous script, runs its "void main()" to the end

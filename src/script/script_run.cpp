@@ -1,6 +1,7 @@
-// runScript: read a script file through the platform layer, compile it into
-// the module "script" on a thread with a stack sized to the source (so no
-// nesting can overflow the compiler), initialise its globals and run
+// runScript: read a script file through the platform layer, build it once in
+// a child process under a time and memory budget (a crash, an abort or a
+// build that never ends stays there), then compile it into the module
+// "script" on a thread with a stack sized to the source, initialise its globals and run
 // "void main()" under the watch, discard it, and say how the run ended.
 #include <angelscript.h>
 
@@ -10,6 +11,7 @@
 
 #include "platform/file_stream.h"
 #include "platform/host_path.h"
+#include "platform/isolated_run.h"
 #include "platform/large_stack.h"
 #include "script/script_host.h"
 #include "script/script_host_context.h"
@@ -70,15 +72,72 @@ void buildModule(void* job) {
   build->result = build->module->Build();
 }
 
+size_t compilerStackFor(size_t sourceLength) {
+  if (sourceLength > kCompilerStackMost / kCompilerStackPerByte) return kCompilerStackMost;
+  size_t stack = kCompilerStackBase + sourceLength * kCompilerStackPerByte;
+  return stack > kCompilerStackMost ? kCompilerStackMost : stack;
+}
+
+// The trial build in the child process: its module is the child's copy.
+bool buildInChild(void* module) { return static_cast<asIScriptModule*>(module)->Build() >= 0; }
+
+constexpr int kBuildNoticeMs = 500;  // a build this long is shown to the user
+
+struct BuildWait {
+  ScriptUser* user;
+  const char* path;
+  bool noticeShown;
+};
+
+bool buildShouldStop(int elapsedMs, void* data) {
+  BuildWait* wait = static_cast<BuildWait*>(data);
+  if (wait->user == nullptr) return false;
+  if (!wait->noticeShown && elapsedMs >= kBuildNoticeMs) {
+    wait->noticeShown = true;
+    wait->user->buildTakesLong(wait->path);
+  }
+  // A stop typed before the notice is left for the run (the notice says how
+  // to stop the build).
+  return wait->noticeShown && wait->user->stopRequested();
+}
+
+// Builds the module in a child process first. True when the real build may
+// follow: the child built it (or it failed to compile, which the real build
+// reports with its diagnostics), or no child could be made.
+bool trialBuild(asIScriptModule* module, size_t sourceLength, const char* path, ScriptUser* user,
+                ScriptRunReport& report, ScriptRunEnd* end) {
+  BuildWait wait{user, path, false};
+  const IsolatedBudget budget{kScriptBuildMilliseconds, kScriptBuildMemoryBytes, compilerStackFor(sourceLength)};
+  const IsolatedEnd trial = runIsolated(buildInChild, module, budget, buildShouldStop, &wait);
+  if (wait.noticeShown) user->buildEnded();
+  *end = ScriptRunEnd::NotBuilt;
+  switch (trial) {
+    case IsolatedEnd::Succeeded:
+    case IsolatedEnd::Failed:
+    case IsolatedEnd::NotIsolated:
+      return true;
+    case IsolatedEnd::Crashed:
+      fail(report, ScriptRunEnd::NotBuilt, "The script could not be built: it nests too deeply.");
+      return false;
+    case IsolatedEnd::OutOfTime:
+      snprintf(report.text, sizeof report.text,
+               "The script could not be built: building it took longer than %d seconds.",
+               kScriptBuildMilliseconds / 1000);
+      return false;
+    case IsolatedEnd::Stopped:
+      *end = ScriptRunEnd::Stopped;
+      fail(report, ScriptRunEnd::Stopped, "Building the script was stopped.");
+      return false;
+  }
+  return false;
+}
+
 // Builds on a large stack; when not even the smallest can be had, says so.
 bool build(asIScriptModule* module, size_t sourceLength, ScriptHostContext& host, ScriptRunReport& report) {
-  size_t stack = kCompilerStackBase + sourceLength * kCompilerStackPerByte;
-  if (sourceLength > kCompilerStackMost / kCompilerStackPerByte || stack > kCompilerStackMost) {
-    stack = kCompilerStackMost;
-  }
   host.diagnostic = ScriptDiagnostic{};
   BuildJob job{module, asERROR};
-  if (!runOnLargeStack(buildModule, &job, stack) && !runOnLargeStack(buildModule, &job, kCompilerStackBase)) {
+  if (!runOnLargeStack(buildModule, &job, compilerStackFor(sourceLength)) &&
+      !runOnLargeStack(buildModule, &job, kCompilerStackBase)) {
     fail(report, ScriptRunEnd::NotBuilt, "Unable to build script.  There is not enough memory to compile it.");
     return false;
   }
@@ -128,7 +187,7 @@ ScriptRunEnd execute(asIScriptEngine* engine, asIScriptModule* module, ScriptHos
   if (end == ScriptRunEnd::Finished) {
     asIScriptFunction* entry = module->GetFunctionByDecl("void main()");
     if (entry == nullptr) {
-      end = ScriptRunEnd::NoMain;
+      end = fail(report, ScriptRunEnd::NoMain, "The script has no void main(): nothing was run.");
     } else if ((result = context->Prepare(entry)) >= 0) {
       result = context->Execute();
       end = endOf(context, result, host.watch, report);
@@ -147,9 +206,13 @@ ScriptRunEnd compileAndRun(const char* path, asIScriptEngine* engine, ScriptRunR
   int added = module != nullptr ? module->AddScriptSection("module", code, length, 0) : asERROR;
   free(code);
   if (added < 0) return fail(report, ScriptRunEnd::NotBuilt, "Unable to add script section.");
+  ScriptRunEnd end = ScriptRunEnd::NotBuilt;
+  if (!trialBuild(module, length, path, host->user, report, &end)) {
+    module->Discard();
+    return end;
+  }
   host->watch.begin();
-  ScriptRunEnd end = build(module, length, *host, report) ? execute(engine, module, *host, report)
-                                                          : ScriptRunEnd::NotBuilt;
+  end = build(module, length, *host, report) ? execute(engine, module, *host, report) : ScriptRunEnd::NotBuilt;
   // Globals are destroyed now, under the watch, rather than at the next run
   // or at shutdown, where nobody could stop a destructor that never ends.
   module->Discard();

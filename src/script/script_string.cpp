@@ -44,6 +44,18 @@ std::string formatScriptUint(unsigned value) {
   return buffer;
 }
 
+std::string formatScriptInt64(long long value) {
+  char buffer[24];
+  snprintf(buffer, sizeof buffer, "%lld", value);
+  return buffer;
+}
+
+std::string formatScriptUint64(unsigned long long value) {
+  char buffer[24];
+  snprintf(buffer, sizeof buffer, "%llu", value);
+  return buffer;
+}
+
 // "%g" is what a standard output stream writes for a double by default.
 std::string formatScriptDouble(double value) {
   char buffer[32];

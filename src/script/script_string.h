@@ -25,11 +25,15 @@ void addRefScriptString(ScriptString* s);
 // Drops one reference and deletes the object when none is left.
 void releaseScriptString(ScriptString* s);
 
-// Number texts of the conversions: int and uint in decimal, double as the
+// Number texts of the conversions: int, uint and their 64-bit kin in decimal, double as the
 // standard stream writes it by default (6 significant digits, "3" for 3.0).
 std::string formatScriptInt(int value);
 std::string formatScriptUint(unsigned value);
 std::string formatScriptDouble(double value);
+// int64 and uint64 have their own conversions, so a 64-bit number is never
+// narrowed to 32 bits on its way into a text.
+std::string formatScriptInt64(long long value);
+std::string formatScriptUint64(unsigned long long value);
 
 // Registers the type "string", its operators and the string-literal factory.
 // Returns false when the engine refused one of the registrations.

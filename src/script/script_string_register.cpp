@@ -100,6 +100,12 @@ ScriptString* numberAdd(T value, const ScriptString* self) {
   return joined(Format(value), self->text);
 }
 
+// A small integer type through the formatting of the type it widens to.
+template <typename T, typename Wide, std::string (*Format)(Wide)>
+std::string widened(T value) {
+  return Format(static_cast<Wide>(value));
+}
+
 // The four conversions for one number type; typeName is its script name.
 template <typename T, std::string (*Format)(T)>
 int registerNumber(asIScriptEngine* engine, const char* typeName) {
@@ -162,5 +168,13 @@ bool registerScriptString(asIScriptEngine* engine) {
   failures += registerNumber<double, formatScriptDouble>(engine, "double");
   failures += registerNumber<int, formatScriptInt>(engine, "int");
   failures += registerNumber<unsigned, formatScriptUint>(engine, "uint");
+  // Every integer type has its own conversions: with int64 beside int, a
+  // smaller type would match both equally well.
+  failures += registerNumber<long long, formatScriptInt64>(engine, "int64");
+  failures += registerNumber<unsigned long long, formatScriptUint64>(engine, "uint64");
+  failures += registerNumber<signed char, widened<signed char, int, formatScriptInt>>(engine, "int8");
+  failures += registerNumber<short, widened<short, int, formatScriptInt>>(engine, "int16");
+  failures += registerNumber<unsigned char, widened<unsigned char, unsigned, formatScriptUint>>(engine, "uint8");
+  failures += registerNumber<unsigned short, widened<unsigned short, unsigned, formatScriptUint>>(engine, "uint16");
   return failures == 0;
 }

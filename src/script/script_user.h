@@ -29,6 +29,20 @@ class ScriptUser {
   // Waits for the next press of the left button (a button held at the call
   // must be released first) and gives the map cell under the pointer.
   virtual CellPick pickCell(int* x, int* y) = 0;
+  // Shows a script's own message (message()) with its buttons and returns
+  // the index of the button chosen, or -1 when the user asked to stop the
+  // script there. By default: showText.
+  virtual int showScriptMessage(const char* text, const char* buttons) { return showText(text, buttons); }
+  // A build that has gone on for a while: the user is told which script is
+  // being built and how to stop it, until buildEnded. Stop requests are read
+  // through stopRequested meanwhile. By default nothing is shown.
+  virtual void buildTakesLong(const char* scriptPath) {}
+  virtual void buildEnded() {}
+  // Files are being written (started) or no longer: a stop request must then
+  // be asked for through stopRequested, never end the program among them.
+  virtual void writePhase(bool started) {}
+  // The form of an editor path to show this user; by default the path itself.
+  virtual void describePath(const char* editorPath, char* out, size_t size);
   // True when the user asked to stop the running script since the last look.
   // Called on the thread that runs the script, every few milliseconds at most.
   virtual bool stopRequested() = 0;

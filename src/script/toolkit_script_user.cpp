@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <thread>
 
 #include "gui/gui.h"
@@ -21,6 +22,7 @@ constexpr int kCellHeight = 20;
 constexpr int kPollSleepMs = 5;
 constexpr int kMaxKeysLooked = 256;
 constexpr int kProgressBarWidth = 300;
+constexpr char kStopButton[] = "~Stop script (Escape)";
 
 struct TypedKey {
   int code;
@@ -62,6 +64,30 @@ void ToolkitProgress::close() {
 
 int ToolkitScriptUser::showText(const char* text, const char* buttons) {
   return showScriptText(text != nullptr ? text : "", buttons);
+}
+
+int ToolkitScriptUser::showScriptMessage(const char* text, const char* buttons) {
+  char withStop[1024];
+  snprintf(withStop, sizeof withStop, "%s|%s", buttons != nullptr && buttons[0] != 0 ? buttons : "~OK", kStopButton);
+  int stopIndex = 0;
+  for (const char* p = withStop; *p != 0; p++) stopIndex += *p == '|';
+  int chosen = showScriptText(text != nullptr ? text : "", withStop);
+  return chosen == stopIndex ? -1 : chosen;
+}
+
+void ToolkitScriptUser::buildTakesLong(const char* scriptPath) {
+  const char* slash = strrchr(scriptPath, '\\');
+  char text[300];
+  snprintf(text, sizeof text, "Building %s... Escape stops", slash != nullptr ? slash + 1 : scriptPath);
+  buildWindow_ = CreateWindow(0, AUTO, "", 0);
+  if (buildWindow_ == 0) return;
+  AddLabel(8, 10, text);
+  ShowWindow();
+}
+
+void ToolkitScriptUser::buildEnded() {
+  if (buildWindow_ != 0) CloseTopWindow();
+  buildWindow_ = 0;
 }
 
 bool ToolkitScriptUser::chooseScript(char* path, size_t size) {

@@ -1,6 +1,6 @@
 // The editor's ScriptUser: the toolkit's message requester, its file
 // selector for "*.as", the latched mouse for getpos, Escape typed on the
-// keyboard, and a progress window.
+// keyboard, a progress window, and a small window while a build takes long.
 #pragma once
 
 #include "data/progress.h"
@@ -22,6 +22,11 @@ class ToolkitProgress : public ProgressDisplay {
 class ToolkitScriptUser : public ScriptUser {
  public:
   int showText(const char* text, const char* buttons) override;
+  // The script's buttons and one more, last, that Escape chooses: it stops
+  // the script.
+  int showScriptMessage(const char* text, const char* buttons) override;
+  void buildTakesLong(const char* scriptPath) override;
+  void buildEnded() override;
   bool chooseScript(char* path, size_t size) override;
   CellPick pickCell(int* x, int* y) override;
   bool stopRequested() override;
@@ -29,6 +34,7 @@ class ToolkitScriptUser : public ScriptUser {
 
  private:
   ToolkitProgress progress_{"Writing the world maps"};
+  int buildWindow_ = 0;
 };
 
 // True when Escape was typed since the last look. Reads Allegro's key buffer

@@ -1,12 +1,12 @@
-// generateWorld: choose, run, ask, write, report. The writes go through one
-// scratch LocalMap into one SafeBatch; a map holding a tile code 10 or 13,
-// which no row line can carry, is not written and is reported with its first
-// such cell.
+// generateWorld: choose, run, check, ask, write, report. A world in which a
+// map holds a tile code 10 or 13, which no row line can carry, is not written
+// at all; the others go through one scratch LocalMap into one SafeBatch.
 #include "script/world_generation.h"
 
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "data/local_map.h"
 #include "data/progress.h"
@@ -20,13 +20,7 @@ namespace {
 
 constexpr int kWorldMapCount = kWorldSquares * kWorldSquares;
 
-// The first map that a tile code 10 or 13 kept from being written.
-struct TileFault {
-  bool present;
-  char path[kPathBufferSize];
-  int x, y;  // 0-based cell of that map
-  int code;
-};
+constexpr int kListedMaps = 10;  // maps named in the report before "and N more"
 
 void copyTeleports(const LocalMap* from, LocalMap& to) {
   to.clearTeleports();
@@ -54,18 +48,29 @@ int countExisting(const char* directory) {
   return existing;
 }
 
-// Queues one square in batch; its index there, or -1 (with the fault noted)
-// when it cannot be written.
-int queueSquare(LocalMap& map, const char* path, SafeBatch& batch, TileFault& fault) {
-  int x = 0, y = 0;
-  if (map.findUnwritableTile(&x, &y)) {
-    if (!fault.present) {
-      fault = TileFault{true, "", x, y, map.getTile(x, y)};
-      snprintf(fault.path, sizeof fault.path, "%s", path);
+// The maps of the world that no row line could carry (a tile code 10 or 13),
+// each named with its first such cell, counted in *count. Checked for all
+// 400 before any is written: a world that cannot be saved whole is not
+// written at all.
+std::string unwritableSquares(const WorldBuffer& world, const char* directory, ScriptUser& user, int* count) {
+  std::string list;
+  *count = 0;
+  LocalMap map;
+  map.kind = Wilderness;
+  char path[kPathBufferSize], shown[kPathBufferSize], line[kPathBufferSize + 96];
+  for (int row = 0; row < kWorldSquares; row++) {
+    for (int col = 0; col < kWorldSquares; col++) {
+      takeBlock(world, col, row, map);
+      int x = 0, y = 0;
+      if (!map.findUnwritableTile(&x, &y) || ++*count > kListedMaps) continue;
+      worldMapFileNameIn(directory, col, row, path, sizeof path);
+      user.describePath(path, shown, sizeof shown);
+      snprintf(line, sizeof line, "\n%s: tile code %d in cell (%d, %d)", shown, map.getTile(x, y), x + 1, y + 1);
+      list += line;
     }
-    return -1;
   }
-  return map.saveInto(batch, path);
+  if (*count > kListedMaps) list += "\nand " + std::to_string(*count - kListedMaps) + " more maps";
+  return list;
 }
 
 // Counts the squares that landed and names the first that did not, in the
@@ -87,39 +92,41 @@ void tallySquares(const SafeBatch& batch, const int (&queued)[kWorldSquares][kWo
   }
 }
 
-// All the squares go through one batch, so that the run is synced once.
-void writeWorld(const WorldBuffer& world, const char* directory, const LocalMap* teleportSource,
-                ProgressDisplay* progress, WorldGenerationResult& result, TileFault& fault) {
+// All the squares go through one batch, so that the run is synced once. A
+// stop asked for while the batch fills leaves every map as it was; once the
+// batch puts its files in place, they are all finished.
+void writeWorld(const WorldBuffer& world, const char* directory, const LocalMap* teleportSource, ScriptUser& user,
+                WorldGenerationResult& result) {
   LocalMap map;
   map.kind = Wilderness;
   copyTeleports(teleportSource, map);
+  ProgressDisplay* progress = user.progress();
   if (progress != nullptr) progress->open();
   SafeBatch batch;
   int queued[kWorldSquares][kWorldSquares];
   char path[kPathBufferSize];
-  for (int row = 0; row < kWorldSquares; row++) {
-    for (int col = 0; col < kWorldSquares; col++) {
-      if (progress != nullptr) progress->setPercent((row * kWorldSquares + col) / 4);
-      takeBlock(world, col, row, map);
-      bool named = worldMapFileNameIn(directory, col, row, path, sizeof path);
-      queued[col][row] = named ? queueSquare(map, path, batch, fault) : -1;
-    }
+  for (int n = 0; n < kWorldMapCount && !result.stopped; n++) {
+    const int col = n % kWorldSquares, row = n / kWorldSquares;
+    if (progress != nullptr) progress->setPercent(n / 4);
+    takeBlock(world, col, row, map);
+    bool named = worldMapFileNameIn(directory, col, row, path, sizeof path);
+    queued[col][row] = named ? map.saveInto(batch, path) : -1;
+    result.stopped = user.stopRequested();
   }
-  batch.commit();
-  tallySquares(batch, queued, directory, result);
+  if (!result.stopped) {
+    batch.commit();
+    result.stoppedWhilePlacing = user.stopRequested();
+    tallySquares(batch, queued, directory, result);
+  }
   if (progress != nullptr) progress->close();
 }
 
-void reportFailures(ScriptUser& user, const WorldGenerationResult& result, const TileFault& fault) {
-  if (result.failed == 0) return;
-  char text[3 * kPathBufferSize];
-  int used = snprintf(text, sizeof text, "%d of the %d world maps could not be written; the first is %s.",
-                      result.failed, kWorldMapCount, result.firstFailed);
-  if (fault.present && used > 0 && static_cast<size_t>(used) < sizeof text) {
-    snprintf(text + used, sizeof text - used,
-             "\nThe script put the tile code %d, which no map file can hold, into cell (%d, %d) of %s.",
-             fault.code, fault.x + 1, fault.y + 1, fault.path);
-  }
+void reportFailures(ScriptUser& user, const WorldGenerationResult& result) {
+  if (result.failed == 0 || result.stopped) return;
+  char text[3 * kPathBufferSize], shown[kPathBufferSize];
+  user.describePath(result.firstFailed, shown, sizeof shown);
+  snprintf(text, sizeof text, "%d of the %d world maps could not be written; the first is %s.", result.failed,
+           kWorldMapCount, shown);
   user.showText(text, "~OK");
 }
 
@@ -150,16 +157,26 @@ WorldGenerationResult generateWorld(AngelScript::asIScriptEngine* engine, const 
   memset(world->cells, 0, sizeof world->cells);
   if (!runChosenScript(engine, "Nothing was written.", &result.chosen, &result.run)) return result;
 
+  const std::string unwritable = unwritableSquares(*world, directory, *user, &result.unwritableMaps);
+  if (result.unwritableMaps > 0) {
+    user->showText(("The script put tile codes that no map file can hold (10 or 13) into " +
+                    std::to_string(result.unwritableMaps) + " world maps:" + unwritable + "\nNothing was written.")
+                       .c_str(),
+                   "~OK");
+    return result;
+  }
   int existing = countExisting(directory);
   if (existing > 0) {
-    char question[kPathBufferSize + 64];
-    snprintf(question, sizeof question, "Replace the %d existing world maps in %s?", existing, directory);
+    char question[kPathBufferSize + 64], shown[kPathBufferSize];
+    user->describePath(directory, shown, sizeof shown);
+    snprintf(question, sizeof question, "Replace the %d existing world maps in %s?", existing, shown);
     result.replaceDeclined = user->showText(question, "~Replace|~Cancel") != 0;
     if (result.replaceDeclined) return result;
   }
-  TileFault fault{};
-  writeWorld(*world, directory, teleportSource, user->progress(), result, fault);
-  reportFailures(*user, result, fault);
+  user->writePhase(true);
+  writeWorld(*world, directory, teleportSource, *user, result);
+  user->writePhase(false);
+  reportFailures(*user, result);
   return result;
 }
 

@@ -4,7 +4,8 @@
 // written from a scratch Wilderness map that carries the given teleports, so
 // that no open map is touched. The user is asked before existing world maps
 // are replaced, sees the writes progress, and is told of every file that
-// could not be written. Nothing is written after a run that did not count.
+// could not be written. Nothing is written after a run that did not count, nor
+// when any map of the world holds a tile code no map file can carry.
 #pragma once
 
 #include "data/map_names.h"
@@ -15,7 +16,10 @@ class LocalMap;
 struct WorldGenerationResult {
   bool chosen;            // a script was chosen
   ScriptRunEnd run;       // how its run ended (NotBuilt when none was chosen)
+  int unwritableMaps;     // maps holding a tile code 10 or 13: then nothing was written
   bool replaceDeclined;   // the user kept the existing world maps
+  bool stopped;           // the user stopped the writing before any map was replaced
+  bool stoppedWhilePlacing;  // asked to stop while the maps were put in place: all were finished
   int written;            // world maps written
   int failed;             // world maps that could not be written
   char firstFailed[kPathBufferSize];       // the first of them, "" when none

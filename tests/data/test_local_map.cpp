@@ -119,16 +119,17 @@ TEST(LocalMap, LocalAndInteriorMapsHave23Rows) {
   EXPECT_EQ(readFileBytes(dir.file("I2.MAP")), "INTERIOR!\r\n" + rowLines(23));
 }
 
-TEST(LocalMap, KindWordsAnywhereInTheHeaderAndTheLastFoundWins) {
+TEST(LocalMap, KindFromTheLeadingWordElseTheLastKindWordFound) {
   TempDir dir;
-  // "LOCAL" inside a teleport name is found after "WILDERNESS".
-  writeFileBytes(dir.file("A.MAP"), "WILDERNESS!>25,15:MYLOCALMAP!\n" + rowLines(24));
+  // "LOCAL" inside a teleport name does not change the kind the header starts with.
+  writeFileBytes(dir.file("A.MAP"), "WILDERNESS!>25,15:MYLOCALMAP!\r\n" + rowLines(24));
   LocalMap map;
   ASSERT_TRUE(map.load(dir.editorPath("A.MAP").c_str()));
-  EXPECT_EQ(map.kind, Local);
-  EXPECT_EQ(map.rowsRead(), 23);
+  EXPECT_EQ(map.kind, Wilderness);
+  EXPECT_EQ(map.rowsRead(), 24);
+  EXPECT_EQ(1, map.loadNotes().kindWordNames.count);
   ASSERT_TRUE(map.save(dir.editorPath("B.MAP").c_str()));
-  EXPECT_EQ(readFileBytes(dir.file("B.MAP")), "LOCAL!~EXIT~>25,15:MYLOCALMAP!\r\n" + rowLines(23));
+  EXPECT_EQ(readFileBytes(dir.file("B.MAP")), readFileBytes(dir.file("A.MAP")));
 
   // The first piece is the header word wherever the kind words stand.
   writeFileBytes(dir.file("C.MAP"), ">>21,13:LOCAL YY INTERIOR WILDERNESS>22,14:Q!\n" + rowLines(23));
@@ -136,6 +137,29 @@ TEST(LocalMap, KindWordsAnywhereInTheHeaderAndTheLastFoundWins) {
   EXPECT_EQ(map.kind, Interior);
   ASSERT_EQ(map.teleportCount(), 1);
   EXPECT_EQ(teleportText(map, 0), "2,2:Q");
+}
+
+// What a save could not write back as read is noted, each kind counted, the
+// first said in words.
+TEST(LocalMap, LoadNotesWhatASaveWouldDropOrRewrite) {
+  TempDir dir;
+  writeFileBytes(dir.file("A.MAP"), "LOCAL!~EXIT~>garbage!>25:X!>a,b:Y!>99999999999,13:Z!>21,13:" +
+                                        std::string(300, 'N') + "!>21,13:OK!\r\n" + rowLines(23) + "\r\nmore\r\n");
+  LocalMap map;
+  ASSERT_TRUE(map.load(dir.editorPath("A.MAP").c_str()));
+  const MapLoadNotes& notes = map.loadNotes();
+  EXPECT_EQ(3, notes.malformedPieces.count);
+  EXPECT_EQ(1, notes.clampedNumbers.count);
+  EXPECT_EQ(1, notes.longNames.count);
+  EXPECT_EQ(2, notes.linesAfterRows.count);
+  EXPECT_EQ(0, notes.kindWordNames.count);
+  EXPECT_EQ("the teleport piece \">garbage!\" is no teleport", notes.firstDropped());
+  EXPECT_EQ("a teleport name of 300 characters", notes.longNames.first);
+  EXPECT_EQ(3, map.teleportCount());  // Y (cell 0 - 20, 0 - 12), Z (held), OK
+
+  writeFileBytes(dir.file("B.MAP"), "LOCAL!~EXIT~>21,13:OK!\r\n" + rowLines(23));
+  ASSERT_TRUE(map.loadForReading(dir.editorPath("B.MAP").c_str()));
+  EXPECT_FALSE(map.loadNotes().any());
 }
 
 TEST(LocalMap, LeadCharactersLongRowsAndTrailingLinesAreDropped) {

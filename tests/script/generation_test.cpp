@@ -137,19 +137,29 @@ TEST_F(GenerationTest, DeclinedOrFailedGenerationsWriteNothing) {
 
 // A file that cannot be replaced and a tile code no row line can carry are
 // counted and named; the others are written.
+// A world with a map no file can carry is not written at all, and every such
+// map is named; a map whose file cannot be written is reported by name.
 TEST_F(GenerationTest, MapsThatCannotBeWrittenAreReported) {
   ASSERT_EQ(0, mkdir(dir.file("ZANAB.MAP").c_str(), 0755));
   chooseScript("void main() {\n  settile(48 * 3 + 5, 24 * 2 + 7, 13);\n  settile(48 * 4 + 1, 1, 10);\n}\n");
   WorldGenerationResult result = generateWorld(engine, dir.editorPath().c_str(), nullptr);
-  EXPECT_EQ(397, result.written);
-  EXPECT_EQ(3, result.failed);
-  EXPECT_FALSE(result.squareWritten[4][0]);
-  ASSERT_EQ(1u, user.shown.size()) << "a directory is no world map to replace";
-  EXPECT_EQ("3 of the 400 world maps could not be written; the first is " + dir.editorPath("ZANEA.MAP") +
-                ".\nThe script put the tile code 10, which no map file can hold, into cell (1, 1) of " +
-                dir.editorPath("ZANEA.MAP") + ".|~OK",
+  EXPECT_EQ(0, result.written);
+  EXPECT_EQ(2, result.unwritableMaps);
+  ASSERT_EQ(1u, user.shown.size());
+  EXPECT_EQ("The script put tile codes that no map file can hold (10 or 13) into 2 world maps:\n" +
+                dir.editorPath("ZANEA.MAP") + ": tile code 10 in cell (1, 1)\n" + dir.editorPath("ZANDC.MAP") +
+                ": tile code 13 in cell (5, 7)\nNothing was written.|~OK",
             user.shown[0]);
-  EXPECT_FALSE(fileExistsOnHost(dir.file("ZANDC.MAP")));
+  EXPECT_FALSE(fileExistsOnHost(dir.file("ZANAA.MAP")));
+
+  chooseScript("void main() { settile(1, 1, 7); }\n");
+  result = generateWorld(engine, dir.editorPath().c_str(), nullptr);
+  EXPECT_EQ(399, result.written);
+  EXPECT_EQ(1, result.failed);
+  EXPECT_FALSE(result.squareWritten[0][1]);
+  ASSERT_EQ(2u, user.shown.size()) << "a directory is no world map to replace";
+  EXPECT_EQ("1 of the 400 world maps could not be written; the first is " + dir.editorPath("ZANAB.MAP") + ".|~OK",
+            user.shown[1]);
   EXPECT_EQ("WILDERNESS!\r\n", readFileBytes(dir.file("ZANAA.MAP")).substr(0, 13));
 }
 

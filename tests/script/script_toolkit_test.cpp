@@ -121,7 +121,7 @@ TEST_F(ToolkitScriptTest, GetposAnswersTheNextPressAfterARelease) {
     end = run("void main() {\n  int x, y;\n  getpos(x, y);\n  message(x + \",\" + y);\n}\n");
   }
   EXPECT_EQ(ScriptRunEnd::Finished, end);
-  EXPECT_EQ(std::vector<std::string>{"3,5|~OK"}, captured());
+  EXPECT_EQ(std::vector<std::string>{"3,5|~OK|~Stop script (Escape)"}, captured());
 }
 
 TEST_F(ToolkitScriptTest, GetposMapsScreenPixelsToCellsTruncatingTowardZero) {
@@ -163,4 +163,18 @@ TEST_F(ToolkitScriptTest, EscapeStopsARunawayLoopAndKeepsOtherKeys) {
   EXPECT_FALSE(keypressed());
   EXPECT_EQ(ScriptRunEnd::Finished, run("void main() { settile(2, 1, 1); }\n"));
   EXPECT_EQ(1, world.cells[1]);
+}
+
+// Escape on a script's message requester chooses its last button, which
+// stops the script: a message in an endless loop can be left.
+TEST_F(ToolkitScriptTest, EscapeOnAMessageStopsTheScript) {
+  setScriptTextRequester([](const char* text, const char* buttons) {
+    captured().push_back(std::string(text) + "|" + buttons);
+    GuiQueueCall([](void*) { simulate_keypress((KEY_ESC << 8) | 27); }, nullptr, 20);
+    return ShowText(text, buttons);
+  });
+  EXPECT_EQ(ScriptRunEnd::Stopped, run("void main() {\n  while (true) {\n    message(\"again|~Yes\");\n  }\n}\n"));
+  EXPECT_EQ((std::vector<std::string>{"again|~Yes|~OK|~Stop script (Escape)",
+                                      "Script stopped by Escape at line 3.|~OK"}),
+            captured());
 }

@@ -52,6 +52,16 @@ int runProgram(const TempDir& dir, const std::string& args, std::string* out = n
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+std::string runShell(const std::string& command) {
+  std::string out;
+  FILE* pipe = popen(command.c_str(), "r");
+  char buffer[256];
+  size_t got;
+  while (pipe != nullptr && (got = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, got);
+  if (pipe != nullptr) pclose(pipe);
+  return out;
+}
+
 std::string worldMapName(int col, int row) { return std::string("ZAN") + char('A' + col) + char('A' + row) + ".MAP"; }
 
 class ScriptProgram : public ::testing::Test {
@@ -144,6 +154,74 @@ TEST_F(ScriptProgram, FailedRunsWriteNothingAndSayWhere) {
   EXPECT_FALSE(fileExistsOnHost(dir.file("ZANBA.MAP")));
 }
 
+// No script, however it nests, crashes or holds up the program that builds
+// it: each ends as a failed build with exit status 1, nothing written.
+TEST_F(ScriptProgram, HostileBuildsFailPlainlyAndWriteNothing) {
+  auto nested = [](const char* open, const char* middle, const char* close, int depth) {
+    std::string text = "void main() { int x = ";
+    for (int i = 0; i < depth; i++) text += open;
+    text += middle;
+    for (int i = 0; i < depth; i++) text += close;
+    return text + "; }\n";
+  };
+  struct Case {
+    const char* name;
+    std::string source;
+    const char* why;
+  };
+  const Case cases[] = {
+      {"parens.as", nested("(", "1", ")", 500000), "The script could not be built"},
+      {"choices.as", nested("1 > 0 ? 1 : (", "1", ")", 100000), ""},
+      {"slow.as", nested("1 > 0 ? 1 : (", "1", ")", 5000), "building it took longer than 5 seconds"},
+      {"nomain.as", "int main() { settile(1, 1, 7); return 0; }\n", "The script has no void main()"},
+      {"lf.as", "void main() { settile(49, 25, 10); settile(1, 1, 13); }\n",
+       "ZANBB.MAP: tile code 10 in cell (1, 1)"},
+  };
+  for (const Case& c : cases) {
+    writeFileBytes(dir.file(c.name), c.source);
+    std::string err;
+    EXPECT_EQ(1, runProgram(dir, std::string("world ") + c.name + " .", nullptr, &err)) << c.name << ": " << err;
+    EXPECT_NE(std::string::npos, err.find(c.why)) << c.name << ": " << err;
+    EXPECT_NE(std::string::npos, err.find("Nothing was written.")) << c.name << ": " << err;
+    EXPECT_FALSE(fileExistsOnHost(dir.file("ZANAA.MAP"))) << c.name;
+  }
+  writeFileBytes(dir.file("TOWN.MAP"), "LOCAL!~EXIT~\r\n");
+  std::string err;
+  EXPECT_EQ(1, runProgram(dir, "map nomain.as TOWN.MAP", nullptr, &err));
+  EXPECT_EQ("LOCAL!~EXIT~\r\n", readFileBytes(dir.file("TOWN.MAP")));
+}
+
+// A stop asked for while the world's files are written leaves every map as
+// it was and no temporary file; one asked for while they are put in place
+// lets them all land.
+TEST_F(ScriptProgram, StopWhileWritingLeavesTheWorldWholeOldOrNew) {
+  class StoppingUser : public PickingUser {
+   public:
+    StoppingUser(const std::string& script, int stopAtLook) : PickingUser(script), stopAt_(stopAtLook) {}
+    void writePhase(bool started) override { writing_ = started; }
+    bool stopRequested() override { return writing_ && ++looks_ >= stopAt_; }
+
+   private:
+    int stopAt_, looks_ = 0;
+    bool writing_ = false;
+  };
+  writeFileBytes(dir.file("one.as"), "void main() { settile(1, 1, 7); }\n");
+  std::system(("mkdir -p '" + dir.file("w") + "'").c_str());
+  for (int stopAt : {3, 401}) {
+    auto world = std::make_unique<WorldBuffer>();
+    StoppingUser user(dir.editorPath("one.as"), stopAt);
+    AngelScript::asIScriptEngine* engine = nullptr;
+    ASSERT_TRUE(startScriptHost(&engine, world.get(), &user));
+    const WorldGenerationResult result = generateWorld(engine, dir.editorPath("w").c_str(), nullptr);
+    stopScriptHost(&engine);
+    EXPECT_EQ(stopAt == 3, result.stopped);
+    EXPECT_EQ(stopAt == 401, result.stoppedWhilePlacing);
+    EXPECT_EQ(stopAt == 3 ? 0 : 400, result.written);
+    const std::string listing = runShell("ls -A '" + dir.file("w") + "' | wc -l");
+    EXPECT_EQ(stopAt == 3 ? "0\n" : "400\n", listing) << stopAt;
+  }
+}
+
 TEST(ScriptCliArgs, CommandsOperandsAndOptions) {
   auto parse = [](std::vector<const char*> words, ScriptCliArgs* args, std::string* error) {
     words.insert(words.begin(), "dola-script");
@@ -169,6 +247,7 @@ TEST(ScriptCliArgs, CommandsOperandsAndOptions) {
       {{"map", "--teleports-from", "A.MAP", "g.as", "B.MAP"}, "--teleports-from belongs to world"},
       {{"world", "--seed", "-1", "g.as", "out"}, "--seed needs a number from 0 to 4294967295, not -1"},
       {{"world", "--fast", "g.as", "out"}, "unknown option --fast"},
+      {{"world", "g.as", "out", "--seed"}, "--seed needs a number"},
   };
   for (const auto& [words, message] : wrong) {
     EXPECT_FALSE(parse(words, &args, &error)) << message;

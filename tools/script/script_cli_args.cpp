@@ -52,9 +52,12 @@ bool parseScriptCliArgs(int argc, char** argv, ScriptCliArgs* args, std::string*
     if (strcmp(arg, "--help") == 0 || strcmp(arg, "-h") == 0) {
       args->command = ScriptCommand::Help;
       return true;
-    } else if (strcmp(arg, "--teleports-from") == 0 && hasValue) {
+    } else if ((strcmp(arg, "--teleports-from") == 0 || strcmp(arg, "--seed") == 0) && !hasValue) {
+      *error = strcmp(arg, "--seed") == 0 ? "--seed needs a number" : "--teleports-from needs a MAP file";
+      return false;
+    } else if (strcmp(arg, "--teleports-from") == 0) {
       args->teleportsFrom = argv[++i];
-    } else if (strcmp(arg, "--seed") == 0 && hasValue) {
+    } else if (strcmp(arg, "--seed") == 0) {
       if (!parseSeed(argv[++i], &args->seed)) {
         *error = std::string("--seed needs a number from 0 to 4294967295, not ") + argv[i];
         return false;

@@ -50,7 +50,16 @@ int runWorldCommand(AngelScript::asIScriptEngine* engine, const ScriptCliArgs& a
   const WorldGenerationResult result =
       generateWorld(engine, directory.c_str(), args.teleportsFrom.empty() ? nullptr : teleports.get());
   if (!scriptRunCounts(result.run)) return failedRunStatus();
+  if (result.unwritableMaps > 0) return kExitFailed;
+  if (result.stopped) {
+    fprintf(stderr, "dola-script: interrupted before any world map was replaced: nothing was written\n");
+    return kExitInterrupted;
+  }
   printf("dola-script: wrote %d of 400 world maps into %s\n", result.written, args.target.c_str());
+  if (result.stoppedWhilePlacing) {
+    fprintf(stderr, "dola-script: interrupted while the world maps were put in place: that was finished first\n");
+    return kExitInterrupted;
+  }
   return result.failed == 0 ? kExitDone : kExitFailed;
 }
 

@@ -5,19 +5,26 @@
 
 #include <angelscript.h>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <csignal>
 #include <cstring>
 
+#include "platform/host_path.h"
 #include "script/script_host.h"
 
 namespace {
 
 volatile std::sig_atomic_t interrupted = 0;
+volatile std::sig_atomic_t held = 0;
 
 void onInterrupt(int) {
+  // A second Ctrl+C is not held up by anything, except the renames that put
+  // a world in place: they take milliseconds, and stopping among them would
+  // leave a world half old, half new.
+  if (interrupted != 0 && held == 0) _exit(130);
   interrupted = 1;
-  std::signal(SIGINT, SIG_DFL);  // a second Ctrl+C is not held up by anything
 }
 
 constexpr char kOk[] = "|~OK";
@@ -37,6 +44,14 @@ void catchInterrupt() {
 }
 
 bool interruptRequested() { return interrupted != 0; }
+
+void holdInterrupts(bool hold) { held = hold ? 1 : 0; }
+
+void StdioScriptUser::writePhase(bool started) { holdInterrupts(started); }
+
+void StdioScriptUser::describePath(const char* editorPath, char* out, size_t size) {
+  if (!mapHostPathAsGiven(editorPath, out, size)) snprintf(out, size, "%s", editorPath);
+}
 
 int StdioScriptUser::showText(const char* text, const char* buttons) {
   const bool plain = buttons == nullptr || buttons[0] == 0 || strcmp(buttons, "~OK") == 0;

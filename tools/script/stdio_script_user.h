@@ -21,6 +21,10 @@ class StdioScriptUser : public ScriptUser {
   CellPick pickCell(int* x, int* y) override { return CellPick::Unavailable; }
   bool stopRequested() override;
   ProgressDisplay* progress() override { return nullptr; }
+  // Ctrl+C only asks to stop while files are written (see holdInterrupts).
+  void writePhase(bool started) override;
+  // Host paths, as the user typed them.
+  void describePath(const char* editorPath, char* out, size_t size) override;
   // As a compiler reports: "FILE:LINE:COLUMN: message" for a build error,
   // "FILE: why" for any other end, then what was left undone.
   void runFailed(const ScriptRunReport& report, const char* afterFailure) override;
@@ -32,7 +36,11 @@ class StdioScriptUser : public ScriptUser {
   FILE* err_;
 };
 
-// Makes the first Ctrl+C a stop request; a second one ends the program as usual.
+// Makes Ctrl+C a stop request. A second one ends the program at once (exit
+// status 130), except while files are being put in place: see holdInterrupts.
 void catchInterrupt();
+// While held, every Ctrl+C only asks to stop; the files being renamed into
+// place are all finished first.
+void holdInterrupts(bool hold);
 // True once Ctrl+C was pressed (or SIGINT raised) since catchInterrupt.
 bool interruptRequested();

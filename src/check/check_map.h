@@ -29,5 +29,10 @@ void checkMapTiles(const std::string& file, const LocalMap& map, Findings& findi
 void checkTeleports(const std::string& file, const LocalMap& map, const GameDirectory& dir,
                     Findings& findings);
 
-// Lines that end in a bare LF (the game writes CR LF).
+// What the load read that a save would not give back unchanged: kind words in
+// teleport names, names too long, pieces that are no teleports, numbers held
+// at the int range, lines after the last row.
+void checkLoadNotes(const std::string& file, const MapLoadNotes& notes, Findings& findings);
+
+// Lines that end in a bare LF, and CRs that end no line (the game writes CR LF).
 void checkLineEnds(const std::string& file, const TextLines& lines, Findings& findings);

@@ -31,10 +31,26 @@ std::string jsonString(const std::string& s) {
   return out + "\"";
 }
 
-void writeTextReport(FILE* out, const std::string& directory, const Findings& findings, const CheckSummary& summary) {
-  for (const Finding& f : findings.all()) {
-    fprintf(out, "%s: %s: %s\n", f.file.c_str(), severityName(f.severity), f.text.c_str());
+std::string escapedText(const std::string& s) {
+  std::string out;
+  char escape[8];
+  for (unsigned char c : s) {
+    if (c < 0x20 || c == 0x7f) {
+      snprintf(escape, sizeof escape, "\\x%02x", c);
+      out += escape;
+    } else {
+      out += static_cast<char>(c);
+    }
   }
+  return out;
+}
+
+std::string findingLine(const Finding& f) {
+  return escapedText(f.file) + ": " + severityName(f.severity) + ": " + escapedText(f.text);
+}
+
+void writeTextReport(FILE* out, const std::string& directory, const Findings& findings, const CheckSummary& summary) {
+  for (const Finding& f : findings.all()) fprintf(out, "%s\n", findingLine(f).c_str());
   fprintf(out, "dola-check: %s: %d files (%d maps, %d data files): %d errors, %d warnings\n", directory.c_str(),
           summary.files, summary.maps, summary.dataFiles, findings.errors(), findings.warnings());
 }

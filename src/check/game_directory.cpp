@@ -14,25 +14,31 @@
 
 bool GameDirectory::open(const char* hostPath) {
   shownName_ = hostPath;
-  char editor[4096];
-  if (!pathToEditor(hostPath, editor, sizeof editor)) return false;
+  char absolute[4096], editor[4096];
+  if (!absoluteHostPath(hostPath, absolute, sizeof absolute) || !pathToEditor(absolute, editor, sizeof editor))
+    return false;
   editorPath_ = editor;
   // "C:\games\world1\" names the same directory as "C:\games\world1".
   while (editorPath_.size() > 1 && editorPath_.back() == '\\') editorPath_.pop_back();
   std::vector<DirectoryEntry> entries;
   if (!isDirectoryPath(editorPath_.c_str()) || !listDirectory(editorPath_.c_str(), entries)) return false;
   files_.clear();
+  others_.clear();
   for (const DirectoryEntry& e : entries) {
-    if (!e.isDirectory) files_.push_back(e.name);
+    if (e.isDirectory) continue;
+    (isFilePath(pathOf(e.name).c_str()) ? files_ : others_).push_back(e.name);
   }
   return true;
 }
 
 std::string GameDirectory::pathOf(const std::string& name) const { return editorPath_ + "\\" + name; }
 
+const char* absenceOf(long size) { return size == kFileUnreadable ? "cannot be read" : "missing"; }
+
 long GameDirectory::sizeOf(const std::string& name) const {
+  if (!isFilePath(pathOf(name).c_str())) return kFileMissing;
   FILE* f = openStream(pathOf(name).c_str(), "rb");
-  if (!f) return -1;
+  if (!f) return kFileUnreadable;
   long size = fseek(f, 0, SEEK_END) == 0 ? ftell(f) : -1;
   fclose(f);
   return size;
@@ -40,12 +46,15 @@ long GameDirectory::sizeOf(const std::string& name) const {
 
 bool GameDirectory::read(const std::string& name, std::string& bytes) const {
   bytes.clear();
+  const long size = sizeOf(name);
+  if (size < 0 || size > kMostFileBytes) return false;
   FILE* f = openStream(pathOf(name).c_str(), "rb");
   if (!f) return false;
   char buffer[8192];
   size_t got;
-  while ((got = fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, got);
-  const bool failed = ferror(f) != 0;
+  while (bytes.size() <= static_cast<size_t>(kMostFileBytes) && (got = fread(buffer, 1, sizeof buffer, f)) > 0)
+    bytes.append(buffer, got);
+  const bool failed = ferror(f) != 0 || bytes.size() > static_cast<size_t>(kMostFileBytes);
   fclose(f);
   return !failed;
 }

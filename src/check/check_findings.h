@@ -26,6 +26,11 @@ enum class FindingKind {
   WorldGrid,          // world maps missing from the 20 x 20 grid
   Unreached,          // a map that nothing leads to
   BlankSprite,        // a record whose sprite number selects a blank slot
+  UnsavedAsRead,      // a MAP file that a save would not write back as it was read
+  NotRegular,         // a directory entry that is no regular file (a pipe, a device)
+  NoWayOut,           // a map that teleports lead into but that has no teleport out
+  SharedTeleportCell, // two or more teleports on one cell: only the first is ever used
+  CaseTwins,          // map files whose names differ only in letter case
 };
 
 const char* findingKindName(FindingKind kind);

@@ -11,5 +11,10 @@ struct CheckSummary {
   int dataFiles = 0;
 };
 
-// False when the directory cannot be read (nothing is checked then).
-bool checkGameDirectory(const char* hostDirectory, Findings& findings, CheckSummary& summary);
+class ProgressDisplay;
+
+// False when the directory cannot be read (nothing is checked then). The
+// progress display, when given, is opened, shown the share of files checked
+// and closed.
+bool checkGameDirectory(const char* hostDirectory, Findings& findings, CheckSummary& summary,
+                        ProgressDisplay* progress = nullptr);

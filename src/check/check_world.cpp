@@ -87,3 +87,29 @@ void checkReachability(const std::vector<std::string>& mapFiles, const std::set<
                      stemOf(file).c_str());
   }
 }
+
+void checkWayOut(const std::vector<std::string>& mapFiles, const std::map<std::string, TeleportSource>& into,
+                 const std::map<std::string, int>& outCount, Findings& findings) {
+  for (const std::string& file : mapFiles) {
+    if (isWorldMapFile(file)) continue;
+    const std::string stem = upperCase(stemOf(file));
+    const auto source = into.find(stem);
+    const auto out = outCount.find(stem);
+    if (source == into.end() || (out != outCount.end() && out->second > 0)) continue;
+    findings.warning(file, FindingKind::NoWayOut,
+                     "a teleport leads here (from %s, cell (%d, %d)) but no teleport leads out: a player who "
+                     "enters is trapped",
+                     source->second.file.c_str(), source->second.x, source->second.y);
+  }
+}
+
+void checkCaseTwins(const std::vector<std::string>& mapFiles, Findings& findings) {
+  std::map<std::string, std::string> firstOf;
+  for (const std::string& file : mapFiles) {
+    const auto known = firstOf.emplace(upperCase(file), file);
+    if (known.second) continue;
+    findings.warning(file, FindingKind::CaseTwins,
+                     "%s and %s differ only in letter case: the game on Windows sees one of them", file.c_str(),
+                     known.first->second.c_str());
+  }
+}

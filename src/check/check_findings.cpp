@@ -23,6 +23,11 @@ const char* findingKindName(FindingKind kind) {
     case FindingKind::WorldGrid: return "world-grid";
     case FindingKind::Unreached: return "unreached";
     case FindingKind::BlankSprite: return "blank-sprite";
+    case FindingKind::UnsavedAsRead: return "unsaved-as-read";
+    case FindingKind::NotRegular: return "not-regular";
+    case FindingKind::NoWayOut: return "no-way-out";
+    case FindingKind::SharedTeleportCell: return "shared-teleport-cell";
+    case FindingKind::CaseTwins: return "case-twins";
   }
   return "unknown";
 }

@@ -9,6 +9,7 @@ struct TextLines {
   std::vector<size_t> lengths;  // characters of each line, its line end not counted
   int bareLineFeeds = 0;        // lines ended by LF without CR
   int firstBareLineFeed = 0;    // 1-based line of the first of them, 0 when none
+  int bareCarriageReturns = 0;  // CRs not followed by LF (a CR-only line end)
 };
 
 TextLines scanTextLines(const std::string& bytes);

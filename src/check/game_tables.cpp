@@ -16,7 +16,7 @@ constexpr long kSpriteFileBytes = static_cast<long>(kSpritesPerFile) * kSpriteBy
 
 // Records a file of this size holds, a record cut by its end included, at most limit.
 int recordsIn(long bytes, int recordSize, int limit) {
-  if (bytes < 0) return -1;
+  if (bytes < 0) return static_cast<int>(bytes);
   const long records = (bytes + recordSize - 1) / recordSize;
   return records > limit ? limit : static_cast<int>(records);
 }
@@ -33,7 +33,7 @@ bool isEmpty(const Creature& c) { return c.nameText().text[0] == 0 && c.sprite =
 
 void checkSpriteFile(const char* name, long bytes, Findings& findings) {
   if (bytes < 0) {
-    findings.error(name, FindingKind::SpriteFile, "missing: the editor draws without these sprites");
+    findings.error(name, FindingKind::SpriteFile, "%s: the editor draws without these sprites", absenceOf(bytes));
   } else if (bytes < kSpriteFileBytes) {
     findings.error(name, FindingKind::SpriteFile, "short: %ld bytes hold %ld whole sprites of %d (%ld bytes)", bytes,
                    bytes / kSpriteBytes, kSpritesPerFile, kSpriteFileBytes);
@@ -62,22 +62,25 @@ void loadGameTables(const GameDirectory& dir, GameTables& tables) {
   tables.constantRecords = recordsIn(dir.sizeOf("CONSTANT.OBJ"), kMapObjectSize, kConstantObjectCount);
   tables.playerRecords = recordsIn(dir.sizeOf("playername.OBJ"), kMapObjectSize, kPlayerObjectCount);
   tables.creatureRecords = recordsIn(dir.sizeOf(tables.creatureFile), kCreatureSize, kDirectoryCreatureCount);
-  tables.constantCreaturesFound = dir.sizeOf("CONSTANT.CRE") >= 0;
+  tables.constantCreaturesBytes = dir.sizeOf("CONSTANT.CRE");
   tables.sprites.mainBytes = dir.sizeOf("ZAN.SPR");
   tables.sprites.secondBytes = dir.sizeOf("ZAN2.SPR");
 }
 
 void checkTableFiles(const GameTables& tables, Findings& findings) {
   if (tables.constantRecords < 0) {
-    findings.error("CONSTANT.OBJ", FindingKind::TableFile, "missing: no constant object can be placed or shown");
+    findings.error("CONSTANT.OBJ", FindingKind::TableFile, "%s: no constant object can be placed or shown",
+                   absenceOf(tables.constantRecords));
   }
-  if (!tables.constantCreaturesFound) {
+  if (tables.constantCreaturesBytes < 0) {
     findings.error("CONSTANT.CRE", FindingKind::TableFile,
-                   "missing: without it the editor reads no creature table at all");
+                   "%s: without it the editor reads no creature table at all",
+                   absenceOf(tables.constantCreaturesBytes));
   }
   if (tables.creatureRecords < 0) {
     findings.error(tables.creatureFile, FindingKind::TableFile,
-                   "missing: the creature table named after the directory; creature placements show nothing");
+                   "%s: the creature table named after the directory; creature placements show nothing",
+                   absenceOf(tables.creatureRecords));
   }
   checkSpriteFile("ZAN.SPR", tables.sprites.mainBytes, findings);
   checkSpriteFile("ZAN2.SPR", tables.sprites.secondBytes, findings);

@@ -5,26 +5,40 @@
 #include <string>
 #include <vector>
 
+constexpr long kFileMissing = -1;       // sizeOf: no regular file of that name
+constexpr long kFileUnreadable = -2;    // sizeOf: there, but it cannot be opened for reading
+constexpr long kMostFileBytes = 16L << 20;  // well above any game file: larger ones are not read
+
+// "missing" or "cannot be read", for a size that sizeOf gave as negative.
+const char* absenceOf(long size);
+
 class GameDirectory {
  public:
-  // Lists the directory at hostPath. False when it cannot be read.
+  // Lists the directory at hostPath (made absolute first, so that its name
+  // is known however it was given). False when it cannot be read.
   bool open(const char* hostPath);
 
   const std::string& shownName() const { return shownName_; }      // as given, for messages
   const std::string& editorPath() const { return editorPath_; }    // editor form, no trailing "\"
   const std::vector<std::string>& files() const { return files_; }  // regular files, listing order
+  // Entries that are neither directories nor regular files (pipes, devices,
+  // links to them): never opened, since reading one may never end.
+  const std::vector<std::string>& others() const { return others_; }
 
   // Editor path of a file in the directory ("<dir>\<name>").
   std::string pathOf(const std::string& name) const;
-  // Size in bytes of the named file (any letter case); -1 when it cannot be read.
+  // Size in bytes of the named regular file (any letter case); kFileMissing
+  // or kFileUnreadable when it has none.
   long sizeOf(const std::string& name) const;
-  // The whole file, read as bytes; false when it cannot be read.
+  // The whole regular file, read as bytes; false when it cannot be read or
+  // holds more than kMostFileBytes.
   bool read(const std::string& name, std::string& bytes) const;
 
  private:
   std::string shownName_;
   std::string editorPath_;
   std::vector<std::string> files_;
+  std::vector<std::string> others_;
 };
 
 // True when name ends in extension (".MAP"), compared without regard to case.

@@ -7,6 +7,10 @@ TextLines scanTextLines(const std::string& bytes) {
   TextLines lines;
   const char* p = bytes.data();
   const char* end = p + bytes.size();
+  for (const char* cr = p; (cr = static_cast<const char*>(memchr(cr, '\r', static_cast<size_t>(end - cr)))) != nullptr;
+       cr++) {
+    if (cr + 1 == end || cr[1] != '\n') lines.bareCarriageReturns++;
+  }
   while (p < end) {
     const char* lf = static_cast<const char*>(memchr(p, '\n', static_cast<size_t>(end - p)));
     if (!lf) {

@@ -22,10 +22,10 @@ struct GameTables {
   ObjectList objects;
   CreatureList creatures;
   std::string creatureFile;  // "<directory name>.CRS"
-  int constantRecords = -1;  // records held by "CONSTANT.OBJ", -1 when missing
+  int constantRecords = -1;  // records held by "CONSTANT.OBJ"; kFileMissing or kFileUnreadable when none
   int playerRecords = -1;    // by "playername.OBJ"
   int creatureRecords = -1;  // by the ".CRS" file
-  bool constantCreaturesFound = false;
+  long constantCreaturesBytes = kFileMissing;  // size of "CONSTANT.CRE", or why it has none
   SpriteFiles sprites;
 };
 

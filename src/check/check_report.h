@@ -7,6 +7,12 @@
 #include "check_directory.h"
 #include "check_findings.h"
 
+// Control bytes (a line feed in a file name, an escape) written "\x0a", so
+// that one finding stays one line and cannot steer a terminal.
+std::string escapedText(const std::string& s);
+// One finding as the text report prints it: "FILE: error: what".
+std::string findingLine(const Finding& f);
+
 void writeTextReport(FILE* out, const std::string& directory, const Findings& findings, const CheckSummary& summary);
 
 void writeJsonReport(FILE* out, const std::string& directory, const Findings& findings, const CheckSummary& summary);

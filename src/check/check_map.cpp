@@ -18,6 +18,12 @@ bool hasOverlongLine(const TextLines& lines) {
 void checkMapFile(const GameDirectory& dir, const std::string& file, LocalMap& map, Findings& findings) {
   const std::string path = dir.pathOf(file);
   std::string bytes;
+  const long size = dir.sizeOf(file);
+  if (size > kMostFileBytes) {
+    findings.error(file, FindingKind::Unreadable, "holds %ld bytes, more than any map (%ld MiB read at most): not read",
+                   size, kMostFileBytes >> 20);
+    return;
+  }
   if (!dir.read(file, bytes)) {
     findings.error(file, FindingKind::Unreadable, "cannot be read");
     return;
@@ -29,8 +35,9 @@ void checkMapFile(const GameDirectory& dir, const std::string& file, LocalMap& m
   const TextLines lines = scanTextLines(bytes);
   checkLineEnds(file, lines, findings);
   map.kind = NoKind;
-  const bool loaded = map.load(path.c_str());
+  const bool loaded = map.loadForReading(path.c_str());
   if (!checkMapLoad(file, map, loaded, lines, findings)) return;
+  checkLoadNotes(file, map.loadNotes(), findings);
   checkMapTiles(file, map, findings);
   checkTeleports(file, map, dir, findings);
 }
@@ -39,8 +46,7 @@ bool checkMapLoad(const std::string& file, const LocalMap& map, bool loaded, con
                   Findings& findings) {
   if (map.kind == NoKind) {
     if (map.path[0] != 0) {
-      findings.error(file, FindingKind::Unreadable,
-                     "cannot be opened for reading and writing: the editor would show an empty map");
+      findings.error(file, FindingKind::Unreadable, "cannot be read: the editor would show an empty map");
     } else if (hasOverlongLine(lines)) {
       findings.error(file, FindingKind::NoKind, "a line longer than 1 MiB: the editor takes it for no MAP file");
     } else {
@@ -88,12 +94,32 @@ void checkMapTiles(const std::string& file, const LocalMap& map, Findings& findi
   }
 }
 
+// A second teleport on a cell: the editor and the game take the first one in
+// the list there, so this one can never be used.
+void checkSharedCell(const std::string& file, const LocalMap& map, int index, Findings& findings) {
+  char name[kTeleportNameSize], firstName[kTeleportNameSize];
+  int x, y, fx, fy;
+  if (!map.getTeleport(index, &x, &y, name)) return;
+  for (int first = 0; first < index; first++) {
+    if (!map.getTeleport(first, &fx, &fy, firstName) || fx != x || fy != y) continue;
+    Finding& f = findings.warning(file, FindingKind::SharedTeleportCell,
+                                  "teleports %d (to %s) and %d (to %s) share cell (%d, %d): only the first can "
+                                  "ever be used",
+                                  first + 1, firstName, index + 1, name, x, y);
+    f.column = x;
+    f.row = y;
+    f.record = index;
+    return;
+  }
+}
+
 void checkTeleports(const std::string& file, const LocalMap& map, const GameDirectory& dir,
                     Findings& findings) {
   char name[kTeleportNameSize];
   int x, y;
   for (int i = 0; i < map.teleportCount(); i++) {
     if (!map.getTeleport(i, &x, &y, name)) break;
+    checkSharedCell(file, map, i, findings);
     if (x < 1 || x > kMapColumns || y < 1 || y > kMapRows) {
       Finding& f = findings.error(file, FindingKind::TeleportCell,
                                   "teleport %d to %s lies at cell (%d, %d), outside 1..%d x 1..%d", i + 1, name, x,
@@ -109,9 +135,36 @@ void checkTeleports(const std::string& file, const LocalMap& map, const GameDire
   }
 }
 
+void checkLoadNotes(const std::string& file, const MapLoadNotes& notes, Findings& findings) {
+  const struct {
+    const MapLoadNotes::Note& note;
+    const char* what;
+  } kinds[] = {
+      {notes.kindWordNames, "teleport names holding a kind word (WILDERNESS, LOCAL, INTERIOR): a reader that "
+                            "searches the header takes the map for that kind"},
+      {notes.longNames, "teleport names longer than 255 characters: the editor drops those teleports"},
+      {notes.malformedPieces, "teleport pieces that are no \">X,Y:NAME!\": the editor drops or rewrites them"},
+      {notes.clampedNumbers, "teleport numbers beyond the int range: the editor holds them at its ends"},
+      {notes.linesAfterRows, "lines after the last row: a save drops them"},
+  };
+  for (const auto& kind : kinds) {
+    if (kind.note.count > 0) {
+      findings.warning(file, FindingKind::UnsavedAsRead, "%d %s (the first: %s)", kind.note.count, kind.what,
+                       kind.note.first.c_str());
+    }
+  }
+}
+
 void checkLineEnds(const std::string& file, const TextLines& lines, Findings& findings) {
-  if (lines.bareLineFeeds == 0) return;
-  findings.warning(file, FindingKind::LineEnds, "%d of %zu lines end in LF without CR (the game's files use CR LF)",
-                   lines.bareLineFeeds, lines.lengths.size())
-      .line = lines.firstBareLineFeed;
+  if (lines.bareLineFeeds > 0) {
+    findings.warning(file, FindingKind::LineEnds, "%d of %zu lines end in LF without CR (the game's files use CR LF)",
+                     lines.bareLineFeeds, lines.lengths.size())
+        .line = lines.firstBareLineFeed;
+  }
+  if (lines.bareCarriageReturns > 0) {
+    findings.warning(file, FindingKind::LineEnds,
+                     "%d line ends are a CR without LF: the editor reads those lines as one (the game's files "
+                     "use CR LF)",
+                     lines.bareCarriageReturns);
+  }
 }

@@ -2,6 +2,7 @@
 // of the 20 x 20 grid are missing, and which other maps nothing leads to
 // (no teleport names them and they are no cell map of a map present).
 #pragma once
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -24,3 +25,20 @@ std::string cellMapLetters(const std::string& mapPath);
 // of a map whose letters are ab (letters: upper case).
 void checkReachability(const std::vector<std::string>& mapFiles, const std::set<std::string>& targets,
                        const std::set<std::string>& letters, Findings& findings);
+
+// Where the first teleport into a map comes from, for the trap warning.
+struct TeleportSource {
+  std::string file;  // the map file that holds the teleport
+  int x = 0, y = 0;  // its 1-based cell
+};
+
+// Warns about each map other than a world map (they connect by their edges)
+// that teleports lead into (into: upper-case names and their first source)
+// but that has no teleport out (outCount: upper-case stems and their
+// teleport counts): a player who enters it is trapped.
+void checkWayOut(const std::vector<std::string>& mapFiles, const std::map<std::string, TeleportSource>& into,
+                 const std::map<std::string, int>& outCount, Findings& findings);
+
+// Warns about map files whose names differ only in letter case: the game on
+// Windows sees one of them.
+void checkCaseTwins(const std::vector<std::string>& mapFiles, Findings& findings);

@@ -1,0 +1,84 @@
+// Running every check over one directory.
+#include "check_directory.h"
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "check_map.h"
+#include "data/progress.h"
+#include "check_placements.h"
+#include "check_world.h"
+#include "game_directory.h"
+#include "game_tables.h"
+
+namespace {
+
+// What the world checks need of each map: the upper-case destinations of
+// its teleports (with the first source of each) and how many it has.
+struct TeleportGraph {
+  std::set<std::string> targets;
+  std::map<std::string, TeleportSource> into;
+  std::map<std::string, int> outCount;
+
+  void add(const std::string& file, const LocalMap& map) {
+    char name[kTeleportNameSize];
+    int x = 0, y = 0;
+    outCount[upperCase(stemOf(file))] += map.teleportCount();
+    for (int i = 0; i < map.teleportCount(); i++) {
+      if (!map.getTeleport(i, &x, &y, name)) continue;
+      const std::string target = upperCase(name);
+      targets.insert(target);
+      into.emplace(target, TeleportSource{file, x, y});
+    }
+  }
+};
+
+}  // namespace
+
+bool checkGameDirectory(const char* hostDirectory, Findings& findings, CheckSummary& summary,
+                        ProgressDisplay* progress) {
+  GameDirectory dir;
+  if (!dir.open(hostDirectory)) return false;
+  if (progress != nullptr) progress->open();
+  summary = CheckSummary();
+  summary.files = static_cast<int>(dir.files().size());
+
+  // The tables are large (the player objects alone take 3.9 MB): on the heap.
+  for (const std::string& other : dir.others()) {
+    findings.warning(other, FindingKind::NotRegular, "not a regular file (a pipe, a device or a link to one): not read");
+  }
+  auto tables = std::make_unique<GameTables>();
+  loadGameTables(dir, *tables);
+  checkTableFiles(*tables, findings);
+
+  std::vector<std::string> mapFiles;
+  TeleportGraph graph;
+  std::set<std::string> letters;
+  auto map = std::make_unique<LocalMap>();
+  auto data = std::make_unique<MapDataFile>();
+  int checked = 0, shown = -1;
+  for (const std::string& file : dir.files()) {
+    const int percent = checked++ * 100 / summary.files;
+    if (progress != nullptr && percent != shown) progress->setPercent(shown = percent);
+    if (hasExtension(file, ".MAP")) {
+      summary.maps++;
+      mapFiles.push_back(file);
+      checkMapFile(dir, file, *map, findings);
+      graph.add(file, *map);
+      letters.insert(cellMapLetters(dir.pathOf(file)));
+    } else if (hasExtension(file, ".DAT")) {
+      summary.dataFiles++;
+      checkDataFile(dir, file, *tables, *data, findings);
+    }
+  }
+  checkWorldGrid(dir.shownName(), mapFiles, findings);
+  checkReachability(mapFiles, graph.targets, letters, findings);
+  checkWayOut(mapFiles, graph.into, graph.outCount, findings);
+  checkCaseTwins(mapFiles, findings);
+  checkBlankSprites(*tables, findings);
+  if (progress != nullptr) progress->close();
+  return true;
+}
