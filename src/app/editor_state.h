@@ -13,7 +13,9 @@
 #include "data/object_list.h"
 #include "data/settings_file.h"
 #include "data/sprite_set.h"
+#include "app/map_history.h"
 #include "data/world_buffer.h"
+#include "data/world_teleports.h"
 #include "view/view_types.h"  // CanvasMode, kRowIndexSize, kQuantityTextSize
 
 namespace AngelScript {
@@ -33,6 +35,7 @@ struct EditorState {
   PALETTE palette;            // colours read from "palette.bmp"
   SpriteSet sprites;          // tile, object and creature sprites (owns the bitmaps)
   WorldBuffer worldBuffer;    // world grid for the world view and for scripts
+  WorldTeleports worldTeleports;  // teleports of the world maps, read with the world view
 
   // ---- Widgets and the values bound to them ----
   int mainWindow;
@@ -46,6 +49,7 @@ struct EditorState {
   int selectedTab;  // index of the tab sidePanel shows
   int progressWindow;  // open progress window of the world view, -1 when none
   int showObjects;     // 0 or 1, bound to "Show Objects + Creatures"
+  int showTeleports;   // 0 or 1, View > "Show Teleports": the world view's teleport overlay
   int constantObjectList;
   int selectedConstantObject;  // -1 none
   int constantObjectRows;      // 400
@@ -68,6 +72,7 @@ struct EditorState {
   int mapTile;                                  // tile of the map cell last pointed at
   int lastMouseX, lastMouseY, lastMouseZ, lastMouseButtons;  // mouse as last acted on
   int statusLine;
+  MapHistory history;  // every map opened since start-up, for Back and Forward
 
   // ---- Never losing work ----
   int mapChanged;        // 1 after an edit of openMap or mapData, 0 after open and save

@@ -8,6 +8,7 @@
 #include "app/editor_state.h"
 #include "app/map_view_binding.h"
 #include "app/menus.h"
+#include "app/shortcuts.h"
 #include "app/status_texts.h"
 #include "gui/gui.h"
 #include "view/map_canvas.h"
@@ -16,6 +17,8 @@
 
 namespace {
 
+// Wide enough for a world map's name and a teleport's destination beside it.
+constexpr int kPositionFieldWidth = 300;
 
 void addMenuBar(EditorState& e) {
   BeginMenuBar();
@@ -35,7 +38,7 @@ void addTilePanel(EditorState& e, MapView& view) {
   e.selectedTileField = AddStatusField(625, 560, 20, selectedTileText, &e);
   e.mapTilePreview = AddCanvas(705, 560, 18, 20, mapTilePreviewHandler, &view);
   e.mapTileField = AddStatusField(725, 560, 20, mapTileText, &e);
-  e.positionField = AddStatusField(705, 585, 40, positionText, &e);
+  e.positionField = AddStatusField(705, 585, kPositionFieldWidth, positionText, &e);
 }
 
 void addSidePanel(EditorState& e, MapView& view) {
@@ -59,6 +62,7 @@ void buildMainWindow(EditorState& e, int width, int height) {
   AddLabel(700, 540, "Map Tile");
   AddCheckBox(800, 540, "Show Objects + Creatures", &e.showObjects);
   ShowWindow();
+  installShortcuts(e.mainWindow, &e);
   Refresh(e.statusLine);
   Refresh(e.paletteCanvas);
   Refresh(e.selectedTilePreview);

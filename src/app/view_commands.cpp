@@ -48,7 +48,7 @@ void worldMapCommand(void* data) {
   if (!directoryPrefixOf(editor.openMap.path, prefix, sizeof prefix)) prefix[0] = '\0';
   if (editor.canvasMode == WorldView) return;
   ProgressWindow progress(editor);
-  loadWorld(prefix, editor.worldBuffer, &progress);
+  loadWorld(prefix, editor.worldBuffer, &progress, &editor.worldTeleports);
   editor.canvasMode = WorldView;
   Refresh(editor.mapCanvas);
   Refresh(editor.positionField);

@@ -1,13 +1,9 @@
 // Lines and marks of the world's teleports over the world view. The view
-// squeezes 960 world columns into 864 pixels ((px * 960) / 864); a cell's
-// pixel is the first one that shows it, or the one before for the columns
-// the squeeze skips.
+// squeezes 960 world columns into 864 pixels: pixel 9g + k shows world column
+// 10g + k (k 0..8), and the columns 10g + 9 are shown by no pixel.
 #include "view/world_teleport_overlay.h"
 
 #include <cstdlib>
-
-#include "data/world_buffer.h"
-#include "view/map_drawing.h"
 
 namespace {
 
@@ -24,7 +20,7 @@ void drawMark(BITMAP* target, const WorldTeleport& t, int colour) {
 }  // namespace
 
 void worldCellPixel(int wx, int wy, int* px, int* py) {
-  *px = wx * kMapCanvasWidth / kWorldColumns;
+  *px = wx - wx / 10 - (wx % 10 == 9 ? 1 : 0);  // a skipped column: the pixel left of it
   *py = wy;
 }
 

@@ -10,8 +10,9 @@
 
 constexpr int kTeleportMarkRadius = 2;  // a mark covers 5 x 5 pixels around its cell
 
-// The world view pixel that shows world cell (wx, wy), and the pixel in the
-// middle of square (col, row): the inverse of the view's squeeze.
+// The world view pixel that shows world cell (wx, wy) (for the columns that
+// no pixel shows, the pixel left of it), and the pixel in the middle of
+// square (col, row): the inverse of the view's squeeze.
 void worldCellPixel(int wx, int wy, int* px, int* py);
 void squareMiddlePixel(int col, int row, int* px, int* py);
 

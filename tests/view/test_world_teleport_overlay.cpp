@@ -38,24 +38,29 @@ TEST(WorldTeleportOverlay, LinesRunToTheMiddleOfWorldSquaresAndOtherMapsGetABoxO
     for (int x : {0, 27, 54, 81, 108}) EXPECT_EQ(link, getpixel(canvas, x, x / 9)) << depth << " x " << x;
     EXPECT_EQ(black, getpixel(canvas, 54, 30));
     EXPECT_EQ(black, getpixel(canvas, 109, 12));  // the line ends in the square's middle
-    // ZANFF cell (24, 12): world (264, 132), pixel (237, 132), straight down to ZANFJ's middle at row 228.
-    for (int y : {133, 180, 228}) EXPECT_EQ(link, getpixel(canvas, 237, y)) << y;
-    EXPECT_EQ(black, getpixel(canvas, 237, 229));
-    EXPECT_EQ(black, getpixel(canvas, 238, 180));
-    // TAB2515 from world cell (23, 11), pixel (20, 11): a hollow box with its middle set, no line.
-    EXPECT_EQ(other, getpixel(canvas, 20, 11));
-    EXPECT_EQ(other, getpixel(canvas, 18, 9));
-    EXPECT_EQ(other, getpixel(canvas, 22, 13));
-    EXPECT_EQ(black, getpixel(canvas, 19, 10));
+    // ZANFF cell (24, 12): world (264, 132), pixel (238, 132), straight down to ZANFJ's middle at row 228.
+    for (int y : {133, 180, 228}) EXPECT_EQ(link, getpixel(canvas, 238, y)) << y;
+    EXPECT_EQ(black, getpixel(canvas, 238, 229));
+    EXPECT_EQ(black, getpixel(canvas, 239, 180));
+    // TAB2515 from world cell (23, 11), pixel (21, 11): a hollow box with its middle set, no line.
+    EXPECT_EQ(other, getpixel(canvas, 21, 11));
+    EXPECT_EQ(other, getpixel(canvas, 19, 9));
+    EXPECT_EQ(other, getpixel(canvas, 23, 13));
+    EXPECT_EQ(black, getpixel(canvas, 20, 10));
     EXPECT_EQ(black, getpixel(canvas, 30, 11));
     // The mark of a teleport into a world map, over its own line.
-    EXPECT_EQ(link, getpixel(canvas, 235, 130));
-    EXPECT_EQ(black, getpixel(canvas, 236, 131));
+    EXPECT_EQ(link, getpixel(canvas, 236, 130));
+    EXPECT_EQ(black, getpixel(canvas, 237, 131));
     destroy_bitmap(canvas);
   }
 }
 
 TEST(WorldTeleportOverlay, APixelPointsAtTheNearestMarkUnderIt) {
+  for (int px = 0; px < 864; ++px) {  // a cell is marked at the very pixel that shows it
+    int x, y;
+    worldCellPixel(px * 960 / 864, 0, &x, &y);
+    ASSERT_EQ(px, x);
+  }
   const WorldTeleports world = handMadeWorld();
   const WorldTeleport* found = teleportAtPixel(world, 22, 12);
   ASSERT_NE(nullptr, found);
@@ -63,6 +68,6 @@ TEST(WorldTeleportOverlay, APixelPointsAtTheNearestMarkUnderIt) {
   found = teleportAtPixel(world, 1, 1);
   ASSERT_NE(nullptr, found);
   EXPECT_STREQ("ZANCA", found->name);
-  EXPECT_EQ(nullptr, teleportAtPixel(world, 23, 11));
-  EXPECT_EQ(nullptr, teleportAtPixel(world, 237, 180));  // a line is no mark
+  EXPECT_EQ(nullptr, teleportAtPixel(world, 24, 11));
+  EXPECT_EQ(nullptr, teleportAtPixel(world, 238, 180));  // a line is no mark
 }
