@@ -3,6 +3,7 @@
 #include "app/menus.h"
 
 #include "app/commands.h"
+#include "app/editor_state.h"
 #include "app/navigation.h"
 #include "gui/gui.h"
 
@@ -26,6 +27,9 @@ void fillViewMenu(void* editor) {
   AddMenuItem(kPlainItem, "~South\tCtrl+Down", "", southCommand, editor);
   AddMenuItem(kPlainItem, "~West\tCtrl+Left", "", westCommand, editor);
   AddMenuItem(kPlainItem, "~East\tCtrl+Right", "", eastCommand, editor);
+  // A plain item carries no check mark: its right column says when it is on.
+  const bool shown = static_cast<EditorState*>(editor)->showTeleports != 0;
+  AddMenuItem(kPlainItem, "Show ~Teleports", shown ? "On" : "", showTeleportsCommand, editor);
 }
 
 void fillToolsMenu(void* editor) {

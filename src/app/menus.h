@@ -4,7 +4,7 @@
 
 void fillFileMenu(void* editor);   // "~Open", "~Save", "Save ~As", "~Quit"
 // "~World Map", "~Local Map", "~Back", "~Forward", "~North", "~South",
-// "~West", "~East"
+// "~West", "~East", "Show ~Teleports"
 void fillViewMenu(void* editor);
 void fillToolsMenu(void* editor);  // "~Set ZAN Directory"
 // The "~Script" menu's items: the script commands.

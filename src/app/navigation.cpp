@@ -5,6 +5,7 @@
 
 #include "app/editor_state.h"
 #include "app/map_file.h"
+#include "app/unsaved_changes.h"
 #include "data/map_names.h"
 #include "gui/gui.h"
 

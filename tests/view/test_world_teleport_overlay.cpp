@@ -4,7 +4,10 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "gui/gui.h"
+#include "view/world_picture.h"
 #include "view/world_teleport_overlay.h"
 
 namespace {
@@ -70,4 +73,25 @@ TEST(WorldTeleportOverlay, APixelPointsAtTheNearestMarkUnderIt) {
   EXPECT_STREQ("ZANCA", found->name);
   EXPECT_EQ(nullptr, teleportAtPixel(world, 24, 11));
   EXPECT_EQ(nullptr, teleportAtPixel(world, 238, 180));  // a line is no mark
+}
+
+// The kept world picture follows the overlay: shown, changed, taken away.
+TEST(WorldTeleportOverlay, TheKeptWorldPictureIsRedrawnWhenTheOverlayChanges) {
+  ASSERT_TRUE(GuiInitHeadless(1024, 768, 16));
+  BITMAP* canvas = create_bitmap_ex(16, 864, 480);
+  SpriteSet noSprites;
+  auto world = std::make_unique<WorldBuffer>();
+  WorldTeleports teleports = handMadeWorld();
+  WorldPicture picture;
+  picture.show(canvas, noSprites, *world, &teleports);
+  EXPECT_EQ(worldLinkColour(canvas), getpixel(canvas, 54, 6));
+  LocalMap far;
+  far.addTeleport(48, 24, "OAKVALE");
+  teleports.addMap(far, 19, 19);  // world (959, 479): pixel (863, 479)
+  picture.show(canvas, noSprites, *world, &teleports);
+  EXPECT_EQ(otherLinkColour(canvas), getpixel(canvas, 863, 479));
+  picture.show(canvas, noSprites, *world, nullptr);
+  EXPECT_EQ(makecol16(0, 0, 0), getpixel(canvas, 54, 6));
+  EXPECT_EQ(makecol16(0, 0, 0), getpixel(canvas, 863, 479));
+  destroy_bitmap(canvas);
 }
