@@ -1,4 +1,4 @@
-// openMapFile, refreshAfterLoad and saveMapFile, with the reports of every
+// openMapFile, refreshAfterLoad, saveMapFile and saveMapAs, with the reports of every
 // save that fails and of maps that a save could not give back as they were.
 #include "app/map_file.h"
 
@@ -123,6 +123,7 @@ void openMapFile(const char* path, EditorState& editor) {
   if (!directoryOf(mapPath, dir, sizeof dir)) dir[0] = '\0';
   if (!mapNameOf(mapPath, name, sizeof name)) name[0] = '\0';
   editor.openMap.load(mapPath);
+  editor.history.visit(mapPath);  // every open, by any means, is a step of Back and Forward
   editor.teleportRows = editor.openMap.teleportCount();
   editor.objectList.load(dir);
   editor.creatureList.load(dir);
@@ -136,6 +137,8 @@ void openMapFile(const char* path, EditorState& editor) {
   // here: a Delete must not reach it.
   editor.selectedTeleport = -1;
   editor.selectedPlacement = -1;
+  editor.statusWarning[0] = '\0';
+  editor.markedColumn = editor.markedRow = 0;
   SetListSelection(editor.teleportList, -1);
   SetListSelection(editor.placementList, -1);
   refreshAfterLoad(editor);
@@ -168,4 +171,21 @@ bool saveMapFile(const char* path, EditorState& editor) {
   const bool ownFile = strcmp(target, editor.openMap.path) == 0 || editor.openMap.path[0] == '\0';
   if (ownFile && mapWritten && !placementsLost) editor.mapChanged = 0;
   return dataWritten;
+}
+
+void saveMapAs(EditorState& editor) {
+  char startPath[kPathBufferSize], target[kPathBufferSize];
+  const char* start = editor.openMap.path[0] != '\0' ? editor.openMap.path : zanDirectory(editor);
+  snprintf(startPath, sizeof startPath, "%s", start);
+  const char* path = chooseFile("*.map", startPath, kSelectSaveAsFlags, "Save As", "Save");
+  if (path[0] != '\0') {
+    snprintf(target, sizeof target, "%s", path);
+    saveMapFile(target, editor);
+  }
+  Refresh(editor.statusLine);
+}
+
+const char* zanDirectory(const EditorState& editor) {
+  const char* directory = editor.settings.getString("", "ZANDirectory");
+  return directory ? directory : "";
 }

@@ -6,8 +6,10 @@
 #include <cstring>
 
 #include "app/commands.h"
+#include "app/script_commands.h"
 #include "app/editor_state.h"
 #include "app/map_file.h"
+#include "app/unsaved_changes.h"
 #include "app/menus.h"
 #include "app/user_dialogs.h"
 #include "data/world_loader.h"
@@ -67,8 +69,7 @@ void fillScriptMenu(void* editor) {
   AddMenuItem(0, "Place ~Feature", nullptr, generateLocalMap, editor);
 }
 
-void generateWorldMap(void* data) {
-  EditorState& editor = *static_cast<EditorState*>(data);
+void generateWorldBesideOpenMap(EditorState& editor) {
   if (editor.openMap.path[0] == '\0') {
     generateWorldIntoChosenDirectory(editor);
     reloadWorldView(editor);
@@ -94,8 +95,7 @@ void generateWorldMap(void* data) {
   recordMouse(editor);
 }
 
-void generateLocalMap(void* data) {
-  EditorState& editor = *static_cast<EditorState*>(data);
+void generateIntoOpenMap(EditorState& editor) {
   unsigned char before[kMapRows][kMapColumns];
   copyTiles(editor.openMap, before);
   if (generateIntoMap(editor.scriptEngine, editor.openMap)) {

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/editor_state.h"
+#include "view/world_teleport_overlay.h"
 
 namespace {
 EditorState& stateOf(void* editor) { return *static_cast<EditorState*>(editor); }
@@ -11,7 +12,10 @@ EditorState& stateOf(void* editor) { return *static_cast<EditorState*>(editor); 
 
 void statusText(void* editor, char* buffer) {
   const LocalMap& map = stateOf(editor).openMap;
-  if (map.path[0] != '\0')
+  const char* warning = stateOf(editor).statusWarning;
+  if (map.path[0] != '\0' && warning[0] != '\0')
+    snprintf(buffer, kStatusTextSize, "%s   %s", map.path, warning);
+  else if (map.path[0] != '\0')
     snprintf(buffer, kStatusTextSize, "%s", map.path);
   else if (map.kind == NoKind)
     snprintf(buffer, kStatusTextSize, "Invalid map file");
@@ -33,7 +37,12 @@ void positionText(void* editor, char* buffer) {
   if (e.canvasMode == LocalEdit) {
     snprintf(buffer, kStatusTextSize, "%i, %i", e.cursorX, e.cursorY);
   } else if (e.canvasMode == WorldView) {
-    snprintf(buffer, kStatusTextSize, "ZAN%c%c", 'A' + e.cursorX / kMapColumns,
-             'A' + e.cursorY / kMapRows);
+    const int length = snprintf(buffer, kStatusTextSize, "ZAN%c%c", 'A' + e.cursorX / kMapColumns,
+                                'A' + e.cursorY / kMapRows);
+    // The cursor is the world cell of the pointed pixel, which worldCellPixel gives back.
+    int px, py;
+    worldCellPixel(e.cursorX, e.cursorY, &px, &py);
+    const WorldTeleport* t = e.showTeleports ? teleportAtPixel(e.worldTeleports, px, py) : nullptr;
+    if (t != nullptr) snprintf(buffer + length, kStatusTextSize - length, " -> %s", t->name);
   }
 }

@@ -131,6 +131,10 @@ void checkTeleports(const std::string& file, const LocalMap& map, const GameDire
                                   "teleport %d at cell (%d, %d) leads to %s.MAP, which is not in the directory",
                                   i + 1, x, y, name);
       f.record = i;
+      if (x >= 1 && x <= kMapColumns && y >= 1 && y <= kMapRows) {
+        f.column = x;
+        f.row = y;
+      }
     }
   }
 }

@@ -1,6 +1,7 @@
 // generateWorld: choose, run, check, ask, write, report. A world in which a
 // map holds a tile code 10 or 13, which no row line can carry, is not written
-// at all; the others go through one scratch LocalMap into one SafeBatch.
+// at all; the others go through one scratch LocalMap into one FileReplacer,
+// which backs up what they replace.
 #include "script/world_generation.h"
 
 #include <cctype>
@@ -12,7 +13,8 @@
 #include "data/progress.h"
 #include "data/world_buffer.h"
 #include "platform/host_path.h"
-#include "platform/safe_file.h"
+#include "platform/backup_store.h"
+#include "platform/file_replacer.h"
 #include "script/chosen_script.h"
 #include "script/script_user.h"
 
@@ -75,7 +77,7 @@ std::string unwritableSquares(const WorldBuffer& world, const char* directory, S
 
 // Counts the squares that landed and names the first that did not, in the
 // order they were written.
-void tallySquares(const SafeBatch& batch, const int (&queued)[kWorldSquares][kWorldSquares],
+void tallySquares(const FileReplacer& batch, const int (&queued)[kWorldSquares][kWorldSquares],
                   const char* directory, WorldGenerationResult& result) {
   char path[kPathBufferSize];
   for (int row = 0; row < kWorldSquares; row++) {
@@ -92,17 +94,18 @@ void tallySquares(const SafeBatch& batch, const int (&queued)[kWorldSquares][kWo
   }
 }
 
-// All the squares go through one batch, so that the run is synced once. A
-// stop asked for while the batch fills leaves every map as it was; once the
-// batch puts its files in place, they are all finished.
+// All the squares go through one batch, so that the run is synced once and
+// its backup is one operation. A stop asked for while the batch fills leaves
+// every map as it was; once the batch puts its files in place, they are all
+// finished.
 void writeWorld(const WorldBuffer& world, const char* directory, const LocalMap* teleportSource, ScriptUser& user,
-                WorldGenerationResult& result) {
+                BackupOperation& backup, WorldGenerationResult& result) {
   LocalMap map;
   map.kind = Wilderness;
   copyTeleports(teleportSource, map);
   ProgressDisplay* progress = user.progress();
   if (progress != nullptr) progress->open();
-  SafeBatch batch;
+  FileReplacer batch(&backup);
   int queued[kWorldSquares][kWorldSquares];
   char path[kPathBufferSize];
   for (int n = 0; n < kWorldMapCount && !result.stopped; n++) {
@@ -115,13 +118,23 @@ void writeWorld(const WorldBuffer& world, const char* directory, const LocalMap*
   }
   if (!result.stopped) {
     batch.commit();
+    result.backupFailed = batch.backupFailed();
     result.stoppedWhilePlacing = user.stopRequested();
     tallySquares(batch, queued, directory, result);
   }
   if (progress != nullptr) progress->close();
 }
 
-void reportFailures(ScriptUser& user, const WorldGenerationResult& result) {
+void reportFailures(ScriptUser& user, const WorldGenerationResult& result, const BackupOperation& backup) {
+  if (result.backupFailed) {
+    char text[3 * kPathBufferSize];
+    snprintf(text, sizeof text,
+             "No world map was written: the backup of the maps it would replace failed (%s). "
+             "Every file is as it was.",
+             backup.failure());
+    user.showText(text, "~OK");
+    return;
+  }
   if (result.failed == 0 || result.stopped) return;
   char text[3 * kPathBufferSize], shown[kPathBufferSize];
   user.describePath(result.firstFailed, shown, sizeof shown);
@@ -148,7 +161,7 @@ bool worldSquareOf(const char* mapPath, int* col, int* row) {
 }  // namespace
 
 WorldGenerationResult generateWorld(AngelScript::asIScriptEngine* engine, const char* directory,
-                                    const LocalMap* teleportSource) {
+                                    const LocalMap* teleportSource, const BackupPlace* backups) {
   WorldGenerationResult result{};
   result.run = ScriptRunEnd::NotBuilt;
   WorldBuffer* world = scriptWorld(engine);
@@ -173,10 +186,11 @@ WorldGenerationResult generateWorld(AngelScript::asIScriptEngine* engine, const 
     result.replaceDeclined = user->showText(question, "~Replace|~Cancel") != 0;
     if (result.replaceDeclined) return result;
   }
+  BackupOperation backup(backups != nullptr ? *backups : BackupPlace(), "Generate World Map");
   user->writePhase(true);
-  writeWorld(*world, directory, teleportSource, *user, result);
+  writeWorld(*world, directory, teleportSource, *user, backup, result);
   user->writePhase(false);
-  reportFailures(*user, result);
+  reportFailures(*user, result, backup);
   return result;
 }
 
@@ -191,11 +205,12 @@ bool isWorldMapOfItsDirectory(const char* mapPath) {
   return worldSquareOf(mapPath, &col, &row);
 }
 
-WorldGenerationResult generateWorldBeside(AngelScript::asIScriptEngine* engine, LocalMap& openMap, bool* reloaded) {
+WorldGenerationResult generateWorldBeside(AngelScript::asIScriptEngine* engine, LocalMap& openMap, bool* reloaded,
+                                          const BackupPlace* backups) {
   *reloaded = false;
   char directory[kPathBufferSize];
   directoryOf(openMap.path, directory, sizeof directory);
-  WorldGenerationResult result = generateWorld(engine, directory, &openMap);
+  WorldGenerationResult result = generateWorld(engine, directory, &openMap, backups);
   int col = 0, row = 0;
   if (worldSquareOf(openMap.path, &col, &row) && result.squareWritten[col][row]) {
     openMap.load(openMap.path);

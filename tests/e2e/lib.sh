@@ -121,3 +121,18 @@ e2e_open_map() {
   e2e_key Return
   sleep 0.5
 }
+
+# Waits until the editor's main thread has used no CPU for a moment: the
+# work a key or click started is done and a window waits for input (at most
+# the given seconds, default 60).
+e2e_wait_idle() {
+  local seconds="${1:-60}" last now i
+  last=$(e2e_cpu_seconds "$E2E_APP_PID" main)
+  for ((i = 0; i < seconds * 4; i++)); do
+    sleep 0.25
+    now=$(e2e_cpu_seconds "$E2E_APP_PID" main)
+    [ "$i" -ge 2 ] && [ "$(echo "$now - $last < 0.02" | bc)" = 1 ] && return 0
+    last=$now
+  done
+  e2e_fail "the editor stayed busy for $seconds s"
+}

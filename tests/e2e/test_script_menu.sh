@@ -37,8 +37,9 @@ xdotool mousemove 500 650
 sleep 0.5
 e2e_type "$SCRIPT_EDITOR"
 e2e_key Return
-# The script's own message when it is done, then the replace question.
-sleep 3
+# The script's own message when it is done (the build and the run keep the
+# editor busy until then; a requester waits idle), then the replace question.
+e2e_wait_idle
 e2e_screenshot "$BUILD/script_message.png"
 e2e_key Return
 sleep 0.5

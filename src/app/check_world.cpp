@@ -1,0 +1,154 @@
+// Check World: checking with a progress window, then the findings window:
+// the summary at the top, one row per finding as dola-check prints it
+// (errors first), the first row selected in the list that has the focus.
+// Return or a double click opens the finding's map (after the unsaved-changes
+// question) and outlines its cell; Escape or Close just closes.
+#include "app/check_world.h"
+
+#include <allegro.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/editor_state.h"
+#include "app/unsaved_changes.h"
+#include "app/user_dialogs.h"
+#include "check/check_directory.h"
+#include "check/check_report.h"
+#include "check/game_directory.h"
+#include "data/map_names.h"
+#include "data/progress.h"
+#include "gui/gui.h"
+#include "platform/host_path.h"
+
+namespace {
+
+constexpr int kListWidth = 900;
+constexpr int kVisibleRows = 24;
+
+class CheckProgress : public ProgressDisplay {
+ public:
+  void open() override {
+    if (window_ == 0) window_ = OpenProgressWindow("Checking the world", nullptr, 200);
+  }
+  void setPercent(int percent) override { SetProgress(window_, percent); }
+  void close() override {
+    if (window_ != 0) CloseTopWindow();
+    window_ = 0;
+  }
+
+ private:
+  int window_ = 0;
+};
+
+struct FindingsWindow;
+
+struct FindingRow {
+  FindingsWindow* window;
+  int index;
+  std::string text;
+};
+
+struct FindingsWindow {
+  std::vector<Finding> findings;  // errors first
+  std::vector<FindingRow> rows;
+  int rowCount = 0;
+  int chosen = -1;  // the finding whose map is to be opened, -1 for none
+};
+
+void* rowOf(void* listData, int row) {
+  FindingsWindow* window = static_cast<FindingsWindow*>(listData);
+  return row >= 0 && row < window->rowCount ? &window->rows[row] : nullptr;
+}
+
+void rowText(void* rowData, char* buffer) {
+  snprintf(buffer, kGuiRowBufferSize, "%s", rowData != nullptr ? static_cast<FindingRow*>(rowData)->text.c_str() : "");
+}
+
+void openFinding(int, void* rowData) {
+  if (rowData == nullptr) return;
+  FindingRow* row = static_cast<FindingRow*>(rowData);
+  row->window->chosen = row->index;
+  StopEventLoop();
+}
+
+void closeFindings(void*) { StopEventLoop(); }
+
+bool closeOnEscape(const GuiKey& key, void*) {
+  if (key.scancode != KEY_ESC) return false;
+  StopEventLoop();
+  return true;
+}
+
+// The directory Check World looks at: the open map's, or "ZANDirectory".
+bool checkedDirectory(const EditorState& editor, char* directory, size_t size) {
+  if (editor.openMap.path[0] != '\0') return directoryOf(editor.openMap.path, directory, size);
+  const char* setting = const_cast<EditorState&>(editor).settings.getString("", "ZANDirectory");
+  snprintf(directory, size, "%s", setting != nullptr ? setting : "");
+  return directory[0] != '\0';
+}
+
+// Shows the window; the finding chosen for opening, or -1.
+int showFindings(FindingsWindow& window, const char* summary) {
+  for (size_t i = 0; i < window.findings.size(); i++)
+    window.rows.push_back(FindingRow{&window, static_cast<int>(i), findingLine(window.findings[i])});
+  window.rowCount = static_cast<int>(window.rows.size());
+  const int id = CreateWindow(kListWidth + 16, 20 * kVisibleRows + 80, "Check World", 0);
+  if (id == 0) return -1;
+  AddLabel(8, 8, summary);
+  const int list = AddListBox(8, 28, &window, &window.rowCount, kListWidth, kListLeftButton, rowText, openFinding,
+                              kVisibleRows);
+  SetListIndexer(list, rowOf);
+  AddButton(kListWidth / 2 - 24, 20 * kVisibleRows + 44, "~Close", closeFindings, nullptr);
+  SetKeyHandler(id, closeOnEscape, nullptr);
+  ShowWindow();
+  SetListSelection(list, 0);
+  RunEventLoop();
+  CloseTopWindow();
+  return window.chosen;
+}
+
+void openFindingMap(EditorState& editor, const char* directory, const Finding& finding) {
+  char path[kPathBufferSize];
+  if (snprintf(path, sizeof path, "%s\\%s", directory, finding.file.c_str()) >= static_cast<int>(sizeof path)) return;
+  if (!hasExtension(finding.file, ".MAP") || !replaceOpenMap(path, editor)) return;
+  if (finding.column > 0 && finding.row > 0) {
+    editor.markedColumn = finding.column;
+    editor.markedRow = finding.row;
+  }
+  Refresh(editor.mapCanvas);
+}
+
+}  // namespace
+
+void checkWorld(EditorState& editor) {
+  char directory[kPathBufferSize], host[4096];
+  if (!checkedDirectory(editor, directory, sizeof directory) || !pathToHost(directory, host, sizeof host)) {
+    tellUser("There is no world to check: open a map, or choose the game directory with Tools > Set ZAN Directory.");
+    return;
+  }
+  FindingsWindow window;
+  Findings findings;
+  CheckSummary summary;
+  CheckProgress progress;
+  if (!checkGameDirectory(host, findings, summary, &progress)) {
+    tellUser("The directory %s cannot be read.", directory);
+    return;
+  }
+  if (findings.all().empty()) {
+    tellUser("Check World found nothing wrong in %s (%d maps, %d data files).", directory, summary.maps,
+             summary.dataFiles);
+    return;
+  }
+  window.findings = findings.all();
+  std::stable_sort(window.findings.begin(), window.findings.end(),
+                   [](const Finding& a, const Finding& b) { return a.severity == Severity::Error && b.severity != Severity::Error; });
+  char text[kPathBufferSize + 64];
+  snprintf(text, sizeof text, "%d errors, %d warnings in %s", findings.errors(), findings.warnings(), directory);
+  const int chosen = showFindings(window, text);
+  if (chosen >= 0) openFindingMap(editor, directory, window.findings[static_cast<size_t>(chosen)]);
+}
+
+void checkWorldCommand(void* editor) { checkWorld(*static_cast<EditorState*>(editor)); }
