@@ -70,7 +70,7 @@ struct EditorState {
   int statusLine;
 
   // ---- Never losing work ----
-  int mapChanged;        // 1 after an edit of openMap or mapData, 0 after open and save
+  int mapChanged;        // 1 after an edit of openMap's tiles or teleports, 0 after open and save
   int paintNeedsPress;   // 1 after a world-view click: painting waits for a new press
   int mapDataRead;       // 1 when the open map's ".DAT" was read: a failed save of it is reported
 };

@@ -1,5 +1,6 @@
 // File > Open, Save, Save As and Quit.
 #include <cstdio>
+#include <cstring>
 
 #include "app/commands.h"
 #include "app/editor_state.h"
@@ -7,6 +8,7 @@
 #include "app/user_dialogs.h"
 #include "data/map_names.h"
 #include "gui/gui.h"
+#include "platform/editor_path.h"
 
 namespace {
 
@@ -39,8 +41,12 @@ void saveAsCommand(void* data) {
   snprintf(startPath, sizeof startPath, "%s", start);
   const char* path = chooseFile("*.map", startPath, kSelectSaveAsFlags, "Save As", "Save");
   if (path[0] != '\0') {
+    // A name typed without an extension gets ".MAP", lest the "*.map" list hide the file.
+    const char* separator = lastBackslash(path);
+    const char* name = separator ? separator + 1 : path;
+    const bool bare = name[0] != '\0' && strchr(name, '.') == nullptr;
     char target[kPathBufferSize];
-    snprintf(target, sizeof target, "%s", path);
+    snprintf(target, sizeof target, "%s%s", path, bare ? ".MAP" : "");
     saveMapFile(target, editor);
   }
   Refresh(editor.statusLine);

@@ -17,13 +17,18 @@ void openMapFile(const char* path, EditorState& editor);
 // map data: map canvas, status line, palette and the three lists.
 void refreshAfterLoad(EditorState& editor);
 
-// Writes the open map to path and its placements to the ".DAT" read when it
-// was opened. Every write that fails is reported by name and reason, leaving
-// the file on disk as it was; a map opened without a ".DAT" saves no
-// placements, silently. The map counts as unchanged only once everything was
-// written to the open map's own files (or anywhere, for a map with no file). Returns whether the
-// placements were written.
+// Writes the open map to path and, when they changed since they were read or
+// last written, its placements to the ".DAT" read when it was opened. Every
+// write that fails is reported by name and reason; a file that was there is
+// left as it was. The tiles count as saved once written to the open map's
+// own file (or anywhere, for a map with no file); the placements once written
+// (a map opened without a ".DAT" cannot keep any, and says so). Returns
+// whether no placement is left unsaved.
 bool saveMapFile(const char* path, EditorState& editor);
+
+// True while the tiles or teleports (mapChanged) or the placements of the open
+// map hold changes that no save has written.
+bool hasUnsavedChanges(const EditorState& editor);
 
 // When the open map has unsaved changes, asks
 // "The map <path> has unsaved changes." with "~Save", "~Discard" and "~Cancel"
@@ -35,5 +40,6 @@ bool settleUnsavedChanges(EditorState& editor);
 
 // Replaces the open map by the map at path (copied first, so a selector's
 // buffer may be passed), after settling unsaved changes. False, with the
-// open map kept, when the user cancelled or the save failed.
+// open map kept, when the user cancelled, the save failed or the path is
+// longer than a map path may be (which is said).
 bool replaceOpenMap(const char* path, EditorState& editor);

@@ -76,6 +76,7 @@ void bindMapView(EditorState& editor, MapView& view) {
   bindDocuments(editor, view);
   bindWidgets(editor, view);
   bindEditing(editor, view);
+  view.worldPrefix[0] = '\0';  // no world loaded yet
   view.program = &editor;
   view.replaceOpenMap = replaceOpenMapOf;
   view.showText = askUser;

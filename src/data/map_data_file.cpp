@@ -17,6 +17,7 @@ void MapDataFile::clear() { placements_.reset(); }
 bool MapDataFile::load(const char* newPath) {
   clear();
   fileRead_ = false;
+  memset(synced_, 0, sizeof synced_);
   placements_.reset(new (std::nothrow) Placement[kPlacementCount]());
   if (!copyText(path, sizeof path, newPath) || !placements_) return false;
   FILE* file = openStream(path, "rb");
@@ -29,21 +30,34 @@ bool MapDataFile::load(const char* newPath) {
   for (int i = 0; i < kPlacementCount; i++) {
     decodePlacement(bytes + kPlacementSize * i, placements_[i]);
   }
+  memcpy(synced_, bytes, sizeof synced_);
   fileRead_ = true;
   return true;
 }
 
-bool MapDataFile::save() const {
-  if (!placements_ || !fileRead_) return false;
-  unsigned char bytes[kPlacementTableSize];
+void MapDataFile::encodeTable(unsigned char* bytes) const {
   for (int i = 0; i < kPlacementCount; i++) {
     encodePlacement(placements_[i], bytes + kPlacementSize * i);
   }
+}
+
+bool MapDataFile::save() {
+  if (!placements_ || !fileRead_) return false;
+  unsigned char bytes[kPlacementTableSize];
+  encodeTable(bytes);
   SafeWriter writer;
   FILE* file = writer.open(path, "r+b");
   if (!file) return false;
-  if (fwrite(bytes, 1, sizeof bytes, file) != sizeof bytes) return false;
-  return writer.commit();
+  if (fwrite(bytes, 1, sizeof bytes, file) != sizeof bytes || !writer.commit()) return false;
+  memcpy(synced_, bytes, sizeof synced_);
+  return true;
+}
+
+bool MapDataFile::placementsChanged() const {
+  if (!placements_) return false;
+  unsigned char bytes[kPlacementTableSize];
+  encodeTable(bytes);
+  return memcmp(bytes, synced_, sizeof bytes) != 0;
 }
 
 Placement* MapDataFile::placement(int i) {
@@ -59,7 +73,9 @@ const Placement* MapDataFile::placement(int i) const {
 int MapDataFile::firstFreePlacement() const {
   if (!placements_) return -1;
   for (int i = 0; i < kPlacementCount; i++) {
-    if (placements_[i].inUse == 0) return i;
+    const int32_t id = placements_[i].id;
+    const bool creature = id >= kCreatureIdBase && id < kPlayerObjectIdBase;
+    if (placements_[i].inUse == 0 && !creature) return i;
   }
   return -1;
 }

@@ -75,10 +75,14 @@ void localEditEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m)
 }
 
 void openWorldSquare(MapView& v, BITMAP* bitmap, int wx, int wy) {
-  char prefix[kPathBufferSize], path[kPathBufferSize];
-  directoryPrefixOf(v.openMap->path, prefix, sizeof prefix);
-  if (!worldMapFileName(prefix, wx / kMapColumns, wy / kMapRows, path, sizeof path)) return;
+  char path[kPathBufferSize];
+  if (!worldMapFileName(v.worldPrefix, wx / kMapColumns, wy / kMapRows, path, sizeof path)) return;
   if (!v.replaceOpenMap(v.program, path)) return;
+  if (v.openMap->path[0] == '\0') {  // the file names no map kind: nothing was opened
+    char text[kPathBufferSize + 96];
+    snprintf(text, sizeof text, "The map %s could not be read: its first line names no map kind.", path);
+    viewShowText(v, text, "~OK");
+  }
   v.openMap->kind = Wilderness;  // a world square is wilderness, whatever its file said
   *v.paintNeedsPress = 1;
   Refresh(*v.statusLine);
@@ -194,8 +198,7 @@ void placeObject(MapView& v, int column, int row) {
     p->id = *v.selectedConstantObject;
     // The box may have changed since "Add": read it again, kept to 1..255.
     p->quantity = static_cast<unsigned char>(std::clamp(leadingDecimal(v.quantityText), 1, kMaxQuantity));
-    p->inUse = 1;
-    *v.mapChanged = 1;
+    p->inUse = 1;  // the placement table itself knows it differs from its file
   }
   *v.canvasMode = LocalEdit;
   *v.paintNeedsPress = 1;

@@ -67,7 +67,7 @@ struct MapView {
   int* lastMouseY;
   int* lastMouseZ;
   int* lastMouseButtons;
-  int* mapChanged;       // set to 1 by every edit of openMap or mapData
+  int* mapChanged;       // set to 1 by every edit of openMap (mapData tracks its own)
   int* paintNeedsPress;  // 1: the left button paints only after a new press
 
   // ---- Hooks into the program ----
@@ -79,6 +79,9 @@ struct MapView {
   // ---- The view's own ----
   MapPicture picture;       // the open map as last composed, redrawn cell by cell
   WorldPicture worldPicture;  // the world view as last drawn
+  // The directory prefix (ending in "\") of the world the program last loaded
+  // into worldBuffer; a world-view click opens the map of its square there.
+  char worldPrefix[1024];
 };
 
 // The view context of the callbacks that get no data argument (list rows).
