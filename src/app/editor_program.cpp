@@ -16,7 +16,7 @@
 #include "app/editor_state.h"
 #include "app/graphics_mode.h"
 #include "app/main_window.h"
-#include "app/map_view_binding.h"
+#include "app/view_commands.h"
 #include "app/user_dialogs.h"
 #include "gui/gui.h"
 #include "script/script_host.h"
@@ -29,7 +29,8 @@ void registerSprite(BITMAP* bitmap, const char* name, void*) {
   RegisterImage(bitmap, name, kImageBitmap, 0);
 }
 
-// Steps 9 to 12: Allegro, the colour depth and mode, and the toolkit on it.
+// Allegro, the colour depth and mode, and the toolkit on it (the toolkit's
+// memory screen when headless).
 bool startDisplay(const SettingsFile& settings, EditorDisplay display) {
   const GraphicsRequest request = graphicsRequestOf(settings);
   if (display == EditorDisplay::Headless)
@@ -66,7 +67,7 @@ bool saveSettingsAtShutdown(EditorState& editor) {
 
 void shutdownEditor(EditorState* editor) {
   stopScriptHost(&editor->scriptEngine);
-  releaseMapView();
+  setActiveMapView(nullptr);
   editor->sprites.release();
   setEditorState(nullptr);
   delete editor;
@@ -95,7 +96,7 @@ void setEditingDefaults(EditorState& editor) {
 void askForGameDirectoryIfMissing(EditorState& editor) {
   if (editor.settings.getString("", "ZANDirectory")) return;
   editor.settings.addString("", "ZANDirectory", "");
-  setZanDirectoryCommand(&editor);
+  chooseZanDirectory(editor);
 }
 
 void loadSpriteSet(EditorState& editor) {

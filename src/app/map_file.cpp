@@ -1,4 +1,4 @@
-// openMapFile, refreshAfterLoad and saveMapFile, with the reports of every
+// openMapFile, refreshAfterLoad, saveMapFile and saveMapAs, with the reports of every
 // save that fails and of maps that a save could not give back as they were.
 #include "app/map_file.h"
 
@@ -11,6 +11,7 @@
 #include "data/map_data_file.h"
 #include "data/map_names.h"
 #include "gui/gui.h"
+#include "platform/editor_path.h"
 #include "platform/file_stream.h"
 #include "platform/host_path.h"
 
@@ -164,4 +165,25 @@ bool saveMapFile(const char* path, EditorState& editor) {
 
 bool hasUnsavedChanges(const EditorState& editor) {
   return editor.mapChanged || editor.mapData.placementsChanged();
+}
+
+void saveMapAs(EditorState& editor) {
+  char startPath[kPathBufferSize], target[kPathBufferSize];
+  const char* start = editor.openMap.path[0] != '\0' ? editor.openMap.path : zanDirectory(editor);
+  snprintf(startPath, sizeof startPath, "%s", start);
+  const char* path = chooseFile("*.map", startPath, kSelectSaveAsFlags, "Save As", "Save");
+  if (path[0] != '\0') {
+    // A name typed without an extension gets ".MAP", lest the "*.map" list hide the file.
+    const char* separator = lastBackslash(path);
+    const char* name = separator ? separator + 1 : path;
+    const bool bare = name[0] != '\0' && strchr(name, '.') == nullptr;
+    snprintf(target, sizeof target, "%s%s", path, bare ? ".MAP" : "");
+    saveMapFile(target, editor);
+  }
+  Refresh(editor.statusLine);
+}
+
+const char* zanDirectory(const EditorState& editor) {
+  const char* directory = editor.settings.getString("", "ZANDirectory");
+  return directory ? directory : "";
 }

@@ -1,6 +1,5 @@
 // Opening and saving the open map with its companion files (object and
-// creature tables of its directory, its ".DAT" placements), and replacing the
-// open map without ever losing unsaved changes silently.
+// creature tables of its directory, its ".DAT" placements).
 #pragma once
 
 struct EditorState;
@@ -30,16 +29,11 @@ bool saveMapFile(const char* path, EditorState& editor);
 // map hold changes that no save has written.
 bool hasUnsavedChanges(const EditorState& editor);
 
-// When the open map has unsaved changes, asks
-// "The map <path> has unsaved changes." with "~Save", "~Discard" and "~Cancel"
-// ("The new map ..." for changes made before any map was opened; its Save
-// asks for a file as Save As does).
-// True when the caller may go on and drop the open map: nothing was changed,
-// it was saved completely, or the user discarded the changes.
-bool settleUnsavedChanges(EditorState& editor);
+// Save As: asks for a file (starting at the open map's path, else the game
+// directory) and writes the map there with saveMapFile, with ".MAP" added to
+// a name typed without an extension; the status line is redrawn, also after
+// a cancel.
+void saveMapAs(EditorState& editor);
 
-// Replaces the open map by the map at path (copied first, so a selector's
-// buffer may be passed), after settling unsaved changes. False, with the
-// open map kept, when the user cancelled, the save failed or the path is
-// longer than a map path may be (which is said).
-bool replaceOpenMap(const char* path, EditorState& editor);
+// The game directory of the settings ("ZANDirectory"), "" when unset.
+const char* zanDirectory(const EditorState& editor);

@@ -1,9 +1,10 @@
 // The question before the open map is dropped (Quit, the close button, Open,
 // following a teleport, a click on the world view): save, discard or cancel.
+#include "app/unsaved_changes.h"
+
 #include <cstdio>
 #include <cstring>
 
-#include "app/commands.h"
 #include "app/editor_state.h"
 #include "app/map_file.h"
 #include "app/user_dialogs.h"
@@ -39,7 +40,7 @@ bool settleUnsavedChanges(EditorState& editor) {
   if (answer == kDiscardChanges) return true;
   if (answer != kSaveChanges) return false;
   if (editor.openMap.path[0] == '\0')
-    saveAsCommand(&editor);  // a map without a file is saved where the user says
+    saveMapAs(editor);  // a map without a file is saved where the user says
   else
     saveMapFile(editor.openMap.path, editor);
   return !hasUnsavedChanges(editor);

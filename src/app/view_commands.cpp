@@ -1,10 +1,10 @@
 // View > World Map and Local Map, Tools > Set ZAN Directory.
+#include "app/view_commands.h"
+
 #include <cstdio>
 #include <cstring>
 
-#include "app/commands.h"
 #include "app/editor_state.h"
-#include "app/map_view_binding.h"
 #include "app/user_dialogs.h"
 #include "data/map_names.h"
 #include "data/progress.h"
@@ -13,8 +13,6 @@
 #include "platform/host_path.h"
 
 namespace {
-
-EditorState& stateOf(void* editor) { return *static_cast<EditorState*>(editor); }
 
 // The toolkit's progress window as the world loader's progress display; its
 // id lives in progressWindow while it is open.
@@ -45,7 +43,7 @@ bool anyWorldMapExists(const char* prefix) {
 // The world to show: the open map's own; with no map open, the world shown
 // last, or else the one in the game directory ("ZANDirectory").
 void worldPrefixFor(const EditorState& editor, char* prefix, size_t size) {
-  const char* lastShown = editorMapView().worldPrefix;
+  const char* lastShown = editor.worldPrefix;
   const char* directory = editor.settings.getString("", "ZANDirectory");
   if (editor.openMap.path[0] != '\0') {
     if (!directoryPrefixOf(editor.openMap.path, prefix, size)) prefix[0] = '\0';
@@ -61,12 +59,11 @@ void worldPrefixFor(const EditorState& editor, char* prefix, size_t size) {
 
 }  // namespace
 
-void worldMapCommand(void* data) {
-  EditorState& editor = stateOf(data);
+void showWorldMap(EditorState& editor) {
   if (editor.canvasMode == WorldView) return;
   char prefix[kPathBufferSize];
   worldPrefixFor(editor, prefix, sizeof prefix);
-  snprintf(editorMapView().worldPrefix, sizeof editorMapView().worldPrefix, "%s", prefix);
+  snprintf(editor.worldPrefix, sizeof editor.worldPrefix, "%s", prefix);
   ProgressWindow progress(editor);
   loadWorld(prefix, editor.worldBuffer, &progress);
   editor.canvasMode = WorldView;
@@ -80,15 +77,13 @@ void worldMapCommand(void* data) {
   }
 }
 
-void localMapCommand(void* data) {
-  EditorState& editor = stateOf(data);
+void showLocalMap(EditorState& editor) {
   editor.canvasMode = LocalEdit;
   Refresh(editor.mapCanvas);  // the canvas redraws by mode: the open map shows at once
   Refresh(editor.positionField);
 }
 
-void setZanDirectoryCommand(void* data) {
-  EditorState& editor = stateOf(data);
+void chooseZanDirectory(EditorState& editor) {
   const char* path = chooseFile("*.*", "", kSelectDirectoryFlags, "Select ZAN Directory", "Select");
   if (path[0] != '\0') editor.settings.updateString("", "ZANDirectory", path);
 }

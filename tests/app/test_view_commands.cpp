@@ -5,7 +5,6 @@
 
 #include "app/commands.h"
 #include "app/map_file.h"
-#include "app/map_view_binding.h"
 #include "view/map_canvas.h"
 #include "view/map_drawing.h"
 #include "app/status_texts.h"
@@ -55,7 +54,7 @@ TEST_F(AppTest, WorldMapWithNoMapOpenShowsTheGameDirectoryAndSaysWhenNoneIsFound
   worldMapCommand(editor);
   EXPECT_EQ(worldCell(*editor, 959, 0), 't');
   BITMAP* canvas = create_bitmap(kMapCanvasWidth, kMapCanvasHeight);
-  handleMapEvent(editorMapView(), canvas, 500, 300, GuiMouse{505, 350, 0, 1, 0});  // square L, M
+  handleMapEvent(editor->mapView, canvas, 500, 300, GuiMouse{505, 350, 0, 1, 0});  // square L, M
   destroy_bitmap(canvas);
   ASSERT_EQ(dialogs.texts.size(), 1u);
   EXPECT_EQ(dialogs.texts[0], "The map " + dir.editorPath("ZANLM.MAP") + " could not be read: its first line names no map kind.");

@@ -62,7 +62,7 @@ TEST_F(ViewTest, WorldClickOpensTheSquareAndPaintsOnlyAfterANewPress) {
   openSavedMap("ZANLM.MAP", Interior);
   openSavedMap("ZANAB.MAP", Wilderness);
   ViewValues& s = *values;
-  snprintf(view.worldPrefix, sizeof view.worldPrefix, "%s\\", dir.editorPath().c_str());
+  snprintf(s.worldPrefix, sizeof s.worldPrefix, "%s\\", dir.editorPath().c_str());
   s.openMap.load("");  // the world shown is the loaded one, not the open map's
   s.canvasMode = WorldView;
   s.worldBuffer.cells[300 * 960 + 555] = 42;
