@@ -65,7 +65,7 @@ void showWorldMap(EditorState& editor) {
   worldPrefixFor(editor, prefix, sizeof prefix);
   snprintf(editor.worldPrefix, sizeof editor.worldPrefix, "%s", prefix);
   ProgressWindow progress(editor);
-  loadWorld(prefix, editor.worldBuffer, &progress);
+  loadWorld(prefix, editor.worldBuffer, &progress, &editor.worldTeleports);
   editor.canvasMode = WorldView;
   Refresh(editor.mapCanvas);
   Refresh(editor.positionField);
