@@ -23,6 +23,15 @@
 
 namespace {
 
+// A program that opens nothing and answers nothing: the benchmarks only move and paint.
+class QuietHost final : public MapViewHost {
+ public:
+  bool replaceOpenMap(const char*) override { return false; }
+  int showText(const char*, const char*) override { return 0; }
+  const char* selectFile(const char*, const char*, int, const char*, const char*) override { return ""; }
+  void mapEdited() override {}
+};
+
 // Editor values of one canvas: a full map, tables, 200 placements in use,
 // sprites with masked pixels, on a headless screen of the given depth.
 struct Scene {
@@ -32,9 +41,10 @@ struct Scene {
   MapDataFile data;
   SpriteSet sprites;
   std::unique_ptr<WorldBuffer> world = std::make_unique<WorldBuffer>();
-  int ints[40] = {};
-  char quantity[4] = "1";
-  MapView view{};
+  MapViewWidgets widgets{};
+  std::unique_ptr<MapViewState> values = std::make_unique<MapViewState>();
+  QuietHost quiet;
+  MapView view{*values, widgets, openMap, objects, creatures, data, sprites, *world, quiet, {}, {}};
   BITMAP* canvas = nullptr;
   BITMAP* floorSource = nullptr;
   std::string host;
@@ -91,9 +101,9 @@ struct Scene {
   // The map canvas where the editor has it, on the toolkit's memory screen.
   void makeWindow() {
     CreateWindow(1024, 768, "", kWindowNotMovable);
-    *view.mapCanvas = AddCanvas(2, 25, kMapCanvasWidth, kMapCanvasHeight, mapCanvasHandler, &view);
+    widgets.mapCanvas = AddCanvas(2, 25, kMapCanvasWidth, kMapCanvasHeight, mapCanvasHandler, &view);
     ShowWindow();
-    const gui::Widget* widget = gui::findWidget(*view.mapCanvas);
+    const gui::Widget* widget = gui::findWidget(widgets.mapCanvas);
     canvas = widget != nullptr ? widget->bitmap : nullptr;
     if (canvas == nullptr) {
       fprintf(stderr, "no map canvas on the memory screen\n");
@@ -110,25 +120,10 @@ struct Scene {
   }
 
   void bind() {
-    view.openMap = &openMap;
-    view.objectList = &objects;
-    view.creatureList = &creatures;
-    view.mapData = &data;
-    view.sprites = &sprites;
-    view.worldBuffer = world.get();
-    int** fields[] = {&view.mapCanvas, &view.paletteCanvas, &view.selectedTilePreview, &view.selectedTileField,
-                      &view.mapTilePreview, &view.mapTileField, &view.positionField, &view.statusLine,
-                      &view.teleportList, &view.constantObjectList, &view.quantityBox, &view.placementList,
-                      &view.showObjects, &view.selectedTeleport, &view.teleportRows,
-                      &view.selectedConstantObject, &view.constantObjectRows, &view.selectedPlacement,
-                      &view.placementRows, &view.rowIndex, &view.canvasMode, &view.selectedTile, &view.mapTile,
-                      &view.cursorX, &view.cursorY, &view.lastMouseX, &view.lastMouseY, &view.lastMouseZ,
-                      &view.lastMouseButtons, &view.mapChanged, &view.paintNeedsPress};
-    for (size_t i = 0; i < sizeof fields / sizeof fields[0]; ++i) *fields[i] = &ints[i];
-    view.quantityText = quantity;
-    *view.showObjects = 1;
-    *view.canvasMode = LocalEdit;
-    *view.selectedTile = 250;
+    values->showObjects = 1;
+    values->canvasMode = LocalEdit;
+    values->selectedTile = 250;
+    values->quantityText[0] = '1';
   }
 };
 
@@ -147,7 +142,7 @@ void localEditEvent(benchmark::State& state, int buttons) {
   int step = 0;
   for (auto _ : state) {
     scene.poll((step * 7) % kMapCanvasWidth, (step * 3) % kMapCanvasHeight, buttons);
-    *scene.view.selectedTile = step & 255;
+    scene.view.state.selectedTile = step & 255;
     ++step;
   }
 }
@@ -166,7 +161,7 @@ void worldViewDraw(benchmark::State& state) {
 // Handled moves over the world view: the picture of an unchanged world.
 void worldViewEvent(benchmark::State& state) {
   Scene scene(static_cast<int>(state.range(0)));
-  *scene.view.canvasMode = WorldView;
+  scene.view.state.canvasMode = WorldView;
   int step = 0;
   for (auto _ : state) {
     scene.poll((step * 7) % kMapCanvasWidth, (step * 3) % kMapCanvasHeight, 0);

@@ -6,7 +6,6 @@
 #include <allegro.h>
 
 #include "app/editor_state.h"
-#include "app/map_view_binding.h"
 #include "app/menus.h"
 #include "app/status_texts.h"
 #include "gui/gui.h"
@@ -15,7 +14,6 @@
 #include "view/tile_canvases.h"
 
 namespace {
-
 
 void addMenuBar(EditorState& e) {
   BeginMenuBar();
@@ -27,7 +25,7 @@ void addMenuBar(EditorState& e) {
 }
 
 // The canvases and the side pages are the map view's: their data is the
-// view context, which reaches the editor's fields through its pointers.
+// view context over the editor's own parts.
 void addTilePanel(EditorState& e, MapView& view) {
   e.mapCanvas = AddCanvas(2, 25, 864, 480, mapCanvasHandler, &view);
   e.paletteCanvas = AddCanvas(2, 540, 576, 160, paletteCanvasHandler, &view);
@@ -51,8 +49,8 @@ void buildMainWindow(EditorState& e, int width, int height) {
   e.mainWindow = CreateWindow(width, height, "DOLA", kWindowNotMovable);
   addMenuBar(e);
   e.statusLine = AddStatusField(0, height - 50, width - 15, statusText, &e);
-  MapView& view = editorMapView();
-  bindMapView(e, view);
+  MapView& view = e.mapView;
+  setActiveMapView(&view);
   addTilePanel(e, view);
   addSidePanel(e, view);
   AddLabel(600, 540, "Selected Tile");
