@@ -1,0 +1,26 @@
+// What the area tools show over the map picture while the user works: the
+// frame of a rectangle or a selection, the tiles a line would paint, and the
+// copied block at the pointer in paste mode. Plain inputs and a target
+// bitmap, drawn after the map picture; cells are 18 x 20 pixels from (0, 0).
+#pragma once
+#include <allegro.h>
+
+#include "data/sprite_set.h"
+#include "data/tile_block.h"
+
+// How a frame is drawn: the outline of an area that will be painted, or of
+// the selection (a second colour, so that both can be told apart).
+enum class FrameStyle { Paint, Selection };
+
+// A frame two pixels wide just inside the cells: a light line outside
+// and a dark one inside, so it shows on any tile. Nothing for empty cells.
+void drawCellFrame(BITMAP* target, const CellRect& cells, FrameStyle style);
+
+// Tile code into each of the cells, each cleared to black first, as the
+// painted map will show them.
+void drawTileCells(BITMAP* target, const SpriteSet& sprites, const Cell* cells, int count, int code, int kind);
+
+// The block with its top-left cell at (column, row), cut at the map's edges,
+// framed.
+void drawBlockPreview(BITMAP* target, const SpriteSet& sprites, const TileBlock& block, int column, int row,
+                      int kind);
