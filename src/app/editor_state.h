@@ -61,6 +61,7 @@ struct EditorState {
 
   // ---- Editing state ----
   int positionField;
+  int toolField;         // the left button's tool, beside the tile previews
   int cursorX, cursorY;  // cell under the cursor as the map canvas last computed it
   AngelScript::asIScriptEngine* scriptEngine;  // the one script engine
   int canvasMode;                               // a CanvasMode

@@ -20,6 +20,7 @@ namespace {
 void addMenuBar(EditorState& e) {
   BeginMenuBar();
   AddMenuBarItem("~File", fillFileMenu, &e);
+  AddMenuBarItem("~Edit", fillEditMenu, &e);
   AddMenuBarItem("~View", fillViewMenu, &e);
   AddMenuBarItem("~Script", fillScriptMenu, &e);
   AddMenuBarItem("~Tools", fillToolsMenu, &e);
@@ -36,6 +37,7 @@ void addTilePanel(EditorState& e, MapView& view) {
   e.mapTilePreview = AddCanvas(705, 560, 18, 20, mapTilePreviewHandler, &view);
   e.mapTileField = AddStatusField(725, 560, 20, mapTileText, &e);
   e.positionField = AddStatusField(705, 585, 40, positionText, &e);
+  e.toolField = AddStatusField(600, 610, 20, toolText, &e);
 }
 
 void addSidePanel(EditorState& e, MapView& view) {

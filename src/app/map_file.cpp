@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "app/editor_state.h"
+#include "app/map_view_binding.h"
 #include "app/user_dialogs.h"
 #include "data/map_data_file.h"
 #include "data/map_names.h"
@@ -95,6 +96,7 @@ bool holdsPlacements(const MapDataFile& data) {
 
 void refreshAfterLoad(EditorState& editor) {
   editor.teleportRows = editor.openMap.teleportCount();
+  editorMapView().tools.note[0] = '\0';  // it spoke of the map that was open
   Refresh(editor.mapCanvas);
   Refresh(editor.statusLine);
   Refresh(editor.paletteCanvas);

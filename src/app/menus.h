@@ -3,6 +3,8 @@
 #pragma once
 
 void fillFileMenu(void* editor);   // "~Open", "~Save", "Save ~As", "~Quit"
+// The area tools, "Copy", "Paste" and "Replace Tile..." with their keys.
+void fillEditMenu(void* editor);
 void fillViewMenu(void* editor);   // "~World Map", "~Local Map"
 void fillToolsMenu(void* editor);  // "~Set ZAN Directory"
 // The "~Script" menu's items: the script commands.

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/editor_state.h"
+#include "app/map_view_binding.h"
 
 namespace {
 EditorState& stateOf(void* editor) { return *static_cast<EditorState*>(editor); }
@@ -11,12 +12,19 @@ EditorState& stateOf(void* editor) { return *static_cast<EditorState*>(editor); 
 
 void statusText(void* editor, char* buffer) {
   const LocalMap& map = stateOf(editor).openMap;
-  if (map.path[0] != '\0')
+  const char* note = editorMapView().tools.note;
+  if (note[0] != '\0')
+    snprintf(buffer, kStatusTextSize, "%s", note);
+  else if (map.path[0] != '\0')
     snprintf(buffer, kStatusTextSize, "%s", map.path);
   else if (map.kind == NoKind)
     snprintf(buffer, kStatusTextSize, "Invalid map file");
   else
     snprintf(buffer, kStatusTextSize, "Load a map to continue");
+}
+
+void toolText(void* editor, char* buffer) {
+  snprintf(buffer, kStatusTextSize, "Tool: %s", areaToolName(editorMapView().tools.tool));
 }
 
 void selectedTileText(void* editor, char* buffer) {

@@ -9,30 +9,15 @@
 #include "gui/gui.h"
 #include "view/tool_preview.h"
 
-namespace {
-
-void setNote(MapView& v, const char* text) {
+void setAreaNote(MapView& v, const char* text) {
   snprintf(v.tools.note, sizeof v.tools.note, "%s", text);
   Refresh(*v.statusLine);
 }
 
-void clearNote(MapView& v) {
-  if (v.tools.note[0] == '\0') return;
-  v.tools.note[0] = '\0';
-  Refresh(*v.statusLine);
-}
+namespace {
 
-// The selected tile when a map file can hold it; else a note saying why not.
-bool paintableCode(MapView& v, unsigned char* code) {
-  if (!isStorableTileCode(*v.selectedTile)) {
-    char text[kAreaNoteSize];
-    snprintf(text, sizeof text, "Tile code %d cannot be painted: no map file can hold it.", *v.selectedTile);
-    setNote(v, text);
-    return false;
-  }
-  *code = static_cast<unsigned char>(*v.selectedTile);
-  clearNote(v);
-  return true;
+void clearNote(MapView& v) {
+  if (v.tools.note[0] != '\0') setAreaNote(v, "");
 }
 
 // Every change of the open map by a tool ends here: one action, one edit.
@@ -43,7 +28,7 @@ void recordEdit(MapView& v, const AreaChange& change) {
 void brush(MapView& v, int column, int row) {
   AreaToolState& t = v.tools;
   unsigned char code;
-  if (!paintableCode(v, &code)) return;
+  if (!selectedPaintableCode(v, &code)) return;
   Cell cells[kMaxLineCells];
   const int count = t.stroking ? lineCells(t.strokeEnd.column, t.strokeEnd.row, column, row, cells)
                                : lineCells(column, row, column, row, cells);
@@ -58,7 +43,7 @@ void paste(MapView& v, int column, int row) {
     char text[kAreaNoteSize];
     snprintf(text, sizeof text, "Nothing was pasted: the copied cells hold tile code %d, which no map file can hold.",
              code);
-    setNote(v, text);
+    setAreaNote(v, text);
     return;
   }
   clearNote(v);
@@ -75,7 +60,7 @@ void press(MapView& v, int column, int row) {
   switch (t.tool) {
     case AreaTool::Brush: brush(v, column, row); break;
     case AreaTool::Fill:
-      if (paintableCode(v, &code)) recordEdit(v, floodFill(*v.openMap, column, row, code));
+      if (selectedPaintableCode(v, &code)) recordEdit(v, floodFill(*v.openMap, column, row, code));
       break;
     case AreaTool::Rectangle:
     case AreaTool::Line:
@@ -95,9 +80,9 @@ void release(MapView& v) {
   unsigned char code;
   if (t.tool == AreaTool::Select) {
     t.selection = rect;
-  } else if (t.tool == AreaTool::Rectangle && paintableCode(v, &code)) {
+  } else if (t.tool == AreaTool::Rectangle && selectedPaintableCode(v, &code)) {
     recordEdit(v, fillRectangle(*v.openMap, rect, code));
-  } else if (t.tool == AreaTool::Line && paintableCode(v, &code)) {
+  } else if (t.tool == AreaTool::Line && selectedPaintableCode(v, &code)) {
     Cell cells[kMaxLineCells];
     const int count = lineCells(t.anchor.column, t.anchor.row, t.current.column, t.current.row, cells);
     recordEdit(v, paintCells(*v.openMap, cells, count, code));
@@ -105,6 +90,18 @@ void release(MapView& v) {
 }
 
 }  // namespace
+
+bool selectedPaintableCode(MapView& v, unsigned char* code) {
+  if (!isStorableTileCode(*v.selectedTile)) {
+    char text[kAreaNoteSize];
+    snprintf(text, sizeof text, "Tile code %d cannot be painted: no map file can hold it.", *v.selectedTile);
+    setAreaNote(v, text);
+    return false;
+  }
+  *code = static_cast<unsigned char>(*v.selectedTile);
+  clearNote(v);
+  return true;
+}
 
 void areaToolLeftButton(MapView& v, int column, int row, bool leftDown, long pressMs) {
   AreaToolState& t = v.tools;
@@ -168,12 +165,12 @@ void copyCells(MapView& v) {
   v.tools.copied = copyBlock(*v.openMap, v.tools.selection.empty() ? whole : v.tools.selection);
   char text[kAreaNoteSize];
   snprintf(text, sizeof text, "Copied %d x %d cells.", v.tools.copied.width, v.tools.copied.height);
-  setNote(v, text);
+  setAreaNote(v, text);
 }
 
 void startPaste(MapView& v) {
   if (v.tools.copied.empty()) {
-    setNote(v, "Nothing to paste: copy cells first.");
+    setAreaNote(v, "Nothing to paste: copy cells first.");
     return;
   }
   v.tools.dragging = false;

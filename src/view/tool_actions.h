@@ -36,6 +36,13 @@ void startPaste(MapView& view);
 // was nothing to end.
 bool escapeAreaTool(MapView& view);
 
+// The selected tile when a map file can hold it (the note cleared); else
+// false, with a note saying why.
+bool selectedPaintableCode(MapView& view, unsigned char* code);
+
+// Shows text in the tools' note (the status line); "" clears it.
+void setAreaNote(MapView& view, const char* text);
+
 // Ends a drag and paste mode without acting, so no half action is left (an
 // undo, another map).
 void endAreaToolAction(MapView& view);
