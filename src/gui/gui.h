@@ -78,6 +78,34 @@ void StopEventLoop();
 // command makes the close button do nothing. Replaces any earlier callback.
 void SetCloseCallback(GuiCommand command, void* data);
 
+// ---- Keys for the program: shortcuts of a window ----
+// Modifier bits of a GuiKey.
+constexpr int kGuiShift = 1, kGuiCtrl = 2, kGuiAlt = 4;
+struct GuiKey {
+  int scancode;    // Allegro's KEY_ code (the keypad's Enter reads as KEY_ENTER)
+  int ascii;       // the character typed, 0 when none (Ctrl+letter gives 1..26)
+  int modifiers;   // kGuiShift | kGuiCtrl | kGuiAlt held when the key was pressed
+  bool textFocus;  // a list or an edit box of the window has the keyboard focus
+  int canvas;      // the canvas under the pointer (widget id), 0 when none
+};
+// Returns true when it took the key.
+typedef bool (*GuiKeyHandler)(const GuiKey& key, void* data);
+// The handler gets every key typed while the window is the top window (no
+// requester, selector, progress window or open menu over it) that the
+// toolkit itself did not take. The toolkit takes, in this order: Alt+letter
+// of a menu title; keys of the focused edit box (characters, Backspace,
+// Delete, arrows, Home, End) or list (arrows, Page Up/Down, Home, End,
+// Delete, Enter on a row with an action, letters that find rows), except
+// keys typed with Alt or Ctrl held, which focused widgets leave alone; Tab and
+// Shift+Tab; Enter for the window's default button; Escape for its escape
+// button; a button's hotkey letter (with Alt when a list or edit box has the
+// focus; never with Ctrl). Everything else reaches the handler, Escape and
+// Ctrl+letters included. One handler per window; null removes it.
+void SetKeyHandler(int window, GuiKeyHandler handler, void* data);
+// Where a widget lies on the screen (the canvas's first pixel for a canvas);
+// false, with the outputs untouched, for an invalid id or a widget not shown.
+bool GetWidgetScreenRect(int id, int* x, int* y, int* width, int* height);
+
 // ---- Windows ----
 // width 1 with height AUTO: the whole screen; width 0 with height AUTO: the
 // size of its contents. attributes: kWindowNotMovable or 0. Widgets added
@@ -92,7 +120,11 @@ void CloseTopWindow();
 int BeginMenuBar();
 int AddMenuBarItem(const char* label, GuiFill fill, void* data);
 void EndMenuBar();
-// kind 0: a plain item (the only kind). The shortcut text is shown at the right.
+// kind 0: a plain item (the only kind). The shortcut text is drawn
+// right-aligned in the menu. It may also follow a tab in the label:
+// "~Undo\tCtrl+Z" shows "Undo" with its hotkey "u" and "Ctrl+Z" at the right
+// (a non-empty shortcut argument wins over the label's). The text is only
+// shown: the program receives the key itself (SetKeyHandler).
 int AddMenuItem(int kind, const char* label, const char* shortcut, GuiCommand command, void* data);
 
 // ---- Controls (added to the window, tab page or menu being built) ----

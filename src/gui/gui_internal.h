@@ -101,6 +101,8 @@ struct Window {
   int escapeButton; // button chosen by Escape, 0 none
   int defaultButton;// button chosen by Enter when the focus does not take it
   int ownerTitle;   // popup menus: the menu bar title that opened it
+  GuiKeyHandler keyHandler;  // keys the window itself did not take
+  void* keyData;
   BITMAP* under;    // what the window covers, restored when it closes
   bool dragging;
   int dragX, dragY;

@@ -63,31 +63,55 @@ static bool focusTakesLetters(const Window& window) {
   return focus && widgetVisible(*focus) && (focus->kind == Kind::ListBox || focus->kind == Kind::EditBox);
 }
 
+// The window's own meaning of a key after its focused widget: focus moves,
+// the default and escape buttons, button hotkeys. False when it has none.
+static bool windowKey(Window& window, int scancode, char letter, int shifts) {
+  const bool alt = (shifts & KB_ALT_FLAG) != 0, ctrl = (shifts & KB_CTRL_FLAG) != 0;
+  Widget* focus = findWidget(window.focus);
+  if (scancode == KEY_TAB) {
+    setFocus(window, focusableNext(window, window.focus, (shifts & KB_SHIFT_FLAG) ? -1 : 1));
+  } else if ((scancode == KEY_LEFT || scancode == KEY_RIGHT) && focus && focus->kind == Kind::Button) {
+    int next = focusableNext(window, window.focus, scancode == KEY_RIGHT ? 1 : -1);
+    if (findWidget(next) && findWidget(next)->kind == Kind::Button) setFocus(window, next);
+  } else if (scancode == KEY_ENTER && window.defaultButton) {
+    activateButton(window.defaultButton);
+  } else if (scancode == KEY_ESC && window.escapeButton) {
+    activateButton(window.escapeButton);
+  } else {
+    int button = letter && !ctrl && (alt || !focusTakesLetters(window)) ? buttonByHotkey(window, letter) : 0;
+    if (!button) return false;
+    pressWidget(button);
+  }
+  return true;
+}
+
+static int guiModifiers(int shifts) {
+  return ((shifts & KB_SHIFT_FLAG) ? kGuiShift : 0) | ((shifts & KB_CTRL_FLAG) ? kGuiCtrl : 0) |
+         ((shifts & KB_ALT_FLAG) ? kGuiAlt : 0);
+}
+
+// A key nothing in the window took goes to the window's key handler.
+static void handlerKey(Window& window, int scancode, int ascii, int shifts) {
+  if (!window.keyHandler) return;
+  const Widget* hover = findWidget(window.hover);
+  const bool overCanvas = hover && hover->kind == Kind::Canvas && widgetVisible(*hover);
+  GuiKey key{scancode, ascii, guiModifiers(shifts), focusTakesLetters(window), overCanvas ? hover->id : 0};
+  window.keyHandler(key, window.keyData);
+}
+
 void dispatchKey(int scancode, int ascii, int shifts) {
   if (scancode == KEY_ENTER_PAD) scancode = KEY_ENTER;  // the keypad's Enter is Enter
   if (menuKey(scancode, ascii)) return;
   Window* window = activeWindow();
   if (!window) return;
-  bool alt = (shifts & KB_ALT_FLAG) != 0;
+  const bool alt = (shifts & KB_ALT_FLAG) != 0, ctrl = (shifts & KB_CTRL_FLAG) != 0;
   char letter = letterOf(scancode, ascii);
   if (alt && letter && openMenuByHotkey(*window, letter)) return;
-  if (!alt && focusedKey(*window, scancode, ascii)) return;
+  if (!alt && !ctrl && focusedKey(*window, scancode, ascii)) return;
+  // The focused widget may have closed the window or opened another.
   window = activeWindow();
-  if (!window) return;
-  if (scancode == KEY_TAB) {
-    int step = (shifts & KB_SHIFT_FLAG) ? -1 : 1;
-    setFocus(*window, focusableNext(*window, window->focus, step));
-  } else if ((scancode == KEY_LEFT || scancode == KEY_RIGHT) && findWidget(window->focus) &&
-             findWidget(window->focus)->kind == Kind::Button) {
-    int next = focusableNext(*window, window->focus, scancode == KEY_RIGHT ? 1 : -1);
-    if (findWidget(next) && findWidget(next)->kind == Kind::Button) setFocus(*window, next);
-  } else if (scancode == KEY_ENTER && window->defaultButton) {
-    activateButton(window->defaultButton);
-  } else if (scancode == KEY_ESC && window->escapeButton) {
-    activateButton(window->escapeButton);
-  } else if (letter && (alt || !focusTakesLetters(*window))) {
-    pressWidget(buttonByHotkey(*window, letter));
-  }
+  if (!window || windowKey(*window, scancode, letter, shifts)) return;
+  if ((window = activeWindow()) != nullptr) handlerKey(*window, scancode, ascii, shifts);
 }
 
 // Modifiers held right now, as seen from the press and release events, and
@@ -139,3 +163,12 @@ void pollKeyboard() {
 }
 
 }  // namespace gui
+
+using namespace gui;
+
+void SetKeyHandler(int window, GuiKeyHandler handler, void* data) {
+  Window* w = findWindow(window);
+  if (!w) return;
+  w->keyHandler = handler;
+  w->keyData = handler ? data : nullptr;
+}

@@ -280,8 +280,13 @@ int AddMenuItem(int kind, const char* label, const char* shortcut, GuiCommand co
   Window* popup = findWindow(state().target.window);
   if (!popup || popup->kind != WindowKind::Popup) return 0;
   int count = static_cast<int>(widgetsOfKind(popup->id, Kind::MenuItem, 0).size());
+  // The label's own shortcut text ("~Undo\tCtrl+Z") unless one is given.
+  const char* name = label ? label : "";
+  const char* tab = strchr(name, '\t');
+  const int nameLength = tab ? static_cast<int>(tab - name) : static_cast<int>(strlen(name));
+  const char* shown = shortcut && shortcut[0] ? shortcut : tab ? tab + 1 : "";
   char text[kLabelSize];
-  snprintf(text, sizeof text, "%s\t%s", label ? label : "", shortcut ? shortcut : "");
+  snprintf(text, sizeof text, "%.*s\t%s", nameLength, name, shown);
   Widget* item = addWidget(Kind::MenuItem, 0, count * kItemHeight, 40, kItemHeight, text);
   if (!item) return 0;
   item->value = kind;

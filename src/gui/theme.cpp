@@ -93,9 +93,11 @@ int hotkeyTextWidth(const char* label) {
   return textWidth( plain);
 }
 
+// A menu item's shortcut text after its tab holds no hotkey.
 char hotkeyOf(const char* label) {
   const char* mark = strchr(label, '~');
-  if (!mark || mark[1] == '\0') return '\0';
+  const char* tab = strchr(label, '\t');
+  if (!mark || mark[1] == '\0' || (tab && tab < mark)) return '\0';
   return static_cast<char>(tolower(static_cast<unsigned char>(mark[1])));
 }
 

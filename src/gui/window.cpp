@@ -173,3 +173,15 @@ void Refresh(int id) {
   }
   redrawWidget(id);
 }
+
+bool GetWidgetScreenRect(int id, int* x, int* y, int* width, int* height) {
+  const Widget* w = findWidget(id);
+  if (!w || !widgetVisible(*w)) return false;
+  int sx, sy, sw, sh;
+  widgetScreenRect(*w, sx, sy, sw, sh);
+  if (x) *x = sx;
+  if (y) *y = sy;
+  if (width) *width = sw;
+  if (height) *height = sh;
+  return true;
+}
