@@ -23,6 +23,8 @@ void selectCommand(void* editor);
 void copyCommand(void* editor);
 void pasteCommand(void* editor);
 void replaceTileCommand(void* editor);
+// Escape on the main window: ends a drag, else paste mode, else the selection.
+void leaveToolActionCommand(void* editor);
 
 void worldMapCommand(void* editor);
 void localMapCommand(void* editor);

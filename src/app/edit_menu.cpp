@@ -25,6 +25,7 @@ void lineCommand(void* editor) { choose(editor, AreaTool::Line); }
 void selectCommand(void* editor) { choose(editor, AreaTool::Select); }
 void copyCommand(void* editor) { copyCells(editorMapView()); }
 void pasteCommand(void* editor) { startPaste(editorMapView()); }
+void leaveToolActionCommand(void* editor) { escapeAreaTool(editorMapView()); }
 
 void fillEditMenu(void* editor) {
   AddMenuItem(kPlainItem, "Brush", "B", brushCommand, editor);

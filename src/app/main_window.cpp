@@ -8,6 +8,7 @@
 #include "app/editor_state.h"
 #include "app/map_view_binding.h"
 #include "app/menus.h"
+#include "app/shortcuts.h"
 #include "app/status_texts.h"
 #include "gui/gui.h"
 #include "view/map_canvas.h"
@@ -51,6 +52,7 @@ void addSidePanel(EditorState& e, MapView& view) {
 
 void buildMainWindow(EditorState& e, int width, int height) {
   e.mainWindow = CreateWindow(width, height, "DOLA", kWindowNotMovable);
+  SetKeyHandler(e.mainWindow, handleShortcutKey, &e);
   addMenuBar(e);
   e.statusLine = AddStatusField(0, height - 50, width - 15, statusText, &e);
   MapView& view = editorMapView();
