@@ -34,15 +34,22 @@ int mainWindow() {
   return window;
 }
 
+// The main window with a canvas at (2, 25) and a list of three rows "r".
+int windowWithCanvasAndList(int* list) {
+  static int rows = 3;
+  int window = mainWindow();
+  AddCanvas(2, 25, 200, 100, [](BITMAP*, int, int, void*) {}, nullptr);
+  *list = AddListBox(400, 40, nullptr, &rows, 100, kListLeftButton, [](void*, char* b) { b[0] = 'r'; b[1] = 0; },
+                     nullptr, 3);
+  return window;
+}
+
 }  // namespace
 
 TEST(KeyHandler, GetsOnlyWhatTheToolkitLeaves) {
   startHeadlessGui();
-  static int rows = 3;
-  int window = mainWindow();
-  AddCanvas(2, 25, 200, 100, [](BITMAP*, int, int, void*) {}, nullptr);
-  int list = AddListBox(400, 40, nullptr, &rows, 100, kListLeftButton, [](void*, char* b) { b[0] = 'r'; b[1] = 0; },
-                        nullptr, 3);
+  int list = 0;
+  int window = windowWithCanvasAndList(&list);
   AddButton(400, 200, "~Go", note, const_cast<char*>("go;"));
   ShowWindow();
   SetKeyHandler(window, logKey, nullptr);
@@ -75,11 +82,8 @@ TEST(KeyHandler, GetsOnlyWhatTheToolkitLeaves) {
 
 TEST(KeyHandler, IsOfferedLettersFirstWhileThePointerIsOverACanvas) {
   startHeadlessGui();
-  static int rows = 3;
-  int window = mainWindow();
-  AddCanvas(2, 25, 200, 100, [](BITMAP*, int, int, void*) {}, nullptr);
-  int list = AddListBox(400, 40, nullptr, &rows, 100, kListLeftButton, [](void*, char* b) { b[0] = 'r'; b[1] = 0; },
-                        nullptr, 3);
+  int list = 0;
+  int window = windowWithCanvasAndList(&list);
   ShowWindow();
   SetKeyHandler(window, [](const GuiKey& k, void*) { return k.ascii == 'b' && (logKey(k, nullptr), true); }, nullptr);
   int lx, ly;
