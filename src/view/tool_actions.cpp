@@ -135,7 +135,7 @@ bool areaToolTakesRightButton(MapView& v) {
   return true;
 }
 
-void drawAreaToolOverlay(const MapView& v, BITMAP* bitmap) {
+void drawAreaToolOverlay(MapView& v, BITMAP* bitmap) {
   const AreaToolState& t = v.tools;
   const int kind = v.openMap->kind;
   if (!(t.dragging && t.tool == AreaTool::Select)) drawCellFrame(bitmap, t.selection, FrameStyle::Selection);
@@ -144,13 +144,13 @@ void drawAreaToolOverlay(const MapView& v, BITMAP* bitmap) {
     if (t.tool == AreaTool::Line && isStorableTileCode(*v.selectedTile)) {
       Cell cells[kMaxLineCells];
       const int count = lineCells(t.anchor.column, t.anchor.row, t.current.column, t.current.row, cells);
-      drawTileCells(bitmap, *v.sprites, cells, count, *v.selectedTile, kind);
+      drawTileCells(bitmap, v.picture.cellCache(), *v.sprites, cells, count, *v.selectedTile, kind);
     } else {
       drawCellFrame(bitmap, rect, t.tool == AreaTool::Select ? FrameStyle::Selection : FrameStyle::Paint);
     }
   }
   if (t.pasting && t.pointerOnMap)
-    drawBlockPreview(bitmap, *v.sprites, t.copied, t.pointer.column, t.pointer.row, kind);
+    drawBlockPreview(bitmap, v.picture.cellCache(), *v.sprites, t.copied, t.pointer.column, t.pointer.row, kind);
 }
 
 void chooseAreaTool(MapView& v, AreaTool tool) {

@@ -19,7 +19,7 @@ bool areaToolTakesRightButton(MapView& view);
 
 // The drag's preview, the selection's frame and the block in paste mode,
 // over the map picture on bitmap.
-void drawAreaToolOverlay(const MapView& view, BITMAP* bitmap);
+void drawAreaToolOverlay(MapView& view, BITMAP* bitmap);
 
 // Makes tool the left button's meaning; a drag or paste mode in progress ends.
 void chooseAreaTool(MapView& view, AreaTool tool);

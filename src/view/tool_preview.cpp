@@ -1,17 +1,12 @@
 // The previews of the area tools, straight onto the target bitmap.
 #include "view/tool_preview.h"
 
-#include "view/map_drawing.h"
+#include "data/sprite_set.h"
 
 namespace {
 
 int colourOf(BITMAP* target, int r, int g, int b) { return makecol_depth(bitmap_color_depth(target), r, g, b); }
 
-void drawCell(BITMAP* target, const SpriteSet& sprites, int column, int row, int code, int kind) {
-  const int px = column * kSpriteWidth, py = row * kSpriteHeight;
-  rectfill(target, px, py, px + kSpriteWidth - 1, py + kSpriteHeight - 1, colourOf(target, 0, 0, 0));
-  drawTileCell(target, sprites, px, py, code, kind);
-}
 
 }  // namespace
 
@@ -24,18 +19,24 @@ void drawCellFrame(BITMAP* target, const CellRect& cells, FrameStyle style) {
   rect(target, left + 1, top + 1, right - 1, bottom - 1, colourOf(target, 0, 0, 0));
 }
 
-void drawTileCells(BITMAP* target, const SpriteSet& sprites, const Cell* cells, int count, int code, int kind) {
+void drawTileCells(BITMAP* target, TileCellCache& cache, const SpriteSet& sprites, const Cell* cells, int count,
+                   int code, int kind) {
+  cache.prepare(target, sprites);
   acquire_bitmap(target);
-  for (int i = 0; i < count; ++i) drawCell(target, sprites, cells[i].column, cells[i].row, code, kind);
+  for (int i = 0; i < count; ++i)
+    cache.draw(target, sprites, cells[i].column * kSpriteWidth, cells[i].row * kSpriteHeight, code, kind);
   release_bitmap(target);
 }
 
-void drawBlockPreview(BITMAP* target, const SpriteSet& sprites, const TileBlock& block, int column, int row,
-                      int kind) {
+void drawBlockPreview(BITMAP* target, TileCellCache& cache, const SpriteSet& sprites, const TileBlock& block,
+                      int column, int row, int kind) {
   const CellRect cells = blockCellsAt(block, column, row);
+  cache.prepare(target, sprites);
   acquire_bitmap(target);
-  for (int r = cells.top; r <= cells.bottom; ++r)
-    for (int c = cells.left; c <= cells.right; ++c) drawCell(target, sprites, c, r, block.at(c - column, r - row), kind);
+  for (int r = cells.top; r <= cells.bottom; ++r) {
+    for (int c = cells.left; c <= cells.right; ++c)
+      cache.draw(target, sprites, c * kSpriteWidth, r * kSpriteHeight, block.at(c - column, r - row), kind);
+  }
   release_bitmap(target);
   drawCellFrame(target, cells, FrameStyle::Paint);
 }

@@ -7,6 +7,7 @@
 
 #include "data/sprite_set.h"
 #include "data/tile_block.h"
+#include "view/tile_cell_cache.h"
 
 // How a frame is drawn: the outline of an area that will be painted, or of
 // the selection (a second colour, so that both can be told apart).
@@ -16,11 +17,12 @@ enum class FrameStyle { Paint, Selection };
 // and a dark one inside, so it shows on any tile. Nothing for empty cells.
 void drawCellFrame(BITMAP* target, const CellRect& cells, FrameStyle style);
 
-// Tile code into each of the cells, each cleared to black first, as the
-// painted map will show them.
-void drawTileCells(BITMAP* target, const SpriteSet& sprites, const Cell* cells, int count, int code, int kind);
+// Tile code into each of the cells, as the painted map will show them,
+// composed through cache.
+void drawTileCells(BITMAP* target, TileCellCache& cache, const SpriteSet& sprites, const Cell* cells, int count,
+                   int code, int kind);
 
 // The block with its top-left cell at (column, row), cut at the map's edges,
 // framed.
-void drawBlockPreview(BITMAP* target, const SpriteSet& sprites, const TileBlock& block, int column, int row,
-                      int kind);
+void drawBlockPreview(BITMAP* target, TileCellCache& cache, const SpriteSet& sprites, const TileBlock& block,
+                      int column, int row, int kind);
