@@ -22,6 +22,15 @@
 
 namespace {
 
+// A program that opens nothing and answers nothing: the benchmarks only move and paint.
+class QuietHost final : public MapViewHost {
+ public:
+  bool replaceOpenMap(const char*) override { return false; }
+  int showText(const char*, const char*) override { return 0; }
+  const char* selectFile(const char*, const char*, int, const char*, const char*) override { return ""; }
+  void mapEdited() override {}
+};
+
 // Editor values of one canvas: a full map, tables, 200 placements in use,
 // sprites with masked pixels, on a headless screen of the given depth.
 struct Scene {
@@ -31,9 +40,10 @@ struct Scene {
   MapDataFile data;
   SpriteSet sprites;
   std::unique_ptr<WorldBuffer> world = std::make_unique<WorldBuffer>();
-  int ints[40] = {};
-  char quantity[4] = "1";
-  MapView view{};
+  MapViewWidgets widgets{};
+  std::unique_ptr<MapViewState> values = std::make_unique<MapViewState>();
+  QuietHost quiet;
+  MapView view{*values, widgets, openMap, objects, creatures, data, sprites, *world, quiet, {}, {}, {}};
   BITMAP* canvas = nullptr;
   BITMAP* floorSource = nullptr;
   std::string host;
@@ -88,25 +98,10 @@ struct Scene {
   }
 
   void bind() {
-    view.openMap = &openMap;
-    view.objectList = &objects;
-    view.creatureList = &creatures;
-    view.mapData = &data;
-    view.sprites = &sprites;
-    view.worldBuffer = world.get();
-    int** fields[] = {&view.mapCanvas, &view.paletteCanvas, &view.selectedTilePreview, &view.selectedTileField,
-                      &view.mapTilePreview, &view.mapTileField, &view.positionField, &view.statusLine,
-                      &view.teleportList, &view.constantObjectList, &view.quantityBox, &view.placementList,
-                      &view.showObjects, &view.selectedTeleport, &view.teleportRows,
-                      &view.selectedConstantObject, &view.constantObjectRows, &view.selectedPlacement,
-                      &view.placementRows, &view.rowIndex, &view.canvasMode, &view.selectedTile, &view.mapTile,
-                      &view.cursorX, &view.cursorY, &view.lastMouseX, &view.lastMouseY, &view.lastMouseZ,
-                      &view.lastMouseButtons, &view.mapChanged, &view.paintNeedsPress};
-    for (size_t i = 0; i < sizeof fields / sizeof fields[0]; ++i) *fields[i] = &ints[i];
-    view.quantityText = quantity;
-    *view.showObjects = 1;
-    *view.canvasMode = LocalEdit;
-    *view.selectedTile = 250;
+    values->showObjects = 1;
+    values->canvasMode = LocalEdit;
+    values->selectedTile = 250;
+    values->quantityText[0] = '1';
   }
 };
 
@@ -125,7 +120,7 @@ void localEditEvent(benchmark::State& state, int buttons) {
   for (auto _ : state) {
     const int x = (step * 7) % kMapCanvasWidth, y = (step * 3) % kMapCanvasHeight;
     handleMapEvent(scene.view, scene.canvas, x, y, GuiMouse{x + 5, y + 50, 0, buttons, 0});
-    *scene.view.selectedTile = step & 255;
+    scene.view.state.selectedTile = step & 255;
     ++step;
   }
 }
@@ -141,7 +136,7 @@ void fullMapFill(benchmark::State& state) {
   fillRectangle(scene.openMap, cellRectBetween(0, 0, 47, 23), 1);
   int step = 0;
   for (auto _ : state) {
-    *scene.view.selectedTile = 1 + (step + 1) % 2;  // 1 and 2 by turns: every cell changes
+    scene.view.state.selectedTile = 1 + (step + 1) % 2;  // 1 and 2 by turns: every cell changes
     handleMapEvent(scene.view, scene.canvas, 100, 100, GuiMouse{105, 150, 0, 1, step});
     handleMapEvent(scene.view, scene.canvas, 100, 100, GuiMouse{105, 150, 0, 0, step});
     ++step;
@@ -179,7 +174,7 @@ void worldViewDraw(benchmark::State& state) {
 // Handled moves over the world view: the picture of an unchanged world.
 void worldViewEvent(benchmark::State& state) {
   Scene scene(static_cast<int>(state.range(0)));
-  *scene.view.canvasMode = WorldView;
+  scene.view.state.canvasMode = WorldView;
   int step = 0;
   for (auto _ : state) {
     const int x = (step * 7) % kMapCanvasWidth, y = (step * 3) % kMapCanvasHeight;

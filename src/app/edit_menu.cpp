@@ -2,7 +2,6 @@
 // Tile. The tool commands are thin adapters around the map view's actions.
 #include "app/commands.h"
 #include "app/editor_state.h"
-#include "app/map_view_binding.h"
 #include "app/menus.h"
 #include "gui/gui.h"
 #include "view/tool_actions.h"
@@ -11,9 +10,11 @@ namespace {
 
 constexpr int kPlainItem = 0;
 
-void choose(void* data, AreaTool tool) {
-  chooseAreaTool(editorMapView(), tool);
-  Refresh(static_cast<EditorState*>(data)->toolField);
+EditorState& stateOf(void* editor) { return *static_cast<EditorState*>(editor); }
+
+void choose(void* editor, AreaTool tool) {
+  chooseAreaTool(stateOf(editor).mapView, tool);
+  Refresh(stateOf(editor).toolField);
 }
 
 }  // namespace
@@ -23,9 +24,9 @@ void rectangleCommand(void* editor) { choose(editor, AreaTool::Rectangle); }
 void fillCommand(void* editor) { choose(editor, AreaTool::Fill); }
 void lineCommand(void* editor) { choose(editor, AreaTool::Line); }
 void selectCommand(void* editor) { choose(editor, AreaTool::Select); }
-void copyCommand(void* editor) { copyCells(editorMapView()); }
-void pasteCommand(void* editor) { startPaste(editorMapView()); }
-void leaveToolActionCommand(void* editor) { escapeAreaTool(editorMapView()); }
+void copyCommand(void* editor) { copyCells(stateOf(editor).mapView); }
+void pasteCommand(void* editor) { startPaste(stateOf(editor).mapView); }
+void leaveToolActionCommand(void* editor) { escapeAreaTool(stateOf(editor).mapView); }
 
 void fillEditMenu(void* editor) {
   AddMenuItem(kPlainItem, "Brush", "B", brushCommand, editor);

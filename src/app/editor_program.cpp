@@ -16,7 +16,7 @@
 #include "app/editor_state.h"
 #include "app/graphics_mode.h"
 #include "app/main_window.h"
-#include "app/map_view_binding.h"
+#include "app/view_commands.h"
 #include "app/user_dialogs.h"
 #include "gui/gui.h"
 #include "script/script_host.h"
@@ -29,7 +29,8 @@ void registerSprite(BITMAP* bitmap, const char* name, void*) {
   RegisterImage(bitmap, name, kImageBitmap, 0);
 }
 
-// Steps 9 to 12: Allegro, the colour depth and mode, and the toolkit on it.
+// Allegro, the colour depth and mode, and the toolkit on it (the toolkit's
+// memory screen when headless).
 bool startDisplay(const SettingsFile& settings, EditorDisplay display) {
   const GraphicsRequest request = graphicsRequestOf(settings);
   if (display == EditorDisplay::Headless)
@@ -46,7 +47,7 @@ bool startDisplay(const SettingsFile& settings, EditorDisplay display) {
 
 void shutdownEditor(EditorState* editor, bool saveSettings) {
   stopScriptHost(&editor->scriptEngine);
-  releaseMapView();
+  setActiveMapView(nullptr);
   if (saveSettings) editor->settings.save(kSettingsPath);
   editor->sprites.release();
   setEditorState(nullptr);
@@ -76,7 +77,7 @@ void setEditingDefaults(EditorState& editor) {
 void askForGameDirectoryIfMissing(EditorState& editor) {
   if (editor.settings.getString("", "ZANDirectory")) return;
   editor.settings.addString("", "ZANDirectory", "");
-  setZanDirectoryCommand(&editor);
+  chooseZanDirectory(editor);
 }
 
 void loadSpriteSet(EditorState& editor) {

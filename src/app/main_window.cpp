@@ -6,7 +6,6 @@
 #include <allegro.h>
 
 #include "app/editor_state.h"
-#include "app/map_view_binding.h"
 #include "app/menus.h"
 #include "app/shortcuts.h"
 #include "app/status_texts.h"
@@ -16,7 +15,6 @@
 #include "view/tile_canvases.h"
 
 namespace {
-
 
 void addMenuBar(EditorState& e) {
   BeginMenuBar();
@@ -29,7 +27,7 @@ void addMenuBar(EditorState& e) {
 }
 
 // The canvases and the side pages are the map view's: their data is the
-// view context, which reaches the editor's fields through its pointers.
+// view context over the editor's own parts.
 void addTilePanel(EditorState& e, MapView& view) {
   e.mapCanvas = AddCanvas(2, 25, 864, 480, mapCanvasHandler, &view);
   e.paletteCanvas = AddCanvas(2, 540, 576, 160, paletteCanvasHandler, &view);
@@ -55,8 +53,8 @@ void buildMainWindow(EditorState& e, int width, int height) {
   SetKeyHandler(e.mainWindow, handleShortcutKey, &e);
   addMenuBar(e);
   e.statusLine = AddStatusField(0, height - 50, width - 15, statusText, &e);
-  MapView& view = editorMapView();
-  bindMapView(e, view);
+  MapView& view = e.mapView;
+  setActiveMapView(&view);
   addTilePanel(e, view);
   addSidePanel(e, view);
   AddLabel(600, 540, "Selected Tile");

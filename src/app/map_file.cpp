@@ -1,4 +1,4 @@
-// openMapFile, refreshAfterLoad and saveMapFile, with the reports of every
+// openMapFile, refreshAfterLoad, saveMapFile and saveMapAs, with the reports of every
 // save that fails and of maps that a save could not give back as they were.
 #include "app/map_file.h"
 
@@ -7,7 +7,6 @@
 #include <cstring>
 
 #include "app/editor_state.h"
-#include "app/map_view_binding.h"
 #include "app/user_dialogs.h"
 #include "data/map_data_file.h"
 #include "data/map_names.h"
@@ -96,7 +95,7 @@ bool holdsPlacements(const MapDataFile& data) {
 
 void refreshAfterLoad(EditorState& editor) {
   editor.teleportRows = editor.openMap.teleportCount();
-  editorMapView().tools.note[0] = '\0';  // it spoke of the map that was open
+  editor.mapView.tools.note[0] = '\0';  // it spoke of the map that was open
   Refresh(editor.mapCanvas);
   Refresh(editor.statusLine);
   Refresh(editor.paletteCanvas);
@@ -156,4 +155,21 @@ bool saveMapFile(const char* path, EditorState& editor) {
   const bool ownFile = strcmp(target, editor.openMap.path) == 0 || editor.openMap.path[0] == '\0';
   if (ownFile && mapWritten && !placementsLost) editor.mapChanged = 0;
   return dataWritten;
+}
+
+void saveMapAs(EditorState& editor) {
+  char startPath[kPathBufferSize], target[kPathBufferSize];
+  const char* start = editor.openMap.path[0] != '\0' ? editor.openMap.path : zanDirectory(editor);
+  snprintf(startPath, sizeof startPath, "%s", start);
+  const char* path = chooseFile("*.map", startPath, kSelectSaveAsFlags, "Save As", "Save");
+  if (path[0] != '\0') {
+    snprintf(target, sizeof target, "%s", path);
+    saveMapFile(target, editor);
+  }
+  Refresh(editor.statusLine);
+}
+
+const char* zanDirectory(const EditorState& editor) {
+  const char* directory = editor.settings.getString("", "ZANDirectory");
+  return directory ? directory : "";
 }

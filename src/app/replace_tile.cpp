@@ -7,7 +7,7 @@
 #include "app/commands.h"
 #include "app/editor_state.h"
 #include "app/map_file.h"
-#include "app/map_view_binding.h"
+#include "app/unsaved_changes.h"
 #include "app/user_dialogs.h"
 #include "data/map_area.h"
 #include "data/world_replace.h"
@@ -31,18 +31,17 @@ void groupedCount(int n, char* out, size_t size) {
   out[used] = '\0';
 }
 
-void note(const char* format, int a, int b, int c, int d) {
+void note(EditorState& editor, const char* format, int a, int b, int c, int d) {
   char text[kAreaNoteSize];
   snprintf(text, sizeof text, format, a, b, c, d);
-  setAreaNote(editorMapView(), text);
+  setAreaNote(editor.mapView, text);
 }
 
 // The world the open map belongs to: its own directory, or with no map open
 // the game directory.
 void worldDirectory(const EditorState& editor, char* out, size_t size) {
-  const char* game = editor.settings.getString("", "ZANDirectory");
   if (editor.openMap.path[0] == '\0' || !directoryOf(editor.openMap.path, out, size))
-    snprintf(out, size, "%s", game ? game : "");
+    snprintf(out, size, "%s", zanDirectory(editor));
 }
 
 int askWhere(int from, int to, int mapCells, const WorldTileCount& world) {
@@ -60,9 +59,9 @@ int askWhere(int from, int to, int mapCells, const WorldTileCount& world) {
 
 void replaceInOpenMap(EditorState& editor, int from, int to) {
   const AreaChange change = replaceTile(editor.openMap, static_cast<unsigned char>(from), static_cast<unsigned char>(to));
-  if (change.cells > 0) editor.mapChanged = 1;
+  if (change.cells > 0) editor.mapView.host.mapEdited();
   Refresh(editor.mapCanvas);
-  note("Replaced tile %d with tile %d in %d cells of this map.", from, to, change.cells, 0);
+  note(editor, "Replaced tile %d with tile %d in %d cells of this map.", from, to, change.cells, 0);
 }
 
 // The open map is one of the maps rewritten: its unsaved changes are settled
@@ -79,7 +78,7 @@ void replaceInWorld(EditorState& editor, const char* directory, int from, int to
     editor.mapChanged = 0;
     refreshAfterLoad(editor);
   }
-  note("Replaced tile %d with tile %d in %d cells of %d world maps.", from, to, result.cells, result.maps);
+  note(editor, "Replaced tile %d with tile %d in %d cells of %d world maps.", from, to, result.cells, result.maps);
   if (result.failed > 0)
     tellUser("%d of the world maps holding tile %d could not be written; the first is %s. Each is as it was.",
              result.failed, from, result.firstFailed);
@@ -89,13 +88,13 @@ void replaceInWorld(EditorState& editor, const char* directory, int from, int to
 
 void replaceTileCommand(void* data) {
   EditorState& editor = *static_cast<EditorState*>(data);
-  MapView& view = editorMapView();
+  MapView& view = editor.mapView;
   endAreaToolAction(view);
   unsigned char code;
   if (!selectedPaintableCode(view, &code)) return;
   const int from = editor.mapTile, to = code;
   if (from == to) {
-    note("Tile %d is the selected tile already: there is nothing to replace.", from, 0, 0, 0);
+    note(editor, "Tile %d is the selected tile already: there is nothing to replace.", from, 0, 0, 0);
     return;
   }
   char directory[kPathBufferSize];
@@ -103,7 +102,7 @@ void replaceTileCommand(void* data) {
   const int mapCells = countTile(editor.openMap, static_cast<unsigned char>(from));
   const WorldTileCount world = countTileInWorld(directory, static_cast<unsigned char>(from));
   if (mapCells == 0 && world.cells == 0) {
-    note("Tile %d is on no cell of this map or of the world maps.", from, 0, 0, 0);
+    note(editor, "Tile %d is on no cell of this map or of the world maps.", from, 0, 0, 0);
     return;
   }
   const int answer = askWhere(from, to, mapCells, world);

@@ -5,8 +5,10 @@
 #include <cstring>
 
 #include "app/commands.h"
+#include "app/script_commands.h"
 #include "app/editor_state.h"
 #include "app/map_file.h"
+#include "app/unsaved_changes.h"
 #include "app/menus.h"
 #include "gui/gui.h"
 #include "script/map_generation.h"
@@ -37,8 +39,7 @@ void fillScriptMenu(void* editor) {
   AddMenuItem(0, "Place ~Feature", nullptr, generateLocalMap, editor);
 }
 
-void generateWorldMap(void* data) {
-  EditorState& editor = *static_cast<EditorState*>(data);
+void generateWorldBesideOpenMap(EditorState& editor) {
   // The world replaces the open map's own file when it is one of the world
   // maps: its unsaved changes are settled first.
   if (isWorldMapOfItsDirectory(editor.openMap.path) && !settleUnsavedChanges(editor)) {
@@ -56,8 +57,7 @@ void generateWorldMap(void* data) {
   recordMouse(editor);
 }
 
-void generateLocalMap(void* data) {
-  EditorState& editor = *static_cast<EditorState*>(data);
+void generateIntoOpenMap(EditorState& editor) {
   unsigned char before[kMapRows][kMapColumns];
   copyTiles(editor.openMap, before);
   if (generateIntoMap(editor.scriptEngine, editor.openMap)) {

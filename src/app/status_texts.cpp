@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "app/editor_state.h"
-#include "app/map_view_binding.h"
 
 namespace {
 EditorState& stateOf(void* editor) { return *static_cast<EditorState*>(editor); }
@@ -12,7 +11,7 @@ EditorState& stateOf(void* editor) { return *static_cast<EditorState*>(editor); 
 
 void statusText(void* editor, char* buffer) {
   const LocalMap& map = stateOf(editor).openMap;
-  const char* note = editorMapView().tools.note;
+  const char* note = stateOf(editor).mapView.tools.note;
   if (note[0] != '\0')
     snprintf(buffer, kStatusTextSize, "%s", note);
   else if (map.path[0] != '\0')
@@ -24,7 +23,7 @@ void statusText(void* editor, char* buffer) {
 }
 
 void toolText(void* editor, char* buffer) {
-  snprintf(buffer, kStatusTextSize, "Tool: %s", areaToolName(editorMapView().tools.tool));
+  snprintf(buffer, kStatusTextSize, "Tool: %s", areaToolName(stateOf(editor).mapView.tools.tool));
 }
 
 void selectedTileText(void* editor, char* buffer) {

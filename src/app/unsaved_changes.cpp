@@ -1,8 +1,9 @@
 // The question before the open map is dropped (Quit, the close button, Open,
 // following a teleport, a click on the world view): save, discard or cancel.
+#include "app/unsaved_changes.h"
+
 #include <cstdio>
 
-#include "app/commands.h"
 #include "app/editor_state.h"
 #include "app/map_file.h"
 #include "app/user_dialogs.h"
@@ -24,7 +25,7 @@ bool settleUnsavedChanges(EditorState& editor) {
   if (answer == kDiscardChanges) return true;
   if (answer != kSaveChanges) return false;
   if (untitled)
-    saveAsCommand(&editor);  // a map without a file is saved where the user says
+    saveMapAs(editor);  // a map without a file is saved where the user says
   else
     saveMapFile(editor.openMap.path, editor);
   return !editor.mapChanged;

@@ -1,7 +1,9 @@
 // View > World Map and Local Map, Tools > Set ZAN Directory.
+#include "app/view_commands.h"
+
 #include <cstdio>
 
-#include "app/commands.h"
+#include "app/view_commands.h"
 #include "app/editor_state.h"
 #include "app/user_dialogs.h"
 #include "data/map_names.h"
@@ -11,8 +13,6 @@
 #include "platform/host_path.h"
 
 namespace {
-
-EditorState& stateOf(void* editor) { return *static_cast<EditorState*>(editor); }
 
 // The toolkit's progress window as the world loader's progress display; its
 // id lives in progressWindow while it is open.
@@ -42,8 +42,7 @@ bool anyWorldMapExists(const char* prefix) {
 
 }  // namespace
 
-void worldMapCommand(void* data) {
-  EditorState& editor = stateOf(data);
+void showWorldMap(EditorState& editor) {
   char prefix[kPathBufferSize];
   if (!directoryPrefixOf(editor.openMap.path, prefix, sizeof prefix)) prefix[0] = '\0';
   if (editor.canvasMode == WorldView) return;
@@ -60,15 +59,13 @@ void worldMapCommand(void* data) {
   }
 }
 
-void localMapCommand(void* data) {
-  EditorState& editor = stateOf(data);
+void showLocalMap(EditorState& editor) {
   editor.canvasMode = LocalEdit;
   Refresh(editor.mapCanvas);  // the canvas redraws by mode: the open map shows at once
   Refresh(editor.positionField);
 }
 
-void setZanDirectoryCommand(void* data) {
-  EditorState& editor = stateOf(data);
+void chooseZanDirectory(EditorState& editor) {
   const char* path = chooseFile("*.*", "", kSelectDirectoryFlags, "Select ZAN Directory", "Select");
   if (path[0] != '\0') editor.settings.updateString("", "ZANDirectory", path);
 }

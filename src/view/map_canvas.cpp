@@ -20,14 +20,15 @@ constexpr int kMiddleButton = 4;
 constexpr int kMaxQuantity = 255;
 
 bool sameAsRecorded(const MapView& v, const GuiMouse& m) {
-  return m.x == *v.lastMouseX && m.y == *v.lastMouseY && m.z == *v.lastMouseZ && m.b == *v.lastMouseButtons;
+  return m.x == v.state.lastMouseX && m.y == v.state.lastMouseY && m.z == v.state.lastMouseZ &&
+         m.b == v.state.lastMouseButtons;
 }
 
 void recordMouse(MapView& v, const GuiMouse& m) {
-  *v.lastMouseX = m.x;
-  *v.lastMouseY = m.y;
-  *v.lastMouseZ = m.z;
-  *v.lastMouseButtons = m.b;
+  v.state.lastMouseX = m.x;
+  v.state.lastMouseY = m.y;
+  v.state.lastMouseZ = m.z;
+  v.state.lastMouseButtons = m.b;
 }
 
 // The map cell under canvas pixel (x, y), kept inside the map.
@@ -37,16 +38,16 @@ void cellAt(int x, int y, int* column, int* row) {
 }
 
 void showCursor(MapView& v, int x, int y) {
-  *v.cursorX = x;
-  *v.cursorY = y;
-  Refresh(*v.positionField);
+  v.state.cursorX = x;
+  v.state.cursorY = y;
+  Refresh(v.widgets.positionField);
 }
 
 // After a map was opened or a mode ended inside this callback: the canvas
 // shows the new state at once (a refresh from inside only copies).
 void redrawCanvas(MapView& v, BITMAP* bitmap) {
   drawMapCanvas(v, bitmap);
-  Refresh(*v.mapCanvas);
+  Refresh(v.widgets.mapCanvas);
 }
 
 // The buttons act first and the picture follows, so that what an action
@@ -54,14 +55,14 @@ void redrawCanvas(MapView& v, BITMAP* bitmap) {
 void localEditEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m) {
   int column, row;
   cellAt(x, y, &column, &row);
-  *v.mapTile = v.openMap->getTile(column, row);
-  Refresh(*v.mapTilePreview);
+  v.state.mapTile = v.openMap.getTile(column, row);
+  Refresh(v.widgets.mapTilePreview);
   v.tools.pointer = Cell{column, row};
   v.tools.pointerOnMap = true;
   areaToolLeftButton(v, column, row, (m.b & kLeftButton) != 0, m.leftPressMs);
   if ((m.b & kRightButton) && !areaToolTakesRightButton(v)) {
-    *v.selectedTile = v.openMap->getTile(column, row);
-    Refresh(*v.selectedTilePreview);
+    v.state.selectedTile = v.openMap.getTile(column, row);
+    Refresh(v.widgets.selectedTilePreview);
   }
   if ((m.b & kMiddleButton) && followTeleport(v, column, row)) endAreaToolAction(v);
   redrawCanvas(v, bitmap);
@@ -71,24 +72,24 @@ void localEditEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m)
 
 void openWorldSquare(MapView& v, BITMAP* bitmap, int wx, int wy) {
   char prefix[kPathBufferSize], path[kPathBufferSize];
-  directoryPrefixOf(v.openMap->path, prefix, sizeof prefix);
+  directoryPrefixOf(v.openMap.path, prefix, sizeof prefix);
   if (!worldMapFileName(prefix, wx / kMapColumns, wy / kMapRows, path, sizeof path)) return;
-  if (!v.replaceOpenMap(v.program, path)) return;
-  v.openMap->kind = Wilderness;  // a world square is wilderness, whatever its file said
-  *v.paintNeedsPress = 1;
-  Refresh(*v.statusLine);
+  if (!v.host.replaceOpenMap(path)) return;
+  v.openMap.kind = Wilderness;  // a world square is wilderness, whatever its file said
+  v.state.paintNeedsPress = 1;
+  Refresh(v.widgets.statusLine);
   redrawCanvas(v, bitmap);
 }
 
 void worldViewEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m) {
   drawMapCanvas(v, bitmap);
-  Refresh(*v.mapCanvas);
+  Refresh(v.widgets.mapCanvas);
   const int wx = std::clamp(x * kWorldColumns / kMapCanvasWidth, 0, kWorldColumns - 1);
   const int wy = std::clamp(y, 0, kWorldRows - 1);
-  *v.mapTile = v.worldBuffer->cells[wy * kWorldColumns + wx];
-  Refresh(*v.mapTilePreview);
+  v.state.mapTile = v.worldBuffer.cells[wy * kWorldColumns + wx];
+  Refresh(v.widgets.mapTilePreview);
   if (m.b & kLeftButton) openWorldSquare(v, bitmap, wx, wy);
-  if (*v.canvasMode == WorldView) {
+  if (v.state.canvasMode == WorldView) {
     showCursor(v, wx, wy);
   } else {
     int column, row;
@@ -101,14 +102,14 @@ void worldViewEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m)
 }  // namespace
 
 void drawMapCanvas(MapView& v, BITMAP* bitmap) {
-  if (*v.canvasMode == WorldView) {
-    v.worldPicture.show(bitmap, *v.sprites, *v.worldBuffer);
+  if (v.state.canvasMode == WorldView) {
+    v.worldPicture.show(bitmap, v.sprites, v.worldBuffer);
     return;
   }
   PlacedSprite placed[kPlacementCount];
-  const int count = *v.showObjects == 1 ? listPlacedSprites(*v.mapData, *v.objectList, *v.creatureList, placed) : 0;
-  v.picture.show(bitmap, *v.sprites, *v.openMap, placed, count);
-  if (*v.canvasMode == LocalEdit) drawAreaToolOverlay(v, bitmap);
+  const int count = v.state.showObjects == 1 ? listPlacedSprites(v.mapData, v.objectList, v.creatureList, placed) : 0;
+  v.picture.show(bitmap, v.sprites, v.openMap, placed, count);
+  if (v.state.canvasMode == LocalEdit) drawAreaToolOverlay(v, bitmap);
 }
 
 void handleMapEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m) {
@@ -121,7 +122,7 @@ void handleMapEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m)
     return;
   }
   if (sameAsRecorded(v, m)) return;
-  const int mode = *v.canvasMode;
+  const int mode = v.state.canvasMode;
   int column, row;
   cellAt(x, y, &column, &row);
   if (mode == LocalEdit) {
@@ -136,7 +137,7 @@ void handleMapEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m)
   } else if (mode == PlaceObject) {
     // Every state is recorded, so a release the canvas saw makes the next
     // press a new one even when the button went down outside the canvas.
-    const bool newPress = (m.b & kLeftButton) && !(*v.lastMouseButtons & kLeftButton);
+    const bool newPress = (m.b & kLeftButton) && !(v.state.lastMouseButtons & kLeftButton);
     recordMouse(v, m);
     if (!newPress) return;
     placeObject(v, column, row);
@@ -150,51 +151,51 @@ void mapCanvasHandler(BITMAP* bitmap, int x, int y, void* data) {
 
 bool followTeleport(MapView& v, int column, int row) {
   char directory[kPathBufferSize], path[kPathBufferSize];
-  if (v.openMap->path[0] == 0) return false;
-  directoryOf(v.openMap->path, directory, sizeof directory);
+  if (v.openMap.path[0] == 0) return false;
+  directoryOf(v.openMap.path, directory, sizeof directory);
   bool found = false;
-  for (int i = 0; i < v.openMap->teleportCount() && !found; ++i) {
+  for (int i = 0; i < v.openMap.teleportCount() && !found; ++i) {
     int tx, ty;
     char name[kTeleportNameSize];
-    if (!v.openMap->getTeleport(i, &tx, &ty, name) || tx != column + 1 || ty != row + 1) continue;
+    if (!v.openMap.getTeleport(i, &tx, &ty, name) || tx != column + 1 || ty != row + 1) continue;
     found = snprintf(path, sizeof path, "%s\\%s.MAP", directory, name) < static_cast<int>(sizeof path);
     if (!found) return false;  // a path too long to name any file
   }
-  if (!found && !cellMapFileName(v.openMap->path, column, row, path, sizeof path)) return false;
-  return v.replaceOpenMap(v.program, path);
+  if (!found && !cellMapFileName(v.openMap.path, column, row, path, sizeof path)) return false;
+  return v.host.replaceOpenMap(path);
 }
 
 void placeTeleport(MapView& v, int column, int row) {
   char directory[kPathBufferSize], chosen[kPathBufferSize], name[kPathBufferSize];
-  directoryOf(v.openMap->path, directory, sizeof directory);
-  const char* answer = viewSelectFile(v, "*.MAP", directory, kSelectOpenFlags,
+  directoryOf(v.openMap.path, directory, sizeof directory);
+  const char* answer = v.host.selectFile("*.MAP", directory, kSelectOpenFlags,
                                       "Select teleport destination map", "Select");
   snprintf(chosen, sizeof chosen, "%s", answer != nullptr ? answer : "");
   if (chosen[0] != 0 && mapNameOf(chosen, name, sizeof name) &&
-      v.openMap->addTeleport(column + 1, row + 1, name)) {
-    *v.mapChanged = 1;
+      v.openMap.addTeleport(column + 1, row + 1, name)) {
+    v.host.mapEdited();
   }
-  *v.canvasMode = LocalEdit;
-  *v.paintNeedsPress = 1;
-  *v.teleportRows = v.openMap->teleportCount();
-  Refresh(*v.teleportList);
-  Refresh(*v.positionField);
+  v.state.canvasMode = LocalEdit;
+  v.state.paintNeedsPress = 1;
+  v.state.teleportRows = v.openMap.teleportCount();
+  Refresh(v.widgets.teleportList);
+  Refresh(v.widgets.positionField);
 }
 
 void placeObject(MapView& v, int column, int row) {
-  const int i = v.mapData->firstFreePlacement();
-  Placement* p = i >= 0 ? v.mapData->placement(i) : nullptr;
+  const int i = v.mapData.firstFreePlacement();
+  Placement* p = i >= 0 ? v.mapData.placement(i) : nullptr;
   if (p != nullptr) {
     p->x = static_cast<unsigned char>(column + 1);
     p->y = static_cast<unsigned char>(row + 1);
-    p->id = *v.selectedConstantObject;
+    p->id = v.state.selectedConstantObject;
     // The box may have changed since "Add": read it again, kept to 1..255.
-    p->quantity = static_cast<unsigned char>(std::clamp(leadingDecimal(v.quantityText), 1, kMaxQuantity));
+    p->quantity = static_cast<unsigned char>(std::clamp(leadingDecimal(v.state.quantityText), 1, kMaxQuantity));
     p->inUse = 1;
-    *v.mapChanged = 1;
+    v.host.mapEdited();
   }
-  *v.canvasMode = LocalEdit;
-  *v.paintNeedsPress = 1;
-  Refresh(*v.placementList);
-  Refresh(*v.positionField);
+  v.state.canvasMode = LocalEdit;
+  v.state.paintNeedsPress = 1;
+  Refresh(v.widgets.placementList);
+  Refresh(v.widgets.positionField);
 }

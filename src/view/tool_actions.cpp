@@ -11,7 +11,7 @@
 
 void setAreaNote(MapView& v, const char* text) {
   snprintf(v.tools.note, sizeof v.tools.note, "%s", text);
-  Refresh(*v.statusLine);
+  Refresh(v.widgets.statusLine);
 }
 
 namespace {
@@ -22,7 +22,7 @@ void clearNote(MapView& v) {
 
 // Every change of the open map by a tool ends here: one action, one edit.
 void recordEdit(MapView& v, const AreaChange& change) {
-  if (change.cells > 0) *v.mapChanged = 1;
+  if (change.cells > 0) v.host.mapEdited();
 }
 
 void brush(MapView& v, int column, int row) {
@@ -32,7 +32,7 @@ void brush(MapView& v, int column, int row) {
   Cell cells[kMaxLineCells];
   const int count = t.stroking ? lineCells(t.strokeEnd.column, t.strokeEnd.row, column, row, cells)
                                : lineCells(column, row, column, row, cells);
-  recordEdit(v, paintCells(*v.openMap, cells, count, code));
+  recordEdit(v, paintCells(v.openMap, cells, count, code));
   t.stroking = true;
   t.strokeEnd = Cell{column, row};
 }
@@ -47,7 +47,7 @@ void paste(MapView& v, int column, int row) {
     return;
   }
   clearNote(v);
-  recordEdit(v, pasteBlock(*v.openMap, v.tools.copied, column, row));
+  recordEdit(v, pasteBlock(v.openMap, v.tools.copied, column, row));
 }
 
 void press(MapView& v, int column, int row) {
@@ -60,7 +60,7 @@ void press(MapView& v, int column, int row) {
   switch (t.tool) {
     case AreaTool::Brush: brush(v, column, row); break;
     case AreaTool::Fill:
-      if (selectedPaintableCode(v, &code)) recordEdit(v, floodFill(*v.openMap, column, row, code));
+      if (selectedPaintableCode(v, &code)) recordEdit(v, floodFill(v.openMap, column, row, code));
       break;
     case AreaTool::Rectangle:
     case AreaTool::Line:
@@ -81,24 +81,24 @@ void release(MapView& v) {
   if (t.tool == AreaTool::Select) {
     t.selection = rect;
   } else if (t.tool == AreaTool::Rectangle && selectedPaintableCode(v, &code)) {
-    recordEdit(v, fillRectangle(*v.openMap, rect, code));
+    recordEdit(v, fillRectangle(v.openMap, rect, code));
   } else if (t.tool == AreaTool::Line && selectedPaintableCode(v, &code)) {
     Cell cells[kMaxLineCells];
     const int count = lineCells(t.anchor.column, t.anchor.row, t.current.column, t.current.row, cells);
-    recordEdit(v, paintCells(*v.openMap, cells, count, code));
+    recordEdit(v, paintCells(v.openMap, cells, count, code));
   }
 }
 
 }  // namespace
 
 bool selectedPaintableCode(MapView& v, unsigned char* code) {
-  if (!isStorableTileCode(*v.selectedTile)) {
+  if (!isStorableTileCode(v.state.selectedTile)) {
     char text[kAreaNoteSize];
-    snprintf(text, sizeof text, "Tile code %d cannot be painted: no map file can hold it.", *v.selectedTile);
+    snprintf(text, sizeof text, "Tile code %d cannot be painted: no map file can hold it.", v.state.selectedTile);
     setAreaNote(v, text);
     return false;
   }
-  *code = static_cast<unsigned char>(*v.selectedTile);
+  *code = static_cast<unsigned char>(v.state.selectedTile);
   clearNote(v);
   return true;
 }
@@ -113,11 +113,11 @@ void areaToolLeftButton(MapView& v, int column, int row, bool leftDown, long pre
   if (!leftDown) {
     // A button still held from a click that opened this map or ended a
     // one-shot mode does not paint: painting waits for the next press.
-    *v.paintNeedsPress = 0;
+    v.state.paintNeedsPress = 0;
     release(v);
     return;
   }
-  if (*v.paintNeedsPress) return;
+  if (v.state.paintNeedsPress) return;
   if (newPress) {
     t.stroking = false;
     t.dragging = false;
@@ -137,32 +137,32 @@ bool areaToolTakesRightButton(MapView& v) {
 
 void drawAreaToolOverlay(MapView& v, BITMAP* bitmap) {
   const AreaToolState& t = v.tools;
-  const int kind = v.openMap->kind;
+  const int kind = v.openMap.kind;
   if (!(t.dragging && t.tool == AreaTool::Select)) drawCellFrame(bitmap, t.selection, FrameStyle::Selection);
   if (t.dragging) {
     const CellRect rect = cellRectBetween(t.anchor.column, t.anchor.row, t.current.column, t.current.row);
-    if (t.tool == AreaTool::Line && isStorableTileCode(*v.selectedTile)) {
+    if (t.tool == AreaTool::Line && isStorableTileCode(v.state.selectedTile)) {
       Cell cells[kMaxLineCells];
       const int count = lineCells(t.anchor.column, t.anchor.row, t.current.column, t.current.row, cells);
-      drawTileCells(bitmap, v.picture.cellCache(), *v.sprites, cells, count, *v.selectedTile, kind);
+      drawTileCells(bitmap, v.picture.cellCache(), v.sprites, cells, count, v.state.selectedTile, kind);
     } else {
       drawCellFrame(bitmap, rect, t.tool == AreaTool::Select ? FrameStyle::Selection : FrameStyle::Paint);
     }
   }
   if (t.pasting && t.pointerOnMap)
-    drawBlockPreview(bitmap, v.picture.cellCache(), *v.sprites, t.copied, t.pointer.column, t.pointer.row, kind);
+    drawBlockPreview(bitmap, v.picture.cellCache(), v.sprites, t.copied, t.pointer.column, t.pointer.row, kind);
 }
 
 void chooseAreaTool(MapView& v, AreaTool tool) {
   endAreaToolAction(v);
   v.tools.tool = tool;
   clearNote(v);
-  Refresh(*v.mapCanvas);
+  Refresh(v.widgets.mapCanvas);
 }
 
 void copyCells(MapView& v) {
-  const CellRect whole = cellRectBetween(0, 0, kMapColumns - 1, v.openMap->paintableRows() - 1);
-  v.tools.copied = copyBlock(*v.openMap, v.tools.selection.empty() ? whole : v.tools.selection);
+  const CellRect whole = cellRectBetween(0, 0, kMapColumns - 1, v.openMap.paintableRows() - 1);
+  v.tools.copied = copyBlock(v.openMap, v.tools.selection.empty() ? whole : v.tools.selection);
   char text[kAreaNoteSize];
   snprintf(text, sizeof text, "Copied %d x %d cells.", v.tools.copied.width, v.tools.copied.height);
   setAreaNote(v, text);
@@ -176,7 +176,7 @@ void startPaste(MapView& v) {
   v.tools.dragging = false;
   v.tools.pasting = true;
   clearNote(v);
-  Refresh(*v.mapCanvas);
+  Refresh(v.widgets.mapCanvas);
 }
 
 bool escapeAreaTool(MapView& v) {
@@ -190,15 +190,15 @@ bool escapeAreaTool(MapView& v) {
   } else {
     return false;
   }
-  Refresh(*v.mapCanvas);
+  Refresh(v.widgets.mapCanvas);
   return true;
 }
 
 void endAreaToolAction(MapView& v) {
   // A button still held goes on only after a new press.
-  if (v.tools.leftHeld) *v.paintNeedsPress = 1;
+  if (v.tools.leftHeld) v.state.paintNeedsPress = 1;
   v.tools.dragging = false;
   v.tools.pasting = false;
   v.tools.stroking = false;
-  Refresh(*v.mapCanvas);
+  Refresh(v.widgets.mapCanvas);
 }

@@ -7,7 +7,6 @@
 
 #include "app/commands.h"
 #include "app/map_file.h"
-#include "app/map_view_binding.h"
 #include "app/shortcuts.h"
 #include "app_fixture.h"
 #include "data/map_area.h"
@@ -42,11 +41,11 @@ TEST_F(AppTest, ReplaceTileAsksWithBothCountsAndReplacesOnTheMapOrInTheWorld) {
   editor->selectedTile = 13;  // no map file can hold it: refused with the reason
   replaceTileCommand(editor);
   EXPECT_EQ(dialogs.texts.size(), 3u);
-  EXPECT_NE(std::string(editorMapView().tools.note).find("no map file can hold it"), std::string::npos);
+  EXPECT_NE(std::string(editor->mapView.tools.note).find("no map file can hold it"), std::string::npos);
 }
 
 TEST_F(AppTest, ToolLettersWaitForTextFocusUnlessThePointerIsOverTheMapOrPalette) {
-  const AreaToolState& tools = editorMapView().tools;
+  const AreaToolState& tools = editor->mapView.tools;
   EXPECT_FALSE(handleShortcutKey(GuiKey{KEY_R, 'r', 0, true, 0}, editor));
   EXPECT_EQ(tools.tool, AreaTool::Brush);
   EXPECT_TRUE(handleShortcutKey(GuiKey{KEY_R, 'r', 0, true, editor->mapCanvas}, editor));
