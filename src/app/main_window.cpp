@@ -36,7 +36,7 @@ void addTilePanel(EditorState& e, MapView& view) {
   e.mapTilePreview = AddCanvas(705, 560, 18, 20, mapTilePreviewHandler, &view);
   e.mapTileField = AddStatusField(725, 560, 20, mapTileText, &e);
   e.positionField = AddStatusField(705, 585, 40, positionText, &e);
-  e.toolField = AddStatusField(600, 610, 20, toolText, &e);
+  e.toolField = AddStatusField(600, 610, 120, toolText, &e);  // "Tool: Rectangle" fits
 }
 
 void addSidePanel(EditorState& e, MapView& view) {
