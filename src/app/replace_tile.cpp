@@ -78,6 +78,11 @@ void replaceInWorld(EditorState& editor, const char* directory, int from, int to
     editor.mapChanged = 0;
     refreshAfterLoad(editor);
   }
+  if (result.backupFailed) {
+    tellUser("No world map was changed: the backup of the maps Replace Tile would rewrite failed (%s).",
+             result.backupFailure);
+    return;
+  }
   note(editor, "Replaced tile %d with tile %d in %d cells of %d world maps.", from, to, result.cells, result.maps);
   if (result.failed > 0)
     tellUser("%d of the world maps holding tile %d could not be written; the first is %s. Each is as it was.",

@@ -1,11 +1,13 @@
 // The world's maps are read one by one into a scratch LocalMap; the changed
-// ones are queued into one SafeBatch and land together at its commit.
+// ones are queued into one FileReplacer and land together at its commit,
+// after their backup.
 #include "data/world_replace.h"
 
 #include "data/local_map.h"
 #include "data/map_area.h"
 #include "data/text_copy.h"
-#include "platform/safe_file.h"
+#include "platform/backup_store.h"
+#include "platform/file_replacer.h"
 
 namespace {
 
@@ -31,11 +33,13 @@ WorldTileCount countTileInWorld(const char* directory, unsigned char code) {
   return count;
 }
 
-WorldReplaceResult replaceTileInWorld(const char* directory, unsigned char from, unsigned char to) {
+WorldReplaceResult replaceTileInWorld(const char* directory, unsigned char from, unsigned char to,
+                                      const BackupPlace* backups) {
   WorldReplaceResult result;
   if (from == to) return result;
   LocalMap map;
-  SafeBatch batch;
+  BackupOperation backup(backups != nullptr ? *backups : BackupPlace(), "Replace Tile");
+  FileReplacer batch(&backup);
   int queued[kWorldSquares][kWorldSquares];
   int cells[kWorldSquares][kWorldSquares] = {};
   char path[kPathBufferSize];
@@ -48,6 +52,11 @@ WorldReplaceResult replaceTileInWorld(const char* directory, unsigned char from,
       queued[col][row] = map.saveInto(batch, path);
       if (queued[col][row] < 0 && result.failed++ == 0) copyText(result.firstFailed, sizeof result.firstFailed, path);
     }
+  }
+  if (batch.backupFailed()) {
+    result.backupFailed = true;
+    copyText(result.backupFailure, sizeof result.backupFailure, backup.failure());
+    return result;
   }
   batch.commit();
   for (int row = 0; row < kWorldSquares; ++row) {

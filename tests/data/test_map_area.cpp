@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <set>
 #include <string>
 #include <utility>
@@ -11,6 +12,7 @@
 #include "data/map_area.h"
 #include "data/tile_block.h"
 #include "data/world_replace.h"
+#include "platform/backup_store.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -171,7 +173,8 @@ TEST(WorldReplace, CountsMatchWhatChangesAndNoPartlyReadMapIsWritten) {
   EXPECT_EQ(count.maps, 3);
   EXPECT_EQ(count.cells, 9);
 
-  const WorldReplaceResult result = replaceTileInWorld(dir.editorPath().c_str(), 42, 250);
+  const BackupPlace backups{dir.editorPath("backups"), 5};
+  const WorldReplaceResult result = replaceTileInWorld(dir.editorPath().c_str(), 42, 250, &backups);
   EXPECT_EQ(result.maps, 2);
   EXPECT_EQ(result.cells, 8);
   EXPECT_EQ(result.failed, 1);
@@ -181,4 +184,8 @@ TEST(WorldReplace, CountsMatchWhatChangesAndNoPartlyReadMapIsWritten) {
   EXPECT_EQ(countTileInWorld(dir.editorPath().c_str(), 42).cells, 1);  // the map that failed
   EXPECT_EQ(countTileInWorld(dir.editorPath().c_str(), 250).cells, 8);
   EXPECT_EQ(readFileBytes(dir.file("ZANCA.MAP")), shortMap);
+  int keptMaps = 0;  // the two rewritten maps, as they were
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(dir.file("backups")))
+    keptMaps += entry.path().extension() == ".MAP";
+  EXPECT_EQ(keptMaps, 2);
 }

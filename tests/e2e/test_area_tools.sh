@@ -13,10 +13,7 @@ e2e_demo_workspace
 MAP="$WORK/world/ZANPK.MAP"
 printf 'mode=window\r\nZANDirectory=%s\r\ncolordepth=16\r\n' "$WORLD_EDITOR" >"$WORK/dola.ini"
 
-# The map canvas starts at screen (5, 50), the palette at (5, 565).
-cell_x() { echo $((5 + 18 * $1 + 9)); }
-cell_y() { echo $((50 + 20 * $1 + 10)); }
-to_cell() { xdotool mousemove "$(cell_x "$1")" "$(cell_y "$2")"; sleep 0.05; }
+to_cell() { xdotool mousemove "$(e2e_cell_x "$1")" "$(e2e_cell_y "$2")"; sleep 0.05; }
 # A left drag from cell to cell, the button held over both ends.
 drag() {
   to_cell "$1" "$2"
@@ -47,7 +44,7 @@ E2E_APP_PID=$!
 timeout 10 xdotool search --sync --name 'DOLA' >/dev/null || e2e_fail "no editor window"
 sleep 0.8
 e2e_open_map "ZANPK.MAP"
-e2e_click $((5 + 18 * 10 + 9)) $((565 + 20 + 10))  # palette code 42
+e2e_click $((5 + 18 * 10 + 9)) $((565 + 20 + 10))  # palette code 42 (the palette is at (5, 565))
 
 to_cell 20 20
 e2e_key r
@@ -65,7 +62,7 @@ e2e_key ctrl+v
 to_cell 20 15
 sleep 0.2
 e2e_screenshot "$BUILD/area_tools_paste.png"
-e2e_click "$(cell_x 20)" "$(cell_y 15)"
+e2e_click "$(e2e_cell_x 20)" "$(e2e_cell_y 15)"
 e2e_key Escape
 e2e_key b
 drag 30 5 40 5
