@@ -16,6 +16,9 @@
 
 namespace {
 
+// Wide enough for a world map's name and a teleport's destination beside it.
+constexpr int kPositionFieldWidth = 300;
+
 void addMenuBar(EditorState& e) {
   BeginMenuBar();
   AddMenuBarItem("~File", fillFileMenu, &e);
@@ -35,7 +38,7 @@ void addTilePanel(EditorState& e, MapView& view) {
   e.selectedTileField = AddStatusField(625, 560, 20, selectedTileText, &e);
   e.mapTilePreview = AddCanvas(705, 560, 18, 20, mapTilePreviewHandler, &view);
   e.mapTileField = AddStatusField(725, 560, 20, mapTileText, &e);
-  e.positionField = AddStatusField(705, 585, 40, positionText, &e);
+  e.positionField = AddStatusField(705, 585, kPositionFieldWidth, positionText, &e);
   e.toolField = AddStatusField(600, 610, 120, toolText, &e);  // "Tool: Rectangle" fits
 }
 
@@ -50,7 +53,6 @@ void addSidePanel(EditorState& e, MapView& view) {
 
 void buildMainWindow(EditorState& e, int width, int height) {
   e.mainWindow = CreateWindow(width, height, "DOLA", kWindowNotMovable);
-  SetKeyHandler(e.mainWindow, handleShortcutKey, &e);
   addMenuBar(e);
   e.statusLine = AddStatusField(0, height - 50, width - 15, statusText, &e);
   MapView& view = e.mapView;
@@ -61,6 +63,7 @@ void buildMainWindow(EditorState& e, int width, int height) {
   AddLabel(700, 540, "Map Tile");
   AddCheckBox(800, 540, "Show Objects + Creatures", &e.showObjects);
   ShowWindow();
+  installShortcuts(e.mainWindow, &e);
   Refresh(e.statusLine);
   Refresh(e.paletteCanvas);
   Refresh(e.selectedTilePreview);

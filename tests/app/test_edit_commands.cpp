@@ -46,20 +46,20 @@ TEST_F(AppTest, ReplaceTileAsksWithBothCountsAndReplacesOnTheMapOrInTheWorld) {
 
 TEST_F(AppTest, ToolLettersWaitForTextFocusUnlessThePointerIsOverTheMapOrPalette) {
   const AreaToolState& tools = editor->mapView.tools;
-  EXPECT_FALSE(handleShortcutKey(GuiKey{KEY_R, 'r', 0, true, 0}, editor));
+  EXPECT_FALSE(runShortcut(GuiKey{KEY_R, 'r', 0, true, 0}, editor));
   EXPECT_EQ(tools.tool, AreaTool::Brush);
-  EXPECT_TRUE(handleShortcutKey(GuiKey{KEY_R, 'r', 0, true, editor->mapCanvas}, editor));
+  EXPECT_TRUE(runShortcut(GuiKey{KEY_R, 'r', 0, true, editor->mapCanvas}, editor));
   EXPECT_EQ(tools.tool, AreaTool::Rectangle);
-  EXPECT_TRUE(handleShortcutKey(GuiKey{KEY_F, 'f', 0, true, editor->paletteCanvas}, editor));
-  EXPECT_FALSE(handleShortcutKey(GuiKey{KEY_L, 'L', kGuiShift, false, 0}, editor));
-  EXPECT_TRUE(handleShortcutKey(GuiKey{KEY_S, 's', 0, false, 0}, editor));
+  EXPECT_TRUE(runShortcut(GuiKey{KEY_F, 'f', 0, true, editor->paletteCanvas}, editor));
+  EXPECT_FALSE(runShortcut(GuiKey{KEY_L, 'L', kGuiShift, false, 0}, editor));
+  EXPECT_TRUE(runShortcut(GuiKey{KEY_S, 's', 0, false, 0}, editor));
   EXPECT_EQ(tools.tool, AreaTool::Select);
-  EXPECT_TRUE(handleShortcutKey(GuiKey{KEY_V, 22, kGuiCtrl, true, 0}, editor));  // nothing copied: a note
+  EXPECT_TRUE(runShortcut(GuiKey{KEY_V, 22, kGuiCtrl, true, 0}, editor));  // nothing copied: a note
   EXPECT_FALSE(tools.pasting);
-  EXPECT_TRUE(handleShortcutKey(GuiKey{KEY_C, 3, kGuiCtrl, true, 0}, editor));
-  EXPECT_TRUE(handleShortcutKey(GuiKey{KEY_V, 22, kGuiCtrl, true, 0}, editor));
+  EXPECT_TRUE(runShortcut(GuiKey{KEY_C, 3, kGuiCtrl, true, 0}, editor));
+  EXPECT_TRUE(runShortcut(GuiKey{KEY_V, 22, kGuiCtrl, true, 0}, editor));
   EXPECT_TRUE(tools.pasting);
-  EXPECT_TRUE(handleShortcutKey(GuiKey{KEY_ESC, 27, 0, true, 0}, editor));
+  EXPECT_TRUE(runShortcut(GuiKey{KEY_ESC, 27, 0, true, 0}, editor));
   EXPECT_FALSE(tools.pasting);
   brushCommand(editor);
 }
