@@ -53,7 +53,7 @@ struct EditorState : MapViewWidgets, MapViewState {
   MapHistory history;  // every map opened since start-up, for Back and Forward
 
   // ---- Never losing work ----
-  int mapChanged;   // 1 after an edit of openMap or mapData, 0 after open and save
+  int mapChanged;   // 1 after an edit of openMap's tiles or teleports, 0 after open and save
   int mapDataRead;  // 1 when the open map's ".DAT" was read: a failed save of it is reported
 
   // ---- The map view: its context over the parts above, and the program's
