@@ -12,8 +12,11 @@ EditorState& stateOf(void* editor) { return *static_cast<EditorState*>(editor); 
 
 void statusText(void* editor, char* buffer) {
   const LocalMap& map = stateOf(editor).openMap;
+  const char* note = stateOf(editor).mapView.tools.note;
   const char* warning = stateOf(editor).statusWarning;
-  if (map.path[0] != '\0' && warning[0] != '\0')
+  if (note[0] != '\0')
+    snprintf(buffer, kStatusTextSize, "%s", note);
+  else if (map.path[0] != '\0' && warning[0] != '\0')
     snprintf(buffer, kStatusTextSize, "%s   %s", map.path, warning);
   else if (map.path[0] != '\0')
     snprintf(buffer, kStatusTextSize, "%s", map.path);
@@ -21,6 +24,10 @@ void statusText(void* editor, char* buffer) {
     snprintf(buffer, kStatusTextSize, "Invalid map file");
   else
     snprintf(buffer, kStatusTextSize, "Load a map to continue");
+}
+
+void toolText(void* editor, char* buffer) {
+  snprintf(buffer, kStatusTextSize, "Tool: %s", areaToolName(stateOf(editor).mapView.tools.tool));
 }
 
 void selectedTileText(void* editor, char* buffer) {

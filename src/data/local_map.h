@@ -39,6 +39,10 @@ struct MapLoadNotes {
   const std::string& firstDropped() const;
 };
 
+// A row line ends at its line feed, and a carriage return before it is read as
+// part of a CR LF line end, so codes 10 and 13 can never stand in a row line.
+inline bool isStorableTileCode(int code) { return code >= 0 && code <= 255 && code != 10 && code != 13; }
+
 class LocalMap {
  public:
   char path[kMapPathSize];  // the path given to the last load
@@ -87,6 +91,8 @@ class LocalMap {
   }
   // Ignored outside the map, and for row 23 unless the kind is Wilderness.
   void setTile(int x, int y, unsigned char code);
+  // The rows setTile changes: 24 for a Wilderness map, else 23.
+  int paintableRows() const { return kind == Wilderness ? kMapRows : kMapRows - 1; }
 
   // Appends a teleport. Refused (false) for a name that no MAP file can carry:
   // none, longer than 255 characters, or holding ">" or a line feed.
