@@ -11,6 +11,8 @@ void closeButtonCommand(void* editor);
 
 void worldMapCommand(void* editor);
 void localMapCommand(void* editor);
+void showObjectsCommand(void* editor);
+void cancelClickModeCommand(void* editor);
 void setZanDirectoryCommand(void* editor);
 
 // "Generate ~World Map"; "Generate ~Local Map" and "Place ~Feature".

@@ -4,6 +4,7 @@
 
 #include <allegro.h>
 
+#include "app/commands.h"
 #include "app/navigation.h"
 
 namespace {
@@ -18,6 +19,7 @@ const Shortcut kShortcuts[] = {
     {KEY_LEFT, kGuiAlt, backCommand},    {KEY_RIGHT, kGuiAlt, forwardCommand},
     {KEY_UP, kGuiCtrl, northCommand},    {KEY_DOWN, kGuiCtrl, southCommand},
     {KEY_LEFT, kGuiCtrl, westCommand},   {KEY_RIGHT, kGuiCtrl, eastCommand},
+    {KEY_ESC, 0, cancelClickModeCommand},
 };
 
 }  // namespace

@@ -62,15 +62,20 @@ void localEditEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m)
   cellAt(x, y, &column, &row);
   v.state.mapTile = v.openMap.getTile(column, row);
   Refresh(v.widgets.mapTilePreview);
-  // A button still held from a click that opened this map or ended a
-  // one-shot mode does not paint: painting waits for the next press.
+  // A button still held from a click that opened this map, ended a one-shot
+  // mode or closed a dialog does not act: painting and following wait for
+  // the next press of their button.
   if (!(m.b & kLeftButton)) v.state.paintNeedsPress = 0;
+  if (!(m.b & kMiddleButton)) v.state.followNeedsPress = 0;
   if ((m.b & kLeftButton) && !v.state.paintNeedsPress) paint(v, column, row);
   if (m.b & kRightButton) {
     v.state.selectedTile = v.openMap.getTile(column, row);
     Refresh(v.widgets.selectedTilePreview);
   }
-  if ((m.b & kMiddleButton) && followTeleport(v, column, row)) redrawCanvas(v, bitmap);
+  if ((m.b & kMiddleButton) && !v.state.followNeedsPress && followTeleport(v, column, row)) {
+    v.state.followNeedsPress = 1;
+    redrawCanvas(v, bitmap);
+  }
   showCursor(v, column + 1, row + 1);
   recordMouse(v, m);
 }
@@ -187,7 +192,7 @@ void placeTeleport(MapView& v, int column, int row) {
   v.state.paintNeedsPress = 1;
   v.state.teleportRows = v.openMap.teleportCount();
   Refresh(v.widgets.teleportList);
-  Refresh(v.widgets.positionField);
+  showCursor(v, column + 1, row + 1);
 }
 
 void placeObject(MapView& v, int column, int row) {
@@ -204,5 +209,5 @@ void placeObject(MapView& v, int column, int row) {
   v.state.canvasMode = LocalEdit;
   v.state.paintNeedsPress = 1;
   Refresh(v.widgets.placementList);
-  Refresh(v.widgets.positionField);
+  showCursor(v, column + 1, row + 1);
 }
