@@ -20,7 +20,10 @@ void closeButtonCommand(void* editor) { closeEditorWindow(stateOf(editor)); }
 void worldMapCommand(void* editor) { showWorldMap(stateOf(editor)); }
 void localMapCommand(void* editor) { showLocalMap(stateOf(editor)); }
 void showObjectsCommand(void* editor) { showObjectsChanged(stateOf(editor)); }
-void cancelClickModeCommand(void* editor) { cancelClickMode(stateOf(editor)); }
+void escapeCommand(void* editor) {
+  cancelClickMode(stateOf(editor));
+  leaveToolActionCommand(editor);
+}
 void setZanDirectoryCommand(void* editor) { chooseZanDirectory(stateOf(editor)); }
 
 void generateWorldMap(void* editor) { generateWorldBesideOpenMap(stateOf(editor)); }

@@ -10,6 +10,7 @@
 #include "data/map_names.h"
 #include "view/map_drawing.h"
 #include "view/quantity_text.h"
+#include "view/tool_actions.h"
 
 namespace {
 
@@ -49,33 +50,28 @@ void redrawCanvas(MapView& v, BITMAP* bitmap) {
   Refresh(v.widgets.mapCanvas);
 }
 
-void paint(MapView& v, int column, int row) {
-  const unsigned char before = v.openMap.getTile(column, row);
-  v.openMap.setTile(column, row, static_cast<unsigned char>(v.state.selectedTile));
-  if (v.openMap.getTile(column, row) != before) v.host.mapEdited();
-}
-
+// The buttons act first and the picture follows, so that what an action
+// changed (or the preview of a drag) is on the canvas when the event ends.
 void localEditEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m) {
-  drawMapCanvas(v, bitmap);
-  Refresh(v.widgets.mapCanvas);
   int column, row;
   cellAt(x, y, &column, &row);
   v.state.mapTile = v.openMap.getTile(column, row);
   Refresh(v.widgets.mapTilePreview);
-  // A button still held from a click that opened this map, ended a one-shot
-  // mode or closed a dialog does not act: painting and following wait for
-  // the next press of their button.
-  if (!(m.b & kLeftButton)) v.state.paintNeedsPress = 0;
-  if (!(m.b & kMiddleButton)) v.state.followNeedsPress = 0;
-  if ((m.b & kLeftButton) && !v.state.paintNeedsPress) paint(v, column, row);
-  if (m.b & kRightButton) {
+  v.tools.pointer = Cell{column, row};
+  v.tools.pointerOnMap = true;
+  areaToolLeftButton(v, column, row, (m.b & kLeftButton) != 0, m.leftPressMs);
+  if ((m.b & kRightButton) && !areaToolTakesRightButton(v)) {
     v.state.selectedTile = v.openMap.getTile(column, row);
     Refresh(v.widgets.selectedTilePreview);
   }
+  // A middle button held across a teleport, or through a dialog, follows
+  // nothing more until it is pressed anew.
+  if (!(m.b & kMiddleButton)) v.state.followNeedsPress = 0;
   if ((m.b & kMiddleButton) && !v.state.followNeedsPress && followTeleport(v, column, row)) {
     v.state.followNeedsPress = 1;
-    redrawCanvas(v, bitmap);
+    endAreaToolAction(v);
   }
+  redrawCanvas(v, bitmap);
   showCursor(v, column + 1, row + 1);
   recordMouse(v, m);
 }
@@ -123,6 +119,7 @@ void drawMapCanvas(MapView& v, BITMAP* bitmap) {
   PlacedSprite placed[kPlacementCount];
   const int count = v.state.showObjects == 1 ? listPlacedSprites(v.mapData, v.objectList, v.creatureList, placed) : 0;
   v.picture.show(bitmap, v.sprites, v.openMap, placed, count);
+  if (v.state.canvasMode == LocalEdit) drawAreaToolOverlay(v, bitmap);
 }
 
 void handleMapEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m) {
