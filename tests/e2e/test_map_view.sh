@@ -139,7 +139,7 @@ xdotool mousemove 340 418 click 1  # the row of ZANAB.MAP, over the map canvas
 sleep 0.08
 xdotool mousedown 1
 sleep 0.3
-xdotool mousemove 360 430  # the second press still held, and moved
+xdotool mousemove 352 422  # the second press still held, and moved within the row
 sleep 0.3
 xdotool mouseup 1
 sleep 0.3
