@@ -36,10 +36,18 @@ void cellAt(int x, int y, int* column, int* row) {
   *row = std::clamp(y / kSpriteHeight, 0, kMapRows - 1);
 }
 
-void showCursor(MapView& v, int x, int y) {
+// The field's text follows the cursor and the mode: force after a change of mode.
+void showCursor(MapView& v, int x, int y, bool force = false) {
+  if (v.state.cursorX == x && v.state.cursorY == y && !force) return;
   v.state.cursorX = x;
   v.state.cursorY = y;
   Refresh(v.widgets.positionField);
+}
+
+void showMapTile(MapView& v, int tile) {
+  if (v.state.mapTile == tile) return;
+  v.state.mapTile = tile;
+  Refresh(v.widgets.mapTilePreview);
 }
 
 // After a map was opened or a mode ended inside this callback: the canvas
@@ -55,13 +63,20 @@ void paint(MapView& v, int column, int row) {
   if (v.openMap.getTile(column, row) != before) v.host.mapEdited();
 }
 
+// Whatever an event changed on the open map is on the screen before the
+// handler returns, while the button is still held; a move that changed
+// nothing draws and copies nothing.
+void showMapChanges(MapView& v, BITMAP* bitmap) {
+  PlacedSprite placed[kPlacementCount];
+  const int count = v.state.showObjects == 1 ? listPlacedSprites(v.mapData, v.objectList, v.creatureList, placed) : 0;
+  const PixelRect changed = v.picture.update(bitmap, v.sprites, v.openMap, placed, count);
+  if (!changed.empty()) RefreshArea(v.widgets.mapCanvas, changed.x, changed.y, changed.w, changed.h);
+}
+
 void localEditEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m) {
-  drawMapCanvas(v, bitmap);
-  Refresh(v.widgets.mapCanvas);
   int column, row;
   cellAt(x, y, &column, &row);
-  v.state.mapTile = v.openMap.getTile(column, row);
-  Refresh(v.widgets.mapTilePreview);
+  showMapTile(v, v.openMap.getTile(column, row));
   // A button still held from a click that opened this map or ended a
   // one-shot mode does not paint: painting waits for the next press.
   if (!(m.b & kLeftButton)) v.state.paintNeedsPress = 0;
@@ -71,6 +86,7 @@ void localEditEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m)
     Refresh(v.widgets.selectedTilePreview);
   }
   if ((m.b & kMiddleButton) && followTeleport(v, column, row)) redrawCanvas(v, bitmap);
+  else showMapChanges(v, bitmap);
   showCursor(v, column + 1, row + 1);
   recordMouse(v, m);
 }
@@ -86,20 +102,19 @@ void openWorldSquare(MapView& v, BITMAP* bitmap, int wx, int wy) {
   redrawCanvas(v, bitmap);
 }
 
+// The world picture does not change under a moving pointer: only the
+// previews and the position follow it.
 void worldViewEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m) {
-  drawMapCanvas(v, bitmap);
-  Refresh(v.widgets.mapCanvas);
   const int wx = std::clamp(x * kWorldColumns / kMapCanvasWidth, 0, kWorldColumns - 1);
   const int wy = std::clamp(y, 0, kWorldRows - 1);
-  v.state.mapTile = v.worldBuffer.cells[wy * kWorldColumns + wx];
-  Refresh(v.widgets.mapTilePreview);
+  showMapTile(v, v.worldBuffer.cells[wy * kWorldColumns + wx]);
   if (m.b & kLeftButton) openWorldSquare(v, bitmap, wx, wy);
   if (v.state.canvasMode == WorldView) {
     showCursor(v, wx, wy);
   } else {
     int column, row;
     cellAt(x, y, &column, &row);
-    showCursor(v, column + 1, row + 1);
+    showCursor(v, column + 1, row + 1, true);
   }
   recordMouse(v, m);
 }
@@ -108,6 +123,7 @@ void worldViewEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m)
 
 void drawMapCanvas(MapView& v, BITMAP* bitmap) {
   if (v.state.canvasMode == WorldView) {
+    v.picture.forgetShown();
     v.worldPicture.show(bitmap, v.sprites, v.worldBuffer, v.state.showTeleports ? &v.worldTeleports : nullptr);
     return;
   }
@@ -118,6 +134,7 @@ void drawMapCanvas(MapView& v, BITMAP* bitmap) {
 
 void handleMapEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m) {
   if (IsCanvasClear(x, y)) {
+    v.picture.forgetShown();
     clear_to_color(bitmap, makecol_depth(bitmap_color_depth(bitmap), 0, 0, 0));
     return;
   }
