@@ -10,6 +10,7 @@
 #include "data/map_names.h"
 #include "view/map_drawing.h"
 #include "view/quantity_text.h"
+#include "view/tool_actions.h"
 
 namespace {
 
@@ -50,6 +51,10 @@ void showMapTile(MapView& v, int tile) {
   Refresh(v.widgets.mapTilePreview);
 }
 
+bool areaOverlayShown(const MapView& v) {
+  return v.tools.dragging || v.tools.pasting || !v.tools.selection.empty();
+}
+
 // After a map was opened or a mode ended inside this callback: the canvas
 // shows the new state at once (a refresh from inside only copies).
 void redrawCanvas(MapView& v, BITMAP* bitmap) {
@@ -57,45 +62,53 @@ void redrawCanvas(MapView& v, BITMAP* bitmap) {
   Refresh(v.widgets.mapCanvas);
 }
 
-void paint(MapView& v, int column, int row) {
-  const unsigned char before = v.openMap.getTile(column, row);
-  v.openMap.setTile(column, row, static_cast<unsigned char>(v.state.selectedTile));
-  if (v.openMap.getTile(column, row) != before) v.host.mapEdited();
-}
-
-// Whatever an event changed on the open map is on the screen before the
-// handler returns, while the button is still held; a move that changed
-// nothing draws and copies nothing.
+// What an event changed on the open map reaches the screen before the
+// handler returns, while the button is still held. Without a tool's overlay
+// only the changed cells are copied, and a move that changed nothing draws
+// and copies nothing; an overlay follows the pointer, so it redraws it all.
 void showMapChanges(MapView& v, BITMAP* bitmap) {
+  if (areaOverlayShown(v)) {
+    redrawCanvas(v, bitmap);
+    return;
+  }
   PlacedSprite placed[kPlacementCount];
   const int count = v.state.showObjects == 1 ? listPlacedSprites(v.mapData, v.objectList, v.creatureList, placed) : 0;
   const PixelRect changed = v.picture.update(bitmap, v.sprites, v.openMap, placed, count);
   if (!changed.empty()) RefreshArea(v.widgets.mapCanvas, changed.x, changed.y, changed.w, changed.h);
 }
 
+// The buttons act first and the picture follows, so that what an action
+// changed (or the preview of a drag) is on the canvas when the event ends.
 void localEditEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m) {
   int column, row;
   cellAt(x, y, &column, &row);
   showMapTile(v, v.openMap.getTile(column, row));
-  // A button still held from a click that opened this map or ended a
-  // one-shot mode does not paint: painting waits for the next press.
-  if (!(m.b & kLeftButton)) v.state.paintNeedsPress = 0;
-  if ((m.b & kLeftButton) && !v.state.paintNeedsPress) paint(v, column, row);
-  if (m.b & kRightButton) {
+  v.tools.pointer = Cell{column, row};
+  v.tools.pointerOnMap = true;
+  areaToolLeftButton(v, column, row, (m.b & kLeftButton) != 0, m.leftPressMs);
+  if ((m.b & kRightButton) && !areaToolTakesRightButton(v)) {
     v.state.selectedTile = v.openMap.getTile(column, row);
     Refresh(v.widgets.selectedTilePreview);
   }
-  if ((m.b & kMiddleButton) && followTeleport(v, column, row)) redrawCanvas(v, bitmap);
-  else showMapChanges(v, bitmap);
+  if ((m.b & kMiddleButton) && followTeleport(v, column, row)) {
+    endAreaToolAction(v);
+    redrawCanvas(v, bitmap);
+  } else {
+    showMapChanges(v, bitmap);
+  }
   showCursor(v, column + 1, row + 1);
   recordMouse(v, m);
 }
 
 void openWorldSquare(MapView& v, BITMAP* bitmap, int wx, int wy) {
-  char prefix[kPathBufferSize], path[kPathBufferSize];
-  directoryPrefixOf(v.openMap.path, prefix, sizeof prefix);
-  if (!worldMapFileName(prefix, wx / kMapColumns, wy / kMapRows, path, sizeof path)) return;
+  char path[kPathBufferSize];
+  if (!worldMapFileName(v.state.worldPrefix, wx / kMapColumns, wy / kMapRows, path, sizeof path)) return;
   if (!v.host.replaceOpenMap(path)) return;
+  if (v.openMap.path[0] == '\0') {  // the file names no map kind: nothing was opened
+    char text[kPathBufferSize + 96];
+    snprintf(text, sizeof text, "The map %s could not be read: its first line names no map kind.", path);
+    v.host.showText(text, "~OK");
+  }
   v.openMap.kind = Wilderness;  // a world square is wilderness, whatever its file said
   v.state.paintNeedsPress = 1;
   Refresh(v.widgets.statusLine);
@@ -130,6 +143,10 @@ void drawMapCanvas(MapView& v, BITMAP* bitmap) {
   PlacedSprite placed[kPlacementCount];
   const int count = v.state.showObjects == 1 ? listPlacedSprites(v.mapData, v.objectList, v.creatureList, placed) : 0;
   v.picture.show(bitmap, v.sprites, v.openMap, placed, count);
+  if (v.state.canvasMode == LocalEdit && areaOverlayShown(v)) {
+    drawAreaToolOverlay(v, bitmap);
+    v.picture.forgetShown();  // the next update copies the whole picture, without the overlay
+  }
 }
 
 void handleMapEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m) {
@@ -212,8 +229,7 @@ void placeObject(MapView& v, int column, int row) {
     p->id = v.state.selectedConstantObject;
     // The box may have changed since "Add": read it again, kept to 1..255.
     p->quantity = static_cast<unsigned char>(std::clamp(leadingDecimal(v.state.quantityText), 1, kMaxQuantity));
-    p->inUse = 1;
-    v.host.mapEdited();
+    p->inUse = 1;  // the placement table itself knows it differs from its file
   }
   v.state.canvasMode = LocalEdit;
   v.state.paintNeedsPress = 1;

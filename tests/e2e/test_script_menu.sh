@@ -26,9 +26,10 @@ xdotool mousemove 500 400
 # Open a world map by keyboard: the world goes into its directory.
 e2e_open_map "ZANAB.MAP"
 
-# Script > Generate World Map through the menu bar with the mouse, the
-# script chosen in the selector (which starts at the drive's root) by its path.
-e2e_click 95 34
+# Script > Generate World Map through the menu bar with the mouse (the title
+# after File, Edit and View), the script chosen in the selector (which starts
+# at the drive's root) by its path.
+e2e_click 128 34
 sleep 0.3
 e2e_screenshot "$BUILD/script_menu.png"
 e2e_key w
@@ -44,17 +45,15 @@ e2e_key Return
 sleep 0.5
 e2e_screenshot "$BUILD/script_replace_question.png"
 e2e_key Return
-# The 400 saves (with their backups) take a while on a busy machine: wait
-# until every world map was written, at most 60 seconds.
-count=0
-for ((i = 0; i < 600 && count != 400; i++)); do
-  sleep 0.1
-  count=$(find "$WORK/world" -name 'ZAN??.MAP' -newer "$WORK/gen.as" | wc -l)
-done
+world_maps_written() {
+  [ "$(find "$WORK/world" -name 'ZAN??.MAP' -newer "$WORK/gen.as" | wc -l)" = 400 ]
+}
+e2e_wait_until 30 "the 400 world maps were not all written" world_maps_written
 [ "$(md5sum "$WORK/world/ZANKK.MAP")" != "$before" ] || e2e_fail "ZANKK.MAP was not rewritten"
 for name in ZANAA ZANTA ZANAT ZANTT ZANKK; do
   head -c 11 "$WORK/world/$name.MAP" | grep -q '^WILDERNESS!' || e2e_fail "$name.MAP has no Wilderness header"
 done
+count=$(find "$WORK/world" -name 'ZAN??.MAP' -newer "$WORK/gen.as" | wc -l)
 [ "$count" = 400 ] || e2e_fail "$count world maps were written, not 400"
 
 # View > World Map reads the new files back.
