@@ -90,7 +90,11 @@ void localEditEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m)
     v.state.selectedTile = v.openMap.getTile(column, row);
     Refresh(v.widgets.selectedTilePreview);
   }
-  if ((m.b & kMiddleButton) && followTeleport(v, column, row)) {
+  // A middle button held across a teleport, or through a dialog, follows
+  // nothing more until it is pressed anew.
+  if (!(m.b & kMiddleButton)) v.state.followNeedsPress = 0;
+  if ((m.b & kMiddleButton) && !v.state.followNeedsPress && followTeleport(v, column, row)) {
+    v.state.followNeedsPress = 1;
     endAreaToolAction(v);
     redrawCanvas(v, bitmap);
   } else {
@@ -217,7 +221,7 @@ void placeTeleport(MapView& v, int column, int row) {
   v.state.paintNeedsPress = 1;
   v.state.teleportRows = v.openMap.teleportCount();
   Refresh(v.widgets.teleportList);
-  Refresh(v.widgets.positionField);
+  showCursor(v, column + 1, row + 1);
 }
 
 void placeObject(MapView& v, int column, int row) {
@@ -234,5 +238,5 @@ void placeObject(MapView& v, int column, int row) {
   v.state.canvasMode = LocalEdit;
   v.state.paintNeedsPress = 1;
   Refresh(v.widgets.placementList);
-  Refresh(v.widgets.positionField);
+  showCursor(v, column + 1, row + 1);
 }

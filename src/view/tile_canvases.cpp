@@ -32,6 +32,7 @@ void handlePaletteEvent(MapView& v, BITMAP* bitmap, int x, int y, int buttons) {
     Refresh(v.widgets.selectedTilePreview);
   }
   if (v.state.canvasMode != LocalEdit) {
+    forgetCursor(v.state);  // the map replaces another view
     v.state.canvasMode = LocalEdit;
     Refresh(v.widgets.mapCanvas);
     Refresh(v.widgets.positionField);
