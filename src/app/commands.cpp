@@ -4,6 +4,7 @@
 #include "app/editor_state.h"
 #include "app/file_commands.h"
 #include "app/map_file.h"
+#include "app/restore_backup.h"
 #include "app/script_commands.h"
 #include "app/view_commands.h"
 
@@ -20,6 +21,7 @@ void closeButtonCommand(void* editor) { closeEditorWindow(stateOf(editor)); }
 void worldMapCommand(void* editor) { showWorldMap(stateOf(editor)); }
 void localMapCommand(void* editor) { showLocalMap(stateOf(editor)); }
 void setZanDirectoryCommand(void* editor) { chooseZanDirectory(stateOf(editor)); }
+void restoreBackupCommand(void* editor) { restoreBackupByChoice(stateOf(editor)); }
 
 void generateWorldMap(void* editor) { generateWorldBesideOpenMap(stateOf(editor)); }
 void generateLocalMap(void* editor) { generateIntoOpenMap(stateOf(editor)); }

@@ -12,6 +12,7 @@ void closeButtonCommand(void* editor);
 void worldMapCommand(void* editor);
 void localMapCommand(void* editor);
 void setZanDirectoryCommand(void* editor);
+void restoreBackupCommand(void* editor);
 
 // "Generate ~World Map"; "Generate ~Local Map" and "Place ~Feature".
 void generateWorldMap(void* editor);

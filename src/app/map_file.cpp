@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/crash_recovery.h"
+#include "app/editor_backups.h"
 #include "app/editor_state.h"
 #include "app/user_dialogs.h"
 #include "data/map_data_file.h"
@@ -56,9 +58,9 @@ const char* reasonOf(int error) {
 }
 
 // Says why openMap.save refused or failed; false when it was written.
-bool reportMapSave(const LocalMap& map, const char* path) {
+bool reportMapSave(const LocalMap& map, const char* path, BackupOperation& backup) {
   errno = 0;
-  if (map.save(path)) return true;
+  if (map.save(path, &backup)) return true;
   const int error = errno;
   int x, y;
   if (map.kind == NoKind) {
@@ -133,9 +135,16 @@ void openMapFile(const char* path, EditorState& editor) {
 bool saveMapFile(const char* path, EditorState& editor) {
   char target[kPathBufferSize];
   snprintf(target, sizeof target, "%s", path);
-  const bool mapWritten = reportMapSave(editor.openMap, target);
+  // Both files are kept before either is replaced: a backup that fails leaves both as they were.
+  const bool ownFile = strcmp(target, editor.openMap.path) == 0 || editor.openMap.path[0] == '\0';
+  BackupOperation backup(editorBackupPlace(editor), ownFile ? "Save" : "Save As");
+  if (!backup.keep(target) || (editor.mapDataRead && !backup.keep(editor.mapData.path))) {
+    reportBackupFailure("The map was not saved", backup);
+    return false;
+  }
+  const bool mapWritten = reportMapSave(editor.openMap, target, backup);
   errno = 0;
-  const bool dataWritten = editor.mapData.save();
+  const bool dataWritten = editor.mapData.save(&backup);
   const int dataError = errno;
   bool placementsLost = false;
   if (!dataWritten && editor.mapDataRead) {
@@ -151,8 +160,8 @@ bool saveMapFile(const char* path, EditorState& editor) {
   }
   // Save As writes a copy: the opened file still lacks the changes. A map
   // that has no file yet is held by any file it was written to.
-  const bool ownFile = strcmp(target, editor.openMap.path) == 0 || editor.openMap.path[0] == '\0';
   if (ownFile && mapWritten && !placementsLost) editor.mapChanged = 0;
+  updateRecoveryCopy(editor);
   return dataWritten;
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "app/crash_recovery.h"
 #include "app/editor_state.h"
 #include "app/map_file.h"
 #include "app/user_dialogs.h"
@@ -22,7 +23,10 @@ bool settleUnsavedChanges(EditorState& editor) {
   else
     snprintf(question, sizeof question, "The map %s has unsaved changes.", editor.openMap.path);
   const int answer = askUser(question, "~Save|~Discard|~Cancel");
-  if (answer == kDiscardChanges) return true;
+  if (answer == kDiscardChanges) {
+    removeRecoveryCopy();
+    return true;
+  }
   if (answer != kSaveChanges) return false;
   if (untitled)
     saveMapAs(editor);  // a map without a file is saved where the user says
