@@ -14,7 +14,9 @@
 #include "data/settings_file.h"
 #include "data/sprite_set.h"
 #include "data/world_buffer.h"
+#include "data/world_teleports.h"
 #include "app/editor_view_host.h"
+#include "app/map_history.h"
 #include "view/map_view.h"
 
 namespace AngelScript {
@@ -37,6 +39,7 @@ struct EditorState : MapViewWidgets, MapViewState {
   PALETTE palette;            // colours read from "palette.bmp"
   SpriteSet sprites;          // tile, object and creature sprites (owns the bitmaps)
   WorldBuffer worldBuffer;    // world grid for the world view and for scripts
+  WorldTeleports worldTeleports;  // teleports of the world maps, read with the world view
 
   // ---- The program's own widgets ----
   int mainWindow;
@@ -46,6 +49,7 @@ struct EditorState : MapViewWidgets, MapViewState {
 
   // ---- Editing state ----
   AngelScript::asIScriptEngine* scriptEngine;  // the one script engine
+  MapHistory history;  // every map opened since start-up, for Back and Forward
 
   // ---- Never losing work ----
   int mapChanged;   // 1 after an edit of openMap or mapData, 0 after open and save
@@ -54,7 +58,7 @@ struct EditorState : MapViewWidgets, MapViewState {
   // ---- The map view: its context over the parts above, and the program's
   // answers to what it asks ----
   EditorViewHost viewHost{*this};
-  MapView mapView{*this, *this, openMap, objectList, creatureList, mapData, sprites, worldBuffer, viewHost, {}, {}};
+  MapView mapView{*this, *this, openMap, objectList, creatureList, mapData, sprites, worldBuffer, worldTeleports, viewHost, {}, {}};
 };
 
 // The process-wide pointer: set right after construction, cleared at shutdown.

@@ -108,7 +108,7 @@ void worldViewEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m)
 
 void drawMapCanvas(MapView& v, BITMAP* bitmap) {
   if (v.state.canvasMode == WorldView) {
-    v.worldPicture.show(bitmap, v.sprites, v.worldBuffer);
+    v.worldPicture.show(bitmap, v.sprites, v.worldBuffer, v.state.showTeleports ? &v.worldTeleports : nullptr);
     return;
   }
   PlacedSprite placed[kPlacementCount];
