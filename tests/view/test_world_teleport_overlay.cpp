@@ -31,29 +31,29 @@ TEST(WorldTeleportOverlay, LinesRunToTheMiddleOfWorldSquaresAndOtherMapsGetABoxO
   for (int depth : {16, 32}) {
     ASSERT_TRUE(GuiInitHeadless(1024, 768, depth));
     BITMAP* canvas = create_bitmap_ex(depth, 864, 480);
-    clear_to_color(canvas, makecol_depth(depth, 0, 0, 0));
+    const int ground = makecol_depth(depth, 128, 128, 128), black = makecol_depth(depth, 0, 0, 0);
+    clear_to_color(canvas, ground);
     const WorldTeleports world = handMadeWorld();
     drawWorldTeleports(canvas, world);
-    const int link = worldLinkColour(canvas), other = otherLinkColour(canvas), black = makecol_depth(depth, 0, 0, 0);
+    const int link = worldLinkColour(canvas), other = otherLinkColour(canvas);
     ASSERT_NE(link, other);
 
     // ZANAA (0, 0) -> middle of ZANCA: world cell (120, 12), pixel (108, 12).
     for (int x : {0, 27, 54, 81, 108}) EXPECT_EQ(link, getpixel(canvas, x, x / 9)) << depth << " x " << x;
-    EXPECT_EQ(black, getpixel(canvas, 54, 30));
-    EXPECT_EQ(black, getpixel(canvas, 109, 12));  // the line ends in the square's middle
-    // ZANFF cell (24, 12): world (264, 132), pixel (238, 132), straight down to ZANFJ's middle at row 228.
-    for (int y : {133, 180, 228}) EXPECT_EQ(link, getpixel(canvas, 238, y)) << y;
-    EXPECT_EQ(black, getpixel(canvas, 238, 229));
-    EXPECT_EQ(black, getpixel(canvas, 239, 180));
-    // TAB2515 from world cell (23, 11), pixel (21, 11): a hollow box with its middle set, no line.
-    EXPECT_EQ(other, getpixel(canvas, 21, 11));
-    EXPECT_EQ(other, getpixel(canvas, 19, 9));
-    EXPECT_EQ(other, getpixel(canvas, 23, 13));
-    EXPECT_EQ(black, getpixel(canvas, 20, 10));
-    EXPECT_EQ(black, getpixel(canvas, 30, 11));
-    // The mark of a teleport into a world map, over its own line.
-    EXPECT_EQ(link, getpixel(canvas, 236, 130));
-    EXPECT_EQ(black, getpixel(canvas, 237, 131));
+    EXPECT_EQ(ground, getpixel(canvas, 54, 30));
+    EXPECT_EQ(ground, getpixel(canvas, 109, 12));  // the line ends in the square's middle
+    // ZANFF cell (24, 12): world (264, 132), pixel (238, 132), straight down to
+    // ZANFJ's middle at row 228; the mark's frame lies over the line.
+    for (int y : {134, 180, 228}) EXPECT_EQ(link, getpixel(canvas, 238, y)) << y;
+    EXPECT_EQ(black, getpixel(canvas, 238, 135));
+    EXPECT_EQ(ground, getpixel(canvas, 238, 229));
+    EXPECT_EQ(ground, getpixel(canvas, 239, 180));
+    // TAB2515 from world cell (23, 11), pixel (21, 11): a framed box, no line.
+    for (int x : {19, 21, 23}) EXPECT_EQ(other, getpixel(canvas, x, x - 10)) << x;
+    EXPECT_EQ(black, getpixel(canvas, 18, 8));
+    EXPECT_EQ(black, getpixel(canvas, 24, 14));
+    EXPECT_EQ(ground, getpixel(canvas, 17, 11));
+    EXPECT_EQ(ground, getpixel(canvas, 30, 11));
     destroy_bitmap(canvas);
   }
 }
@@ -71,7 +71,7 @@ TEST(WorldTeleportOverlay, APixelPointsAtTheNearestMarkUnderIt) {
   found = teleportAtPixel(world, 1, 1);
   ASSERT_NE(nullptr, found);
   EXPECT_STREQ("ZANCA", found->name);
-  EXPECT_EQ(nullptr, teleportAtPixel(world, 24, 11));
+  EXPECT_EQ(nullptr, teleportAtPixel(world, 25, 11));
   EXPECT_EQ(nullptr, teleportAtPixel(world, 238, 180));  // a line is no mark
 }
 
