@@ -44,12 +44,18 @@ e2e_key Return
 sleep 0.5
 e2e_screenshot "$BUILD/script_replace_question.png"
 e2e_key Return
-sleep 2
+# The 400 maps and their backup land together; a loaded disk takes seconds.
+written() { find "$WORK/world" -name 'ZAN??.MAP' -newer "$WORK/gen.as" | wc -l; }
+for ((i = 0; i < 300; i++)); do
+  [ "$(written)" = 400 ] && break
+  sleep 0.1
+done
 [ "$(md5sum "$WORK/world/ZANKK.MAP")" != "$before" ] || e2e_fail "ZANKK.MAP was not rewritten"
+ls "$WORK"/backups/*/ZANKK.MAP >/dev/null 2>&1 || e2e_fail "the replaced world maps have no backup"
 for name in ZANAA ZANTA ZANAT ZANTT ZANKK; do
   head -c 11 "$WORK/world/$name.MAP" | grep -q '^WILDERNESS!' || e2e_fail "$name.MAP has no Wilderness header"
 done
-count=$(find "$WORK/world" -name 'ZAN??.MAP' -newer "$WORK/gen.as" | wc -l)
+count=$(written)
 [ "$count" = 400 ] || e2e_fail "$count world maps were written, not 400"
 
 # View > World Map reads the new files back.
