@@ -46,19 +46,20 @@ struct EditorState : MapViewWidgets, MapViewState {
   int sidePanel;       // tabs "teleports" and "objects"
   int selectedTab;     // index of the tab sidePanel shows
   int progressWindow;  // open progress window of the world view, -1 when none
+  int toolField;       // the left button's tool, beside the tile previews
 
   // ---- Editing state ----
   AngelScript::asIScriptEngine* scriptEngine;  // the one script engine
   MapHistory history;  // every map opened since start-up, for Back and Forward
 
   // ---- Never losing work ----
-  int mapChanged;   // 1 after an edit of openMap or mapData, 0 after open and save
+  int mapChanged;   // 1 after an edit of openMap's tiles or teleports, 0 after open and save
   int mapDataRead;  // 1 when the open map's ".DAT" was read: a failed save of it is reported
 
   // ---- The map view: its context over the parts above, and the program's
   // answers to what it asks ----
   EditorViewHost viewHost{*this};
-  MapView mapView{*this, *this, openMap, objectList, creatureList, mapData, sprites, worldBuffer, worldTeleports, viewHost, {}, {}};
+  MapView mapView{*this, *this, openMap, objectList, creatureList, mapData, sprites, worldBuffer, worldTeleports, viewHost, {}, {}, {}};
 };
 
 // The process-wide pointer: set right after construction, cleared at shutdown.

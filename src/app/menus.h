@@ -3,6 +3,8 @@
 #pragma once
 
 void fillFileMenu(void* editor);   // "~Open", "~Save", "Save ~As", "~Quit"
+// The area tools, "Copy", "Paste" and "Replace Tile..." with their keys.
+void fillEditMenu(void* editor);
 // "~World Map", "~Local Map", "~Back", "~Forward", "~North", "~South",
 // "~West", "~East", "Show ~Teleports"
 void fillViewMenu(void* editor);

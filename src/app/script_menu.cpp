@@ -3,6 +3,8 @@
 // editor settles unsaved changes the world would overwrite, redraws what
 // shows map data, marks the map changed and records the mouse.
 #include <cstring>
+#include <memory>
+#include <new>
 
 #include "app/commands.h"
 #include "app/script_commands.h"
@@ -64,7 +66,12 @@ void generateWorldBesideOpenMap(EditorState& editor) {
 void generateIntoOpenMap(EditorState& editor) {
   unsigned char before[kMapRows][kMapColumns];
   copyTiles(editor.openMap, before);
-  if (generateIntoMap(editor.scriptEngine, editor.openMap)) {
+  // The script works in the world grid's corner: the world view gets its
+  // world back afterwards, whether the script ran, failed or was cancelled.
+  std::unique_ptr<WorldBuffer> world(new (std::nothrow) WorldBuffer(editor.worldBuffer));
+  const bool generated = generateIntoMap(editor.scriptEngine, editor.openMap);
+  if (world) editor.worldBuffer = *world;
+  if (generated) {
     unsigned char after[kMapRows][kMapColumns];
     copyTiles(editor.openMap, after);
     if (memcmp(before, after, sizeof before) != 0) {

@@ -10,6 +10,7 @@
 #include "data/map_names.h"
 #include "view/map_drawing.h"
 #include "view/quantity_text.h"
+#include "view/tool_actions.h"
 
 namespace {
 
@@ -49,37 +50,35 @@ void redrawCanvas(MapView& v, BITMAP* bitmap) {
   Refresh(v.widgets.mapCanvas);
 }
 
-void paint(MapView& v, int column, int row) {
-  const unsigned char before = v.openMap.getTile(column, row);
-  v.openMap.setTile(column, row, static_cast<unsigned char>(v.state.selectedTile));
-  if (v.openMap.getTile(column, row) != before) v.host.mapEdited();
-}
-
+// The buttons act first and the picture follows, so that what an action
+// changed (or the preview of a drag) is on the canvas when the event ends.
 void localEditEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m) {
-  drawMapCanvas(v, bitmap);
-  Refresh(v.widgets.mapCanvas);
   int column, row;
   cellAt(x, y, &column, &row);
   v.state.mapTile = v.openMap.getTile(column, row);
   Refresh(v.widgets.mapTilePreview);
-  // A button still held from a click that opened this map or ended a
-  // one-shot mode does not paint: painting waits for the next press.
-  if (!(m.b & kLeftButton)) v.state.paintNeedsPress = 0;
-  if ((m.b & kLeftButton) && !v.state.paintNeedsPress) paint(v, column, row);
-  if (m.b & kRightButton) {
+  v.tools.pointer = Cell{column, row};
+  v.tools.pointerOnMap = true;
+  areaToolLeftButton(v, column, row, (m.b & kLeftButton) != 0, m.leftPressMs);
+  if ((m.b & kRightButton) && !areaToolTakesRightButton(v)) {
     v.state.selectedTile = v.openMap.getTile(column, row);
     Refresh(v.widgets.selectedTilePreview);
   }
-  if ((m.b & kMiddleButton) && followTeleport(v, column, row)) redrawCanvas(v, bitmap);
+  if ((m.b & kMiddleButton) && followTeleport(v, column, row)) endAreaToolAction(v);
+  redrawCanvas(v, bitmap);
   showCursor(v, column + 1, row + 1);
   recordMouse(v, m);
 }
 
 void openWorldSquare(MapView& v, BITMAP* bitmap, int wx, int wy) {
-  char prefix[kPathBufferSize], path[kPathBufferSize];
-  directoryPrefixOf(v.openMap.path, prefix, sizeof prefix);
-  if (!worldMapFileName(prefix, wx / kMapColumns, wy / kMapRows, path, sizeof path)) return;
+  char path[kPathBufferSize];
+  if (!worldMapFileName(v.state.worldPrefix, wx / kMapColumns, wy / kMapRows, path, sizeof path)) return;
   if (!v.host.replaceOpenMap(path)) return;
+  if (v.openMap.path[0] == '\0') {  // the file names no map kind: nothing was opened
+    char text[kPathBufferSize + 96];
+    snprintf(text, sizeof text, "The map %s could not be read: its first line names no map kind.", path);
+    v.host.showText(text, "~OK");
+  }
   v.openMap.kind = Wilderness;  // a world square is wilderness, whatever its file said
   v.state.paintNeedsPress = 1;
   Refresh(v.widgets.statusLine);
@@ -114,6 +113,7 @@ void drawMapCanvas(MapView& v, BITMAP* bitmap) {
   PlacedSprite placed[kPlacementCount];
   const int count = v.state.showObjects == 1 ? listPlacedSprites(v.mapData, v.objectList, v.creatureList, placed) : 0;
   v.picture.show(bitmap, v.sprites, v.openMap, placed, count);
+  if (v.state.canvasMode == LocalEdit) drawAreaToolOverlay(v, bitmap);
 }
 
 void handleMapEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m) {
@@ -195,8 +195,7 @@ void placeObject(MapView& v, int column, int row) {
     p->id = v.state.selectedConstantObject;
     // The box may have changed since "Add": read it again, kept to 1..255.
     p->quantity = static_cast<unsigned char>(std::clamp(leadingDecimal(v.state.quantityText), 1, kMaxQuantity));
-    p->inUse = 1;
-    v.host.mapEdited();
+    p->inUse = 1;  // the placement table itself knows it differs from its file
   }
   v.state.canvasMode = LocalEdit;
   v.state.paintNeedsPress = 1;

@@ -11,6 +11,7 @@
 #include "data/sprite_set.h"
 #include "data/world_buffer.h"
 #include "data/world_teleports.h"
+#include "view/area_tools.h"
 #include "view/map_picture.h"
 #include "view/view_types.h"
 #include "view/world_picture.h"
@@ -52,6 +53,9 @@ struct MapViewState {
   int lastMouseX, lastMouseY, lastMouseZ, lastMouseButtons;  // mouse as last acted on
   int paintNeedsPress;  // 1: the left button paints only after a new press
   int showTeleports;    // 0 or 1, View > "Show Teleports": the teleports over the world view
+  // The directory prefix (ending in "\\") of the world the program last loaded
+  // into the world grid; a world-view click opens the map of its square there.
+  char worldPrefix[1024];
 };
 
 // What the view asks of the program.
@@ -67,7 +71,8 @@ class MapViewHost {
   // at once) or "" when cancelled.
   virtual const char* selectFile(const char* masks, const char* startPath, int flags, const char* title,
                                  const char* buttonLabel) = 0;
-  // The view changed the open map or its placements.
+  // The view changed the open map's tiles or teleports (the placement table
+  // itself knows when it differs from its file).
   virtual void mapEdited() = 0;
 
  protected:
@@ -90,6 +95,7 @@ struct MapView {
   // ---- The view's own ----
   MapPicture picture;         // the open map as last composed, redrawn cell by cell
   WorldPicture worldPicture;  // the world view as last drawn
+  AreaToolState tools;        // the left button's tool, the selection, the copied block
 };
 
 // The view context of the callbacks that get no data argument (list rows).

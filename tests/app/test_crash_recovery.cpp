@@ -142,6 +142,7 @@ TEST_F(RecoveryTest, SaveKeepsBackupsAndRestoreBringsTheOpenMapBack) {
     EditorState& e = *editorState();
     openMapFile(self->mapPath.c_str(), e);
     e.openMap.setTile(1, 1, 'Q');
+    e.mapData.placement(0)->inUse = 1;  // the .DAT is written (and kept) only when it changed
     e.viewHost.mapEdited();
     EXPECT_TRUE(fileExistsOnHost(self->dir.file("recovery/map.txt")));
 

@@ -111,6 +111,11 @@ e2e_demo_workspace() {
   WORLD_EDITOR="C:$(printf '%s' "$WORK/world" | tr '/' '\\')"
 }
 
+# Screen position of the centre of map cell column / row (the map canvas
+# starts at screen (5, 50); cells are 18 x 20).
+e2e_cell_x() { echo $((5 + 18 * $1 + 9)); }
+e2e_cell_y() { echo $((50 + 20 * $1 + 10)); }
+
 # File > Open by keyboard: the selector starts in the game directory, so the
 # map's bare name and Enter open it.
 e2e_open_map() {

@@ -26,9 +26,10 @@ xdotool mousemove 500 400
 # Open a world map by keyboard: the world goes into its directory.
 e2e_open_map "ZANAB.MAP"
 
-# Script > Generate World Map through the menu bar with the mouse, the
-# script chosen in the selector (which starts at the drive's root) by its path.
-e2e_click 95 34
+# Script > Generate World Map through the menu bar with the mouse (the title
+# after File, Edit and View), the script chosen in the selector (which starts
+# at the drive's root) by its path.
+e2e_click 128 34
 sleep 0.3
 e2e_screenshot "$BUILD/script_menu.png"
 e2e_key w
