@@ -45,18 +45,16 @@ e2e_key Return
 sleep 0.5
 e2e_screenshot "$BUILD/script_replace_question.png"
 e2e_key Return
-# The 400 maps and their backup land together; a loaded disk takes seconds.
-written() { find "$WORK/world" -name 'ZAN??.MAP' -newer "$WORK/gen.as" | wc -l; }
-for ((i = 0; i < 300; i++)); do
-  [ "$(written)" = 400 ] && break
-  sleep 0.1
-done
+world_maps_written() {
+  [ "$(find "$WORK/world" -name 'ZAN??.MAP' -newer "$WORK/gen.as" | wc -l)" = 400 ]
+}
+e2e_wait_until 30 "the 400 world maps were not all written" world_maps_written
 [ "$(md5sum "$WORK/world/ZANKK.MAP")" != "$before" ] || e2e_fail "ZANKK.MAP was not rewritten"
 ls "$WORK"/backups/*/ZANKK.MAP >/dev/null 2>&1 || e2e_fail "the replaced world maps have no backup"
 for name in ZANAA ZANTA ZANAT ZANTT ZANKK; do
   head -c 11 "$WORK/world/$name.MAP" | grep -q '^WILDERNESS!' || e2e_fail "$name.MAP has no Wilderness header"
 done
-count=$(written)
+count=$(find "$WORK/world" -name 'ZAN??.MAP' -newer "$WORK/gen.as" | wc -l)
 [ "$count" = 400 ] || e2e_fail "$count world maps were written, not 400"
 
 # View > World Map reads the new files back.
