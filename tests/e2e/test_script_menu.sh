@@ -45,7 +45,10 @@ e2e_key Return
 sleep 0.5
 e2e_screenshot "$BUILD/script_replace_question.png"
 e2e_key Return
-sleep 2
+world_maps_written() {
+  [ "$(find "$WORK/world" -name 'ZAN??.MAP' -newer "$WORK/gen.as" | wc -l)" = 400 ]
+}
+e2e_wait_until 30 "the 400 world maps were not all written" world_maps_written
 [ "$(md5sum "$WORK/world/ZANKK.MAP")" != "$before" ] || e2e_fail "ZANKK.MAP was not rewritten"
 for name in ZANAA ZANTA ZANAT ZANTT ZANKK; do
   head -c 11 "$WORK/world/$name.MAP" | grep -q '^WILDERNESS!' || e2e_fail "$name.MAP has no Wilderness header"

@@ -23,6 +23,7 @@ TEST(Controls, CheckBoxFlagAndButtonClicks) {
   g_pressed = 0;
   CreateWindow(1, AUTO, "DOLA", 4);
   int box = AddCheckBox(800, 540, "Show Objects + Creatures", &flag);
+  SetCheckBoxCallback(box, countPress, nullptr);  // told of each flip, as a button of its press
   int button = AddButton(20, 410, "Add", countPress, nullptr);
   ShowWindow();
   int bx, by, kx, ky;
@@ -39,7 +40,7 @@ TEST(Controls, CheckBoxFlagAndButtonClicks) {
   steps.push_back({30, [&] { setMouse(bx + 200, by, 1); }});
   steps.push_back({30, [&] { setMouse(bx + 200, by, 0); }});
   runSteps(steps);
-  EXPECT_EQ(1, g_pressed);
+  EXPECT_EQ(3, g_pressed);
 }
 
 TEST(Controls, EditBoxEditsTheBufferInPlaceWithinItsLength) {
