@@ -6,7 +6,6 @@
 #include "app/commands.h"
 #include "app/map_file.h"
 #include "app/shortcuts.h"
-#include "app/user_dialogs.h"
 #include "view/map_canvas.h"
 #include "view/map_drawing.h"
 #include "app/status_texts.h"
@@ -68,8 +67,7 @@ TEST_F(AppTest, WorldMapWithNoMapOpenShowsTheGameDirectoryAndSaysWhenNoneIsFound
 }
 
 // After a switch of view the position field says nothing until the pointer
-// is over the map; Escape leaves the one-shot modes and nothing else; a held
-// button paints nothing after a dialog closed over the map.
+// is over the map; Escape leaves the one-shot modes and nothing else.
 TEST_F(AppTest, SwitchesLeaveNoStaleState) {
   openMapFile(writeMap("ZANAB.MAP", mapText("WILDERNESS!", 24, 'w')).c_str(), *editor);
   editor->cursorX = editor->cursorY = 5;
@@ -81,11 +79,6 @@ TEST_F(AppTest, SwitchesLeaveNoStaleState) {
     runShortcut(escape, editor);
     EXPECT_EQ(editor->canvasMode, mode == WorldView ? WorldView : LocalEdit);
   }
-  tellUser("closed by a double click");
-  BITMAP* canvas = create_bitmap(kMapCanvasWidth, kMapCanvasHeight);
-  handleMapEvent(editor->mapView, canvas, 10, 10, GuiMouse{15, 60, 0, 1, 0});
-  destroy_bitmap(canvas);
-  EXPECT_EQ(editor->openMap.getTile(0, 0), 'w');
 }
 
 TEST_F(AppTest, SetZanDirectoryKeepsTheValueWhenCancelled) {

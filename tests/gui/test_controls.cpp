@@ -94,12 +94,10 @@ TEST(Controls, LongStatusTextsLoseTheirFront) {
   startHeadlessGui();
   const std::string path = "C:\\" + std::string(200, 'd') + "\\ZANAB.MAP";
   char out[1024];
-  for (int width : {60, 200, 500}) {
-    const std::string fitted = gui::fitFromFront(path.c_str(), width, out, sizeof out);
-    EXPECT_EQ("..." + path.substr(path.size() - fitted.size() + 3), fitted);
-    EXPECT_LE(gui::textWidth(fitted.c_str()), width);
-    EXPECT_GT(gui::textWidth(("..." + path.substr(path.size() - fitted.size() + 2)).c_str()), width);
-  }
+  const std::string fitted = gui::fitFromFront(path.c_str(), 200, out, sizeof out);
+  EXPECT_EQ("..." + path.substr(path.size() - fitted.size() + 3), fitted);
+  EXPECT_LE(gui::textWidth(fitted.c_str()), 200);
+  EXPECT_GT(gui::textWidth(("..." + path.substr(path.size() - fitted.size() + 2)).c_str()), 200);
 }
 
 TEST(Progress, BarFillsAndIgnoresValuesOutOfRange) {
