@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/crash_recovery.h"
 #include "app/editor_state.h"
 #include "app/unsaved_changes.h"
 #include "app/user_dialogs.h"
@@ -20,7 +21,10 @@ const char* EditorViewHost::selectFile(const char* masks, const char* startPath,
   return chooseFile(masks, startPath, flags, title, buttonLabel);
 }
 
-void EditorViewHost::mapEdited() { editor_.mapChanged = 1; }
+void EditorViewHost::mapEdited() {
+  editor_.mapChanged = 1;
+  noteMapEdited(editor_);
+}
 
 void EditorViewHost::teleportAdded(int index) {
   char directory[kPathBufferSize];

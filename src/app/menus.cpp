@@ -35,5 +35,6 @@ void fillViewMenu(void* editor) {
 
 void fillToolsMenu(void* editor) {
   AddMenuItem(kPlainItem, "~Set ZAN Directory", "", setZanDirectoryCommand, editor);
+  AddMenuItem(kPlainItem, "~Restore Backup...", "", restoreBackupCommand, editor);
   AddMenuItem(kPlainItem, "~Check World", "", checkWorldCommand, editor);
 }
