@@ -7,8 +7,6 @@ namespace gui {
 
 namespace {
 
-GuiMouse g_previous = {-1, -1, 0, 0, 0};
-
 bool inside(const Widget& w, int mx, int my) {
   int x, y, width, height;
   widgetScreenRect(w, x, y, width, height);
@@ -95,15 +93,16 @@ void canvasPoll(int id, const GuiMouse& m, bool changed) {
 }  // namespace
 
 void dispatchMouse(const GuiMouse& m) {
-  Gui& g = state();
-  int pressed = m.b & ~g.lastButtons;
-  int released = g.lastButtons & ~m.b;
-  int wheel = m.z - g.lastZ;
-  bool changed = m.x != g_previous.x || m.y != g_previous.y || m.z != g_previous.z || m.b != g_previous.b;
-  g.lastButtons = m.b;
-  g.lastZ = m.z;
-  g_previous = m;
-  g.pointerResting = false;
+  MouseState& last = state().mouse;
+  int pressed = m.b & ~last.lastButtons;
+  int released = last.lastButtons & ~m.b;
+  int wheel = m.z - last.lastZ;
+  const GuiMouse& before = last.dispatched;
+  bool changed = m.x != before.x || m.y != before.y || m.z != before.z || m.b != before.b;
+  last.lastButtons = m.b;
+  last.lastZ = m.z;
+  last.dispatched = m;
+  last.pointerResting = false;
   Window* window = topWindow();
   if (!window || !window->shown) return;
   if (window->kind == WindowKind::Popup) {
@@ -132,7 +131,7 @@ void dispatchMouse(const GuiMouse& m) {
   if (w && w->kind == Kind::Canvas && topWindow() && topWindow()->id == windowId) canvasPoll(hit, m, changed);
   // Only a mouse driver can wake a resting loop; without one (tests set the
   // globals directly) every poll is taken.
-  g.pointerResting = mouse_driver && m.b == 0 && !(w && w->kind == Kind::Canvas);
+  state().mouse.pointerResting = mouse_driver && m.b == 0 && !(w && w->kind == Kind::Canvas);
 }
 
 }  // namespace gui
