@@ -15,18 +15,19 @@ enum class EditorDisplay {
 // the editor could not be allocated (both said on the terminal).
 int runEditor(EditorDisplay display);
 
-// Start-up steps 2 to 4: loads path and adds "mode" ("fullscreen") and
+// Loads the settings at path and adds "mode" ("fullscreen") and
 // "colordepth" (16) to the unnamed section when they are missing.
 void loadSettingsWithDefaults(SettingsFile& settings, const char* path);
 
-// Start-up steps 5 and 6: the row index table and the editing defaults.
+// The row index table and the editing defaults, set before the script host
+// and the display start.
 void setEditingDefaults(EditorState& editor);
 
-// Start-up step 13: while the settings have no "ZANDirectory", adds it empty
-// and asks for the directory with Tools > Set ZAN Directory.
+// Before the sprites are loaded: while the settings have no "ZANDirectory",
+// adds it empty and asks for the directory with Tools > Set ZAN Directory.
 void askForGameDirectoryIfMissing(EditorState& editor);
 
-// Start-up step 14: the palette and the sprites of the game directory. Files
+// The palette and the sprites of the game directory. Files
 // not found are reported after the main window is up (reportSpriteProblems).
 void loadSpriteSet(EditorState& editor);
 void reportSpriteProblems(const EditorState& editor);

@@ -14,16 +14,22 @@
 #include "data/settings_file.h"
 #include "data/sprite_set.h"
 #include "data/world_buffer.h"
-#include "view/view_types.h"  // CanvasMode, kRowIndexSize, kQuantityTextSize
+#include "data/world_teleports.h"
+#include "app/editor_view_host.h"
+#include "app/map_history.h"
+#include "view/map_view.h"
 
 namespace AngelScript {
 class asIScriptEngine;
 }
 
-// The fields keep one fixed order, in four groups: the documents and their
-// data, the widgets and the values bound to them, the editing state, and last
-// what the editor keeps to never lose work silently.
-struct EditorState {
+// The view's values and widget ids are parts of the editor object (its two
+// base structs), so the program reads them by their own names
+// (editor.canvasMode, editor.mapCanvas) and the view is handed exactly those
+// parts. The fields below keep one fixed order, in groups: the documents and
+// their data, the program's own widgets, the editing state, and last what the
+// editor keeps to never lose work silently.
+struct EditorState : MapViewWidgets, MapViewState {
   // ---- Documents and their data ----
   SettingsFile settings;      // contents of dola.ini
   LocalMap openMap;           // the open map; its path is empty until one is opened
@@ -33,46 +39,27 @@ struct EditorState {
   PALETTE palette;            // colours read from "palette.bmp"
   SpriteSet sprites;          // tile, object and creature sprites (owns the bitmaps)
   WorldBuffer worldBuffer;    // world grid for the world view and for scripts
+  WorldTeleports worldTeleports;  // teleports of the world maps, read with the world view
 
-  // ---- Widgets and the values bound to them ----
+  // ---- The program's own widgets ----
   int mainWindow;
-  int mapCanvas;            // 864 x 480
-  int paletteCanvas;        // 576 x 160
-  int selectedTilePreview;  // 18 x 20
-  int selectedTileField;
-  int mapTilePreview;  // 18 x 20
-  int mapTileField;
-  int sidePanel;    // tabs "teleports" and "objects"
-  int selectedTab;  // index of the tab sidePanel shows
+  int sidePanel;       // tabs "teleports" and "objects"
+  int selectedTab;     // index of the tab sidePanel shows
   int progressWindow;  // open progress window of the world view, -1 when none
-  int showObjects;     // 0 or 1, bound to "Show Objects + Creatures"
-  int constantObjectList;
-  int selectedConstantObject;  // -1 none
-  int constantObjectRows;      // 400
-  int quantityBox;
-  char quantityText[kQuantityTextSize];  // the "Qty" box, read as a decimal number
-  int teleportList;
-  int selectedTeleport;  // -1 none
-  int teleportRows;      // kept equal to the teleport count of openMap
-  int placementList;
-  int selectedPlacement;  // -1 none
-  int placementRows;      // 0, then 200 once a map has been opened
-  int rowIndex[kRowIndexSize];  // entry i holds i: the row data of every list box
+  int toolField;       // the left button's tool, beside the tile previews
 
   // ---- Editing state ----
-  int positionField;
-  int cursorX, cursorY;  // cell under the cursor as the map canvas last computed it
   AngelScript::asIScriptEngine* scriptEngine;  // the one script engine
-  int canvasMode;                               // a CanvasMode
-  int selectedTile;                             // tile code chosen in the palette
-  int mapTile;                                  // tile of the map cell last pointed at
-  int lastMouseX, lastMouseY, lastMouseZ, lastMouseButtons;  // mouse as last acted on
-  int statusLine;
+  MapHistory history;  // every map opened since start-up, for Back and Forward
 
   // ---- Never losing work ----
-  int mapChanged;        // 1 after an edit of openMap or mapData, 0 after open and save
-  int paintNeedsPress;   // 1 after a world-view click: painting waits for a new press
-  int mapDataRead;       // 1 when the open map's ".DAT" was read: a failed save of it is reported
+  int mapChanged;   // 1 after an edit of openMap's tiles or teleports, 0 after open and save
+  int mapDataRead;  // 1 when the open map's ".DAT" was read: a failed save of it is reported
+
+  // ---- The map view: its context over the parts above, and the program's
+  // answers to what it asks ----
+  EditorViewHost viewHost{*this};
+  MapView mapView{*this, *this, openMap, objectList, creatureList, mapData, sprites, worldBuffer, worldTeleports, viewHost, {}, {}, {}};
 };
 
 // The process-wide pointer: set right after construction, cleared at shutdown.

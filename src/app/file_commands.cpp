@@ -1,55 +1,26 @@
-// File > Open, Save, Save As and Quit.
-#include <cstdio>
+// File > Open, Save and Quit, and the window's close button.
+#include "app/file_commands.h"
 
-#include "app/commands.h"
 #include "app/editor_state.h"
 #include "app/map_file.h"
+#include "app/unsaved_changes.h"
 #include "app/user_dialogs.h"
-#include "data/map_names.h"
 #include "gui/gui.h"
 
-namespace {
-
-EditorState& stateOf(void* editor) { return *static_cast<EditorState*>(editor); }
-
-const char* zanDirectory(const EditorState& editor) {
-  const char* directory = editor.settings.getString("", "ZANDirectory");
-  return directory ? directory : "";
-}
-
-}  // namespace
-
-void openCommand(void* data) {
-  EditorState& editor = stateOf(data);
-  const char* path =
-      chooseFile("*.map", zanDirectory(editor), kSelectOpenFlags, "Select File", "Open");
+void openMapByChoice(EditorState& editor) {
+  const char* path = chooseFile("*.map", zanDirectory(editor), kSelectOpenFlags, "Select File", "Open");
   if (path[0] != '\0') replaceOpenMap(path, editor);
 }
 
-void saveCommand(void* data) {
-  EditorState& editor = stateOf(data);
+void saveOpenMap(EditorState& editor) {
   if (editor.openMap.path[0] == '\0') return;
   saveMapFile(editor.openMap.path, editor);
 }
 
-void saveAsCommand(void* data) {
-  EditorState& editor = stateOf(data);
-  const char* start = editor.openMap.path[0] != '\0' ? editor.openMap.path : zanDirectory(editor);
-  char startPath[kPathBufferSize];
-  snprintf(startPath, sizeof startPath, "%s", start);
-  const char* path = chooseFile("*.map", startPath, kSelectSaveAsFlags, "Save As", "Save");
-  if (path[0] != '\0') {
-    char target[kPathBufferSize];
-    snprintf(target, sizeof target, "%s", path);
-    saveMapFile(target, editor);
-  }
-  Refresh(editor.statusLine);
+void quitEditor(EditorState& editor) {
+  if (settleUnsavedChanges(editor)) StopEventLoop();
 }
 
-void quitCommand(void* data) {
-  if (settleUnsavedChanges(stateOf(data))) StopEventLoop();
-}
-
-void closeButtonCommand(void* data) {
-  if (!userDialogOpen()) quitCommand(data);
+void closeEditorWindow(EditorState& editor) {
+  if (!userDialogOpen()) quitEditor(editor);
 }

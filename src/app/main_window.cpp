@@ -6,8 +6,8 @@
 #include <allegro.h>
 
 #include "app/editor_state.h"
-#include "app/map_view_binding.h"
 #include "app/menus.h"
+#include "app/shortcuts.h"
 #include "app/status_texts.h"
 #include "gui/gui.h"
 #include "view/map_canvas.h"
@@ -16,10 +16,13 @@
 
 namespace {
 
+// Wide enough for a world map's name and a teleport's destination beside it.
+constexpr int kPositionFieldWidth = 300;
 
 void addMenuBar(EditorState& e) {
   BeginMenuBar();
   AddMenuBarItem("~File", fillFileMenu, &e);
+  AddMenuBarItem("~Edit", fillEditMenu, &e);
   AddMenuBarItem("~View", fillViewMenu, &e);
   AddMenuBarItem("~Script", fillScriptMenu, &e);
   AddMenuBarItem("~Tools", fillToolsMenu, &e);
@@ -27,7 +30,7 @@ void addMenuBar(EditorState& e) {
 }
 
 // The canvases and the side pages are the map view's: their data is the
-// view context, which reaches the editor's fields through its pointers.
+// view context over the editor's own parts.
 void addTilePanel(EditorState& e, MapView& view) {
   e.mapCanvas = AddCanvas(2, 25, 864, 480, mapCanvasHandler, &view);
   e.paletteCanvas = AddCanvas(2, 540, 576, 160, paletteCanvasHandler, &view);
@@ -35,7 +38,8 @@ void addTilePanel(EditorState& e, MapView& view) {
   e.selectedTileField = AddStatusField(625, 560, 20, selectedTileText, &e);
   e.mapTilePreview = AddCanvas(705, 560, 18, 20, mapTilePreviewHandler, &view);
   e.mapTileField = AddStatusField(725, 560, 20, mapTileText, &e);
-  e.positionField = AddStatusField(705, 585, 40, positionText, &e);
+  e.positionField = AddStatusField(705, 585, kPositionFieldWidth, positionText, &e);
+  e.toolField = AddStatusField(600, 610, 120, toolText, &e);  // "Tool: Rectangle" fits
 }
 
 void addSidePanel(EditorState& e, MapView& view) {
@@ -51,14 +55,15 @@ void buildMainWindow(EditorState& e, int width, int height) {
   e.mainWindow = CreateWindow(width, height, "DOLA", kWindowNotMovable);
   addMenuBar(e);
   e.statusLine = AddStatusField(0, height - 50, width - 15, statusText, &e);
-  MapView& view = editorMapView();
-  bindMapView(e, view);
+  MapView& view = e.mapView;
+  setActiveMapView(&view);
   addTilePanel(e, view);
   addSidePanel(e, view);
   AddLabel(600, 540, "Selected Tile");
   AddLabel(700, 540, "Map Tile");
   AddCheckBox(800, 540, "Show Objects + Creatures", &e.showObjects);
   ShowWindow();
+  installShortcuts(e.mainWindow, &e);
   Refresh(e.statusLine);
   Refresh(e.paletteCanvas);
   Refresh(e.selectedTilePreview);

@@ -1,6 +1,5 @@
 // Opening and saving the open map with its companion files (object and
-// creature tables of its directory, its ".DAT" placements), and replacing the
-// open map without ever losing unsaved changes silently.
+// creature tables of its directory, its ".DAT" placements).
 #pragma once
 
 struct EditorState;
@@ -17,23 +16,24 @@ void openMapFile(const char* path, EditorState& editor);
 // map data: map canvas, status line, palette and the three lists.
 void refreshAfterLoad(EditorState& editor);
 
-// Writes the open map to path and its placements to the ".DAT" read when it
-// was opened. Every write that fails is reported by name and reason, leaving
-// the file on disk as it was; a map opened without a ".DAT" saves no
-// placements, silently. The map counts as unchanged only once everything was
-// written to the open map's own files (or anywhere, for a map with no file). Returns whether the
-// placements were written.
+// Writes the open map to path and, when they changed since they were read or
+// last written, its placements to the ".DAT" read when it was opened. Every
+// write that fails is reported by name and reason; a file that was there is
+// left as it was. The tiles count as saved once written to the open map's
+// own file (or anywhere, for a map with no file); the placements once written
+// (a map opened without a ".DAT" cannot keep any, and says so). Returns
+// whether no placement is left unsaved.
 bool saveMapFile(const char* path, EditorState& editor);
 
-// When the open map has unsaved changes, asks
-// "The map <path> has unsaved changes." with "~Save", "~Discard" and "~Cancel"
-// ("The new map ..." for changes made before any map was opened; its Save
-// asks for a file as Save As does).
-// True when the caller may go on and drop the open map: nothing was changed,
-// it was saved completely, or the user discarded the changes.
-bool settleUnsavedChanges(EditorState& editor);
+// True while the tiles or teleports (mapChanged) or the placements of the open
+// map hold changes that no save has written.
+bool hasUnsavedChanges(const EditorState& editor);
 
-// Replaces the open map by the map at path (copied first, so a selector's
-// buffer may be passed), after settling unsaved changes. False, with the
-// open map kept, when the user cancelled or the save failed.
-bool replaceOpenMap(const char* path, EditorState& editor);
+// Save As: asks for a file (starting at the open map's path, else the game
+// directory) and writes the map there with saveMapFile, with ".MAP" added to
+// a name typed without an extension; the status line is redrawn, also after
+// a cancel.
+void saveMapAs(EditorState& editor);
+
+// The game directory of the settings ("ZANDirectory"), "" when unset.
+const char* zanDirectory(const EditorState& editor);

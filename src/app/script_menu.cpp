@@ -3,10 +3,14 @@
 // editor settles unsaved changes the world would overwrite, redraws what
 // shows map data, marks the map changed and records the mouse.
 #include <cstring>
+#include <memory>
+#include <new>
 
 #include "app/commands.h"
+#include "app/script_commands.h"
 #include "app/editor_state.h"
 #include "app/map_file.h"
+#include "app/unsaved_changes.h"
 #include "app/menus.h"
 #include "gui/gui.h"
 #include "script/map_generation.h"
@@ -37,8 +41,7 @@ void fillScriptMenu(void* editor) {
   AddMenuItem(0, "Place ~Feature", nullptr, generateLocalMap, editor);
 }
 
-void generateWorldMap(void* data) {
-  EditorState& editor = *static_cast<EditorState*>(data);
+void generateWorldBesideOpenMap(EditorState& editor) {
   // The world replaces the open map's own file when it is one of the world
   // maps: its unsaved changes are settled first.
   if (isWorldMapOfItsDirectory(editor.openMap.path) && !settleUnsavedChanges(editor)) {
@@ -56,11 +59,15 @@ void generateWorldMap(void* data) {
   recordMouse(editor);
 }
 
-void generateLocalMap(void* data) {
-  EditorState& editor = *static_cast<EditorState*>(data);
+void generateIntoOpenMap(EditorState& editor) {
   unsigned char before[kMapRows][kMapColumns];
   copyTiles(editor.openMap, before);
-  if (generateIntoMap(editor.scriptEngine, editor.openMap)) {
+  // The script works in the world grid's corner: the world view gets its
+  // world back afterwards, whether the script ran, failed or was cancelled.
+  std::unique_ptr<WorldBuffer> world(new (std::nothrow) WorldBuffer(editor.worldBuffer));
+  const bool generated = generateIntoMap(editor.scriptEngine, editor.openMap);
+  if (world) editor.worldBuffer = *world;
+  if (generated) {
     unsigned char after[kMapRows][kMapColumns];
     copyTiles(editor.openMap, after);
     if (memcmp(before, after, sizeof before) != 0) editor.mapChanged = 1;

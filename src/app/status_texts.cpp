@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/editor_state.h"
+#include "view/world_teleport_overlay.h"
 
 namespace {
 EditorState& stateOf(void* editor) { return *static_cast<EditorState*>(editor); }
@@ -11,12 +12,19 @@ EditorState& stateOf(void* editor) { return *static_cast<EditorState*>(editor); 
 
 void statusText(void* editor, char* buffer) {
   const LocalMap& map = stateOf(editor).openMap;
-  if (map.path[0] != '\0')
+  const char* note = stateOf(editor).mapView.tools.note;
+  if (note[0] != '\0')
+    snprintf(buffer, kStatusTextSize, "%s", note);
+  else if (map.path[0] != '\0')
     snprintf(buffer, kStatusTextSize, "%s", map.path);
   else if (map.kind == NoKind)
     snprintf(buffer, kStatusTextSize, "Invalid map file");
   else
     snprintf(buffer, kStatusTextSize, "Load a map to continue");
+}
+
+void toolText(void* editor, char* buffer) {
+  snprintf(buffer, kStatusTextSize, "Tool: %s", areaToolName(stateOf(editor).mapView.tools.tool));
 }
 
 void selectedTileText(void* editor, char* buffer) {
@@ -33,7 +41,12 @@ void positionText(void* editor, char* buffer) {
   if (e.canvasMode == LocalEdit) {
     snprintf(buffer, kStatusTextSize, "%i, %i", e.cursorX, e.cursorY);
   } else if (e.canvasMode == WorldView) {
-    snprintf(buffer, kStatusTextSize, "ZAN%c%c", 'A' + e.cursorX / kMapColumns,
-             'A' + e.cursorY / kMapRows);
+    const int length = snprintf(buffer, kStatusTextSize, "ZAN%c%c", 'A' + e.cursorX / kMapColumns,
+                                'A' + e.cursorY / kMapRows);
+    // The cursor is the world cell of the pointed pixel, which worldCellPixel gives back.
+    int px, py;
+    worldCellPixel(e.cursorX, e.cursorY, &px, &py);
+    const WorldTeleport* t = e.showTeleports ? teleportAtPixel(e.worldTeleports, px, py) : nullptr;
+    if (t != nullptr) snprintf(buffer + length, kStatusTextSize - length, " -> %s", t->name);
   }
 }

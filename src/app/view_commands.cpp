@@ -1,7 +1,9 @@
 // View > World Map and Local Map, Tools > Set ZAN Directory.
-#include <cstdio>
+#include "app/view_commands.h"
 
-#include "app/commands.h"
+#include <cstdio>
+#include <cstring>
+
 #include "app/editor_state.h"
 #include "app/user_dialogs.h"
 #include "data/map_names.h"
@@ -11,8 +13,6 @@
 #include "platform/host_path.h"
 
 namespace {
-
-EditorState& stateOf(void* editor) { return *static_cast<EditorState*>(editor); }
 
 // The toolkit's progress window as the world loader's progress display; its
 // id lives in progressWindow while it is open.
@@ -40,15 +40,32 @@ bool anyWorldMapExists(const char* prefix) {
   return false;
 }
 
+// The world to show: the open map's own; with no map open, the world shown
+// last, or else the one in the game directory ("ZANDirectory").
+void worldPrefixFor(const EditorState& editor, char* prefix, size_t size) {
+  const char* lastShown = editor.worldPrefix;
+  const char* directory = editor.settings.getString("", "ZANDirectory");
+  if (editor.openMap.path[0] != '\0') {
+    if (!directoryPrefixOf(editor.openMap.path, prefix, size)) prefix[0] = '\0';
+  } else if (lastShown[0] != '\0') {
+    snprintf(prefix, size, "%s", lastShown);
+  } else if (directory && directory[0] != '\0') {
+    const size_t length = strlen(directory);
+    snprintf(prefix, size, "%s%s", directory, directory[length - 1] == '\\' ? "" : "\\");
+  } else {
+    prefix[0] = '\0';
+  }
+}
+
 }  // namespace
 
-void worldMapCommand(void* data) {
-  EditorState& editor = stateOf(data);
-  char prefix[kPathBufferSize];
-  if (!directoryPrefixOf(editor.openMap.path, prefix, sizeof prefix)) prefix[0] = '\0';
+void showWorldMap(EditorState& editor) {
   if (editor.canvasMode == WorldView) return;
+  char prefix[kPathBufferSize];
+  worldPrefixFor(editor, prefix, sizeof prefix);
+  snprintf(editor.worldPrefix, sizeof editor.worldPrefix, "%s", prefix);
   ProgressWindow progress(editor);
-  loadWorld(prefix, editor.worldBuffer, &progress);
+  loadWorld(prefix, editor.worldBuffer, &progress, &editor.worldTeleports);
   editor.canvasMode = WorldView;
   Refresh(editor.mapCanvas);
   Refresh(editor.positionField);
@@ -60,15 +77,13 @@ void worldMapCommand(void* data) {
   }
 }
 
-void localMapCommand(void* data) {
-  EditorState& editor = stateOf(data);
+void showLocalMap(EditorState& editor) {
   editor.canvasMode = LocalEdit;
   Refresh(editor.mapCanvas);  // the canvas redraws by mode: the open map shows at once
   Refresh(editor.positionField);
 }
 
-void setZanDirectoryCommand(void* data) {
-  EditorState& editor = stateOf(data);
+void chooseZanDirectory(EditorState& editor) {
   const char* path = chooseFile("*.*", "", kSelectDirectoryFlags, "Select ZAN Directory", "Select");
   if (path[0] != '\0') editor.settings.updateString("", "ZANDirectory", path);
 }

@@ -1,6 +1,6 @@
 // Reading and updating the placement table of a ".DAT" file. The file is read
 // with one bulk read and decoded from memory; a save writes the encoded table
-// through SafeWriter in update mode, which keeps the old file until every byte
+// through FileReplacer in update mode, which keeps the old file until every byte
 // of the new one is down and never creates a missing file.
 #include "data/map_data_file.h"
 
@@ -10,13 +10,14 @@
 
 #include "data/text_copy.h"
 #include "platform/file_stream.h"
-#include "platform/safe_file.h"
+#include "platform/file_replacer.h"
 
 void MapDataFile::clear() { placements_.reset(); }
 
 bool MapDataFile::load(const char* newPath) {
   clear();
   fileRead_ = false;
+  memset(synced_, 0, sizeof synced_);
   placements_.reset(new (std::nothrow) Placement[kPlacementCount]());
   if (!copyText(path, sizeof path, newPath) || !placements_) return false;
   FILE* file = openStream(path, "rb");
@@ -29,21 +30,32 @@ bool MapDataFile::load(const char* newPath) {
   for (int i = 0; i < kPlacementCount; i++) {
     decodePlacement(bytes + kPlacementSize * i, placements_[i]);
   }
+  memcpy(synced_, bytes, sizeof synced_);
   fileRead_ = true;
   return true;
 }
 
-bool MapDataFile::save() const {
-  if (!placements_ || !fileRead_) return false;
-  unsigned char bytes[kPlacementTableSize];
+void MapDataFile::encodeTable(unsigned char* bytes) const {
   for (int i = 0; i < kPlacementCount; i++) {
     encodePlacement(placements_[i], bytes + kPlacementSize * i);
   }
-  SafeWriter writer;
-  FILE* file = writer.open(path, "r+b");
-  if (!file) return false;
-  if (fwrite(bytes, 1, sizeof bytes, file) != sizeof bytes) return false;
-  return writer.commit();
+}
+
+bool MapDataFile::save(BackupOperation* backup) {
+  if (!placements_ || !fileRead_) return false;
+  unsigned char bytes[kPlacementTableSize];
+  encodeTable(bytes);
+  FileReplacer replacer(backup);
+  if (!replacer.replaceWhole(path, "r+b", bytes, sizeof bytes)) return false;
+  memcpy(synced_, bytes, sizeof synced_);
+  return true;
+}
+
+bool MapDataFile::placementsChanged() const {
+  if (!placements_) return false;
+  unsigned char bytes[kPlacementTableSize];
+  encodeTable(bytes);
+  return memcmp(bytes, synced_, sizeof bytes) != 0;
 }
 
 Placement* MapDataFile::placement(int i) {
@@ -59,7 +71,9 @@ const Placement* MapDataFile::placement(int i) const {
 int MapDataFile::firstFreePlacement() const {
   if (!placements_) return -1;
   for (int i = 0; i < kPlacementCount; i++) {
-    if (placements_[i].inUse == 0) return i;
+    const int32_t id = placements_[i].id;
+    const bool creature = id >= kCreatureIdBase && id < kPlayerObjectIdBase;
+    if (placements_[i].inUse == 0 && !creature) return i;
   }
   return -1;
 }

@@ -6,6 +6,8 @@
 
 #include "data/placement.h"
 
+class BackupOperation;
+
 constexpr int kPlacementCount = 200;
 constexpr int kPlacementTableSize = kPlacementCount * kPlacementSize;
 
@@ -26,14 +28,22 @@ class MapDataFile {
   // Writes the 200 records over the first 2200 bytes of the file of the last
   // load; every later byte stays as it was. Only a file that the last load
   // read is written, so save never creates a file and never puts a table of
-  // free records over placements it could not read. False when nothing was
-  // written or a write failed; the file is then unchanged.
-  bool save() const;
+  // free records over placements it could not read. With a backup, the old
+  // file is kept in it first. False when nothing was written, a write failed
+  // or the backup could not be made; the file is then unchanged.
+  bool save(BackupOperation* backup = nullptr);
+
+  // True when the records differ from what the last load read (all free when
+  // it read nothing) or the last successful save wrote: the placements that
+  // only a save can keep.
+  bool placementsChanged() const;
 
   Placement* placement(int i);  // nullptr unless 0 <= i < 200 and a table exists
   const Placement* placement(int i) const;
 
-  // Smallest i whose inUse is 0; -1 when all are in use or there is no table.
+  // Smallest i of a record that shows nothing: inUse is 0 and its id names no
+  // creature (a creature is shown whatever its inUse). -1 when there is none
+  // or no table.
   int firstFreePlacement() const;
 
   char path[1024] = {0};  // the file of the last load; save writes there
@@ -41,4 +51,7 @@ class MapDataFile {
  private:
   std::unique_ptr<Placement[]> placements_;  // 200 records, or absent
   bool fileRead_ = false;                    // the last load read the file at path
+  unsigned char synced_[kPlacementTableSize] = {};  // the records as last read or written
+
+  void encodeTable(unsigned char* bytes) const;
 };

@@ -10,6 +10,7 @@
 #include "data/map_names.h"
 #include "view/map_drawing.h"
 #include "view/quantity_text.h"
+#include "view/tool_actions.h"
 
 namespace {
 
@@ -19,14 +20,15 @@ constexpr int kMiddleButton = 4;
 constexpr int kMaxQuantity = 255;
 
 bool sameAsRecorded(const MapView& v, const GuiMouse& m) {
-  return m.x == *v.lastMouseX && m.y == *v.lastMouseY && m.z == *v.lastMouseZ && m.b == *v.lastMouseButtons;
+  return m.x == v.state.lastMouseX && m.y == v.state.lastMouseY && m.z == v.state.lastMouseZ &&
+         m.b == v.state.lastMouseButtons;
 }
 
 void recordMouse(MapView& v, const GuiMouse& m) {
-  *v.lastMouseX = m.x;
-  *v.lastMouseY = m.y;
-  *v.lastMouseZ = m.z;
-  *v.lastMouseButtons = m.b;
+  v.state.lastMouseX = m.x;
+  v.state.lastMouseY = m.y;
+  v.state.lastMouseZ = m.z;
+  v.state.lastMouseButtons = m.b;
 }
 
 // The map cell under canvas pixel (x, y), kept inside the map.
@@ -36,64 +38,62 @@ void cellAt(int x, int y, int* column, int* row) {
 }
 
 void showCursor(MapView& v, int x, int y) {
-  *v.cursorX = x;
-  *v.cursorY = y;
-  Refresh(*v.positionField);
+  v.state.cursorX = x;
+  v.state.cursorY = y;
+  Refresh(v.widgets.positionField);
 }
 
 // After a map was opened or a mode ended inside this callback: the canvas
 // shows the new state at once (a refresh from inside only copies).
 void redrawCanvas(MapView& v, BITMAP* bitmap) {
   drawMapCanvas(v, bitmap);
-  Refresh(*v.mapCanvas);
+  Refresh(v.widgets.mapCanvas);
 }
 
-void paint(MapView& v, int column, int row) {
-  const unsigned char before = v.openMap->getTile(column, row);
-  v.openMap->setTile(column, row, static_cast<unsigned char>(*v.selectedTile));
-  if (v.openMap->getTile(column, row) != before) *v.mapChanged = 1;
-}
-
+// The buttons act first and the picture follows, so that what an action
+// changed (or the preview of a drag) is on the canvas when the event ends.
 void localEditEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m) {
-  drawMapCanvas(v, bitmap);
-  Refresh(*v.mapCanvas);
   int column, row;
   cellAt(x, y, &column, &row);
-  *v.mapTile = v.openMap->getTile(column, row);
-  Refresh(*v.mapTilePreview);
-  // A button still held from a click that opened this map or ended a
-  // one-shot mode does not paint: painting waits for the next press.
-  if (!(m.b & kLeftButton)) *v.paintNeedsPress = 0;
-  if ((m.b & kLeftButton) && !*v.paintNeedsPress) paint(v, column, row);
-  if (m.b & kRightButton) {
-    *v.selectedTile = v.openMap->getTile(column, row);
-    Refresh(*v.selectedTilePreview);
+  v.state.mapTile = v.openMap.getTile(column, row);
+  Refresh(v.widgets.mapTilePreview);
+  v.tools.pointer = Cell{column, row};
+  v.tools.pointerOnMap = true;
+  areaToolLeftButton(v, column, row, (m.b & kLeftButton) != 0, m.leftPressMs);
+  if ((m.b & kRightButton) && !areaToolTakesRightButton(v)) {
+    v.state.selectedTile = v.openMap.getTile(column, row);
+    Refresh(v.widgets.selectedTilePreview);
   }
-  if ((m.b & kMiddleButton) && followTeleport(v, column, row)) redrawCanvas(v, bitmap);
+  if ((m.b & kMiddleButton) && followTeleport(v, column, row)) endAreaToolAction(v);
+  redrawCanvas(v, bitmap);
   showCursor(v, column + 1, row + 1);
   recordMouse(v, m);
 }
 
 void openWorldSquare(MapView& v, BITMAP* bitmap, int wx, int wy) {
-  char prefix[kPathBufferSize], path[kPathBufferSize];
-  directoryPrefixOf(v.openMap->path, prefix, sizeof prefix);
-  if (!worldMapFileName(prefix, wx / kMapColumns, wy / kMapRows, path, sizeof path)) return;
-  if (!v.replaceOpenMap(v.program, path)) return;
-  v.openMap->kind = Wilderness;  // a world square is wilderness, whatever its file said
-  *v.paintNeedsPress = 1;
-  Refresh(*v.statusLine);
+  char path[kPathBufferSize];
+  if (!worldMapFileName(v.state.worldPrefix, wx / kMapColumns, wy / kMapRows, path, sizeof path)) return;
+  if (!v.host.replaceOpenMap(path)) return;
+  if (v.openMap.path[0] == '\0') {  // the file names no map kind: nothing was opened
+    char text[kPathBufferSize + 96];
+    snprintf(text, sizeof text, "The map %s could not be read: its first line names no map kind.", path);
+    v.host.showText(text, "~OK");
+  }
+  v.openMap.kind = Wilderness;  // a world square is wilderness, whatever its file said
+  v.state.paintNeedsPress = 1;
+  Refresh(v.widgets.statusLine);
   redrawCanvas(v, bitmap);
 }
 
 void worldViewEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m) {
   drawMapCanvas(v, bitmap);
-  Refresh(*v.mapCanvas);
+  Refresh(v.widgets.mapCanvas);
   const int wx = std::clamp(x * kWorldColumns / kMapCanvasWidth, 0, kWorldColumns - 1);
   const int wy = std::clamp(y, 0, kWorldRows - 1);
-  *v.mapTile = v.worldBuffer->cells[wy * kWorldColumns + wx];
-  Refresh(*v.mapTilePreview);
+  v.state.mapTile = v.worldBuffer.cells[wy * kWorldColumns + wx];
+  Refresh(v.widgets.mapTilePreview);
   if (m.b & kLeftButton) openWorldSquare(v, bitmap, wx, wy);
-  if (*v.canvasMode == WorldView) {
+  if (v.state.canvasMode == WorldView) {
     showCursor(v, wx, wy);
   } else {
     int column, row;
@@ -106,13 +106,14 @@ void worldViewEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m)
 }  // namespace
 
 void drawMapCanvas(MapView& v, BITMAP* bitmap) {
-  if (*v.canvasMode == WorldView) {
-    v.worldPicture.show(bitmap, *v.sprites, *v.worldBuffer);
+  if (v.state.canvasMode == WorldView) {
+    v.worldPicture.show(bitmap, v.sprites, v.worldBuffer, v.state.showTeleports ? &v.worldTeleports : nullptr);
     return;
   }
   PlacedSprite placed[kPlacementCount];
-  const int count = *v.showObjects == 1 ? listPlacedSprites(*v.mapData, *v.objectList, *v.creatureList, placed) : 0;
-  v.picture.show(bitmap, *v.sprites, *v.openMap, placed, count);
+  const int count = v.state.showObjects == 1 ? listPlacedSprites(v.mapData, v.objectList, v.creatureList, placed) : 0;
+  v.picture.show(bitmap, v.sprites, v.openMap, placed, count);
+  if (v.state.canvasMode == LocalEdit) drawAreaToolOverlay(v, bitmap);
 }
 
 void handleMapEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m) {
@@ -125,7 +126,7 @@ void handleMapEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m)
     return;
   }
   if (sameAsRecorded(v, m)) return;
-  const int mode = *v.canvasMode;
+  const int mode = v.state.canvasMode;
   int column, row;
   cellAt(x, y, &column, &row);
   if (mode == LocalEdit) {
@@ -140,7 +141,7 @@ void handleMapEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m)
   } else if (mode == PlaceObject) {
     // Every state is recorded, so a release the canvas saw makes the next
     // press a new one even when the button went down outside the canvas.
-    const bool newPress = (m.b & kLeftButton) && !(*v.lastMouseButtons & kLeftButton);
+    const bool newPress = (m.b & kLeftButton) && !(v.state.lastMouseButtons & kLeftButton);
     recordMouse(v, m);
     if (!newPress) return;
     placeObject(v, column, row);
@@ -154,51 +155,50 @@ void mapCanvasHandler(BITMAP* bitmap, int x, int y, void* data) {
 
 bool followTeleport(MapView& v, int column, int row) {
   char directory[kPathBufferSize], path[kPathBufferSize];
-  if (v.openMap->path[0] == 0) return false;
-  directoryOf(v.openMap->path, directory, sizeof directory);
+  if (v.openMap.path[0] == 0) return false;
+  directoryOf(v.openMap.path, directory, sizeof directory);
   bool found = false;
-  for (int i = 0; i < v.openMap->teleportCount() && !found; ++i) {
+  for (int i = 0; i < v.openMap.teleportCount() && !found; ++i) {
     int tx, ty;
     char name[kTeleportNameSize];
-    if (!v.openMap->getTeleport(i, &tx, &ty, name) || tx != column + 1 || ty != row + 1) continue;
+    if (!v.openMap.getTeleport(i, &tx, &ty, name) || tx != column + 1 || ty != row + 1) continue;
     found = snprintf(path, sizeof path, "%s\\%s.MAP", directory, name) < static_cast<int>(sizeof path);
     if (!found) return false;  // a path too long to name any file
   }
-  if (!found && !cellMapFileName(v.openMap->path, column, row, path, sizeof path)) return false;
-  return v.replaceOpenMap(v.program, path);
+  if (!found && !cellMapFileName(v.openMap.path, column, row, path, sizeof path)) return false;
+  return v.host.replaceOpenMap(path);
 }
 
 void placeTeleport(MapView& v, int column, int row) {
   char directory[kPathBufferSize], chosen[kPathBufferSize], name[kPathBufferSize];
-  directoryOf(v.openMap->path, directory, sizeof directory);
-  const char* answer = viewSelectFile(v, "*.MAP", directory, kSelectOpenFlags,
+  directoryOf(v.openMap.path, directory, sizeof directory);
+  const char* answer = v.host.selectFile("*.MAP", directory, kSelectOpenFlags,
                                       "Select teleport destination map", "Select");
   snprintf(chosen, sizeof chosen, "%s", answer != nullptr ? answer : "");
   if (chosen[0] != 0 && mapNameOf(chosen, name, sizeof name) &&
-      v.openMap->addTeleport(column + 1, row + 1, name)) {
-    *v.mapChanged = 1;
+      v.openMap.addTeleport(column + 1, row + 1, name)) {
+    v.host.mapEdited();
   }
-  *v.canvasMode = LocalEdit;
-  *v.paintNeedsPress = 1;
-  *v.teleportRows = v.openMap->teleportCount();
-  Refresh(*v.teleportList);
-  Refresh(*v.positionField);
+  v.state.canvasMode = LocalEdit;
+  v.state.paintNeedsPress = 1;
+  v.state.teleportRows = v.openMap.teleportCount();
+  Refresh(v.widgets.teleportList);
+  Refresh(v.widgets.positionField);
 }
 
 void placeObject(MapView& v, int column, int row) {
-  const int i = v.mapData->firstFreePlacement();
-  Placement* p = i >= 0 ? v.mapData->placement(i) : nullptr;
+  const int i = v.mapData.firstFreePlacement();
+  Placement* p = i >= 0 ? v.mapData.placement(i) : nullptr;
   if (p != nullptr) {
     p->x = static_cast<unsigned char>(column + 1);
     p->y = static_cast<unsigned char>(row + 1);
-    p->id = *v.selectedConstantObject;
+    p->id = v.state.selectedConstantObject;
     // The box may have changed since "Add": read it again, kept to 1..255.
-    p->quantity = static_cast<unsigned char>(std::clamp(leadingDecimal(v.quantityText), 1, kMaxQuantity));
-    p->inUse = 1;
-    *v.mapChanged = 1;
+    p->quantity = static_cast<unsigned char>(std::clamp(leadingDecimal(v.state.quantityText), 1, kMaxQuantity));
+    p->inUse = 1;  // the placement table itself knows it differs from its file
   }
-  *v.canvasMode = LocalEdit;
-  *v.paintNeedsPress = 1;
-  Refresh(*v.placementList);
-  Refresh(*v.positionField);
+  v.state.canvasMode = LocalEdit;
+  v.state.paintNeedsPress = 1;
+  Refresh(v.widgets.placementList);
+  Refresh(v.widgets.positionField);
 }

@@ -1,7 +1,8 @@
-// MapView: everything the map canvas, the palette, the previews, the fields
-// and the side lists read and write, as pointers into the program's own state,
-// plus the hooks back into the program. The program fills one MapView once at
-// start-up; the view owns nothing in it but its composed map picture.
+// MapView: the context of every map view callback. The view's own values
+// (MapViewState) and its widget ids (MapViewWidgets) are plain structs that
+// the program holds by value; the documents belong to the program; whatever
+// the view needs the program to do goes through MapViewHost. The view owns
+// nothing here but its cached pictures.
 #pragma once
 #include "data/creature_list.h"
 #include "data/local_map.h"
@@ -9,83 +10,94 @@
 #include "data/object_list.h"
 #include "data/sprite_set.h"
 #include "data/world_buffer.h"
+#include "data/world_teleports.h"
+#include "view/area_tools.h"
 #include "view/map_picture.h"
 #include "view/view_types.h"
 #include "view/world_picture.h"
 
-// Asks about unsaved changes, then opens the map at path with its companion
-// files (in LocalEdit, every map widget refreshed). False when the user kept
-// the map that was open.
-typedef bool (*ReplaceOpenMap)(void* program, const char* path);
-// A modal requester showing text literally; returns the index of the button.
-typedef int (*ShowTextHook)(const char* text, const char* buttons);
-// The modal file selector; returns the chosen path or "" when cancelled.
-typedef const char* (*SelectFileHook)(const char* masks, const char* startPath, int flags,
-                                      const char* title, const char* buttonLabel);
+// The widgets the view draws into or refreshes. The page fills write the
+// list and edit box ids; 0 (never created) makes a refresh do nothing.
+struct MapViewWidgets {
+  int mapCanvas;  // 864 x 480
+  int paletteCanvas;
+  int selectedTilePreview;
+  int selectedTileField;
+  int mapTilePreview;
+  int mapTileField;
+  int positionField;
+  int statusLine;
+  int teleportList;
+  int constantObjectList;
+  int quantityBox;
+  int placementList;
+};
+
+// The values the view reads and writes: those bound to widgets, then the
+// editing state of the canvases.
+struct MapViewState {
+  int showObjects;             // 0 or 1, bound to "Show Objects + Creatures"
+  int selectedTeleport;        // -1 none
+  int teleportRows;            // kept equal to the open map's teleport count
+  int selectedConstantObject;  // -1 none
+  int constantObjectRows;      // 400
+  int selectedPlacement;       // -1 none
+  int placementRows;           // 0 before the first open, then 200
+  char quantityText[kQuantityTextSize];  // the "Qty" box, read as a decimal number
+  int rowIndex[kRowIndexSize];           // entry i holds i: the row data of every list box
+
+  int canvasMode;    // a CanvasMode
+  int selectedTile;  // tile code chosen in the palette
+  int mapTile;       // tile of the map cell last pointed at
+  int cursorX, cursorY;  // cell under the cursor as the map canvas last computed it
+  int lastMouseX, lastMouseY, lastMouseZ, lastMouseButtons;  // mouse as last acted on
+  int paintNeedsPress;  // 1: the left button paints only after a new press
+  int showTeleports;    // 0 or 1, View > "Show Teleports": the teleports over the world view
+  // The directory prefix (ending in "\\") of the world the program last loaded
+  // into the world grid; a world-view click opens the map of its square there.
+  char worldPrefix[1024];
+};
+
+// What the view asks of the program.
+class MapViewHost {
+ public:
+  // Asks about unsaved changes, then opens the map at path with its companion
+  // files (in LocalEdit, every map widget refreshed). False when the user kept
+  // the map that was open.
+  virtual bool replaceOpenMap(const char* path) = 0;
+  // A modal requester showing text literally; returns the index of the button.
+  virtual int showText(const char* text, const char* buttons) = 0;
+  // The modal file selector; the chosen path (the program's buffer, copy it
+  // at once) or "" when cancelled.
+  virtual const char* selectFile(const char* masks, const char* startPath, int flags, const char* title,
+                                 const char* buttonLabel) = 0;
+  // The view changed the open map's tiles or teleports (the placement table
+  // itself knows when it differs from its file).
+  virtual void mapEdited() = 0;
+
+ protected:
+  ~MapViewHost() = default;
+};
 
 struct MapView {
-  // ---- Documents (owned by the program) ----
-  LocalMap* openMap;
-  ObjectList* objectList;
-  CreatureList* creatureList;
-  MapDataFile* mapData;
-  const SpriteSet* sprites;
-  const WorldBuffer* worldBuffer;
-
-  // ---- Widget ids; the page fills write the list and edit box ids ----
-  int* mapCanvas;
-  int* paletteCanvas;
-  int* selectedTilePreview;
-  int* selectedTileField;
-  int* mapTilePreview;
-  int* mapTileField;
-  int* positionField;
-  int* statusLine;
-  int* teleportList;
-  int* constantObjectList;
-  int* quantityBox;
-  int* placementList;
-
-  // ---- Values bound to widgets ----
-  int* showObjects;             // 0 or 1
-  int* selectedTeleport;        // -1 none
-  int* teleportRows;            // kept equal to openMap's teleport count
-  int* selectedConstantObject;  // -1 none
-  int* constantObjectRows;      // 400
-  int* selectedPlacement;       // -1 none
-  int* placementRows;           // 0 before the first open, then 200
-  char* quantityText;           // kQuantityTextSize bytes, the "Qty" box
-  int* rowIndex;                // kRowIndexSize entries, entry i holding i
-
-  // ---- Editing state ----
-  int* canvasMode;  // a CanvasMode
-  int* selectedTile;
-  int* mapTile;
-  int* cursorX;
-  int* cursorY;
-  int* lastMouseX;
-  int* lastMouseY;
-  int* lastMouseZ;
-  int* lastMouseButtons;
-  int* mapChanged;       // set to 1 by every edit of openMap or mapData
-  int* paintNeedsPress;  // 1: the left button paints only after a new press
-
-  // ---- Hooks into the program ----
-  void* program;                  // handed back to replaceOpenMap
-  ReplaceOpenMap replaceOpenMap;  // required
-  ShowTextHook showText;          // null: the toolkit's requester
-  SelectFileHook selectFile;      // null: the toolkit's file selector
+  MapViewState& state;
+  MapViewWidgets& widgets;
+  // ---- Documents (the program's) ----
+  LocalMap& openMap;
+  ObjectList& objectList;
+  CreatureList& creatureList;
+  MapDataFile& mapData;
+  const SpriteSet& sprites;
+  const WorldBuffer& worldBuffer;
+  const WorldTeleports& worldTeleports;  // the world maps' teleports, read with the world
+  MapViewHost& host;
 
   // ---- The view's own ----
-  MapPicture picture;       // the open map as last composed, redrawn cell by cell
+  MapPicture picture;         // the open map as last composed, redrawn cell by cell
   WorldPicture worldPicture;  // the world view as last drawn
+  AreaToolState tools;        // the left button's tool, the selection, the copied block
 };
 
 // The view context of the callbacks that get no data argument (list rows).
 void setActiveMapView(MapView* view);
 MapView* activeMapView();
-
-// The toolkit operations through the hooks (the toolkit's own when unset).
-int viewShowText(const MapView& view, const char* text, const char* buttons);
-const char* viewSelectFile(const MapView& view, const char* masks, const char* startPath, int flags,
-                           const char* title, const char* buttonLabel);

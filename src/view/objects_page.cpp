@@ -23,56 +23,54 @@ void selectInto(int* field, void* data) {
 void fillObjectsPage(void* data) {
   MapView& v = viewOf(data);
   AddLabel(2, 2, "Constant Objects");
-  *v.constantObjectList = AddListBox(2, 20, v.rowIndex, v.constantObjectRows, kListWidth, kListLeftButton,
-                                     constantObjectRowText, nullptr, kObjectListRows);
-  SetListIndexer(*v.constantObjectList, rowData);
-  SetListSelectCallback(*v.constantObjectList, constantObjectSelected);
-  v.quantityText[0] = 0;
-  *v.quantityBox = AddEditBox(2, 200, kQuantityBoxWidth, "Qty", kEditBoxText, kQuantityTextSize - 1, v.quantityText);
+  v.widgets.constantObjectList = AddListBox(2, 20, v.state.rowIndex, &v.state.constantObjectRows, kListWidth,
+                                            kListLeftButton, constantObjectRowText, nullptr, kObjectListRows);
+  SetListIndexer(v.widgets.constantObjectList, rowData);
+  SetListSelectCallback(v.widgets.constantObjectList, constantObjectSelected);
+  v.state.quantityText[0] = 0;
+  v.widgets.quantityBox =
+      AddEditBox(2, 200, kQuantityBoxWidth, "Qty", kEditBoxText, kQuantityTextSize - 1, v.state.quantityText);
   AddButton(75, 200, "Add", addObjectClicked, &v);
-  *v.selectedConstantObject = -1;
+  v.state.selectedConstantObject = -1;
   AddLabel(2, 225, "Map Objects + Creatures");
-  *v.placementList = AddListBox(2, 245, v.rowIndex, v.placementRows, kListWidth, kListLeftButton, placementRowText,
-                                nullptr, kObjectListRows);
-  SetListIndexer(*v.placementList, rowData);
-  SetListSelectCallback(*v.placementList, placementSelected);
-  *v.selectedPlacement = -1;
+  v.widgets.placementList = AddListBox(2, 245, v.state.rowIndex, &v.state.placementRows, kListWidth, kListLeftButton,
+                                       placementRowText, nullptr, kObjectListRows);
+  SetListIndexer(v.widgets.placementList, rowData);
+  SetListSelectCallback(v.widgets.placementList, placementSelected);
+  v.state.selectedPlacement = -1;
   AddButton(50, 420, "Delete", deletePlacementClicked, &v);
 }
 
 void constantObjectSelected(int rowId, void* data) {
   MapView* v = activeMapView();
-  selectInto(v != nullptr ? v->selectedConstantObject : nullptr, data);
+  selectInto(v != nullptr ? &v->state.selectedConstantObject : nullptr, data);
 }
 
 void placementSelected(int rowId, void* data) {
   MapView* v = activeMapView();
-  selectInto(v != nullptr ? v->selectedPlacement : nullptr, data);
+  selectInto(v != nullptr ? &v->state.selectedPlacement : nullptr, data);
 }
 
 void addObjectClicked(void* data) {
   MapView& v = viewOf(data);
-  if (*v.selectedConstantObject < 0) return;
-  const int quantity = leadingDecimal(v.quantityText);
-  if (quantity < 1 || quantity > kMaxQuantity || v.mapData->firstFreePlacement() == -1) {
-    viewShowText(v, "Unable to add a constant object at this time", "~OK");
+  if (v.state.selectedConstantObject < 0) return;
+  const int quantity = leadingDecimal(v.state.quantityText);
+  if (quantity < 1 || quantity > kMaxQuantity || v.mapData.firstFreePlacement() == -1) {
+    v.host.showText("Unable to add a constant object at this time", "~OK");
     return;
   }
-  viewShowText(v, "Select a position to place the object", "~OK");
-  Refresh(*v.constantObjectList);
-  *v.canvasMode = PlaceObject;
-  Refresh(*v.mapCanvas);  // the map, not the world, waits for the click
-  Refresh(*v.positionField);
+  v.host.showText("Select a position to place the object", "~OK");
+  Refresh(v.widgets.constantObjectList);
+  v.state.canvasMode = PlaceObject;
+  Refresh(v.widgets.mapCanvas);  // the map, not the world, waits for the click
+  Refresh(v.widgets.positionField);
 }
 
 void deletePlacementClicked(void* data) {
   MapView& v = viewOf(data);
-  Placement* p = v.mapData->placement(*v.selectedPlacement);
-  if (*v.selectedPlacement < 0 || p == nullptr) return;
-  const bool wasFree = p->x == 0 && p->y == 0 && p->inUse == 0 && p->quantity == 0 && p->spare[0] == 0 &&
-                       p->spare[1] == 0 && p->spare[2] == 0 && p->id == 0;
-  if (!wasFree) *v.mapChanged = 1;
-  *p = Placement{};
-  Refresh(*v.placementList);
-  Refresh(*v.mapCanvas);  // the picture loses the sprite at once
+  Placement* p = v.mapData.placement(v.state.selectedPlacement);
+  if (v.state.selectedPlacement < 0 || p == nullptr) return;
+  *p = Placement{};  // the placement table itself knows it differs from its file
+  Refresh(v.widgets.placementList);
+  Refresh(v.widgets.mapCanvas);  // the picture loses the sprite at once
 }

@@ -27,14 +27,14 @@ void teleportRowText(void* data, char* buffer) {
   const MapView* v = activeMapView();
   int x, y;
   char name[kTeleportNameSize];
-  if (v == nullptr || !v->openMap->getTeleport(rowNumber(data), &x, &y, name)) return;
+  if (v == nullptr || !v->openMap.getTeleport(rowNumber(data), &x, &y, name)) return;
   snprintf(buffer, kRowTextLimit, "%i,%i %s", x, y, name);
 }
 
 void constantObjectRowText(void* data, char* buffer) {
   buffer[0] = 0;
   const MapView* v = activeMapView();
-  const MapObject* object = v != nullptr ? v->objectList->constantObject(rowNumber(data)) : nullptr;
+  const MapObject* object = v != nullptr ? v->objectList.constantObject(rowNumber(data)) : nullptr;
   if (object == nullptr) return;
   const ObjectName name = object->name();
   if (strcmp(name.text, kEmptySlotName) == 0) snprintf(buffer, kRowTextLimit, "empty");
@@ -44,12 +44,12 @@ void constantObjectRowText(void* data, char* buffer) {
 void placementRowText(void* data, char* buffer) {
   buffer[0] = 0;
   const MapView* v = activeMapView();
-  const Placement* p = v != nullptr ? v->mapData->placement(rowNumber(data)) : nullptr;
+  const Placement* p = v != nullptr ? v->mapData.placement(rowNumber(data)) : nullptr;
   if (p == nullptr) {
     snprintf(buffer, kRowTextLimit, "temp");
     return;
   }
-  const PlacedRecord record = placedRecord(*p, *v->objectList, *v->creatureList);
+  const PlacedRecord record = placedRecord(*p, v->objectList, v->creatureList);
   switch (record.kind) {
     case PlacedKind::ConstantObject:
     case PlacedKind::PlayerObject:

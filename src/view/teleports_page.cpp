@@ -11,46 +11,46 @@ constexpr int kListWidth = 120;
 MapView& viewOf(void* data) { return *static_cast<MapView*>(data); }
 
 void removeTeleport(MapView& v, int index) {
-  if (v.openMap->removeTeleport(index)) *v.mapChanged = 1;
-  *v.teleportRows = v.openMap->teleportCount();
+  if (v.openMap.removeTeleport(index)) v.host.mapEdited();
+  v.state.teleportRows = v.openMap.teleportCount();
 }
 
 }  // namespace
 
 void fillTeleportsPage(void* data) {
   MapView& v = viewOf(data);
-  *v.teleportList = AddListBox(2, 2, v.rowIndex, v.teleportRows, kListWidth, kListLeftButton, teleportRowText,
-                               nullptr, kTeleportListRows);
-  SetListIndexer(*v.teleportList, rowData);
-  SetListSelectCallback(*v.teleportList, teleportSelected);
-  SetListDeleteCallback(*v.teleportList, teleportDeleteKey);
-  *v.selectedTeleport = -1;
+  v.widgets.teleportList = AddListBox(2, 2, v.state.rowIndex, &v.state.teleportRows, kListWidth, kListLeftButton,
+                                      teleportRowText, nullptr, kTeleportListRows);
+  SetListIndexer(v.widgets.teleportList, rowData);
+  SetListSelectCallback(v.widgets.teleportList, teleportSelected);
+  SetListDeleteCallback(v.widgets.teleportList, teleportDeleteKey);
+  v.state.selectedTeleport = -1;
   AddButton(20, 410, "Add", addTeleportClicked, &v);
   AddButton(60, 410, "Delete", deleteTeleportClicked, &v);
-  *v.teleportRows = v.openMap->teleportCount();
-  Refresh(*v.teleportList);
+  v.state.teleportRows = v.openMap.teleportCount();
+  Refresh(v.widgets.teleportList);
 }
 
 void teleportSelected(int rowId, void* data) {
   MapView* v = activeMapView();
-  if (v != nullptr && data != nullptr) *v->selectedTeleport = *static_cast<int*>(data);
+  if (v != nullptr && data != nullptr) v->state.selectedTeleport = *static_cast<int*>(data);
 }
 
 void teleportDeleteKey(int rowId, void* data) {
   MapView* v = activeMapView();
   if (v == nullptr || data == nullptr) return;
   removeTeleport(*v, *static_cast<int*>(data));
-  *v->selectedTeleport = -1;
-  SetListSelection(*v->teleportList, -1);
-  Refresh(*v->teleportList);
+  v->state.selectedTeleport = -1;
+  SetListSelection(v->widgets.teleportList, -1);
+  Refresh(v->widgets.teleportList);
 }
 
 void addTeleportClicked(void* data) {
   MapView& v = viewOf(data);
-  if (*v.canvasMode != LocalEdit) return;
-  viewShowText(v, "Click on the map to set the location of the teleport", "~OK");
-  *v.canvasMode = PickTeleportCell;
-  Refresh(*v.positionField);
+  if (v.state.canvasMode != LocalEdit) return;
+  v.host.showText("Click on the map to set the location of the teleport", "~OK");
+  v.state.canvasMode = PickTeleportCell;
+  Refresh(v.widgets.positionField);
 }
 
 // The selection stays on its index, so a second press removes the teleport
@@ -58,9 +58,9 @@ void addTeleportClicked(void* data) {
 // a later "Add" never removes a teleport that is not highlighted.
 void deleteTeleportClicked(void* data) {
   MapView& v = viewOf(data);
-  if (*v.selectedTeleport < 0) return;
-  removeTeleport(v, *v.selectedTeleport);
-  if (*v.selectedTeleport >= *v.teleportRows) *v.selectedTeleport = -1;
-  SetListSelection(*v.teleportList, *v.selectedTeleport);
-  Refresh(*v.teleportList);
+  if (v.state.selectedTeleport < 0) return;
+  removeTeleport(v, v.state.selectedTeleport);
+  if (v.state.selectedTeleport >= v.state.teleportRows) v.state.selectedTeleport = -1;
+  SetListSelection(v.widgets.teleportList, v.state.selectedTeleport);
+  Refresh(v.widgets.teleportList);
 }

@@ -17,15 +17,15 @@ void handlePaletteEvent(MapView& v, BITMAP* bitmap, int x, int y, int buttons) {
     clearToBlack(bitmap);
     return;
   }
-  drawPalette(bitmap, *v.sprites, v.openMap->kind);
+  drawPalette(bitmap, v.sprites, v.openMap.kind);
   if (IsCanvasRedraw(x, y) || !(buttons & 1)) return;
   const int column = x / kSpriteWidth, row = y / kSpriteHeight;
   if (column >= kPaletteColumns || row >= kPaletteRows) return;
-  *v.canvasMode = LocalEdit;
-  *v.selectedTile = row * kPaletteColumns + column;
-  Refresh(*v.selectedTilePreview);
-  Refresh(*v.mapCanvas);
-  Refresh(*v.positionField);
+  v.state.canvasMode = LocalEdit;
+  v.state.selectedTile = row * kPaletteColumns + column;
+  Refresh(v.widgets.selectedTilePreview);
+  Refresh(v.widgets.mapCanvas);
+  Refresh(v.widgets.positionField);
 }
 
 void paletteCanvasHandler(BITMAP* bitmap, int x, int y, void* data) {
@@ -38,9 +38,9 @@ void selectedTilePreviewHandler(BITMAP* bitmap, int x, int y, void* data) {
     clearToBlack(bitmap);
     return;
   }
-  if (*v.selectedTile < 0 || *v.selectedTile > 255) return;
-  drawTileCell(bitmap, *v.sprites, 0, 0, *v.selectedTile, v.openMap->kind);
-  Refresh(*v.selectedTileField);
+  if (v.state.selectedTile < 0 || v.state.selectedTile > 255) return;
+  drawTileCell(bitmap, v.sprites, 0, 0, v.state.selectedTile, v.openMap.kind);
+  Refresh(v.widgets.selectedTileField);
 }
 
 void mapTilePreviewHandler(BITMAP* bitmap, int x, int y, void* data) {
@@ -49,6 +49,6 @@ void mapTilePreviewHandler(BITMAP* bitmap, int x, int y, void* data) {
     clearToBlack(bitmap);
     return;
   }
-  drawTileCell(bitmap, *v.sprites, 0, 0, *v.mapTile, v.openMap->kind);
-  Refresh(*v.mapTileField);
+  drawTileCell(bitmap, v.sprites, 0, 0, v.state.mapTile, v.openMap.kind);
+  Refresh(v.widgets.mapTileField);
 }

@@ -88,6 +88,19 @@ TEST(Controls, StatusFieldAsksItsTextAtEveryDraw) {
   EXPECT_GT(countColor(3 + 625 + 10, 25 + 560, 3 + 625 + 14, 25 + 569, text), 0);
 }
 
+// A status text too long for its field keeps the longest end that fits after "...".
+TEST(Controls, LongStatusTextsLoseTheirFront) {
+  startHeadlessGui();
+  const std::string path = "C:\\" + std::string(200, 'd') + "\\ZANAB.MAP";
+  char out[1024];
+  for (int width : {60, 200, 500}) {
+    const std::string fitted = gui::fitFromFront(path.c_str(), width, out, sizeof out);
+    EXPECT_EQ("..." + path.substr(path.size() - fitted.size() + 3), fitted);
+    EXPECT_LE(gui::textWidth(fitted.c_str()), width);
+    EXPECT_GT(gui::textWidth(("..." + path.substr(path.size() - fitted.size() + 2)).c_str()), width);
+  }
+}
+
 TEST(Progress, BarFillsAndIgnoresValuesOutOfRange) {
   startHeadlessGui();
   int window = OpenProgressWindow("", "", 200);
@@ -126,6 +139,25 @@ TEST(Progress, BarFillsAndIgnoresValuesOutOfRange) {
   addClick(steps, bx, by);
   runSteps(steps);
   EXPECT_EQ(nullptr, gui::findWindow(window));
+}
+
+// A loader reports n / 4 for each of 400 items: the screen is drawn again
+// for each of the 100 values shown, never for a repeated one.
+TEST(Progress, RedrawnOnlyWhenTheShownValueChanges) {
+  startHeadlessGui();
+  const int window = OpenProgressWindow("", "", 200);
+  gui::Widget* bar = gui::findWidget(topWidgets(static_cast<int>(gui::Kind::Progress))[0]);
+  int x, y, w, h;
+  gui::widgetScreenRect(*bar, x, y, w, h);
+  const int marker = colorOf(255, 0, 255);
+  int redraws = 0;
+  for (int n = 0; n < 400; ++n) {
+    putpixel(guiScreen(), x + w - 2, y + h - 2, marker);
+    SetProgress(window, n / 4);
+    redraws += screenPixel(x + w - 2, y + h - 2) != marker;
+  }
+  EXPECT_EQ(99, redraws);  // 0 was shown from the start
+  CloseTopWindow();
 }
 
 TEST(Windows, DraggedByTheTitleBarUnlessAttribute4) {

@@ -7,7 +7,7 @@ namespace {
 
 std::string row(void (*text)(void*, char*), MapView& view, int i) {
   static char buffer[100000];
-  text(rowData(view.rowIndex, i), buffer);
+  text(rowData(view.state.rowIndex, i), buffer);
   return buffer;
 }
 
@@ -63,7 +63,7 @@ TEST_F(ViewTest, DeleteButtonKeepsTheSelectionAndTheDeleteKeyClearsIt) {
   s.openMap.addTeleport(5, 3, "TAB2515");
   s.openMap.addTeleport(1, 1, "ZANAC");
   s.openMap.addTeleport(2, 2, "THIRD");
-  teleportSelected(0, rowData(view.rowIndex, 0));
+  teleportSelected(0, rowData(view.state.rowIndex, 0));
   EXPECT_EQ(0, s.selectedTeleport);
   deleteTeleportClicked(&view);
   deleteTeleportClicked(&view);
@@ -76,8 +76,8 @@ TEST_F(ViewTest, DeleteButtonKeepsTheSelectionAndTheDeleteKeyClearsIt) {
 
   s.openMap.addTeleport(5, 3, "A");
   s.openMap.addTeleport(1, 1, "B");
-  teleportSelected(0, rowData(view.rowIndex, 0));
-  teleportDeleteKey(0, rowData(view.rowIndex, 0));
+  teleportSelected(0, rowData(view.state.rowIndex, 0));
+  teleportDeleteKey(0, rowData(view.state.rowIndex, 0));
   EXPECT_EQ(-1, s.selectedTeleport);
   deleteTeleportClicked(&view);  // nothing selected: nothing removed
   EXPECT_EQ(1, s.openMap.teleportCount());
@@ -96,7 +96,7 @@ TEST_F(ViewTest, AddButtonsCheckModeQuantityAndFreePlacements) {
 
   addObjectClicked(&view);  // no object selected: nothing at all
   EXPECT_EQ(1u, shown.size());
-  constantObjectSelected(0, rowData(view.rowIndex, 3));
+  constantObjectSelected(0, rowData(view.state.rowIndex, 3));
   EXPECT_EQ(3, s.selectedConstantObject);
   snprintf(s.quantityText, sizeof s.quantityText, "5");
   addObjectClicked(&view);  // no map data: no free placement
@@ -121,7 +121,7 @@ TEST_F(ViewTest, AddButtonsCheckModeQuantityAndFreePlacements) {
   s.canvasMode = LocalEdit;
   addObjectClicked(&view);
   EXPECT_EQ("Unable to add a constant object at this time|~OK", shown.back());
-  placementSelected(0, rowData(view.rowIndex, 150));
+  placementSelected(0, rowData(view.state.rowIndex, 150));
   deletePlacementClicked(&view);
   EXPECT_EQ("(0,0) 0", row(placementRowText, view, 150));
   EXPECT_EQ(150, s.mapData.firstFreePlacement());

@@ -8,79 +8,42 @@
 #include "view/map_canvas.h"
 #include "view/map_drawing.h"
 
-namespace {
-
-ViewTest* current = nullptr;
-
-
-bool recordOpen(void* program, const char* path) {
-  ViewTest* test = static_cast<ViewTest*>(program);
-  test->opened.push_back(path);
-  if (test->keepOpenMap) return false;
-  test->values->openMap.load(path);
-  test->values->canvasMode = LocalEdit;
+bool RecordingHost::replaceOpenMap(const char* path) {
+  test_.opened.push_back(path);
+  if (test_.keepOpenMap) return false;
+  test_.values->openMap.load(path);
+  test_.values->canvasMode = LocalEdit;
   return true;
 }
 
-int recordText(const char* text, const char* buttons) {
-  current->shown.push_back(std::string(text) + "|" + buttons);
+int RecordingHost::showText(const char* text, const char* buttons) {
+  test_.shown.push_back(std::string(text) + "|" + buttons);
   return 0;
 }
 
-const char* answerSelector(const char*, const char*, int, const char* title, const char*) {
-  current->selectorTitles.push_back(title);
-  return current->chosenFile.c_str();
+const char* RecordingHost::selectFile(const char*, const char*, int, const char* title, const char*) {
+  test_.selectorTitles.push_back(title);
+  return test_.chosenFile.c_str();
 }
 
-}  // namespace
+void RecordingHost::mapEdited() { test_.values->mapChanged = 1; }
 
 void ViewTest::start(int depth) {
-  current = this;
   ASSERT_TRUE(GuiInitHeadless(1024, 768, depth));
   set_color_depth(depth);
   writeTestPalette(dir.file("palette.bmp"));
   writeFileBytes(dir.file("ZAN.SPR"), spriteFileBytes(0, true));
   writeFileBytes(dir.file("ZAN2.SPR"), spriteFileBytes(100, false));
-  values = std::make_unique<ViewValues>();
   ViewValues& s = *values;
+  s.sprites.release();
   s.sprites.loadPalette(dir.editorPath("palette.bmp").c_str());
   s.sprites.loadSprites(dir.editorPath().c_str(), depth, nullptr, nullptr);
   set_palette(s.sprites.palette);  // the expected colours come from palette_color
   for (int i = 0; i < kRowIndexSize; ++i) s.rowIndex[i] = i;
-  view.openMap = &s.openMap;
-  view.objectList = &s.objectList;
-  view.creatureList = &s.creatureList;
-  view.mapData = &s.mapData;
-  view.sprites = &s.sprites;
-  view.worldBuffer = &s.worldBuffer;
-  int** ids[] = {&view.mapCanvas, &view.paletteCanvas, &view.selectedTilePreview, &view.selectedTileField,
-                 &view.mapTilePreview, &view.mapTileField, &view.positionField, &view.statusLine,
-                 &view.teleportList, &view.constantObjectList, &view.quantityBox, &view.placementList};
-  for (int i = 0; i < 12; ++i) *ids[i] = &s.ids[i];
-  view.showObjects = &s.showObjects;
-  view.selectedTeleport = &s.selectedTeleport;
-  view.teleportRows = &s.teleportRows;
-  view.selectedConstantObject = &s.selectedConstantObject;
-  view.constantObjectRows = &s.constantObjectRows;
-  view.selectedPlacement = &s.selectedPlacement;
-  view.placementRows = &s.placementRows;
-  view.quantityText = s.quantityText;
-  view.rowIndex = s.rowIndex;
-  view.canvasMode = &s.canvasMode;
-  view.selectedTile = &s.selectedTile;
-  view.mapTile = &s.mapTile;
-  view.cursorX = &s.cursorX;
-  view.cursorY = &s.cursorY;
-  view.lastMouseX = &s.lastMouseX;
-  view.lastMouseY = &s.lastMouseY;
-  view.lastMouseZ = &s.lastMouseZ;
-  view.lastMouseButtons = &s.lastMouseButtons;
-  view.mapChanged = &s.mapChanged;
-  view.paintNeedsPress = &s.paintNeedsPress;
-  view.program = this;
-  view.replaceOpenMap = recordOpen;
-  view.showText = recordText;
-  view.selectFile = answerSelector;
+  s.selectedTeleport = s.selectedConstantObject = s.selectedPlacement = -1;
+  s.constantObjectRows = 400;
+  s.canvasMode = LocalEdit;
+  s.selectedTile = 250;
   setActiveMapView(&view);
   canvas_ = create_bitmap(kMapCanvasWidth, kMapCanvasHeight);
   clear_to_color(canvas_, makecol(1, 2, 3));
@@ -89,9 +52,10 @@ void ViewTest::start(int depth) {
 void ViewTest::TearDown() {
   setActiveMapView(nullptr);
   view.picture.invalidate();
+  view.worldPicture.invalidate();
+  values->sprites.release();
   if (canvas_ != nullptr) destroy_bitmap(canvas_);
-  values.reset();
-  current = nullptr;
+  canvas_ = nullptr;
 }
 
 void ViewTest::writeTables(const std::vector<int>& objectSprites, const std::vector<std::string>& objectNames,

@@ -1,7 +1,7 @@
 // A map view over its own editor values, for headless tests: a sprite set in
 // which sprite n of "ZAN.SPR" is solid palette index n (sprite 4 transparent
 // in its left half) and sprite n of "ZAN2.SPR" solid index 100 + n, the
-// models, and hooks that record what the view asked of the program.
+// models, and a host that records what the view asked of the program.
 #pragma once
 #include <allegro.h>
 #include <gtest/gtest.h>
@@ -13,26 +13,38 @@
 #include "support/temp_dir.h"
 #include "view/map_view.h"
 
-struct ViewValues {
+// The program's side of a view: its documents, the view's values and widget
+// ids (all 0: refreshes of them are ignored), and the changed mark.
+struct ViewValues : MapViewWidgets, MapViewState {
   LocalMap openMap;
   ObjectList objectList;
   CreatureList creatureList;
   MapDataFile mapData;
   SpriteSet sprites;
   WorldBuffer worldBuffer = {};
-  int ids[12] = {};  // widget ids, all 0: refreshes of them are ignored
-  int showObjects = 0, selectedTeleport = -1, teleportRows = 0, selectedConstantObject = -1;
-  int constantObjectRows = 400, selectedPlacement = -1, placementRows = 0;
-  char quantityText[kQuantityTextSize] = {};
-  int rowIndex[kRowIndexSize];
-  int canvasMode = LocalEdit, selectedTile = 250, mapTile = 0, cursorX = 0, cursorY = 0;
-  int lastMouseX = 0, lastMouseY = 0, lastMouseZ = 0, lastMouseButtons = 0;
-  int mapChanged = 0, paintNeedsPress = 0;
+  WorldTeleports worldTeleports;
+  int mapChanged = 0;
+};
+
+class ViewTest;
+
+// Records what the view asks of the program.
+class RecordingHost final : public MapViewHost {
+ public:
+  explicit RecordingHost(ViewTest& test) : test_(test) {}
+  bool replaceOpenMap(const char* path) override;
+  int showText(const char* text, const char* buttons) override;
+  const char* selectFile(const char* masks, const char* startPath, int flags, const char* title,
+                         const char* buttonLabel) override;
+  void mapEdited() override;
+
+ private:
+  ViewTest& test_;
 };
 
 class ViewTest : public ::testing::Test {
  public:
-  // Headless toolkit of the given depth, sprites loaded, view bound.
+  // Headless toolkit of the given depth, the editing defaults, sprites loaded.
   void start(int depth);
   void SetUp() override { start(16); }
   void TearDown() override;
@@ -54,8 +66,10 @@ class ViewTest : public ::testing::Test {
   void poll(int x, int y, int b, int z = 0);
 
   TempDir dir;
-  std::unique_ptr<ViewValues> values;
-  MapView view{};
+  std::unique_ptr<ViewValues> values = std::make_unique<ViewValues>();
+  RecordingHost host{*this};
+  MapView view{*values, *values, values->openMap, values->objectList, values->creatureList,
+               values->mapData, values->sprites, values->worldBuffer, values->worldTeleports, host, {}, {}, {}};
   std::vector<std::string> opened;   // paths given to replaceOpenMap
   bool keepOpenMap = false;          // replaceOpenMap answers "keep the open map"
   std::vector<std::string> shown;    // texts given to showText

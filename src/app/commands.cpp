@@ -1,0 +1,25 @@
+// The menu and window callbacks: each hands its EditorState to the typed operation.
+#include "app/commands.h"
+
+#include "app/editor_state.h"
+#include "app/file_commands.h"
+#include "app/map_file.h"
+#include "app/script_commands.h"
+#include "app/view_commands.h"
+
+namespace {
+EditorState& stateOf(void* editor) { return *static_cast<EditorState*>(editor); }
+}  // namespace
+
+void openCommand(void* editor) { openMapByChoice(stateOf(editor)); }
+void saveCommand(void* editor) { saveOpenMap(stateOf(editor)); }
+void saveAsCommand(void* editor) { saveMapAs(stateOf(editor)); }
+void quitCommand(void* editor) { quitEditor(stateOf(editor)); }
+void closeButtonCommand(void* editor) { closeEditorWindow(stateOf(editor)); }
+
+void worldMapCommand(void* editor) { showWorldMap(stateOf(editor)); }
+void localMapCommand(void* editor) { showLocalMap(stateOf(editor)); }
+void setZanDirectoryCommand(void* editor) { chooseZanDirectory(stateOf(editor)); }
+
+void generateWorldMap(void* editor) { generateWorldBesideOpenMap(stateOf(editor)); }
+void generateLocalMap(void* editor) { generateIntoOpenMap(stateOf(editor)); }
