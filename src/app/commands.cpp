@@ -19,6 +19,11 @@ void closeButtonCommand(void* editor) { closeEditorWindow(stateOf(editor)); }
 
 void worldMapCommand(void* editor) { showWorldMap(stateOf(editor)); }
 void localMapCommand(void* editor) { showLocalMap(stateOf(editor)); }
+void showObjectsCommand(void* editor) { showObjectsChanged(stateOf(editor)); }
+void escapeCommand(void* editor) {
+  cancelClickMode(stateOf(editor));
+  leaveToolActionCommand(editor);
+}
 void setZanDirectoryCommand(void* editor) { chooseZanDirectory(stateOf(editor)); }
 
 void generateWorldMap(void* editor) { generateWorldBesideOpenMap(stateOf(editor)); }

@@ -141,6 +141,7 @@ void openMapFile(const char* path, EditorState& editor) {
   editor.mapDataRead = editor.mapData.load(dataPath) ? 1 : 0;
   editor.placementRows = kPlacementCount;
   editor.canvasMode = LocalEdit;
+  forgetCursor(editor);
   editor.mapChanged = 0;
   // A row selected in the previous map names another teleport or placement
   // here: a Delete must not reach it.
@@ -148,6 +149,8 @@ void openMapFile(const char* path, EditorState& editor) {
   editor.selectedPlacement = -1;
   SetListSelection(editor.teleportList, -1);
   SetListSelection(editor.placementList, -1);
+  ScrollListToTop(editor.teleportList);  // its rows are another map's now
+  ScrollListToTop(editor.placementList);
   refreshAfterLoad(editor);
   warnAboutShortMap(editor.openMap);
   warnAboutUnwritableTile(editor.openMap);

@@ -19,8 +19,10 @@
 namespace {
 
 // The last step of both commands: the map canvas ignores the mouse until it
-// moves or a button changes, so a button still held paints nothing.
+// moves or a button changes, and a button held through the script's own
+// loops paints nothing until it is pressed anew.
 void recordMouse(EditorState& editor) {
+  waitForNewPress(editor);
   const GuiMouse& mouse = GuiPollMouse();
   editor.lastMouseX = mouse.x;
   editor.lastMouseY = mouse.y;
