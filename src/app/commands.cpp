@@ -4,6 +4,7 @@
 #include "app/editor_state.h"
 #include "app/file_commands.h"
 #include "app/map_file.h"
+#include "app/restore_backup.h"
 #include "app/script_commands.h"
 #include "app/view_commands.h"
 
@@ -25,6 +26,7 @@ void escapeCommand(void* editor) {
   leaveToolActionCommand(editor);
 }
 void setZanDirectoryCommand(void* editor) { chooseZanDirectory(stateOf(editor)); }
+void restoreBackupCommand(void* editor) { restoreBackupByChoice(stateOf(editor)); }
 
 void generateWorldMap(void* editor) { generateWorldBesideOpenMap(stateOf(editor)); }
 void generateLocalMap(void* editor) { generateIntoOpenMap(stateOf(editor)); }

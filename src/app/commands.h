@@ -29,6 +29,7 @@ void showObjectsCommand(void* editor);
 // Escape on the main window: leaves a click-on-the-map mode and the area tool's action.
 void escapeCommand(void* editor);
 void setZanDirectoryCommand(void* editor);
+void restoreBackupCommand(void* editor);
 
 // "Generate ~World Map"; "Generate ~Local Map" and "Place ~Feature".
 void generateWorldMap(void* editor);

@@ -1,6 +1,7 @@
 // EditorViewHost: see editor_view_host.h.
 #include "app/editor_view_host.h"
 
+#include "app/crash_recovery.h"
 #include "app/editor_state.h"
 #include "app/unsaved_changes.h"
 #include "app/user_dialogs.h"
@@ -14,4 +15,7 @@ const char* EditorViewHost::selectFile(const char* masks, const char* startPath,
   return chooseFile(masks, startPath, flags, title, buttonLabel);
 }
 
-void EditorViewHost::mapEdited() { editor_.mapChanged = 1; }
+void EditorViewHost::mapEdited() {
+  editor_.mapChanged = 1;
+  noteMapEdited(editor_);
+}

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/commands.h"
+#include "app/editor_backups.h"
 #include "app/editor_state.h"
 #include "app/map_file.h"
 #include "app/unsaved_changes.h"
@@ -71,8 +72,9 @@ void replaceInWorld(EditorState& editor, const char* directory, int from, int to
   const bool openIsWorldMap = isWorldMapOfItsDirectory(editor.openMap.path) &&
                               directoryOf(editor.openMap.path, own, sizeof own) && strcmp(own, directory) == 0;
   if (openIsWorldMap && !settleUnsavedChanges(editor)) return;
+  const BackupPlace backups = editorBackupPlace(editor);
   const WorldReplaceResult result =
-      replaceTileInWorld(directory, static_cast<unsigned char>(from), static_cast<unsigned char>(to));
+      replaceTileInWorld(directory, static_cast<unsigned char>(from), static_cast<unsigned char>(to), &backups);
   if (openIsWorldMap) {
     editor.openMap.load(editor.openMap.path);
     editor.mapChanged = 0;

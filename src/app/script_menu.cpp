@@ -8,6 +8,8 @@
 
 #include "app/commands.h"
 #include "app/script_commands.h"
+#include "app/crash_recovery.h"
+#include "app/editor_backups.h"
 #include "app/editor_state.h"
 #include "app/map_file.h"
 #include "app/unsaved_changes.h"
@@ -51,9 +53,11 @@ void generateWorldBesideOpenMap(EditorState& editor) {
     return;
   }
   bool reloaded = false;
-  generateWorldBeside(editor.scriptEngine, editor.openMap, &reloaded);
+  const BackupPlace backups = editorBackupPlace(editor);
+  generateWorldBeside(editor.scriptEngine, editor.openMap, &reloaded, &backups);
   if (reloaded) {
     editor.mapChanged = 0;
+    updateRecoveryCopy(editor);
     refreshAfterLoad(editor);
   } else {
     Refresh(editor.mapCanvas);
@@ -72,7 +76,10 @@ void generateIntoOpenMap(EditorState& editor) {
   if (generated) {
     unsigned char after[kMapRows][kMapColumns];
     copyTiles(editor.openMap, after);
-    if (memcmp(before, after, sizeof before) != 0) editor.mapChanged = 1;
+    if (memcmp(before, after, sizeof before) != 0) {
+      editor.mapChanged = 1;
+      noteMapEdited(editor);
+    }
     Refresh(editor.mapCanvas);
   }
   recordMouse(editor);

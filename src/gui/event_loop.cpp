@@ -44,10 +44,18 @@ long nextDue(long now, bool mayRest) {
   return next;
 }
 
+// Allegro calls the keyboard callback before the key is in its buffer, so a
+// loop woken by a key may find no key yet: after any input wake it polls
+// again every kPollMs, never resting, for kWakeFollowUps polls.
+constexpr int kWakeFollowUps = 5;
+
 void waitUntil(long now, long due) {
   AllegroInput& input = state().input;
   std::unique_lock<std::mutex> lock(input.wakeMutex);
   input.wake.wait_for(lock, std::chrono::milliseconds(due - now), [&input] { return input.inputPending; });
+  int& followUps = state().loop.followUps;
+  if (input.inputPending) followUps = kWakeFollowUps;
+  else if (followUps > 0) --followUps;
   input.inputPending = false;
 }
 
@@ -115,7 +123,7 @@ void RunEventLoop() {
       continue;
     }
     long now = nowMs();
-    long due = nextDue(now, state().mouse.pointerResting);
+    long due = nextDue(now, state().mouse.pointerResting && state().loop.followUps == 0);
     if (due > now) waitUntil(now, due);
   }
   EventLoopState& loop = state().loop;

@@ -77,7 +77,6 @@ struct Widget {
   BITMAP* bitmap;   // canvas: the part of the drawing buffer it covers
   bool drawnOnce;
   bool running;     // canvas callback running: further calls are dropped
-  bool refreshed;   // canvas refreshed itself during its callback
   ListState list;
   EditState edit;
 };
@@ -144,6 +143,7 @@ struct EventLoopState {
   long order = 0;
   long orderAtLastEnd = 0;  // order when the outermost loop last returned
   bool pollQueued = false;  // the mouse poll queues itself again at every run
+  int followUps = 0;        // polls still to take without resting after an input wake
   int loopDepth = 0;        // running RunEventLoop calls, nested ones included
   bool stop[kMaxLoopDepth] = {};
   GuiCommand closeCommand = nullptr;  // SetCloseCallback
@@ -154,7 +154,6 @@ struct EventLoopState {
 struct MouseState {
   GuiMouse shown = {0, 0, 0, 0, 0};           // GuiMouseState
   unsigned shownPresses[3] = {};              // presses of each button shown so far
-  GuiMouse dispatched = {-1, -1, 0, 0, 0};    // the last poll dispatched to widgets
   int lastButtons = 0;                        // buttons of the previous dispatched poll
   int lastZ = 0;
   bool pointerResting = false;  // on screen, away from canvases, no button: polls may pause
