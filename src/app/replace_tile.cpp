@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/commands.h"
+#include "app/crash_recovery.h"
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
 #include "app/map_file.h"
@@ -72,18 +73,18 @@ void replaceInWorld(EditorState& editor, const char* directory, int from, int to
   const bool openIsWorldMap = isWorldMapOfItsDirectory(editor.openMap.path) &&
                               directoryOf(editor.openMap.path, own, sizeof own) && strcmp(own, directory) == 0;
   if (openIsWorldMap && !settleUnsavedChanges(editor)) return;
-  const BackupPlace backups = editorBackupPlace(editor);
+  BackupOperation backup(editorBackupPlace(editor), "Replace Tile");
   const WorldReplaceResult result =
-      replaceTileInWorld(directory, static_cast<unsigned char>(from), static_cast<unsigned char>(to), &backups);
+      replaceTileInWorld(directory, static_cast<unsigned char>(from), static_cast<unsigned char>(to), &backup);
+  if (result.backupFailed) {
+    reportBackupFailure("No world map was changed", backup);
+    return;
+  }
   if (openIsWorldMap) {
     editor.openMap.load(editor.openMap.path);
     editor.mapChanged = 0;
+    updateRecoveryCopy(editor);
     refreshAfterLoad(editor);
-  }
-  if (result.backupFailed) {
-    tellUser("No world map was changed: the backup of the maps Replace Tile would rewrite failed (%s).",
-             result.backupFailure);
-    return;
   }
   note(editor, "Replaced tile %d with tile %d in %d cells of %d world maps.", from, to, result.cells, result.maps);
   if (result.failed > 0)
