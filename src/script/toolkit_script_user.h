@@ -27,6 +27,7 @@ class ToolkitScriptUser : public ScriptUser {
   int showScriptMessage(const char* text, const char* buttons) override;
   void buildTakesLong(const char* scriptPath) override;
   void buildEnded() override;
+  int askQuestion(const char* text, const char* buttons) override;
   bool chooseScript(char* path, size_t size) override;
   CellPick pickCell(int* x, int* y) override;
   bool stopRequested() override;

@@ -183,7 +183,7 @@ WorldGenerationResult generateWorld(AngelScript::asIScriptEngine* engine, const 
     char question[kPathBufferSize + 64], shown[kPathBufferSize];
     user->describePath(directory, shown, sizeof shown);
     snprintf(question, sizeof question, "Replace the %d existing world maps in %s?", existing, shown);
-    result.replaceDeclined = user->showText(question, "~Replace|~Cancel") != 0;
+    result.replaceDeclined = user->askQuestion(question, "~Replace|~Cancel") != 0;
     if (result.replaceDeclined) return result;
   }
   BackupOperation backup(backups != nullptr ? *backups : BackupPlace(), "Generate World Map");
