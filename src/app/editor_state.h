@@ -10,6 +10,7 @@
 #include "data/creature_list.h"
 #include "data/local_map.h"
 #include "data/map_data_file.h"
+#include "data/map_history.h"
 #include "data/object_list.h"
 #include "data/settings_file.h"
 #include "data/sprite_set.h"
@@ -48,8 +49,11 @@ struct EditorState : MapViewWidgets, MapViewState {
   AngelScript::asIScriptEngine* scriptEngine;  // the one script engine
 
   // ---- Never losing work ----
-  int mapChanged;   // 1 after an edit of openMap or mapData, 0 after open and save
   int mapDataRead;  // 1 when the open map's ".DAT" was read: a failed save of it is reported
+  // Every edit of openMap and mapData, for undo and redo; what is unsaved.
+  MapHistory history{openMap, mapData};
+  // The open map differs from the state it was last opened or saved in.
+  bool mapChanged() { return history.changed(); }
 
   // ---- The map view: its context over the parts above, and the program's
   // answers to what it asks ----

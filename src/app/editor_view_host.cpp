@@ -2,6 +2,7 @@
 #include "app/editor_view_host.h"
 
 #include "app/editor_state.h"
+#include "app/map_edits.h"
 #include "app/unsaved_changes.h"
 #include "app/user_dialogs.h"
 
@@ -14,4 +15,6 @@ const char* EditorViewHost::selectFile(const char* masks, const char* startPath,
   return chooseFile(masks, startPath, flags, title, buttonLabel);
 }
 
-void EditorViewHost::mapEdited() { editor_.mapChanged = 1; }
+void EditorViewHost::beginMapEdit() { ::beginMapEdit(editor_); }
+
+void EditorViewHost::endMapEdit() { ::endMapEdit(editor_); }

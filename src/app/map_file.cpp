@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "app/editor_state.h"
+#include "app/map_edits.h"
 #include "app/user_dialogs.h"
 #include "data/map_data_file.h"
 #include "data/map_names.h"
@@ -107,6 +108,7 @@ void openMapFile(const char* path, EditorState& editor) {
   char mapPath[kPathBufferSize], dir[kPathBufferSize], name[kPathBufferSize];
   char dataPath[kPathBufferSize];
   snprintf(mapPath, sizeof mapPath, "%s", path ? path : "");
+  endMapEdit(editor);  // an edit still open belongs to the map that is leaving
   if (!directoryOf(mapPath, dir, sizeof dir)) dir[0] = '\0';
   if (!mapNameOf(mapPath, name, sizeof name)) name[0] = '\0';
   editor.openMap.load(mapPath);
@@ -118,7 +120,7 @@ void openMapFile(const char* path, EditorState& editor) {
   editor.mapDataRead = editor.mapData.load(dataPath) ? 1 : 0;
   editor.placementRows = kPlacementCount;
   editor.canvasMode = LocalEdit;
-  editor.mapChanged = 0;
+  editor.history.mapLoaded(mapPath, MapFileStamps{fileStampOf(mapPath), fileStampOf(dataPath)});
   // A row selected in the previous map names another teleport or placement
   // here: a Delete must not reach it.
   editor.selectedTeleport = -1;
@@ -152,7 +154,7 @@ bool saveMapFile(const char* path, EditorState& editor) {
   // Save As writes a copy: the opened file still lacks the changes. A map
   // that has no file yet is held by any file it was written to.
   const bool ownFile = strcmp(target, editor.openMap.path) == 0 || editor.openMap.path[0] == '\0';
-  if (ownFile && mapWritten && !placementsLost) editor.mapChanged = 0;
+  if (ownFile && mapWritten && !placementsLost) editor.history.markSaved(stampsOfOpenMap(editor));
   return dataWritten;
 }
 

@@ -1,12 +1,11 @@
 // The "~Script" menu: generating the world or changing the open map with a
 // user script. The script layer's generation commands do the work; here the
-// editor settles unsaved changes the world would overwrite, redraws what
-// shows map data, marks the map changed and records the mouse.
-#include <cstring>
-
+// editor settles unsaved changes the world would overwrite, records a run on
+// the open map as one undo step, redraws what shows map data and records the mouse.
 #include "app/commands.h"
 #include "app/script_commands.h"
 #include "app/editor_state.h"
+#include "app/map_edits.h"
 #include "app/map_file.h"
 #include "app/unsaved_changes.h"
 #include "app/menus.h"
@@ -26,11 +25,6 @@ void recordMouse(EditorState& editor) {
   editor.lastMouseButtons = mouse.b;
 }
 
-void copyTiles(const LocalMap& map, unsigned char (&tiles)[kMapRows][kMapColumns]) {
-  for (int y = 0; y < kMapRows; y++)
-    for (int x = 0; x < kMapColumns; x++) tiles[y][x] = map.getTile(x, y);
-}
-
 }  // namespace
 
 void fillScriptMenu(void* editor) {
@@ -47,9 +41,11 @@ void generateWorldBesideOpenMap(EditorState& editor) {
     return;
   }
   bool reloaded = false;
+  endMapEdit(editor);
   generateWorldBeside(editor.scriptEngine, editor.openMap, &reloaded);
   if (reloaded) {
-    editor.mapChanged = 0;
+    // Not an undo step: the map is its new file, with a history of its own.
+    editor.history.mapLoaded(editor.openMap.path, stampsOfOpenMap(editor));
     refreshAfterLoad(editor);
   } else {
     Refresh(editor.mapCanvas);
@@ -58,13 +54,8 @@ void generateWorldBesideOpenMap(EditorState& editor) {
 }
 
 void generateIntoOpenMap(EditorState& editor) {
-  unsigned char before[kMapRows][kMapColumns];
-  copyTiles(editor.openMap, before);
-  if (generateIntoMap(editor.scriptEngine, editor.openMap)) {
-    unsigned char after[kMapRows][kMapColumns];
-    copyTiles(editor.openMap, after);
-    if (memcmp(before, after, sizeof before) != 0) editor.mapChanged = 1;
-    Refresh(editor.mapCanvas);
-  }
+  beginMapEdit(editor);
+  if (generateIntoMap(editor.scriptEngine, editor.openMap)) Refresh(editor.mapCanvas);
+  endMapEdit(editor);
   recordMouse(editor);
 }

@@ -14,7 +14,7 @@ enum UnsavedAnswer { kSaveChanges = 0, kDiscardChanges = 1 };
 }  // namespace
 
 bool settleUnsavedChanges(EditorState& editor) {
-  if (!editor.mapChanged) return true;
+  if (!editor.mapChanged()) return true;
   const bool untitled = editor.openMap.path[0] == '\0';  // painted before any map was opened
   char question[kPathBufferSize + 64];
   if (untitled)
@@ -28,7 +28,7 @@ bool settleUnsavedChanges(EditorState& editor) {
     saveMapAs(editor);  // a map without a file is saved where the user says
   else
     saveMapFile(editor.openMap.path, editor);
-  return !editor.mapChanged;
+  return !editor.mapChanged();
 }
 
 bool replaceOpenMap(const char* path, EditorState& editor) {

@@ -56,6 +56,9 @@ class LocalMap {
   }
   // Ignored outside the map, and for row 23 unless the kind is Wilderness.
   void setTile(int x, int y, unsigned char code);
+  // Puts back a code the cell held before (undo and redo): row 23 too,
+  // whatever the kind. Ignored outside the map.
+  void restoreTile(int x, int y, unsigned char code);
 
   // Appends a teleport. Refused (false) for a name that no MAP file can carry:
   // none, longer than 255 characters, or holding ">" or a line feed.

@@ -49,10 +49,20 @@ void redrawCanvas(MapView& v, BITMAP* bitmap) {
   Refresh(v.widgets.mapCanvas);
 }
 
+// A stroke is one edit: it begins at the first paint of a press and ends
+// when the canvas sees the button up, or before a map replaces this one.
 void paint(MapView& v, int column, int row) {
-  const unsigned char before = v.openMap.getTile(column, row);
+  if (!v.state.strokeOpen) {
+    v.host.beginMapEdit();
+    v.state.strokeOpen = 1;
+  }
   v.openMap.setTile(column, row, static_cast<unsigned char>(v.state.selectedTile));
-  if (v.openMap.getTile(column, row) != before) v.host.mapEdited();
+}
+
+void endStroke(MapView& v) {
+  if (!v.state.strokeOpen) return;
+  v.state.strokeOpen = 0;
+  v.host.endMapEdit();
 }
 
 void localEditEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m) {
@@ -64,7 +74,10 @@ void localEditEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m)
   Refresh(v.widgets.mapTilePreview);
   // A button still held from a click that opened this map or ended a
   // one-shot mode does not paint: painting waits for the next press.
-  if (!(m.b & kLeftButton)) v.state.paintNeedsPress = 0;
+  if (!(m.b & kLeftButton)) {
+    v.state.paintNeedsPress = 0;
+    endStroke(v);
+  }
   if ((m.b & kLeftButton) && !v.state.paintNeedsPress) paint(v, column, row);
   if (m.b & kRightButton) {
     v.state.selectedTile = v.openMap.getTile(column, row);
@@ -79,6 +92,7 @@ void openWorldSquare(MapView& v, BITMAP* bitmap, int wx, int wy) {
   char prefix[kPathBufferSize], path[kPathBufferSize];
   directoryPrefixOf(v.openMap.path, prefix, sizeof prefix);
   if (!worldMapFileName(prefix, wx / kMapColumns, wy / kMapRows, path, sizeof path)) return;
+  endStroke(v);
   if (!v.host.replaceOpenMap(path)) return;
   v.openMap.kind = Wilderness;  // a world square is wilderness, whatever its file said
   v.state.paintNeedsPress = 1;
@@ -104,6 +118,25 @@ void worldViewEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m)
   recordMouse(v, m);
 }
 
+constexpr int kOutlineMs = 500;
+
+// The last queued call takes the outline away; the view it acts on is the
+// active one, so a call left over from a view that is gone does nothing.
+void endOutline(void*) {
+  MapView* v = activeMapView();
+  if (v == nullptr || v->state.outlineTimers <= 0 || --v->state.outlineTimers > 0) return;
+  v->state.outline = CellBox{0, 0, -1, -1};
+  Refresh(v->widgets.mapCanvas);
+}
+
+void drawOutline(const CellBox& box, BITMAP* bitmap) {
+  const int colour = makecol_depth(bitmap_color_depth(bitmap), 255, 255, 0);
+  const int x0 = box.left * kSpriteWidth, y0 = box.top * kSpriteHeight;
+  const int x1 = (box.right + 1) * kSpriteWidth - 1, y1 = (box.bottom + 1) * kSpriteHeight - 1;
+  rect(bitmap, x0, y0, x1, y1, colour);
+  rect(bitmap, x0 + 1, y0 + 1, x1 - 1, y1 - 1, colour);
+}
+
 }  // namespace
 
 void drawMapCanvas(MapView& v, BITMAP* bitmap) {
@@ -114,6 +147,14 @@ void drawMapCanvas(MapView& v, BITMAP* bitmap) {
   PlacedSprite placed[kPlacementCount];
   const int count = v.state.showObjects == 1 ? listPlacedSprites(v.mapData, v.objectList, v.creatureList, placed) : 0;
   v.picture.show(bitmap, v.sprites, v.openMap, placed, count);
+  if (v.state.outlineTimers > 0 && !v.state.outline.empty()) drawOutline(v.state.outline, bitmap);
+}
+
+void outlineCells(MapView& v, const CellBox& cells) {
+  v.state.outline = cells;
+  if (cells.empty()) return;
+  v.state.outlineTimers++;
+  GuiQueueCall(endOutline, nullptr, kOutlineMs);
 }
 
 void handleMapEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m) {
@@ -166,6 +207,7 @@ bool followTeleport(MapView& v, int column, int row) {
     if (!found) return false;  // a path too long to name any file
   }
   if (!found && !cellMapFileName(v.openMap.path, column, row, path, sizeof path)) return false;
+  endStroke(v);
   return v.host.replaceOpenMap(path);
 }
 
@@ -175,9 +217,10 @@ void placeTeleport(MapView& v, int column, int row) {
   const char* answer = v.host.selectFile("*.MAP", directory, kSelectOpenFlags,
                                       "Select teleport destination map", "Select");
   snprintf(chosen, sizeof chosen, "%s", answer != nullptr ? answer : "");
-  if (chosen[0] != 0 && mapNameOf(chosen, name, sizeof name) &&
-      v.openMap.addTeleport(column + 1, row + 1, name)) {
-    v.host.mapEdited();
+  if (chosen[0] != 0 && mapNameOf(chosen, name, sizeof name)) {
+    v.host.beginMapEdit();
+    v.openMap.addTeleport(column + 1, row + 1, name);
+    v.host.endMapEdit();
   }
   v.state.canvasMode = LocalEdit;
   v.state.paintNeedsPress = 1;
@@ -190,13 +233,14 @@ void placeObject(MapView& v, int column, int row) {
   const int i = v.mapData.firstFreePlacement();
   Placement* p = i >= 0 ? v.mapData.placement(i) : nullptr;
   if (p != nullptr) {
+    v.host.beginMapEdit();
     p->x = static_cast<unsigned char>(column + 1);
     p->y = static_cast<unsigned char>(row + 1);
     p->id = v.state.selectedConstantObject;
     // The box may have changed since "Add": read it again, kept to 1..255.
     p->quantity = static_cast<unsigned char>(std::clamp(leadingDecimal(v.state.quantityText), 1, kMaxQuantity));
     p->inUse = 1;
-    v.host.mapEdited();
+    v.host.endMapEdit();
   }
   v.state.canvasMode = LocalEdit;
   v.state.paintNeedsPress = 1;

@@ -7,6 +7,7 @@
 #include "data/creature_list.h"
 #include "data/local_map.h"
 #include "data/map_data_file.h"
+#include "data/map_step.h"
 #include "data/object_list.h"
 #include "data/sprite_set.h"
 #include "data/world_buffer.h"
@@ -50,6 +51,10 @@ struct MapViewState {
   int cursorX, cursorY;  // cell under the cursor as the map canvas last computed it
   int lastMouseX, lastMouseY, lastMouseZ, lastMouseButtons;  // mouse as last acted on
   int paintNeedsPress;  // 1: the left button paints only after a new press
+  int strokeOpen;       // 1 while a stroke of the left button is one edit in progress
+
+  CellBox outline;    // cells outlined on the map after an undo or redo
+  int outlineTimers;  // queued calls that will take the outline away; 0: no outline
 };
 
 // What the view asks of the program.
@@ -65,8 +70,10 @@ class MapViewHost {
   // at once) or "" when cancelled.
   virtual const char* selectFile(const char* masks, const char* startPath, int flags, const char* title,
                                  const char* buttonLabel) = 0;
-  // The view changed the open map or its placements.
-  virtual void mapEdited() = 0;
+  // An edit of the open map or its placements begins and ends: everything
+  // changed between the two is one undo step.
+  virtual void beginMapEdit() = 0;
+  virtual void endMapEdit() = 0;
 
  protected:
   ~MapViewHost() = default;

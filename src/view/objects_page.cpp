@@ -70,10 +70,9 @@ void deletePlacementClicked(void* data) {
   MapView& v = viewOf(data);
   Placement* p = v.mapData.placement(v.state.selectedPlacement);
   if (v.state.selectedPlacement < 0 || p == nullptr) return;
-  const bool wasFree = p->x == 0 && p->y == 0 && p->inUse == 0 && p->quantity == 0 && p->spare[0] == 0 &&
-                       p->spare[1] == 0 && p->spare[2] == 0 && p->id == 0;
-  if (!wasFree) v.host.mapEdited();
+  v.host.beginMapEdit();
   *p = Placement{};
+  v.host.endMapEdit();
   Refresh(v.widgets.placementList);
   Refresh(v.widgets.mapCanvas);  // the picture loses the sprite at once
 }

@@ -26,7 +26,7 @@ TEST_F(AppTest, OpeningSetsTheModeAndCountsAndReadsTheDataFile) {
   writeFileBytes(dir.file("ZANAB.DAT"), placementTable(7));
   const std::string path = writeMap("ZANAB.MAP", kPlain);
   editor->canvasMode = WorldView;
-  editor->mapChanged = 1;
+  edit([&] { editor->openMap.setTile(0, 0, 'x'); });
   editor->selectedTeleport = 1;
   editor->selectedPlacement = 3;
   openMapFile(path.c_str(), *editor);
@@ -35,15 +35,14 @@ TEST_F(AppTest, OpeningSetsTheModeAndCountsAndReadsTheDataFile) {
   EXPECT_EQ(editor->selectedPlacement, -1);
   EXPECT_EQ(editor->teleportRows, 2);
   EXPECT_EQ(editor->placementRows, 200);
-  EXPECT_EQ(editor->mapChanged, 0);
+  EXPECT_EQ(editor->mapChanged(), 0);
   ASSERT_NE(editor->mapData.placement(0), nullptr);
   EXPECT_EQ(editor->mapData.placement(0)->x, 7);
 
-  editor->mapData.placement(0)->x = 9;
-  editor->mapChanged = 1;
+  edit([&] { editor->mapData.placement(0)->x = 9; });
   EXPECT_TRUE(saveMapFile(path.c_str(), *editor));
   EXPECT_EQ(read("ZANAB.DAT"), placementTable(9));
-  EXPECT_EQ(editor->mapChanged, 0);
+  EXPECT_EQ(editor->mapChanged(), 0);
   EXPECT_TRUE(dialogs.texts.empty());
 }
 
@@ -70,8 +69,7 @@ TEST_F(AppTest, FailedWritesNameTheFileAndTheReason) {
   const std::string path = writeMap("ZANAB.MAP", kPlain);
   writeFileBytes(dir.file("ZANAB.DAT"), placementTable(7));
   openMapFile(path.c_str(), *editor);
-  editor->openMap.setTile(0, 0, 'x');
-  editor->mapChanged = 1;
+  edit([&] { editor->openMap.setTile(0, 0, 'x'); });
 
   failWritesAfter(0);  // a full disk
   EXPECT_FALSE(saveMapFile(path.c_str(), *editor));
@@ -84,7 +82,7 @@ TEST_F(AppTest, FailedWritesNameTheFileAndTheReason) {
                                   ": No space left on device. The file on disk is as it was.");
   EXPECT_EQ(read("ZANAB.MAP"), kPlain);
   EXPECT_EQ(read("ZANAB.DAT"), placementTable(7));
-  EXPECT_EQ(editor->mapChanged, 1);
+  EXPECT_EQ(editor->mapChanged(), 1);
 
   // A ".DAT" gone since the map was opened is reported; a map without one is silent.
   remove(dir.file("ZANAB.DAT").c_str());
@@ -93,12 +91,12 @@ TEST_F(AppTest, FailedWritesNameTheFileAndTheReason) {
   EXPECT_EQ(dialogs.texts[2].rfind(
                 "The placements could not be written to " + dir.editorPath("ZANAB.DAT"), 0),
             0u);
-  EXPECT_EQ(editor->mapChanged, 1);
+  EXPECT_EQ(editor->mapChanged(), 1);
   openMapFile(path.c_str(), *editor);
-  editor->mapChanged = 1;
+  edit([&] { editor->openMap.setTile(0, 0, 'x'); });
   saveMapFile(path.c_str(), *editor);
   EXPECT_EQ(dialogs.texts.size(), 3u);
-  EXPECT_EQ(editor->mapChanged, 0);
+  EXPECT_EQ(editor->mapChanged(), 0);
 
   const std::string tooLong = dir.editorPath(std::string(300, 'L') + ".MAP");
   saveMapFile(tooLong.c_str(), *editor);
@@ -112,9 +110,10 @@ TEST_F(AppTest, ObjectsPlacedOnAMapWithoutDataFileAreNotLostInSilence) {
   openMapFile(path.c_str(), *editor);
   Placement* p = editor->mapData.placement(editor->mapData.firstFreePlacement());
   ASSERT_NE(p, nullptr);
-  *p = Placement{5, 6, 1, 2, {0, 0, 0}, 7};
-  editor->openMap.setTile(0, 0, 'x');
-  editor->mapChanged = 1;
+  edit([&] {
+    *p = Placement{5, 6, 1, 2, {0, 0, 0}, 7};
+    editor->openMap.setTile(0, 0, 'x');
+  });
 
   EXPECT_FALSE(saveMapFile(path.c_str(), *editor));
   ASSERT_EQ(dialogs.texts.size(), 1u);
@@ -125,11 +124,11 @@ TEST_F(AppTest, ObjectsPlacedOnAMapWithoutDataFileAreNotLostInSilence) {
   EXPECT_EQ(editor->openMap.getTile(0, 0), 'x');
   EXPECT_NE(read("NEW.MAP"), kPlain);  // the tiles were written all the same
   EXPECT_FALSE(fileExistsOnHost(dir.file("NEW.DAT")));
-  EXPECT_EQ(editor->mapChanged, 1);  // so Quit still asks
+  EXPECT_EQ(editor->mapChanged(), 1);  // so Quit still asks
 
   // Once the placement is deleted again there is nothing left to lose.
   *p = Placement{};
   saveMapFile(path.c_str(), *editor);
   EXPECT_EQ(dialogs.texts.size(), 1u);
-  EXPECT_EQ(editor->mapChanged, 0);
+  EXPECT_EQ(editor->mapChanged(), 0);
 }

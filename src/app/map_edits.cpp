@@ -1,0 +1,59 @@
+// Undo and redo on the open map: see map_edits.h.
+#include "app/map_edits.h"
+
+#include "app/editor_state.h"
+#include "gui/gui.h"
+#include "view/map_canvas.h"
+
+namespace {
+
+// Undo applies to completed steps only: a pending placement or teleport is
+// dropped and a stroke still held ends here and paints no more until the
+// button is pressed again.
+void endModesAndDrags(EditorState& e) {
+  if (e.canvasMode == PickTeleportCell || e.canvasMode == PlaceObject) e.canvasMode = LocalEdit;
+  if (e.strokeOpen) {
+    e.strokeOpen = 0;
+    e.paintNeedsPress = 1;
+  }
+  e.history.commitStep();
+}
+
+// The open map shows, whatever the canvas showed, with the change outlined.
+void showChange(EditorState& e, const CellBox& cells) {
+  e.canvasMode = LocalEdit;
+  e.teleportRows = e.openMap.teleportCount();
+  if (e.selectedTeleport >= e.teleportRows) {
+    e.selectedTeleport = -1;
+    SetListSelection(e.teleportList, -1);
+  }
+  outlineCells(e.mapView, cells);
+  Refresh(e.mapCanvas);
+  Refresh(e.positionField);
+  Refresh(e.teleportList);
+  Refresh(e.placementList);
+}
+
+void takeStep(EditorState& e, bool redo) {
+  endModesAndDrags(e);
+  CellBox cells;
+  if (!(redo ? e.history.redo(&cells) : e.history.undo(&cells))) {
+    Refresh(e.mapCanvas);  // the mode that ended shows
+    return;
+  }
+  showChange(e, cells);
+}
+
+}  // namespace
+
+void beginMapEdit(EditorState& editor) { editor.history.beginStep(); }
+
+void endMapEdit(EditorState& editor) { editor.history.commitStep(); }
+
+void undoMapEdit(EditorState& editor) { takeStep(editor, false); }
+
+void redoMapEdit(EditorState& editor) { takeStep(editor, true); }
+
+MapFileStamps stampsOfOpenMap(const EditorState& editor) {
+  return MapFileStamps{fileStampOf(editor.openMap.path), fileStampOf(editor.mapData.path)};
+}
