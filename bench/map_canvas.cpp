@@ -39,10 +39,11 @@ struct Scene {
   MapDataFile data;
   SpriteSet sprites;
   std::unique_ptr<WorldBuffer> world = std::make_unique<WorldBuffer>();
+  WorldTeleports teleports;
   MapViewWidgets widgets{};
   std::unique_ptr<MapViewState> values = std::make_unique<MapViewState>();
   QuietHost quiet;
-  MapView view{*values, widgets, openMap, objects, creatures, data, sprites, *world, quiet, {}, {}};
+  MapView view{*values, widgets, openMap, objects, creatures, data, sprites, *world, teleports, quiet, {}, {}};
   BITMAP* canvas = nullptr;
   BITMAP* floorSource = nullptr;
   std::string host;

@@ -10,12 +10,14 @@
 #include "data/creature_list.h"
 #include "data/local_map.h"
 #include "data/map_data_file.h"
-#include "data/map_history.h"
+#include "data/edit_history.h"
 #include "data/object_list.h"
 #include "data/settings_file.h"
 #include "data/sprite_set.h"
 #include "data/world_buffer.h"
+#include "data/world_teleports.h"
 #include "app/editor_view_host.h"
+#include "app/map_history.h"
 #include "view/map_view.h"
 
 namespace AngelScript {
@@ -38,6 +40,7 @@ struct EditorState : MapViewWidgets, MapViewState {
   PALETTE palette;            // colours read from "palette.bmp"
   SpriteSet sprites;          // tile, object and creature sprites (owns the bitmaps)
   WorldBuffer worldBuffer;    // world grid for the world view and for scripts
+  WorldTeleports worldTeleports;  // teleports of the world maps, read with the world view
 
   // ---- The program's own widgets ----
   int mainWindow;
@@ -47,18 +50,19 @@ struct EditorState : MapViewWidgets, MapViewState {
 
   // ---- Editing state ----
   AngelScript::asIScriptEngine* scriptEngine;  // the one script engine
+  MapHistory history;  // every map opened since start-up, for Back and Forward
 
   // ---- Never losing work ----
   int mapDataRead;  // 1 when the open map's ".DAT" was read: a failed save of it is reported
   // Every edit of openMap and mapData, for undo and redo; what is unsaved.
-  MapHistory history{openMap, mapData};
+  EditHistory edits{openMap, mapData};
   // The open map differs from the state it was last opened or saved in.
-  bool mapChanged() { return history.changed(); }
+  bool mapChanged() { return edits.changed(); }
 
   // ---- The map view: its context over the parts above, and the program's
   // answers to what it asks ----
   EditorViewHost viewHost{*this};
-  MapView mapView{*this, *this, openMap, objectList, creatureList, mapData, sprites, worldBuffer, viewHost, {}, {}};
+  MapView mapView{*this, *this, openMap, objectList, creatureList, mapData, sprites, worldBuffer, worldTeleports, viewHost, {}, {}};
 };
 
 // The process-wide pointer: set right after construction, cleared at shutdown.

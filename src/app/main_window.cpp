@@ -7,6 +7,7 @@
 
 #include "app/editor_state.h"
 #include "app/menus.h"
+#include "app/shortcuts.h"
 #include "app/status_texts.h"
 #include "gui/gui.h"
 #include "view/map_canvas.h"
@@ -15,9 +16,13 @@
 
 namespace {
 
+// Wide enough for a world map's name and a teleport's destination beside it.
+constexpr int kPositionFieldWidth = 300;
+
 void addMenuBar(EditorState& e) {
   BeginMenuBar();
   AddMenuBarItem("~File", fillFileMenu, &e);
+  AddMenuBarItem("~Edit", fillEditMenu, &e);
   AddMenuBarItem("~View", fillViewMenu, &e);
   AddMenuBarItem("~Script", fillScriptMenu, &e);
   AddMenuBarItem("~Tools", fillToolsMenu, &e);
@@ -33,7 +38,7 @@ void addTilePanel(EditorState& e, MapView& view) {
   e.selectedTileField = AddStatusField(625, 560, 20, selectedTileText, &e);
   e.mapTilePreview = AddCanvas(705, 560, 18, 20, mapTilePreviewHandler, &view);
   e.mapTileField = AddStatusField(725, 560, 20, mapTileText, &e);
-  e.positionField = AddStatusField(705, 585, 40, positionText, &e);
+  e.positionField = AddStatusField(705, 585, kPositionFieldWidth, positionText, &e);
 }
 
 void addSidePanel(EditorState& e, MapView& view) {
@@ -57,6 +62,7 @@ void buildMainWindow(EditorState& e, int width, int height) {
   AddLabel(700, 540, "Map Tile");
   AddCheckBox(800, 540, "Show Objects + Creatures", &e.showObjects);
   ShowWindow();
+  installShortcuts(e.mainWindow, &e);
   Refresh(e.statusLine);
   Refresh(e.paletteCanvas);
   Refresh(e.selectedTilePreview);

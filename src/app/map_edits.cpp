@@ -16,7 +16,7 @@ void endModesAndDrags(EditorState& e) {
     e.strokeOpen = 0;
     e.paintNeedsPress = 1;
   }
-  e.history.commitStep();
+  e.edits.commitStep();
 }
 
 // The open map shows, whatever the canvas showed, with the change outlined.
@@ -37,7 +37,7 @@ void showChange(EditorState& e, const CellBox& cells) {
 void takeStep(EditorState& e, bool redo) {
   endModesAndDrags(e);
   CellBox cells;
-  if (!(redo ? e.history.redo(&cells) : e.history.undo(&cells))) {
+  if (!(redo ? e.edits.redo(&cells) : e.edits.undo(&cells))) {
     Refresh(e.mapCanvas);  // the mode that ended shows
     return;
   }
@@ -46,9 +46,9 @@ void takeStep(EditorState& e, bool redo) {
 
 }  // namespace
 
-void beginMapEdit(EditorState& editor) { editor.history.beginStep(); }
+void beginMapEdit(EditorState& editor) { editor.edits.beginStep(); }
 
-void endMapEdit(EditorState& editor) { editor.history.commitStep(); }
+void endMapEdit(EditorState& editor) { editor.edits.commitStep(); }
 
 void undoMapEdit(EditorState& editor) { takeStep(editor, false); }
 

@@ -2,7 +2,7 @@
 // program's own edits (a script run, Replace), undo and redo with what they
 // show, and the stamps that tell the history which files a map came from.
 #pragma once
-#include "data/map_history.h"
+#include "data/edit_history.h"
 
 struct EditorState;
 

@@ -112,6 +112,7 @@ void openMapFile(const char* path, EditorState& editor) {
   if (!directoryOf(mapPath, dir, sizeof dir)) dir[0] = '\0';
   if (!mapNameOf(mapPath, name, sizeof name)) name[0] = '\0';
   editor.openMap.load(mapPath);
+  editor.history.visit(mapPath);  // every open, by any means, is a step of Back and Forward
   editor.teleportRows = editor.openMap.teleportCount();
   editor.objectList.load(dir);
   editor.creatureList.load(dir);
@@ -120,7 +121,7 @@ void openMapFile(const char* path, EditorState& editor) {
   editor.mapDataRead = editor.mapData.load(dataPath) ? 1 : 0;
   editor.placementRows = kPlacementCount;
   editor.canvasMode = LocalEdit;
-  editor.history.mapLoaded(mapPath, MapFileStamps{fileStampOf(mapPath), fileStampOf(dataPath)});
+  editor.edits.mapLoaded(mapPath, MapFileStamps{fileStampOf(mapPath), fileStampOf(dataPath)});
   // A row selected in the previous map names another teleport or placement
   // here: a Delete must not reach it.
   editor.selectedTeleport = -1;
@@ -154,7 +155,7 @@ bool saveMapFile(const char* path, EditorState& editor) {
   // Save As writes a copy: the opened file still lacks the changes. A map
   // that has no file yet is held by any file it was written to.
   const bool ownFile = strcmp(target, editor.openMap.path) == 0 || editor.openMap.path[0] == '\0';
-  if (ownFile && mapWritten && !placementsLost) editor.history.markSaved(stampsOfOpenMap(editor));
+  if (ownFile && mapWritten && !placementsLost) editor.edits.markSaved(stampsOfOpenMap(editor));
   return dataWritten;
 }
 

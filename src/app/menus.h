@@ -3,7 +3,10 @@
 #pragma once
 
 void fillFileMenu(void* editor);   // "~Open", "~Save", "Save ~As", "~Quit"
-void fillViewMenu(void* editor);   // "~World Map", "~Local Map"
+// "~World Map", "~Local Map", "~Back", "~Forward", "~North", "~South",
+// "~West", "~East", "Show ~Teleports"
+void fillEditMenu(void* editor);   // "~Undo", "~Redo"
+void fillViewMenu(void* editor);
 void fillToolsMenu(void* editor);  // "~Set ZAN Directory"
 // The "~Script" menu's items: the script commands.
 void fillScriptMenu(void* editor);

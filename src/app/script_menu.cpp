@@ -45,7 +45,7 @@ void generateWorldBesideOpenMap(EditorState& editor) {
   generateWorldBeside(editor.scriptEngine, editor.openMap, &reloaded);
   if (reloaded) {
     // Not an undo step: the map is its new file, with a history of its own.
-    editor.history.mapLoaded(editor.openMap.path, stampsOfOpenMap(editor));
+    editor.edits.mapLoaded(editor.openMap.path, stampsOfOpenMap(editor));
     refreshAfterLoad(editor);
   } else {
     Refresh(editor.mapCanvas);

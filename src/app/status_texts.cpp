@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/editor_state.h"
+#include "view/world_teleport_overlay.h"
 
 namespace {
 EditorState& stateOf(void* editor) { return *static_cast<EditorState*>(editor); }
@@ -33,7 +34,12 @@ void positionText(void* editor, char* buffer) {
   if (e.canvasMode == LocalEdit) {
     snprintf(buffer, kStatusTextSize, "%i, %i", e.cursorX, e.cursorY);
   } else if (e.canvasMode == WorldView) {
-    snprintf(buffer, kStatusTextSize, "ZAN%c%c", 'A' + e.cursorX / kMapColumns,
-             'A' + e.cursorY / kMapRows);
+    const int length = snprintf(buffer, kStatusTextSize, "ZAN%c%c", 'A' + e.cursorX / kMapColumns,
+                                'A' + e.cursorY / kMapRows);
+    // The cursor is the world cell of the pointed pixel, which worldCellPixel gives back.
+    int px, py;
+    worldCellPixel(e.cursorX, e.cursorY, &px, &py);
+    const WorldTeleport* t = e.showTeleports ? teleportAtPixel(e.worldTeleports, px, py) : nullptr;
+    if (t != nullptr) snprintf(buffer + length, kStatusTextSize - length, " -> %s", t->name);
   }
 }

@@ -12,5 +12,7 @@ void statusText(void* editor, char* buffer);
 void selectedTileText(void* editor, char* buffer);
 void mapTileText(void* editor, char* buffer);
 // "column, row" of the pointed cell (from 1) in LocalEdit, "ZAN<col><row>"
-// of the world square under the pointer in WorldView, empty otherwise.
+// of the world square under the pointer in WorldView (with " -> " and the
+// destination's name when the teleport overlay is shown and the pointer is on
+// a teleport's mark), empty otherwise.
 void positionText(void* editor, char* buffer);

@@ -47,7 +47,7 @@ void showWorldMap(EditorState& editor) {
   if (!directoryPrefixOf(editor.openMap.path, prefix, sizeof prefix)) prefix[0] = '\0';
   if (editor.canvasMode == WorldView) return;
   ProgressWindow progress(editor);
-  loadWorld(prefix, editor.worldBuffer, &progress);
+  loadWorld(prefix, editor.worldBuffer, &progress, &editor.worldTeleports);
   editor.canvasMode = WorldView;
   Refresh(editor.mapCanvas);
   Refresh(editor.positionField);

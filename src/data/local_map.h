@@ -10,7 +10,8 @@
 #include "data/map_kind.h"
 #include "data/teleport.h"
 
-class SafeBatch;
+class BackupOperation;
+class FileReplacer;
 
 constexpr int kMapColumns = 48;
 constexpr int kMapRows = 24;
@@ -39,14 +40,16 @@ class LocalMap {
   // nothing written) for kind NoKind or any value that is no kind (kind is a
   // public field), for a path over 255 characters and for a
   // map holding a tile code 10 or 13, which no row line can carry (see
-  // findUnwritableTile). False as well when the file cannot be written; the
+  // findUnwritableTile). False as well when the file cannot be written, or
+  // when backup is given and the old file could not be kept in it; the
   // previous file is then as it was.
-  bool save(const char* mapPath) const;
+  bool save(const char* mapPath, BackupOperation* backup = nullptr) const;
 
-  // The same file queued in batch, to land at its commit (one sync for a run
-  // of maps). Returns the batch's index of the file, or -1 when save would
-  // refuse or the file cannot be written; that target is then untouched.
-  int saveInto(SafeBatch& batch, const char* mapPath) const;
+  // The same file queued in replacer, to land at its commit (one sync for a
+  // run of maps). Returns the replacer's index of the file, or -1 when save
+  // would refuse, the file cannot be written or its backup failed; that
+  // target is then untouched.
+  int saveInto(FileReplacer& replacer, const char* mapPath) const;
 
   // The tile at column x (0..47), row y (0..23); 0 outside the map. Inline:
   // the world loader and the canvases call it for every cell.

@@ -1,6 +1,6 @@
 // The MAP text format of LocalMap: a header line with the kind word and the
 // teleport entries, then one row line per row (a lead character and 48 tile
-// bytes). Reads take whole lines of any length; writes go through SafeWriter.
+// bytes). Reads take whole lines of any length; writes go through FileReplacer.
 #include <climits>
 #include <cstdio>
 #include <cstring>
@@ -11,7 +11,7 @@
 #include "data/local_map.h"
 #include "data/text_copy.h"
 #include "platform/file_stream.h"
-#include "platform/safe_file.h"
+#include "platform/file_replacer.h"
 
 namespace {
 
@@ -126,27 +126,21 @@ bool LocalMap::fileText(const char* mapPath, std::string& text) const {
   return true;
 }
 
-bool LocalMap::save(const char* mapPath) const {
+bool LocalMap::save(const char* mapPath, BackupOperation* backup) const {
   std::string text;
   if (!fileText(mapPath, text)) return false;
-  SafeWriter writer;
-  FILE* f = writer.open(mapPath, "w+");
-  if (!f) return false;
-  if (fwrite(text.data(), 1, text.size(), f) != text.size()) {
-    writer.abandon();
-    return false;
-  }
-  return writer.commit();
+  FileReplacer replacer(backup);
+  return replacer.replaceWhole(mapPath, "w+", text.data(), text.size());
 }
 
-int LocalMap::saveInto(SafeBatch& batch, const char* mapPath) const {
+int LocalMap::saveInto(FileReplacer& replacer, const char* mapPath) const {
   std::string text;
   if (!fileText(mapPath, text)) return -1;
-  FILE* f = batch.open(mapPath, "w+");
+  FILE* f = replacer.open(mapPath, "w+");
   if (!f) return -1;
   if (fwrite(text.data(), 1, text.size(), f) != text.size()) {
-    batch.abandon();
+    replacer.abandon();
     return -1;
   }
-  return batch.finish();
+  return replacer.finish();
 }

@@ -1,6 +1,6 @@
 // Reading and updating the placement table of a ".DAT" file. The file is read
 // with one bulk read and decoded from memory; a save writes the encoded table
-// through SafeWriter in update mode, which keeps the old file until every byte
+// through FileReplacer in update mode, which keeps the old file until every byte
 // of the new one is down and never creates a missing file.
 #include "data/map_data_file.h"
 
@@ -10,7 +10,7 @@
 
 #include "data/text_copy.h"
 #include "platform/file_stream.h"
-#include "platform/safe_file.h"
+#include "platform/file_replacer.h"
 
 void MapDataFile::clear() { placements_.reset(); }
 
@@ -33,17 +33,14 @@ bool MapDataFile::load(const char* newPath) {
   return true;
 }
 
-bool MapDataFile::save() const {
+bool MapDataFile::save(BackupOperation* backup) const {
   if (!placements_ || !fileRead_) return false;
   unsigned char bytes[kPlacementTableSize];
   for (int i = 0; i < kPlacementCount; i++) {
     encodePlacement(placements_[i], bytes + kPlacementSize * i);
   }
-  SafeWriter writer;
-  FILE* file = writer.open(path, "r+b");
-  if (!file) return false;
-  if (fwrite(bytes, 1, sizeof bytes, file) != sizeof bytes) return false;
-  return writer.commit();
+  FileReplacer replacer(backup);
+  return replacer.replaceWhole(path, "r+b", bytes, sizeof bytes);
 }
 
 Placement* MapDataFile::placement(int i) {

@@ -6,6 +6,8 @@
 
 #include "data/placement.h"
 
+class BackupOperation;
+
 constexpr int kPlacementCount = 200;
 constexpr int kPlacementTableSize = kPlacementCount * kPlacementSize;
 
@@ -26,9 +28,10 @@ class MapDataFile {
   // Writes the 200 records over the first 2200 bytes of the file of the last
   // load; every later byte stays as it was. Only a file that the last load
   // read is written, so save never creates a file and never puts a table of
-  // free records over placements it could not read. False when nothing was
-  // written or a write failed; the file is then unchanged.
-  bool save() const;
+  // free records over placements it could not read. With a backup, the old
+  // file is kept in it first. False when nothing was written, a write failed
+  // or the backup could not be made; the file is then unchanged.
+  bool save(BackupOperation* backup = nullptr) const;
 
   Placement* placement(int i);  // nullptr unless 0 <= i < 200 and a table exists
   const Placement* placement(int i) const;

@@ -60,6 +60,14 @@ void eachTeleport(const unsigned char* list, size_t size, Visit visit) {
   }
 }
 
+// Field by field, as the file holds them (the struct has padding).
+bool samePlacement(const Placement& a, const Placement& b) {
+  unsigned char bytesA[kPlacementSize], bytesB[kPlacementSize];
+  encodePlacement(a, bytesA);
+  encodePlacement(b, bytesB);
+  return memcmp(bytesA, bytesB, kPlacementSize) == 0;
+}
+
 void growBox(CellBox& box, int column, int row) {
   if (column < 0 || column >= kMapColumns || row < 0 || row >= kMapRows) return;
   box.left = std::min(box.left, column);
@@ -113,7 +121,7 @@ bool MapStep::record(const MapState& before, const LocalMap& map, const MapDataF
   }
   for (int i = 0; i < kPlacementCount && before.hasPlacements; ++i) {
     const Placement* now = data.placement(i);
-    if (now == nullptr || memcmp(now, &before.placements[i], sizeof *now) == 0) continue;
+    if (now == nullptr || samePlacement(*now, before.placements[i])) continue;
     const PlacementChange change = {static_cast<uint8_t>(i), before.placements[i], *now};
     scratch.append(reinterpret_cast<const char*>(&change), sizeof change);
     header.placementCount++;

@@ -9,10 +9,12 @@
 #include "data/map_names.h"
 #include "data/text_copy.h"
 
-WorldLoadResult loadWorld(const char* prefix, WorldBuffer& world, ProgressDisplay* progress) {
+WorldLoadResult loadWorld(const char* prefix, WorldBuffer& world, ProgressDisplay* progress,
+                          WorldTeleports* teleports) {
   WorldLoadResult result;
   LocalMap map;
   memset(world.cells, 0, sizeof world.cells);
+  if (teleports) teleports->clear();
   if (progress) progress->open();
   char file[kPathBufferSize];
   for (int row = 0; row < kWorldSquares; row++) {
@@ -20,7 +22,9 @@ WorldLoadResult loadWorld(const char* prefix, WorldBuffer& world, ProgressDispla
       const int n = row * kWorldSquares + col;
       if (progress) progress->setPercent(n / 4);
       const bool named = worldMapFileName(prefix, col, row, file, sizeof file);
-      if (!named || !map.load(file)) {
+      const bool loaded = named && map.load(file);
+      if (named && teleports) teleports->addMap(map, col, row);
+      if (!loaded) {
         if (named && !result.firstMissing[0]) copyText(result.firstMissing, sizeof result.firstMissing, file);
         continue;
       }

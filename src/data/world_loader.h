@@ -4,6 +4,7 @@
 #include "data/map_names.h"
 #include "data/progress.h"
 #include "data/world_buffer.h"
+#include "data/world_teleports.h"
 
 constexpr int kWorldMaps = kWorldSquares * kWorldSquares;
 
@@ -20,5 +21,7 @@ struct WorldLoadResult {
 // by row, copying each map that loads completely into its 48 x 24 block; a
 // missing, invalid or short map leaves its block 0. Opens progress, sets it
 // to n / 4 before map n (0..99, never 100) and closes it at the end; progress
-// may be null.
-WorldLoadResult loadWorld(const char* prefix, WorldBuffer& world, ProgressDisplay* progress);
+// may be null. When teleports is given it is cleared and then receives the
+// teleports of every map read, also of maps too short to show.
+WorldLoadResult loadWorld(const char* prefix, WorldBuffer& world, ProgressDisplay* progress,
+                          WorldTeleports* teleports = nullptr);

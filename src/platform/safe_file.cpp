@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/descriptor_copy.h"
 #include "platform/file_stream.h"
 #include "platform/host_path.h"
 
@@ -92,21 +93,6 @@ std::string directoryPart(const std::string& path) {
   return slash ? path.substr(0, static_cast<size_t>(slash - path.c_str()) + 1) : std::string(".");
 }
 
-// Copies every byte of the open file src into dst; false on any error.
-bool copyBytes(int src, int dst) {
-  char buf[65536];
-  for (;;) {
-    ssize_t n = read(src, buf, sizeof buf);
-    if (n == 0) return true;
-    if (n < 0) return false;
-    for (ssize_t done = 0; done < n;) {
-      ssize_t w = write(dst, buf + done, static_cast<size_t>(n - done));
-      if (w <= 0) return false;
-      done += w;
-    }
-  }
-}
-
 mode_t newFileMode() {
   mode_t mask = umask(0);
   umask(mask);
@@ -129,7 +115,7 @@ FILE* prepareTemporary(int fd, const char* target, const struct stat* old, bool 
   fchmod(fd, old ? (old->st_mode & 07777) : newFileMode());
   if (update) {
     int src = ::open(target, O_RDONLY);
-    bool copied = src >= 0 && copyBytes(src, fd);
+    bool copied = src >= 0 && copyDescriptorBytes(src, fd);
     if (src >= 0) close(src);
     if (!copied || lseek(fd, 0, SEEK_SET) != 0) {
       close(fd);

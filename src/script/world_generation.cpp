@@ -1,5 +1,5 @@
 // generateWorld: choose, run, ask, write, report. The writes go through one
-// scratch LocalMap into one SafeBatch; a map holding a tile code 10 or 13,
+// scratch LocalMap into one FileReplacer, which backs up what they replace; a map holding a tile code 10 or 13,
 // which no row line can carry, is not written and is reported with its first
 // such cell.
 #include "script/world_generation.h"
@@ -12,7 +12,8 @@
 #include "data/progress.h"
 #include "data/world_buffer.h"
 #include "platform/host_path.h"
-#include "platform/safe_file.h"
+#include "platform/backup_store.h"
+#include "platform/file_replacer.h"
 #include "script/chosen_script.h"
 #include "script/script_user.h"
 
@@ -56,7 +57,7 @@ int countExisting(const char* directory) {
 
 // Queues one square in batch; its index there, or -1 (with the fault noted)
 // when it cannot be written.
-int queueSquare(LocalMap& map, const char* path, SafeBatch& batch, TileFault& fault) {
+int queueSquare(LocalMap& map, const char* path, FileReplacer& replacer, TileFault& fault) {
   int x = 0, y = 0;
   if (map.findUnwritableTile(&x, &y)) {
     if (!fault.present) {
@@ -65,12 +66,12 @@ int queueSquare(LocalMap& map, const char* path, SafeBatch& batch, TileFault& fa
     }
     return -1;
   }
-  return map.saveInto(batch, path);
+  return map.saveInto(replacer, path);
 }
 
 // Counts the squares that landed and names the first that did not, in the
 // order they were written.
-void tallySquares(const SafeBatch& batch, const int (&queued)[kWorldSquares][kWorldSquares],
+void tallySquares(const FileReplacer& batch, const int (&queued)[kWorldSquares][kWorldSquares],
                   const char* directory, WorldGenerationResult& result) {
   char path[kPathBufferSize];
   for (int row = 0; row < kWorldSquares; row++) {
@@ -87,14 +88,15 @@ void tallySquares(const SafeBatch& batch, const int (&queued)[kWorldSquares][kWo
   }
 }
 
-// All the squares go through one batch, so that the run is synced once.
+// All the squares go through one batch, so that the run is synced once and
+// its backup is one operation.
 void writeWorld(const WorldBuffer& world, const char* directory, const LocalMap* teleportSource,
-                ProgressDisplay* progress, WorldGenerationResult& result, TileFault& fault) {
+                ProgressDisplay* progress, BackupOperation& backup, WorldGenerationResult& result, TileFault& fault) {
   LocalMap map;
   map.kind = Wilderness;
   copyTeleports(teleportSource, map);
   if (progress != nullptr) progress->open();
-  SafeBatch batch;
+  FileReplacer batch(&backup);
   int queued[kWorldSquares][kWorldSquares];
   char path[kPathBufferSize];
   for (int row = 0; row < kWorldSquares; row++) {
@@ -106,11 +108,22 @@ void writeWorld(const WorldBuffer& world, const char* directory, const LocalMap*
     }
   }
   batch.commit();
+  result.backupFailed = batch.backupFailed();
   tallySquares(batch, queued, directory, result);
   if (progress != nullptr) progress->close();
 }
 
-void reportFailures(ScriptUser& user, const WorldGenerationResult& result, const TileFault& fault) {
+void reportFailures(ScriptUser& user, const WorldGenerationResult& result, const TileFault& fault,
+                    const BackupOperation& backup) {
+  if (result.backupFailed) {
+    char text[3 * kPathBufferSize];
+    snprintf(text, sizeof text,
+             "No world map was written: the backup of the maps it would replace failed (%s). "
+             "Every file is as it was.",
+             backup.failure());
+    user.showText(text, "~OK");
+    return;
+  }
   if (result.failed == 0) return;
   char text[3 * kPathBufferSize];
   int used = snprintf(text, sizeof text, "%d of the %d world maps could not be written; the first is %s.",
@@ -141,7 +154,7 @@ bool worldSquareOf(const char* mapPath, int* col, int* row) {
 }  // namespace
 
 WorldGenerationResult generateWorld(AngelScript::asIScriptEngine* engine, const char* directory,
-                                    const LocalMap* teleportSource) {
+                                    const LocalMap* teleportSource, const BackupPlace* backups) {
   WorldGenerationResult result{};
   result.run = ScriptRunEnd::NotBuilt;
   WorldBuffer* world = scriptWorld(engine);
@@ -158,8 +171,9 @@ WorldGenerationResult generateWorld(AngelScript::asIScriptEngine* engine, const 
     if (result.replaceDeclined) return result;
   }
   TileFault fault{};
-  writeWorld(*world, directory, teleportSource, user->progress(), result, fault);
-  reportFailures(*user, result, fault);
+  BackupOperation backup(backups != nullptr ? *backups : BackupPlace(), "Generate World Map");
+  writeWorld(*world, directory, teleportSource, user->progress(), backup, result, fault);
+  reportFailures(*user, result, fault, backup);
   return result;
 }
 
@@ -174,11 +188,12 @@ bool isWorldMapOfItsDirectory(const char* mapPath) {
   return worldSquareOf(mapPath, &col, &row);
 }
 
-WorldGenerationResult generateWorldBeside(AngelScript::asIScriptEngine* engine, LocalMap& openMap, bool* reloaded) {
+WorldGenerationResult generateWorldBeside(AngelScript::asIScriptEngine* engine, LocalMap& openMap, bool* reloaded,
+                                          const BackupPlace* backups) {
   *reloaded = false;
   char directory[kPathBufferSize];
   directoryOf(openMap.path, directory, sizeof directory);
-  WorldGenerationResult result = generateWorld(engine, directory, &openMap);
+  WorldGenerationResult result = generateWorld(engine, directory, &openMap, backups);
   int col = 0, row = 0;
   if (worldSquareOf(openMap.path, &col, &row) && result.squareWritten[col][row]) {
     openMap.load(openMap.path);

@@ -5,15 +5,18 @@
 // that no open map is touched. The user is asked before existing world maps
 // are replaced, sees the writes progress, and is told of every file that
 // could not be written. Nothing is written after a run that did not count.
+// The world maps replaced are backed up first, as one operation.
 #pragma once
 
 #include "data/map_names.h"
 #include "script/script_host.h"
 
 class LocalMap;
+struct BackupPlace;
 
 struct WorldGenerationResult {
   bool chosen;            // a script was chosen
+  bool backupFailed;      // the replaced maps could not be backed up: nothing was written
   ScriptRunEnd run;       // how its run ended (NotBuilt when none was chosen)
   bool replaceDeclined;   // the user kept the existing world maps
   int written;            // world maps written
@@ -25,10 +28,11 @@ struct WorldGenerationResult {
 // Runs a script of the user's choice on the engine's WorldBuffer and writes
 // the world into directory (an editor path without the final "\"). Every map
 // gets the teleports of teleportSource (none when it is null) and the
-// Wilderness header. Everything the user should know is told through the
-// engine's ScriptUser.
+// Wilderness header. The maps it replaces are kept in one backup of backups
+// first (none when null); when that fails, no map is written. Everything the
+// user should know is told through the engine's ScriptUser.
 WorldGenerationResult generateWorld(AngelScript::asIScriptEngine* engine, const char* directory,
-                                    const LocalMap* teleportSource);
+                                    const LocalMap* teleportSource, const BackupPlace* backups = nullptr);
 
 // The world map file of square (col, row) for a map at mapPath: its directory
 // (the whole path when it has no "\"), "\", "ZAN", the two letters, ".MAP".
@@ -43,4 +47,5 @@ bool isWorldMapOfItsDirectory(const char* mapPath);
 // map's directory with its teleports. The open map itself is left as it was,
 // unless its own file was among those written: then it is read again from
 // that file so that it matches the disk, and *reloaded is set.
-WorldGenerationResult generateWorldBeside(AngelScript::asIScriptEngine* engine, LocalMap& openMap, bool* reloaded);
+WorldGenerationResult generateWorldBeside(AngelScript::asIScriptEngine* engine, LocalMap& openMap, bool* reloaded,
+                                          const BackupPlace* backups = nullptr);

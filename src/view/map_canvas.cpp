@@ -141,7 +141,7 @@ void drawOutline(const CellBox& box, BITMAP* bitmap) {
 
 void drawMapCanvas(MapView& v, BITMAP* bitmap) {
   if (v.state.canvasMode == WorldView) {
-    v.worldPicture.show(bitmap, v.sprites, v.worldBuffer);
+    v.worldPicture.show(bitmap, v.sprites, v.worldBuffer, v.state.showTeleports ? &v.worldTeleports : nullptr);
     return;
   }
   PlacedSprite placed[kPlacementCount];

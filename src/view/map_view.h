@@ -11,6 +11,7 @@
 #include "data/object_list.h"
 #include "data/sprite_set.h"
 #include "data/world_buffer.h"
+#include "data/world_teleports.h"
 #include "view/map_picture.h"
 #include "view/view_types.h"
 #include "view/world_picture.h"
@@ -51,6 +52,7 @@ struct MapViewState {
   int cursorX, cursorY;  // cell under the cursor as the map canvas last computed it
   int lastMouseX, lastMouseY, lastMouseZ, lastMouseButtons;  // mouse as last acted on
   int paintNeedsPress;  // 1: the left button paints only after a new press
+  int showTeleports;    // 0 or 1, View > "Show Teleports": the teleports over the world view
   int strokeOpen;       // 1 while a stroke of the left button is one edit in progress
 
   CellBox outline;    // cells outlined on the map after an undo or redo
@@ -89,6 +91,7 @@ struct MapView {
   MapDataFile& mapData;
   const SpriteSet& sprites;
   const WorldBuffer& worldBuffer;
+  const WorldTeleports& worldTeleports;  // the world maps' teleports, read with the world
   MapViewHost& host;
 
   // ---- The view's own ----

@@ -28,7 +28,7 @@ e2e_open_map "ZANAB.MAP"
 
 # Script > Generate World Map through the menu bar with the mouse, the
 # script chosen in the selector (which starts at the drive's root) by its path.
-e2e_click 95 34
+e2e_click 128 34
 sleep 0.3
 e2e_screenshot "$BUILD/script_menu.png"
 e2e_key w

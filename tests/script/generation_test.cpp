@@ -2,10 +2,12 @@
 // writes and asks, what cancels and failed runs leave untouched, how the open
 // map stays true to the disk, and the local-map round trip.
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 
 #include "data/local_map.h"
+#include "platform/backup_store.h"
 #include "platform/safe_file.h"
 #include "script/map_generation.h"
 #include "script/world_generation.h"
@@ -175,6 +177,34 @@ TEST_F(GenerationTest, AFailedSyncOrAMissingDirectoryReplacesNoWorldMap) {
   EXPECT_EQ("400 of the 400 world maps could not be written; the first is " + dir.editorPath("none\\ZANAA.MAP") +
                 ".|~OK",
             user.shown.back());
+}
+
+// The replaced maps are backed up as one operation; a backup that cannot be
+// made writes no map at all and says why.
+TEST_F(GenerationTest, ReplacedWorldMapsAreBackedUpFirst) {
+  openInteriorMap();
+  chooseScript("void main() { settile(1, 1, 7); }\n");
+  BackupPlace backups{dir.editorPath("backups"), 50};
+  writeFileBytes(dir.file("backups"), "");
+  bool reloaded = true;
+  WorldGenerationResult result = generateWorldBeside(engine, openMap, &reloaded, &backups);
+  EXPECT_TRUE(result.backupFailed);
+  EXPECT_EQ(0, result.written);
+  EXPECT_EQ(1, worldMapsIn(dir));
+  EXPECT_EQ(original, readFileBytes(dir.file("ZANCD.MAP")));
+  const std::string& told = user.shown.back();
+  EXPECT_EQ(0u, told.find("No world map was written: the backup of the maps it would replace failed (the "
+                          "backup folder " + dir.editorPath("backups") + "\\")) << told;
+  EXPECT_NE(std::string::npos, told.find("could not be made: Not a directory). Every file is as it was.|~OK"));
+
+  unlink(dir.file("backups").c_str());
+  result = generateWorldBeside(engine, openMap, &reloaded, &backups);
+  EXPECT_EQ(400, result.written);
+  std::vector<BackupSummary> kept = listBackups(backups.directory.c_str());
+  ASSERT_EQ(1u, kept.size());
+  EXPECT_EQ("Generate World Map", kept[0].operation);
+  ASSERT_EQ(1u, kept[0].files.size());
+  EXPECT_EQ(dir.editorPath("ZANCD.MAP"), kept[0].files[0].original);
 }
 
 TEST(WorldMapNames, ComeFromTheOpenMapsDirectory) {

@@ -11,6 +11,8 @@
 
 #include "data/local_map.h"
 #include "data/world_buffer.h"
+#include "platform/backup_store.h"
+#include "platform/host_path.h"
 #include "script/map_generation.h"
 #include "script/script_host.h"
 #include "script/script_user.h"
@@ -111,6 +113,17 @@ TEST_F(ScriptProgram, WritesTheFilesOfTheEditorsGenerationByteForByte) {
   EXPECT_EQ("Added a coastline and a fenced border. Save the map to keep them.\ndola-script: saved TOWN.MAP\n", out);
   EXPECT_NE(readFileBytes(dir.file("TOWN.MAP")), "LOCAL!~EXIT~>21,13:ZANAA!\r\n" + rows);
   EXPECT_EQ(readFileBytes(dir.file("editor/TOWN.MAP")), readFileBytes(dir.file("TOWN.MAP")));
+
+  // Backups only when asked for: the runs above kept none, this one the map it replaces.
+  const std::string before = readFileBytes(dir.file("TOWN.MAP"));
+  ASSERT_EQ(0, runProgram(dir, "map --backup bk '" + example("change_open_map.as") + "' TOWN.MAP"));
+  EXPECT_FALSE(fileExistsOnHost(dir.file("backups")));
+  const std::vector<BackupSummary> kept = listBackups(dir.editorPath("bk").c_str());
+  ASSERT_EQ(1u, kept.size());
+  ASSERT_EQ(1u, kept[0].files.size());
+  char host[4096];
+  ASSERT_TRUE(pathToHost(kept[0].files[0].copy.c_str(), host, sizeof host));
+  EXPECT_EQ(before, readFileBytes(host));
 }
 
 TEST_F(ScriptProgram, FailedRunsWriteNothingAndSayWhere) {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "support/temp_dir.h"
-#include "data/map_history.h"
+#include "data/edit_history.h"
 #include "view/map_view.h"
 
 // The program's side of a view: its documents, the view's values and widget
@@ -23,7 +23,8 @@ struct ViewValues : MapViewWidgets, MapViewState {
   MapDataFile mapData;
   SpriteSet sprites;
   WorldBuffer worldBuffer = {};
-  MapHistory history{openMap, mapData};
+  EditHistory edits{openMap, mapData};
+  WorldTeleports worldTeleports;
 };
 
 class ViewTest;
@@ -70,7 +71,7 @@ class ViewTest : public ::testing::Test {
   std::unique_ptr<ViewValues> values = std::make_unique<ViewValues>();
   RecordingHost host{*this};
   MapView view{*values, *values, values->openMap, values->objectList, values->creatureList,
-               values->mapData, values->sprites, values->worldBuffer, host, {}, {}};
+               values->mapData, values->sprites, values->worldBuffer, values->worldTeleports, host, {}, {}};
   std::vector<std::string> opened;   // paths given to replaceOpenMap
   bool keepOpenMap = false;          // replaceOpenMap answers "keep the open map"
   std::vector<std::string> shown;    // texts given to showText

@@ -8,8 +8,8 @@
 #include <vector>
 
 const char kScriptCliUsage[] =
-    "usage: dola-script world [--teleports-from MAP] [--seed N] SCRIPT.as DIR\n"
-    "       dola-script map [--seed N] SCRIPT.as MAP\n"
+    "usage: dola-script world [--teleports-from MAP] [--seed N] [--backup DIR] SCRIPT.as DIR\n"
+    "       dola-script map [--seed N] [--backup DIR] SCRIPT.as MAP\n"
     "\n"
     "Runs a DOLA script without a screen, with the same script functions as\n"
     "the editor's Script menu.\n"
@@ -22,6 +22,9 @@ const char kScriptCliUsage[] =
     "\n"
     "  --teleports-from MAP  give every world map the teleports of MAP\n"
     "  --seed N              seed rand() with N instead of the time\n"
+    "  --backup DIR          before replacing files, keep their old bytes in a\n"
+    "                        folder of DIR (the newest 50 runs are kept); without\n"
+    "                        it no backup is made\n"
     "  --help                show this text\n"
     "\n"
     "message(text) prints text on standard output; getpos() has no screen to\n"
@@ -54,6 +57,8 @@ bool parseScriptCliArgs(int argc, char** argv, ScriptCliArgs* args, std::string*
       return true;
     } else if (strcmp(arg, "--teleports-from") == 0 && hasValue) {
       args->teleportsFrom = argv[++i];
+    } else if (strcmp(arg, "--backup") == 0 && hasValue) {
+      args->backupDir = argv[++i];
     } else if (strcmp(arg, "--seed") == 0 && hasValue) {
       if (!parseSeed(argv[++i], &args->seed)) {
         *error = std::string("--seed needs a number from 0 to 4294967295, not ") + argv[i];

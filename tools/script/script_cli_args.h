@@ -10,6 +10,7 @@ struct ScriptCliArgs {
   std::string script;         // SCRIPT.as
   std::string target;         // world: the directory to write; map: the MAP file
   std::string teleportsFrom;  // world: a MAP whose teleports every world map gets; "" for none
+  std::string backupDir;      // --backup DIR: keep the files replaced there; "" for no backups
   bool seeded = false;        // --seed given: rand() follows that seed, not the time
   unsigned seed = 0;
 };

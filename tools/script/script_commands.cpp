@@ -7,6 +7,7 @@
 #include <string>
 
 #include "data/local_map.h"
+#include "platform/backup_store.h"
 #include "platform/host_path.h"
 #include "script/map_generation.h"
 #include "script/world_generation.h"
@@ -33,6 +34,14 @@ bool loadMap(const std::string& hostPath, LocalMap& map) {
 
 }  // namespace
 
+BackupPlace backupPlaceOf(const ScriptCliArgs& args) {
+  BackupPlace place;
+  if (args.backupDir.empty()) return place;
+  place.directory = editorPathOf(args.backupDir);
+  place.keep = kDefaultBackupsKept;
+  return place;
+}
+
 std::string editorPathOf(const std::string& hostPath) {
   char path[kPathBufferSize];
   return pathToEditor(hostPath.c_str(), path, sizeof path) ? path : "";
@@ -47,8 +56,9 @@ int runWorldCommand(AngelScript::asIScriptEngine* engine, const ScriptCliArgs& a
   }
   auto teleports = std::make_unique<LocalMap>();
   if (!args.teleportsFrom.empty() && !loadMap(args.teleportsFrom, *teleports)) return kExitFailed;
+  const BackupPlace backups = backupPlaceOf(args);
   const WorldGenerationResult result =
-      generateWorld(engine, directory.c_str(), args.teleportsFrom.empty() ? nullptr : teleports.get());
+      generateWorld(engine, directory.c_str(), args.teleportsFrom.empty() ? nullptr : teleports.get(), &backups);
   if (!scriptRunCounts(result.run)) return failedRunStatus();
   printf("dola-script: wrote %d of 400 world maps into %s\n", result.written, args.target.c_str());
   return result.failed == 0 ? kExitDone : kExitFailed;
@@ -58,8 +68,13 @@ int runMapCommand(AngelScript::asIScriptEngine* engine, const ScriptCliArgs& arg
   auto map = std::make_unique<LocalMap>();
   if (!loadMap(args.target, *map)) return kExitFailed;
   if (!generateIntoMap(engine, *map)) return failedRunStatus();
-  if (!map->save(map->path)) {
-    fprintf(stderr, "dola-script: %s: the map was not saved\n", args.target.c_str());
+  BackupOperation backup(backupPlaceOf(args), "dola-script map");
+  if (!map->save(map->path, &backup)) {
+    if (backup.failure()[0] != 0)
+      fprintf(stderr, "dola-script: %s: the map was not saved, its backup failed: %s\n", args.target.c_str(),
+              backup.failure());
+    else
+      fprintf(stderr, "dola-script: %s: the map was not saved\n", args.target.c_str());
     return kExitFailed;
   }
   printf("dola-script: saved %s\n", args.target.c_str());

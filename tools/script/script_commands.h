@@ -3,6 +3,7 @@
 // program's exit status: 0 done, 1 failed, 130 interrupted.
 #pragma once
 
+#include "platform/backup_store.h"
 #include "script_cli_args.h"
 
 namespace AngelScript {
@@ -21,6 +22,9 @@ int runWorldCommand(AngelScript::asIScriptEngine* engine, const ScriptCliArgs& a
 // Runs the script on the map's tiles as Script > Generate Local Map does and
 // saves the map (a safe save) when the run finished.
 int runMapCommand(AngelScript::asIScriptEngine* engine, const ScriptCliArgs& args);
+
+// Where --backup puts the backups (no backups without it).
+BackupPlace backupPlaceOf(const ScriptCliArgs& args);
 
 // The editor path of a host path given on the command line; "" when too long.
 std::string editorPathOf(const std::string& hostPath);

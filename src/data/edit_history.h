@@ -1,4 +1,4 @@
-// MapHistory: the undo and redo steps of the open map, and the histories of
+// EditHistory: the undo and redo steps of the open map, and the histories of
 // the maps opened before while the editor runs, within a bound on memory.
 // The unsaved-changes mark is derived from it (the step saved last versus the
 // current one); the history never touches the disk.
@@ -30,18 +30,18 @@ struct MapFileStamps {
   FileStamp data;
 };
 
-class MapHistory {
+class EditHistory {
  public:
   static constexpr int kStepsPerMap = 1000;             // the newest steps kept of each map
   static constexpr size_t kMemoryLimit = 64u << 20;     // all histories together
 
   // The history of the map and data objects the program edits (they stay
   // the same objects; each load puts another map into them).
-  MapHistory(LocalMap& map, MapDataFile& data, size_t memoryLimit = kMemoryLimit,
+  EditHistory(LocalMap& map, MapDataFile& data, size_t memoryLimit = kMemoryLimit,
              int stepsPerMap = kStepsPerMap);
-  ~MapHistory();
-  MapHistory(const MapHistory&) = delete;
-  MapHistory& operator=(const MapHistory&) = delete;
+  ~EditHistory();
+  EditHistory(const EditHistory&) = delete;
+  EditHistory& operator=(const EditHistory&) = delete;
 
   // ---- The recording gate ----
   void beginStep();

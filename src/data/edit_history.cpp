@@ -2,14 +2,14 @@
 // step), the open map's record active. States are numbered by the steps
 // before them: state i follows steps[0..i-1]; saved -1 is a saved state that
 // is no longer in the history, so the map counts as changed until saved again.
-#include "data/map_history.h"
+#include "data/edit_history.h"
 
 #include <strings.h>
 
 #include <cstdio>
 #include <new>
 
-struct MapHistory::Record {
+struct EditHistory::Record {
   char key[kMapPathSize];
   MapFileStamps stamps;
   std::deque<MapStep> steps;
@@ -27,14 +27,14 @@ bool sameFiles(const MapFileStamps& a, const MapFileStamps& b) {
 
 }  // namespace
 
-MapHistory::MapHistory(LocalMap& map, MapDataFile& data, size_t memoryLimit, int stepsPerMap)
+EditHistory::EditHistory(LocalMap& map, MapDataFile& data, size_t memoryLimit, int stepsPerMap)
     : map_(map), data_(data), memoryLimit_(memoryLimit), stepsPerMap_(stepsPerMap) {
   mapLoaded("", MapFileStamps{});
 }
 
-MapHistory::~MapHistory() = default;
+EditHistory::~EditHistory() = default;
 
-void MapHistory::beginStep() {
+void EditHistory::beginStep() {
   commitStep();
   if (!pending_) pending_.reset(new (std::nothrow) MapState);
   if (!pending_) return;  // no memory: this edit cannot be undone, the edit itself goes on
@@ -42,13 +42,13 @@ void MapHistory::beginStep() {
   open_ = true;
 }
 
-bool MapHistory::commitStep() {
+bool EditHistory::commitStep() {
   if (!open_) return false;
   open_ = false;
   return recordStep(*pending_);
 }
 
-bool MapHistory::recordStep(const MapState& before) {
+bool EditHistory::recordStep(const MapState& before) {
   MapStep step;
   bool noMemory = false;
   bool recorded;
@@ -65,7 +65,7 @@ bool MapHistory::recordStep(const MapState& before) {
   return pushStep(std::move(step));
 }
 
-bool MapHistory::pushStep(MapStep&& step) {
+bool EditHistory::pushStep(MapStep&& step) {
   Record& r = *active_;
   trimTo(r, r.current);  // a new edit drops the steps that could be redone
   r.bytes += step.bytes();
@@ -78,7 +78,7 @@ bool MapHistory::pushStep(MapStep&& step) {
   return true;
 }
 
-void MapHistory::trimTo(Record& r, size_t steps) {
+void EditHistory::trimTo(Record& r, size_t steps) {
   while (r.steps.size() > steps) {
     r.bytes -= r.steps.back().bytes();
     memoryUsed_ -= r.steps.back().bytes();
@@ -88,7 +88,7 @@ void MapHistory::trimTo(Record& r, size_t steps) {
   if (r.current > r.steps.size()) r.current = r.steps.size();
 }
 
-void MapHistory::dropFront(Record& r) {
+void EditHistory::dropFront(Record& r) {
   r.bytes -= r.steps.front().bytes();
   memoryUsed_ -= r.steps.front().bytes();
   r.steps.pop_front();
@@ -98,7 +98,7 @@ void MapHistory::dropFront(Record& r) {
 
 // One step less, from the least recently used map with steps, the open map
 // last: its oldest step it can undo, else a step to redo. False when no step is left.
-bool MapHistory::dropOldest() {
+bool EditHistory::dropOldest() {
   Record* victim = nullptr;
   for (auto& r : records_) {
     if (r.get() == active_ || r->steps.empty()) continue;
@@ -111,7 +111,7 @@ bool MapHistory::dropOldest() {
   return true;
 }
 
-void MapHistory::clearRecord(Record& r) {
+void EditHistory::clearRecord(Record& r) {
   memoryUsed_ -= r.bytes;
   r.bytes = 0;
   r.steps.clear();
@@ -119,7 +119,7 @@ void MapHistory::clearRecord(Record& r) {
   r.saved = 0;
 }
 
-bool MapHistory::undo(CellBox* changed) {
+bool EditHistory::undo(CellBox* changed) {
   commitStep();
   if (!canUndo()) return false;
   const MapStep& step = active_->steps[--active_->current];
@@ -128,7 +128,7 @@ bool MapHistory::undo(CellBox* changed) {
   return true;
 }
 
-bool MapHistory::redo(CellBox* changed) {
+bool EditHistory::redo(CellBox* changed) {
   commitStep();
   if (!canRedo()) return false;
   const MapStep& step = active_->steps[active_->current++];
@@ -137,22 +137,22 @@ bool MapHistory::redo(CellBox* changed) {
   return true;
 }
 
-bool MapHistory::canUndo() const { return active_->current > 0; }
+bool EditHistory::canUndo() const { return active_->current > 0; }
 
-bool MapHistory::canRedo() const { return active_->current < active_->steps.size(); }
+bool EditHistory::canRedo() const { return active_->current < active_->steps.size(); }
 
-bool MapHistory::changed() {
+bool EditHistory::changed() {
   commitStep();
   return static_cast<long>(active_->current) != active_->saved;
 }
 
-void MapHistory::markSaved(const MapFileStamps& stamps) {
+void EditHistory::markSaved(const MapFileStamps& stamps) {
   commitStep();
   active_->saved = static_cast<long>(active_->current);
   active_->stamps = stamps;
 }
 
-void MapHistory::dropUnsaved(Record& r) {
+void EditHistory::dropUnsaved(Record& r) {
   if (r.saved < 0) {
     clearRecord(r);
     return;
@@ -161,14 +161,14 @@ void MapHistory::dropUnsaved(Record& r) {
   r.current = static_cast<size_t>(r.saved);
 }
 
-MapHistory::Record* MapHistory::findRecord(const char* key) {
+EditHistory::Record* EditHistory::findRecord(const char* key) {
   for (auto& r : records_) {
     if (strcasecmp(r->key, key) == 0) return r.get();
   }
   return nullptr;
 }
 
-void MapHistory::mapLoaded(const char* key, const MapFileStamps& stamps) {
+void EditHistory::mapLoaded(const char* key, const MapFileStamps& stamps) {
   open_ = false;
   if (active_ != nullptr) dropUnsaved(*active_);
   Record* r = findRecord(key != nullptr ? key : "");
@@ -187,4 +187,4 @@ void MapHistory::mapLoaded(const char* key, const MapFileStamps& stamps) {
   active_ = r;
 }
 
-int MapHistory::stepCount() const { return static_cast<int>(active_->steps.size()); }
+int EditHistory::stepCount() const { return static_cast<int>(active_->steps.size()); }

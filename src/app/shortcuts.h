@@ -1,0 +1,11 @@
+// The main window's keyboard shortcuts: one table of keys and the commands
+// they run, given every key that no dialog, menu, list or edit box took.
+#pragma once
+#include "gui/gui.h"
+
+// Runs the command of the shortcut that key is (the modifiers must match
+// exactly); editor is the EditorState. True when key was a shortcut.
+bool runShortcut(const GuiKey& key, void* editor);
+
+// Hands the main window's leftover keys to runShortcut.
+void installShortcuts(int mainWindow, void* editor);

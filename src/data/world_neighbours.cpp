@@ -1,0 +1,54 @@
+// World squares from map names, and the neighbouring world map files.
+#include "data/world_neighbours.h"
+
+#include <cctype>
+#include <cstring>
+
+#include "data/map_names.h"
+#include "platform/editor_path.h"
+
+namespace {
+
+// "A".."T" in either case: the square index 0..19, else -1.
+int squareLetter(char letter) {
+  const int index = toupper(static_cast<unsigned char>(letter)) - 'A';
+  return index >= 0 && index < kWorldSquares ? index : -1;
+}
+
+}  // namespace
+
+bool worldSquareOfName(const char* name, int* col, int* row) {
+  if (name == nullptr || strlen(name) != 5) return false;
+  for (int i = 0; i < 3; ++i)
+    if (toupper(static_cast<unsigned char>(name[i])) != "ZAN"[i]) return false;
+  const int c = squareLetter(name[3]), r = squareLetter(name[4]);
+  if (c < 0 || r < 0) return false;
+  if (col) *col = c;
+  if (row) *row = r;
+  return true;
+}
+
+bool worldSquareOfPath(const char* mapPath, int* col, int* row) {
+  char name[kPathBufferSize];
+  return mapNameOf(mapPath, name, sizeof name) && worldSquareOfName(name, col, row);
+}
+
+bool neighbourMapPath(const char* mapPath, WorldDirection direction, char* out, size_t outSize) {
+  if (out && outSize > 0) out[0] = '\0';
+  int col, row;
+  if (!worldSquareOfPath(mapPath, &col, &row)) return false;
+  switch (direction) {
+    case WorldDirection::North: --row; break;
+    case WorldDirection::South: ++row; break;
+    case WorldDirection::West: --col; break;
+    case WorldDirection::East: ++col; break;
+  }
+  // The neighbour lies beside the map: a bare file name has bare neighbours.
+  char prefix[kPathBufferSize];
+  const char* sep = lastBackslash(mapPath, 1);
+  const size_t length = sep ? static_cast<size_t>(sep - mapPath) + 1 : 0;
+  if (length >= sizeof prefix) return false;
+  memcpy(prefix, mapPath, length);
+  prefix[length] = '\0';
+  return worldMapFileName(prefix, col, row, out, outSize);
+}
