@@ -1,11 +1,15 @@
 // Script call costs over the whole 960 x 480 WorldBuffer: settile and gettile
 // in a double loop beside an empty registered function with the same arguments
 // (the engine's own floor), and the same loops under runScript's watch (the
-// line callback that looks for Escape).
+// line callback that looks for Escape). settile's body bound with the other
+// ways of registering a function that the library offers (a method as a
+// global, a plain function; the host itself uses the generic convention), and
+// an empty generic function, show which binding is cheapest.
 #include <angelscript.h>
 #include <benchmark/benchmark.h>
 
 #include "data/world_buffer.h"
+#include "script/script_functions.h"
 #include "script/script_host.h"
 #include "script/script_host_context.h"
 #include "script/script_user.h"
@@ -18,6 +22,11 @@ constexpr double kCells = 960.0 * 480.0;
 
 void emptySet(int, int, int) {}
 int emptyGet(int, int) { return 0; }
+void emptySetGeneric(asIScriptGeneric*) {}
+
+// settile's body bound natively to a ScriptFunctions of the bench's own.
+ScriptFunctions* g_functions = nullptr;
+void settileCdecl(int x, int y, int tile) { g_functions->settile(x, y, tile); }
 
 const char* const kSource = R"(
 void fill() {
@@ -25,6 +34,15 @@ void fill() {
 }
 void fillEmpty() {
   for (int y = 1; y <= 480; y++) for (int x = 1; x <= 960; x++) emptyset(x, y, (x + y) & 255);
+}
+void fillEmptyGeneric() {
+  for (int y = 1; y <= 480; y++) for (int x = 1; x <= 960; x++) emptysetgeneric(x, y, (x + y) & 255);
+}
+void fillMethod() {
+  for (int y = 1; y <= 480; y++) for (int x = 1; x <= 960; x++) settilemethod(x, y, (x + y) & 255);
+}
+void fillCdecl() {
+  for (int y = 1; y <= 480; y++) for (int x = 1; x <= 960; x++) settilecdecl(x, y, (x + y) & 255);
 }
 int read() {
   int sum = 0;
@@ -55,10 +73,19 @@ struct Bench {
   asIScriptEngine* engine = nullptr;
   asIScriptModule* module = nullptr;
 
+  ScriptFunctions functions{world, &user};
+
   Bench() {
     startScriptHost(&engine, world, &user);
+    g_functions = &functions;
     engine->RegisterGlobalFunction("void emptyset(int x, int y, int tile)", asFUNCTION(emptySet), asCALL_CDECL);
     engine->RegisterGlobalFunction("int emptyget(int x, int y)", asFUNCTION(emptyGet), asCALL_CDECL);
+    engine->RegisterGlobalFunction("void emptysetgeneric(int x, int y, int tile)", asFUNCTION(emptySetGeneric),
+                                   asCALL_GENERIC);
+    engine->RegisterGlobalFunction("void settilemethod(int x, int y, int tile)",
+                                   asMETHOD(ScriptFunctions, settile), asCALL_THISCALL_ASGLOBAL, &functions);
+    engine->RegisterGlobalFunction("void settilecdecl(int x, int y, int tile)", asFUNCTION(settileCdecl),
+                                   asCALL_CDECL);
     module = engine->GetModule("bench", asGM_ALWAYS_CREATE);
     module->AddScriptSection("bench", kSource);
     module->Build();
@@ -91,6 +118,9 @@ void runEntry(benchmark::State& state, const char* decl, bool escapeCheck) {
 void BM_Settile(benchmark::State& state) { runEntry(state, "void fill()", false); }
 void BM_SettileFloor(benchmark::State& state) { runEntry(state, "void fillEmpty()", false); }
 void BM_SettileEscapeCheck(benchmark::State& state) { runEntry(state, "void fill()", true); }
+void BM_SettileFloorGeneric(benchmark::State& state) { runEntry(state, "void fillEmptyGeneric()", false); }
+void BM_SettileAsMethod(benchmark::State& state) { runEntry(state, "void fillMethod()", false); }
+void BM_SettileAsCdecl(benchmark::State& state) { runEntry(state, "void fillCdecl()", false); }
 void BM_Gettile(benchmark::State& state) { runEntry(state, "int read()", false); }
 void BM_GettileFloor(benchmark::State& state) { runEntry(state, "int readEmpty()", false); }
 void BM_GettileEscapeCheck(benchmark::State& state) { runEntry(state, "int read()", true); }
@@ -100,6 +130,9 @@ void BM_GettileEscapeCheck(benchmark::State& state) { runEntry(state, "int read(
 BENCHMARK(BM_Settile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SettileFloor)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SettileEscapeCheck)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SettileFloorGeneric)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SettileAsMethod)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SettileAsCdecl)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Gettile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GettileFloor)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GettileEscapeCheck)->Unit(benchmark::kMillisecond);

@@ -6,7 +6,7 @@ packages=(
   cmake g++ make pkg-config
   liballegro4-dev libloadpng4-dev angelscript-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool x11-apps imagemagick procps bc
+  xvfb xdotool x11-apps imagemagick procps bc libxtst-dev
 )
 missing=()
 for p in "${packages[@]}"; do

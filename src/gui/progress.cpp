@@ -1,6 +1,7 @@
 // The progress window: a bar of barWidth x 20 pixels with the text "%d %%",
 // and, when a label is given, a button that closes the window. It stays on
-// screen until CloseTopWindow; SetProgress redraws it at once.
+// screen until CloseTopWindow; SetProgress redraws it at once, and only when
+// the value shown changes (a loader may report the same percent many times).
 #include <cstdint>
 #include <cstdio>
 
@@ -52,6 +53,7 @@ void SetProgress(int progressWindow, int percent) {
   for (int i = 0; i < widgetSlotsInUse(); ++i) {
     Widget& w = widgets()[i];
     if (w.id != 0 && w.window == progressWindow && w.kind == Kind::Progress) {
+      if (w.value == percent) return;
       w.value = percent;
       redrawWidget(w.id);
       return;

@@ -1,5 +1,8 @@
 // The script functions that talk to the user, and the registration of all
-// five as global functions bound to one ScriptFunctions object.
+// five as global functions bound to one ScriptFunctions object. gettile,
+// settile and rand use the library's generic calling convention: measured
+// against the native one (bench_script), a generated world's millions of
+// calls run faster through it.
 #include "script/script_functions.h"
 
 #include <angelscript.h>
@@ -37,6 +40,19 @@ void ScriptFunctions::getpos(int& x, int& y) {
 
 int ScriptFunctions::rand() { return ::rand() % 32768; }
 
+namespace {
+
+ScriptFunctions& functionsOf(asIScriptGeneric* gen) { return *static_cast<ScriptFunctions*>(gen->GetAuxiliary()); }
+int intArg(asIScriptGeneric* gen, asUINT i) { return static_cast<int>(gen->GetArgDWord(i)); }
+
+void gettileGeneric(asIScriptGeneric* gen) {
+  gen->SetReturnDWord(static_cast<asDWORD>(functionsOf(gen).gettile(intArg(gen, 0), intArg(gen, 1))));
+}
+void settileGeneric(asIScriptGeneric* gen) { functionsOf(gen).settile(intArg(gen, 0), intArg(gen, 1), intArg(gen, 2)); }
+void randGeneric(asIScriptGeneric* gen) { gen->SetReturnDWord(static_cast<asDWORD>(functionsOf(gen).rand())); }
+
+}  // namespace
+
 bool ScriptFunctions::registerWith(asIScriptEngine* engine) {
   int failures = 0;
   failures += engine->RegisterGlobalFunction("void message(const string &in text)",
@@ -45,12 +61,10 @@ bool ScriptFunctions::registerWith(asIScriptEngine* engine) {
   failures += engine->RegisterGlobalFunction("void getpos(int &out x, int &out y)",
                                              asMETHOD(ScriptFunctions, getpos), asCALL_THISCALL_ASGLOBAL,
                                              this) < 0;
-  failures += engine->RegisterGlobalFunction("int rand()", asMETHOD(ScriptFunctions, rand),
-                                             asCALL_THISCALL_ASGLOBAL, this) < 0;
-  failures += engine->RegisterGlobalFunction("int gettile(int x, int y)", asMETHOD(ScriptFunctions, gettile),
-                                             asCALL_THISCALL_ASGLOBAL, this) < 0;
-  failures += engine->RegisterGlobalFunction("void settile(int x, int y, int tile)",
-                                             asMETHOD(ScriptFunctions, settile), asCALL_THISCALL_ASGLOBAL,
-                                             this) < 0;
+  failures += engine->RegisterGlobalFunction("int rand()", asFUNCTION(randGeneric), asCALL_GENERIC, this) < 0;
+  failures += engine->RegisterGlobalFunction("int gettile(int x, int y)", asFUNCTION(gettileGeneric),
+                                             asCALL_GENERIC, this) < 0;
+  failures += engine->RegisterGlobalFunction("void settile(int x, int y, int tile)", asFUNCTION(settileGeneric),
+                                             asCALL_GENERIC, this) < 0;
   return failures == 0;
 }

@@ -9,12 +9,14 @@ namespace {
 
 int colourIn(BITMAP* target, int r, int g, int b) { return makecol_depth(bitmap_color_depth(target), r, g, b); }
 
-void drawMark(BITMAP* target, const WorldTeleport& t, int colour) {
+// A filled box in the teleport's colour inside a black frame, which keeps it
+// plain on every ground and over the lines.
+void drawMark(BITMAP* target, const WorldTeleport& t, int colour, int frame) {
   int px, py;
   worldCellPixel(t.wx, t.wy, &px, &py);
-  rect(target, px - kTeleportMarkRadius, py - kTeleportMarkRadius, px + kTeleportMarkRadius,
-       py + kTeleportMarkRadius, colour);
-  putpixel(target, px, py, colour);
+  const int r = kTeleportMarkRadius;
+  rect(target, px - r, py - r, px + r, py + r, frame);
+  rectfill(target, px - r + 1, py - r + 1, px + r - 1, py + r - 1, colour);
 }
 
 }  // namespace
@@ -34,6 +36,7 @@ int otherLinkColour(BITMAP* target) { return colourIn(target, 255, 64, 64); }
 
 void drawWorldTeleports(BITMAP* target, const WorldTeleports& teleports) {
   const int worldColour = worldLinkColour(target), otherColour = otherLinkColour(target);
+  const int frame = colourIn(target, 0, 0, 0);
   acquire_bitmap(target);
   for (const WorldTeleport& t : teleports.list) {
     if (!t.leadsToWorldMap()) continue;
@@ -42,7 +45,8 @@ void drawWorldTeleports(BITMAP* target, const WorldTeleports& teleports) {
     squareMiddlePixel(t.destCol, t.destRow, &toX, &toY);
     fastline(target, fromX, fromY, toX, toY, worldColour);
   }
-  for (const WorldTeleport& t : teleports.list) drawMark(target, t, t.leadsToWorldMap() ? worldColour : otherColour);
+  for (const WorldTeleport& t : teleports.list)
+    drawMark(target, t, t.leadsToWorldMap() ? worldColour : otherColour, frame);
   release_bitmap(target);
 }
 

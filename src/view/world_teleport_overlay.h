@@ -1,5 +1,5 @@
 // The teleports of the world maps drawn over the world view: every teleport
-// cell marked with a small box, a line from it to the middle of its
+// cell marked with a small box (5 x 5 in a black frame), a line from it to the middle of its
 // destination's square when that is a world map (one colour), a box of a
 // second colour for teleports into any other map. Plain inputs and a target
 // bitmap only, so tests probe it pixel by pixel with no display.
@@ -8,7 +8,7 @@
 
 #include "data/world_teleports.h"
 
-constexpr int kTeleportMarkRadius = 2;  // a mark covers 5 x 5 pixels around its cell
+constexpr int kTeleportMarkRadius = 3;  // a mark covers 7 x 7 pixels around its cell
 
 // The world view pixel that shows world cell (wx, wy) (for the columns that
 // no pixel shows, the pixel left of it), and the pixel in the middle of

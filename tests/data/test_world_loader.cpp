@@ -115,34 +115,3 @@ TEST(WorldLoader, AWholeWorldIsComplete) {
   EXPECT_EQ(found.mapsLoaded, kWorldMaps - 2);
   EXPECT_EQ(std::string(found.firstMissing), prefixOf(dir) + "ZANQF.MAP");
 }
-
-// The teleports of every world map read, on the world grid; a teleport whose
-// cell lies off the map is left out, and a second load starts afresh.
-TEST(WorldLoader, CollectsTheTeleportsOfTheWorldMapsOnTheGrid) {
-  TempDir dir;
-  writeWorldMap(dir, 0, 0, Wilderness);
-  LocalMap map;
-  map.kind = Local;
-  map.addTeleport(1, 1, "zanta");  // a world map in another case
-  map.addTeleport(48, 24, "TAB2515");
-  map.addTeleport(49, 3, "ZANAA");  // no such cell
-  char file[kPathBufferSize];
-  ASSERT_TRUE(worldMapFileName(prefixOf(dir).c_str(), 3, 2, file, sizeof file));
-  ASSERT_TRUE(map.save(file));
-  auto world = std::make_unique<WorldBuffer>();
-  WorldTeleports teleports;
-  teleports.list.resize(3);
-  loadWorld(prefixOf(dir).c_str(), *world, nullptr, &teleports);
-  ASSERT_EQ(2u, teleports.list.size());
-  const WorldTeleport& first = teleports.list[0];
-  EXPECT_EQ(3 * 48, first.wx);
-  EXPECT_EQ(2 * 24, first.wy);
-  EXPECT_EQ(19, first.destCol);
-  EXPECT_EQ(0, first.destRow);
-  EXPECT_STREQ("zanta", first.name);
-  const WorldTeleport& second = teleports.list[1];
-  EXPECT_EQ(3 * 48 + 47, second.wx);
-  EXPECT_EQ(2 * 24 + 23, second.wy);
-  EXPECT_FALSE(second.leadsToWorldMap());
-  EXPECT_STREQ("TAB2515", second.name);
-}

@@ -128,6 +128,25 @@ TEST(Progress, BarFillsAndIgnoresValuesOutOfRange) {
   EXPECT_EQ(nullptr, gui::findWindow(window));
 }
 
+// A loader reports n / 4 for each of 400 items: the screen is drawn again
+// for each of the 100 values shown, never for a repeated one.
+TEST(Progress, RedrawnOnlyWhenTheShownValueChanges) {
+  startHeadlessGui();
+  const int window = OpenProgressWindow("", "", 200);
+  gui::Widget* bar = gui::findWidget(topWidgets(static_cast<int>(gui::Kind::Progress))[0]);
+  int x, y, w, h;
+  gui::widgetScreenRect(*bar, x, y, w, h);
+  const int marker = colorOf(255, 0, 255);
+  int redraws = 0;
+  for (int n = 0; n < 400; ++n) {
+    putpixel(guiScreen(), x + w - 2, y + h - 2, marker);
+    SetProgress(window, n / 4);
+    redraws += screenPixel(x + w - 2, y + h - 2) != marker;
+  }
+  EXPECT_EQ(99, redraws);  // 0 was shown from the start
+  CloseTopWindow();
+}
+
 TEST(Windows, DraggedByTheTitleBarUnlessAttribute4) {
   startHeadlessGui();
   CreateWindow(1, AUTO, "DOLA", 4);

@@ -1,0 +1,315 @@
+// What a user feels, measured from outside: the editor runs on a private Xvfb,
+// XTest sends real key presses, clicks, drags and moves, and the screen is
+// read back until the pixels change. Every figure is printed beside the same
+// figure of dola-input-floor, an Allegro program that only blits once per
+// input, run on the same display in the same run.
+// Usage: bench_input_latency [--depth 16|32] [--trials N]   (from the build directory's bench/)
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "x_session.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Screen places of the main window (client area at (3, 25)).
+constexpr ScreenRect kMapCanvas{5, 50, 864, 480};
+constexpr ScreenRect kCanvasSample{300, 250, 160, 120};  // inside the map canvas
+constexpr ScreenRect kSideSample{20, 300, 250, 150};    // the map canvas beside dialogs and progress
+constexpr ScreenRect kViewMenu{40, 44, 110, 40};         // where View's drop-down opens
+constexpr ScreenRect kPalette{5, 565, 576, 160};
+constexpr int kRestX = 760, kRestY = 650;                // beside the previews: no canvas
+constexpr double kTimeout = 1500;
+
+struct Samples {
+  std::vector<double> ms;
+  int timeouts = 0;
+  void add(double v) {
+    if (v < 0) ++timeouts;
+    else ms.push_back(v);
+  }
+  double median() const {
+    if (ms.empty()) return 0;
+    std::vector<double> s = ms;
+    std::sort(s.begin(), s.end());
+    return s.size() % 2 ? s[s.size() / 2] : (s[s.size() / 2 - 1] + s[s.size() / 2]) / 2;
+  }
+  double max() const { return ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end()); }
+  long over(double limit) const { return std::count_if(ms.begin(), ms.end(), [limit](double v) { return v > limit; }); }
+};
+
+struct Options {
+  int depth = 16;
+  int trials = 30;
+  fs::path buildDir;
+};
+
+// A random pause, so that inputs land at every phase of the program's polls.
+void restPointer() { sleepMs(60 + rand() % 140); }
+
+double pressAndWait(const XSession& x, const char* keysym, const ScreenRect& watch, bool equal,
+                    const Pixels& reference) {
+  const Pixels before = equal ? reference : x.grab(watch);
+  const double t0 = monotonicMs();
+  x.key(keysym, true);
+  const double ms = x.waitChange(watch, before, t0, kTimeout, equal);
+  x.key(keysym, false);
+  return ms;
+}
+
+// ---- The floor program ----
+
+struct FloorFigures {
+  Samples keys, clicks, moves;
+  double idleCpu = 0, ignoredMovesCpu = 0;
+};
+
+// CPU milliseconds per second of pid while act runs for seconds.
+template <typename Act>
+double cpuPerSecond(pid_t pid, double seconds, Act act) {
+  const double c0 = cpuMs(pid), t0 = monotonicMs();
+  while (monotonicMs() - t0 < seconds * 1000) act();
+  return (cpuMs(pid) - c0) / ((monotonicMs() - t0) / 1000);
+}
+
+void sweepMoves(const XSession& x, const ScreenRect& area, int& step) {
+  ++step;
+  x.move(area.x + (step * 7) % area.w, area.y + (step * 3) % area.h);
+  sleepMs(5);
+}
+
+FloorFigures measureFloor(XSession& x, const Options& o) {
+  FloorFigures f;
+  const std::string floor = (o.buildDir / "bench" / "dola-input-floor").string();
+  pid_t pid = x.run({floor, std::to_string(o.depth)}, ".");
+  sleepMs(1500);
+  for (int i = 0; i < o.trials; ++i) {
+    x.move(kRestX, kRestY);
+    restPointer();
+    f.keys.add(pressAndWait(x, "a", kCanvasSample, false, Pixels()));
+  }
+  for (int i = 0; i < o.trials; ++i) {
+    x.move(kCanvasSample.x + 40 + i, kCanvasSample.y + 40);
+    restPointer();
+    const Pixels before = x.grab(kCanvasSample);
+    const double t0 = monotonicMs();
+    x.button(1, true);
+    f.clicks.add(x.waitChange(kCanvasSample, before, t0, kTimeout));
+    x.button(1, false);
+  }
+  for (int i = 0; i < o.trials; ++i) {
+    restPointer();
+    const Pixels before = x.grab(kCanvasSample);
+    const double t0 = monotonicMs();
+    x.move(kCanvasSample.x + 20 + i * 3, kCanvasSample.y + 20);
+    f.moves.add(x.waitChange(kCanvasSample, before, t0, kTimeout));
+  }
+  x.move(300, 640);
+  sleepMs(300);
+  f.idleCpu = cpuPerSecond(pid, 3, [] { sleepMs(50); });
+  stopProcess(pid);
+  pid = x.run({floor, std::to_string(o.depth), "ignore-moves"}, ".");
+  sleepMs(1500);
+  int step = 0;
+  f.ignoredMovesCpu = cpuPerSecond(pid, 3, [&] { sweepMoves(x, kMapCanvas, step); });
+  stopProcess(pid);
+  return f;
+}
+
+// ---- The editor ----
+
+struct EditorFigures {
+  Samples keysOff, keysMap, keysPalette, openMap, heldPress, drag, worldView;
+  double idleCpu = 0, idlePaletteCpu = 0, movesCpu = 0, offCanvasMovesCpu = 0;
+};
+
+// A copy of the demo world, its palette and settings for a window at depth.
+fs::path makeWorkspace(const Options& o) {
+  char pattern[] = "/tmp/dola-latency-XXXXXX";
+  if (mkdtemp(pattern) == nullptr) return fs::path();
+  const fs::path work = pattern;
+  fs::copy(o.buildDir / "demo" / "world", work / "world", fs::copy_options::recursive);
+  fs::copy(o.buildDir / "demo" / "palette.bmp", work / "palette.bmp");
+  std::string world = "C:" + (work / "world").string();
+  std::replace(world.begin(), world.end(), '/', '\\');
+  FILE* ini = fopen((work / "dola.ini").c_str(), "wb");
+  if (ini == nullptr) return fs::path();
+  fprintf(ini, "mode=window\r\nZANDirectory=%s\r\ncolordepth=%d\r\n", world.c_str(), o.depth);
+  fclose(ini);
+  return work;
+}
+
+// The Alt+V press shows View's menu, Escape takes it away again.
+void keyTrials(const XSession& x, int trials, int restX, int restY, Samples& out) {
+  for (int i = 0; i < trials; ++i) {
+    x.move(restX, restY);
+    restPointer();
+    const Pixels closed = x.grab(kViewMenu);
+    x.key("Alt_L", true);
+    sleepMs(30);
+    out.add(pressAndWait(x, "v", kViewMenu, false, Pixels()));
+    x.key("Alt_L", false);
+    restPointer();
+    out.add(pressAndWait(x, "Escape", kViewMenu, true, closed));
+  }
+}
+
+void openByKeyboard(const XSession& x, const char* name, Samples& out) {
+  x.key("Alt_L", true);
+  x.tapKey("f");
+  x.key("Alt_L", false);
+  x.tapKey("o");
+  x.waitQuiet(ScreenRect{200, 150, 600, 400}, 200, 3000);
+  x.type(name);
+  restPointer();
+  out.add(pressAndWait(x, "Return", kSideSample, false, Pixels()));
+  x.waitQuiet(kMapCanvas, 200, 3000);
+}
+
+void chooseView(const XSession& x, const char* letter, Samples* out) {
+  x.key("Alt_L", true);
+  x.tapKey("v");
+  x.key("Alt_L", false);
+  x.waitQuiet(kViewMenu, 100, 1000);
+  if (out != nullptr) out->add(pressAndWait(x, letter, kSideSample, false, Pixels()));
+  else x.tapKey(letter);
+  x.waitQuiet(kMapCanvas, 200, 3000);
+}
+
+ScreenRect cellRect(int column, int row) {
+  return ScreenRect{kMapCanvas.x + column * 18, kMapCanvas.y + row * 20, 18, 20};
+}
+
+// Presses that paint: each on a cell that does not yet show the selected tile.
+void paintTrials(const XSession& x, int trials, Samples& held, Samples& drag) {
+  const Pixels selected = x.grab(ScreenRect{kPalette.x + 18 * (250 % 32), kPalette.y + 20 * (250 / 32), 18, 20});
+  int row = 2;
+  for (int i = 0, column = 1; i < trials && column < 47; ++column) {
+    const ScreenRect cell = cellRect(column, row);
+    const Pixels before = x.grab(cell);
+    if (before == selected) continue;
+    x.move(cell.x + 9, cell.y + 10);
+    restPointer();
+    const double t0 = monotonicMs();
+    x.button(1, true);
+    held.add(x.waitChange(cell, before, t0, 600));
+    x.button(1, false);
+    ++i;
+    if (column == 46) column = 0, row += 2;
+  }
+  x.move(cellRect(0, 15).x + 9, cellRect(0, 15).y + 10);
+  restPointer();
+  x.button(1, true);
+  for (int column = 1; column < 48 && static_cast<int>(drag.ms.size()) + drag.timeouts < trials; ++column) {
+    const ScreenRect cell = cellRect(column, 15);
+    const Pixels before = x.grab(cell);
+    const double t0 = monotonicMs();
+    x.move(cell.x + 9, cell.y + 10);
+    if (before != selected) drag.add(x.waitChange(cell, before, t0, 600));
+    sleepMs(20);
+  }
+  x.button(1, false);
+}
+
+EditorFigures measureEditor(XSession& x, const Options& o) {
+  EditorFigures f;
+  const fs::path work = makeWorkspace(o);
+  if (work.empty()) return f;
+  x.move(kRestX, kRestY);
+  const pid_t pid = x.run({(o.buildDir / "dola").string()}, work.string());
+  x.waitChange(kPalette, x.grab(kPalette), monotonicMs(), 20000);
+  x.waitQuiet(ScreenRect{0, 0, 1024, 768}, 500, 5000);
+  const int opens = std::max(4, o.trials / 3);
+  for (int i = 0; i < opens; ++i) openByKeyboard(x, i % 2 ? "oakvale.map" : "zanjj.map", f.openMap);
+  keyTrials(x, o.trials / 2, kRestX, kRestY, f.keysOff);
+  keyTrials(x, o.trials / 4, 600, 400, f.keysMap);
+  keyTrials(x, o.trials / 4, 300, 680, f.keysPalette);
+  for (int i = 0; i < std::max(3, o.trials / 6); ++i) {
+    chooseView(x, "w", &f.worldView);
+    chooseView(x, "l", nullptr);
+  }
+  x.move(kRestX, kRestY);
+  sleepMs(300);
+  f.idleCpu = cpuPerSecond(pid, 3, [] { sleepMs(50); });
+  x.move(300, 640);
+  sleepMs(300);
+  f.idlePaletteCpu = cpuPerSecond(pid, 3, [] { sleepMs(50); });
+  int step = 0;
+  f.movesCpu = cpuPerSecond(pid, 3, [&] { sweepMoves(x, kMapCanvas, step); });
+  f.offCanvasMovesCpu = cpuPerSecond(pid, 3, [&] { sweepMoves(x, ScreenRect{600, 600, 400, 100}, step); });
+  paintTrials(x, o.trials, f.heldPress, f.drag);
+  stopProcess(pid);
+  std::error_code ec;
+  fs::remove_all(work, ec);
+  return f;
+}
+
+// ---- Report ----
+
+void line(const char* what, const Samples& s, const Samples& floor) {
+  printf("  %-42s %7.1f %7.1f %3zu %3ld   %7.1f %7.1f   %5.2fx\n", what, s.median(), s.max(), s.ms.size(),
+         s.over(100), floor.median(), floor.max(), floor.median() > 0 ? s.median() / floor.median() : 0);
+  if (s.timeouts) printf("  %-42s (%d more without a change within the time limit)\n", "", s.timeouts);
+}
+
+void cpuLine(const char* what, double editor, double floor) {
+  printf("  %-42s %7.1f ms/s   floor %7.1f ms/s   %5.2fx\n", what, editor, floor, floor > 0 ? editor / floor : 0);
+}
+
+void report(const Options& o, const EditorFigures& e, const FloorFigures& f) {
+  printf("Input to pixels at %d bits, in ms. Editor: median, max, count, count over 100 ms; floor program:\n"
+         "median, max; ratio of the medians\n",
+         o.depth);
+  line("key, pointer resting beside the previews", e.keysOff, f.keys);
+  line("key, pointer resting on the map", e.keysMap, f.keys);
+  line("key, pointer resting on the palette", e.keysPalette, f.keys);
+  line("File > Open: Return to the map shown", e.openMap, f.keys);
+  line("View > World Map: key to the world shown", e.worldView, f.keys);
+  line("held press on the map: the cell painted", e.heldPress, f.clicks);
+  line("drag on the map: the next cell painted", e.drag, f.moves);
+  printf("CPU time of all threads per second (floor: idle, or ignoring the same moves)\n");
+  cpuLine("idle, pointer beside the previews", e.idleCpu, f.idleCpu);
+  cpuLine("idle, pointer on the palette", e.idlePaletteCpu, f.idleCpu);
+  cpuLine("moves over the map that paint nothing", e.movesCpu, f.ignoredMovesCpu);
+  cpuLine("the same moves beside the previews", e.offCanvasMovesCpu, f.ignoredMovesCpu);
+}
+
+bool parse(int argc, char** argv, Options& o) {
+  o.buildDir = fs::canonical("/proc/self/exe").parent_path().parent_path();
+  for (int i = 1; i + 1 < argc; i += 2) {
+    if (strcmp(argv[i], "--depth") == 0) o.depth = atoi(argv[i + 1]);
+    else if (strcmp(argv[i], "--trials") == 0) o.trials = atoi(argv[i + 1]);
+    else return false;
+  }
+  return (argc % 2) == 1 && (o.depth == 16 || o.depth == 32) && o.trials >= 4;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options o;
+  if (!parse(argc, argv, o)) {
+    fprintf(stderr, "usage: %s [--depth 16|32] [--trials N (4 or more)]\n", argv[0]);
+    return 2;
+  }
+  if (!fs::exists(o.buildDir / "dola") || !fs::exists(o.buildDir / "demo" / "world")) {
+    fprintf(stderr, "%s: the editor and the demo world must be built in %s\n", argv[0], o.buildDir.c_str());
+    return 1;
+  }
+  srand(7);
+  XSession x;
+  if (!x.start()) {
+    fprintf(stderr, "%s: no Xvfb with XTest could be started\n", argv[0]);
+    return 1;
+  }
+  const FloorFigures floor = measureFloor(x, o);
+  const EditorFigures editor = measureEditor(x, o);
+  report(o, editor, floor);
+  return 0;
+}
