@@ -45,10 +45,29 @@ bool startDisplay(const SettingsFile& settings, EditorDisplay display) {
   return true;
 }
 
-void shutdownEditor(EditorState* editor, bool saveSettings) {
+// Writes dola.ini while the window is still up; a failure is said on
+// standard error and in a message, and makes the exit status 1.
+bool saveSettingsAtShutdown(EditorState& editor) {
+  errno = 0;
+  if (editor.settings.save(kSettingsPath)) return true;
+  const int error = errno;
+  const char* reason = error == EACCES || error == EPERM ? "it is read-only"
+                       : error == EISDIR                 ? "a directory has that name"
+                       : error != 0                      ? strerror(error)
+                                                         : "it could not be replaced";
+  char text[512];
+  snprintf(text, sizeof text,
+           "The settings could not be written to %s in the working directory (%s): the changes "
+           "made to them since DOLA started are lost.",
+           kSettingsPath, reason);
+  fprintf(stderr, "DOLA: %s\n", text);
+  tellUser("%s", text);
+  return false;
+}
+
+void shutdownEditor(EditorState* editor) {
   stopScriptHost(&editor->scriptEngine);
   setActiveMapView(nullptr);
-  if (saveSettings) editor->settings.save(kSettingsPath);
   editor->sprites.release();
   setEditorState(nullptr);
   delete editor;
@@ -99,7 +118,7 @@ int runEditor(EditorDisplay display) {
   setEditingDefaults(*editor);
   startScriptHost(&editor->scriptEngine, &editor->worldBuffer, &editorScriptUser());
   if (!startDisplay(editor->settings, display)) {
-    shutdownEditor(editor, false);
+    shutdownEditor(editor);
     return 1;
   }
   askForGameDirectoryIfMissing(*editor);
@@ -110,6 +129,7 @@ int runEditor(EditorDisplay display) {
   reportSpriteProblems(*editor);
   RunEventLoop();
   SetCloseCallback(nullptr, nullptr);
-  shutdownEditor(editor, true);
-  return 0;
+  const bool settingsSaved = saveSettingsAtShutdown(*editor);
+  shutdownEditor(editor);
+  return settingsSaved ? 0 : 1;
 }

@@ -56,8 +56,9 @@ struct EditorState : MapViewWidgets, MapViewState {
   int mapDataRead;  // 1 when the open map's ".DAT" was read: a failed save of it is reported
   // Every edit of openMap and mapData, for undo and redo; what is unsaved.
   EditHistory edits{openMap, mapData};
-  // The open map differs from the state it was last opened or saved in.
-  bool mapChanged() { return edits.changed(); }
+  // The open map's tiles or teleports differ from the state they were last
+  // opened or saved in (its placements say themselves: placementsChanged).
+  bool mapChanged() { return edits.tilesOrTeleportsChanged(); }
 
   // ---- The map view: its context over the parts above, and the program's
   // answers to what it asks ----

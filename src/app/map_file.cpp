@@ -12,6 +12,7 @@
 #include "data/map_data_file.h"
 #include "data/map_names.h"
 #include "gui/gui.h"
+#include "platform/editor_path.h"
 #include "platform/file_stream.h"
 #include "platform/host_path.h"
 
@@ -52,12 +53,21 @@ void warnAboutUnwritableTile(const LocalMap& map) {
       map.path, map.getTile(x, y), x + 1, y + 1, kMapColumns);
 }
 
-const char* reasonOf(int error) {
+// Why a file could not be written, for a sentence "... could not be written
+// to <path>: <reason>."
+const char* reasonOf(int error, bool existed) {
+  if (existed && (error == EACCES || error == EPERM)) return "it is read-only";
+  if (error == EISDIR) return "a directory has that name";
+  if (error == EINVAL) return "it is not a regular file";
   return error ? strerror(error) : "the file could not be written";
 }
 
+// The sentence after a failed write: only a file that was there is kept.
+const char* keptNote(bool existed) { return existed ? " The file on disk is as it was." : ""; }
+
 // Says why openMap.save refused or failed; false when it was written.
 bool reportMapSave(const LocalMap& map, const char* path) {
+  const bool existed = isFilePath(path);
   errno = 0;
   if (map.save(path)) return true;
   const int error = errno;
@@ -75,19 +85,30 @@ bool reportMapSave(const LocalMap& map, const char* path) {
         "file (codes 10 and 13 end a row line). Paint that cell with another tile and save again.",
         path, map.getTile(x, y), x + 1, y + 1);
   } else {
-    tellUser("The map could not be written to %s: %s. The file on disk is as it was.", path,
-             reasonOf(error));
+    tellUser("The map could not be written to %s: %s.%s", path, reasonOf(error, existed),
+             keptNote(existed));
   }
   return false;
 }
 
-// A map opened without a ".DAT" has a table of free records that no save can
-// write: anything placed on it since is what such a save would lose.
-bool holdsPlacements(const MapDataFile& data) {
-  for (int i = 0; i < kPlacementCount; i++) {
-    const Placement* p = data.placement(i);
-    if (p && (p->inUse != 0 || p->id != 0 || p->x != 0 || p->y != 0 || p->quantity != 0))
-      return true;
+// Writes the placements when they changed since they were read or last
+// written; a ".DAT" whose placements did not change keeps its bytes. A write
+// that fails is reported; true when nothing of them is left unsaved.
+bool savePlacements(EditorState& editor) {
+  MapDataFile& data = editor.mapData;
+  if (!data.placementsChanged()) return true;
+  const bool existed = isFilePath(data.path);
+  errno = 0;
+  if (data.save()) return true;
+  const int error = errno;
+  if (editor.mapDataRead) {
+    tellUser("The placements could not be written to %s: %s.%s", data.path,
+             reasonOf(error, existed), keptNote(existed));
+  } else {
+    tellUser(
+        "The objects and creatures placed on this map were not saved: %s does not exist, and "
+        "placements are written only into an existing data file.",
+        data.path);
   }
   return false;
 }
@@ -137,26 +158,16 @@ bool saveMapFile(const char* path, EditorState& editor) {
   char target[kPathBufferSize];
   snprintf(target, sizeof target, "%s", path);
   const bool mapWritten = reportMapSave(editor.openMap, target);
-  errno = 0;
-  const bool dataWritten = editor.mapData.save();
-  const int dataError = errno;
-  bool placementsLost = false;
-  if (!dataWritten && editor.mapDataRead) {
-    tellUser("The placements could not be written to %s: %s. The file on disk is as it was.",
-             editor.mapData.path, reasonOf(dataError));
-    placementsLost = true;
-  } else if (!dataWritten && holdsPlacements(editor.mapData)) {
-    tellUser(
-        "The objects and creatures placed on this map were not saved: %s does not exist, and "
-        "placements are written only into an existing data file.",
-        editor.mapData.path);
-    placementsLost = true;
-  }
+  const bool placementsSaved = savePlacements(editor);
   // Save As writes a copy: the opened file still lacks the changes. A map
   // that has no file yet is held by any file it was written to.
   const bool ownFile = strcmp(target, editor.openMap.path) == 0 || editor.openMap.path[0] == '\0';
-  if (ownFile && mapWritten && !placementsLost) editor.edits.markSaved(stampsOfOpenMap(editor));
-  return dataWritten;
+  if (ownFile && mapWritten) editor.edits.markSaved(stampsOfOpenMap(editor));
+  return placementsSaved;
+}
+
+bool hasUnsavedChanges(EditorState& editor) {
+  return editor.mapChanged() || editor.mapData.placementsChanged();
 }
 
 void saveMapAs(EditorState& editor) {
@@ -165,7 +176,11 @@ void saveMapAs(EditorState& editor) {
   snprintf(startPath, sizeof startPath, "%s", start);
   const char* path = chooseFile("*.map", startPath, kSelectSaveAsFlags, "Save As", "Save");
   if (path[0] != '\0') {
-    snprintf(target, sizeof target, "%s", path);
+    // A name typed without an extension gets ".MAP", lest the "*.map" list hide the file.
+    const char* separator = lastBackslash(path);
+    const char* name = separator ? separator + 1 : path;
+    const bool bare = name[0] != '\0' && strchr(name, '.') == nullptr;
+    snprintf(target, sizeof target, "%s%s", path, bare ? ".MAP" : "");
     saveMapFile(target, editor);
   }
   Refresh(editor.statusLine);

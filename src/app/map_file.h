@@ -16,18 +16,23 @@ void openMapFile(const char* path, EditorState& editor);
 // map data: map canvas, status line, palette and the three lists.
 void refreshAfterLoad(EditorState& editor);
 
-// Writes the open map to path and its placements to the ".DAT" read when it
-// was opened. Every write that fails is reported by name and reason, leaving
-// the file on disk as it was. A map opened without a ".DAT" saves no
-// placements: when objects or creatures were placed on it, the user is told
-// they were not kept. The map counts as unchanged only once everything was
-// written to the open map's own files (or anywhere, for a map with no file).
-// Returns whether the placements were written.
+// Writes the open map to path and, when they changed since they were read or
+// last written, its placements to the ".DAT" read when it was opened. Every
+// write that fails is reported by name and reason; a file that was there is
+// left as it was. The tiles count as saved once written to the open map's
+// own file (or anywhere, for a map with no file); the placements once written
+// (a map opened without a ".DAT" cannot keep any, and says so). Returns
+// whether no placement is left unsaved.
 bool saveMapFile(const char* path, EditorState& editor);
 
+// True while the tiles or teleports (mapChanged) or the placements of the open
+// map hold changes that no save has written.
+bool hasUnsavedChanges(EditorState& editor);
+
 // Save As: asks for a file (starting at the open map's path, else the game
-// directory) and writes the map there with saveMapFile; the status line is
-// redrawn, also after a cancel.
+// directory) and writes the map there with saveMapFile, with ".MAP" added to
+// a name typed without an extension; the status line is redrawn, also after
+// a cancel.
 void saveMapAs(EditorState& editor);
 
 // The game directory of the settings ("ZANDirectory"), "" when unset.

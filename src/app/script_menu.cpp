@@ -2,6 +2,9 @@
 // user script. The script layer's generation commands do the work; here the
 // editor settles unsaved changes the world would overwrite, records a run on
 // the open map as one undo step, redraws what shows map data and records the mouse.
+#include <memory>
+#include <new>
+
 #include "app/commands.h"
 #include "app/script_commands.h"
 #include "app/editor_state.h"
@@ -55,7 +58,12 @@ void generateWorldBesideOpenMap(EditorState& editor) {
 
 void generateIntoOpenMap(EditorState& editor) {
   beginMapEdit(editor);
-  if (generateIntoMap(editor.scriptEngine, editor.openMap)) Refresh(editor.mapCanvas);
+  // The script works in the world grid's corner: the world view gets its
+  // world back afterwards, whether the script ran, failed or was cancelled.
+  std::unique_ptr<WorldBuffer> world(new (std::nothrow) WorldBuffer(editor.worldBuffer));
+  const bool generated = generateIntoMap(editor.scriptEngine, editor.openMap);
+  if (world) editor.worldBuffer = *world;
   endMapEdit(editor);
+  if (generated) Refresh(editor.mapCanvas);
   recordMouse(editor);
 }

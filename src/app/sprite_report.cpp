@@ -11,11 +11,11 @@ namespace {
 
 // Appends one sentence about a sprite file of the game directory.
 void describeSpriteFile(char* text, size_t size, const char* file, bool missing, bool shortFile,
-                        const char* where) {
+                        const char* where, const char* whenMissing) {
   size_t used = strnlen(text, size);
   if (missing)
-    snprintf(text + used, size - used, "\"%s\" was not found in %s: its sprites are blank.\n", file,
-             where);
+    snprintf(text + used, size - used, "\"%s\" was not found in %s: %s.\n", file, where,
+             whenMissing);
   else if (shortFile)
     snprintf(text + used, size - used,
              "\"%s\" in %s is incomplete: its missing sprites are blank.\n", file, where);
@@ -39,10 +39,15 @@ void reportSpriteProblems(const EditorState& editor) {
     snprintf(text, sizeof text,
              "\"palette.bmp\" was not found in the working directory: the sprites use a standard "
              "palette.\n");
+  else if (problems & kPaletteInvalid)
+    snprintf(text, sizeof text,
+             "\"palette.bmp\" in the working directory %s. The sprites use a standard palette.\n",
+             editor.sprites.paletteProblem());
   describeSpriteFile(text, sizeof text, "ZAN.SPR", problems & kMainSetMissing,
-                     problems & kMainSetShort, where);
+                     problems & kMainSetShort, where, "its sprites are blank");
   describeSpriteFile(text, sizeof text, "ZAN2.SPR", problems & kSecondSetMissing,
-                     problems & kSecondSetShort, where);
+                     problems & kSecondSetShort, where,
+                     "objects and creatures with its sprites are not drawn");
   if (problems & kSlotsMissing) {
     size_t used = strnlen(text, sizeof text);
     snprintf(text + used, sizeof text - used,

@@ -14,5 +14,6 @@ bool settleUnsavedChanges(EditorState& editor);
 
 // Replaces the open map by the map at path (copied first, so a selector's
 // buffer may be passed), after settling unsaved changes. False, with the
-// open map kept, when the user cancelled or the save failed.
+// open map kept, when the user cancelled, the save failed or the path is
+// longer than a map path may be (which is said).
 bool replaceOpenMap(const char* path, EditorState& editor);

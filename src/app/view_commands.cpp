@@ -2,8 +2,8 @@
 #include "app/view_commands.h"
 
 #include <cstdio>
+#include <cstring>
 
-#include "app/view_commands.h"
 #include "app/editor_state.h"
 #include "app/user_dialogs.h"
 #include "data/map_names.h"
@@ -40,12 +40,30 @@ bool anyWorldMapExists(const char* prefix) {
   return false;
 }
 
+// The world to show: the open map's own; with no map open, the world shown
+// last, or else the one in the game directory ("ZANDirectory").
+void worldPrefixFor(const EditorState& editor, char* prefix, size_t size) {
+  const char* lastShown = editor.worldPrefix;
+  const char* directory = editor.settings.getString("", "ZANDirectory");
+  if (editor.openMap.path[0] != '\0') {
+    if (!directoryPrefixOf(editor.openMap.path, prefix, size)) prefix[0] = '\0';
+  } else if (lastShown[0] != '\0') {
+    snprintf(prefix, size, "%s", lastShown);
+  } else if (directory && directory[0] != '\0') {
+    const size_t length = strlen(directory);
+    snprintf(prefix, size, "%s%s", directory, directory[length - 1] == '\\' ? "" : "\\");
+  } else {
+    prefix[0] = '\0';
+  }
+}
+
 }  // namespace
 
 void showWorldMap(EditorState& editor) {
-  char prefix[kPathBufferSize];
-  if (!directoryPrefixOf(editor.openMap.path, prefix, sizeof prefix)) prefix[0] = '\0';
   if (editor.canvasMode == WorldView) return;
+  char prefix[kPathBufferSize];
+  worldPrefixFor(editor, prefix, sizeof prefix);
+  snprintf(editor.worldPrefix, sizeof editor.worldPrefix, "%s", prefix);
   ProgressWindow progress(editor);
   loadWorld(prefix, editor.worldBuffer, &progress, &editor.worldTeleports);
   editor.canvasMode = WorldView;

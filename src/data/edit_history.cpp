@@ -6,6 +6,7 @@
 
 #include <strings.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <new>
 
@@ -144,6 +145,17 @@ bool EditHistory::canRedo() const { return active_->current < active_->steps.siz
 bool EditHistory::changed() {
   commitStep();
   return static_cast<long>(active_->current) != active_->saved;
+}
+
+bool EditHistory::tilesOrTeleportsChanged() {
+  commitStep();
+  const Record& r = *active_;
+  if (r.saved < 0) return true;
+  const size_t saved = static_cast<size_t>(r.saved);
+  for (size_t i = std::min(saved, r.current); i < std::max(saved, r.current); ++i) {
+    if (r.steps[i].touchesMap()) return true;
+  }
+  return false;
 }
 
 void EditHistory::markSaved(const MapFileStamps& stamps) {

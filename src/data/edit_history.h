@@ -59,6 +59,9 @@ class EditHistory {
   // ---- Saved state ----
   // The open map differs from the state it was last saved or opened in.
   bool changed();
+  // The same for its tiles, teleports and kind alone (the steps between the
+  // saved and the current one change more than placements).
+  bool tilesOrTeleportsChanged();
   // The open map was written to its own files: this state is on disk.
   void markSaved(const MapFileStamps& stamps);
   // Call right after a map was loaded into the map and data objects (a step

@@ -17,6 +17,7 @@ void MapDataFile::clear() { placements_.reset(); }
 bool MapDataFile::load(const char* newPath) {
   clear();
   fileRead_ = false;
+  memset(synced_, 0, sizeof synced_);
   placements_.reset(new (std::nothrow) Placement[kPlacementCount]());
   if (!copyText(path, sizeof path, newPath) || !placements_) return false;
   FILE* file = openStream(path, "rb");
@@ -29,18 +30,32 @@ bool MapDataFile::load(const char* newPath) {
   for (int i = 0; i < kPlacementCount; i++) {
     decodePlacement(bytes + kPlacementSize * i, placements_[i]);
   }
+  memcpy(synced_, bytes, sizeof synced_);
   fileRead_ = true;
   return true;
 }
 
-bool MapDataFile::save(BackupOperation* backup) const {
-  if (!placements_ || !fileRead_) return false;
-  unsigned char bytes[kPlacementTableSize];
+void MapDataFile::encodeTable(unsigned char* bytes) const {
   for (int i = 0; i < kPlacementCount; i++) {
     encodePlacement(placements_[i], bytes + kPlacementSize * i);
   }
+}
+
+bool MapDataFile::save(BackupOperation* backup) {
+  if (!placements_ || !fileRead_) return false;
+  unsigned char bytes[kPlacementTableSize];
+  encodeTable(bytes);
   FileReplacer replacer(backup);
-  return replacer.replaceWhole(path, "r+b", bytes, sizeof bytes);
+  if (!replacer.replaceWhole(path, "r+b", bytes, sizeof bytes)) return false;
+  memcpy(synced_, bytes, sizeof synced_);
+  return true;
+}
+
+bool MapDataFile::placementsChanged() const {
+  if (!placements_) return false;
+  unsigned char bytes[kPlacementTableSize];
+  encodeTable(bytes);
+  return memcmp(bytes, synced_, sizeof bytes) != 0;
 }
 
 Placement* MapDataFile::placement(int i) {
@@ -56,7 +71,9 @@ const Placement* MapDataFile::placement(int i) const {
 int MapDataFile::firstFreePlacement() const {
   if (!placements_) return -1;
   for (int i = 0; i < kPlacementCount; i++) {
-    if (placements_[i].inUse == 0) return i;
+    const int32_t id = placements_[i].id;
+    const bool creature = id >= kCreatureIdBase && id < kPlayerObjectIdBase;
+    if (placements_[i].inUse == 0 && !creature) return i;
   }
   return -1;
 }

@@ -31,12 +31,19 @@ class MapDataFile {
   // free records over placements it could not read. With a backup, the old
   // file is kept in it first. False when nothing was written, a write failed
   // or the backup could not be made; the file is then unchanged.
-  bool save(BackupOperation* backup = nullptr) const;
+  bool save(BackupOperation* backup = nullptr);
+
+  // True when the records differ from what the last load read (all free when
+  // it read nothing) or the last successful save wrote: the placements that
+  // only a save can keep.
+  bool placementsChanged() const;
 
   Placement* placement(int i);  // nullptr unless 0 <= i < 200 and a table exists
   const Placement* placement(int i) const;
 
-  // Smallest i whose inUse is 0; -1 when all are in use or there is no table.
+  // Smallest i of a record that shows nothing: inUse is 0 and its id names no
+  // creature (a creature is shown whatever its inUse). -1 when there is none
+  // or no table.
   int firstFreePlacement() const;
 
   char path[1024] = {0};  // the file of the last load; save writes there
@@ -44,4 +51,7 @@ class MapDataFile {
  private:
   std::unique_ptr<Placement[]> placements_;  // 200 records, or absent
   bool fileRead_ = false;                    // the last load read the file at path
+  unsigned char synced_[kPlacementTableSize] = {};  // the records as last read or written
+
+  void encodeTable(unsigned char* bytes) const;
 };

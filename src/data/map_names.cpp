@@ -44,9 +44,13 @@ bool mapNameOf(const char* path, char* out, size_t outSize) {
 bool cellMapFileName(const char* mapPath, int cx, int cy, char* out, size_t outSize) {
   if (!out || outSize == 0) return false;
   out[0] = 0;
-  if (!mapPath || strlen(mapPath) < 3) return false;
-  const char* dot = strchr(mapPath + 2, '.');
-  if (!dot) return false;
+  if (!mapPath) return false;
+  // The letters come from the file name alone: a dot in a directory name
+  // ("zan-1.2", "world.v2") must not lend its neighbours.
+  const char* sep = lastBackslash(mapPath);
+  const char* name = sep ? sep + 1 : mapPath;
+  const char* dot = strchr(name, '.');
+  if (!dot || dot - name < 2) return false;
   char directory[kPathBufferSize];
   if (!directoryOf(mapPath, directory, sizeof directory)) return false;
   return fits(snprintf(out, outSize, "%s\\T%c%c%i%i.MAP", directory, dot[-2], dot[-1], cx + 21,

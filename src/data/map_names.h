@@ -23,8 +23,8 @@ bool mapNameOf(const char* path, char* out, size_t outSize);
 
 // The map entered at cell (cx, cy) of the map at mapPath:
 // "<directory>\T<two letters><cx + 21><cy + 13>.MAP", the letters being the two
-// characters before the first "." from the path's third character on. False
-// when the path has no such dot.
+// characters before the first "." of the file name (after the last "\").
+// False when the file name has no dot with two characters before it.
 bool cellMapFileName(const char* mapPath, int cx, int cy, char* out, size_t outSize);
 
 // "<prefix>ZAN<col letter><row letter>.MAP" for a prefix that ends in "\";

@@ -186,6 +186,13 @@ void MapStep::apply(LocalMap& map, MapDataFile& data, bool after) const {
                });
 }
 
+bool MapStep::touchesMap() const {
+  if (!block_) return false;
+  StepHeader header;
+  memcpy(&header, block_.get(), sizeof header);
+  return header.tileCount > 0 || header.teleportsChanged || header.kindBefore != header.kindAfter;
+}
+
 CellBox MapStep::cells() const {
   if (!block_) return CellBox{0, 0, -1, -1};
   StepHeader header;

@@ -37,6 +37,8 @@ class MapStep {
               bool* noMemory);
   // Puts map and data into the state before the step (undo) or after it (redo).
   void apply(LocalMap& map, MapDataFile& data, bool after) const;
+  // The step changed tiles, teleports or the kind (not only placements).
+  bool touchesMap() const;
   // The bounding box of the cells whose tile, placements or teleports changed.
   CellBox cells() const;
   // The memory the step holds.

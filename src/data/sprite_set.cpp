@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "data/bmp_palette.h"
 #include "data/sprite_tables.h"
 #include "platform/file_stream.h"
-#include "platform/host_path.h"
 
 namespace {
 
@@ -59,27 +59,20 @@ bool SpriteSet::load(const char* gameDirectory, int colourDepth, SpriteImageRegi
 }
 
 bool SpriteSet::loadPalette(const char* editorPath) {
-  problems_ &= ~static_cast<unsigned>(kPaletteMissing);
-  char hostPath[1024];
-  BITMAP* picture = nullptr;
-  if (pathToHost(editorPath, hostPath, sizeof hostPath)) {
-    picture = load_bitmap(hostPath, palette);
-  }
-  const bool found = picture != nullptr;
-  if (found) {
-    destroy_bitmap(picture);  // only its palette is wanted
-  } else {
-    // Without the game's palette the sprites still get distinct colours.
-    memcpy(palette, default_palette, sizeof(PALETTE));
-    problems_ |= kPaletteMissing;
-  }
-  return found;
+  problems_ &= ~static_cast<unsigned>(kPaletteMissing | kPaletteInvalid);
+  const PaletteFault fault =
+      readBmpPalette(editorPath, palette, paletteProblem_, sizeof paletteProblem_);
+  if (fault == PaletteFault::None) return true;
+  // Without the game's palette the sprites still get distinct colours.
+  memcpy(palette, default_palette, sizeof(PALETTE));
+  problems_ |= fault == PaletteFault::NotFound ? kPaletteMissing : kPaletteInvalid;
+  return false;
 }
 
 bool SpriteSet::loadSprites(const char* gameDirectory, int colourDepth,
                             SpriteImageRegistrar registrar, void* context) {
   release();
-  problems_ &= kPaletteMissing;
+  problems_ &= kPaletteMissing | kPaletteInvalid;
   const bool mainRead = loadHalf(gameDirectory, "ZAN.SPR", 0, colourDepth, registrar, context);
   const bool secondRead =
       loadHalf(gameDirectory, "ZAN2.SPR", kSecondSetFirstSlot, colourDepth, nullptr, nullptr);
@@ -96,6 +89,10 @@ bool SpriteSet::loadHalf(const char* gameDirectory, const char* fileName, int fi
   snprintf(path, sizeof path, "%s\\%s", gameDirectory, fileName);
   FILE* file = openStream(path, "rb");
   if (file == nullptr) problems_ |= isMain ? kMainSetMissing : kSecondSetMissing;
+  // Without "ZAN2.SPR" its slots stay absent, so that the objects and
+  // creatures drawn with them are not drawn at all rather than as black
+  // squares. The main set keeps blank slots: every tile and list icon needs one.
+  if (file == nullptr && !isMain) return false;
 
   const SpriteColours colours = coloursAt(palette, colourDepth);
   bool complete = file != nullptr;
@@ -136,7 +133,7 @@ void SpriteSet::release() {
 }
 
 const char* SpriteSet::firstProblemFile() const {
-  if (problems_ & kPaletteMissing) return "palette.bmp";
+  if (problems_ & (kPaletteMissing | kPaletteInvalid)) return "palette.bmp";
   if (problems_ & (kMainSetMissing | kMainSetShort)) return "ZAN.SPR";
   if (problems_ & (kSecondSetMissing | kSecondSetShort)) return "ZAN2.SPR";
   return nullptr;

@@ -24,6 +24,7 @@ enum SpriteProblem : unsigned {
   kMainSetShort = 1u << 3,      // "ZAN.SPR" holds fewer than 248 sprites
   kSecondSetShort = 1u << 4,    // "ZAN2.SPR" holds fewer than 248 sprites
   kSlotsMissing = 1u << 5,      // a slot's bitmap could not be made (see sprite)
+  kPaletteInvalid = 1u << 6,    // "palette.bmp" is there but gives no colours (paletteProblem)
 };
 
 // The set knows nothing of the screen: it never sets the screen palette and
@@ -43,14 +44,17 @@ class SpriteSet {
 
   // Reads "palette.bmp" of the working directory and the two sprite files of
   // gameDirectory (editor path form) into slots of colourDepth bits per
-  // pixel. A missing or short file leaves its slots blank (colour 0), and
+  // pixel. A missing "ZAN2.SPR" leaves its slots absent (null); a missing
+  // "ZAN.SPR" or a short file leaves its slots blank (colour 0), and
   // problems says which files were at fault. Slots 0..248 are registered
   // with registrar (may be null). False on any problem.
   bool load(const char* gameDirectory, int colourDepth, SpriteImageRegistrar registrar,
             void* context);
 
   // The two halves of load, for callers that keep the palette elsewhere.
-  // loadPalette fills palette only; loadSprites colours with it.
+  // loadPalette fills palette only, from an 8-bit BMP file; any other file
+  // leaves a standard palette and says why in paletteProblem. loadSprites
+  // colours with palette.
   bool loadPalette(const char* editorPath);
   bool loadSprites(const char* gameDirectory, int colourDepth, SpriteImageRegistrar registrar,
                    void* context);
@@ -70,6 +74,9 @@ class SpriteSet {
   unsigned problems() const { return problems_; }
   // The name of the first file that was missing or short, or null.
   const char* firstProblemFile() const;
+  // What was wrong with the palette file, after its name ("was not found",
+  // "is a 24-bit bitmap, ..."); "" when it was read.
+  const char* paletteProblem() const { return paletteProblem_; }
 
   PALETTE palette = {};
 
@@ -79,4 +86,5 @@ class SpriteSet {
 
   BITMAP* slots_[kSpriteSlotCount] = {};
   unsigned problems_ = 0;
+  char paletteProblem_[160] = {};
 };

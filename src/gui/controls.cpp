@@ -36,7 +36,9 @@ static void paintStatus(Widget& w, int x, int y) {
   }
   w.value = width;
   rectfill(b, x, y, x + width - 1, y + w.h - 1, state().theme.face);
-  drawClippedText(b, text, x, y + 1, width, state().theme.text);
+  static char fitted[sizeof text + 4];
+  drawClippedText(b, fitFromFront(text, width, fitted, sizeof fitted), x, y + 1, width,
+                  state().theme.text);
 }
 
 static void paintCheckBox(Widget& w, int x, int y) {

@@ -176,6 +176,9 @@ char hotkeyOf(const char* label);
 void drawClippedText(BITMAP* bmp, const char* text, int x, int y, int maxWidth, int color);
 // The text, or as much of it as fits maxWidth followed by "...".
 void drawEllipsisText(BITMAP* bmp, const char* text, int x, int y, int maxWidth, int color);
+// The text when it fits maxWidth; else "..." and as much of its end as fits,
+// written into out. A long path so keeps its file name in sight.
+const char* fitFromFront(const char* text, int maxWidth, char* out, size_t size);
 // The toolkit's font, used by every widget, and measures in it.
 FONT* guiFont();
 int textWidth(const char* text);

@@ -150,4 +150,14 @@ void drawEllipsisText(BITMAP* bmp, const char* text, int x, int y, int maxWidth,
   drawClippedText(bmp, shown, x, y, maxWidth, color);
 }
 
+const char* fitFromFront(const char* text, int maxWidth, char* out, size_t size) {
+  if (textWidth(text) <= maxWidth) return text;
+  // The shortest cut at the front after which "..." and the rest fit.
+  const int room = maxWidth - textWidth("...");
+  const char* rest = text;
+  while (*rest && textWidth(rest) > room) ++rest;
+  snprintf(out, size, "...%s", rest);
+  return out;
+}
+
 }  // namespace gui

@@ -6,7 +6,9 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/host_path.h"
 
@@ -102,6 +104,37 @@ int cookieClose(void* c) {
   delete k;
   return result;
 }
+
+// The open(2) flags of a standard stream mode ("r", "w+b", "a", ...).
+int openFlagsOf(const char* mode) {
+  const bool update = strchr(mode, '+') != nullptr;
+  int flags = update ? O_RDWR : (mode[0] == 'r' ? O_RDONLY : O_WRONLY);
+  if (mode[0] == 'w') flags |= O_CREAT | O_TRUNC;
+  if (mode[0] == 'a') flags |= O_CREAT | O_APPEND;
+  return flags | O_CLOEXEC;
+}
+
+// Opens host only when it is a regular file. A named pipe would block the
+// open or the first read until some other program writes to it, and a device
+// or directory is no file of the game's: each is refused with errno set. The
+// open itself does not wait (O_NONBLOCK), and the check is made on what was
+// opened, so nothing can be swapped in between.
+FILE* openRegularFile(const char* host, const char* mode) {
+  int fd = ::open(host, openFlagsOf(mode) | O_NONBLOCK, 0666);
+  if (fd < 0) return nullptr;
+  struct stat st;
+  const bool statted = fstat(fd, &st) == 0;
+  if (!statted || !S_ISREG(st.st_mode)) {
+    const int error = statted && S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    close(fd);
+    errno = error;
+    return nullptr;
+  }
+  fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  FILE* raw = fdopen(fd, mode);
+  if (!raw) close(fd);
+  return raw;
+}
 #endif
 
 }  // namespace
@@ -139,19 +172,12 @@ FILE* openStream(const char* editorPath, const char* mode) {
   // case be made beside the existing one.
   FILE* raw = nullptr;
   if (mode[0] == 'r' && mapHostPathAsGiven(editorPath, host, sizeof host)) {
-    raw = fopen(host, rawMode);
+    raw = openRegularFile(host, rawMode);
     if (!raw && errno != ENOENT && errno != ENOTDIR) return nullptr;
   }
   if (!raw) {
     if (!pathToHost(editorPath, host, sizeof host)) return nullptr;
-    raw = fopen(host, rawMode);
-  }
-  // A directory opens for reading here but on the desktop it is no file at all.
-  struct stat st;
-  if (raw && fstat(fileno(raw), &st) == 0 && S_ISDIR(st.st_mode)) {
-    fclose(raw);
-    errno = EISDIR;
-    return nullptr;
+    raw = openRegularFile(host, rawMode);
   }
   return wrapHostStream(raw, mode);
 #endif

@@ -6,8 +6,9 @@
 #pragma once
 #include <cstdio>
 
-// Opens the file that the editor path names (see host_path.h); nullptr when it
-// cannot be opened in that mode.
+// Opens the file that the editor path names (see host_path.h); nullptr, with
+// errno set, when it cannot be opened in that mode or is no regular file (a
+// directory, a named pipe, a device): nothing the editor reads can block it.
 FILE* openStream(const char* editorPath, const char* mode);
 
 // Wraps an open host stream (opened in binary) so that it gets the text or

@@ -145,10 +145,21 @@ FILE* SafeWriter::open(const char* editorPath, const char* mode) {
   const bool update = mode[0] == 'r';
   struct stat st;
   const bool exists = stat(target_, &st) == 0;
-  // A file without any write permission is read-only, even to a superuser.
-  if (exists && (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0 || access(target_, W_OK) != 0))
+  // Every refusal says why in errno, so that the caller can tell the user.
+  if (exists && !S_ISREG(st.st_mode)) {
+    errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
     return nullptr;
-  if (update && !exists) return nullptr;
+  }
+  // A file without any write permission is read-only, even to a superuser.
+  if (exists && (st.st_mode & 0222) == 0) {
+    errno = EACCES;
+    return nullptr;
+  }
+  if (exists && access(target_, W_OK) != 0) return nullptr;  // EACCES, or EROFS for the disk
+  if (update && !exists) {
+    errno = ENOENT;
+    return nullptr;
+  }
   // Rewriting through a symbolic link replaces the file it points to, not the link.
   char linked[PATH_MAX];
   if (exists && realpath(target_, linked)) snprintf(target_, sizeof target_, "%s", linked);

@@ -30,7 +30,9 @@ class SafeWriter {
   // is created or replaced), "wb" / "w+b" (binary), "r+b" (binary update: the
   // file must exist, and the stream starts as a copy of its bytes).
   // Returns the stream to write, or nullptr when the file cannot be written in
-  // that mode (missing for "r+b", read-only, no such directory, other modes).
+  // that mode, with errno saying why: ENOENT (missing for "r+b", no such
+  // directory), EACCES (a read-only file), EROFS (a read-only disk), EISDIR or
+  // EINVAL (a directory or another file that is no regular file).
   FILE* open(const char* editorPath, const char* mode);
 
   // Flushes and closes the stream and puts the new file in place. False when

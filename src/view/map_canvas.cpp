@@ -89,11 +89,15 @@ void localEditEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m)
 }
 
 void openWorldSquare(MapView& v, BITMAP* bitmap, int wx, int wy) {
-  char prefix[kPathBufferSize], path[kPathBufferSize];
-  directoryPrefixOf(v.openMap.path, prefix, sizeof prefix);
-  if (!worldMapFileName(prefix, wx / kMapColumns, wy / kMapRows, path, sizeof path)) return;
+  char path[kPathBufferSize];
+  if (!worldMapFileName(v.state.worldPrefix, wx / kMapColumns, wy / kMapRows, path, sizeof path)) return;
   endStroke(v);
   if (!v.host.replaceOpenMap(path)) return;
+  if (v.openMap.path[0] == '\0') {  // the file names no map kind: nothing was opened
+    char text[kPathBufferSize + 96];
+    snprintf(text, sizeof text, "The map %s could not be read: its first line names no map kind.", path);
+    v.host.showText(text, "~OK");
+  }
   v.openMap.kind = Wilderness;  // a world square is wilderness, whatever its file said
   v.state.paintNeedsPress = 1;
   Refresh(v.widgets.statusLine);

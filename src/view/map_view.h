@@ -53,6 +53,9 @@ struct MapViewState {
   int lastMouseX, lastMouseY, lastMouseZ, lastMouseButtons;  // mouse as last acted on
   int paintNeedsPress;  // 1: the left button paints only after a new press
   int showTeleports;    // 0 or 1, View > "Show Teleports": the teleports over the world view
+  // The directory prefix (ending in "\\") of the world the program last loaded
+  // into the world grid; a world-view click opens the map of its square there.
+  char worldPrefix[1024];
   int strokeOpen;       // 1 while a stroke of the left button is one edit in progress
 
   CellBox outline;    // cells outlined on the map after an undo or redo

@@ -50,6 +50,11 @@ TEST_F(AppTest, SaveAsWritesACopyAndSaveWritesTheOpenedFile) {
   EXPECT_EQ(read("COPY.MAP").substr(0, 16), "WILDERNESS!\r\n ba");
   EXPECT_EQ(editor->mapChanged(), 0);
   EXPECT_STREQ(editor->openMap.path, path.c_str());
+
+  dialogs.paths = {dir.editorPath("PLAIN")};  // a name without an extension
+  saveAsCommand(editor);
+  EXPECT_EQ(read("PLAIN.MAP").substr(0, 16), "WILDERNESS!\r\n bc");
+  EXPECT_FALSE(fileExistsOnHost(dir.file("PLAIN")));
   EXPECT_TRUE(dialogs.texts.empty());
 }
 
@@ -113,6 +118,13 @@ TEST_F(AppTest, OpenAsksAboutUnsavedChangesWithEachAnswer) {
   EXPECT_STREQ(editor->openMap.path, first.c_str());
   EXPECT_EQ(read("ZANAC.MAP").substr(0, 15), "WILDERNESS!\r\n y");
   EXPECT_EQ(dialogs.texts.size(), 3u);
+
+  // A path longer than a map path may be is refused before anything is asked.
+  const std::string tooLong = dir.editorPath(std::string(300, 'L') + ".MAP");
+  dialogs.paths = {tooLong};
+  openCommand(editor);
+  EXPECT_EQ(dialogs.texts.back(), "The map " + tooLong + " was not opened: its path is longer than 255 characters.");
+  EXPECT_STREQ(editor->openMap.path, first.c_str());
 }
 
 TEST_F(AppTest, ASaveThatFailsKeepsTheMapOpenAndChanged) {

@@ -2,7 +2,9 @@
 // the warnings about maps a save could not give back, and every failed save
 // reported by file and reason.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include "app/commands.h"
 #include "app/map_file.h"
 #include "app_fixture.h"
 #include "platform/file_stream.h"
@@ -69,7 +71,10 @@ TEST_F(AppTest, FailedWritesNameTheFileAndTheReason) {
   const std::string path = writeMap("ZANAB.MAP", kPlain);
   writeFileBytes(dir.file("ZANAB.DAT"), placementTable(7));
   openMapFile(path.c_str(), *editor);
-  edit([&] { editor->openMap.setTile(0, 0, 'x'); });
+  edit([&] {
+    editor->openMap.setTile(0, 0, 'x');
+    editor->mapData.placement(0)->x = 8;
+  });
 
   failWritesAfter(0);  // a full disk
   EXPECT_FALSE(saveMapFile(path.c_str(), *editor));
@@ -91,7 +96,8 @@ TEST_F(AppTest, FailedWritesNameTheFileAndTheReason) {
   EXPECT_EQ(dialogs.texts[2].rfind(
                 "The placements could not be written to " + dir.editorPath("ZANAB.DAT"), 0),
             0u);
-  EXPECT_EQ(editor->mapChanged(), 1);
+  EXPECT_EQ(editor->mapChanged(), 0);  // the tiles were written; the placements were not
+  EXPECT_TRUE(hasUnsavedChanges(*editor));
   openMapFile(path.c_str(), *editor);
   edit([&] { editor->openMap.setTile(0, 0, 'x'); });
   saveMapFile(path.c_str(), *editor);
@@ -124,11 +130,40 @@ TEST_F(AppTest, ObjectsPlacedOnAMapWithoutDataFileAreNotLostInSilence) {
   EXPECT_EQ(editor->openMap.getTile(0, 0), 'x');
   EXPECT_NE(read("NEW.MAP"), kPlain);  // the tiles were written all the same
   EXPECT_FALSE(fileExistsOnHost(dir.file("NEW.DAT")));
-  EXPECT_EQ(editor->mapChanged(), 1);  // so Quit still asks
+  EXPECT_TRUE(hasUnsavedChanges(*editor));  // so Quit still asks
 
   // Once the placement is deleted again there is nothing left to lose.
   *p = Placement{};
   saveMapFile(path.c_str(), *editor);
   EXPECT_EQ(dialogs.texts.size(), 1u);
-  EXPECT_EQ(editor->mapChanged(), 0);
+  EXPECT_FALSE(hasUnsavedChanges(*editor));
+}
+
+// A read-only ".DAT" is written only when its placements changed, and Quit
+// names what is unsaved; a file that was not there is not said to be kept.
+TEST_F(AppTest, ReadOnlyFilesAreWrittenOnlyWhenChangedAndSaidToBeReadOnly) {
+  const std::string path = writeMap("ZANAB.MAP", kPlain), data = dir.editorPath("ZANAB.DAT");
+  writeFileBytes(dir.file("ZANAB.DAT"), "\x07");
+  ASSERT_EQ(0, chmod(dir.file("ZANAB.DAT").c_str(), 0444));
+  openMapFile(path.c_str(), *editor);
+  edit([&] { editor->openMap.setTile(0, 0, 'x'); });
+  EXPECT_TRUE(saveMapFile(path.c_str(), *editor));
+  EXPECT_FALSE(hasUnsavedChanges(*editor));
+  EXPECT_EQ(read("ZANAB.DAT"), "\x07");  // keeps its bytes
+
+  editor->mapData.placement(0)->x = 9;
+  ASSERT_EQ(0, chmod(dir.file("ZANAB.MAP").c_str(), 0444));
+  saveMapFile(path.c_str(), *editor);
+  ASSERT_EQ(0, chmod(dir.file("ZANAB.MAP").c_str(), 0644));
+  saveMapFile(dir.editorPath("NODIR\\A.MAP").c_str(), *editor);
+  dialogs.answers = {2};  // Cancel
+  EXPECT_FALSE(commandStopsLoop(quitCommand));
+  const std::string placements =
+      "The placements could not be written to " + data + ": it is read-only. The file on disk is as it was.";
+  const std::vector<std::string> said = {
+      "The map could not be written to " + path + ": it is read-only. The file on disk is as it was.",
+      placements,
+      "The map could not be written to " + dir.editorPath("NODIR\\A.MAP") + ": No such file or directory.",
+      placements, "The objects and creatures placed on the map " + path + " are not saved."};
+  EXPECT_EQ(said, dialogs.texts);
 }

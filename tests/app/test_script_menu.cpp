@@ -4,6 +4,8 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "app/commands.h"
 #include "app/editor_script_user.h"
 #include "app/map_file.h"
@@ -95,4 +97,12 @@ TEST_F(ScriptMenuTest, LocalGenerationMarksTheMapChangedOnlyWhenItChanged) {
   expectMouseRecorded(41, 61, 1);
   EXPECT_TRUE(dialogs.texts.empty());
   EXPECT_EQ(mapText("LOCAL!~EXIT~", 23, 'a'), read("TOWN.MAP"));
+
+  // The world view keeps its world, after a run and after a cancelled choice.
+  memset(editor->worldBuffer.cells, 'w', sizeof editor->worldBuffer.cells);
+  dialogs.paths = {script("void main() { settile(1, 1, 99); }\n"), ""};
+  generateLocalMap(editor);
+  generateLocalMap(editor);
+  EXPECT_EQ(99, editor->openMap.getTile(0, 0));
+  for (int i : {0, 1, 47 * 960, 479 * 960 + 959}) EXPECT_EQ('w', editor->worldBuffer.cells[i]) << i;
 }

@@ -3,6 +3,7 @@
 // the sprite files reported missing, and the graphics mode the settings ask for.
 #include <allegro.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <vector>
@@ -73,7 +74,8 @@ TEST_F(StartupTest, AFirstStartAsksForTheGameDirectoryBeforeTheMainWindow) {
       "\"palette.bmp\" was not found in the working directory: the sprites use a standard "
       "palette.\n"
       "\"ZAN.SPR\" was not found in the ZAN directory C:\\games\\zan: its sprites are blank.\n"
-      "\"ZAN2.SPR\" was not found in the ZAN directory C:\\games\\zan: its sprites are blank.\n");
+      "\"ZAN2.SPR\" was not found in the ZAN directory C:\\games\\zan: objects and creatures "
+      "with its sprites are not drawn.\n");
   EXPECT_EQ(editorState(), nullptr);
 }
 
@@ -88,6 +90,21 @@ TEST_F(StartupTest, ACancelledPromptIsNotRepeated) {
   EXPECT_NE(dialogs.texts[1].find("\"ZAN.SPR\" was not found in the ZAN directory (none is set: "
                                   "choose it with Tools > Set ZAN Directory and start DOLA again)"),
             std::string::npos);
+}
+
+TEST_F(StartupTest, APaletteThatIsNoBitmapAndUnwritableSettingsAreSaid) {
+  writeFileBytes(dir.file("dola.ini"), "ZANDirectory=C:\\games\\zan\r\n");
+  ASSERT_EQ(chmod(dir.file("dola.ini").c_str(), 0444), 0);
+  writeFileBytes(dir.file("palette.bmp"), "GIF89a");
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(runAndQuit(), 1);  // the settings are lost: said, and the exit status says so
+  const std::string lost =
+      "The settings could not be written to dola.ini in the working directory (it is read-only): "
+      "the changes made to them since DOLA started are lost.";
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "DOLA: " + lost + "\n");
+  ASSERT_EQ(dialogs.texts.size(), 2u);
+  EXPECT_EQ(dialogs.texts[1], lost);
+  EXPECT_EQ(0u, dialogs.texts[0].rfind("\"palette.bmp\" in the working directory is not a BMP file", 0));
 }
 
 TEST(GraphicsMode, TheSettingsChooseTheModeAndDepth) {

@@ -5,6 +5,8 @@
 
 #include "app/commands.h"
 #include "app/map_file.h"
+#include "view/map_canvas.h"
+#include "view/map_drawing.h"
 #include "app/status_texts.h"
 #include "app_fixture.h"
 
@@ -45,30 +47,22 @@ TEST_F(AppTest, WorldMapLoadsOnceUntilLocalMapAndOpenReturnsToTheMap) {
   EXPECT_TRUE(dialogs.texts.empty());
 }
 
-TEST_F(AppTest, WorldMapWithNoMapOpenReadsBareNamesAndSaysWhenNoneIsFound) {
-  char saved[4096];
-  ASSERT_NE(getcwd(saved, sizeof saved), nullptr);
+// With no map open the world is the game directory's, and a click on it opens the map there.
+TEST_F(AppTest, WorldMapWithNoMapOpenShowsTheGameDirectoryAndSaysWhenNoneIsFound) {
   writeMap("ZANTA.MAP", mapText("WILDERNESS!", 24, 't'));
-  ASSERT_EQ(chdir(dir.path().c_str()), 0);
+  writeMap("ZANLM.MAP", "not a map\r\n");
   worldMapCommand(editor);
   EXPECT_EQ(worldCell(*editor, 959, 0), 't');
-  EXPECT_TRUE(dialogs.texts.empty());
-  remove(dir.file("ZANTA.MAP").c_str());
-  localMapCommand(editor);
-  worldMapCommand(editor);
-  ASSERT_EQ(chdir(saved), 0);
-  EXPECT_EQ(editor->canvasMode, WorldView);
+  BITMAP* canvas = create_bitmap(kMapCanvasWidth, kMapCanvasHeight);
+  handleMapEvent(editor->mapView, canvas, 500, 300, GuiMouse{505, 350, 0, 1, 0});  // square L, M
+  destroy_bitmap(canvas);
   ASSERT_EQ(dialogs.texts.size(), 1u);
-  EXPECT_EQ(
-      dialogs.texts[0],
-      "No world maps were found: DOLA looked for ZANAA.MAP to ZANTT.MAP in the working directory.");
-
-  openMapFile(dir.editorPath("NOWHERE.MAP").c_str(), *editor);
-  worldMapCommand(editor);
+  EXPECT_EQ(dialogs.texts[0], "The map " + dir.editorPath("ZANLM.MAP") + " could not be read: its first line names no map kind.");
+  remove(dir.file("ZANTA.MAP").c_str());
+  remove(dir.file("ZANLM.MAP").c_str());
+  worldMapCommand(editor);  // still the game directory's world, now without maps
   ASSERT_EQ(dialogs.texts.size(), 2u);
-  EXPECT_EQ(dialogs.texts[1],
-            "No world maps were found: DOLA looked for ZANAA.MAP to ZANTT.MAP in " +
-                dir.editorPath() + ".");
+  EXPECT_EQ(dialogs.texts[1], "No world maps were found: DOLA looked for ZANAA.MAP to ZANTT.MAP in " + dir.editorPath() + ".");
 }
 
 TEST_F(AppTest, SetZanDirectoryKeepsTheValueWhenCancelled) {

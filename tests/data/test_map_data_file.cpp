@@ -43,7 +43,9 @@ TEST(MapDataFile, ShortAndLongFilesAcrossASave) {
   EXPECT_EQ(dir.editorPath("ZANAB.DAT"), data.path);
   EXPECT_EQ(42, data.placement(0)->id);
   data.placement(0)->quantity = 7;
+  EXPECT_TRUE(data.placementsChanged());
   ASSERT_TRUE(data.save());
+  EXPECT_FALSE(data.placementsChanged());  // until the next edit
   EXPECT_EQ('\x07', readFileBytes(dir.file("ZANAB.DAT"))[3]);
 
   // Saved under another letter case into the same file; bytes after 2200 untouched.
@@ -60,15 +62,17 @@ TEST(MapDataFile, ShortAndLongFilesAcrossASave) {
   EXPECT_FALSE(fileExistsOnHost(dir.file("ZANAC.DAT")));
 }
 
-TEST(MapDataFile, DeletedRecordIsReusedFirst) {
+TEST(MapDataFile, DeletedRecordIsReusedFirstAndCreaturesAreNeverFree) {
   TempDir dir;
   std::string table;
   for (int i = 0; i < 4; i++) table += kExample;
   table += std::string("\x02\x02\x00\x00\x00\x00\x00\xE8\x03\x00\x00", 11);  // creature 0, inUse 0
+  table += std::string("\x02\x02\x00\x00\x00\x00\x00\x4F\xC3\x00\x00", 11);  // creature 48999
+  table += std::string("\x02\x02\x00\x00\x00\x00\x00\x50\xC3\x00\x00", 11);  // player object 0, unused
   writeFileBytes(dir.file("ZANAD.DAT"), table);
   MapDataFile data;
   ASSERT_TRUE(data.load(dir.editorPath("ZANAD.DAT").c_str()));
-  EXPECT_EQ(4, data.firstFreePlacement());
+  EXPECT_EQ(6, data.firstFreePlacement());  // a creature is shown whatever its inUse
   *data.placement(3) = Placement{};
   EXPECT_EQ(3, data.firstFreePlacement());
   for (int i = 0; i < kPlacementCount; i++) data.placement(i)->inUse = 1;
@@ -99,5 +103,6 @@ TEST(MapDataFile, SavesNeverCreateOrDamageAFile) {
   const bool saved = data.save();
   failWritesAfter(-1);
   EXPECT_FALSE(saved);
+  EXPECT_TRUE(data.placementsChanged());  // a failed save leaves them unsaved
   EXPECT_EQ(original, readFileBytes(dir.file("ZANAG.DAT")));
 }

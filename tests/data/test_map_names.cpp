@@ -48,6 +48,10 @@ TEST(MapNames, CellMapsAndWorldMaps) {
   EXPECT_EQ(cellMap("ZANTT.MAP", 1, 1), "ZANTT.MAP\\TTT2214.MAP");
   EXPECT_EQ(cellMap("C:\\w\\NODOT", 0, 0), "<false>");
   EXPECT_EQ(cellMap("..", 0, 0), "<false>");
+  // Dots in directory names lend no letters.
+  EXPECT_EQ(cellMap("C:\\zan-1.2\\ZANAB.MAP", 47, 23), "C:\\zan-1.2\\TAB6836.MAP");
+  EXPECT_EQ(cellMap("C:\\world.v2\\x.y\\TAB2515.old.MAP", 0, 0), "C:\\world.v2\\x.y\\T152113.MAP");
+  EXPECT_EQ(cellMap("C:\\w.1\\A.MAP", 0, 0), "<false>");
 
   char out[kPathBufferSize];
   ASSERT_TRUE(worldMapFileName("C:\\w\\", 19, 0, out, sizeof out));

@@ -88,6 +88,19 @@ TEST(Controls, StatusFieldAsksItsTextAtEveryDraw) {
   EXPECT_GT(countColor(3 + 625 + 10, 25 + 560, 3 + 625 + 14, 25 + 569, text), 0);
 }
 
+// A status text too long for its field keeps the longest end that fits after "...".
+TEST(Controls, LongStatusTextsLoseTheirFront) {
+  startHeadlessGui();
+  const std::string path = "C:\\" + std::string(200, 'd') + "\\ZANAB.MAP";
+  char out[1024];
+  for (int width : {60, 200, 500}) {
+    const std::string fitted = gui::fitFromFront(path.c_str(), width, out, sizeof out);
+    EXPECT_EQ("..." + path.substr(path.size() - fitted.size() + 3), fitted);
+    EXPECT_LE(gui::textWidth(fitted.c_str()), width);
+    EXPECT_GT(gui::textWidth(("..." + path.substr(path.size() - fitted.size() + 2)).c_str()), width);
+  }
+}
+
 TEST(Progress, BarFillsAndIgnoresValuesOutOfRange) {
   startHeadlessGui();
   int window = OpenProgressWindow("", "", 200);

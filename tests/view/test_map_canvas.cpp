@@ -62,6 +62,8 @@ TEST_F(ViewTest, WorldClickOpensTheSquareAndPaintsOnlyAfterANewPress) {
   openSavedMap("ZANLM.MAP", Interior);
   openSavedMap("ZANAB.MAP", Wilderness);
   ViewValues& s = *values;
+  snprintf(s.worldPrefix, sizeof s.worldPrefix, "%s\\", dir.editorPath().c_str());
+  s.openMap.load("");  // the world shown is the loaded one, not the open map's
   s.canvasMode = WorldView;
   s.worldBuffer.cells[300 * 960 + 555] = 42;
   poll(500, 300, 0);
