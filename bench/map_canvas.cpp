@@ -1,8 +1,9 @@
 // The map canvas's handled mouse events beside their floor, a plain blit of
 // an 864 x 480 picture into the canvas and its copy to the screen, in the same
 // depth: a move and a paint stroke in LocalEdit with 200 placements shown, the
-// world view's drawing into the canvas bitmap, and a handled move over the
-// world view (its kept picture). Events go through the toolkit's own mouse
+// world view's drawing into the canvas bitmap, a handled move over the world
+// view (its kept picture), and the area tools' heaviest actions: a full-map
+// fill and a full-map paste. Events go through the toolkit's own mouse
 // dispatch to a real canvas, so each includes what it copies to the (memory)
 // screen. The ratios to the floor are the figures to watch (aim: 3x).
 #include <allegro.h>
@@ -20,6 +21,7 @@
 #include "platform/host_path.h"
 #include "view/map_canvas.h"
 #include "view/map_drawing.h"
+#include "view/tool_actions.h"
 
 namespace {
 
@@ -46,7 +48,7 @@ struct Scene {
   MapViewWidgets widgets{};
   std::unique_ptr<MapViewState> values = std::make_unique<MapViewState>();
   QuietHost quiet;
-  MapView view{*values, widgets, openMap, objects, creatures, data, sprites, *world, teleports, quiet, {}, {}};
+  MapView view{*values, widgets, openMap, objects, creatures, data, sprites, *world, teleports, quiet, {}, {}, {}};
   BITMAP* canvas = nullptr;
   BITMAP* floorSource = nullptr;
   std::string host;
@@ -152,6 +154,41 @@ void localEditEvent(benchmark::State& state, int buttons) {
 void localEditMove(benchmark::State& state) { localEditEvent(state, 0); }
 void localEditPaint(benchmark::State& state) { localEditEvent(state, 1); }
 
+// A full-map fill: a click with Fill on a map of one code repaints every
+// cell, and the canvas shows it before the event ends. Press and release.
+void fullMapFill(benchmark::State& state) {
+  Scene scene(static_cast<int>(state.range(0)));
+  chooseAreaTool(scene.view, AreaTool::Fill);
+  fillRectangle(scene.openMap, cellRectBetween(0, 0, 47, 23), 1);
+  int step = 0;
+  for (auto _ : state) {
+    scene.view.state.selectedTile = 1 + (step + 1) % 2;  // 1 and 2 by turns: every cell changes
+    scene.poll(100, 100, 1);
+    scene.poll(100, 100, 0);
+    ++step;
+  }
+}
+
+// A full-map paste: a whole random map stamped over its opposite, every cell
+// changing, and the preview of the block under the pointer drawn with it.
+void fullMapPaste(benchmark::State& state) {
+  Scene scene(static_cast<int>(state.range(0)));
+  TileBlock blocks[2];
+  blocks[0] = copyBlock(scene.openMap, cellRectBetween(0, 0, 47, 23));
+  for (int r = 0; r < kMapRows; ++r)
+    for (int c = 0; c < kMapColumns; ++c) blocks[1].cells[r][c] = static_cast<unsigned char>(blocks[0].at(c, r) ^ 1);
+  blocks[1].width = kMapColumns;
+  blocks[1].height = kMapRows;
+  int step = 0;
+  for (auto _ : state) {
+    scene.view.tools.copied = blocks[step % 2];
+    startPaste(scene.view);
+    scene.poll(0, 0, 1);
+    scene.poll(0, 0, 0);
+    ++step;
+  }
+}
+
 void worldViewDraw(benchmark::State& state) {
   Scene scene(static_cast<int>(state.range(0)));
   for (auto _ : state) {
@@ -176,6 +213,8 @@ void worldViewEvent(benchmark::State& state) {
 BENCHMARK(blitFloor)->Arg(16)->Arg(32)->Unit(benchmark::kMicrosecond);
 BENCHMARK(localEditMove)->Arg(16)->Arg(32)->Unit(benchmark::kMicrosecond);
 BENCHMARK(localEditPaint)->Arg(16)->Arg(32)->Unit(benchmark::kMicrosecond);
+BENCHMARK(fullMapFill)->Arg(16)->Arg(32)->Unit(benchmark::kMicrosecond);
+BENCHMARK(fullMapPaste)->Arg(16)->Arg(32)->Unit(benchmark::kMicrosecond);
 BENCHMARK(worldViewDraw)->Arg(16)->Arg(32)->Unit(benchmark::kMicrosecond);
 BENCHMARK(worldViewEvent)->Arg(16)->Arg(32)->Unit(benchmark::kMicrosecond);
 

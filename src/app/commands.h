@@ -13,6 +13,20 @@ void closeButtonCommand(void* editor);
 void undoCommand(void* editor);
 void redoCommand(void* editor);
 
+// Edit: the left button's tool, copy and paste of cells, and Replace Tile
+// (the tile last under the pointer by the selected tile, on this map or in
+// all world maps of its directory).
+void brushCommand(void* editor);
+void rectangleCommand(void* editor);
+void fillCommand(void* editor);
+void lineCommand(void* editor);
+void selectCommand(void* editor);
+void copyCommand(void* editor);
+void pasteCommand(void* editor);
+void replaceTileCommand(void* editor);
+// Escape on the main window: ends a drag, else paste mode, else the selection.
+void leaveToolActionCommand(void* editor);
+
 void worldMapCommand(void* editor);
 void localMapCommand(void* editor);
 void setZanDirectoryCommand(void* editor);

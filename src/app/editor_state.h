@@ -47,6 +47,7 @@ struct EditorState : MapViewWidgets, MapViewState {
   int sidePanel;       // tabs "teleports" and "objects"
   int selectedTab;     // index of the tab sidePanel shows
   int progressWindow;  // open progress window of the world view, -1 when none
+  int toolField;       // the left button's tool, beside the tile previews
 
   // ---- Editing state ----
   AngelScript::asIScriptEngine* scriptEngine;  // the one script engine
@@ -63,7 +64,7 @@ struct EditorState : MapViewWidgets, MapViewState {
   // ---- The map view: its context over the parts above, and the program's
   // answers to what it asks ----
   EditorViewHost viewHost{*this};
-  MapView mapView{*this, *this, openMap, objectList, creatureList, mapData, sprites, worldBuffer, worldTeleports, viewHost, {}, {}};
+  MapView mapView{*this, *this, openMap, objectList, creatureList, mapData, sprites, worldBuffer, worldTeleports, viewHost, {}, {}, {}};
 };
 
 // The process-wide pointer: set right after construction, cleared at shutdown.

@@ -39,6 +39,7 @@ void addTilePanel(EditorState& e, MapView& view) {
   e.mapTilePreview = AddCanvas(705, 560, 18, 20, mapTilePreviewHandler, &view);
   e.mapTileField = AddStatusField(725, 560, 20, mapTileText, &e);
   e.positionField = AddStatusField(705, 585, kPositionFieldWidth, positionText, &e);
+  e.toolField = AddStatusField(600, 610, 120, toolText, &e);  // "Tool: Rectangle" fits
 }
 
 void addSidePanel(EditorState& e, MapView& view) {

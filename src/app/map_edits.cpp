@@ -4,18 +4,16 @@
 #include "app/editor_state.h"
 #include "gui/gui.h"
 #include "view/map_canvas.h"
+#include "view/tool_actions.h"
 
 namespace {
 
 // Undo applies to completed steps only: a pending placement or teleport is
-// dropped and a stroke still held ends here and paints no more until the
-// button is pressed again.
+// dropped, and a stroke, drag or paste in progress ends here (a button still
+// held acts again only after a new press).
 void endModesAndDrags(EditorState& e) {
   if (e.canvasMode == PickTeleportCell || e.canvasMode == PlaceObject) e.canvasMode = LocalEdit;
-  if (e.strokeOpen) {
-    e.strokeOpen = 0;
-    e.paintNeedsPress = 1;
-  }
+  endAreaToolAction(e.mapView);
   e.edits.commitStep();
 }
 

@@ -117,6 +117,7 @@ bool savePlacements(EditorState& editor) {
 
 void refreshAfterLoad(EditorState& editor) {
   editor.teleportRows = editor.openMap.teleportCount();
+  editor.mapView.tools.note[0] = '\0';  // it spoke of the map that was open
   Refresh(editor.mapCanvas);
   Refresh(editor.statusLine);
   Refresh(editor.paletteCanvas);

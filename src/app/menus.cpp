@@ -18,11 +18,6 @@ void fillFileMenu(void* editor) {
   AddMenuItem(kPlainItem, "~Quit\tCtrl+Q", "", quitCommand, editor);
 }
 
-void fillEditMenu(void* editor) {
-  AddMenuItem(kPlainItem, "~Undo\tCtrl+Z", "", undoCommand, editor);
-  AddMenuItem(kPlainItem, "~Redo\tCtrl+Y", "", redoCommand, editor);
-}
-
 void fillViewMenu(void* editor) {
   AddMenuItem(kPlainItem, "~World Map", "", worldMapCommand, editor);
   AddMenuItem(kPlainItem, "~Local Map", "", localMapCommand, editor);

@@ -3,9 +3,10 @@
 #pragma once
 
 void fillFileMenu(void* editor);   // "~Open", "~Save", "Save ~As", "~Quit"
+// The area tools, "Copy", "Paste" and "Replace Tile..." with their keys.
+void fillEditMenu(void* editor);
 // "~World Map", "~Local Map", "~Back", "~Forward", "~North", "~South",
 // "~West", "~East", "Show ~Teleports"
-void fillEditMenu(void* editor);   // "~Undo", "~Redo"
 void fillViewMenu(void* editor);
 void fillToolsMenu(void* editor);  // "~Set ZAN Directory"
 // The "~Script" menu's items: the script commands.

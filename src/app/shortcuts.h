@@ -4,7 +4,9 @@
 #include "gui/gui.h"
 
 // Runs the command of the shortcut that key is (the modifiers must match
-// exactly); editor is the EditorState. True when key was a shortcut.
+// exactly, and a plain letter waits while a list or edit box has the focus
+// unless the pointer is over the map or the palette); editor is the
+// EditorState. True when key was a shortcut.
 bool runShortcut(const GuiKey& key, void* editor);
 
 // Hands the main window's leftover keys to runShortcut.

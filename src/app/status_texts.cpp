@@ -12,12 +12,19 @@ EditorState& stateOf(void* editor) { return *static_cast<EditorState*>(editor); 
 
 void statusText(void* editor, char* buffer) {
   const LocalMap& map = stateOf(editor).openMap;
-  if (map.path[0] != '\0')
+  const char* note = stateOf(editor).mapView.tools.note;
+  if (note[0] != '\0')
+    snprintf(buffer, kStatusTextSize, "%s", note);
+  else if (map.path[0] != '\0')
     snprintf(buffer, kStatusTextSize, "%s", map.path);
   else if (map.kind == NoKind)
     snprintf(buffer, kStatusTextSize, "Invalid map file");
   else
     snprintf(buffer, kStatusTextSize, "Load a map to continue");
+}
+
+void toolText(void* editor, char* buffer) {
+  snprintf(buffer, kStatusTextSize, "Tool: %s", areaToolName(stateOf(editor).mapView.tools.tool));
 }
 
 void selectedTileText(void* editor, char* buffer) {

@@ -5,9 +5,11 @@
 
 constexpr int kStatusTextSize = 1000;
 
-// The open map's path, else "Invalid map file" after a map of no kind, else
-// "Load a map to continue".
+// What a tool or Replace Tile last had to say, else the open map's path,
+// else "Invalid map file" after a map of no kind, else "Load a map to continue".
 void statusText(void* editor, char* buffer);
+// "Tool: " and the name of the left button's tool.
+void toolText(void* editor, char* buffer);
 // selectedTile and mapTile in decimal.
 void selectedTileText(void* editor, char* buffer);
 void mapTileText(void* editor, char* buffer);

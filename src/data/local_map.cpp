@@ -13,8 +13,7 @@ LocalMap::LocalMap() : kind(Wilderness) {
 LocalMap::~LocalMap() { clearTeleports(); }
 
 void LocalMap::setTile(int x, int y, unsigned char code) {
-  if (x < 0 || x >= kMapColumns || y < 0 || y >= kMapRows) return;
-  if (y == kMapRows - 1 && kind != Wilderness) return;
+  if (x < 0 || x >= kMapColumns || y < 0 || y >= paintableRows()) return;
   tiles_[y][x] = code;
 }
 
@@ -82,7 +81,7 @@ bool LocalMap::findUnwritableTile(int* x, int* y) const {
   const int rows = mapKindRowCount(kind) > 0 ? mapKindRowCount(kind) : kMapRows;
   for (int r = 0; r < rows; r++) {
     for (int c = 0; c < kMapColumns; c++) {
-      if (tiles_[r][c] != 10 && tiles_[r][c] != 13) continue;
+      if (isStorableTileCode(tiles_[r][c])) continue;
       if (x) *x = c;
       if (y) *y = r;
       return true;

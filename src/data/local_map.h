@@ -17,6 +17,10 @@ constexpr int kMapColumns = 48;
 constexpr int kMapRows = 24;
 constexpr int kMapPathSize = 256;  // a map path holds at most 255 characters
 
+// A row line ends at its line feed, and a carriage return before it is read as
+// part of a CR LF line end, so codes 10 and 13 can never stand in a row line.
+inline bool isStorableTileCode(int code) { return code >= 0 && code <= 255 && code != 10 && code != 13; }
+
 class LocalMap {
  public:
   char path[kMapPathSize];  // the path given to the last load
@@ -62,6 +66,8 @@ class LocalMap {
   // Puts back a code the cell held before (undo and redo): row 23 too,
   // whatever the kind. Ignored outside the map.
   void restoreTile(int x, int y, unsigned char code);
+  // The rows setTile changes: 24 for a Wilderness map, else 23.
+  int paintableRows() const { return kind == Wilderness ? kMapRows : kMapRows - 1; }
 
   // Appends a teleport. Refused (false) for a name that no MAP file can carry:
   // none, longer than 255 characters, or holding ">" or a line feed.

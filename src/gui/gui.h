@@ -100,7 +100,9 @@ typedef bool (*GuiKeyHandler)(const GuiKey& key, void* data);
 // Shift+Tab; Enter for the window's default button; Escape for its escape
 // button; a button's hotkey letter (with Alt when a list or edit box has the
 // focus; never with Ctrl). Everything else reaches the handler, Escape and
-// Ctrl+letters included. One handler per window; null removes it.
+// Ctrl+letters included. While the pointer is over a canvas, the handler is
+// offered a plain letter first, before a focused list or edit box: what it
+// takes they never see. One handler per window; null removes it.
 void SetKeyHandler(int window, GuiKeyHandler handler, void* data);
 // Where a widget lies on the screen (the canvas's first pixel for a canvas);
 // false, with the outputs untouched, for an invalid id or a widget not shown.

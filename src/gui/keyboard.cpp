@@ -90,13 +90,17 @@ static int guiModifiers(int shifts) {
          ((shifts & KB_ALT_FLAG) ? kGuiAlt : 0);
 }
 
-// A key nothing in the window took goes to the window's key handler.
-static void handlerKey(Window& window, int scancode, int ascii, int shifts) {
-  if (!window.keyHandler) return;
+// The canvas under the pointer, 0 when none.
+static int canvasUnderPointer(const Window& window) {
   const Widget* hover = findWidget(window.hover);
-  const bool overCanvas = hover && hover->kind == Kind::Canvas && widgetVisible(*hover);
-  GuiKey key{scancode, ascii, guiModifiers(shifts), focusTakesLetters(window), overCanvas ? hover->id : 0};
-  window.keyHandler(key, window.keyData);
+  return hover && hover->kind == Kind::Canvas && widgetVisible(*hover) ? hover->id : 0;
+}
+
+// Gives the key to the window's key handler; true when it took the key.
+static bool handlerKey(Window& window, int scancode, int ascii, int shifts) {
+  if (!window.keyHandler) return false;
+  GuiKey key{scancode, ascii, guiModifiers(shifts), focusTakesLetters(window), canvasUnderPointer(window)};
+  return window.keyHandler(key, window.keyData);
 }
 
 void dispatchKey(int scancode, int ascii, int shifts) {
@@ -107,6 +111,12 @@ void dispatchKey(int scancode, int ascii, int shifts) {
   const bool alt = (shifts & KB_ALT_FLAG) != 0, ctrl = (shifts & KB_CTRL_FLAG) != 0;
   char letter = letterOf(scancode, ascii);
   if (alt && letter && openMenuByHotkey(*window, letter)) return;
+  // The pointer over a canvas says where the user works: the program may
+  // take a letter there before a focused list or edit box does.
+  const bool letterKey = scancode >= KEY_A && scancode <= KEY_Z;
+  if (letterKey && !alt && !ctrl && focusTakesLetters(*window) && canvasUnderPointer(*window) &&
+      handlerKey(*window, scancode, ascii, shifts))
+    return;
   if (!alt && !ctrl && focusedKey(*window, scancode, ascii)) return;
   // The focused widget may have closed the window or opened another.
   window = activeWindow();

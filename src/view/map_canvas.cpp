@@ -10,6 +10,7 @@
 #include "data/map_names.h"
 #include "view/map_drawing.h"
 #include "view/quantity_text.h"
+#include "view/tool_actions.h"
 
 namespace {
 
@@ -49,41 +50,22 @@ void redrawCanvas(MapView& v, BITMAP* bitmap) {
   Refresh(v.widgets.mapCanvas);
 }
 
-// A stroke is one edit: it begins at the first paint of a press and ends
-// when the canvas sees the button up, or before a map replaces this one.
-void paint(MapView& v, int column, int row) {
-  if (!v.state.strokeOpen) {
-    v.host.beginMapEdit();
-    v.state.strokeOpen = 1;
-  }
-  v.openMap.setTile(column, row, static_cast<unsigned char>(v.state.selectedTile));
-}
-
-void endStroke(MapView& v) {
-  if (!v.state.strokeOpen) return;
-  v.state.strokeOpen = 0;
-  v.host.endMapEdit();
-}
-
+// The buttons act first and the picture follows, so that what an action
+// changed (or the preview of a drag) is on the canvas when the event ends.
 void localEditEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m) {
-  drawMapCanvas(v, bitmap);
-  Refresh(v.widgets.mapCanvas);
   int column, row;
   cellAt(x, y, &column, &row);
   v.state.mapTile = v.openMap.getTile(column, row);
   Refresh(v.widgets.mapTilePreview);
-  // A button still held from a click that opened this map or ended a
-  // one-shot mode does not paint: painting waits for the next press.
-  if (!(m.b & kLeftButton)) {
-    v.state.paintNeedsPress = 0;
-    endStroke(v);
-  }
-  if ((m.b & kLeftButton) && !v.state.paintNeedsPress) paint(v, column, row);
-  if (m.b & kRightButton) {
+  v.tools.pointer = Cell{column, row};
+  v.tools.pointerOnMap = true;
+  areaToolLeftButton(v, column, row, (m.b & kLeftButton) != 0, m.leftPressMs);
+  if ((m.b & kRightButton) && !areaToolTakesRightButton(v)) {
     v.state.selectedTile = v.openMap.getTile(column, row);
     Refresh(v.widgets.selectedTilePreview);
   }
-  if ((m.b & kMiddleButton) && followTeleport(v, column, row)) redrawCanvas(v, bitmap);
+  if ((m.b & kMiddleButton) && followTeleport(v, column, row)) endAreaToolAction(v);
+  redrawCanvas(v, bitmap);
   showCursor(v, column + 1, row + 1);
   recordMouse(v, m);
 }
@@ -151,6 +133,7 @@ void drawMapCanvas(MapView& v, BITMAP* bitmap) {
   PlacedSprite placed[kPlacementCount];
   const int count = v.state.showObjects == 1 ? listPlacedSprites(v.mapData, v.objectList, v.creatureList, placed) : 0;
   v.picture.show(bitmap, v.sprites, v.openMap, placed, count);
+  if (v.state.canvasMode == LocalEdit) drawAreaToolOverlay(v, bitmap);
   if (v.state.outlineTimers > 0 && !v.state.outline.empty()) drawOutline(v.state.outline, bitmap);
 }
 

@@ -8,6 +8,7 @@
 MapPicture::~MapPicture() { invalidate(); }
 
 void MapPicture::invalidate() {
+  cells_.invalidate();
   if (picture_ != nullptr) destroy_bitmap(picture_);
   picture_ = nullptr;
   drawnWith_.forget();
@@ -26,7 +27,24 @@ bool MapPicture::prepare(BITMAP* target, const SpriteSet& sprites) {
     for (int& cell : row) cell = kNotDrawn;
   }
   placedCount_ = 0;
+  listPlacementsByCell();
+  cells_.prepare(picture_, sprites);
   return true;
+}
+
+void MapPicture::listPlacementsByCell() {
+  int last[kMapRows][kMapColumns];
+  for (int r = 0; r < kMapRows; ++r)
+    for (int c = 0; c < kMapColumns; ++c) firstOnCell_[r][c] = last[r][c] = -1;
+  for (int i = 0; i < placedCount_; ++i) {
+    const PlacedSprite& p = placed_[i];
+    next_[i] = -1;
+    if (p.column < 0 || p.column >= kMapColumns || p.row < 0 || p.row >= kMapRows) continue;
+    int& tail = last[p.row][p.column];
+    if (tail < 0) firstOnCell_[p.row][p.column] = i;
+    else next_[tail] = i;
+    tail = i;
+  }
 }
 
 // Placements outside the map are clipped away entirely: only cells count.
@@ -40,13 +58,10 @@ void MapPicture::markPlacementCells(const PlacedSprite* placed, int count) {
 
 void MapPicture::drawCell(const SpriteSet& sprites, const LocalMap& map, int c, int r) {
   const int px = c * kSpriteWidth, py = r * kSpriteHeight;
-  rectfill(picture_, px, py, px + kSpriteWidth - 1, py + kSpriteHeight - 1,
-           makecol_depth(bitmap_color_depth(picture_), 0, 0, 0));
-  drawTileCell(picture_, sprites, px, py, map.getTile(c, r), map.kind);
-  for (int i = 0; i < placedCount_; ++i) {
+  cells_.draw(picture_, sprites, px, py, map.getTile(c, r), map.kind);
+  for (int i = firstOnCell_[r][c]; i >= 0; i = next_[i]) {
     BITMAP* sprite = sprites.sprite(placed_[i].slot);
-    if (placed_[i].column == c && placed_[i].row == r && sprite != nullptr)
-      masked_blit(sprite, picture_, 0, 0, px, py, kSpriteWidth, kSpriteHeight);
+    if (sprite != nullptr) masked_blit(sprite, picture_, 0, 0, px, py, kSpriteWidth, kSpriteHeight);
   }
   drawn_[r][c] = map.getTile(c, r) + 256 * map.kind;
 }
@@ -65,6 +80,7 @@ void MapPicture::show(BITMAP* target, const SpriteSet& sprites, const LocalMap& 
     markPlacementCells(placed, count);
     memcpy(placed_, placed, sizeof *placed * count);
     placedCount_ = count;
+    listPlacementsByCell();
   }
   acquire_bitmap(picture_);
   for (int r = 0; r < kMapRows; ++r) {

@@ -13,6 +13,7 @@
 #include "data/sprite_set.h"
 #include "view/map_drawing.h"
 #include "view/sprite_snapshot.h"
+#include "view/tile_cell_cache.h"
 
 class MapPicture {
  public:
@@ -31,11 +32,15 @@ class MapPicture {
   // Forgets the picture; the next show composes it anew.
   void invalidate();
 
+  // The composed cells the picture is drawn from, for drawings over it.
+  TileCellCache& cellCache() { return cells_; }
+
  private:
   static constexpr int kNotDrawn = -1;
 
   bool prepare(BITMAP* target, const SpriteSet& sprites);
   void markPlacementCells(const PlacedSprite* placed, int count);
+  void listPlacementsByCell();
   void drawCell(const SpriteSet& sprites, const LocalMap& map, int c, int r);
 
   BITMAP* picture_ = nullptr;
@@ -44,4 +49,8 @@ class MapPicture {
   bool placementsChanged_[kMapRows][kMapColumns];
   PlacedSprite placed_[kPlacementCount];    // the placed sprites the picture shows
   int placedCount_ = 0;
+  // The placed sprites of each cell in index order: the first, then next_.
+  int firstOnCell_[kMapRows][kMapColumns];
+  int next_[kPlacementCount];
+  TileCellCache cells_;
 };

@@ -12,6 +12,7 @@
 #include "data/sprite_set.h"
 #include "data/world_buffer.h"
 #include "data/world_teleports.h"
+#include "view/area_tools.h"
 #include "view/map_picture.h"
 #include "view/view_types.h"
 #include "view/world_picture.h"
@@ -100,6 +101,7 @@ struct MapView {
   // ---- The view's own ----
   MapPicture picture;         // the open map as last composed, redrawn cell by cell
   WorldPicture worldPicture;  // the world view as last drawn
+  AreaToolState tools;        // the left button's tool, the selection, the copied block
 };
 
 // The view context of the callbacks that get no data argument (list rows).

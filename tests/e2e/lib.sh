@@ -53,6 +53,18 @@ e2e_wait_for_line() {
   e2e_fail "no line matching '$pattern' in $file"
 }
 
+# Waits until the command succeeds, at most the given seconds; fails with the
+# description otherwise. For states that take a busy machine longer to reach.
+e2e_wait_until() {
+  local seconds="$1" what="$2" i
+  shift 2
+  for ((i = 0; i < seconds * 20; i++)); do
+    "$@" && return 0
+    sleep 0.05
+  done
+  e2e_fail "$what"
+}
+
 # Moves the pointer and clicks with the button held for 80 ms.
 e2e_click() {
   local x="$1" y="$2" button="${3:-1}"
@@ -110,6 +122,11 @@ e2e_demo_workspace() {
   cp "$BUILD/demo/palette.bmp" "$WORK/palette.bmp"
   WORLD_EDITOR="C:$(printf '%s' "$WORK/world" | tr '/' '\\')"
 }
+
+# Screen position of the centre of map cell column / row (the map canvas
+# starts at screen (5, 50); cells are 18 x 20).
+e2e_cell_x() { echo $((5 + 18 * $1 + 9)); }
+e2e_cell_y() { echo $((50 + 20 * $1 + 10)); }
 
 # File > Open by keyboard: the selector starts in the game directory, so the
 # map's bare name and Enter open it.

@@ -26,8 +26,9 @@ xdotool mousemove 500 400
 # Open a world map by keyboard: the world goes into its directory.
 e2e_open_map "ZANAB.MAP"
 
-# Script > Generate World Map through the menu bar with the mouse, the
-# script chosen in the selector (which starts at the drive's root) by its path.
+# Script > Generate World Map through the menu bar with the mouse (the title
+# after File, Edit and View), the script chosen in the selector (which starts
+# at the drive's root) by its path.
 e2e_click 128 34
 sleep 0.3
 e2e_screenshot "$BUILD/script_menu.png"
@@ -44,7 +45,10 @@ e2e_key Return
 sleep 0.5
 e2e_screenshot "$BUILD/script_replace_question.png"
 e2e_key Return
-sleep 2
+world_maps_written() {
+  [ "$(find "$WORK/world" -name 'ZAN??.MAP' -newer "$WORK/gen.as" | wc -l)" = 400 ]
+}
+e2e_wait_until 30 "the 400 world maps were not all written" world_maps_written
 [ "$(md5sum "$WORK/world/ZANKK.MAP")" != "$before" ] || e2e_fail "ZANKK.MAP was not rewritten"
 for name in ZANAA ZANTA ZANAT ZANTT ZANKK; do
   head -c 11 "$WORK/world/$name.MAP" | grep -q '^WILDERNESS!' || e2e_fail "$name.MAP has no Wilderness header"

@@ -34,15 +34,22 @@ int mainWindow() {
   return window;
 }
 
+// The main window with a canvas at (2, 25) and a list of three rows "r".
+int windowWithCanvasAndList(int* list) {
+  static int rows = 3;
+  int window = mainWindow();
+  AddCanvas(2, 25, 200, 100, [](BITMAP*, int, int, void*) {}, nullptr);
+  *list = AddListBox(400, 40, nullptr, &rows, 100, kListLeftButton, [](void*, char* b) { b[0] = 'r'; b[1] = 0; },
+                     nullptr, 3);
+  return window;
+}
+
 }  // namespace
 
 TEST(KeyHandler, GetsOnlyWhatTheToolkitLeaves) {
   startHeadlessGui();
-  static int rows = 3;
-  int window = mainWindow();
-  AddCanvas(2, 25, 200, 100, [](BITMAP*, int, int, void*) {}, nullptr);
-  int list = AddListBox(400, 40, nullptr, &rows, 100, kListLeftButton, [](void*, char* b) { b[0] = 'r'; b[1] = 0; },
-                        nullptr, 3);
+  int list = 0;
+  int window = windowWithCanvasAndList(&list);
   AddButton(400, 200, "~Go", note, const_cast<char*>("go;"));
   ShowWindow();
   SetKeyHandler(window, logKey, nullptr);
@@ -71,6 +78,24 @@ TEST(KeyHandler, GetsOnlyWhatTheToolkitLeaves) {
   EXPECT_EQ(std::to_string(KEY_Z) + "/2t;undo;" + std::to_string(KEY_DOWN) + "/2t;go;" + std::to_string(KEY_G) +
                 "/2c;" + std::to_string(KEY_ESC) + "/1c;",
             g_log);
+}
+
+TEST(KeyHandler, IsOfferedLettersFirstWhileThePointerIsOverACanvas) {
+  startHeadlessGui();
+  int list = 0;
+  int window = windowWithCanvasAndList(&list);
+  ShowWindow();
+  SetKeyHandler(window, [](const GuiKey& k, void*) { return k.ascii == 'b' && (logKey(k, nullptr), true); }, nullptr);
+  int lx, ly;
+  widgetCentre(list, lx, ly);
+  std::vector<GuiStep> steps;
+  addClick(steps, lx, ly);  // the list takes the focus
+  steps.push_back({20, [] { setMouse(50, 70, 0); }});
+  addKey(steps, 0, KEY_B, 'b');  // taken by the handler over the canvas
+  addKey(steps, 0, KEY_R, 'r');  // not taken: the list's type-to-find still gets it
+  steps.push_back({20, [] {}});
+  runSteps(steps);
+  EXPECT_EQ(std::to_string(KEY_B) + "/0tc;", g_log);
 }
 
 TEST(Menus, ShortcutTextIsDrawnRightAlignedAndHoldsNoHotkey) {

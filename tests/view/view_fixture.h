@@ -71,7 +71,7 @@ class ViewTest : public ::testing::Test {
   std::unique_ptr<ViewValues> values = std::make_unique<ViewValues>();
   RecordingHost host{*this};
   MapView view{*values, *values, values->openMap, values->objectList, values->creatureList,
-               values->mapData, values->sprites, values->worldBuffer, values->worldTeleports, host, {}, {}};
+               values->mapData, values->sprites, values->worldBuffer, values->worldTeleports, host, {}, {}, {}};
   std::vector<std::string> opened;   // paths given to replaceOpenMap
   bool keepOpenMap = false;          // replaceOpenMap answers "keep the open map"
   std::vector<std::string> shown;    // texts given to showText

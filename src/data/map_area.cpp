@@ -1,0 +1,84 @@
+// The area edits, each cell through paintCell. The fill keeps its own stack
+// of at most one entry per cell: a cell is changed when it is pushed, so it
+// can never be pushed twice.
+#include "data/map_area.h"
+
+#include <algorithm>
+
+void paintCell(LocalMap& map, int column, int row, unsigned char code, AreaChange& change) {
+  if (map.getTile(column, row) == code) return;
+  map.setTile(column, row, code);
+  if (map.getTile(column, row) == code) change.add(column, row);
+}
+
+void AreaChange::add(int column, int row) {
+  if (cells++ == 0) {
+    bounds = CellRect{column, row, column, row};
+    return;
+  }
+  bounds.left = std::min(bounds.left, column);
+  bounds.top = std::min(bounds.top, row);
+  bounds.right = std::max(bounds.right, column);
+  bounds.bottom = std::max(bounds.bottom, row);
+}
+
+CellRect cellRectBetween(int c0, int r0, int c1, int r1) {
+  CellRect rect{std::min(c0, c1), std::min(r0, r1), std::max(c0, c1), std::max(r0, r1)};
+  rect.left = std::max(rect.left, 0);
+  rect.top = std::max(rect.top, 0);
+  rect.right = std::min(rect.right, kMapColumns - 1);
+  rect.bottom = std::min(rect.bottom, kMapRows - 1);
+  return rect;
+}
+
+AreaChange fillRectangle(LocalMap& map, const CellRect& rect, unsigned char code) {
+  AreaChange change;
+  for (int r = rect.top; r <= rect.bottom; ++r)
+    for (int c = rect.left; c <= rect.right; ++c) paintCell(map, c, r, code, change);
+  return change;
+}
+
+AreaChange floodFill(LocalMap& map, int column, int row, unsigned char code) {
+  AreaChange change;
+  const int rows = map.paintableRows();
+  if (column < 0 || column >= kMapColumns || row < 0 || row >= rows) return change;
+  const unsigned char from = map.getTile(column, row);
+  if (from == code) return change;
+  Cell stack[kMapColumns * kMapRows];
+  int depth = 0;
+  paintCell(map, column, row, code, change);
+  stack[depth++] = Cell{column, row};
+  static const Cell kSteps[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+  while (depth > 0) {
+    const Cell at = stack[--depth];
+    for (const Cell& step : kSteps) {
+      const int c = at.column + step.column, r = at.row + step.row;
+      if (c < 0 || c >= kMapColumns || r < 0 || r >= rows || map.getTile(c, r) != from) continue;
+      paintCell(map, c, r, code, change);
+      stack[depth++] = Cell{c, r};
+    }
+  }
+  return change;
+}
+
+AreaChange paintCells(LocalMap& map, const Cell* cells, int count, unsigned char code) {
+  AreaChange change;
+  for (int i = 0; i < count; ++i) paintCell(map, cells[i].column, cells[i].row, code, change);
+  return change;
+}
+
+int countTile(const LocalMap& map, unsigned char code) {
+  int count = 0;
+  for (int r = 0; r < map.paintableRows(); ++r)
+    for (int c = 0; c < kMapColumns; ++c) count += map.getTile(c, r) == code;
+  return count;
+}
+
+AreaChange replaceTile(LocalMap& map, unsigned char from, unsigned char to) {
+  AreaChange change;
+  if (from == to) return change;
+  for (int r = 0; r < map.paintableRows(); ++r)
+    for (int c = 0; c < kMapColumns; ++c)
+      if (map.getTile(c, r) == from) paintCell(map, c, r, to, change);
+  return change;
+}

@@ -1,0 +1,33 @@
+// The area tools of the map canvas: which tool the left button is (Brush,
+// Rectangle, Fill, Line, Select), the drag in progress, the selection, the
+// copied block and paste mode. The right and middle buttons keep their
+// meaning in every tool. Every action here is one edit of the open map; a
+// tool refuses codes no map file can hold (10, 13) and says why in its note.
+#pragma once
+#include <allegro.h>
+
+#include "data/tile_block.h"
+
+enum class AreaTool { Brush, Rectangle, Fill, Line, Select };
+
+constexpr int kAreaNoteSize = 200;
+
+struct AreaToolState {
+  AreaTool tool = AreaTool::Brush;
+  bool leftHeld = false;   // the left button was down at the last event in LocalEdit
+  long pressMs = 0;        // and was pressed then
+  bool stroking = false;   // the brush has painted during this press, last at strokeEnd
+  Cell strokeEnd = {0, 0};
+  bool dragging = false;   // a Rectangle, Line or Select drag from anchor to current
+  Cell anchor = {0, 0};
+  Cell current = {0, 0};
+  CellRect selection = kNoCells;
+  TileBlock copied;        // kept across maps: regions move between maps
+  bool pasting = false;    // the copied block follows the pointer
+  bool pointerOnMap = false;
+  Cell pointer = {0, 0};   // the cell under the pointer at the last event in LocalEdit
+  char note[kAreaNoteSize] = "";  // why the last action did nothing, "" when it worked
+};
+
+// "Brush", "Rectangle", "Fill", "Line" or "Select".
+const char* areaToolName(AreaTool tool);
