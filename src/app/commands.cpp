@@ -5,6 +5,7 @@
 #include "app/file_commands.h"
 #include "app/map_edits.h"
 #include "app/map_file.h"
+#include "app/restore_backup.h"
 #include "app/script_commands.h"
 #include "app/view_commands.h"
 
@@ -23,7 +24,13 @@ void redoCommand(void* editor) { redoMapEdit(stateOf(editor)); }
 
 void worldMapCommand(void* editor) { showWorldMap(stateOf(editor)); }
 void localMapCommand(void* editor) { showLocalMap(stateOf(editor)); }
+void showObjectsCommand(void* editor) { showObjectsChanged(stateOf(editor)); }
+void escapeCommand(void* editor) {
+  cancelClickMode(stateOf(editor));
+  leaveToolActionCommand(editor);
+}
 void setZanDirectoryCommand(void* editor) { chooseZanDirectory(stateOf(editor)); }
+void restoreBackupCommand(void* editor) { restoreBackupByChoice(stateOf(editor)); }
 
 void generateWorldMap(void* editor) { generateWorldBesideOpenMap(stateOf(editor)); }
 void generateLocalMap(void* editor) { generateIntoOpenMap(stateOf(editor)); }

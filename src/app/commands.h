@@ -29,7 +29,11 @@ void leaveToolActionCommand(void* editor);
 
 void worldMapCommand(void* editor);
 void localMapCommand(void* editor);
+void showObjectsCommand(void* editor);
+// Escape on the main window: leaves a click-on-the-map mode and the area tool's action.
+void escapeCommand(void* editor);
 void setZanDirectoryCommand(void* editor);
+void restoreBackupCommand(void* editor);
 
 // "Generate ~World Map"; "Generate ~Local Map" and "Place ~Feature".
 void generateWorldMap(void* editor);

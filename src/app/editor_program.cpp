@@ -9,10 +9,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <new>
 
 #include "app/commands.h"
 #include "app/editor_script_user.h"
+#include "app/crash_recovery.h"
+#include "app/editor_backups.h"
 #include "app/editor_state.h"
 #include "app/graphics_mode.h"
 #include "app/main_window.h"
@@ -24,6 +27,7 @@
 namespace {
 
 constexpr const char* kSettingsPath = "dola.ini";
+constexpr const char* kRecoveryDirectory = "recovery";  // beside dola.ini
 
 void registerSprite(BITMAP* bitmap, const char* name, void*) {
   RegisterImage(bitmap, name, kImageBitmap, 0);
@@ -79,6 +83,7 @@ void loadSettingsWithDefaults(SettingsFile& settings, const char* path) {
   settings.load(path);
   if (!settings.getString("", "mode")) settings.addString("", "mode", "fullscreen");
   if (!settings.getString("", "colordepth")) settings.addInt("", "colordepth", 16);
+  addBackupsKeyIfMissing(settings);
 }
 
 void setEditingDefaults(EditorState& editor) {
@@ -121,14 +126,22 @@ int runEditor(EditorDisplay display) {
     shutdownEditor(editor);
     return 1;
   }
+  // The question about a map lost in a crash comes before any other dialog.
+  startRecoveryCopies(kRecoveryDirectory);
+  writeRecoveryCopyOnLogout();
+  auto recovered = std::make_unique<RecoveredMap>();
+  const bool recover = askToRecover(*recovered);
   askForGameDirectoryIfMissing(*editor);
   loadSpriteSet(*editor);
   const bool headless = display == EditorDisplay::Headless;
   buildMainWindow(*editor, headless ? kScreenWidth : SCREEN_W, headless ? kScreenHeight : SCREEN_H);
   SetCloseCallback(closeButtonCommand, editor);
+  if (recover) recoverOpenMap(*editor, *recovered);
   reportSpriteProblems(*editor);
   RunEventLoop();
   SetCloseCallback(nullptr, nullptr);
+  removeRecoveryCopy();  // a clean quit: the changes were saved or discarded
+  stopRecoveryCopies();
   const bool settingsSaved = saveSettingsAtShutdown(*editor);
   shutdownEditor(editor);
   return settingsSaved ? 0 : 1;

@@ -59,7 +59,7 @@ struct EditorState : MapViewWidgets, MapViewState {
   EditHistory edits{openMap, mapData};
   // The open map's tiles or teleports differ from the state they were last
   // opened or saved in (its placements say themselves: placementsChanged).
-  bool mapChanged() { return edits.tilesOrTeleportsChanged(); }
+  bool mapChanged() const { return edits.tilesOrTeleportsChanged(); }
 
   // ---- The map view: its context over the parts above, and the program's
   // answers to what it asks ----

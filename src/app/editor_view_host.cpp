@@ -1,6 +1,7 @@
 // EditorViewHost: see editor_view_host.h.
 #include "app/editor_view_host.h"
 
+#include "app/crash_recovery.h"
 #include "app/editor_state.h"
 #include "app/map_edits.h"
 #include "app/unsaved_changes.h"

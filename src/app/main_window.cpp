@@ -5,6 +5,7 @@
 
 #include <allegro.h>
 
+#include "app/commands.h"
 #include "app/editor_state.h"
 #include "app/menus.h"
 #include "app/shortcuts.h"
@@ -61,7 +62,8 @@ void buildMainWindow(EditorState& e, int width, int height) {
   addSidePanel(e, view);
   AddLabel(600, 540, "Selected Tile");
   AddLabel(700, 540, "Map Tile");
-  AddCheckBox(800, 540, "Show Objects + Creatures", &e.showObjects);
+  const int showObjects = AddCheckBox(800, 540, "Show Objects + Creatures", &e.showObjects);
+  SetCheckBoxCallback(showObjects, showObjectsCommand, &e);
   ShowWindow();
   installShortcuts(e.mainWindow, &e);
   Refresh(e.statusLine);

@@ -1,6 +1,7 @@
 // Undo and redo on the open map: see map_edits.h.
 #include "app/map_edits.h"
 
+#include "app/crash_recovery.h"
 #include "app/editor_state.h"
 #include "gui/gui.h"
 #include "view/map_canvas.h"
@@ -40,13 +41,16 @@ void takeStep(EditorState& e, bool redo) {
     return;
   }
   showChange(e, cells);
+  updateRecoveryCopy(e);
 }
 
 }  // namespace
 
 void beginMapEdit(EditorState& editor) { editor.edits.beginStep(); }
 
-void endMapEdit(EditorState& editor) { editor.edits.commitStep(); }
+void endMapEdit(EditorState& editor) {
+  if (editor.edits.commitStep()) noteMapEdited(editor);
+}
 
 void undoMapEdit(EditorState& editor) { takeStep(editor, false); }
 

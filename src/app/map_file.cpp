@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/crash_recovery.h"
+#include "app/editor_backups.h"
 #include "app/editor_state.h"
 #include "app/map_edits.h"
 #include "app/user_dialogs.h"
@@ -66,10 +68,10 @@ const char* reasonOf(int error, bool existed) {
 const char* keptNote(bool existed) { return existed ? " The file on disk is as it was." : ""; }
 
 // Says why openMap.save refused or failed; false when it was written.
-bool reportMapSave(const LocalMap& map, const char* path) {
+bool reportMapSave(const LocalMap& map, const char* path, BackupOperation& backup) {
   const bool existed = isFilePath(path);
   errno = 0;
-  if (map.save(path)) return true;
+  if (map.save(path, &backup)) return true;
   const int error = errno;
   int x, y;
   if (map.kind == NoKind) {
@@ -94,12 +96,12 @@ bool reportMapSave(const LocalMap& map, const char* path) {
 // Writes the placements when they changed since they were read or last
 // written; a ".DAT" whose placements did not change keeps its bytes. A write
 // that fails is reported; true when nothing of them is left unsaved.
-bool savePlacements(EditorState& editor) {
+bool savePlacements(EditorState& editor, BackupOperation& backup) {
   MapDataFile& data = editor.mapData;
   if (!data.placementsChanged()) return true;
   const bool existed = isFilePath(data.path);
   errno = 0;
-  if (data.save()) return true;
+  if (data.save(&backup)) return true;
   const int error = errno;
   if (editor.mapDataRead) {
     tellUser("The placements could not be written to %s: %s.%s", data.path,
@@ -143,6 +145,7 @@ void openMapFile(const char* path, EditorState& editor) {
   editor.mapDataRead = editor.mapData.load(dataPath) ? 1 : 0;
   editor.placementRows = kPlacementCount;
   editor.canvasMode = LocalEdit;
+  forgetCursor(editor);
   editor.edits.mapLoaded(mapPath, MapFileStamps{fileStampOf(mapPath), fileStampOf(dataPath)});
   // A row selected in the previous map names another teleport or placement
   // here: a Delete must not reach it.
@@ -150,6 +153,8 @@ void openMapFile(const char* path, EditorState& editor) {
   editor.selectedPlacement = -1;
   SetListSelection(editor.teleportList, -1);
   SetListSelection(editor.placementList, -1);
+  ScrollListToTop(editor.teleportList);  // its rows are another map's now
+  ScrollListToTop(editor.placementList);
   refreshAfterLoad(editor);
   warnAboutShortMap(editor.openMap);
   warnAboutUnwritableTile(editor.openMap);
@@ -158,16 +163,24 @@ void openMapFile(const char* path, EditorState& editor) {
 bool saveMapFile(const char* path, EditorState& editor) {
   char target[kPathBufferSize];
   snprintf(target, sizeof target, "%s", path);
-  const bool mapWritten = reportMapSave(editor.openMap, target);
-  const bool placementsSaved = savePlacements(editor);
+  // Both files are kept before either is replaced: a backup that fails leaves both as they were.
+  const bool ownFile = strcmp(target, editor.openMap.path) == 0 || editor.openMap.path[0] == '\0';
+  BackupOperation backup(editorBackupPlace(editor), ownFile ? "Save" : "Save As");
+  const bool dataToWrite = editor.mapDataRead && editor.mapData.placementsChanged();
+  if (!backup.keep(target) || (dataToWrite && !backup.keep(editor.mapData.path))) {
+    reportBackupFailure("The map was not saved", backup);
+    return false;
+  }
+  const bool mapWritten = reportMapSave(editor.openMap, target, backup);
+  const bool placementsSaved = savePlacements(editor, backup);
   // Save As writes a copy: the opened file still lacks the changes. A map
   // that has no file yet is held by any file it was written to.
-  const bool ownFile = strcmp(target, editor.openMap.path) == 0 || editor.openMap.path[0] == '\0';
   if (ownFile && mapWritten) editor.edits.markSaved(stampsOfOpenMap(editor));
+  updateRecoveryCopy(editor);
   return placementsSaved;
 }
 
-bool hasUnsavedChanges(EditorState& editor) {
+bool hasUnsavedChanges(const EditorState& editor) {
   return editor.mapChanged() || editor.mapData.placementsChanged();
 }
 

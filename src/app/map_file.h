@@ -27,7 +27,7 @@ bool saveMapFile(const char* path, EditorState& editor);
 
 // True while the tiles or teleports (mapChanged) or the placements of the open
 // map hold changes that no save has written.
-bool hasUnsavedChanges(EditorState& editor);
+bool hasUnsavedChanges(const EditorState& editor);
 
 // Save As: asks for a file (starting at the open map's path, else the game
 // directory) and writes the map there with saveMapFile, with ".MAP" added to

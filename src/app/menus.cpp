@@ -34,4 +34,5 @@ void fillViewMenu(void* editor) {
 
 void fillToolsMenu(void* editor) {
   AddMenuItem(kPlainItem, "~Set ZAN Directory", "", setZanDirectoryCommand, editor);
+  AddMenuItem(kPlainItem, "~Restore Backup...", "", restoreBackupCommand, editor);
 }

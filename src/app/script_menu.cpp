@@ -7,6 +7,8 @@
 
 #include "app/commands.h"
 #include "app/script_commands.h"
+#include "app/crash_recovery.h"
+#include "app/editor_backups.h"
 #include "app/editor_state.h"
 #include "app/map_edits.h"
 #include "app/map_file.h"
@@ -19,8 +21,10 @@
 namespace {
 
 // The last step of both commands: the map canvas ignores the mouse until it
-// moves or a button changes, so a button still held paints nothing.
+// moves or a button changes, and a button held through the script's own
+// loops paints nothing until it is pressed anew.
 void recordMouse(EditorState& editor) {
+  waitForNewPress(editor);
   const GuiMouse& mouse = GuiPollMouse();
   editor.lastMouseX = mouse.x;
   editor.lastMouseY = mouse.y;
@@ -45,10 +49,12 @@ void generateWorldBesideOpenMap(EditorState& editor) {
   }
   bool reloaded = false;
   endMapEdit(editor);
-  generateWorldBeside(editor.scriptEngine, editor.openMap, &reloaded);
+  const BackupPlace backups = editorBackupPlace(editor);
+  generateWorldBeside(editor.scriptEngine, editor.openMap, &reloaded, &backups);
   if (reloaded) {
     // Not an undo step: the map is its new file, with a history of its own.
     editor.edits.mapLoaded(editor.openMap.path, stampsOfOpenMap(editor));
+    updateRecoveryCopy(editor);
     refreshAfterLoad(editor);
   } else {
     Refresh(editor.mapCanvas);

@@ -43,7 +43,7 @@ const Shortcut kShortcuts[] = {
     {KEY_F, 0, fillCommand, kOutsideText},          {KEY_L, 0, lineCommand, kOutsideText},
     {KEY_S, 0, selectCommand, kOutsideText},        {KEY_C, kGuiCtrl, copyCommand, kAnywhere},
     {KEY_V, kGuiCtrl, pasteCommand, kAnywhere},     {KEY_H, kGuiCtrl, replaceTileCommand, kAnywhere},
-    {KEY_ESC, 0, leaveToolActionCommand, kAnywhere},
+    {KEY_ESC, 0, escapeCommand, kAnywhere},
 };
 
 bool inScope(const Shortcut& s, const GuiKey& key, const EditorState& editor) {

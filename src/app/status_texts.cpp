@@ -38,6 +38,7 @@ void mapTileText(void* editor, char* buffer) {
 void positionText(void* editor, char* buffer) {
   const EditorState& e = stateOf(editor);
   buffer[0] = '\0';
+  if (e.cursorX < 0) return;  // not pointed at since the view changed
   if (e.canvasMode == LocalEdit) {
     snprintf(buffer, kStatusTextSize, "%i, %i", e.cursorX, e.cursorY);
   } else if (e.canvasMode == WorldView) {

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/crash_recovery.h"
 #include "app/editor_state.h"
 #include "app/map_file.h"
 #include "app/user_dialogs.h"
@@ -14,7 +15,7 @@ namespace {
 enum UnsavedAnswer { kSaveChanges = 0, kDiscardChanges = 1 };
 
 // Names what is unsaved: the map's tiles and teleports, its placements, or both.
-void unsavedQuestion(EditorState& editor, char* question, size_t size) {
+void unsavedQuestion(const EditorState& editor, char* question, size_t size) {
   const char* path = editor.openMap.path;
   const bool placements = editor.mapData.placementsChanged();
   if (path[0] == '\0')  // painted before any map was opened
@@ -37,7 +38,10 @@ bool settleUnsavedChanges(EditorState& editor) {
   char question[kPathBufferSize + 128];
   unsavedQuestion(editor, question, sizeof question);
   const int answer = askUser(question, "~Save|~Discard|~Cancel");
-  if (answer == kDiscardChanges) return true;
+  if (answer == kDiscardChanges) {
+    removeRecoveryCopy();
+    return true;
+  }
   if (answer != kSaveChanges) return false;
   if (editor.openMap.path[0] == '\0')
     saveMapAs(editor);  // a map without a file is saved where the user says

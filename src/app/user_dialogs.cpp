@@ -5,6 +5,7 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "app/editor_state.h"
 #include "gui/gui.h"
 
 namespace {
@@ -18,6 +19,11 @@ struct OpenDialog {
   ~OpenDialog() { --g_openDialogs; }
 };
 
+// A button held when a dialog closes must not act on the map under it.
+void afterDialog() {
+  if (EditorState* editor = editorState()) waitForNewPress(*editor);
+}
+
 }  // namespace
 
 UserDialogs setUserDialogs(UserDialogs dialogs) {
@@ -28,7 +34,9 @@ UserDialogs setUserDialogs(UserDialogs dialogs) {
 
 int askUser(const char* text, const char* buttons) {
   OpenDialog open;
-  return g_dialogs.ask(text ? text : "", buttons);
+  const int answer = g_dialogs.ask(text ? text : "", buttons);
+  afterDialog();
+  return answer;
 }
 
 bool userDialogOpen() { return g_openDialogs > 0; }
@@ -46,5 +54,6 @@ const char* chooseFile(const char* masks, const char* startPath, int flags, cons
                        const char* buttonLabel) {
   OpenDialog open;
   const char* path = g_dialogs.chooseFile(masks, startPath, flags, title, buttonLabel);
+  afterDialog();
   return path ? path : "";
 }

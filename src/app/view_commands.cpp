@@ -67,6 +67,7 @@ void showWorldMap(EditorState& editor) {
   ProgressWindow progress(editor);
   loadWorld(prefix, editor.worldBuffer, &progress, &editor.worldTeleports);
   editor.canvasMode = WorldView;
+  forgetCursor(editor);
   Refresh(editor.mapCanvas);
   Refresh(editor.positionField);
   if (!anyWorldMapExists(prefix)) {
@@ -79,8 +80,16 @@ void showWorldMap(EditorState& editor) {
 
 void showLocalMap(EditorState& editor) {
   editor.canvasMode = LocalEdit;
+  forgetCursor(editor);
   Refresh(editor.mapCanvas);  // the canvas redraws by mode: the open map shows at once
   Refresh(editor.positionField);
+}
+
+void showObjectsChanged(EditorState& editor) { Refresh(editor.mapCanvas); }
+
+void cancelClickMode(EditorState& editor) {
+  if (editor.canvasMode != PickTeleportCell && editor.canvasMode != PlaceObject) return;
+  showLocalMap(editor);
 }
 
 void chooseZanDirectory(EditorState& editor) {

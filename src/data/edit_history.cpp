@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <new>
 
 struct EditHistory::Record {
@@ -142,21 +143,38 @@ bool EditHistory::canUndo() const { return active_->current > 0; }
 
 bool EditHistory::canRedo() const { return active_->current < active_->steps.size(); }
 
-bool EditHistory::changed() {
-  commitStep();
-  return static_cast<long>(active_->current) != active_->saved;
-}
-
-bool EditHistory::tilesOrTeleportsChanged() {
-  commitStep();
+bool EditHistory::savedStepsDiffer(bool tilesOrTeleportsOnly) const {
   const Record& r = *active_;
   if (r.saved < 0) return true;
   const size_t saved = static_cast<size_t>(r.saved);
   for (size_t i = std::min(saved, r.current); i < std::max(saved, r.current); ++i) {
-    if (r.steps[i].touchesMap()) return true;
+    if (!tilesOrTeleportsOnly || r.steps[i].touchesMap()) return true;
   }
   return false;
 }
+
+bool EditHistory::openStepDiffers(bool tilesOrTeleportsOnly) const {
+  if (!open_) return false;
+  std::unique_ptr<MapState> now(new (std::nothrow) MapState);
+  if (!now) return true;  // cannot tell: say changed, never lose work
+  captureMapState(map_, data_, *now);
+  const MapState& before = *pending_;
+  if (memcmp(now->tiles, before.tiles, sizeof now->tiles) != 0 || now->kind != before.kind ||
+      now->teleports != before.teleports)
+    return true;
+  if (tilesOrTeleportsOnly) return false;
+  for (int i = 0; i < kPlacementCount; ++i) {
+    unsigned char a[kPlacementSize], b[kPlacementSize];
+    encodePlacement(now->placements[i], a);
+    encodePlacement(before.placements[i], b);
+    if (memcmp(a, b, kPlacementSize) != 0) return true;
+  }
+  return false;
+}
+
+bool EditHistory::changed() const { return savedStepsDiffer(false) || openStepDiffers(false); }
+
+bool EditHistory::tilesOrTeleportsChanged() const { return savedStepsDiffer(true) || openStepDiffers(true); }
 
 void EditHistory::markSaved(const MapFileStamps& stamps) {
   commitStep();

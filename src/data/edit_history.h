@@ -10,8 +10,8 @@
 // An action that changes many cells (a stroke, an area tool, a paste, a
 // Replace, a script run) is one begin and one commit. Nothing recorded when
 // nothing differs. beginStep with a step open closes that one first;
-// commitStep with none open does nothing. Undo, redo, changed and markSaved
-// close an open step first, so no half-stroke is left over.
+// commitStep with none open does nothing. Undo, redo and markSaved close an
+// open step first, so no half-stroke is left over.
 // recordStep(before) is the one-call form for a caller that took the state
 // itself (captureMapState) before changing the map.
 #pragma once
@@ -57,11 +57,11 @@ class EditHistory {
   bool canRedo() const;
 
   // ---- Saved state ----
-  // The open map differs from the state it was last saved or opened in.
-  bool changed();
-  // The same for its tiles, teleports and kind alone (the steps between the
-  // saved and the current one change more than placements).
-  bool tilesOrTeleportsChanged();
+  // The open map differs from the state it was last saved or opened in (an
+  // open step counts when it changed anything; it stays open).
+  bool changed() const;
+  // The same for its tiles, teleports and kind alone (not only placements).
+  bool tilesOrTeleportsChanged() const;
   // The open map was written to its own files: this state is on disk.
   void markSaved(const MapFileStamps& stamps);
   // Call right after a map was loaded into the map and data objects (a step
@@ -88,6 +88,8 @@ class EditHistory {
   void dropFront(Record& record);
   void clearRecord(Record& record);
   void dropUnsaved(Record& record);
+  bool savedStepsDiffer(bool tilesOrTeleportsOnly) const;
+  bool openStepDiffers(bool tilesOrTeleportsOnly) const;
 
   LocalMap& map_;
   MapDataFile& data_;

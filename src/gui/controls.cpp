@@ -98,6 +98,7 @@ void toggleCheckBox(int id) {
   if (!w || w->kind != Kind::CheckBox || !w->flag) return;
   *w->flag = *w->flag < 1 ? 1 : 0;
   redrawWidget(id);
+  if (w->command) w->command(w->data);
 }
 
 }  // namespace gui
@@ -125,6 +126,13 @@ int AddCheckBox(int x, int y, const char* label, int* flag) {
   w->w = 15 + hotkeyTextWidth(w->label) + 2;
   w->flag = flag;
   return w->id;
+}
+
+void SetCheckBoxCallback(int checkBox, GuiCommand command, void* data) {
+  Widget* w = findWidget(checkBox);
+  if (!w || w->kind != Kind::CheckBox) return;
+  w->command = command;
+  w->data = data;
 }
 
 int AddButton(int x, int y, const char* label, GuiCommand command, void* data) {

@@ -136,6 +136,8 @@ int AddStatusField(int x, int y, int width, GuiStatusText text, void* data);
 int AddCanvas(int x, int y, int width, int height, GuiCanvasCallback callback, void* data);
 // *flag is read at every draw and written by a click (1 when below 1, else 0).
 int AddCheckBox(int x, int y, const char* label, int* flag);
+// command(data) runs after each click or key that flipped the check box's flag.
+void SetCheckBoxCallback(int checkBox, GuiCommand command, void* data);
 int AddButton(int x, int y, const char* label, GuiCommand command, void* data);
 // *selectedTab is read when the window is shown and written on every tab click.
 int AddTabPanel(int x, int y, int width, int height, int* selectedTab);
@@ -161,6 +163,8 @@ void SetListDeleteCallback(int list, GuiListRowCallback callback);
 // callback is not called. Lists also keep their scroll position within the
 // row count by themselves when the count changes.
 void SetListSelection(int list, int row);
+// Shows the list from its first row (for a list that now shows other rows).
+void ScrollListToTop(int list);
 
 // ---- Redraw and modal dialogs ----
 void Refresh(int id);

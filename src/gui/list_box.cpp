@@ -339,6 +339,13 @@ void SetListDeleteCallback(int list, GuiListRowCallback callback) {
   if (w && w->kind == Kind::ListBox) w->list.onDelete = callback;
 }
 
+void ScrollListToTop(int list) {
+  Widget* w = findWidget(list);
+  if (!w || w->kind != Kind::ListBox) return;
+  w->list.top = 0;
+  redrawWidget(list);
+}
+
 void SetListSelection(int list, int row) {
   Widget* w = findWidget(list);
   if (!w || w->kind != Kind::ListBox) return;

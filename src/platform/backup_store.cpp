@@ -241,9 +241,14 @@ bool BackupOperation::keep(const char* editorPath) {
 
 // A few copies are synced one by one; a run of them with one sync of their
 // file system, which costs less than a journal commit per file.
-bool BackupOperation::sync() {
+bool BackupOperation::sync(const std::vector<unsigned long long>* syncedLater) {
   if (!failure_.empty()) return false;
   if (folder_.empty()) return true;
+  struct stat st;
+  if (syncedLater && stat(folder_.c_str(), &st) == 0 &&
+      std::find(syncedLater->begin(), syncedLater->end(), static_cast<unsigned long long>(st.st_dev)) !=
+          syncedLater->end())
+    return true;
   constexpr size_t kFilesSyncedAlone = 4;
   bool ok = true;
   if (storedNames_.size() <= kFilesSyncedAlone) {

@@ -37,7 +37,9 @@ class BackupOperation {
   bool keep(const char* editorPath);
 
   // Makes every kept copy durable; call before the first file is replaced.
-  bool sync();
+  // A copy on one of the file systems in syncedLater (st_dev numbers) is
+  // left to the one sync that a batch makes there before it renames anything.
+  bool sync(const std::vector<unsigned long long>* syncedLater = nullptr);
 
   // Drops the oldest operations beyond the number kept. Runs once; the
   // destructor calls it.

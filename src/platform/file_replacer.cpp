@@ -1,9 +1,14 @@
 // FileReplacer: the backup first, then the safe batch.
 #include "platform/file_replacer.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <cerrno>
+#include <string>
 
 #include "platform/backup_store.h"
+#include "platform/host_path.h"
 
 FILE* FileReplacer::open(const char* editorPath, const char* mode) {
   if (backupFailed_) {
@@ -14,13 +19,29 @@ FILE* FileReplacer::open(const char* editorPath, const char* mode) {
     backupFailed_ = true;
     return nullptr;
   }
-  return batch_.open(editorPath, mode);
+  FILE* f = batch_.open(editorPath, mode);
+  noteDevice(editorPath);
+  return f;
+}
+
+// The batch's commit syncs the file system of each target's directory once
+// before it renames anything; copies kept there need no sync of their own.
+void FileReplacer::noteDevice(const char* editorPath) {
+  char host[4096];
+  if (!pathToHost(editorPath, host, sizeof host)) return;
+  std::string directory = host;
+  const size_t slash = directory.rfind('/');
+  directory = slash == std::string::npos ? "." : directory.substr(0, slash + 1);
+  struct stat st;
+  if (stat(directory.c_str(), &st) != 0) return;
+  const unsigned long long device = st.st_dev;
+  if (std::find(devices_.begin(), devices_.end(), device) == devices_.end()) devices_.push_back(device);
 }
 
 int FileReplacer::finish() { return batch_.finish(); }
 
 int FileReplacer::commit() {
-  if (!backupFailed_ && backup_ != nullptr && !backup_->sync()) backupFailed_ = true;
+  if (!backupFailed_ && backup_ != nullptr && !backup_->sync(&devices_)) backupFailed_ = true;
   if (backupFailed_) {
     batch_.abandon();
     return 0;  // the batch's destructor removes the queued temporaries

@@ -13,6 +13,7 @@
 //   else replacer.commit();                       // then replacer.placed(index) per file
 #pragma once
 #include <cstdio>
+#include <vector>
 
 #include "platform/safe_file.h"
 
@@ -53,5 +54,8 @@ class FileReplacer {
  private:
   BackupOperation* backup_;
   SafeBatch batch_;
+  std::vector<unsigned long long> devices_;  // file systems of the targets, synced at commit
   bool backupFailed_ = false;
+
+  void noteDevice(const char* editorPath);
 };

@@ -64,7 +64,13 @@ void localEditEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m)
     v.state.selectedTile = v.openMap.getTile(column, row);
     Refresh(v.widgets.selectedTilePreview);
   }
-  if ((m.b & kMiddleButton) && followTeleport(v, column, row)) endAreaToolAction(v);
+  // A middle button held across a teleport, or through a dialog, follows
+  // nothing more until it is pressed anew.
+  if (!(m.b & kMiddleButton)) v.state.followNeedsPress = 0;
+  if ((m.b & kMiddleButton) && !v.state.followNeedsPress && followTeleport(v, column, row)) {
+    v.state.followNeedsPress = 1;
+    endAreaToolAction(v);
+  }
   redrawCanvas(v, bitmap);
   showCursor(v, column + 1, row + 1);
   recordMouse(v, m);
@@ -213,7 +219,7 @@ void placeTeleport(MapView& v, int column, int row) {
   v.state.paintNeedsPress = 1;
   v.state.teleportRows = v.openMap.teleportCount();
   Refresh(v.widgets.teleportList);
-  Refresh(v.widgets.positionField);
+  showCursor(v, column + 1, row + 1);
 }
 
 void placeObject(MapView& v, int column, int row) {
@@ -232,5 +238,5 @@ void placeObject(MapView& v, int column, int row) {
   v.state.canvasMode = LocalEdit;
   v.state.paintNeedsPress = 1;
   Refresh(v.widgets.placementList);
-  Refresh(v.widgets.positionField);
+  showCursor(v, column + 1, row + 1);
 }

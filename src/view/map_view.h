@@ -53,6 +53,7 @@ struct MapViewState {
   int cursorX, cursorY;  // cell under the cursor as the map canvas last computed it
   int lastMouseX, lastMouseY, lastMouseZ, lastMouseButtons;  // mouse as last acted on
   int paintNeedsPress;  // 1: the left button paints only after a new press
+  int followNeedsPress;  // 1: the middle button follows only after a new press
   int showTeleports;    // 0 or 1, View > "Show Teleports": the teleports over the world view
   // The directory prefix (ending in "\\") of the world the program last loaded
   // into the world grid; a world-view click opens the map of its square there.
@@ -62,6 +63,15 @@ struct MapViewState {
   CellBox outline;    // cells outlined on the map after an undo or redo
   int outlineTimers;  // queued calls that will take the outline away; 0: no outline
 };
+
+// After the canvas changed what it shows, the position field says nothing
+// until the pointer is over the map again.
+inline void forgetCursor(MapViewState& state) { state.cursorX = state.cursorY = -1; }
+
+// A dialog or another nested loop ran: a button held through it (the second
+// press of a double click that closed a file selector over the map) neither
+// paints nor follows a teleport until it is pressed anew.
+inline void waitForNewPress(MapViewState& state) { state.paintNeedsPress = state.followNeedsPress = 1; }
 
 // What the view asks of the program.
 class MapViewHost {

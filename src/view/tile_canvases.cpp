@@ -21,6 +21,7 @@ void handlePaletteEvent(MapView& v, BITMAP* bitmap, int x, int y, int buttons) {
   if (IsCanvasRedraw(x, y) || !(buttons & 1)) return;
   const int column = x / kSpriteWidth, row = y / kSpriteHeight;
   if (column >= kPaletteColumns || row >= kPaletteRows) return;
+  if (v.state.canvasMode != LocalEdit) forgetCursor(v.state);  // the map replaces another view
   v.state.canvasMode = LocalEdit;
   v.state.selectedTile = row * kPaletteColumns + column;
   Refresh(v.widgets.selectedTilePreview);

@@ -61,6 +61,7 @@ void AppTest::SetUp() {
   setEditorState(editor);
   setEditingDefaults(*editor);
   editor->settings.addString("", "ZANDirectory", dir.editorPath().c_str());
+  editor->settings.addString("", "backups", "0");  // no backups folder in the test's working directory
   answerDialogsFrom(&dialogs);
   buildMainWindow(*editor, 1024, 768);
 }

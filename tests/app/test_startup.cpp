@@ -67,7 +67,7 @@ TEST_F(StartupTest, AFirstStartAsksForTheGameDirectoryBeforeTheMainWindow) {
   EXPECT_EQ(dialogs.choices[0].title, "Select ZAN Directory");
   EXPECT_EQ(dialogs.choices[0].mainWindow, 0);  // asked on the bare screen
   EXPECT_EQ(readFileBytes(dir.file("dola.ini")),
-            "mode=fullscreen\r\nZANDirectory=C:\\games\\zan\r\ncolordepth=16\r\n");
+            "mode=fullscreen\r\nZANDirectory=C:\\games\\zan\r\nbackups=50\r\ncolordepth=16\r\n");
   ASSERT_EQ(dialogs.texts.size(), 1u);  // the sprite files, once the window is up
   EXPECT_EQ(
       dialogs.texts[0],
@@ -83,7 +83,7 @@ TEST_F(StartupTest, ACancelledPromptIsNotRepeated) {
   dialogs.paths = {""};
   EXPECT_EQ(runAndQuit(), 0);
   EXPECT_EQ(readFileBytes(dir.file("dola.ini")),
-            "mode=fullscreen\r\nZANDirectory=\r\ncolordepth=16\r\n");
+            "mode=fullscreen\r\nZANDirectory=\r\nbackups=50\r\ncolordepth=16\r\n");
   EXPECT_EQ(runAndQuit(), 0);
   EXPECT_EQ(dialogs.choices.size(), 1u);
   ASSERT_EQ(dialogs.texts.size(), 2u);
@@ -102,8 +102,7 @@ TEST_F(StartupTest, APaletteThatIsNoBitmapAndUnwritableSettingsAreSaid) {
       "The settings could not be written to dola.ini in the working directory (it is read-only): "
       "the changes made to them since DOLA started are lost.";
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "DOLA: " + lost + "\n");
-  ASSERT_EQ(dialogs.texts.size(), 2u);
-  EXPECT_EQ(dialogs.texts[1], lost);
+  EXPECT_EQ(dialogs.texts.back(), lost);
   EXPECT_EQ(0u, dialogs.texts[0].rfind("\"palette.bmp\" in the working directory is not a BMP file", 0));
 }
 

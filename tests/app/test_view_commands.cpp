@@ -5,6 +5,7 @@
 
 #include "app/commands.h"
 #include "app/map_file.h"
+#include "app/shortcuts.h"
 #include "view/map_canvas.h"
 #include "view/map_drawing.h"
 #include "app/status_texts.h"
@@ -63,6 +64,21 @@ TEST_F(AppTest, WorldMapWithNoMapOpenShowsTheGameDirectoryAndSaysWhenNoneIsFound
   worldMapCommand(editor);  // still the game directory's world, now without maps
   ASSERT_EQ(dialogs.texts.size(), 2u);
   EXPECT_EQ(dialogs.texts[1], "No world maps were found: DOLA looked for ZANAA.MAP to ZANTT.MAP in " + dir.editorPath() + ".");
+}
+
+// After a switch of view the position field says nothing until the pointer
+// is over the map; Escape leaves the one-shot modes and nothing else.
+TEST_F(AppTest, SwitchesLeaveNoStaleState) {
+  openMapFile(writeMap("ZANAB.MAP", mapText("WILDERNESS!", 24, 'w')).c_str(), *editor);
+  editor->cursorX = editor->cursorY = 5;
+  worldMapCommand(editor);
+  EXPECT_EQ(textOf(positionText, editor), "");
+  const GuiKey escape{KEY_ESC, 27, 0, false, 0};
+  for (int mode : {WorldView, PickTeleportCell, PlaceObject}) {
+    editor->canvasMode = mode;
+    runShortcut(escape, editor);
+    EXPECT_EQ(editor->canvasMode, mode == WorldView ? WorldView : LocalEdit);
+  }
 }
 
 TEST_F(AppTest, SetZanDirectoryKeepsTheValueWhenCancelled) {

@@ -11,7 +11,6 @@
 #include "data/object_list.h"
 #include "data/settings_file.h"
 #include "data/sprite_set.h"
-#include "data/world_loader.h"
 #include "support/temp_dir.h"
 
 TEST(SpecialFiles, NamedPipesAreRefusedByEveryReaderWithoutBlocking) {
@@ -21,10 +20,6 @@ TEST(SpecialFiles, NamedPipesAreRefusedByEveryReaderWithoutBlocking) {
   alarm(60);  // a reader that blocks ends the test program instead of hanging it
   LocalMap map;
   EXPECT_FALSE(map.load(dir.editorPath("ZANAA.MAP").c_str()));
-  map.kind = Wilderness;
-  EXPECT_FALSE(map.save(dir.editorPath("ZANAA.MAP").c_str()));
-  WorldBuffer world = {};
-  EXPECT_EQ(0, loadWorld((dir.editorPath() + "\\").c_str(), world, nullptr).mapsLoaded);
   ObjectList objects;
   CreatureList creatures;
   MapDataFile data;

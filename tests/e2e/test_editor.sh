@@ -113,7 +113,7 @@ e2e_click 340 549
 wait_for_main_window "after the directory chooser"
 e2e_screenshot "$BUILD/editor_empty.png"
 quit_by_keyboard "Quit after the first start"
-expected=$(printf 'mode=fullscreen\r\nZANDirectory=%s\r\ncolordepth=16\r\n' "$WORLD_EDITOR")
+expected=$(printf 'mode=fullscreen\r\nZANDirectory=%s\r\nbackups=50\r\ncolordepth=16\r\n' "$WORLD_EDITOR")
 [ "$(cat "$WORK/dola.ini")" = "$expected" ] || e2e_fail "dola.ini after the first start: $(cat -A "$WORK/dola.ini")"
 
 # ---- Open a demo map by keyboard, Save As a new name, Quit ----

@@ -3,7 +3,8 @@
 # world: open a map, pick a tile from the palette and from the map, paint,
 # save; follow a teleport with the middle button; add a teleport through the
 # destination selector; place an object; save; the world view and a click on
-# it (a held button does not paint into the map it opens); save. The saved
+# it (a held button does not paint into the map it opens); save; a double
+# click in File > Open paints nothing into the map it opens. The saved
 # files are checked byte by byte; screenshots go to the build directory.
 set -euo pipefail
 BUILD=$(cd "$1" && pwd)
@@ -128,6 +129,26 @@ save
 expect "painted after a new press" "$SIGN" tile "$WORLD/ZANLM.MAP" 2 2
 expect "the world click's cell" "$LM_BEFORE" tile "$WORLD/ZANLM.MAP" 27 15
 expect "the cell dragged over" "$LM_NEXT" tile "$WORLD/ZANLM.MAP" 28 15
+
+# ---- A double click in File > Open over the map paints nothing into the map it opens ----
+cp "$WORLD/ZANAB.MAP" "$WORK/ZANAB.before"
+e2e_key alt+f
+e2e_key o
+sleep 0.5
+xdotool mousemove 340 418 click 1  # the row of ZANAB.MAP, over the map canvas
+sleep 0.08
+xdotool mousedown 1
+sleep 0.3
+xdotool mousemove 352 422  # the second press still held, and moved within the row
+sleep 0.3
+xdotool mouseup 1
+sleep 0.3
+save
+sleep 0.5
+cmp -s "$WORLD/ZANAB.MAP" "$WORK/ZANAB.before" || e2e_fail "the double click painted into ZANAB.MAP"
+click_cell 0 0
+save
+expect "painted after a new press in ZANAB" "$SIGN" tile "$WORLD/ZANAB.MAP" 0 0
 
 e2e_key alt+f
 e2e_key q

@@ -50,6 +50,7 @@ world_maps_written() {
 }
 e2e_wait_until 30 "the 400 world maps were not all written" world_maps_written
 [ "$(md5sum "$WORK/world/ZANKK.MAP")" != "$before" ] || e2e_fail "ZANKK.MAP was not rewritten"
+ls "$WORK"/backups/*/ZANKK.MAP >/dev/null 2>&1 || e2e_fail "the replaced world maps have no backup"
 for name in ZANAA ZANTA ZANAT ZANTT ZANKK; do
   head -c 11 "$WORK/world/$name.MAP" | grep -q '^WILDERNESS!' || e2e_fail "$name.MAP has no Wilderness header"
 done

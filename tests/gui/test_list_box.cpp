@@ -159,6 +159,8 @@ TEST(ListBox, SetListSelectionSelectsScrollsAndClears) {
   SetListSelection(list, -1);
   EXPECT_EQ(-1, gui::findWidget(list)->list.selected);
   EXPECT_EQ(0, countColor(5, rowsTop, 100, rowsBottom, highlight));
+  ScrollListToTop(list);
+  EXPECT_EQ(0, gui::findWidget(list)->list.top);
   SetListSelection(list, 20);  // past the count: nothing selected
   EXPECT_EQ(-1, gui::findWidget(list)->list.selected);
   EXPECT_TRUE(g_rows.selected.empty());  // the select callback is the user's

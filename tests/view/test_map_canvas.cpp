@@ -40,11 +40,13 @@ TEST_F(ViewTest, MiddleFollowsTheFirstTeleportOrEntersTheCellMap) {
   s.openMap.addTeleport(3, 2, "SECOND");
   const std::string directory = dir.editorPath();
   poll(2 * 18, 1 * 20, 4);
+  poll(2 * 18 + 5, 1 * 20, 4);  // held across the teleport: no second walk
   ASSERT_EQ(1u, opened.size());
   EXPECT_EQ(directory + "\\FIRST.MAP", opened[0]);
 
   for (auto cell : {std::make_pair(0, 0), std::make_pair(47, 23)}) {
     openSavedMap("ZANAB.MAP", Wilderness);
+    poll(cell.first * 18 + 1, cell.second * 20 + 1, 0);
     poll(cell.first * 18 + 1, cell.second * 20 + 1, 4);
   }
   ASSERT_EQ(3u, opened.size());

@@ -1,0 +1,78 @@
+// restoreBackupByChoice: the list, the question naming the files, the
+// unsaved changes of an open map that is among them, the restore and the
+// reports of what it did.
+#include "app/restore_backup.h"
+
+#include <string>
+
+#include "app/backup_chooser.h"
+#include "app/editor_backups.h"
+#include "app/editor_state.h"
+#include "app/map_file.h"
+#include "app/unsaved_changes.h"
+#include "app/user_dialogs.h"
+#include "platform/backup_restore.h"
+#include "platform/host_path.h"
+
+namespace {
+
+constexpr size_t kFilesNamed = 12;  // a question naming 400 files would not fit the screen
+enum RestoreAnswer { kRestore = 0 };
+
+bool sameFile(const std::string& a, const char* b) {
+  char hostA[4096], hostB[4096];
+  return b[0] != '\0' && pathToHost(a.c_str(), hostA, sizeof hostA) && pathToHost(b, hostB, sizeof hostB) &&
+         std::string(hostA) == hostB;
+}
+
+// True when the backup puts back the open map's file or its ".DAT".
+bool touchesOpenMap(const EditorState& editor, const BackupSummary& backup) {
+  for (const BackupFile& file : backup.files)
+    if (sameFile(file.original, editor.openMap.path) || sameFile(file.original, editor.mapData.path)) return true;
+  return false;
+}
+
+std::string questionFor(const BackupSummary& backup) {
+  std::string text = "Restore the backup of " + backup.when + " (" + backup.operation + ")? These files go back to " +
+                     "what they were before it:";
+  for (size_t i = 0; i < backup.files.size() && i < kFilesNamed; i++) text += "\n" + backup.files[i].original;
+  if (backup.files.size() > kFilesNamed)
+    text += "\n... and " + std::to_string(backup.files.size() - kFilesNamed) + " more.";
+  return text;
+}
+
+}  // namespace
+
+bool restoreBackupAfterQuestion(EditorState& editor, const BackupSummary& backup) {
+  if (askUser(questionFor(backup).c_str(), "~Restore|~Cancel") != kRestore) return false;
+  const bool reload = touchesOpenMap(editor, backup);
+  if (reload && !settleUnsavedChanges(editor)) return false;
+  const RestoreResult result = restoreBackup(backup, editorBackupPlace(editor));
+  if (result.backupFailed) {
+    tellUser("Nothing was restored: the backup of the files it would replace failed (%s). Free some space or "
+             "turn backups off with backups=0 in dola.ini, and try again.",
+             result.backupFailure.c_str());
+    return false;
+  }
+  if (reload && result.restored > 0) openMapFile(editor.openMap.path, editor);
+  if (result.failed > 0) {
+    tellUser("%d of the %d files could not be restored; the first is %s. The others are back.", result.failed,
+             result.failed + result.restored, result.firstFailed.c_str());
+  } else {
+    tellUser("The backup of %s is restored: %d file%s put back.", backup.when.c_str(), result.restored,
+             result.restored == 1 ? "" : "s");
+  }
+  return result.restored > 0;
+}
+
+void restoreBackupByChoice(EditorState& editor) {
+  const BackupPlace place = editorBackupPlace(editor);
+  const std::vector<BackupSummary> backups = listBackups(place.directory.c_str());
+  if (backups.empty()) {
+    tellUser("There is no backup to restore in the folder \"%s\"%s.", place.directory.c_str(),
+             place.keep > 0 ? "" : " (backups are turned off: backups=0 in dola.ini)");
+    return;
+  }
+  const int chosen = chooseBackup(backups);
+  if (chosen >= 0) restoreBackupAfterQuestion(editor, backups[static_cast<size_t>(chosen)]);
+}

@@ -1,0 +1,180 @@
+// Never losing work, in the editor itself: a copy of a changed map survives a
+// killed editor and is offered back once; an unreadable copy is kept and
+// reported; Save keeps backups of both files it replaces (and replaces
+// nothing when it cannot), removes the copy, and Restore Backup brings the
+// open map back from a backup.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <memory>
+
+#include "app/backup_chooser.h"
+#include "app/commands.h"
+#include "app/crash_recovery.h"
+#include "app/editor_program.h"
+#include "app/file_commands.h"
+#include "app/map_file.h"
+#include "app/restore_backup.h"
+#include "app_fixture.h"
+#include "gui/gui.h"
+#include "support/game_art.h"
+#include "platform/backup_store.h"
+#include "platform/directory_list.h"
+
+namespace {
+
+// The editor program in a temporary working directory holding a map M.MAP
+// (rows of 'a') and its M.DAT, with dola.ini naming that directory.
+class RecoveryTest : public ::testing::Test {
+ public:  // the checks run inside the editor are plain functions
+  void SetUp() override {
+    ASSERT_NE(getcwd(saved_, sizeof saved_), nullptr);
+    ASSERT_EQ(chdir(dir.path().c_str()), 0);
+    writeFileBytes(dir.file("dola.ini"), "mode=window\r\nZANDirectory=" + dir.editorPath() + "\r\n");
+    writeFileBytes(dir.file("M.MAP"), mapText("LOCAL!~EXIT~", 23, 'a'));
+    writeFileBytes(dir.file("M.DAT"), std::string(2200, '\0'));
+    ASSERT_TRUE(GuiInitHeadless(1024, 768, 16));  // Allegro writes the palette
+    writeTestPalette(dir.file("palette.bmp"));  // sprites found: no report between the questions
+    writeFileBytes(dir.file("ZAN.SPR"), spriteFileBytes(0, false));
+    writeFileBytes(dir.file("ZAN2.SPR"), spriteFileBytes(0, false));
+    mapPath = dir.editorPath("M.MAP");
+    answerDialogsFrom(&dialogs);
+  }
+  void TearDown() override {
+    answerDialogsFrom(nullptr);
+    EXPECT_EQ(chdir(saved_), 0);
+  }
+  // Runs the editor until check (queued once its window is up) quits it.
+  int runEditorWith(void (*check)(void*)) {
+    GuiQueueCall(check, this, 50);
+    return runEditor(EditorDisplay::Headless);
+  }
+  std::string read(const std::string& name) const { return readFileBytes(dir.file(name)); }
+  bool asked(const std::string& text) const {
+    for (const std::string& t : dialogs.texts)
+      if (t == text) return true;
+    return false;
+  }
+
+  TempDir dir;
+  DialogScript dialogs;
+  std::string mapPath;
+  char saved_[4096];
+  // What the checks inside the editor saw.
+  int tile = 0, changed = 0, placementInUse = 0;
+  std::string openPath;
+};
+
+std::string recoveryQuestion(const std::string& path) {
+  return "DOLA was closed without saving " + path + ". Recover the unsaved changes?";
+}
+
+}  // namespace
+
+TEST_F(RecoveryTest, AKilledEditorsChangesAreOfferedOnceAndRecovered) {
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {  // an editor that paints a cell, places an object and is killed
+    auto editor = std::make_unique<EditorState>();
+    startRecoveryCopies("recovery");
+    editor->openMap.load(mapPath.c_str());
+    editor->mapData.load(dir.editorPath("M.DAT").c_str());
+    editor->viewHost.beginMapEdit();
+    editor->openMap.setTile(5, 6, 'Z');
+    editor->mapData.placement(3)->inUse = 1;
+    editor->viewHost.endMapEdit();
+    kill(getpid(), SIGKILL);
+  }
+  int status = 0;
+  ASSERT_EQ(child, waitpid(child, &status, 0));
+  ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+  ASSERT_TRUE(fileExistsOnHost(dir.file("recovery/map.txt")));
+
+  dialogs.answers = {0, 1};  // Recover; then Discard when quitting
+  EXPECT_EQ(0, runEditorWith([](void* test) {
+    auto* t = static_cast<RecoveryTest*>(test);
+    EditorState& e = *editorState();
+    t->tile = e.openMap.getTile(5, 6);
+    t->changed = e.mapChanged();
+    t->placementInUse = e.mapData.placement(3)->inUse;
+    t->openPath = e.openMap.path;
+    quitCommand(&e);
+  }));
+  ASSERT_FALSE(dialogs.texts.empty());
+  EXPECT_EQ(recoveryQuestion(mapPath), dialogs.texts[0]);  // before any other dialog
+  EXPECT_EQ("~Recover|~Discard", dialogs.buttons[0]);
+  EXPECT_EQ('Z', tile);
+  EXPECT_EQ(1, placementInUse);
+  EXPECT_EQ(1, changed);
+  EXPECT_EQ(mapPath, openPath);
+  EXPECT_EQ(mapText("LOCAL!~EXIT~", 23, 'a'), read("M.MAP"));  // recovered, not saved
+  EXPECT_FALSE(fileExistsOnHost(dir.file("recovery/map.txt")));
+
+  dialogs.texts.clear();
+  EXPECT_EQ(0, runEditorWith([](void*) { quitCommand(editorState()); }));
+  EXPECT_FALSE(asked(recoveryQuestion(mapPath)));
+}
+
+TEST_F(RecoveryTest, AnUnreadableCopyIsKeptUnderANewNameAndReported) {
+  std::system("mkdir recovery");
+  writeFileBytes(dir.file("recovery/map.txt"), "DOLA recovery copy 1\npath=C:\\M.MAP\nchanged=yes\n");
+  EXPECT_EQ(0, runEditorWith([](void*) { quitCommand(editorState()); }));
+  ASSERT_FALSE(dialogs.texts.empty());
+  const std::string& told = dialogs.texts[0];
+  EXPECT_EQ(0u, told.find("The recovery copy of a map not saved before DOLA was closed cannot be read (line 3: "
+                          "the changed is not a number from 0 to 1). It was kept as recovery\\unreadable "))
+      << told;
+  std::vector<DirectoryEntry> kept;
+  ASSERT_TRUE(listDirectory(dir.editorPath("recovery").c_str(), kept));
+  ASSERT_EQ(2u, kept.size());  // ".." and the renamed copy
+  EXPECT_EQ(0u, kept[1].name.find("unreadable "));
+  EXPECT_EQ("DOLA recovery copy 1\npath=C:\\M.MAP\nchanged=yes\n",
+            readFileBytes(dir.file("recovery/" + kept[1].name)));
+}
+
+// Save keeps both replaced files as one operation and removes the copy; a
+// backup that cannot be made saves nothing; a restore reloads the open map.
+TEST_F(RecoveryTest, SaveKeepsBackupsAndRestoreBringsTheOpenMapBack) {
+  static RecoveryTest* self = this;
+  dialogs.answers = {0, 0, 0};  // OK to the failed save, Restore, OK to the report
+  EXPECT_EQ(0, runEditorWith([](void*) {
+    EditorState& e = *editorState();
+    openMapFile(self->mapPath.c_str(), e);
+    e.viewHost.beginMapEdit();
+    e.openMap.setTile(1, 1, 'Q');
+    e.mapData.placement(0)->inUse = 1;  // the .DAT is written (and kept) only when it changed
+    e.viewHost.endMapEdit();
+    EXPECT_TRUE(fileExistsOnHost(self->dir.file("recovery/map.txt")));
+
+    writeFileBytes(self->dir.file("backups"), "");  // no folder can be made there
+    saveOpenMap(e);
+    EXPECT_EQ(1, e.mapChanged());
+    EXPECT_EQ(mapText("LOCAL!~EXIT~", 23, 'a'), self->read("M.MAP"));
+    unlink(self->dir.file("backups").c_str());
+
+    saveOpenMap(e);
+    EXPECT_EQ(0, e.mapChanged());
+    EXPECT_FALSE(fileExistsOnHost(self->dir.file("recovery/map.txt")));
+    std::vector<BackupSummary> backups = listBackups("backups");
+    EXPECT_EQ(1u, backups.size());
+    if (backups.size() != 1) return quitCommand(&e);
+    EXPECT_EQ("Save", backups[0].operation);
+    EXPECT_EQ(2u, backups[0].files.size());
+
+    setBackupChooser([](const std::vector<BackupSummary>&) { return 0; });
+    restoreBackupCommand(&e);
+    setBackupChooser(nullptr);
+    EXPECT_EQ('a', e.openMap.getTile(1, 1));  // reloaded from the restored file
+    EXPECT_EQ(2u, listBackups("backups").size());
+    quitCommand(&e);
+  }));
+  ASSERT_GE(dialogs.texts.size(), 3u);
+  EXPECT_EQ(0u, dialogs.texts[0].find("The map was not saved: the backup folder backups\\")) << dialogs.texts[0];
+  EXPECT_NE(std::string::npos, dialogs.texts[0].find("Not a directory. Nothing was replaced."));
+  EXPECT_EQ(0u, dialogs.texts[1].find("Restore the backup of ")) << dialogs.texts[1];
+  EXPECT_NE(std::string::npos, dialogs.texts[1].find("(Save)? These files go back to what they were before it:\n" +
+                                                      mapPath + "\n" + dir.editorPath("M.DAT")));
+  EXPECT_EQ(mapText("LOCAL!~EXIT~", 23, 'a'), read("M.MAP"));
+}
