@@ -54,7 +54,10 @@ bool XSession::start() {
   number_ = atoi(text);
   char name[32];
   snprintf(name, sizeof name, ":%d", number_);
-  display_ = XOpenDisplay(name);
+  for (int i = 0; i < 100 && display_ == nullptr; ++i) {
+    display_ = XOpenDisplay(name);
+    if (display_ == nullptr) sleepMs(50);
+  }
   int event, error, major, minor;
   return display_ != nullptr && XTestQueryExtension(display_, &event, &error, &major, &minor);
 }

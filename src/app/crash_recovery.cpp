@@ -59,9 +59,15 @@ void writeHeldBackCopy(void*) {
 void onLogoutSignal(int signal) { g_logoutSignal = signal; }
 
 // Once a second at most: a change that reached the map without a note (a
-// placement, a command that forgot to say) still gets into the copy.
+// placement, a command that forgot to say) still gets into the copy, and a
+// map that is no longer changed loses its copy.
 void catchUnnotedChanges(const EditorState& editor) {
-  if (!g_recovery.keeping || !hasUnsavedChanges(editor) || nowMs() < g_recovery.lastWriteMs + kMinimumGapMs) return;
+  if (!g_recovery.keeping) return;
+  if (!hasUnsavedChanges(editor)) {
+    if (!g_recovery.lastText.empty()) removeRecoveryCopy();  // saved or reloaded by a path that did not say
+    return;
+  }
+  if (nowMs() < g_recovery.lastWriteMs + kMinimumGapMs) return;
   if (recoveryText(editor.openMap, editor.mapData, true) != g_recovery.lastText) writeCopy(editor);
 }
 

@@ -5,6 +5,8 @@
 #include <cstring>
 
 #include "app/commands.h"
+#include "app/crash_recovery.h"
+#include "app/editor_backups.h"
 #include "app/editor_state.h"
 #include "app/map_edits.h"
 #include "app/map_file.h"
@@ -73,20 +75,21 @@ void replaceInWorld(EditorState& editor, const char* directory, int from, int to
   const bool openIsWorldMap = isWorldMapOfItsDirectory(editor.openMap.path) &&
                               directoryOf(editor.openMap.path, own, sizeof own) && strcmp(own, directory) == 0;
   if (openIsWorldMap && !settleUnsavedChanges(editor)) return;
+  BackupOperation backup(editorBackupPlace(editor), "Replace Tile");
   const WorldReplaceResult result =
-      replaceTileInWorld(directory, static_cast<unsigned char>(from), static_cast<unsigned char>(to));
+      replaceTileInWorld(directory, static_cast<unsigned char>(from), static_cast<unsigned char>(to), &backup);
+  if (result.backupFailed) {
+    reportBackupFailure("No world map was changed", backup);
+    return;
+  }
   if (openIsWorldMap) {
     // Not an undo step (the maps changed on disk): the map starts a history
     // of its new file.
     endMapEdit(editor);
     editor.openMap.load(editor.openMap.path);
     editor.edits.mapLoaded(editor.openMap.path, stampsOfOpenMap(editor));
+    updateRecoveryCopy(editor);
     refreshAfterLoad(editor);
-  }
-  if (result.backupFailed) {
-    tellUser("No world map was changed: the backup of the maps Replace Tile would rewrite failed (%s).",
-             result.backupFailure);
-    return;
   }
   note(editor, "Replaced tile %d with tile %d in %d cells of %d world maps.", from, to, result.cells, result.maps);
   if (result.failed > 0)

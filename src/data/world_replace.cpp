@@ -34,12 +34,11 @@ WorldTileCount countTileInWorld(const char* directory, unsigned char code) {
 }
 
 WorldReplaceResult replaceTileInWorld(const char* directory, unsigned char from, unsigned char to,
-                                      const BackupPlace* backups) {
+                                      BackupOperation* backup) {
   WorldReplaceResult result;
   if (from == to) return result;
   LocalMap map;
-  BackupOperation backup(backups != nullptr ? *backups : BackupPlace(), "Replace Tile");
-  FileReplacer batch(&backup);
+  FileReplacer batch(backup);
   int queued[kWorldSquares][kWorldSquares];
   int cells[kWorldSquares][kWorldSquares] = {};
   char path[kPathBufferSize];
@@ -55,7 +54,6 @@ WorldReplaceResult replaceTileInWorld(const char* directory, unsigned char from,
   }
   if (batch.backupFailed()) {
     result.backupFailed = true;
-    copyText(result.backupFailure, sizeof result.backupFailure, backup.failure());
     return result;
   }
   batch.commit();

@@ -7,7 +7,7 @@
 #pragma once
 #include "data/map_names.h"
 
-struct BackupPlace;
+class BackupOperation;
 
 struct WorldTileCount {
   int maps = 0;   // world maps holding the code
@@ -21,14 +21,13 @@ struct WorldReplaceResult {
   int cells = 0;   // cells replaced in them
   int failed = 0;  // maps holding the code that could not be written
   bool backupFailed = false;  // the maps could not be backed up: none was written
-  char backupFailure[kPathBufferSize] = {};  // why
   char firstFailed[kPathBufferSize] = {};  // the first of those, "" when none
   bool squareWritten[kWorldSquares][kWorldSquares] = {};  // [column][row]
 };
 
 // Replaces from with to in every world map of directory that holds from. A
 // map that also holds a code no MAP file can carry (10, 13) cannot be saved
-// and counts as failed. The old maps go into a backup of backups named
-// "Replace Tile" (none when backups is null).
+// and counts as failed. The old maps go into backup first (none when it is
+// null; its failure() says why when backupFailed).
 WorldReplaceResult replaceTileInWorld(const char* directory, unsigned char from, unsigned char to,
-                                      const BackupPlace* backups = nullptr);
+                                      BackupOperation* backup = nullptr);

@@ -11,7 +11,6 @@ void callCanvas(int id, int x, int y) {
   Widget* w = findWidget(id);
   if (!w || !w->bitmap || !w->canvas || w->running) return;
   w->running = true;
-  w->refreshed = false;
   GuiCanvasCallback callback = w->canvas;
   BITMAP* bitmap = w->bitmap;
   void* data = w->data;
@@ -23,7 +22,6 @@ void paintCanvas(Widget& widget) {
   if (!widget.bitmap) return;
   if (widget.running) {
     // Refresh from inside its own callback: only the copy to the screen.
-    widget.refreshed = true;
     return;
   }
   int id = widget.id;
@@ -52,6 +50,18 @@ void attachCanvasBitmaps(int window) {
 }  // namespace gui
 
 using namespace gui;
+
+void RefreshArea(int canvas, int x, int y, int width, int height) {
+  Widget* w = findWidget(canvas);
+  if (!w || w->kind != Kind::Canvas || !w->bitmap || !widgetVisible(*w)) return;
+  const int left = std::max(x, 0), top = std::max(y, 0);
+  const int right = std::min(x + width, w->bitmap->w), bottom = std::min(y + height, w->bitmap->h);
+  if (right <= left || bottom <= top) return;
+  int sx, sy, sw, sh;
+  widgetScreenRect(*w, sx, sy, sw, sh);
+  if (const Window* holder = findWindow(w->window)) repaintAbove(*holder, sx + left, sy + top, right - left, bottom - top);
+  present(sx + left, sy + top, right - left, bottom - top);
+}
 
 int AddCanvas(int x, int y, int width, int height, GuiCanvasCallback callback, void* data) {
   if (width <= 0 || height <= 0) return 0;

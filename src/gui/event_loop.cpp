@@ -61,9 +61,17 @@ long nextDue(long now, bool mayRest) {
   return next;
 }
 
+// Allegro calls the keyboard callback before the key is in its buffer, so a
+// loop woken by a key may find no key yet: after any input wake it polls
+// again every kPollMs, never resting, for kWakeFollowUps polls.
+constexpr int kWakeFollowUps = 5;
+int g_followUps = 0;
+
 void waitUntil(long now, long due) {
   std::unique_lock<std::mutex> lock(g_wakeMutex);
   g_wake.wait_for(lock, std::chrono::milliseconds(due - now), [] { return g_inputPending; });
+  if (g_inputPending) g_followUps = kWakeFollowUps;
+  else if (g_followUps > 0) --g_followUps;
   g_inputPending = false;
 }
 
@@ -131,7 +139,7 @@ void RunEventLoop() {
       continue;
     }
     long now = nowMs();
-    long due = nextDue(now, g.pointerResting);
+    long due = nextDue(now, g.pointerResting && g_followUps == 0);
     if (due > now) waitUntil(now, due);
   }
   g.stop[depth] = false;

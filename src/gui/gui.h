@@ -168,6 +168,10 @@ void ScrollListToTop(int list);
 
 // ---- Redraw and modal dialogs ----
 void Refresh(int id);
+// Copies the rectangle (canvas pixels, clipped to the canvas) of what a
+// canvas's bitmap holds to the screen, without calling its callback: a
+// callback that changed a small part of its canvas copies only that part.
+void RefreshArea(int canvas, int x, int y, int width, int height);
 // The text is a printf format used without arguments ("%%" shows one "%"),
 // then split at "|" into the message and one button label per button (none:
 // one "~OK"). The message is wrapped to the screen ("\n" breaks a line); at

@@ -72,7 +72,6 @@ struct Widget {
   BITMAP* bitmap;   // canvas: the part of the drawing buffer it covers
   bool drawnOnce;
   bool running;     // canvas callback running: further calls are dropped
-  bool refreshed;   // canvas refreshed itself during its callback
   ListState list;
   EditState edit;
 };

@@ -7,8 +7,6 @@ namespace gui {
 
 namespace {
 
-GuiMouse g_previous = {-1, -1, 0, 0, 0};
-
 bool inside(const Widget& w, int mx, int my) {
   int x, y, width, height;
   widgetScreenRect(w, x, y, width, height);
@@ -79,17 +77,15 @@ void leftRelease(Window& window, int id) {
   if (w && w->kind == Kind::CheckBox) toggleCheckBox(id);
 }
 
-void canvasPoll(int id, const GuiMouse& m, bool changed) {
+// A canvas copies to the screen what its callback changed (Refresh,
+// RefreshArea): a poll that changed nothing on it copies nothing.
+void canvasPoll(int id, const GuiMouse& m) {
   Widget* w = findWidget(id);
   if (!w || !w->bitmap) return;
   int x, y, width, height;
   widgetScreenRect(*w, x, y, width, height);
   if (m.x - x >= w->bitmap->w || m.y - y >= w->bitmap->h) return;
   callCanvas(id, m.x - x, m.y - y);
-  // What a poll drew reaches the screen even when the callback did not
-  // refresh its canvas; unchanged polls draw nothing and copy nothing.
-  w = findWidget(id);
-  if (w && changed && !w->refreshed && widgetVisible(*w)) present(x, y, w->bitmap->w, w->bitmap->h);
 }
 
 }  // namespace
@@ -99,10 +95,8 @@ void dispatchMouse(const GuiMouse& m) {
   int pressed = m.b & ~g.lastButtons;
   int released = g.lastButtons & ~m.b;
   int wheel = m.z - g.lastZ;
-  bool changed = m.x != g_previous.x || m.y != g_previous.y || m.z != g_previous.z || m.b != g_previous.b;
   g.lastButtons = m.b;
   g.lastZ = m.z;
-  g_previous = m;
   g.pointerResting = false;
   Window* window = topWindow();
   if (!window || !window->shown) return;
@@ -129,7 +123,7 @@ void dispatchMouse(const GuiMouse& m) {
   if (released & 1) leftRelease(*window, hit);
   w = findWidget(hit);
   if (w && w->kind == Kind::ListBox && wheel != 0) listWheel(*w, -wheel);
-  if (w && w->kind == Kind::Canvas && topWindow() && topWindow()->id == windowId) canvasPoll(hit, m, changed);
+  if (w && w->kind == Kind::Canvas && topWindow() && topWindow()->id == windowId) canvasPoll(hit, m);
   // Only a mouse driver can wake a resting loop; without one (tests set the
   // globals directly) every poll is taken.
   g.pointerResting = mouse_driver && m.b == 0 && !(w && w->kind == Kind::Canvas);

@@ -37,10 +37,22 @@ void cellAt(int x, int y, int* column, int* row) {
   *row = std::clamp(y / kSpriteHeight, 0, kMapRows - 1);
 }
 
-void showCursor(MapView& v, int x, int y) {
+// The field's text follows the cursor and the mode: force after a change of mode.
+void showCursor(MapView& v, int x, int y, bool force = false) {
+  if (v.state.cursorX == x && v.state.cursorY == y && !force) return;
   v.state.cursorX = x;
   v.state.cursorY = y;
   Refresh(v.widgets.positionField);
+}
+
+void showMapTile(MapView& v, int tile) {
+  if (v.state.mapTile == tile) return;
+  v.state.mapTile = tile;
+  Refresh(v.widgets.mapTilePreview);
+}
+
+bool areaOverlayShown(const MapView& v) {
+  return v.tools.dragging || v.tools.pasting || !v.tools.selection.empty();
 }
 
 // After a map was opened or a mode ended inside this callback: the canvas
@@ -50,13 +62,27 @@ void redrawCanvas(MapView& v, BITMAP* bitmap) {
   Refresh(v.widgets.mapCanvas);
 }
 
+// What an event changed on the open map reaches the screen before the
+// handler returns, while the button is still held. Without a tool's overlay
+// only the changed cells are copied, and a move that changed nothing draws
+// and copies nothing; an overlay follows the pointer, so it redraws it all.
+void showMapChanges(MapView& v, BITMAP* bitmap) {
+  if (areaOverlayShown(v)) {
+    redrawCanvas(v, bitmap);
+    return;
+  }
+  PlacedSprite placed[kPlacementCount];
+  const int count = v.state.showObjects == 1 ? listPlacedSprites(v.mapData, v.objectList, v.creatureList, placed) : 0;
+  const PixelRect changed = v.picture.update(bitmap, v.sprites, v.openMap, placed, count);
+  if (!changed.empty()) RefreshArea(v.widgets.mapCanvas, changed.x, changed.y, changed.w, changed.h);
+}
+
 // The buttons act first and the picture follows, so that what an action
 // changed (or the preview of a drag) is on the canvas when the event ends.
 void localEditEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m) {
   int column, row;
   cellAt(x, y, &column, &row);
-  v.state.mapTile = v.openMap.getTile(column, row);
-  Refresh(v.widgets.mapTilePreview);
+  showMapTile(v, v.openMap.getTile(column, row));
   v.tools.pointer = Cell{column, row};
   v.tools.pointerOnMap = true;
   areaToolLeftButton(v, column, row, (m.b & kLeftButton) != 0, m.leftPressMs);
@@ -70,8 +96,10 @@ void localEditEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m)
   if ((m.b & kMiddleButton) && !v.state.followNeedsPress && followTeleport(v, column, row)) {
     v.state.followNeedsPress = 1;
     endAreaToolAction(v);
+    redrawCanvas(v, bitmap);
+  } else {
+    showMapChanges(v, bitmap);
   }
-  redrawCanvas(v, bitmap);
   showCursor(v, column + 1, row + 1);
   recordMouse(v, m);
 }
@@ -92,20 +120,19 @@ void openWorldSquare(MapView& v, BITMAP* bitmap, int wx, int wy) {
   redrawCanvas(v, bitmap);
 }
 
+// The world picture does not change under a moving pointer: only the
+// previews and the position follow it.
 void worldViewEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m) {
-  drawMapCanvas(v, bitmap);
-  Refresh(v.widgets.mapCanvas);
   const int wx = std::clamp(x * kWorldColumns / kMapCanvasWidth, 0, kWorldColumns - 1);
   const int wy = std::clamp(y, 0, kWorldRows - 1);
-  v.state.mapTile = v.worldBuffer.cells[wy * kWorldColumns + wx];
-  Refresh(v.widgets.mapTilePreview);
+  showMapTile(v, v.worldBuffer.cells[wy * kWorldColumns + wx]);
   if (m.b & kLeftButton) openWorldSquare(v, bitmap, wx, wy);
   if (v.state.canvasMode == WorldView) {
     showCursor(v, wx, wy);
   } else {
     int column, row;
     cellAt(x, y, &column, &row);
-    showCursor(v, column + 1, row + 1);
+    showCursor(v, column + 1, row + 1, true);
   }
   recordMouse(v, m);
 }
@@ -133,14 +160,21 @@ void drawOutline(const CellBox& box, BITMAP* bitmap) {
 
 void drawMapCanvas(MapView& v, BITMAP* bitmap) {
   if (v.state.canvasMode == WorldView) {
+    v.picture.forgetShown();
     v.worldPicture.show(bitmap, v.sprites, v.worldBuffer, v.state.showTeleports ? &v.worldTeleports : nullptr);
     return;
   }
   PlacedSprite placed[kPlacementCount];
   const int count = v.state.showObjects == 1 ? listPlacedSprites(v.mapData, v.objectList, v.creatureList, placed) : 0;
   v.picture.show(bitmap, v.sprites, v.openMap, placed, count);
-  if (v.state.canvasMode == LocalEdit) drawAreaToolOverlay(v, bitmap);
-  if (v.state.outlineTimers > 0 && !v.state.outline.empty()) drawOutline(v.state.outline, bitmap);
+  if (v.state.canvasMode == LocalEdit && areaOverlayShown(v)) {
+    drawAreaToolOverlay(v, bitmap);
+    v.picture.forgetShown();  // the next update copies the whole picture, without the overlay
+  }
+  if (v.state.outlineTimers > 0 && !v.state.outline.empty()) {
+    drawOutline(v.state.outline, bitmap);
+    v.picture.forgetShown();
+  }
 }
 
 void outlineCells(MapView& v, const CellBox& cells) {
@@ -152,6 +186,7 @@ void outlineCells(MapView& v, const CellBox& cells) {
 
 void handleMapEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m) {
   if (IsCanvasClear(x, y)) {
+    v.picture.forgetShown();
     clear_to_color(bitmap, makecol_depth(bitmap_color_depth(bitmap), 0, 0, 0));
     return;
   }

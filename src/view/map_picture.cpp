@@ -3,6 +3,7 @@
 // what was drawn there.
 #include "view/map_picture.h"
 
+#include <algorithm>
 #include <cstring>
 
 MapPicture::~MapPicture() { invalidate(); }
@@ -11,6 +12,7 @@ void MapPicture::invalidate() {
   cells_.invalidate();
   if (picture_ != nullptr) destroy_bitmap(picture_);
   picture_ = nullptr;
+  shownOn_ = nullptr;
   drawnWith_.forget();
 }
 
@@ -66,14 +68,9 @@ void MapPicture::drawCell(const SpriteSet& sprites, const LocalMap& map, int c, 
   drawn_[r][c] = map.getTile(c, r) + 256 * map.kind;
 }
 
-void MapPicture::show(BITMAP* target, const SpriteSet& sprites, const LocalMap& map, const PlacedSprite* placed,
-                      int count) {
-  if (!prepare(target, sprites)) {
-    clear_to_color(target, makecol_depth(bitmap_color_depth(target), 0, 0, 0));
-    drawLocalMap(target, sprites, map);
-    drawPlacedSprites(target, sprites, placed, count);
-    return;
-  }
+// Redraws the cells that differ from what is drawn; returns their bounds.
+PixelRect MapPicture::redrawChanged(const SpriteSet& sprites, const LocalMap& map, const PlacedSprite* placed,
+                                    int count) {
   memset(placementsChanged_, 0, sizeof placementsChanged_);
   if (count != placedCount_ || memcmp(placed, placed_, sizeof *placed * count) != 0) {
     markPlacementCells(placed_, placedCount_);
@@ -82,12 +79,48 @@ void MapPicture::show(BITMAP* target, const SpriteSet& sprites, const LocalMap& 
     placedCount_ = count;
     listPlacementsByCell();
   }
+  int left = kMapColumns, top = kMapRows, right = -1, bottom = -1;
   acquire_bitmap(picture_);
   for (int r = 0; r < kMapRows; ++r) {
     for (int c = 0; c < kMapColumns; ++c) {
-      if (drawn_[r][c] != map.getTile(c, r) + 256 * map.kind || placementsChanged_[r][c]) drawCell(sprites, map, c, r);
+      if (drawn_[r][c] == map.getTile(c, r) + 256 * map.kind && !placementsChanged_[r][c]) continue;
+      drawCell(sprites, map, c, r);
+      left = std::min(left, c);
+      right = std::max(right, c);
+      top = std::min(top, r);
+      bottom = std::max(bottom, r);
     }
   }
   release_bitmap(picture_);
+  if (right < 0) return PixelRect();
+  return PixelRect{left * kSpriteWidth, top * kSpriteHeight, (right - left + 1) * kSpriteWidth,
+                   (bottom - top + 1) * kSpriteHeight};
+}
+
+void MapPicture::show(BITMAP* target, const SpriteSet& sprites, const LocalMap& map, const PlacedSprite* placed,
+                      int count) {
+  shownOn_ = nullptr;
+  if (!prepare(target, sprites)) {
+    clear_to_color(target, makecol_depth(bitmap_color_depth(target), 0, 0, 0));
+    drawLocalMap(target, sprites, map);
+    drawPlacedSprites(target, sprites, placed, count);
+    return;
+  }
+  redrawChanged(sprites, map, placed, count);
   blit(picture_, target, 0, 0, 0, 0, kMapCanvasWidth, kMapCanvasHeight);
+  shownOn_ = target;
+}
+
+PixelRect MapPicture::update(BITMAP* target, const SpriteSet& sprites, const LocalMap& map, const PlacedSprite* placed,
+                             int count) {
+  const PixelRect whole{0, 0, kMapCanvasWidth, kMapCanvasHeight};
+  // prepare starts the picture again, and forgets where it was shown, after
+  // a change of sprites or depth.
+  if (shownOn_ != target || !prepare(target, sprites) || shownOn_ != target) {
+    show(target, sprites, map, placed, count);
+    return whole;
+  }
+  const PixelRect changed = redrawChanged(sprites, map, placed, count);
+  if (!changed.empty()) blit(picture_, target, changed.x, changed.y, changed.x, changed.y, changed.w, changed.h);
+  return changed;
 }

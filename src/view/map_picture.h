@@ -15,6 +15,12 @@
 #include "view/sprite_snapshot.h"
 #include "view/tile_cell_cache.h"
 
+// A rectangle of canvas pixels; empty when w is 0.
+struct PixelRect {
+  int x = 0, y = 0, w = 0, h = 0;
+  bool empty() const { return w <= 0 || h <= 0; }
+};
+
 class MapPicture {
  public:
   MapPicture() = default;
@@ -29,6 +35,17 @@ class MapPicture {
   // picture it draws straight onto target.
   void show(BITMAP* target, const SpriteSet& sprites, const LocalMap& map, const PlacedSprite* placed, int count);
 
+  // As show, but copies to target only the rectangle around the cells that
+  // changed, and returns it (empty when nothing changed): target must still
+  // show what the last show or update put there. When it may not (another
+  // target, or forgetShown since), the whole picture is copied and returned.
+  PixelRect update(BITMAP* target, const SpriteSet& sprites, const LocalMap& map, const PlacedSprite* placed,
+                   int count);
+
+  // Something else was drawn where the picture was shown: the next update
+  // copies it whole.
+  void forgetShown() { shownOn_ = nullptr; }
+
   // Forgets the picture; the next show composes it anew.
   void invalidate();
 
@@ -39,6 +56,7 @@ class MapPicture {
   static constexpr int kNotDrawn = -1;
 
   bool prepare(BITMAP* target, const SpriteSet& sprites);
+  PixelRect redrawChanged(const SpriteSet& sprites, const LocalMap& map, const PlacedSprite* placed, int count);
   void markPlacementCells(const PlacedSprite* placed, int count);
   void listPlacementsByCell();
   void drawCell(const SpriteSet& sprites, const LocalMap& map, int c, int r);
@@ -49,6 +67,7 @@ class MapPicture {
   bool placementsChanged_[kMapRows][kMapColumns];
   PlacedSprite placed_[kPlacementCount];    // the placed sprites the picture shows
   int placedCount_ = 0;
+  BITMAP* shownOn_ = nullptr;               // the target that shows the picture as it is
   // The placed sprites of each cell in index order: the first, then next_.
   int firstOnCell_[kMapRows][kMapColumns];
   int next_[kPlacementCount];

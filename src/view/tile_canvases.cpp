@@ -17,16 +17,26 @@ void handlePaletteEvent(MapView& v, BITMAP* bitmap, int x, int y, int buttons) {
     clearToBlack(bitmap);
     return;
   }
-  drawPalette(bitmap, v.sprites, v.openMap.kind);
-  if (IsCanvasRedraw(x, y) || !(buttons & 1)) return;
+  // The palette changes only with the map's kind, which refreshes it: a
+  // poll draws nothing, and a held button refreshes only what it changed.
+  if (IsCanvasRedraw(x, y)) {
+    drawPalette(bitmap, v.sprites, v.openMap.kind);
+    return;
+  }
+  if (!(buttons & 1)) return;
   const int column = x / kSpriteWidth, row = y / kSpriteHeight;
   if (column >= kPaletteColumns || row >= kPaletteRows) return;
-  if (v.state.canvasMode != LocalEdit) forgetCursor(v.state);  // the map replaces another view
-  v.state.canvasMode = LocalEdit;
-  v.state.selectedTile = row * kPaletteColumns + column;
-  Refresh(v.widgets.selectedTilePreview);
-  Refresh(v.widgets.mapCanvas);
-  Refresh(v.widgets.positionField);
+  const int tile = row * kPaletteColumns + column;
+  if (v.state.selectedTile != tile) {
+    v.state.selectedTile = tile;
+    Refresh(v.widgets.selectedTilePreview);
+  }
+  if (v.state.canvasMode != LocalEdit) {
+    forgetCursor(v.state);  // the map replaces another view
+    v.state.canvasMode = LocalEdit;
+    Refresh(v.widgets.mapCanvas);
+    Refresh(v.widgets.positionField);
+  }
 }
 
 void paletteCanvasHandler(BITMAP* bitmap, int x, int y, void* data) {

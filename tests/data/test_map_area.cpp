@@ -173,8 +173,8 @@ TEST(WorldReplace, CountsMatchWhatChangesAndNoPartlyReadMapIsWritten) {
   EXPECT_EQ(count.maps, 3);
   EXPECT_EQ(count.cells, 9);
 
-  const BackupPlace backups{dir.editorPath("backups"), 5};
-  const WorldReplaceResult result = replaceTileInWorld(dir.editorPath().c_str(), 42, 250, &backups);
+  BackupOperation backup(BackupPlace{dir.editorPath("backups"), 5}, "Replace Tile");
+  const WorldReplaceResult result = replaceTileInWorld(dir.editorPath().c_str(), 42, 250, &backup);
   EXPECT_EQ(result.maps, 2);
   EXPECT_EQ(result.cells, 8);
   EXPECT_EQ(result.failed, 1);

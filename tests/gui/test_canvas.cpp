@@ -221,6 +221,38 @@ TEST(EventLoop, KeysArriveWhileASlowCanvasIsPolled) {
   EXPECT_LE(callsAtKey, 6);
 }
 
+// Allegro wakes the loop before the key is in its buffer. With the pointer
+// resting away from every canvas, a key that lands just after its wake-up is
+// still read at the next poll, not after the loop's rest interval (500 ms).
+TEST(EventLoop, AKeyLandingAfterItsWakeUpIsReadWithoutARest) {
+  startHeadlessGui();
+  static long readAt;
+  readAt = -1;
+  CreateWindow(1, AUTO, "DOLA", 4);
+  AddButton(300, 300, "~Go", [](void*) {
+    readAt = gui::nowMs();
+    StopEventLoop();
+  }, nullptr);
+  ShowWindow();
+  setMouse(900, 700, 0);
+  mouse_driver = &mousedrv_none;  // with a mouse driver the resting pointer lets the loop rest
+  long wokenAt = 0;
+  std::thread keyboard([&wokenAt] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    wokenAt = gui::nowMs();
+    gui::noteKeyEvent(KEY_G);
+    gui::wakeEventLoop();
+    std::this_thread::sleep_for(std::chrono::milliseconds(3));
+    pressKey(KEY_G, 'g');
+  });
+  GuiQueueCall([](void*) { StopEventLoop(); }, nullptr, 3000);  // a loop that never read it
+  RunEventLoop();
+  keyboard.join();
+  mouse_driver = nullptr;
+  ASSERT_GE(readAt, 0);
+  EXPECT_LT(readAt - wokenAt, 250);
+}
+
 TEST(EventLoop, CloseButtonCallsTheRegisteredCommand) {
   startHeadlessGui();
   static int closes;

@@ -1,7 +1,9 @@
 // The map canvas fed with mouse states: painting, picking, following
 // teleports, the world view's click, the two one-shot modes, the palette, and
 // polls that repeat the last state.
+#include "gui/gui_internal.h"
 #include "view/map_canvas.h"
+#include "view/map_drawing.h"
 #include "view/tile_canvases.h"
 #include "view_fixture.h"
 
@@ -193,4 +195,44 @@ TEST_F(ViewTest, PaletteSelectsWithTheLeftButtonFromEveryMode) {
   handlePaletteEvent(view, palette, 575, 159, 1);
   EXPECT_EQ(255, s.selectedTile);
   destroy_bitmap(palette);
+}
+
+// What reaches the screen: a painted cell while the button is still held,
+// and nothing for moves that paint nothing or polls over the palette.
+TEST_F(ViewTest, ChangesReachTheScreenAtOnceAndNothingElseIsCopied) {
+  openSavedMap("ZANAB.MAP", Wilderness);
+  ViewValues& s = *values;
+  CreateWindow(1024, 768, "", kWindowNotMovable);
+  s.mapCanvas = AddCanvas(2, 25, kMapCanvasWidth, kMapCanvasHeight, mapCanvasHandler, &view);
+  s.paletteCanvas = AddCanvas(2, 540, 576, 160, paletteCanvasHandler, &view);
+  ShowWindow();
+  Refresh(s.mapCanvas);
+  Refresh(s.paletteCanvas);
+  BITMAP* screen = gui::state().display;
+  auto pollAt = [](int sx, int sy, int b) {
+    mouse_x = sx;
+    mouse_y = sy;
+    mouse_b = b;
+    gui::dispatchMouse(GuiPollMouse());
+  };
+  const int marker = makecol(255, 0, 255);
+  const int cellX = 5 + 2 * 18 + 9, cellY = 50 + 2 * 20 + 10, farX = 5 + 40 * 18, farY = 50 + 20 * 20;
+  const int paletteX = 5 + 300, paletteY = 565 + 100;
+  pollAt(cellX, cellY, 0);
+  for (auto p : {std::make_pair(cellX, cellY), std::make_pair(farX, farY), std::make_pair(paletteX, paletteY)})
+    putpixel(screen, p.first, p.second, marker);
+  pollAt(cellX + 18, cellY, 0);
+  pollAt(paletteX, paletteY, 0);
+  pollAt(paletteX + 1, paletteY, 0);
+  EXPECT_EQ(marker, getpixel(screen, cellX, cellY));
+  EXPECT_EQ(marker, getpixel(screen, paletteX, paletteY));
+
+  BITMAP* painted = create_bitmap(kSpriteWidth, kSpriteHeight);
+  drawTileCell(painted, s.sprites, 0, 0, s.selectedTile, Wilderness);
+  pollAt(cellX, cellY, 1);  // the press, still held
+  EXPECT_EQ(getpixel(painted, 9, 10), getpixel(screen, cellX, cellY));
+  EXPECT_EQ(marker, getpixel(screen, farX, farY));
+  destroy_bitmap(painted);
+  pollAt(cellX, cellY, 0);
+  CloseTopWindow();
 }
