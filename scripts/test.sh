@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 jobs=$(nproc)
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Warnings fail the build here, as in CI.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDOLA_WERROR=ON
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")
 

@@ -135,6 +135,7 @@ int runEditor(EditorDisplay display) {
   loadSpriteSet(*editor);
   const bool headless = display == EditorDisplay::Headless;
   buildMainWindow(*editor, headless ? kScreenWidth : SCREEN_W, headless ? kScreenHeight : SCREEN_H);
+  editorScriptUser().setMapCanvas(editor->mapCanvas);
   SetCloseCallback(closeButtonCommand, editor);
   if (recover) recoverOpenMap(*editor, *recovered);
   reportSpriteProblems(*editor);

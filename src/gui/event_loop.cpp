@@ -1,11 +1,7 @@
 // The event loop: timed queued calls (the mouse poll queues itself every
 // 10 ms), the keyboard read on every pass, nested loops for modal dialogs, and a wait between
 // due calls so that an idle editor uses next to no CPU.
-#include <atomic>
 #include <chrono>
-#include <condition_variable>
-#include <mutex>
-#include <vector>
 
 #include "gui/gui_internal.h"
 
@@ -13,16 +9,6 @@ namespace gui {
 
 namespace {
 
-struct QueuedCall {
-  long due;
-  long order;  // calls due at the same time run in the order they were queued
-  GuiQueuedCall call;
-  void* data;
-};
-
-std::vector<QueuedCall> g_queue;
-long g_order = 0;
-bool g_pollQueued = false;
 constexpr int kPollMs = 10;
 
 void mousePoll(void*) {
@@ -32,17 +18,17 @@ void mousePoll(void*) {
 
 // Takes the earliest call that is due, if any.
 bool takeDue(long now, QueuedCall& out) {
+  std::vector<QueuedCall>& queue = state().loop.queue;
   int best = -1;
-  for (int i = 0; i < static_cast<int>(g_queue.size()); ++i) {
-    const QueuedCall& c = g_queue[i];
+  for (int i = 0; i < static_cast<int>(queue.size()); ++i) {
+    const QueuedCall& c = queue[i];
     if (c.due > now) continue;
-    if (best < 0 || c.due < g_queue[best].due ||
-        (c.due == g_queue[best].due && c.order < g_queue[best].order))
+    if (best < 0 || c.due < queue[best].due || (c.due == queue[best].due && c.order < queue[best].order))
       best = i;
   }
   if (best < 0) return false;
-  out = g_queue[best];
-  g_queue.erase(g_queue.begin() + best);
+  out = queue[best];
+  queue.erase(queue.begin() + best);
   return true;
 }
 
@@ -50,13 +36,10 @@ bool takeDue(long now, QueuedCall& out) {
 // would find nothing to do: the loop then waits for the next other call or
 // for input (the mouse and keyboard callbacks wake it), up to kRestMs.
 constexpr int kRestMs = 500;
-std::mutex g_wakeMutex;
-std::condition_variable g_wake;
-bool g_inputPending = false;
 
 long nextDue(long now, bool mayRest) {
   long next = now + (mayRest ? kRestMs : kPollMs);
-  for (const QueuedCall& c : g_queue)
+  for (const QueuedCall& c : state().loop.queue)
     if (c.due < next && !(mayRest && c.call == mousePoll)) next = c.due;
   return next;
 }
@@ -65,40 +48,39 @@ long nextDue(long now, bool mayRest) {
 // loop woken by a key may find no key yet: after any input wake it polls
 // again every kPollMs, never resting, for kWakeFollowUps polls.
 constexpr int kWakeFollowUps = 5;
-int g_followUps = 0;
 
 void waitUntil(long now, long due) {
-  std::unique_lock<std::mutex> lock(g_wakeMutex);
-  g_wake.wait_for(lock, std::chrono::milliseconds(due - now), [] { return g_inputPending; });
-  if (g_inputPending) g_followUps = kWakeFollowUps;
-  else if (g_followUps > 0) --g_followUps;
-  g_inputPending = false;
+  AllegroInput& input = state().input;
+  std::unique_lock<std::mutex> lock(input.wakeMutex);
+  input.wake.wait_for(lock, std::chrono::milliseconds(due - now), [&input] { return input.inputPending; });
+  int& followUps = state().loop.followUps;
+  if (input.inputPending) followUps = kWakeFollowUps;
+  else if (followUps > 0) --followUps;
+  input.inputPending = false;
 }
 
 // The window manager's close button: noted on Allegro's thread, answered
 // from the loop.
-std::atomic<bool> g_closePressed{false};
-GuiCommand g_closeCommand = nullptr;
-void* g_closeData = nullptr;
-
 void answerCloseButton() {
-  if (!g_closePressed.exchange(false) || !g_closeCommand) return;
-  g_closeCommand(g_closeData);
+  GuiContext& g = state();
+  if (!g.input.closePressed.exchange(false) || !g.loop.closeCommand) return;
+  g.loop.closeCommand(g.loop.closeData);
 }
 
 }  // namespace
 
 void closeButtonPressed() {
-  g_closePressed = true;
+  state().input.closePressed = true;
   wakeEventLoop();
 }
 
 void wakeEventLoop() {
+  AllegroInput& input = state().input;
   {
-    std::lock_guard<std::mutex> lock(g_wakeMutex);
-    g_inputPending = true;
+    std::lock_guard<std::mutex> lock(input.wakeMutex);
+    input.inputPending = true;
   }
-  g_wake.notify_one();
+  input.wake.notify_one();
 }
 
 long nowMs() {
@@ -114,44 +96,47 @@ using namespace gui;
 void GuiQueueCall(GuiQueuedCall call, void* data, int delayMs) {
   if (!call) return;
   if (delayMs < 0) delayMs = 0;
-  g_queue.push_back(QueuedCall{nowMs() + delayMs, ++g_order, call, data});
+  EventLoopState& loop = state().loop;
+  loop.queue.push_back(QueuedCall{nowMs() + delayMs, ++loop.order, call, data});
 }
 
+// The context is looked up anew after every callback: nothing here keeps a
+// reference into it across one.
 void RunEventLoop() {
-  Gui& g = state();
-  if (!ensureGui() || g.loopDepth >= kMaxLoopDepth - 1) return;
-  int depth = ++g.loopDepth;
-  g.stop[depth] = false;
-  if (!g_pollQueued) {
-    g_pollQueued = true;
+  if (!ensureGui() || state().loop.loopDepth >= kMaxLoopDepth - 1) return;
+  const int depth = ++state().loop.loopDepth;
+  state().loop.stop[depth] = false;
+  if (!state().loop.pollQueued) {
+    state().loop.pollQueued = true;
     GuiQueueCall(mousePoll, nullptr, 0);
   }
-  while (!g.stop[depth]) {
+  while (!state().loop.stop[depth]) {
     pollKeyboard();
     answerCloseButton();
     followPalette();
     // One due call per pass: keys are read between any two calls, even when
     // slow canvas polls keep the queue due all the time.
     QueuedCall call;
-    if (g.stop[depth]) break;
+    if (state().loop.stop[depth]) break;
     if (takeDue(nowMs(), call)) {
       call.call(call.data);
       continue;
     }
     long now = nowMs();
-    long due = nextDue(now, g.pointerResting && g_followUps == 0);
+    long due = nextDue(now, state().mouse.pointerResting && state().loop.followUps == 0);
     if (due > now) waitUntil(now, due);
   }
-  g.stop[depth] = false;
-  --g.loopDepth;
+  EventLoopState& loop = state().loop;
+  loop.stop[depth] = false;
+  if (--loop.loopDepth == 0) loop.orderAtLastEnd = loop.order;
 }
 
 void SetCloseCallback(GuiCommand command, void* data) {
-  g_closeCommand = command;
-  g_closeData = data;
+  state().loop.closeCommand = command;
+  state().loop.closeData = data;
 }
 
 void StopEventLoop() {
-  Gui& g = state();
-  if (g.loopDepth > 0) g.stop[g.loopDepth] = true;
+  EventLoopState& loop = state().loop;
+  if (loop.loopDepth > 0) loop.stop[loop.loopDepth] = true;
 }

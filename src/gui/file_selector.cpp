@@ -16,10 +16,10 @@
 namespace gui {
 
 namespace {
-
 constexpr int kAskOverwrite = kSelectAskOverwrite, kMustExist = kSelectMustExist, kChooseDirectory = kSelectDirectory,
               kDisplayButton = kSelectDisplayButton, kUseStartPath = kSelectUseStartPath, kKeepName = kSelectKeepName;
 constexpr int kNameMax = 255;
+}  // namespace
 
 struct Selector {
   char masks[256];
@@ -33,9 +33,9 @@ struct Selector {
   int window, list, nameBox, dirField, hiddenButton;
 };
 
-Selector* g_selector = nullptr;
-char g_remembered[1024] = "";
-char g_result[1024] = "";
+namespace {
+
+SelectorMemory& memory() { return state().selector; }
 
 bool wanted(const Selector& s, const DirectoryEntry& e) {
   if (e.name == "..") return true;
@@ -69,7 +69,7 @@ void changeDirectory(Selector& s, const char* dir) {
 }
 
 void finish(Selector& s, const char* path) {
-  snprintf(g_result, sizeof g_result, "%s", path);
+  snprintf(memory().result, sizeof memory().result, "%s", path);
   s.done = true;
   StopEventLoop();
 }
@@ -166,18 +166,19 @@ void entryText(void* rowData, char* buffer) {
 // selector, a directory's (".." too) in a directory chooser.
 void entrySelected(int row, void* rowData) {
   const DirectoryEntry* e = static_cast<const DirectoryEntry*>(rowData);
-  if (!g_selector || !e) return;
-  bool choosingDirectory = (g_selector->flags & kChooseDirectory) != 0;
+  Selector* s = memory().open;
+  if (!s || !e) return;
+  bool choosingDirectory = (s->flags & kChooseDirectory) != 0;
   if (e->isDirectory != choosingDirectory) return;
-  snprintf(g_selector->name, sizeof g_selector->name, "%s", e->name.c_str());
-  Refresh(g_selector->nameBox);
+  snprintf(s->name, sizeof s->name, "%s", e->name.c_str());
+  Refresh(s->nameBox);
 }
 
 // A double click or Enter on a row opens a directory, chooses a file.
 void entryOpened(int row, void* rowData) {
   const DirectoryEntry* e = static_cast<const DirectoryEntry*>(rowData);
-  if (!g_selector || !e) return;
-  Selector& s = *g_selector;
+  if (!memory().open || !e) return;
+  Selector& s = *memory().open;
   if (!e->isDirectory) {
     confirmTyped(s, e->name.c_str(), false);
     return;
@@ -204,7 +205,7 @@ void workingDirectory(char* out, size_t size) {
 
 void startDirectory(Selector& s, const char* startPath) {
   char dir[1024] = "", name[kNameMax + 1] = "", base[1024];
-  if (!(s.flags & kUseStartPath) && g_remembered[0] && loadDirectory(s, g_remembered)) return;
+  if (!(s.flags & kUseStartPath) && memory().remembered[0] && loadDirectory(s, memory().remembered)) return;
   workingDirectory(base, sizeof base);  // a relative start path is taken from here
   if (!startPath || !startPath[0]) {
     snprintf(dir, sizeof dir, "%s", "C:\\");
@@ -251,19 +252,19 @@ using namespace gui;
 
 const char* SelectFile(const char* masks, const char* startPath, int flags, const char* title,
                        const char* buttonLabel) {
-  g_result[0] = '\0';
-  if (!ensureGui()) return g_result;
+  memory().result[0] = '\0';
+  if (!ensureGui()) return memory().result;
   Selector s = Selector();
   snprintf(s.masks, sizeof s.masks, "%s", masks && masks[0] ? masks : "*.*");
   s.flags = flags;
   startDirectory(s, startPath);
-  Selector* outer = g_selector;
-  g_selector = &s;
+  Selector* outer = memory().open;
+  memory().open = &s;
   buildSelector(s, title, buttonLabel);
   ShowWindow();
   while (!s.done && findWindow(s.window)) RunEventLoop();
   while (findWindow(s.window)) CloseTopWindow();
-  g_selector = outer;
-  snprintf(g_remembered, sizeof g_remembered, "%s", s.dir);
-  return g_result;
+  memory().open = outer;
+  snprintf(memory().remembered, sizeof memory().remembered, "%s", s.dir);
+  return memory().result;
 }

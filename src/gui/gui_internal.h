@@ -4,6 +4,11 @@
 #pragma once
 #include <allegro.h>
 
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <vector>
+
 #include "gui/gui.h"
 
 namespace gui {
@@ -117,25 +122,117 @@ struct Theme {
       highlightText, hover, field, focus, progress;
 };
 
-struct Gui {
-  bool ready;
-  bool headless;
-  BITMAP* display;  // Allegro's screen, or a memory bitmap without a display
-  BITMAP* buffer;   // everything is drawn here first
-  Window windows[kMaxWindows];
-  int windowCount;
-  int building;     // window under construction, 0 none
-  BuildTarget target;
-  int nextId;
-  int loopDepth;
-  bool stop[kMaxLoopDepth];
-  Theme theme;
-  int lastButtons;  // buttons of the previous poll
-  int lastZ;
-  bool pointerResting;  // on screen, away from canvases, no button: polls may pause
+// ---- The toolkit's state: all of it lives in one GuiContext ----
+// Initialisation (InitGui, GuiInitHeadless) makes a fresh context, so nothing
+// of an earlier run (a queued call, a remembered directory, a half double
+// click) reaches the next. Of the queued calls it keeps only those queued
+// since the outermost event loop last returned: they are meant for the run
+// about to start. Scratch buffers that hold nothing between calls stay in
+// their functions.
+
+// A call queued to run from the event loop once it is due.
+struct QueuedCall {
+  long due;
+  long order;  // calls due at the same time run in the order they were queued
+  GuiQueuedCall call;
+  void* data;
 };
 
-Gui& state();
+struct EventLoopState {
+  std::vector<QueuedCall> queue;
+  long order = 0;
+  long orderAtLastEnd = 0;  // order when the outermost loop last returned
+  bool pollQueued = false;  // the mouse poll queues itself again at every run
+  int followUps = 0;        // polls still to take without resting after an input wake
+  int loopDepth = 0;        // running RunEventLoop calls, nested ones included
+  bool stop[kMaxLoopDepth] = {};
+  GuiCommand closeCommand = nullptr;  // SetCloseCallback
+  void* closeData = nullptr;
+};
+
+// The mouse as the loop last saw and showed it.
+struct MouseState {
+  GuiMouse shown = {0, 0, 0, 0, 0};           // GuiMouseState
+  unsigned shownPresses[3] = {};              // presses of each button shown so far
+  int lastButtons = 0;                        // buttons of the previous dispatched poll
+  int lastZ = 0;
+  bool pointerResting = false;  // on screen, away from canvases, no button: polls may pause
+};
+
+// What lists remember between presses and keys.
+// The last press on a row: a second press is a double click only on the
+// same row of the same list, soon, with the list not scrolled in between.
+struct ListPress {
+  int list, row, top;
+  long ms;
+};
+// A held scroll arrow: which list, which way, when it steps next.
+struct HeldArrow {
+  int list, step;
+  long nextMs;
+};
+struct ListMemory {
+  ListPress lastPress = {0, -1, 0, -100000};
+  HeldArrow heldArrow = {0, 0, 0};
+  char findText[64] = "";  // type-to-find: the letters typed so far ...
+  long findMs = -100000;   // ... and when the last one came
+};
+
+struct Selector;  // file_selector.cpp
+struct SelectorMemory {
+  Selector* open = nullptr;   // the innermost running SelectFile
+  char remembered[1024] = ""; // the directory the last selector showed
+  char result[1024] = "";     // SelectFile's returned text
+};
+
+struct RegisteredImage {
+  char name[64];
+  BITMAP* bitmap;
+};
+constexpr int kMaxImages = 2048;
+
+// Written on Allegro's input threads (mouse and keyboard callbacks, the
+// close button), read by the loop.
+constexpr int kMouseButtons = 3;  // left, right, middle: bits 1, 2, 4
+constexpr int kPressTimes = 8;    // press times kept per button
+struct AllegroInput {
+  long pressTime[kMouseButtons][kPressTimes] = {};  // the time of each press ...
+  std::atomic<unsigned> pressCount[kMouseButtons] = {};  // ... then the count, released to the loop
+  std::atomic<int> heldModifiers{0};             // KB_*_FLAG held now
+  std::atomic<int> modifiersAtPress[KEY_MAX] = {};  // held at each key's last press
+  std::atomic<bool> closePressed{false};
+  std::mutex wakeMutex;
+  std::condition_variable wake;
+  bool inputPending = false;  // guarded by wakeMutex
+};
+
+struct GuiContext {
+  bool ready = false;
+  bool headless = false;
+  BITMAP* display = nullptr;  // Allegro's screen, or a memory bitmap without a display
+  BITMAP* buffer = nullptr;   // everything is drawn here first
+  Theme theme = {};
+  PALETTE seenPalette = {};  // at 8 bits: the palette the theme was chosen from
+  Window windows[kMaxWindows] = {};
+  int windowCount = 0;
+  int building = 0;  // window under construction, 0 none
+  BuildTarget target = {};
+  int buildingBar = 0;  // menu bar between BeginMenuBar and EndMenuBar
+  int nextId = 0;
+  Widget widgetSlots[kMaxWidgets] = {};
+  int slotsInUse = 0;  // slots at and past this index have never been used
+  EventLoopState loop;
+  MouseState mouse;
+  ListMemory lists;
+  SelectorMemory selector;
+  RegisteredImage images[kMaxImages] = {};
+  int imageCount = 0;
+  AllegroInput input;
+};
+
+GuiContext& state();
+// Frees what the context holds (windows, bitmaps) and makes a fresh one.
+void resetContext();
 Widget* widgets();         // kMaxWidgets slots
 int widgetSlotsInUse();    // loops over widgets() stop here
 

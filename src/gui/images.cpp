@@ -7,22 +7,14 @@
 
 namespace gui {
 
-namespace {
-constexpr int kMaxImages = 2048;
-constexpr int kNameSize = 64;
-struct Image {
-  char name[kNameSize];
-  BITMAP* bitmap;
-};
-Image g_images[kMaxImages];
-int g_imageCount = 0;
-}  // namespace
+constexpr int kNameSize = sizeof RegisteredImage::name;
 
 BITMAP* findImage(const char* name, int length) {
+  const GuiContext& g = state();
   if (length <= 0 || length >= kNameSize) return nullptr;
-  for (int i = 0; i < g_imageCount; ++i)
-    if (strncmp(g_images[i].name, name, length) == 0 && g_images[i].name[length] == '\0')
-      return g_images[i].bitmap;
+  for (int i = 0; i < g.imageCount; ++i)
+    if (strncmp(g.images[i].name, name, length) == 0 && g.images[i].name[length] == '\0')
+      return g.images[i].bitmap;
   return nullptr;
 }
 
@@ -32,14 +24,15 @@ using namespace gui;
 
 void RegisterImage(BITMAP* bitmap, const char* name, int type, int owner) {
   if (type != kImageBitmap || owner != 0 || !name || !name[0] || strlen(name) >= kNameSize) return;
-  for (int i = 0; i < g_imageCount; ++i) {
-    if (strcmp(g_images[i].name, name) == 0) {
-      g_images[i].bitmap = bitmap;
+  GuiContext& g = state();
+  for (int i = 0; i < g.imageCount; ++i) {
+    if (strcmp(g.images[i].name, name) == 0) {
+      g.images[i].bitmap = bitmap;
       return;
     }
   }
-  if (g_imageCount >= kMaxImages) return;
-  snprintf(g_images[g_imageCount].name, kNameSize, "%s", name);
-  g_images[g_imageCount].bitmap = bitmap;
-  ++g_imageCount;
+  if (g.imageCount >= kMaxImages) return;
+  snprintf(g.images[g.imageCount].name, kNameSize, "%s", name);
+  g.images[g.imageCount].bitmap = bitmap;
+  ++g.imageCount;
 }

@@ -15,8 +15,7 @@ static int noKeyPressed() { return 0; }
 static int noKeyRead() { return 0; }
 
 static bool makeBuffer(int width, int height, int depth) {
-  Gui& g = state();
-  if (g.buffer) destroy_bitmap(g.buffer);
+  GuiContext& g = state();
   g.buffer = create_bitmap_ex(depth, width, height);
   if (!g.buffer) return false;
   makeTheme(depth);
@@ -25,20 +24,19 @@ static bool makeBuffer(int width, int height, int depth) {
 }
 
 static bool startHeadless(int width, int height, int depth) {
-  Gui& g = state();
+  GuiContext& g = state();
   if (width <= 0 || height <= 0) return false;
   if (depth != 8 && depth != 15 && depth != 16 && depth != 24 && depth != 32) depth = 16;
   if (!system_driver && install_allegro(SYSTEM_NONE, &errno, atexit) != 0) return false;
   install_keyboard_hooks(noKeyPressed, noKeyRead);
   set_color_depth(depth);  // makecol() in callbacks then works as with a real mode
-  if (g.display && g.headless) destroy_bitmap(g.display);
+  g.headless = true;  // the display is then the toolkit's to free
   g.display = create_bitmap_ex(depth, width, height);
   if (!g.display || !makeBuffer(width, height, depth)) return false;
   present(0, 0, width, height);
-  g.headless = true;
   g.ready = true;
-  g.lastButtons = mouse_b;
-  g.lastZ = mouse_z;
+  g.mouse.lastButtons = mouse_b;
+  g.mouse.lastZ = mouse_z;
   resetMouseLatch();
   return true;
 }
@@ -49,7 +47,7 @@ static void keyArrived(int scancode) {
 }
 
 static bool startOnScreen() {
-  Gui& g = state();
+  GuiContext& g = state();
   install_timer();
   install_keyboard();
   keyboard_lowlevel_callback = keyArrived;
@@ -83,6 +81,7 @@ using namespace gui;
 void InitGui(int width, int height, int depth, int* errnoAddress,
              int (*atexitFunction)(void (*)(void))) {
   if (state().ready) return;
+  resetContext();
   if (!system_driver) install_allegro(SYSTEM_AUTODETECT, errnoAddress, atexitFunction);
   if (!screen) {
     // No mode was set: take the one asked for, or the editor's usual one.
@@ -102,8 +101,6 @@ void InitGui(int width, int height, int depth, int* errnoAddress,
 }
 
 bool GuiInitHeadless(int width, int height, int depth) {
-  Gui& g = state();
-  while (g.windowCount > 0) CloseTopWindow();
-  g.ready = false;
+  resetContext();
   return startHeadless(width, height, depth);
 }

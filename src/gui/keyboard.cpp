@@ -1,7 +1,6 @@
 // Keyboard dispatch: readkey() keys go to the open menu, to Alt+letter menu
 // titles, to the focused widget, to Tab focus moves, and to the top window's
 // buttons (Enter, Escape, hotkey letters).
-#include <atomic>
 #include <cctype>
 
 #include "gui/gui_internal.h"
@@ -124,11 +123,9 @@ void dispatchKey(int scancode, int ascii, int shifts) {
   if ((window = activeWindow()) != nullptr) handlerKey(*window, scancode, ascii, shifts);
 }
 
-// Modifiers held right now, as seen from the press and release events, and
-// those that were held when each key was last pressed (0 once it is read).
-static std::atomic<int> g_heldModifiers{0};
-static std::atomic<int> g_modifiersAtPress[KEY_MAX];
-
+// The modifiers held right now, as seen from the press and release events,
+// and those that were held when each key was last pressed (0 once it is
+// read), live in the context's AllegroInput.
 static int modifierFlagOf(int scancode) {
   switch (scancode) {
     case KEY_ALT:
@@ -145,11 +142,12 @@ void noteKeyEvent(int event) {
   const int scancode = event & 0x7f;
   const bool released = (event & 0x80) != 0;
   if (scancode <= 0 || scancode >= KEY_MAX) return;
+  AllegroInput& input = state().input;
   if (int flag = modifierFlagOf(scancode)) {
-    if (released) g_heldModifiers &= ~flag;
-    else g_heldModifiers |= flag;
+    if (released) input.heldModifiers &= ~flag;
+    else input.heldModifiers |= flag;
   } else if (!released) {
-    g_modifiersAtPress[scancode] = g_heldModifiers.load();
+    input.modifiersAtPress[scancode] = input.heldModifiers.load();
   }
 }
 
@@ -157,15 +155,19 @@ void noteKeyEvent(int event) {
 // keyboard handler told us) and those held now.
 static int modifiersOfKey(int scancode, int shiftsNow) {
   if (scancode <= 0 || scancode >= KEY_MAX) return shiftsNow;
-  return shiftsNow | g_modifiersAtPress[scancode].exchange(0);
+  return shiftsNow | state().input.modifiersAtPress[scancode].exchange(0);
+}
+
+static bool innermostLoopEnding() {
+  const EventLoopState& loop = state().loop;
+  return loop.loopDepth > 0 && loop.stop[loop.loopDepth];
 }
 
 void pollKeyboard() {
   if (keyboard_needs_poll()) poll_keyboard();
   // Keys typed ahead of a key that closes a dialog belong to whatever comes
   // next (another requester, say): stop reading once the loop is to end.
-  Gui& g = state();
-  while (keypressed() && !(g.loopDepth > 0 && g.stop[g.loopDepth])) {
+  while (keypressed() && !innermostLoopEnding()) {
     int shiftsNow = key_shifts;
     int k = readkey();
     dispatchKey(k >> 8, k & 0xff, modifiersOfKey(k >> 8, shiftsNow));

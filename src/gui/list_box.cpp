@@ -12,29 +12,12 @@ namespace gui {
 
 namespace {
 
-char g_rowText[kGuiRowBufferSize];
+char g_rowText[kGuiRowBufferSize];  // scratch: a row's text while it is drawn or searched
 constexpr int kDoubleClickMs = 400;
 constexpr int kRepeatDelayMs = 400, kRepeatMs = 60;
 constexpr int kFindPauseMs = 1000;  // a longer pause starts a new search
 
-// The last press on a row: a second press is a double click only on the same
-// row of the same list, soon, with the list not scrolled in between.
-struct LastPress {
-  int list, row, top;
-  long ms;
-};
-LastPress g_lastPress = {0, -1, 0, -100000};
-
-// A held scroll arrow: which list, which way, when it steps next.
-struct HeldArrow {
-  int list, step;
-  long nextMs;
-};
-HeldArrow g_heldArrow = {0, 0, 0};
-
-// Type-to-find: the letters typed so far and when the last one came.
-char g_findText[64] = "";
-long g_findMs = -100000;
+ListMemory& memory() { return state().lists; }
 
 int rowCount(const Widget& w) { return w.list.rowCount ? std::max(0, *w.list.rowCount) : 0; }
 
@@ -157,26 +140,27 @@ bool rowStartsWith(Widget& w, int row, const char* prefix) {
 void findRow(Widget& w, char letter) {
   int count = rowCount(w);
   if (count == 0) return;
+  ListMemory& m = memory();
   long now = nowMs();
-  size_t n = now - g_findMs < kFindPauseMs ? strlen(g_findText) : 0;
-  g_findMs = now;
-  if (n + 1 < sizeof g_findText) {
-    g_findText[n] = letter;
-    g_findText[n + 1] = '\0';
+  size_t n = now - m.findMs < kFindPauseMs ? strlen(m.findText) : 0;
+  m.findMs = now;
+  if (n + 1 < sizeof m.findText) {
+    m.findText[n] = letter;
+    m.findText[n + 1] = '\0';
   }
   int at = w.list.selected;
   for (int pass = 0; pass < 2; ++pass) {
     // A longer search may stay on the current row; a single letter moves on.
-    int first = strlen(g_findText) > 1 ? std::max(at, 0) : at + 1;
+    int first = strlen(m.findText) > 1 ? std::max(at, 0) : at + 1;
     for (int i = 0; i < count; ++i) {
       int row = (first + i) % count;
-      if (rowStartsWith(w, row, g_findText)) {
+      if (rowStartsWith(w, row, m.findText)) {
         selectRow(w, row);
         return;
       }
     }
-    g_findText[0] = letter;
-    g_findText[1] = '\0';
+    m.findText[0] = letter;
+    m.findText[1] = '\0';
   }
 }
 
@@ -216,10 +200,10 @@ void listPress(Widget& w, int mx, int my, long pressMs) {
   clampList(w);
   TrackGeometry g = track(w);
   if (mx >= g.x) {
-    g_lastPress.list = 0;
+    memory().lastPress.list = 0;
     int step = my < g.top ? -1 : my >= g.top + g.height ? 1 : 0;
     if (step != 0) {
-      g_heldArrow = HeldArrow{w.id, step, nowMs() + kRepeatDelayMs};
+      memory().heldArrow = HeldArrow{w.id, step, nowMs() + kRepeatDelayMs};
       scrollTo(w, w.list.top + step);
     } else if (my < g.thumbTop) {
       scrollTo(w, w.list.top - w.list.visibleRows);
@@ -235,32 +219,33 @@ void listPress(Widget& w, int mx, int my, long pressMs) {
   widgetScreenRect(w, x, y, width, height);
   int row = w.list.top + (my - y - 2) / kRowHeight;
   if (my < y + 2 || row >= rowCount(w)) {
-    g_lastPress.list = 0;
+    memory().lastPress.list = 0;
     return;
   }
   // Press times, not handling times: a loop held up between the two presses
   // of a double click still sees them as quick.
   long now = pressMs;
-  bool twice = g_lastPress.list == w.id && g_lastPress.row == row && g_lastPress.top == w.list.top &&
-               now - g_lastPress.ms < kDoubleClickMs;
+  const ListPress& last = memory().lastPress;
+  bool twice = last.list == w.id && last.row == row && last.top == w.list.top && now - last.ms < kDoubleClickMs;
   // A third press starts a new pair.
-  g_lastPress = twice ? LastPress{0, -1, 0, -100000} : LastPress{w.id, row, w.list.top, now};
+  memory().lastPress = twice ? ListPress{0, -1, 0, -100000} : ListPress{w.id, row, w.list.top, now};
   int id = w.id;
   selectRow(w, row);
   if (twice) runAction(id, row);
 }
 
 void listHeld(Widget& w, int mx, int my) {
-  if (g_heldArrow.list != w.id) return;
+  HeldArrow& held = memory().heldArrow;
+  if (held.list != w.id) return;
   TrackGeometry g = track(w);
-  bool onArrow = mx >= g.x && (g_heldArrow.step < 0 ? my < g.top : my >= g.top + g.height);
+  bool onArrow = mx >= g.x && (held.step < 0 ? my < g.top : my >= g.top + g.height);
   long now = nowMs();
-  if (!onArrow || now < g_heldArrow.nextMs) return;
-  g_heldArrow.nextMs = now + kRepeatMs;
-  scrollTo(w, w.list.top + g_heldArrow.step);
+  if (!onArrow || now < held.nextMs) return;
+  held.nextMs = now + kRepeatMs;
+  scrollTo(w, w.list.top + held.step);
 }
 
-void listReleased() { g_heldArrow.list = 0; }
+void listReleased() { memory().heldArrow.list = 0; }
 
 void listDrag(Widget& w, int my) {
   TrackGeometry g = track(w);
@@ -272,7 +257,7 @@ void listDrag(Widget& w, int my) {
 }
 
 void listWheel(Widget& w, int steps) {
-  g_lastPress.list = 0;
+  memory().lastPress.list = 0;
   scrollTo(w, w.list.top + steps * 3);
 }
 

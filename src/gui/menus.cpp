@@ -13,7 +13,6 @@ namespace gui {
 namespace {
 
 constexpr int kItemHeight = 16;
-int g_buildingBar = 0;
 
 Window* openPopup() {
   Window* top = topWindow();
@@ -52,7 +51,7 @@ void placeMenu(Window& popup, const Widget& title) {
 }
 
 void showPopup(Window& popup) {
-  Gui& g = state();
+  GuiContext& g = state();
   popup.under = create_bitmap_ex(bitmap_color_depth(g.buffer), popup.w, popup.h);
   if (popup.under) blit(g.buffer, popup.under, popup.x, popup.y, 0, 0, popup.w, popup.h);
   popup.shown = true;
@@ -134,7 +133,7 @@ void closeMenu() {
 }
 
 void openMenu(int titleId) {
-  Gui& g = state();
+  GuiContext& g = state();
   Window* existing = openPopup();
   bool same = existing && existing->ownerTitle == titleId;
   closeMenu();
@@ -248,18 +247,18 @@ void menuMouse(const GuiMouse& m, int pressed, int released) {
 using namespace gui;
 
 int BeginMenuBar() {
-  Gui& g = state();
+  GuiContext& g = state();
   Widget* bar = addWidget(Kind::MenuBar, 0, 0, 100, kMenuBarHeight, "");
   if (!bar) return 0;
   bar->x -= g.target.originX;
   bar->y -= g.target.originY;
   if (Window* window = findWindow(bar->window)) window->menuBar = bar->id;
-  g_buildingBar = bar->id;
+  g.buildingBar = bar->id;
   return bar->id;
 }
 
 int AddMenuBarItem(const char* label, GuiFill fill, void* data) {
-  Widget* bar = findWidget(g_buildingBar);
+  Widget* bar = findWidget(state().buildingBar);
   if (!bar) return 0;
   int x = bar->x + 4;
   for (int id : widgetsOfKind(bar->window, Kind::MenuTitle, bar->id)) x += findWidget(id)->w;
@@ -274,7 +273,7 @@ int AddMenuBarItem(const char* label, GuiFill fill, void* data) {
   return title->id;
 }
 
-void EndMenuBar() { g_buildingBar = 0; }
+void EndMenuBar() { state().buildingBar = 0; }
 
 int AddMenuItem(int kind, const char* label, const char* shortcut, GuiCommand command, void* data) {
   Window* popup = findWindow(state().target.window);

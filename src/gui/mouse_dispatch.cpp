@@ -91,13 +91,13 @@ void canvasPoll(int id, const GuiMouse& m) {
 }  // namespace
 
 void dispatchMouse(const GuiMouse& m) {
-  Gui& g = state();
-  int pressed = m.b & ~g.lastButtons;
-  int released = g.lastButtons & ~m.b;
-  int wheel = m.z - g.lastZ;
-  g.lastButtons = m.b;
-  g.lastZ = m.z;
-  g.pointerResting = false;
+  MouseState& last = state().mouse;
+  int pressed = m.b & ~last.lastButtons;
+  int released = last.lastButtons & ~m.b;
+  int wheel = m.z - last.lastZ;
+  last.lastButtons = m.b;
+  last.lastZ = m.z;
+  last.pointerResting = false;
   Window* window = topWindow();
   if (!window || !window->shown) return;
   if (window->kind == WindowKind::Popup) {
@@ -126,7 +126,7 @@ void dispatchMouse(const GuiMouse& m) {
   if (w && w->kind == Kind::Canvas && topWindow() && topWindow()->id == windowId) canvasPoll(hit, m);
   // Only a mouse driver can wake a resting loop; without one (tests set the
   // globals directly) every poll is taken.
-  g.pointerResting = mouse_driver && m.b == 0 && !(w && w->kind == Kind::Canvas);
+  state().mouse.pointerResting = mouse_driver && m.b == 0 && !(w && w->kind == Kind::Canvas);
 }
 
 }  // namespace gui

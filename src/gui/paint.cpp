@@ -108,7 +108,7 @@ void paintWindow(Window& window) {
 }
 
 void present(int x, int y, int w, int h) {
-  Gui& g = state();
+  GuiContext& g = state();
   if (!g.buffer || !g.display || w <= 0 || h <= 0) return;
   blit(g.buffer, g.display, x, y, x, y, w, h);
 }
@@ -122,7 +122,7 @@ static bool intersect(const Window& window, int& x, int& y, int& w, int& h) {
 }
 
 void repaintAbove(const Window& window, int x, int y, int w, int h) {
-  Gui& g = state();
+  GuiContext& g = state();
   int index = static_cast<int>(&window - g.windows);
   for (int i = index + 1; i < g.windowCount; ++i) {
     Window& above = g.windows[i];

@@ -1,6 +1,7 @@
-// The window stack and the widget table: fixed-size slots, ids that are never
-// reused while the program runs, and the destruction of windows, tab pages
-// and their widgets. Callers never keep a Widget* across a callback.
+// The toolkit's one context (made anew by initialisation), the window stack
+// and the widget table: fixed-size slots, ids that are never reused while a
+// context lives, and the destruction of windows, tab pages and their widgets.
+// Callers never keep a Widget* across a callback.
 #include <cstdio>
 #include <cstring>
 
@@ -8,23 +9,45 @@
 
 namespace gui {
 
-static Gui g_gui;
-static Widget g_widgets[kMaxWidgets];
-static int g_slotsInUse = 0;  // slots at and past this index have never been used
+namespace {
+GuiContext* g_context = nullptr;
+}  // namespace
 
-Gui& state() { return g_gui; }
-Widget* widgets() { return g_widgets; }
-int widgetSlotsInUse() { return g_slotsInUse; }
+GuiContext& state() {
+  if (!g_context) g_context = new GuiContext();
+  return *g_context;
+}
 
-int newId() { return ++g_gui.nextId; }
+void resetContext() {
+  GuiContext* fresh = new GuiContext();
+  if (g_context) {
+    GuiContext& old = *g_context;
+    while (old.windowCount > 0) CloseTopWindow();
+    for (int i = 0; i < old.slotsInUse; ++i)
+      if (old.widgetSlots[i].id != 0) destroyWidget(old.widgetSlots[i]);
+    if (old.buffer) destroy_bitmap(old.buffer);
+    if (old.display && old.headless) destroy_bitmap(old.display);
+    for (const QueuedCall& call : old.loop.queue)
+      if (call.order > old.loop.orderAtLastEnd) fresh->loop.queue.push_back(call);
+    fresh->loop.order = old.loop.order;
+    fresh->loop.orderAtLastEnd = old.loop.orderAtLastEnd;
+  }
+  delete g_context;
+  g_context = fresh;
+}
+
+Widget* widgets() { return state().widgetSlots; }
+int widgetSlotsInUse() { return state().slotsInUse; }
+
+int newId() { return ++state().nextId; }
 
 Widget* addWidget(Kind kind, int x, int y, int w, int h, const char* label) {
-  Gui& g = g_gui;
+  GuiContext& g = state();
   if (g.target.window == 0 || !findWindow(g.target.window)) return nullptr;
   for (int i = 0; i < kMaxWidgets; ++i) {
-    Widget& slot = g_widgets[i];
+    Widget& slot = g.widgetSlots[i];
     if (slot.id != 0) continue;
-    if (i >= g_slotsInUse) g_slotsInUse = i + 1;
+    if (i >= g.slotsInUse) g.slotsInUse = i + 1;
     slot = Widget();
     slot.id = newId();
     slot.kind = kind;
@@ -43,20 +66,23 @@ Widget* addWidget(Kind kind, int x, int y, int w, int h, const char* label) {
 
 Widget* findWidget(int id) {
   if (id <= 0) return nullptr;
-  for (int i = 0; i < g_slotsInUse; ++i)
-    if (g_widgets[i].id == id) return &g_widgets[i];
+  GuiContext& g = state();
+  for (int i = 0; i < g.slotsInUse; ++i)
+    if (g.widgetSlots[i].id == id) return &g.widgetSlots[i];
   return nullptr;
 }
 
 Window* findWindow(int id) {
   if (id <= 0) return nullptr;
-  for (int i = 0; i < g_gui.windowCount; ++i)
-    if (g_gui.windows[i].id == id) return &g_gui.windows[i];
+  GuiContext& g = state();
+  for (int i = 0; i < g.windowCount; ++i)
+    if (g.windows[i].id == id) return &g.windows[i];
   return nullptr;
 }
 
 Window* topWindow() {
-  return g_gui.windowCount > 0 ? &g_gui.windows[g_gui.windowCount - 1] : nullptr;
+  GuiContext& g = state();
+  return g.windowCount > 0 ? &g.windows[g.windowCount - 1] : nullptr;
 }
 
 Window* windowOf(const Widget& widget) { return findWindow(widget.window); }
@@ -68,13 +94,15 @@ void destroyWidget(Widget& widget) {
 }
 
 void destroyPage(int panel) {
-  for (int i = 0; i < g_slotsInUse; ++i)
-    if (g_widgets[i].id != 0 && g_widgets[i].owner == panel) destroyWidget(g_widgets[i]);
+  GuiContext& g = state();
+  for (int i = 0; i < g.slotsInUse; ++i)
+    if (g.widgetSlots[i].id != 0 && g.widgetSlots[i].owner == panel) destroyWidget(g.widgetSlots[i]);
 }
 
 void destroyWindowWidgets(int window) {
-  for (int i = 0; i < g_slotsInUse; ++i)
-    if (g_widgets[i].id != 0 && g_widgets[i].window == window) destroyWidget(g_widgets[i]);
+  GuiContext& g = state();
+  for (int i = 0; i < g.slotsInUse; ++i)
+    if (g.widgetSlots[i].id != 0 && g.widgetSlots[i].window == window) destroyWidget(g.widgetSlots[i]);
 }
 
 }  // namespace gui

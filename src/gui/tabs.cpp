@@ -79,7 +79,7 @@ void paintTabPanel(Widget& panel, int x, int y) {
 }
 
 void buildTabPage(int panelId) {
-  Gui& g = state();
+  GuiContext& g = state();
   Widget* panel = findWidget(panelId);
   if (!panel) return;
   std::vector<int> tabs = tabsOf(panelId);
@@ -129,7 +129,7 @@ int AddTabPanel(int x, int y, int width, int height, int* selectedTab) {
 }
 
 int AddTab(int panelId, GuiFill fill, void* data, const char* label) {
-  Gui& g = state();
+  GuiContext& g = state();
   Widget* panel = findWidget(panelId);
   if (!panel || panel->kind != Kind::TabPanel) return 0;
   int index = static_cast<int>(tabsOf(panelId).size());

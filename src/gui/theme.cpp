@@ -35,13 +35,12 @@ void makeTheme(int depth) {
 }
 
 void followPalette() {
-  Gui& g = state();
+  GuiContext& g = state();
   if (!g.ready || !g.buffer || bitmap_color_depth(g.buffer) != 8) return;
-  static PALETTE seen;
   PALETTE now;
   get_palette(now);
-  if (memcmp(now, seen, sizeof now) == 0) return;
-  memcpy(seen, now, sizeof seen);
+  if (memcmp(now, g.seenPalette, sizeof now) == 0) return;
+  memcpy(g.seenPalette, now, sizeof g.seenPalette);
   makeTheme(8);
   // Everything on screen was drawn with the old entries: draw it again.
   clear_to_color(g.buffer, g.theme.desk);

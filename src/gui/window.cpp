@@ -18,7 +18,7 @@ static void contentSize(const Window& window, int& w, int& h) {
 }
 
 static void placeWindow(Window& window) {
-  const Gui& g = state();
+  const GuiContext& g = state();
   int screenW = g.buffer->w, screenH = g.buffer->h;
   int frameW = 2 * kBorder, frameH = kTitleHeight + 2 * kBorder;
   if (window.fullScreen) {
@@ -76,7 +76,7 @@ void setFocus(Window& window, int id) {
 }
 
 static void showBuiltWindow(Window& window) {
-  Gui& g = state();
+  GuiContext& g = state();
   placeWindow(window);
   stretchMenuBar(window);
   buildTabPagesOf(window.id);
@@ -107,7 +107,7 @@ static void showBuiltWindow(Window& window) {
 using namespace gui;
 
 int CreateWindow(int width, int height, const char* title, int attributes) {
-  Gui& g = state();
+  GuiContext& g = state();
   if (!ensureGui() || g.windowCount >= kMaxWindows) return 0;
   Window& window = g.windows[g.windowCount++];
   window = Window();
@@ -127,7 +127,7 @@ int CreateWindow(int width, int height, const char* title, int attributes) {
 }
 
 void ShowWindow() {
-  Gui& g = state();
+  GuiContext& g = state();
   Window* window = findWindow(g.building);
   g.building = 0;
   g.target = BuildTarget{0, 0, 0, 0};
@@ -135,7 +135,7 @@ void ShowWindow() {
 }
 
 void CloseTopWindow() {
-  Gui& g = state();
+  GuiContext& g = state();
   Window* window = topWindow();
   if (!window) return;
   // A window made while another one (or a tab page) was being built, a
@@ -162,7 +162,7 @@ void CloseTopWindow() {
 }
 
 void Refresh(int id) {
-  Gui& g = state();
+  GuiContext& g = state();
   if (!g.ready || g.building != 0) return;
   if (Window* window = findWindow(id)) {
     if (!window->shown) return;

@@ -32,7 +32,7 @@ bool startWindowDrag(Window& window, int mx, int my) {
 }
 
 void dragWindow(Window& window, int mx, int my) {
-  Gui& g = state();
+  GuiContext& g = state();
   int x = std::max(0, std::min(mx - window.dragX, g.buffer->w - window.w));
   int y = std::max(0, std::min(my - window.dragY, g.buffer->h - window.h));
   if ((x == window.x && y == window.y) || !window.under) return;

@@ -1,6 +1,6 @@
 // The toolkit's answers to a script and its commands. The script file
 // selector has the texts every generation command uses; getpos maps the
-// pointer to a cell with the map canvas's first cell at screen (5, 50).
+// pointer to a cell of the map canvas, wherever the toolkit shows it.
 #include "script/toolkit_script_user.h"
 
 #include <allegro.h>
@@ -14,8 +14,9 @@
 
 namespace {
 
-constexpr int kCellOriginX = 5;
-constexpr int kCellOriginY = 50;
+// Where the editor's main window shows the map canvas's first pixel.
+constexpr int kUsualCanvasX = 5;
+constexpr int kUsualCanvasY = 50;
 constexpr int kCellWidth = 18;
 constexpr int kCellHeight = 20;
 constexpr int kPollSleepMs = 5;
@@ -72,14 +73,16 @@ bool ToolkitScriptUser::chooseScript(char* path, size_t size) {
 }
 
 CellPick ToolkitScriptUser::pickCell(int* x, int* y) {
+  int originX = kUsualCanvasX, originY = kUsualCanvasY;
+  GetWidgetScreenRect(mapCanvas_, &originX, &originY, nullptr, nullptr);
   bool heldAtCall = GuiPollMouse().b != 0;
   for (;;) {
     const GuiMouse& mouse = GuiPollMouse();
     if ((mouse.b & 1) == 0) {
       heldAtCall = false;
     } else if (!heldAtCall) {
-      *x = (mouse.x - kCellOriginX) / kCellWidth + 1;
-      *y = (mouse.y - kCellOriginY) / kCellHeight + 1;
+      *x = (mouse.x - originX) / kCellWidth + 1;
+      *y = (mouse.y - originY) / kCellHeight + 1;
       return CellPick::Picked;
     }
     if (escapeTyped()) return CellPick::Stopped;

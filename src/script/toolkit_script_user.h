@@ -1,5 +1,5 @@
 // The editor's ScriptUser: the toolkit's message requester, its file
-// selector for "*.as", the latched mouse for getpos, Escape typed on the
+// selector for "*.as", the latched mouse for getpos over the map canvas, Escape typed on the
 // keyboard, and a progress window.
 #pragma once
 
@@ -26,8 +26,12 @@ class ToolkitScriptUser : public ScriptUser {
   CellPick pickCell(int* x, int* y) override;
   bool stopRequested() override;
   ProgressDisplay* progress() override { return &progress_; }
+  // The canvas whose cells getpos counts (the map canvas); while it is not
+  // on the screen, cells count from screen (5, 50), where the editor puts it.
+  void setMapCanvas(int canvas) { mapCanvas_ = canvas; }
 
  private:
+  int mapCanvas_ = 0;
   ToolkitProgress progress_{"Writing the world maps"};
 };
 
