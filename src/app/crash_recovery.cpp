@@ -152,7 +152,7 @@ bool askToRecover(RecoveredMap& out) {
   char question[kPathBufferSize + 128];
   snprintf(question, sizeof question, "DOLA was closed without saving %s. Recover the unsaved changes?",
            out.path.empty() ? "a new map" : out.path.c_str());
-  if (askUser(question, "~Recover|~Discard") == kRecover) return true;
+  if (askQuestion(question, "~Recover|~Discard") == kRecover) return true;
   removeRecoveryCopy();
   return false;
 }

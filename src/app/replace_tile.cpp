@@ -53,11 +53,11 @@ int askWhere(int from, int to, int mapCells, const WorldTileCount& world) {
   groupedCount(world.cells, worldCells, sizeof worldCells);
   if (world.maps == 0) {
     snprintf(question, sizeof question, "Replace tile %d with tile %d in %s cells of this map?", from, to, cells);
-    return askUser(question, "This ~Map|~Cancel") == 0 ? kThisMap : -1;
+    return askQuestion(question, "This ~Map|~Cancel") == 0 ? kThisMap : -1;
   }
   snprintf(question, sizeof question, "Replace tile %d with tile %d in %s cells of this map, or in %s cells of %d world maps?",
            from, to, cells, worldCells, world.maps);
-  return askUser(question, "This ~Map|All ~World Maps|~Cancel");
+  return askQuestion(question, "This ~Map|All ~World Maps|~Cancel");
 }
 
 void replaceInOpenMap(EditorState& editor, int from, int to) {

@@ -44,7 +44,7 @@ std::string questionFor(const BackupSummary& backup) {
 }  // namespace
 
 bool restoreBackupAfterQuestion(EditorState& editor, const BackupSummary& backup) {
-  if (askUser(questionFor(backup).c_str(), "~Restore|~Cancel") != kRestore) return false;
+  if (askQuestion(questionFor(backup).c_str(), "~Restore|~Cancel") != kRestore) return false;
   const bool reload = touchesOpenMap(editor, backup);
   if (reload && !settleUnsavedChanges(editor)) return false;
   const RestoreResult result = restoreBackup(backup, editorBackupPlace(editor));

@@ -37,7 +37,7 @@ bool settleUnsavedChanges(EditorState& editor) {
   if (!hasUnsavedChanges(editor)) return true;
   char question[kPathBufferSize + 128];
   unsavedQuestion(editor, question, sizeof question);
-  const int answer = askUser(question, "~Save|~Discard|~Cancel");
+  const int answer = askQuestion(question, "~Save|~Discard|~Cancel");
   if (answer == kDiscardChanges) {
     removeRecoveryCopy();
     return true;

@@ -39,6 +39,11 @@ int askUser(const char* text, const char* buttons) {
   return answer;
 }
 
+int askQuestion(const char* text, const char* buttons) {
+  GuiDropEarlierInput();
+  return askUser(text, buttons);
+}
+
 bool userDialogOpen() { return g_openDialogs > 0; }
 
 void tellUser(const char* format, ...) {

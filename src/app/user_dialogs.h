@@ -19,6 +19,10 @@ UserDialogs setUserDialogs(UserDialogs dialogs);
 // Shows text with the buttons ("~Save|~Discard|~Cancel"; null or "" is "~OK")
 // and returns the index of the button pressed.
 int askUser(const char* text, const char* buttons);
+// The same for a question whose answer replaces or discards data: keys and
+// clicks made before it appeared are dropped, so only the user's answer to
+// it counts.
+int askQuestion(const char* text, const char* buttons);
 // A message with the one button "~OK", built like printf (the arguments are
 // shown literally, whatever they hold).
 void tellUser(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -60,9 +60,11 @@ void waitUntil(long now, long due) {
 }
 
 // The window manager's close button: noted on Allegro's thread, answered
-// from the loop.
+// from the outermost loop, so a press while a dialog runs its nested loop
+// waits until the dialog has ended.
 void answerCloseButton() {
   GuiContext& g = state();
+  if (g.loop.loopDepth > 1 && g.loop.closeCommand) return;
   if (!g.input.closePressed.exchange(false) || !g.loop.closeCommand) return;
   g.loop.closeCommand(g.loop.closeData);
 }

@@ -112,7 +112,7 @@ void confirmTyped(Selector& s, const char* typed, bool fromField) {
   }
   bool exists = isFilePath(path);
   if ((s.flags & kMustExist) && !exists) {
-    complain("%s does not not exist. Try again.", typed, "Close");
+    complain("%s does not exist. Try again.", typed, "Close");
     return;
   }
   if ((s.flags & kAskOverwrite) && exists && complain("%s does already exist, are you really sure?", typed, "Yes|Cancel") != 0)

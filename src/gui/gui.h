@@ -74,7 +74,8 @@ void InitGui(int width, int height, int depth, int* errnoAddress, int (*atexitFu
 void RunEventLoop();
 void StopEventLoop();
 // In a window mode, the window manager's close button calls command(data)
-// from the event loop (the editor makes it act as File > Quit). A null
+// from the outermost event loop (the editor makes it act as File > Quit):
+// pressed while a dialog is open, it is acted on when the dialog ends. A null
 // command makes the close button do nothing. Replaces any earlier callback.
 void SetCloseCallback(GuiCommand command, void* data);
 
@@ -217,6 +218,13 @@ struct GuiMouse {
 const GuiMouse& GuiMouseState();
 // Takes a new poll now (outside the event loop, for waits such as a script's getpos).
 const GuiMouse& GuiPollMouse();
+
+// ---- Questions that replace or discard data ----
+// Drops the keys typed and the mouse presses made so far that nothing has
+// read, and ignores a key or button held now until it is released. Called
+// right before such a question is shown, it is answered only by input that
+// came after it appeared (a Return typed while a script ran answers nothing).
+void GuiDropEarlierInput();
 
 // ---- Support for tests and display-less tools ----
 // Initialises Allegro without a graphics driver and a memory bitmap of the

@@ -201,6 +201,7 @@ struct AllegroInput {
   std::atomic<int> heldModifiers{0};             // KB_*_FLAG held now
   std::atomic<int> modifiersAtPress[KEY_MAX] = {};  // held at each key's last press
   std::atomic<bool> closePressed{false};
+  std::atomic<bool> heldAtDrop[KEY_MAX] = {};  // held at GuiDropEarlierInput: ignored until released
   std::mutex wakeMutex;
   std::condition_variable wake;
   bool inputPending = false;  // guarded by wakeMutex

@@ -149,6 +149,7 @@ void noteKeyEvent(int event) {
   } else if (!released) {
     input.modifiersAtPress[scancode] = input.heldModifiers.load();
   }
+  if (released) input.heldAtDrop[scancode] = false;
 }
 
 // The modifiers of a key being read: those held at its press (where the
@@ -170,6 +171,7 @@ void pollKeyboard() {
   while (keypressed() && !innermostLoopEnding()) {
     int shiftsNow = key_shifts;
     int k = readkey();
+    if ((k >> 8) > 0 && (k >> 8) < KEY_MAX && state().input.heldAtDrop[k >> 8]) continue;  // its auto-repeat
     dispatchKey(k >> 8, k & 0xff, modifiersOfKey(k >> 8, shiftsNow));
   }
 }
@@ -183,4 +185,15 @@ void SetKeyHandler(int window, GuiKeyHandler handler, void* data) {
   if (!w) return;
   w->keyHandler = handler;
   w->keyData = handler ? data : nullptr;
+}
+
+void GuiDropEarlierInput() {
+  if (!state().ready) return;
+  if (keyboard_needs_poll()) poll_keyboard();
+  clear_keybuf();
+  AllegroInput& input = state().input;
+  for (int scancode = 1; scancode < KEY_MAX; ++scancode) input.heldAtDrop[scancode] = keyboard_driver && key[scancode];
+  // Presses not yet polled are dropped; a button held now is no new press.
+  resetMouseLatch();
+  state().mouse.lastButtons = mouse_b;
 }

@@ -23,6 +23,9 @@ class ScriptUser {
   // "|"-separated ("~Replace|~Cancel"; null or "" means "~OK"), and returns
   // the index of the button chosen.
   virtual int showText(const char* text, const char* buttons) = 0;
+  // The same for a question whose answer replaces or discards data: only
+  // input given after it appeared may answer it.
+  virtual int askQuestion(const char* text, const char* buttons) { return showText(text, buttons); }
   // Asks for a script file; false when the user cancelled. On true, path
   // holds the chosen editor path.
   virtual bool chooseScript(char* path, size_t size) = 0;

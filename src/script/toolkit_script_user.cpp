@@ -65,6 +65,11 @@ int ToolkitScriptUser::showText(const char* text, const char* buttons) {
   return showScriptText(text != nullptr ? text : "", buttons);
 }
 
+int ToolkitScriptUser::askQuestion(const char* text, const char* buttons) {
+  GuiDropEarlierInput();
+  return showText(text, buttons);
+}
+
 bool ToolkitScriptUser::chooseScript(char* path, size_t size) {
   const char* chosen = SelectFile("*.as", "", kSelectOpenFlags, "Select script", "Select");
   if (chosen == nullptr || chosen[0] == '\0') return false;

@@ -22,6 +22,7 @@ class ToolkitProgress : public ProgressDisplay {
 class ToolkitScriptUser : public ScriptUser {
  public:
   int showText(const char* text, const char* buttons) override;
+  int askQuestion(const char* text, const char* buttons) override;
   bool chooseScript(char* path, size_t size) override;
   CellPick pickCell(int* x, int* y) override;
   bool stopRequested() override;

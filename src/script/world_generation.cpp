@@ -167,7 +167,7 @@ WorldGenerationResult generateWorld(AngelScript::asIScriptEngine* engine, const 
   if (existing > 0) {
     char question[kPathBufferSize + 64];
     snprintf(question, sizeof question, "Replace the %d existing world maps in %s?", existing, directory);
-    result.replaceDeclined = user->showText(question, "~Replace|~Cancel") != 0;
+    result.replaceDeclined = user->askQuestion(question, "~Replace|~Cancel") != 0;
     if (result.replaceDeclined) return result;
   }
   TileFault fault{};

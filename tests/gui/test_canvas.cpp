@@ -310,5 +310,12 @@ TEST(EventLoop, CloseButtonCallsTheRegisteredCommand) {
   SetCloseCallback([](void* data) { ++*static_cast<int*>(data); }, &closes);
   runSteps({{10, [] { gui::closeButtonPressed(); }}, {10, [] {}}});
   EXPECT_EQ(1, closes);
+  // Pressed while a requester is open: acted on once it has closed.
+  runSteps({{10, [] {
+    queueSteps({{10, [] { gui::closeButtonPressed(); }}, {30, [] { pressKey(KEY_ENTER, 13); }}});
+    ShowMessage("", "Open|~OK");
+    EXPECT_EQ(1, closes);
+  }}, {20, [] {}}});
+  EXPECT_EQ(2, closes);
   SetCloseCallback(nullptr, nullptr);
 }

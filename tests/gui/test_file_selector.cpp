@@ -118,7 +118,7 @@ TEST(FileSelector, MustExistFlagAndTypedNames) {
     {20, [] { typeText("sub"); pressKey(KEY_ENTER, 13); }},  // a directory: opens it
     {20, [] { typeText("d.map"); pressKey(KEY_ENTER, 13); }},
   });
-  EXPECT_EQ((std::vector<std::string>{"missing.map does not not exist. Try again."}), g_messages);
+  EXPECT_EQ((std::vector<std::string>{"missing.map does not exist. Try again."}), g_messages);
   // The selector went into "sub" and returned the name as it is on disk.
   EXPECT_EQ(f.editor("sub") + "\\D.MAP", path);
 }

@@ -48,6 +48,21 @@ TEST(Requester, KeyQueuedBeforehandAnswersIt) {
   EXPECT_EQ(nullptr, topWindow());
 }
 
+// A question that replaces data: a stray Return and a click made before it
+// appeared answer nothing; the key typed after it does.
+TEST(Requester, InputBeforeAQuestionDoesNotAnswerIt) {
+  startHeadlessGui();
+  pressKey(KEY_ENTER, 13);
+  gui::latchMouseFlags(MOUSE_FLAG_LEFT_DOWN);
+  gui::latchMouseFlags(MOUSE_FLAG_LEFT_UP);
+  GuiDropEarlierInput();
+  queueSteps({{100, [] {
+    EXPECT_NE(nullptr, topWindow());
+    pressKey(KEY_C, 'c');
+  }}});
+  EXPECT_EQ(1, ShowText("Replace the 400 existing world maps?", "~Replace|~Cancel"));
+}
+
 TEST(Requester, KeysTypedAheadAnswerTheRequestersInTurn) {
   startHeadlessGui();
   pressKey(KEY_N, 'n');
