@@ -31,7 +31,8 @@ class QuietHost final : public MapViewHost {
   bool replaceOpenMap(const char*) override { return false; }
   int showText(const char*, const char*) override { return 0; }
   const char* selectFile(const char*, const char*, int, const char*, const char*) override { return ""; }
-  void mapEdited() override {}
+  void beginMapEdit() override {}
+  void endMapEdit() override {}
 };
 
 // Editor values of one canvas: a full map, tables, 200 placements in use,

@@ -3,6 +3,7 @@
 
 #include "app/editor_state.h"
 #include "app/file_commands.h"
+#include "app/map_edits.h"
 #include "app/map_file.h"
 #include "app/restore_backup.h"
 #include "app/script_commands.h"
@@ -17,6 +18,9 @@ void saveCommand(void* editor) { saveOpenMap(stateOf(editor)); }
 void saveAsCommand(void* editor) { saveMapAs(stateOf(editor)); }
 void quitCommand(void* editor) { quitEditor(stateOf(editor)); }
 void closeButtonCommand(void* editor) { closeEditorWindow(stateOf(editor)); }
+
+void undoCommand(void* editor) { undoMapEdit(stateOf(editor)); }
+void redoCommand(void* editor) { redoMapEdit(stateOf(editor)); }
 
 void worldMapCommand(void* editor) { showWorldMap(stateOf(editor)); }
 void localMapCommand(void* editor) { showLocalMap(stateOf(editor)); }

@@ -1,6 +1,7 @@
 // The callbacks of the main window's menus and its close button: each takes
 // the EditorState as its data and hands it to the program's typed operation
-// (file_commands.h, map_file.h, view_commands.h, script_commands.h).
+// (file_commands.h, map_file.h, map_edits.h, view_commands.h,
+// script_commands.h).
 #pragma once
 
 void openCommand(void* editor);
@@ -8,6 +9,9 @@ void saveCommand(void* editor);
 void saveAsCommand(void* editor);
 void quitCommand(void* editor);
 void closeButtonCommand(void* editor);
+
+void undoCommand(void* editor);
+void redoCommand(void* editor);
 
 // Edit: the left button's tool, copy and paste of cells, and Replace Tile
 // (the tile last under the pointer by the selected tile, on this map or in

@@ -159,8 +159,10 @@ bool askToRecover(RecoveredMap& out) {
 
 void recoverOpenMap(EditorState& editor, const RecoveredMap& recovered) {
   if (!recovered.path.empty()) openMapFile(recovered.path.c_str(), editor);
+  // One undo step: the recovered changes over the map as its file holds it.
+  editor.edits.beginStep();
   applyRecoveredMap(recovered, editor.openMap, editor.mapData);
-  editor.mapChanged = 1;
+  editor.edits.commitStep();
   refreshAfterLoad(editor);
   writeCopy(editor);
 }

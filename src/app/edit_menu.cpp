@@ -1,4 +1,4 @@
-// The "~Edit" menu: the area tools with their keys, Copy, Paste and Replace
+// The "~Edit" menu: Undo and Redo, the area tools with their keys, Copy, Paste and Replace
 // Tile. The tool commands are thin adapters around the map view's actions.
 #include "app/commands.h"
 #include "app/editor_state.h"
@@ -29,6 +29,8 @@ void pasteCommand(void* editor) { startPaste(stateOf(editor).mapView); }
 void leaveToolActionCommand(void* editor) { escapeAreaTool(stateOf(editor).mapView); }
 
 void fillEditMenu(void* editor) {
+  AddMenuItem(kPlainItem, "~Undo\tCtrl+Z", "", undoCommand, editor);
+  AddMenuItem(kPlainItem, "~Redo\tCtrl+Y", "", redoCommand, editor);
   AddMenuItem(kPlainItem, "Brush", "B", brushCommand, editor);
   AddMenuItem(kPlainItem, "Rectangle", "R", rectangleCommand, editor);
   AddMenuItem(kPlainItem, "Fill", "F", fillCommand, editor);

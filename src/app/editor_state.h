@@ -10,6 +10,7 @@
 #include "data/creature_list.h"
 #include "data/local_map.h"
 #include "data/map_data_file.h"
+#include "data/edit_history.h"
 #include "data/object_list.h"
 #include "data/settings_file.h"
 #include "data/sprite_set.h"
@@ -54,8 +55,12 @@ struct EditorState : MapViewWidgets, MapViewState {
   char statusWarning[512];  // said after the open map's path on the status line until the next open; "" none
 
   // ---- Never losing work ----
-  int mapChanged;   // 1 after an edit of openMap's tiles or teleports, 0 after open and save
   int mapDataRead;  // 1 when the open map's ".DAT" was read: a failed save of it is reported
+  // Every edit of openMap and mapData, for undo and redo; what is unsaved.
+  EditHistory edits{openMap, mapData};
+  // The open map's tiles or teleports differ from the state they were last
+  // opened or saved in (its placements say themselves: placementsChanged).
+  bool mapChanged() const { return edits.tilesOrTeleportsChanged(); }
 
   // ---- The map view: its context over the parts above, and the program's
   // answers to what it asks ----

@@ -6,6 +6,7 @@
 
 #include "app/crash_recovery.h"
 #include "app/editor_state.h"
+#include "app/map_edits.h"
 #include "app/unsaved_changes.h"
 #include "app/user_dialogs.h"
 #include "check/teleport_warning.h"
@@ -21,10 +22,9 @@ const char* EditorViewHost::selectFile(const char* masks, const char* startPath,
   return chooseFile(masks, startPath, flags, title, buttonLabel);
 }
 
-void EditorViewHost::mapEdited() {
-  editor_.mapChanged = 1;
-  noteMapEdited(editor_);
-}
+void EditorViewHost::beginMapEdit() { ::beginMapEdit(editor_); }
+
+void EditorViewHost::endMapEdit() { ::endMapEdit(editor_); }
 
 void EditorViewHost::teleportAdded(int index) {
   char directory[kPathBufferSize];

@@ -9,6 +9,7 @@
 #include "app/crash_recovery.h"
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
+#include "app/map_edits.h"
 #include "app/user_dialogs.h"
 #include "data/map_data_file.h"
 #include "data/map_names.h"
@@ -144,6 +145,7 @@ void openMapFile(const char* path, EditorState& editor) {
   char mapPath[kPathBufferSize], dir[kPathBufferSize], name[kPathBufferSize];
   char dataPath[kPathBufferSize];
   snprintf(mapPath, sizeof mapPath, "%s", path ? path : "");
+  endMapEdit(editor);  // an edit still open belongs to the map that is leaving
   if (!directoryOf(mapPath, dir, sizeof dir)) dir[0] = '\0';
   if (!mapNameOf(mapPath, name, sizeof name)) name[0] = '\0';
   editor.openMap.load(mapPath);
@@ -157,7 +159,7 @@ void openMapFile(const char* path, EditorState& editor) {
   editor.placementRows = kPlacementCount;
   editor.canvasMode = LocalEdit;
   forgetCursor(editor);
-  editor.mapChanged = 0;
+  editor.edits.mapLoaded(mapPath, MapFileStamps{fileStampOf(mapPath), fileStampOf(dataPath)});
   // A row selected in the previous map names another teleport or placement
   // here: a Delete must not reach it.
   editor.selectedTeleport = -1;
@@ -189,13 +191,13 @@ bool saveMapFile(const char* path, EditorState& editor) {
   const bool placementsSaved = savePlacements(editor, backup);
   // Save As writes a copy: the opened file still lacks the changes. A map
   // that has no file yet is held by any file it was written to.
-  if (ownFile && mapWritten) editor.mapChanged = 0;
+  if (ownFile && mapWritten) editor.edits.markSaved(stampsOfOpenMap(editor));
   updateRecoveryCopy(editor);
   return placementsSaved;
 }
 
 bool hasUnsavedChanges(const EditorState& editor) {
-  return editor.mapChanged || editor.mapData.placementsChanged();
+  return editor.mapChanged() || editor.mapData.placementsChanged();
 }
 
 void saveMapAs(EditorState& editor) {

@@ -13,10 +13,10 @@ constexpr int kPlainItem = 0;
 }  // namespace
 
 void fillFileMenu(void* editor) {
-  AddMenuItem(kPlainItem, "~Open", "", openCommand, editor);
-  AddMenuItem(kPlainItem, "~Save", "", saveCommand, editor);
-  AddMenuItem(kPlainItem, "Save ~As", "", saveAsCommand, editor);
-  AddMenuItem(kPlainItem, "~Quit", "", quitCommand, editor);
+  AddMenuItem(kPlainItem, "~Open\tCtrl+O", "", openCommand, editor);
+  AddMenuItem(kPlainItem, "~Save\tCtrl+S", "", saveCommand, editor);
+  AddMenuItem(kPlainItem, "Save ~As\tCtrl+Shift+S", "", saveAsCommand, editor);
+  AddMenuItem(kPlainItem, "~Quit\tCtrl+Q", "", quitCommand, editor);
 }
 
 void fillViewMenu(void* editor) {

@@ -8,6 +8,7 @@
 #include "app/crash_recovery.h"
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
+#include "app/map_edits.h"
 #include "app/map_file.h"
 #include "app/unsaved_changes.h"
 #include "app/user_dialogs.h"
@@ -60,8 +61,9 @@ int askWhere(int from, int to, int mapCells, const WorldTileCount& world) {
 }
 
 void replaceInOpenMap(EditorState& editor, int from, int to) {
+  beginMapEdit(editor);
   const AreaChange change = replaceTile(editor.openMap, static_cast<unsigned char>(from), static_cast<unsigned char>(to));
-  if (change.cells > 0) editor.mapView.host.mapEdited();
+  endMapEdit(editor);
   Refresh(editor.mapCanvas);
   note(editor, "Replaced tile %d with tile %d in %d cells of this map.", from, to, change.cells, 0);
 }
@@ -81,8 +83,11 @@ void replaceInWorld(EditorState& editor, const char* directory, int from, int to
     return;
   }
   if (openIsWorldMap) {
+    // Not an undo step (the maps changed on disk): the map starts a history
+    // of its new file.
+    endMapEdit(editor);
     editor.openMap.load(editor.openMap.path);
-    editor.mapChanged = 0;
+    editor.edits.mapLoaded(editor.openMap.path, stampsOfOpenMap(editor));
     updateRecoveryCopy(editor);
     refreshAfterLoad(editor);
   }

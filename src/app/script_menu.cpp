@@ -1,7 +1,7 @@
 // The "~Script" menu: generating the world or changing the open map with a
 // user script. The script layer's generation commands do the work; here the
-// editor settles unsaved changes the world would overwrite, redraws what
-// shows map data, marks the map changed and records the mouse.
+// editor settles unsaved changes the world would overwrite, records a run on
+// the open map as one undo step, redraws what shows map data and records the mouse.
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -12,6 +12,7 @@
 #include "app/crash_recovery.h"
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
+#include "app/map_edits.h"
 #include "app/map_file.h"
 #include "app/unsaved_changes.h"
 #include "app/menus.h"
@@ -34,11 +35,6 @@ void recordMouse(EditorState& editor) {
   editor.lastMouseY = mouse.y;
   editor.lastMouseZ = mouse.z;
   editor.lastMouseButtons = mouse.b;
-}
-
-void copyTiles(const LocalMap& map, unsigned char (&tiles)[kMapRows][kMapColumns]) {
-  for (int y = 0; y < kMapRows; y++)
-    for (int x = 0; x < kMapColumns; x++) tiles[y][x] = map.getTile(x, y);
 }
 
 // With no map open there is no directory the user is working in: the world
@@ -90,11 +86,13 @@ void generateWorldBesideOpenMap(EditorState& editor) {
     return;
   }
   bool reloaded = false;
+  endMapEdit(editor);
   const BackupPlace backups = editorBackupPlace(editor);
   generateWorldBeside(editor.scriptEngine, editor.openMap, &reloaded, &backups);
   reloadWorldView(editor);
   if (reloaded) {
-    editor.mapChanged = 0;
+    // Not an undo step: the map is its new file, with a history of its own.
+    editor.edits.mapLoaded(editor.openMap.path, stampsOfOpenMap(editor));
     updateRecoveryCopy(editor);
     refreshAfterLoad(editor);
   } else {
@@ -104,21 +102,13 @@ void generateWorldBesideOpenMap(EditorState& editor) {
 }
 
 void generateIntoOpenMap(EditorState& editor) {
-  unsigned char before[kMapRows][kMapColumns];
-  copyTiles(editor.openMap, before);
+  beginMapEdit(editor);
   // The script works in the world grid's corner: the world view gets its
   // world back afterwards, whether the script ran, failed or was cancelled.
   std::unique_ptr<WorldBuffer> world(new (std::nothrow) WorldBuffer(editor.worldBuffer));
   const bool generated = generateIntoMap(editor.scriptEngine, editor.openMap);
   if (world) editor.worldBuffer = *world;
-  if (generated) {
-    unsigned char after[kMapRows][kMapColumns];
-    copyTiles(editor.openMap, after);
-    if (memcmp(before, after, sizeof before) != 0) {
-      editor.mapChanged = 1;
-      noteMapEdited(editor);
-    }
-    Refresh(editor.mapCanvas);
-  }
+  endMapEdit(editor);
+  if (generated) Refresh(editor.mapCanvas);
   recordMouse(editor);
 }

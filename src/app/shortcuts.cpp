@@ -29,6 +29,13 @@ constexpr KeyScope kAnywhere = KeyScope::Anywhere;
 constexpr KeyScope kOutsideText = KeyScope::OutsideText;
 
 const Shortcut kShortcuts[] = {
+    {KEY_O, kGuiCtrl, openCommand, kAnywhere},
+    {KEY_S, kGuiCtrl, saveCommand, kAnywhere},
+    {KEY_S, kGuiCtrl | kGuiShift, saveAsCommand, kAnywhere},
+    {KEY_Q, kGuiCtrl, quitCommand, kAnywhere},
+    {KEY_Z, kGuiCtrl, undoCommand, kAnywhere},
+    {KEY_Y, kGuiCtrl, redoCommand, kAnywhere},
+    {KEY_Z, kGuiCtrl | kGuiShift, redoCommand, kAnywhere},
     {KEY_LEFT, kGuiAlt, backCommand, kAnywhere},    {KEY_RIGHT, kGuiAlt, forwardCommand, kAnywhere},
     {KEY_UP, kGuiCtrl, northCommand, kAnywhere},    {KEY_DOWN, kGuiCtrl, southCommand, kAnywhere},
     {KEY_LEFT, kGuiCtrl, westCommand, kAnywhere},   {KEY_RIGHT, kGuiCtrl, eastCommand, kAnywhere},

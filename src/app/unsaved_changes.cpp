@@ -22,7 +22,7 @@ void unsavedQuestion(const EditorState& editor, char* question, size_t size) {
     snprintf(question, size, "The new map has unsaved changes.");
   else if (!placements)
     snprintf(question, size, "The map %s has unsaved changes.", path);
-  else if (!editor.mapChanged)
+  else if (!editor.mapChanged())
     snprintf(question, size, "The objects and creatures placed on the map %s are not saved.", path);
   else
     snprintf(question, size,

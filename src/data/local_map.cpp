@@ -17,6 +17,10 @@ void LocalMap::setTile(int x, int y, unsigned char code) {
   tiles_[y][x] = code;
 }
 
+void LocalMap::restoreTile(int x, int y, unsigned char code) {
+  if (x >= 0 && x < kMapColumns && y >= 0 && y < kMapRows) tiles_[y][x] = code;
+}
+
 bool LocalMap::addTeleport(int x, int y, const char* name) {
   // A longer name, a ">" or a line feed would be cut or split on the next load.
   // A carriage return is carried: the "!" written after every name keeps it

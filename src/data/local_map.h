@@ -91,6 +91,9 @@ class LocalMap {
   }
   // Ignored outside the map, and for row 23 unless the kind is Wilderness.
   void setTile(int x, int y, unsigned char code);
+  // Puts back a code the cell held before (undo and redo): row 23 too,
+  // whatever the kind. Ignored outside the map.
+  void restoreTile(int x, int y, unsigned char code);
   // The rows setTile changes: 24 for a Wilderness map, else 23.
   int paintableRows() const { return kind == Wilderness ? kMapRows : kMapRows - 1; }
 

@@ -120,6 +120,7 @@ void localEditEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m)
 void openWorldSquare(MapView& v, BITMAP* bitmap, int wx, int wy) {
   char path[kPathBufferSize];
   if (!worldMapFileName(v.state.worldPrefix, wx / kMapColumns, wy / kMapRows, path, sizeof path)) return;
+  endStroke(v);
   if (!v.host.replaceOpenMap(path)) return;
   if (v.openMap.path[0] == '\0') {  // the file names no map kind: nothing was opened
     char text[kPathBufferSize + 96];
@@ -149,6 +150,25 @@ void worldViewEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m)
   recordMouse(v, m);
 }
 
+constexpr int kOutlineMs = 500;
+
+// The last queued call takes the outline away; the view it acts on is the
+// active one, so a call left over from a view that is gone does nothing.
+void endOutline(void*) {
+  MapView* v = activeMapView();
+  if (v == nullptr || v->state.outlineTimers <= 0 || --v->state.outlineTimers > 0) return;
+  v->state.outline = CellBox{0, 0, -1, -1};
+  Refresh(v->widgets.mapCanvas);
+}
+
+void drawOutline(const CellBox& box, BITMAP* bitmap) {
+  const int colour = makecol_depth(bitmap_color_depth(bitmap), 255, 255, 0);
+  const int x0 = box.left * kSpriteWidth, y0 = box.top * kSpriteHeight;
+  const int x1 = (box.right + 1) * kSpriteWidth - 1, y1 = (box.bottom + 1) * kSpriteHeight - 1;
+  rect(bitmap, x0, y0, x1, y1, colour);
+  rect(bitmap, x0 + 1, y0 + 1, x1 - 1, y1 - 1, colour);
+}
+
 }  // namespace
 
 void drawMapCanvas(MapView& v, BITMAP* bitmap) {
@@ -165,6 +185,17 @@ void drawMapCanvas(MapView& v, BITMAP* bitmap) {
     v.picture.forgetShown();  // the next update copies the whole picture, without the overlay
   }
   if (v.state.markedColumn > 0 && v.state.markedRow > 0) drawCellMark(bitmap, v.state.markedColumn - 1, v.state.markedRow - 1);
+  if (v.state.outlineTimers > 0 && !v.state.outline.empty()) {
+    drawOutline(v.state.outline, bitmap);
+    v.picture.forgetShown();
+  }
+}
+
+void outlineCells(MapView& v, const CellBox& cells) {
+  v.state.outline = cells;
+  if (cells.empty()) return;
+  v.state.outlineTimers++;
+  GuiQueueCall(endOutline, nullptr, kOutlineMs);
 }
 
 void handleMapEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m) {
@@ -218,6 +249,7 @@ bool followTeleport(MapView& v, int column, int row) {
     if (!found) return false;  // a path too long to name any file
   }
   if (!found && !cellMapFileName(v.openMap.path, column, row, path, sizeof path)) return false;
+  endStroke(v);
   return v.host.replaceOpenMap(path);
 }
 
@@ -227,10 +259,11 @@ void placeTeleport(MapView& v, int column, int row) {
   const char* answer = v.host.selectFile("*.MAP", directory, kSelectOpenFlags,
                                       "Select teleport destination map", "Select");
   snprintf(chosen, sizeof chosen, "%s", answer != nullptr ? answer : "");
-  if (chosen[0] != 0 && mapNameOf(chosen, name, sizeof name) &&
-      v.openMap.addTeleport(column + 1, row + 1, name)) {
-    v.host.mapEdited();
-    v.host.teleportAdded(v.openMap.teleportCount() - 1);
+  if (chosen[0] != 0 && mapNameOf(chosen, name, sizeof name)) {
+    v.host.beginMapEdit();
+    const bool added = v.openMap.addTeleport(column + 1, row + 1, name);
+    v.host.endMapEdit();
+    if (added) v.host.teleportAdded(v.openMap.teleportCount() - 1);
   }
   v.state.canvasMode = LocalEdit;
   v.state.paintNeedsPress = 1;
@@ -243,12 +276,14 @@ void placeObject(MapView& v, int column, int row) {
   const int i = v.mapData.firstFreePlacement();
   Placement* p = i >= 0 ? v.mapData.placement(i) : nullptr;
   if (p != nullptr) {
+    v.host.beginMapEdit();
     p->x = static_cast<unsigned char>(column + 1);
     p->y = static_cast<unsigned char>(row + 1);
     p->id = v.state.selectedConstantObject;
     // The box may have changed since "Add": read it again, kept to 1..255.
     p->quantity = static_cast<unsigned char>(std::clamp(leadingDecimal(v.state.quantityText), 1, kMaxQuantity));
-    p->inUse = 1;  // the placement table itself knows it differs from its file
+    p->inUse = 1;
+    v.host.endMapEdit();
   }
   v.state.canvasMode = LocalEdit;
   v.state.paintNeedsPress = 1;

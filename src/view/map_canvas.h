@@ -20,6 +20,11 @@ void handleMapEvent(MapView& view, BITMAP* bitmap, int x, int y, const GuiMouse&
 // the open map with its placements when showObjects is 1.
 void drawMapCanvas(MapView& view, BITMAP* bitmap);
 
+// Outlines the box of cells on the map for about half a second (where an
+// undo or redo changed the map); an empty box takes any outline away. The
+// caller refreshes the canvas.
+void outlineCells(MapView& view, const CellBox& cells);
+
 // Middle button in LocalEdit: opens the destination of the first teleport on
 // the cell, else the cell's own map. Nothing happens while no map is open.
 // True when a map was opened.

@@ -7,6 +7,7 @@
 #include "data/creature_list.h"
 #include "data/local_map.h"
 #include "data/map_data_file.h"
+#include "data/map_step.h"
 #include "data/object_list.h"
 #include "data/sprite_set.h"
 #include "data/world_buffer.h"
@@ -58,6 +59,10 @@ struct MapViewState {
   // The directory prefix (ending in "\\") of the world the program last loaded
   // into the world grid; a world-view click opens the map of its square there.
   char worldPrefix[1024];
+  int strokeOpen;       // 1 while a stroke of the left button is one edit in progress
+
+  CellBox outline;    // cells outlined on the map after an undo or redo
+  int outlineTimers;  // queued calls that will take the outline away; 0: no outline
 };
 
 // After the canvas changed what it shows, the position field says nothing
@@ -82,9 +87,10 @@ class MapViewHost {
   // at once) or "" when cancelled.
   virtual const char* selectFile(const char* masks, const char* startPath, int flags, const char* title,
                                  const char* buttonLabel) = 0;
-  // The view changed the open map's tiles or teleports (the placement table
-  // itself knows when it differs from its file).
-  virtual void mapEdited() = 0;
+  // An edit of the open map or its placements begins and ends: everything
+  // changed between the two is one undo step.
+  virtual void beginMapEdit() = 0;
+  virtual void endMapEdit() = 0;
   // The user added teleport index to the open map.
   virtual void teleportAdded(int index) {}
 

@@ -70,7 +70,9 @@ void deletePlacementClicked(void* data) {
   MapView& v = viewOf(data);
   Placement* p = v.mapData.placement(v.state.selectedPlacement);
   if (v.state.selectedPlacement < 0 || p == nullptr) return;
-  *p = Placement{};  // the placement table itself knows it differs from its file
+  v.host.beginMapEdit();
+  *p = Placement{};
+  v.host.endMapEdit();
   Refresh(v.widgets.placementList);
   Refresh(v.widgets.mapCanvas);  // the picture loses the sprite at once
 }

@@ -11,7 +11,9 @@ constexpr int kListWidth = 120;
 MapView& viewOf(void* data) { return *static_cast<MapView*>(data); }
 
 void removeTeleport(MapView& v, int index) {
-  if (v.openMap.removeTeleport(index)) v.host.mapEdited();
+  v.host.beginMapEdit();
+  v.openMap.removeTeleport(index);
+  v.host.endMapEdit();
   v.state.teleportRows = v.openMap.teleportCount();
 }
 

@@ -20,9 +20,19 @@ void clearNote(MapView& v) {
   if (v.tools.note[0] != '\0') setAreaNote(v, "");
 }
 
-// Every change of the open map by a tool ends here: one action, one edit.
-void recordEdit(MapView& v, const AreaChange& change) {
-  if (change.cells > 0) v.host.mapEdited();
+// Every change of the open map by a tool passes the history's gate: a brush
+// stroke from press to release is one edit, every other action one edit.
+template <typename Change>
+void oneEdit(MapView& v, Change change) {
+  v.host.beginMapEdit();
+  change();
+  v.host.endMapEdit();
+}
+
+void beginStroke(MapView& v) {
+  if (v.state.strokeOpen) return;
+  v.host.beginMapEdit();
+  v.state.strokeOpen = 1;
 }
 
 void brush(MapView& v, int column, int row) {
@@ -32,7 +42,8 @@ void brush(MapView& v, int column, int row) {
   Cell cells[kMaxLineCells];
   const int count = t.stroking ? lineCells(t.strokeEnd.column, t.strokeEnd.row, column, row, cells)
                                : lineCells(column, row, column, row, cells);
-  recordEdit(v, paintCells(v.openMap, cells, count, code));
+  beginStroke(v);
+  paintCells(v.openMap, cells, count, code);
   t.stroking = true;
   t.strokeEnd = Cell{column, row};
 }
@@ -47,7 +58,7 @@ void paste(MapView& v, int column, int row) {
     return;
   }
   clearNote(v);
-  recordEdit(v, pasteBlock(v.openMap, v.tools.copied, column, row));
+  oneEdit(v, [&] { pasteBlock(v.openMap, v.tools.copied, column, row); });
 }
 
 void press(MapView& v, int column, int row) {
@@ -60,7 +71,7 @@ void press(MapView& v, int column, int row) {
   switch (t.tool) {
     case AreaTool::Brush: brush(v, column, row); break;
     case AreaTool::Fill:
-      if (selectedPaintableCode(v, &code)) recordEdit(v, floodFill(v.openMap, column, row, code));
+      if (selectedPaintableCode(v, &code)) oneEdit(v, [&] { floodFill(v.openMap, column, row, code); });
       break;
     case AreaTool::Rectangle:
     case AreaTool::Line:
@@ -74,6 +85,7 @@ void press(MapView& v, int column, int row) {
 void release(MapView& v) {
   AreaToolState& t = v.tools;
   t.stroking = false;
+  endStroke(v);
   if (!t.dragging) return;
   t.dragging = false;
   const CellRect rect = cellRectBetween(t.anchor.column, t.anchor.row, t.current.column, t.current.row);
@@ -81,15 +93,21 @@ void release(MapView& v) {
   if (t.tool == AreaTool::Select) {
     t.selection = rect;
   } else if (t.tool == AreaTool::Rectangle && selectedPaintableCode(v, &code)) {
-    recordEdit(v, fillRectangle(v.openMap, rect, code));
+    oneEdit(v, [&] { fillRectangle(v.openMap, rect, code); });
   } else if (t.tool == AreaTool::Line && selectedPaintableCode(v, &code)) {
     Cell cells[kMaxLineCells];
     const int count = lineCells(t.anchor.column, t.anchor.row, t.current.column, t.current.row, cells);
-    recordEdit(v, paintCells(v.openMap, cells, count, code));
+    oneEdit(v, [&] { paintCells(v.openMap, cells, count, code); });
   }
 }
 
 }  // namespace
+
+void endStroke(MapView& v) {
+  if (!v.state.strokeOpen) return;
+  v.state.strokeOpen = 0;
+  v.host.endMapEdit();
+}
 
 bool selectedPaintableCode(MapView& v, unsigned char* code) {
   if (!isStorableTileCode(v.state.selectedTile)) {
@@ -120,6 +138,7 @@ void areaToolLeftButton(MapView& v, int column, int row, bool leftDown, long pre
   if (v.state.paintNeedsPress) return;
   if (newPress) {
     t.stroking = false;
+    endStroke(v);  // the release of the stroke before was not seen here
     t.dragging = false;
     press(v, column, row);
   } else if (t.dragging) {
@@ -200,5 +219,6 @@ void endAreaToolAction(MapView& v) {
   v.tools.dragging = false;
   v.tools.pasting = false;
   v.tools.stroking = false;
+  endStroke(v);
   Refresh(v.widgets.mapCanvas);
 }

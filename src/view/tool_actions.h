@@ -46,3 +46,7 @@ void setAreaNote(MapView& view, const char* text);
 // Ends a drag and paste mode without acting, so no half action is left (an
 // undo, another map).
 void endAreaToolAction(MapView& view);
+
+// Ends a brush stroke in progress: what it painted is one edit from here on
+// (before the open map is replaced, or an undo).
+void endStroke(MapView& view);

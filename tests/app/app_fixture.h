@@ -43,6 +43,13 @@ class AppTest : public ::testing::Test {
   // Writes a map file into the game directory; returns its editor path.
   std::string writeMap(const std::string& name, const std::string& text);
   std::string read(const std::string& name) const { return readFileBytes(dir.file(name)); }
+  // One edit of the open map through the history's gate.
+  template <typename Change>
+  void edit(Change change) {
+    editor->edits.beginStep();
+    change();
+    editor->edits.commitStep();
+  }
   // Runs command inside an event loop; true when it stopped the loop itself.
   bool commandStopsLoop(void (*command)(void*));
 

@@ -81,9 +81,10 @@ TEST_F(RecoveryTest, AKilledEditorsChangesAreOfferedOnceAndRecovered) {
     startRecoveryCopies("recovery");
     editor->openMap.load(mapPath.c_str());
     editor->mapData.load(dir.editorPath("M.DAT").c_str());
+    editor->viewHost.beginMapEdit();
     editor->openMap.setTile(5, 6, 'Z');
     editor->mapData.placement(3)->inUse = 1;
-    editor->viewHost.mapEdited();
+    editor->viewHost.endMapEdit();
     kill(getpid(), SIGKILL);
   }
   int status = 0;
@@ -96,7 +97,7 @@ TEST_F(RecoveryTest, AKilledEditorsChangesAreOfferedOnceAndRecovered) {
     auto* t = static_cast<RecoveryTest*>(test);
     EditorState& e = *editorState();
     t->tile = e.openMap.getTile(5, 6);
-    t->changed = e.mapChanged;
+    t->changed = e.mapChanged();
     t->placementInUse = e.mapData.placement(3)->inUse;
     t->openPath = e.openMap.path;
     quitCommand(&e);
@@ -141,19 +142,20 @@ TEST_F(RecoveryTest, SaveKeepsBackupsAndRestoreBringsTheOpenMapBack) {
   EXPECT_EQ(0, runEditorWith([](void*) {
     EditorState& e = *editorState();
     openMapFile(self->mapPath.c_str(), e);
+    e.viewHost.beginMapEdit();
     e.openMap.setTile(1, 1, 'Q');
     e.mapData.placement(0)->inUse = 1;  // the .DAT is written (and kept) only when it changed
-    e.viewHost.mapEdited();
+    e.viewHost.endMapEdit();
     EXPECT_TRUE(fileExistsOnHost(self->dir.file("recovery/map.txt")));
 
     writeFileBytes(self->dir.file("backups"), "");  // no folder can be made there
     saveOpenMap(e);
-    EXPECT_EQ(1, e.mapChanged);
+    EXPECT_EQ(1, e.mapChanged());
     EXPECT_EQ(mapText("LOCAL!~EXIT~", 23, 'a'), self->read("M.MAP"));
     unlink(self->dir.file("backups").c_str());
 
     saveOpenMap(e);
-    EXPECT_EQ(0, e.mapChanged);
+    EXPECT_EQ(0, e.mapChanged());
     EXPECT_FALSE(fileExistsOnHost(self->dir.file("recovery/map.txt")));
     std::vector<BackupSummary> backups = listBackups("backups");
     EXPECT_EQ(1u, backups.size());

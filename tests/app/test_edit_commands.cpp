@@ -16,8 +16,7 @@ TEST_F(AppTest, ReplaceTileAsksWithBothCountsAndReplacesOnTheMapOrInTheWorld) {
   writeMap("ZANAC.MAP", mapText("LOCAL!~EXIT~", 23, 'w'));
   const std::string path = writeMap("ZANAB.MAP", mapText("WILDERNESS!", 24, 'w'));
   openMapFile(path.c_str(), *editor);
-  editor->openMap.setTile(0, 0, 'z');
-  editor->mapChanged = 1;
+  edit([&] { editor->openMap.setTile(0, 0, 'z'); });
   editor->mapTile = 'w';
   editor->selectedTile = 'k';
   dialogs.answers = {0};  // This Map
@@ -36,7 +35,7 @@ TEST_F(AppTest, ReplaceTileAsksWithBothCountsAndReplacesOnTheMapOrInTheWorld) {
   EXPECT_EQ(read("ZANAC.MAP"), mapText("LOCAL!~EXIT~", 23, 'k'));
   EXPECT_EQ(read("ZANAA.MAP"), mapText("WILDERNESS!", 24, 'x'));
   EXPECT_EQ(countTile(editor->openMap, 'k'), 1152);  // read again: the 'z' was discarded
-  EXPECT_EQ(editor->mapChanged, 0);
+  EXPECT_EQ(editor->mapChanged(), 0);
 
   editor->selectedTile = 13;  // no map file can hold it: refused with the reason
   replaceTileCommand(editor);

@@ -38,18 +38,17 @@ TEST_F(AppTest, SaveAsWritesACopyAndSaveWritesTheOpenedFile) {
   const std::string path = writeMap("ZANAB.MAP", kPlain);
   dialogs.paths = {path, dir.editorPath("COPY.MAP")};
   openCommand(editor);
-  editor->openMap.setTile(0, 0, 'b');
-  editor->mapChanged = 1;
+  edit([&] { editor->openMap.setTile(0, 0, 'b'); });
   saveAsCommand(editor);
   EXPECT_EQ(read("COPY.MAP").substr(0, 16), "WILDERNESS!\r\n ba");
   EXPECT_EQ(read("ZANAB.MAP"), kPlain);
-  EXPECT_EQ(editor->mapChanged, 1);  // the opened file still lacks the change
+  EXPECT_EQ(editor->mapChanged(), 1);  // the opened file still lacks the change
 
   editor->openMap.setTile(1, 0, 'c');
   saveCommand(editor);
   EXPECT_EQ(read("ZANAB.MAP").substr(0, 16), "WILDERNESS!\r\n bc");
   EXPECT_EQ(read("COPY.MAP").substr(0, 16), "WILDERNESS!\r\n ba");
-  EXPECT_EQ(editor->mapChanged, 0);
+  EXPECT_EQ(editor->mapChanged(), 0);
   EXPECT_STREQ(editor->openMap.path, path.c_str());
 
   dialogs.paths = {dir.editorPath("PLAIN")};  // a name without an extension
@@ -65,8 +64,7 @@ TEST_F(AppTest, QuitAsksAboutUnsavedChangesWithEachAnswer) {
   EXPECT_TRUE(commandStopsLoop(quitCommand));  // nothing changed: no question
   EXPECT_TRUE(dialogs.texts.empty());
 
-  editor->openMap.setTile(0, 0, 'z');
-  editor->mapChanged = 1;
+  edit([&] { editor->openMap.setTile(0, 0, 'z'); });
   dialogs.answers = {2};  // Cancel
   EXPECT_FALSE(commandStopsLoop(quitCommand));
   ASSERT_EQ(dialogs.texts.size(), 1u);
@@ -80,12 +78,11 @@ TEST_F(AppTest, QuitAsksAboutUnsavedChangesWithEachAnswer) {
   dialogs.answers = {0};  // Save
   EXPECT_TRUE(commandStopsLoop(quitCommand));
   EXPECT_EQ(read("ZANAB.MAP").substr(0, 15), "WILDERNESS!\r\n z");
-  EXPECT_EQ(editor->mapChanged, 0);
+  EXPECT_EQ(editor->mapChanged(), 0);
 }
 
 TEST_F(AppTest, ChangesBeforeAnyMapWasOpenedAreSavedWhereTheUserSays) {
-  editor->openMap.setTile(0, 0, 'n');
-  editor->mapChanged = 1;
+  edit([&] { editor->openMap.setTile(0, 0, 'n'); });
   dialogs.answers = {0, 0};  // Save twice; the first selector is cancelled
   dialogs.paths = {"", dir.editorPath("NEW.MAP")};
   EXPECT_FALSE(commandStopsLoop(quitCommand));
@@ -99,8 +96,7 @@ TEST_F(AppTest, OpenAsksAboutUnsavedChangesWithEachAnswer) {
   const std::string first = writeMap("ZANAB.MAP", kPlain);
   const std::string second = writeMap("ZANAC.MAP", mapText("WILDERNESS!", 24, 'q'));
   openMapFile(first.c_str(), *editor);
-  editor->openMap.setTile(0, 0, 'z');
-  editor->mapChanged = 1;
+  edit([&] { editor->openMap.setTile(0, 0, 'z'); });
 
   dialogs.answers = {2};  // Cancel: the changed map stays open
   dialogs.paths = {second};
@@ -113,10 +109,9 @@ TEST_F(AppTest, OpenAsksAboutUnsavedChangesWithEachAnswer) {
   openCommand(editor);
   EXPECT_STREQ(editor->openMap.path, second.c_str());
   EXPECT_EQ(read("ZANAB.MAP"), kPlain);
-  EXPECT_EQ(editor->mapChanged, 0);
+  EXPECT_EQ(editor->mapChanged(), 0);
 
-  editor->openMap.setTile(0, 0, 'y');
-  editor->mapChanged = 1;
+  edit([&] { editor->openMap.setTile(0, 0, 'y'); });
   dialogs.answers = {0};  // Save, then open
   dialogs.paths = {first};
   openCommand(editor);
@@ -135,8 +130,7 @@ TEST_F(AppTest, OpenAsksAboutUnsavedChangesWithEachAnswer) {
 TEST_F(AppTest, ASaveThatFailsKeepsTheMapOpenAndChanged) {
   const std::string path = writeMap("ZANAB.MAP", kPlain);
   openMapFile(path.c_str(), *editor);
-  editor->openMap.setTile(4, 2, 13);
-  editor->mapChanged = 1;
+  edit([&] { editor->openMap.setTile(4, 2, 13); });
   dialogs.answers = {0, 0};  // Save, then OK to the report
   EXPECT_FALSE(commandStopsLoop(quitCommand));
   ASSERT_EQ(dialogs.texts.size(), 2u);
@@ -145,5 +139,5 @@ TEST_F(AppTest, ASaveThatFailsKeepsTheMapOpenAndChanged) {
                                   "(codes 10 and 13 end a row line). Paint that cell with another "
                                   "tile and save again.");
   EXPECT_EQ(read("ZANAB.MAP"), kPlain);
-  EXPECT_EQ(editor->mapChanged, 1);
+  EXPECT_EQ(editor->mapChanged(), 1);
 }

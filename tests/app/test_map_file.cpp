@@ -28,7 +28,7 @@ TEST_F(AppTest, OpeningSetsTheModeAndCountsAndReadsTheDataFile) {
   writeFileBytes(dir.file("ZANAB.DAT"), placementTable(7));
   const std::string path = writeMap("ZANAB.MAP", kPlain);
   editor->canvasMode = WorldView;
-  editor->mapChanged = 1;
+  edit([&] { editor->openMap.setTile(0, 0, 'x'); });
   editor->selectedTeleport = 1;
   editor->selectedPlacement = 3;
   openMapFile(path.c_str(), *editor);
@@ -37,15 +37,14 @@ TEST_F(AppTest, OpeningSetsTheModeAndCountsAndReadsTheDataFile) {
   EXPECT_EQ(editor->selectedPlacement, -1);
   EXPECT_EQ(editor->teleportRows, 2);
   EXPECT_EQ(editor->placementRows, 200);
-  EXPECT_EQ(editor->mapChanged, 0);
+  EXPECT_EQ(editor->mapChanged(), 0);
   ASSERT_NE(editor->mapData.placement(0), nullptr);
   EXPECT_EQ(editor->mapData.placement(0)->x, 7);
 
-  editor->mapData.placement(0)->x = 9;
-  editor->mapChanged = 1;
+  edit([&] { editor->mapData.placement(0)->x = 9; });
   EXPECT_TRUE(saveMapFile(path.c_str(), *editor));
   EXPECT_EQ(read("ZANAB.DAT"), placementTable(9));
-  EXPECT_EQ(editor->mapChanged, 0);
+  EXPECT_EQ(editor->mapChanged(), 0);
   EXPECT_TRUE(dialogs.texts.empty());
 }
 
@@ -72,9 +71,10 @@ TEST_F(AppTest, FailedWritesNameTheFileAndTheReason) {
   const std::string path = writeMap("ZANAB.MAP", kPlain);
   writeFileBytes(dir.file("ZANAB.DAT"), placementTable(7));
   openMapFile(path.c_str(), *editor);
-  editor->openMap.setTile(0, 0, 'x');
-  editor->mapChanged = 1;
-  editor->mapData.placement(0)->x = 8;
+  edit([&] {
+    editor->openMap.setTile(0, 0, 'x');
+    editor->mapData.placement(0)->x = 8;
+  });
 
   failWritesAfter(0);  // a full disk
   EXPECT_FALSE(saveMapFile(path.c_str(), *editor));
@@ -87,7 +87,7 @@ TEST_F(AppTest, FailedWritesNameTheFileAndTheReason) {
                                   ": No space left on device. The file on disk is as it was.");
   EXPECT_EQ(read("ZANAB.MAP"), kPlain);
   EXPECT_EQ(read("ZANAB.DAT"), placementTable(7));
-  EXPECT_EQ(editor->mapChanged, 1);
+  EXPECT_EQ(editor->mapChanged(), 1);
 
   // A ".DAT" gone since the map was opened is reported; a map without one is silent.
   remove(dir.file("ZANAB.DAT").c_str());
@@ -96,13 +96,13 @@ TEST_F(AppTest, FailedWritesNameTheFileAndTheReason) {
   EXPECT_EQ(dialogs.texts[2].rfind(
                 "The placements could not be written to " + dir.editorPath("ZANAB.DAT"), 0),
             0u);
-  EXPECT_EQ(editor->mapChanged, 0);  // the tiles were written; the placements were not
+  EXPECT_EQ(editor->mapChanged(), 0);  // the tiles were written; the placements were not
   EXPECT_TRUE(hasUnsavedChanges(*editor));
   openMapFile(path.c_str(), *editor);
-  editor->mapChanged = 1;
+  edit([&] { editor->openMap.setTile(0, 0, 'x'); });
   saveMapFile(path.c_str(), *editor);
   EXPECT_EQ(dialogs.texts.size(), 3u);
-  EXPECT_EQ(editor->mapChanged, 0);
+  EXPECT_EQ(editor->mapChanged(), 0);
 
   const std::string tooLong = dir.editorPath(std::string(300, 'L') + ".MAP");
   saveMapFile(tooLong.c_str(), *editor);
@@ -116,9 +116,10 @@ TEST_F(AppTest, ObjectsPlacedOnAMapWithoutDataFileAreNotLostInSilence) {
   openMapFile(path.c_str(), *editor);
   Placement* p = editor->mapData.placement(editor->mapData.firstFreePlacement());
   ASSERT_NE(p, nullptr);
-  *p = Placement{5, 6, 1, 2, {0, 0, 0}, 7};
-  editor->openMap.setTile(0, 0, 'x');
-  editor->mapChanged = 1;
+  edit([&] {
+    *p = Placement{5, 6, 1, 2, {0, 0, 0}, 7};
+    editor->openMap.setTile(0, 0, 'x');
+  });
 
   EXPECT_FALSE(saveMapFile(path.c_str(), *editor));
   ASSERT_EQ(dialogs.texts.size(), 1u);
@@ -145,7 +146,7 @@ TEST_F(AppTest, ReadOnlyFilesAreWrittenOnlyWhenChangedAndSaidToBeReadOnly) {
   writeFileBytes(dir.file("ZANAB.DAT"), "\x07");
   ASSERT_EQ(0, chmod(dir.file("ZANAB.DAT").c_str(), 0444));
   openMapFile(path.c_str(), *editor);
-  editor->mapChanged = 1;
+  edit([&] { editor->openMap.setTile(0, 0, 'x'); });
   EXPECT_TRUE(saveMapFile(path.c_str(), *editor));
   EXPECT_FALSE(hasUnsavedChanges(*editor));
   EXPECT_EQ(read("ZANAB.DAT"), "\x07");  // keeps its bytes

@@ -40,7 +40,7 @@ TEST_F(AppTest, NeighbourKeysAndBackAndForwardOpenMapsLikeABrowser) {
   openMapFile(cell.c_str(), *editor);  // a new open drops AB ahead
   EXPECT_FALSE(goForward(*editor));
   EXPECT_FALSE(openNeighbour(*editor, WorldDirection::East));  // no world map
-  editor->mapChanged = 1;
+  edit([&] { editor->openMap.setTile(0, 0, 'x'); });
   dialogs.answers = {2, 1};  // Cancel, then Discard
   EXPECT_FALSE(goBack(*editor));
   EXPECT_STREQ(cell.c_str(), editor->openMap.path);

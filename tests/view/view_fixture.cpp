@@ -26,7 +26,9 @@ const char* RecordingHost::selectFile(const char*, const char*, int, const char*
   return test_.chosenFile.c_str();
 }
 
-void RecordingHost::mapEdited() { test_.values->mapChanged = 1; }
+void RecordingHost::beginMapEdit() { test_.values->edits.beginStep(); }
+
+void RecordingHost::endMapEdit() { test_.values->edits.commitStep(); }
 
 void ViewTest::start(int depth) {
   ASSERT_TRUE(GuiInitHeadless(1024, 768, depth));

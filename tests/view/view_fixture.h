@@ -11,10 +11,11 @@
 #include <vector>
 
 #include "support/temp_dir.h"
+#include "data/edit_history.h"
 #include "view/map_view.h"
 
 // The program's side of a view: its documents, the view's values and widget
-// ids (all 0: refreshes of them are ignored), and the changed mark.
+// ids (all 0: refreshes of them are ignored), and the history of the edits.
 struct ViewValues : MapViewWidgets, MapViewState {
   LocalMap openMap;
   ObjectList objectList;
@@ -22,8 +23,8 @@ struct ViewValues : MapViewWidgets, MapViewState {
   MapDataFile mapData;
   SpriteSet sprites;
   WorldBuffer worldBuffer = {};
+  EditHistory edits{openMap, mapData};
   WorldTeleports worldTeleports;
-  int mapChanged = 0;
 };
 
 class ViewTest;
@@ -36,7 +37,8 @@ class RecordingHost final : public MapViewHost {
   int showText(const char* text, const char* buttons) override;
   const char* selectFile(const char* masks, const char* startPath, int flags, const char* title,
                          const char* buttonLabel) override;
-  void mapEdited() override;
+  void beginMapEdit() override;
+  void endMapEdit() override;
 
  private:
   ViewTest& test_;
