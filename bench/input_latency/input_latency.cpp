@@ -304,7 +304,10 @@ int main(int argc, char** argv) {
   }
   srand(7);
   XSession x;
-  if (!x.start()) {
+  // Another program may take the display number Xvfb chose at the same moment: try again.
+  bool started = false;
+  for (int attempt = 0; attempt < 5 && !started; ++attempt) started = x.start();
+  if (!started) {
     fprintf(stderr, "%s: no Xvfb with XTest could be started\n", argv[0]);
     return 1;
   }

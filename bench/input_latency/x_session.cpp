@@ -33,6 +33,8 @@ XSession::~XSession() {
 }
 
 bool XSession::start() {
+  if (xvfb_ > 0) stopProcess(xvfb_);
+  xvfb_ = -1;
   int fds[2];
   if (pipe(fds) != 0) return false;
   xvfb_ = fork();
