@@ -28,9 +28,11 @@ IsolatedEnd runIsolated(bool (*)(void*), void*, const IsolatedBudget&, bool (*)(
 namespace {
 
 constexpr int kPollMs = 5;
+// Exit codes of their own: a library or a sanitizer that ends the child with
+// exit(1) after a crash must read as a crash, never as a plain failed build.
 constexpr int kExitSucceeded = 0;
-constexpr int kExitFailed = 1;
-constexpr int kExitNoThread = 2;
+constexpr int kExitFailed = 75;
+constexpr int kExitNoThread = 76;
 
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kAddressSpaceCapped = false;  // the sanitizer's shadow memory needs the whole address space
