@@ -65,6 +65,14 @@ e2e_wait_until() {
   e2e_fail "$what"
 }
 
+# Starts the editor in WORK (output in WORK/out.txt), sets E2E_APP_PID and
+# waits for its window. Needs e2e_demo_workspace and e2e_start_xvfb.
+e2e_start_editor() {
+  (cd "$WORK" && exec "$BIN" >"$WORK/out.txt" 2>&1) &
+  E2E_APP_PID=$!
+  timeout 10 xdotool search --sync --name 'DOLA' >/dev/null || e2e_fail "no editor window"
+}
+
 # Moves the pointer and clicks with the button held for 80 ms.
 e2e_click() {
   local x="$1" y="$2" button="${3:-1}"

@@ -16,9 +16,7 @@ before=$(cd "$WORK/world" && stat -c '%n %i' ./*.MAP)
 
 e2e_start_xvfb
 trap 'e2e_cleanup; rm -rf "$WORK"' EXIT
-(cd "$WORK" && exec "$BIN" >"$WORK/out.txt" 2>&1) &
-E2E_APP_PID=$!
-timeout 10 xdotool search --sync --name 'DOLA' >/dev/null || e2e_fail "no editor window"
+e2e_start_editor
 e2e_wait_idle
 xdotool mousemove 500 400
 

@@ -24,9 +24,7 @@ e2e_start_xvfb
 trap 'e2e_cleanup; rm -rf "$WORK"' EXIT
 
 start_editor() {
-  (cd "$WORK" && exec "$BIN" >"$WORK/out.txt" 2>&1) &
-  E2E_APP_PID=$!
-  timeout 10 xdotool search --sync --name 'DOLA' >/dev/null || e2e_fail "no editor window"
+  e2e_start_editor
   sleep 0.8
   xdotool mousemove 500 400
 }

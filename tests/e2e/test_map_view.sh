@@ -54,9 +54,7 @@ save() { e2e_key alt+f; e2e_key s; }
 teleport_header() { head -1 "$WORLD/OAKVALE.MAP" | grep -o '>26,18:ZANAA!' || true; }
 
 e2e_start_xvfb
-(cd "$WORK" && exec "$BIN" >"$WORK/out.txt" 2>&1) &
-E2E_APP_PID=$!
-timeout 10 xdotool search --sync --name 'DOLA' >/dev/null || e2e_fail "no editor window"
+e2e_start_editor
 sleep 0.8
 
 # ---- Open ZANPK, paint from the palette, pick from the map, paint, save ----

@@ -23,9 +23,7 @@ paint_and_expect() {
 for map in ZANAB ZANBB ZANBC; do [[ $(tile $map.MAP 0) != 42 && $(tile $map.MAP 1) != 42 ]] || e2e_fail "$map changed"; done
 
 e2e_start_xvfb
-(cd "$WORK" && exec "$BIN" >"$WORK/out.txt" 2>&1) &
-E2E_APP_PID=$!
-timeout 10 xdotool search --sync --name 'DOLA' >/dev/null || e2e_fail "no editor window"
+e2e_start_editor
 sleep 0.8
 e2e_open_map "ZANAB.MAP"
 e2e_key ctrl+Right

@@ -24,9 +24,7 @@ paint_cell() {
   e2e_click $((5 + 18 * $1 + 9)) $((50 + 20 * $2 + 10))
 }
 start_editor() {
-  (cd "$WORK" && exec "$BIN" >"$WORK/out.txt" 2>&1) &
-  E2E_APP_PID=$!
-  timeout 10 xdotool search --sync --name 'DOLA' >/dev/null || e2e_fail "no editor window"
+  e2e_start_editor
 }
 ended() { ! kill -0 "$E2E_APP_PID" 2>/dev/null; }
 inode() { stat -c %i "$COPY" 2>/dev/null || echo none; }

@@ -20,9 +20,7 @@ clicked_before=$(tile "$MAP" 20 15)
 
 e2e_start_xvfb
 trap 'e2e_cleanup; rm -rf "$WORK"' EXIT
-(cd "$WORK" && exec "$BIN" >"$WORK/out.txt" 2>&1) &
-E2E_APP_PID=$!
-timeout 10 xdotool search --sync --name 'DOLA' >/dev/null || e2e_fail "no editor window"
+e2e_start_editor
 sleep 0.8
 e2e_open_map "ZANPK.MAP"
 e2e_click $((5 + 18 * 10 + 9)) $((565 + 20 + 10))  # palette code 42 (the palette is at (5, 565))
