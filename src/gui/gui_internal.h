@@ -197,7 +197,14 @@ constexpr int kMouseButtons = 3;  // left, right, middle: bits 1, 2, 4
 constexpr int kPressTimes = 8;    // press times kept per button
 struct AllegroInput {
   long pressTime[kMouseButtons][kPressTimes] = {};  // the time of each press ...
+  int pressX[kMouseButtons][kPressTimes] = {};      // ... and where it was made ...
+  int pressY[kMouseButtons][kPressTimes] = {};
   std::atomic<unsigned> pressCount[kMouseButtons] = {};  // ... then the count, released to the loop
+  // Where the press in the same slot ended, and that press's count (0: not
+  // released yet), so a press shown late also ends where it ended.
+  int releaseX[kMouseButtons][kPressTimes] = {};
+  int releaseY[kMouseButtons][kPressTimes] = {};
+  std::atomic<unsigned> releasedPress[kMouseButtons][kPressTimes] = {};
   std::atomic<int> heldModifiers{0};             // KB_*_FLAG held now
   std::atomic<int> modifiersAtPress[KEY_MAX] = {};  // held at each key's last press
   std::atomic<bool> closePressed{false};

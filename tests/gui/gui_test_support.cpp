@@ -13,6 +13,7 @@ struct StepRun {
   std::vector<GuiStep> steps;
   size_t next;
   bool stopAtEnd;
+  int depth;  // the depth of the loop runSteps started
 };
 StepRun g_queued;
 
@@ -20,7 +21,15 @@ void runNext(void* data) {
   StepRun* run = static_cast<StepRun*>(data);
   size_t at = run->next++;
   if (at >= run->steps.size()) {
-    if (run->stopAtEnd) StopEventLoop();
+    if (!run->stopAtEnd) return;
+    // A dialog a step opened is still open (a slow machine has not read the
+    // key that closes it yet): stop runSteps' own loop once it has closed.
+    if (gui::state().loop.loopDepth > run->depth) {
+      run->next = at;
+      GuiQueueCall(runNext, run, 10);
+      return;
+    }
+    StopEventLoop();
     return;
   }
   // The next step is queued first, so a step that opens a modal dialog is
@@ -40,13 +49,13 @@ void startHeadlessGui() {
 }
 
 void runSteps(const std::vector<GuiStep>& steps) {
-  StepRun run{steps, 0, true};
+  StepRun run{steps, 0, true, gui::state().loop.loopDepth + 1};
   GuiQueueCall(runNext, &run, steps.empty() ? 0 : steps[0].delayMs);
   RunEventLoop();
 }
 
 void queueSteps(const std::vector<GuiStep>& steps) {
-  g_queued = StepRun{steps, 0, false};
+  g_queued = StepRun{steps, 0, false, 0};
   GuiQueueCall(runNext, &g_queued, steps.empty() ? 0 : steps[0].delayMs);
 }
 

@@ -210,6 +210,24 @@ TEST(MouseLatch, PressesAndReleasesBetweenPolls) {
   EXPECT_LE(second.leftPressMs, madeBy);
 }
 
+// Clicks made while the loop was held up act where they were made, not where
+// the pointer went afterwards: each press and each release keeps its place.
+TEST(MouseLatch, LateClicksAreShownWhereTheyWereMade) {
+  startHeadlessGui();
+  setMouse(10, 20, 1);
+  setMouse(10, 20, 0);
+  setMouse(12, 20, 1);
+  setMouse(14, 22, 0);
+  setMouse(300, 400, 0);
+  const int expected[][3] = {{1, 10, 20}, {0, 10, 20}, {1, 12, 20}, {0, 14, 22}, {0, 300, 400}};
+  for (const auto& e : expected) {
+    const GuiMouse m = GuiPollMouse();
+    EXPECT_EQ(e[0], m.b);
+    EXPECT_EQ(e[1], m.x);
+    EXPECT_EQ(e[2], m.y);
+  }
+}
+
 // A canvas whose callback takes longer than the poll interval keeps polls due
 // all the time; a typed key still goes through before the next canvas call,
 // however slow the machine.
