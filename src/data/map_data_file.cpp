@@ -71,9 +71,8 @@ const Placement* MapDataFile::placement(int i) const {
 int MapDataFile::firstFreePlacement() const {
   if (!placements_) return -1;
   for (int i = 0; i < kPlacementCount; i++) {
-    const int32_t id = placements_[i].id;
-    const bool creature = id >= kCreatureIdBase && id < kPlayerObjectIdBase;
-    if (placements_[i].inUse == 0 && !creature) return i;
+    const Placement& p = placements_[i];
+    if (p.inUse == 0 && placementKind(p.id) != PlacementKind::Creature) return i;
   }
   return -1;
 }
