@@ -7,11 +7,9 @@
 #include "data/creature.h"
 #include "data/map_object.h"
 #include "data/placement.h"
-#include "data/sprite_set.h"
+#include "data/sprite_format.h"
 
 namespace {
-
-constexpr long kSpriteFileBytes = static_cast<long>(kSpritesPerFile) * kSpriteBytes;
 
 // Records a file of this size holds, a record cut by its end included, at most limit.
 int recordsIn(long bytes, int recordSize, int limit) {
@@ -90,8 +88,8 @@ void loadGameTables(const GameDirectory& dir, GameTables& tables) {
   tables.playerRecords = recordsIn(dir.sizeOf("playername.OBJ"), kMapObjectSize, kPlayerObjectCount);
   tables.creatureRecords = recordsIn(dir.sizeOf(tables.creatureFile), kCreatureSize, kDirectoryCreatureCount);
   tables.constantCreaturesBytes = dir.sizeOf("CONSTANT.CRE");
-  tables.sprites.mainBytes = dir.sizeOf("ZAN.SPR");
-  tables.sprites.secondBytes = dir.sizeOf("ZAN2.SPR");
+  tables.sprites.mainBytes = dir.sizeOf(kMainSpriteFile);
+  tables.sprites.secondBytes = dir.sizeOf(kSecondSpriteFile);
 }
 
 void checkTableFiles(const GameTables& tables, Findings& findings) {
@@ -109,8 +107,8 @@ void checkTableFiles(const GameTables& tables, Findings& findings) {
                    "%s: the creature table named after the directory; creature placements show nothing",
                    absenceOf(tables.creatureRecords));
   }
-  checkSpriteFile("ZAN.SPR", tables.sprites.mainBytes, findings);
-  checkSpriteFile("ZAN2.SPR", tables.sprites.secondBytes, findings);
+  checkSpriteFile(kMainSpriteFile, tables.sprites.mainBytes, findings);
+  checkSpriteFile(kSecondSpriteFile, tables.sprites.secondBytes, findings);
 }
 
 void checkBlankSprites(const GameTables& tables, Findings& findings) {
