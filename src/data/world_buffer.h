@@ -8,7 +8,6 @@
 
 constexpr int kWorldColumns = kWorldSquares * kMapColumns;  // 960
 constexpr int kWorldRows = kWorldSquares * kMapRows;        // 480
-constexpr int kWorldMaps = kWorldSquares * kWorldSquares;   // 400
 
 struct WorldBuffer {
   unsigned char cells[kWorldRows * kWorldColumns];  // cell (x, y) at y * 960 + x

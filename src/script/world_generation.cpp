@@ -4,7 +4,6 @@
 // which backs up what they replace.
 #include "script/world_generation.h"
 
-#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -13,7 +12,9 @@
 #include "data/progress.h"
 #include "data/world_buffer.h"
 #include "data/world_loader.h"
+#include "data/world_neighbours.h"
 #include "platform/backup_store.h"
+#include "platform/editor_path.h"
 #include "platform/file_replacer.h"
 #include "script/chosen_script.h"
 #include "script/script_user.h"
@@ -131,19 +132,10 @@ void reportFailures(ScriptUser& user, const WorldGenerationResult& result, const
   user.showText(text, "~OK");
 }
 
-bool sameFileName(const char* a, const char* b) {
-  for (; *a != '\0' && *b != '\0'; a++, b++)
-    if (tolower(static_cast<unsigned char>(*a)) != tolower(static_cast<unsigned char>(*b))) return false;
-  return *a == *b;
-}
-
 // The square whose world map beside mapPath is mapPath itself; false for none.
 bool worldSquareOf(const char* mapPath, int* col, int* row) {
-  char path[kPathBufferSize];
-  for (*row = 0; *row < kWorldSquares; ++*row)
-    for (*col = 0; *col < kWorldSquares; ++*col)
-      if (worldMapPathBeside(mapPath, *col, *row, path, sizeof path) && sameFileName(path, mapPath)) return true;
-  return false;
+  const char* sep = mapPath != nullptr ? lastBackslash(mapPath, 1) : nullptr;
+  return sep != nullptr && worldSquareOfFileName(sep + 1, col, row);
 }
 
 }  // namespace
