@@ -17,7 +17,7 @@
 #include "data/world_loader.h"
 #include "gui/gui.h"
 #include "platform/host_path.h"
-#include "script/toolkit_script_user.h"
+#include "script/toolkit_progress.h"
 
 namespace {
 
@@ -29,8 +29,8 @@ class WorldOnDisk {
     char editor[4096];
     pathToEditor(host_.c_str(), editor, sizeof editor);
     prefix_ = std::string(editor) + "\\";
-    for (int row = 0; row < 20; row++)
-      for (int col = 0; col < 20; col++) writeMap(col, row);
+    for (int row = 0; row < kWorldSquares; row++)
+      for (int col = 0; col < kWorldSquares; col++) writeMap(col, row);
   }
   ~WorldOnDisk() {
     std::error_code ec;
@@ -76,7 +76,7 @@ BENCHMARK(BM_LoadWorld)->Unit(benchmark::kMillisecond);
 void BM_LoadWorldWithProgressWindow(benchmark::State& state) {
   auto buffer = std::make_unique<WorldBuffer>();
   if (!GuiInitHeadless(1024, 768, static_cast<int>(state.range(0)))) state.SkipWithError("no memory screen");
-  ToolkitProgress progress("");
+  ToolkitProgress progress("", 200);  // as View > World Map opens it
   for (auto _ : state) {
     loadWorld(world().prefix().c_str(), *buffer, &progress);
     benchmark::DoNotOptimize(buffer->cells[0]);
@@ -88,8 +88,8 @@ void BM_ReadWorldFilesRaw(benchmark::State& state) {
   char bytes[4096];
   for (auto _ : state) {
     size_t total = 0;
-    for (int row = 0; row < 20; row++) {
-      for (int col = 0; col < 20; col++) {
+    for (int row = 0; row < kWorldSquares; row++) {
+      for (int col = 0; col < kWorldSquares; col++) {
         FILE* f = fopen(world().hostFile(col, row).c_str(), "rb");
         if (!f) continue;
         total += fread(bytes, 1, sizeof bytes, f);

@@ -8,8 +8,10 @@
 class EditorScriptUser : public ToolkitScriptUser {
  public:
   int showText(const char* text, const char* buttons) override;
-  // "*.as" from the working directory: the title "Select script", the button "Select".
-  bool chooseScript(char* path, size_t size) override;
+
+ protected:
+  const char* selectFile(const char* masks, const char* startPath, int flags, const char* title,
+                         const char* buttonLabel) override;
 };
 
 // The one EditorScriptUser, which the script host is started with.

@@ -6,6 +6,7 @@
 #include "app/editor_program.h"
 #include "app/editor_state.h"
 #include "app/user_dialogs.h"
+#include "data/sprite_format.h"
 
 namespace {
 
@@ -43,9 +44,9 @@ void reportSpriteProblems(const EditorState& editor) {
     snprintf(text, sizeof text,
              "\"palette.bmp\" in the working directory %s. The sprites use a standard palette.\n",
              editor.sprites.paletteProblem());
-  describeSpriteFile(text, sizeof text, "ZAN.SPR", problems & kMainSetMissing,
+  describeSpriteFile(text, sizeof text, kMainSpriteFile, problems & kMainSetMissing,
                      problems & kMainSetShort, where, "its sprites are blank");
-  describeSpriteFile(text, sizeof text, "ZAN2.SPR", problems & kSecondSetMissing,
+  describeSpriteFile(text, sizeof text, kSecondSpriteFile, problems & kSecondSetMissing,
                      problems & kSecondSetShort, where,
                      "objects and creatures with its sprites are not drawn");
   if (problems & kSlotsMissing) {

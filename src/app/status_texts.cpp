@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/editor_state.h"
+#include "data/world_buffer.h"
 #include "view/world_teleport_overlay.h"
 
 namespace {
@@ -45,8 +46,8 @@ void positionText(void* editor, char* buffer) {
   if (e.canvasMode == LocalEdit) {
     snprintf(buffer, kStatusTextSize, "%i, %i", e.cursorX, e.cursorY);
   } else if (e.canvasMode == WorldView) {
-    const int length = snprintf(buffer, kStatusTextSize, "ZAN%c%c", 'A' + e.cursorX / kMapColumns,
-                                'A' + e.cursorY / kMapRows);
+    const int length = snprintf(buffer, kStatusTextSize, "ZAN%c%c", 'A' + squareColumnOf(e.cursorX),
+                                'A' + squareRowOf(e.cursorY));
     // The cursor is the world cell of the pointed pixel, which worldCellPixel gives back.
     int px, py;
     worldCellPixel(e.cursorX, e.cursorY, &px, &py);

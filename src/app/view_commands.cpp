@@ -7,38 +7,15 @@
 #include "app/editor_state.h"
 #include "app/user_dialogs.h"
 #include "data/map_names.h"
-#include "data/progress.h"
 #include "data/world_loader.h"
 #include "gui/gui.h"
-#include "platform/host_path.h"
+#include "script/toolkit_progress.h"
 
 namespace {
 
-// The toolkit's progress window as the world loader's progress display; its
-// id lives in progressWindow while it is open.
-class ProgressWindow : public ProgressDisplay {
- public:
-  explicit ProgressWindow(EditorState& editor) : editor_(editor) {}
-  void open() override {
-    if (editor_.progressWindow < 0) editor_.progressWindow = OpenProgressWindow("", "", 200);
-  }
-  void setPercent(int percent) override { SetProgress(editor_.progressWindow, percent); }
-  void close() override {
-    if (editor_.progressWindow > 0) CloseTopWindow();
-    editor_.progressWindow = -1;
-  }
-
- private:
-  EditorState& editor_;
-};
-
-bool anyWorldMapExists(const char* prefix) {
-  char file[kPathBufferSize];
-  for (int row = 0; row < kWorldSquares; ++row)
-    for (int col = 0; col < kWorldSquares; ++col)
-      if (worldMapFileName(prefix, col, row, file, sizeof file) && isFilePath(file)) return true;
-  return false;
-}
+// The world view's progress window has no title and keeps its id in
+// EditorState while it is open.
+constexpr int kWorldProgressBarWidth = 200;
 
 // The world to show: the open map's own; with no map open, the world shown
 // last, or else the one in the game directory ("ZANDirectory").
@@ -64,13 +41,13 @@ void showWorldMap(EditorState& editor) {
   char prefix[kPathBufferSize];
   worldPrefixFor(editor, prefix, sizeof prefix);
   snprintf(editor.worldPrefix, sizeof editor.worldPrefix, "%s", prefix);
-  ProgressWindow progress(editor);
+  ToolkitProgress progress("", kWorldProgressBarWidth, &editor.progressWindow);
   loadWorld(prefix, editor.worldBuffer, &progress, &editor.worldTeleports);
   editor.canvasMode = WorldView;
   forgetCursor(editor);
   Refresh(editor.mapCanvas);
   Refresh(editor.positionField);
-  if (!anyWorldMapExists(prefix)) {
+  if (countWorldMapFiles(prefix) == 0) {
     char where[kPathBufferSize];
     if (prefix[0] == '\0' || !directoryOf(prefix, where, sizeof where))
       snprintf(where, sizeof where, "the working directory");

@@ -3,12 +3,6 @@
 
 #include "data/local_map.h"
 
-namespace {
-
-bool isCreatureId(int id) { return id >= 1000 && id < 50000; }
-
-}  // namespace
-
 void checkDataFile(const GameDirectory& dir, const std::string& file, const GameTables& tables, MapDataFile& data,
                    Findings& findings) {
   const long bytes = dir.sizeOf(file);
@@ -26,8 +20,6 @@ void checkDataFileSize(const std::string& file, long bytes, Findings& findings) 
                    "%ld bytes, shorter than the %d of its %d records: a save will extend it", bytes,
                    kPlacementTableSize, kPlacementCount);
 }
-
-bool placementInUse(const Placement& p) { return isCreatureId(p.id) || p.inUse == 1; }
 
 void checkPlacements(const std::string& file, const MapDataFile& data, const GameTables& tables,
                      Findings& findings) {

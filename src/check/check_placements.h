@@ -18,7 +18,3 @@ void checkDataFileSize(const std::string& file, long bytes, Findings& findings);
 // The placements in use, each checked for its cell and id.
 void checkPlacements(const std::string& file, const MapDataFile& data, const GameTables& tables,
                      Findings& findings);
-
-// True for a placement in use: its use byte is 1, or it names a creature,
-// which the editor draws whatever its use byte says.
-bool placementInUse(const Placement& p);

@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "data/local_map.h"
 #include "data/map_names.h"
+#include "data/world_neighbours.h"
 #include "game_directory.h"
 
 namespace {
@@ -29,24 +31,20 @@ bool inRange(const std::string& digits, int low, int high) {
 // "T", two letters, the column + 21 and the row + 13 of a cell of a 48 x 24 map.
 bool isCellMapOf(const std::string& stem, const std::set<std::string>& letters) {
   return stem.size() == 7 && stem[0] == 'T' && letters.count(stem.substr(1, 2)) &&
-         inRange(stem.substr(3, 2), 21, 20 + 48) && inRange(stem.substr(5, 2), 13, 12 + 24);
+         inRange(stem.substr(3, 2), kCellMapFirstColumn, kCellMapFirstColumn + kMapColumns - 1) &&
+         inRange(stem.substr(5, 2), kCellMapFirstRow, kCellMapFirstRow + kMapRows - 1);
 }
 
 }  // namespace
 
-bool isWorldMapFile(const std::string& file) {
-  const std::string name = upperCase(file);
-  return name.size() == 9 && name.compare(0, 3, "ZAN") == 0 && name[3] >= 'A' && name[3] <= 'T' &&
-         name[4] >= 'A' && name[4] <= 'T' && name.compare(5, 4, ".MAP") == 0;
-}
+bool isWorldMapFile(const std::string& file) { return worldSquareOfFileName(file.c_str(), nullptr, nullptr); }
 
 void checkWorldGrid(const std::string& directory, const std::vector<std::string>& mapFiles, Findings& findings) {
-  const int squares = kWorldSquares * kWorldSquares;
+  const int squares = kWorldMaps;
   std::vector<bool> present(squares, false);
   for (const std::string& file : mapFiles) {
-    if (!isWorldMapFile(file)) continue;
-    const std::string name = upperCase(file);
-    present[(name[4] - 'A') * kWorldSquares + (name[3] - 'A')] = true;
+    int col = 0, row = 0;
+    if (worldSquareOfFileName(file.c_str(), &col, &row)) present[row * kWorldSquares + col] = true;
   }
   std::string list;
   int missing = 0, runs = 0;

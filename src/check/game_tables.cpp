@@ -6,13 +6,10 @@
 
 #include "data/creature.h"
 #include "data/map_object.h"
-#include "data/sprite_set.h"
+#include "data/placement.h"
+#include "data/sprite_format.h"
 
 namespace {
-
-constexpr int kFirstCreatureId = 1000;
-constexpr int kFirstPlayerObjectId = 50000;
-constexpr long kSpriteFileBytes = static_cast<long>(kSpritesPerFile) * kSpriteBytes;
 
 // Records a file of this size holds, a record cut by its end included, at most limit.
 int recordsIn(long bytes, int recordSize, int limit) {
@@ -47,6 +44,34 @@ void warnBlankSprite(const char* file, int record, const char* what, const char*
       .record = record;
 }
 
+// What the table an id points into says of its record.
+struct TableLookup {
+  const char* file = nullptr;  // the table's file; nullptr for an id of no table
+  bool loaded = false;
+  int held = 0;                // records the file holds
+  bool found = false;          // the record is held and not empty
+};
+
+template <typename Get>
+TableLookup lookIn(const char* file, int held, int index, Get record) {
+  const auto* r = record(index);
+  return TableLookup{file, record(0) != nullptr, held, r && index < held && !isEmpty(*r)};
+}
+
+TableLookup lookUp(const GameTables& t, PlacementKind kind, int index) {
+  switch (kind) {
+    case PlacementKind::ConstantObject:
+      return lookIn("CONSTANT.OBJ", t.constantRecords, index, [&](int i) { return t.objects.constantObject(i); });
+    case PlacementKind::Creature:
+      return lookIn(t.creatureFile.c_str(), t.creatureRecords, index, [&](int i) { return t.creatures.creature(i); });
+    case PlacementKind::PlayerObject:
+      return lookIn("playername.OBJ", t.playerRecords, index, [&](int i) { return t.objects.playerObject(i); });
+    case PlacementKind::None:
+      break;
+  }
+  return TableLookup{};
+}
+
 }  // namespace
 
 bool SpriteFiles::isBlank(int slot) const {
@@ -63,8 +88,8 @@ void loadGameTables(const GameDirectory& dir, GameTables& tables) {
   tables.playerRecords = recordsIn(dir.sizeOf("playername.OBJ"), kMapObjectSize, kPlayerObjectCount);
   tables.creatureRecords = recordsIn(dir.sizeOf(tables.creatureFile), kCreatureSize, kDirectoryCreatureCount);
   tables.constantCreaturesBytes = dir.sizeOf("CONSTANT.CRE");
-  tables.sprites.mainBytes = dir.sizeOf("ZAN.SPR");
-  tables.sprites.secondBytes = dir.sizeOf("ZAN2.SPR");
+  tables.sprites.mainBytes = dir.sizeOf(kMainSpriteFile);
+  tables.sprites.secondBytes = dir.sizeOf(kSecondSpriteFile);
 }
 
 void checkTableFiles(const GameTables& tables, Findings& findings) {
@@ -82,8 +107,8 @@ void checkTableFiles(const GameTables& tables, Findings& findings) {
                    "%s: the creature table named after the directory; creature placements show nothing",
                    absenceOf(tables.creatureRecords));
   }
-  checkSpriteFile("ZAN.SPR", tables.sprites.mainBytes, findings);
-  checkSpriteFile("ZAN2.SPR", tables.sprites.secondBytes, findings);
+  checkSpriteFile(kMainSpriteFile, tables.sprites.mainBytes, findings);
+  checkSpriteFile(kSecondSpriteFile, tables.sprites.secondBytes, findings);
 }
 
 void checkBlankSprites(const GameTables& tables, Findings& findings) {
@@ -105,43 +130,23 @@ void checkBlankSprites(const GameTables& tables, Findings& findings) {
 }
 
 RecordLookup lookupPlacementRecord(const GameTables& tables, int id, std::string* why) {
-  const char* file = nullptr;  // the table the id's range refers to
-  int index = id, held = 0;
-  bool loaded = false, found = false;
-  if (id >= 0 && id < kConstantObjectCount) {
-    file = "CONSTANT.OBJ";
-    const MapObject* o = tables.objects.constantObject(index);
-    loaded = tables.objects.constantObject(0) != nullptr;
-    held = tables.constantRecords;
-    found = o && index < held && !isEmpty(*o);
-  } else if (id >= kFirstCreatureId && id < kFirstPlayerObjectId) {
-    file = tables.creatureFile.c_str();
-    index = id - kFirstCreatureId;
-    const Creature* c = tables.creatures.creature(index);
-    loaded = tables.creatures.creature(0) != nullptr;
-    held = tables.creatureRecords;
-    found = c && index < held && !isEmpty(*c);
-  } else if (id >= kFirstPlayerObjectId) {
-    file = "playername.OBJ";
-    index = id - kFirstPlayerObjectId;
-    const MapObject* o = tables.objects.playerObject(index);
-    loaded = tables.objects.playerObject(0) != nullptr;
-    held = tables.playerRecords;
-    found = o && index < held && !isEmpty(*o);
-  }
-  if (found) return RecordLookup::Found;
+  const PlacementKind kind = placementKind(id);
+  const int index = placementIndex(id);
+  const TableLookup look = lookUp(tables, kind, index);
+  if (look.found) return RecordLookup::Found;
   // A table that did not load because a reported file is missing: reported
   // once there. Only a missing "playername.OBJ" goes unreported on its own.
-  if (file && !loaded && (held >= 0 || id < kFirstPlayerObjectId)) return RecordLookup::TableMissing;
+  if (look.file && !look.loaded && (look.held >= 0 || kind != PlacementKind::PlayerObject))
+    return RecordLookup::TableMissing;
   char text[160];
-  if (!file) {
+  if (!look.file) {
     snprintf(text, sizeof text, "ids 0..399, 1000..49999 and from 50000 name records; %d is none of them", id);
-  } else if (!loaded) {
-    snprintf(text, sizeof text, "%s is missing", file);
-  } else if (index >= held) {
-    snprintf(text, sizeof text, "%s holds %d records", file, held);
+  } else if (!look.loaded) {
+    snprintf(text, sizeof text, "%s is missing", look.file);
+  } else if (index >= look.held) {
+    snprintf(text, sizeof text, "%s holds %d records", look.file, look.held);
   } else {
-    snprintf(text, sizeof text, "record %d of %s is empty", index, file);
+    snprintf(text, sizeof text, "record %d of %s is empty", index, look.file);
   }
   if (why) *why = text;
   return RecordLookup::NotFound;

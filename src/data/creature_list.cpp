@@ -7,24 +7,19 @@
 #include <cstring>
 #include <new>
 
+#include "data/record_file.h"
 #include "data/text_copy.h"
 #include "platform/editor_path.h"
-#include "platform/file_stream.h"
 
 namespace {
 
-// The table of count records from the start of the file at path; nullptr when
-// the file cannot be read (or memory runs out).
-std::unique_ptr<Creature[]> readCreatureTable(const char* path, int count) {
-  FILE* file = openStream(path, "rb");
-  if (!file) return nullptr;
+// The table of count records from the start of "<directory>\<fileName>";
+// nullptr when the file cannot be read (or memory runs out).
+std::unique_ptr<Creature[]> readCreatureTable(const char* directory, const char* fileName, int count) {
   const size_t size = static_cast<size_t>(kCreatureSize) * count;
-  std::unique_ptr<unsigned char[]> bytes(new (std::nothrow) unsigned char[size]());
+  std::unique_ptr<unsigned char[]> bytes(new (std::nothrow) unsigned char[size]);
   std::unique_ptr<Creature[]> table(new (std::nothrow) Creature[count]);
-  if (bytes && table) fread(bytes.get(), 1, size, file);
-  const bool readFailed = ferror(file) != 0;  // a file that fails midway is no short file
-  fclose(file);
-  if (!bytes || !table || readFailed) return nullptr;
+  if (!bytes || !table || !readRecordsIn(directory, fileName, bytes.get(), kCreatureSize, count)) return nullptr;
   memset(table.get(), 0, sizeof(Creature) * count);
   for (int i = 0; i < count; i++) {
     decodeCreature(bytes.get() + static_cast<size_t>(kCreatureSize) * i, table[i]);
@@ -48,15 +43,13 @@ bool CreatureList::load(const char* dir) {
   clear();
   if (!copyText(directory, sizeof directory, dir)) return false;
 
-  char path[1024];
-  int length = snprintf(path, sizeof path, "%s\\CONSTANT.CRE", directory);
-  if (length < 0 || length >= static_cast<int>(sizeof path)) return false;
-  constantCreatures_ = readCreatureTable(path, kConstantCreatureCount);
+  constantCreatures_ = readCreatureTable(directory, "CONSTANT.CRE", kConstantCreatureCount);
   if (!constantCreatures_) return false;
 
-  length = snprintf(path, sizeof path, "%s\\%s.CRS", directory, directoryLastName(directory));
-  if (length < 0 || length >= static_cast<int>(sizeof path)) return false;
-  directoryCreatures_ = readCreatureTable(path, kDirectoryCreatureCount);
+  char fileName[1024];
+  const int length = snprintf(fileName, sizeof fileName, "%s.CRS", directoryLastName(directory));
+  if (length < 0 || length >= static_cast<int>(sizeof fileName)) return false;
+  directoryCreatures_ = readCreatureTable(directory, fileName, kDirectoryCreatureCount);
   return directoryCreatures_ != nullptr;
 }
 

@@ -4,12 +4,11 @@
 // of the new one is down and never creates a missing file.
 #include "data/map_data_file.h"
 
-#include <cstdio>
 #include <cstring>
 #include <new>
 
+#include "data/record_file.h"
 #include "data/text_copy.h"
-#include "platform/file_stream.h"
 #include "platform/file_replacer.h"
 
 void MapDataFile::clear() { placements_.reset(); }
@@ -20,13 +19,8 @@ bool MapDataFile::load(const char* newPath) {
   memset(synced_, 0, sizeof synced_);
   placements_.reset(new (std::nothrow) Placement[kPlacementCount]());
   if (!copyText(path, sizeof path, newPath) || !placements_) return false;
-  FILE* file = openStream(path, "rb");
-  if (!file) return false;
-  unsigned char bytes[kPlacementTableSize] = {0};
-  fread(bytes, 1, sizeof bytes, file);
-  const bool readFailed = ferror(file) != 0;
-  fclose(file);
-  if (readFailed) return false;
+  unsigned char bytes[kPlacementTableSize];
+  if (!readRecords(path, bytes, kPlacementSize, kPlacementCount)) return false;
   for (int i = 0; i < kPlacementCount; i++) {
     decodePlacement(bytes + kPlacementSize * i, placements_[i]);
   }
@@ -71,9 +65,8 @@ const Placement* MapDataFile::placement(int i) const {
 int MapDataFile::firstFreePlacement() const {
   if (!placements_) return -1;
   for (int i = 0; i < kPlacementCount; i++) {
-    const int32_t id = placements_[i].id;
-    const bool creature = id >= kCreatureIdBase && id < kPlayerObjectIdBase;
-    if (placements_[i].inUse == 0 && !creature) return i;
+    const Placement& p = placements_[i];
+    if (p.inUse == 0 && placementKind(p.id) != PlacementKind::Creature) return i;
   }
   return -1;
 }

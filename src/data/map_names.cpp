@@ -53,8 +53,8 @@ bool cellMapFileName(const char* mapPath, int cx, int cy, char* out, size_t outS
   if (!dot || dot - name < 2) return false;
   char directory[kPathBufferSize];
   if (!directoryOf(mapPath, directory, sizeof directory)) return false;
-  return fits(snprintf(out, outSize, "%s\\T%c%c%i%i.MAP", directory, dot[-2], dot[-1], cx + 21,
-                       cy + 13),
+  return fits(snprintf(out, outSize, "%s\\T%c%c%i%i.MAP", directory, dot[-2], dot[-1],
+                       cx + kCellMapFirstColumn, cy + kCellMapFirstRow),
               outSize);
 }
 

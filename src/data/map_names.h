@@ -8,6 +8,10 @@
 
 constexpr size_t kPathBufferSize = 1024;
 constexpr int kWorldSquares = 20;  // squares per world row and column
+constexpr int kWorldMaps = kWorldSquares * kWorldSquares;  // ZANAA.MAP .. ZANTT.MAP
+// A cell map's name numbers the cell (cx, cy), from 0, as cx + 21 and cy + 13.
+constexpr int kCellMapFirstColumn = 21;
+constexpr int kCellMapFirstRow = 13;
 
 // The path up to, not including, its last backslash (the first character is
 // never taken as one); the whole path when it has none. "C:\maps\" gives "C:\maps".

@@ -2,31 +2,18 @@
 // its zeroed table, since a MapObject is exactly the 79 bytes of its record.
 #include "data/object_list.h"
 
-#include <cstdio>
-#include <cstring>
 #include <new>
 
+#include "data/record_file.h"
 #include "data/text_copy.h"
-#include "platform/file_stream.h"
 
 namespace {
 
-// Allocates a zeroed table of count records and fills it from the start of the
-// file "<directory>\<fileName>". Nothing is kept when the file cannot be read.
-std::unique_ptr<MapObject[]> readObjectTable(const char* directory, const char* fileName,
-                                             int count) {
-  char path[1024];
-  const int length = snprintf(path, sizeof path, "%s\\%s", directory, fileName);
-  if (length < 0 || length >= static_cast<int>(sizeof path)) return nullptr;
-  FILE* file = openStream(path, "rb");
-  if (!file) return nullptr;
+// A table of count records from the start of the file "<directory>\<fileName>",
+// its missing records zero. Nothing is kept when the file cannot be read.
+std::unique_ptr<MapObject[]> readObjectTable(const char* directory, const char* fileName, int count) {
   std::unique_ptr<MapObject[]> table(new (std::nothrow) MapObject[count]);
-  if (table) {
-    memset(table.get(), 0, sizeof(MapObject) * count);
-    fread(table.get(), 1, sizeof(MapObject) * count, file);
-    if (ferror(file)) table.reset();  // a file that fails midway is no short file
-  }
-  fclose(file);
+  if (table && !readRecordsIn(directory, fileName, table.get(), sizeof(MapObject), count)) table.reset();
   return table;
 }
 

@@ -1,10 +1,11 @@
 // One placement record of a map's ".DAT" file: 11 bytes that put a constant
-// object, a player object or a creature on a cell. Ids 0-399 are constant
-// objects, 1000-49999 creatures (id - 1000), 50000 and up player objects.
+// object, a player object or a creature on a cell, and the one rule that says
+// which table a record's id points into and whether the record is in use.
 #pragma once
 #include <cstdint>
 
 constexpr int kPlacementSize = 11;
+constexpr int kConstantObjectIdEnd = 400;    // ids 0-399: constant object id
 constexpr int kCreatureIdBase = 1000;        // ids 1000-49999: creature id - 1000
 constexpr int kPlayerObjectIdBase = 50000;   // ids from 50000: player object id - 50000
 
@@ -20,3 +21,16 @@ struct Placement {
 // One record from and to its 11 bytes, field by field, little-endian.
 void decodePlacement(const unsigned char* bytes, Placement& p);
 void encodePlacement(const Placement& p, unsigned char* bytes);
+
+// The table an id points into; None for ids 400-999 and negative ones.
+enum class PlacementKind { None, ConstantObject, Creature, PlayerObject };
+PlacementKind placementKind(int32_t id);
+
+// The id's record number within its table (id, id - 1000, id - 50000); -1
+// for an id of kind None.
+int placementIndex(int32_t id);
+
+// True for a record that puts something on its cell: a creature whatever its
+// in-use byte says (the game shows it regardless), any other id only when the
+// byte is 1. An id that names no table still counts, so that it can be reported.
+bool placementInUse(const Placement& p);

@@ -73,9 +73,9 @@ bool SpriteSet::loadSprites(const char* gameDirectory, int colourDepth,
                             SpriteImageRegistrar registrar, void* context) {
   release();
   problems_ &= kPaletteMissing | kPaletteInvalid;
-  const bool mainRead = loadHalf(gameDirectory, "ZAN.SPR", 0, colourDepth, registrar, context);
+  const bool mainRead = loadHalf(gameDirectory, kMainSpriteFile, 0, colourDepth, registrar, context);
   const bool secondRead =
-      loadHalf(gameDirectory, "ZAN2.SPR", kSecondSetFirstSlot, colourDepth, nullptr, nullptr);
+      loadHalf(gameDirectory, kSecondSpriteFile, kSecondSetFirstSlot, colourDepth, nullptr, nullptr);
   return mainRead && secondRead && !(problems_ & kSlotsMissing);
 }
 
@@ -134,7 +134,7 @@ void SpriteSet::release() {
 
 const char* SpriteSet::firstProblemFile() const {
   if (problems_ & (kPaletteMissing | kPaletteInvalid)) return "palette.bmp";
-  if (problems_ & (kMainSetMissing | kMainSetShort)) return "ZAN.SPR";
-  if (problems_ & (kSecondSetMissing | kSecondSetShort)) return "ZAN2.SPR";
+  if (problems_ & (kMainSetMissing | kMainSetShort)) return kMainSpriteFile;
+  if (problems_ & (kSecondSetMissing | kSecondSetShort)) return kSecondSpriteFile;
   return nullptr;
 }

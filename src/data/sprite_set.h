@@ -4,12 +4,7 @@
 #pragma once
 #include <allegro.h>
 
-constexpr int kSpriteWidth = 18;
-constexpr int kSpriteHeight = 20;
-constexpr int kSpriteBytes = kSpriteWidth * kSpriteHeight;  // 360 bytes per sprite in a file
-constexpr int kSpritesPerFile = 248;
-constexpr int kSpriteSlotCount = 498;   // 0..248 main set, 249..497 second set
-constexpr int kSecondSetFirstSlot = 249;
+#include "data/sprite_format.h"
 
 // Registers slot bitmaps with the GUI toolkit under their decimal numbers; the
 // application hands in a function that calls RegisterImage, so this layer

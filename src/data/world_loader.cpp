@@ -1,6 +1,6 @@
 // loadWorld: the 400 world maps into the WorldBuffer through one temporary
 // LocalMap, square by square in file-name order, reporting progress as it goes
-// and counting what it found.
+// and counting what it found; and the world map files of a directory counted.
 #include "data/world_loader.h"
 
 #include <cstring>
@@ -8,6 +8,7 @@
 #include "data/local_map.h"
 #include "data/map_names.h"
 #include "data/text_copy.h"
+#include "platform/host_path.h"
 
 WorldLoadResult loadWorld(const char* prefix, WorldBuffer& world, ProgressDisplay* progress,
                           WorldTeleports* teleports) {
@@ -28,14 +29,20 @@ WorldLoadResult loadWorld(const char* prefix, WorldBuffer& world, ProgressDispla
         if (named && !result.firstMissing[0]) copyText(result.firstMissing, sizeof result.firstMissing, file);
         continue;
       }
-      for (int y = 0; y < kMapRows; y++) {
-        unsigned char* line = world.cells + (row * kMapRows + y) * kWorldColumns + col * kMapColumns;
-        for (int x = 0; x < kMapColumns; x++) line[x] = map.getTile(x, y);
-      }
+      putMapIntoWorld(map, col, row, world);
       result.mapsLoaded++;
     }
   }
   if (progress) progress->close();
   map.clearTeleports();
   return result;
+}
+
+int countWorldMapFiles(const char* prefix) {
+  int found = 0;
+  char file[kPathBufferSize];
+  for (int row = 0; row < kWorldSquares; ++row)
+    for (int col = 0; col < kWorldSquares; ++col)
+      found += worldMapFileName(prefix, col, row, file, sizeof file) && isFilePath(file);
+  return found;
 }

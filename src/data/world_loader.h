@@ -1,12 +1,11 @@
 // Reading the 400 world map files of a directory into the WorldBuffer for
-// the world view, with a progress display while it runs, and what was found.
+// the world view, with a progress display while it runs, and what was found;
+// and how many of those files a directory holds.
 #pragma once
 #include "data/map_names.h"
 #include "data/progress.h"
 #include "data/world_buffer.h"
 #include "data/world_teleports.h"
-
-constexpr int kWorldMaps = kWorldSquares * kWorldSquares;
 
 // What loadWorld found, so that a caller can tell the user why squares are black.
 struct WorldLoadResult {
@@ -25,3 +24,7 @@ struct WorldLoadResult {
 // teleports of every map read, also of maps too short to show.
 WorldLoadResult loadWorld(const char* prefix, WorldBuffer& world, ProgressDisplay* progress,
                           WorldTeleports* teleports = nullptr);
+
+// How many of the 400 world map files "<prefix>ZAN<col><row>.MAP" exist as
+// files (prefix ends in "\", or is "" for the working directory).
+int countWorldMapFiles(const char* prefix);

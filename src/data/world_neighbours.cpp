@@ -28,6 +28,16 @@ bool worldSquareOfName(const char* name, int* col, int* row) {
   return true;
 }
 
+bool worldSquareOfFileName(const char* fileName, int* col, int* row) {
+  if (fileName == nullptr || strlen(fileName) != 9) return false;
+  for (int i = 5; i < 9; ++i)
+    if (toupper(static_cast<unsigned char>(fileName[i])) != ".MAP"[i - 5]) return false;
+  char name[6];
+  memcpy(name, fileName, 5);
+  name[5] = '\0';
+  return worldSquareOfName(name, col, row);
+}
+
 bool worldSquareOfPath(const char* mapPath, int* col, int* row) {
   char name[kPathBufferSize];
   return mapNameOf(mapPath, name, sizeof name) && worldSquareOfName(name, col, row);

@@ -11,6 +11,10 @@ enum class WorldDirection { North, South, West, East };
 // not tell them apart). False for any other name.
 bool worldSquareOfName(const char* name, int* col, int* row);
 
+// The square that a world map file name such as "ZANAB.MAP" (no directory,
+// either case throughout) stands for. False for any other file name.
+bool worldSquareOfFileName(const char* fileName, int* col, int* row);
+
 // The square of the map file at mapPath, judged by its name (mapNameOf).
 bool worldSquareOfPath(const char* mapPath, int* col, int* row);
 

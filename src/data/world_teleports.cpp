@@ -10,8 +10,8 @@ void WorldTeleports::addMap(const LocalMap& map, int col, int row) {
     WorldTeleport t;
     int x, y;
     if (!map.getTeleport(i, &x, &y, t.name) || x < 1 || x > kMapColumns || y < 1 || y > kMapRows) continue;
-    t.wx = col * kMapColumns + x - 1;
-    t.wy = row * kMapRows + y - 1;
+    t.wx = worldX(col, x - 1);
+    t.wy = worldY(row, y - 1);
     if (!worldSquareOfName(t.name, &t.destCol, &t.destRow)) t.destCol = t.destRow = -1;
     list.push_back(t);
   }

@@ -15,14 +15,12 @@ bool generateIntoMap(AngelScript::asIScriptEngine* engine, LocalMap& map) {
   ScriptUser* user = scriptUser(engine);
   if (world == nullptr || user == nullptr) return false;
   memset(world->cells, 0, sizeof world->cells);
-  for (int y = 0; y < kMapRows; y++)
-    for (int x = 0; x < kMapColumns; x++) world->cells[y * kWorldColumns + x] = map.getTile(x, y);
+  putMapIntoWorld(map, 0, 0, *world);
 
   bool chosen = false;
   ScriptRunEnd end = ScriptRunEnd::NotBuilt;
   if (!runChosenScript(engine, "The map was not changed.", &chosen, &end)) return false;
-  for (int y = 0; y < kMapRows; y++)
-    for (int x = 0; x < kMapColumns; x++) map.setTile(x, y, world->cells[y * kWorldColumns + x]);
+  takeMapFromWorld(*world, 0, 0, map);
 
   int x = 0, y = 0;
   if (map.findUnwritableTile(&x, &y)) {

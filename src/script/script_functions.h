@@ -28,12 +28,12 @@ class ScriptFunctions {
   // scripts call these two once per cell and more.
   int gettile(int x, int y) const {
     if (!inside(x, y)) return 0;
-    return world_->cells[(y - 1) * kWorldColumns + (x - 1)];
+    return world_->at(x - 1, y - 1);
   }
   // Sets the WorldBuffer byte at (x, y) when the cell is inside and tile is 0..255.
   void settile(int x, int y, int tile) {
     if (!inside(x, y) || tile < 0 || tile > 255) return;
-    world_->cells[(y - 1) * kWorldColumns + (x - 1)] = static_cast<unsigned char>(tile);
+    world_->at(x - 1, y - 1) = static_cast<unsigned char>(tile);
   }
 
   // Registers the five functions in their fixed order, after the string type,

@@ -22,7 +22,6 @@ constexpr int kCellWidth = 18;
 constexpr int kCellHeight = 20;
 constexpr int kPollSleepMs = 5;
 constexpr int kMaxKeysLooked = 256;
-constexpr int kProgressBarWidth = 300;
 constexpr char kStopButton[] = "~Stop script (Escape)";
 
 struct TypedKey {
@@ -48,19 +47,6 @@ bool escapeTyped() {
   }
   for (int i = 0; i < keptCount; i++) simulate_ukeypress(kept[i].code, kept[i].scancode);
   return escape;
-}
-
-void ToolkitProgress::open() {
-  if (window_ == 0) window_ = OpenProgressWindow(title_, nullptr, kProgressBarWidth);
-}
-
-void ToolkitProgress::setPercent(int percent) {
-  if (window_ != 0) SetProgress(window_, percent);
-}
-
-void ToolkitProgress::close() {
-  if (window_ != 0) CloseTopWindow();
-  window_ = 0;
 }
 
 int ToolkitScriptUser::showText(const char* text, const char* buttons) {
@@ -97,10 +83,15 @@ int ToolkitScriptUser::askQuestion(const char* text, const char* buttons) {
 }
 
 bool ToolkitScriptUser::chooseScript(char* path, size_t size) {
-  const char* chosen = SelectFile("*.as", "", kSelectOpenFlags, "Select script", "Select");
+  const char* chosen = selectFile("*.as", "", kSelectOpenFlags, "Select script", "Select");
   if (chosen == nullptr || chosen[0] == '\0') return false;
   int n = snprintf(path, size, "%s", chosen);
   return n > 0 && static_cast<size_t>(n) < size;
+}
+
+const char* ToolkitScriptUser::selectFile(const char* masks, const char* startPath, int flags, const char* title,
+                                          const char* buttonLabel) {
+  return SelectFile(masks, startPath, flags, title, buttonLabel);
 }
 
 CellPick ToolkitScriptUser::pickCell(int* x, int* y) {

@@ -3,21 +3,8 @@
 // keyboard, a progress window, and a small window while a build takes long.
 #pragma once
 
-#include "data/progress.h"
 #include "script/script_user.h"
-
-// The toolkit's progress window as a ProgressDisplay.
-class ToolkitProgress : public ProgressDisplay {
- public:
-  explicit ToolkitProgress(const char* title) : title_(title) {}
-  void open() override;
-  void setPercent(int percent) override;
-  void close() override;
-
- private:
-  const char* title_;
-  int window_ = 0;
-};
+#include "script/toolkit_progress.h"
 
 class ToolkitScriptUser : public ScriptUser {
  public:
@@ -28,6 +15,7 @@ class ToolkitScriptUser : public ScriptUser {
   void buildTakesLong(const char* scriptPath) override;
   void buildEnded() override;
   int askQuestion(const char* text, const char* buttons) override;
+  // "*.as" from the working directory: the title "Select script", the button "Select".
   bool chooseScript(char* path, size_t size) override;
   CellPick pickCell(int* x, int* y) override;
   bool stopRequested() override;
@@ -36,9 +24,16 @@ class ToolkitScriptUser : public ScriptUser {
   // on the screen, cells count from screen (5, 50), where the editor puts it.
   void setMapCanvas(int canvas) { mapCanvas_ = canvas; }
 
+ protected:
+  // The file selector chooseScript asks: the toolkit's own, here. Gives a
+  // path or "" (or null) when cancelled.
+  virtual const char* selectFile(const char* masks, const char* startPath, int flags, const char* title,
+                                 const char* buttonLabel);
+
  private:
+  static constexpr int kProgressBarWidth = 300;
   int mapCanvas_ = 0;
-  ToolkitProgress progress_{"Writing the world maps"};
+  ToolkitProgress progress_{"Writing the world maps", kProgressBarWidth};
   int buildWindow_ = 0;
 };
 

@@ -4,7 +4,6 @@
 // which backs up what they replace.
 #include "script/world_generation.h"
 
-#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -12,15 +11,15 @@
 #include "data/local_map.h"
 #include "data/progress.h"
 #include "data/world_buffer.h"
-#include "platform/host_path.h"
+#include "data/world_loader.h"
+#include "data/world_neighbours.h"
 #include "platform/backup_store.h"
+#include "platform/editor_path.h"
 #include "platform/file_replacer.h"
 #include "script/chosen_script.h"
 #include "script/script_user.h"
 
 namespace {
-
-constexpr int kWorldMapCount = kWorldSquares * kWorldSquares;
 
 constexpr int kListedMaps = 10;  // maps named in the report before "and N more"
 
@@ -34,20 +33,10 @@ void copyTeleports(const LocalMap* from, LocalMap& to) {
   }
 }
 
-void takeBlock(const WorldBuffer& world, int col, int row, LocalMap& map) {
-  for (int y = 0; y < kMapRows; y++) {
-    const unsigned char* line = world.cells + (row * kMapRows + y) * kWorldColumns + col * kMapColumns;
-    for (int x = 0; x < kMapColumns; x++) map.setTile(x, y, line[x]);
-  }
-}
-
 int countExisting(const char* directory) {
-  int existing = 0;
-  char path[kPathBufferSize];
-  for (int row = 0; row < kWorldSquares; row++)
-    for (int col = 0; col < kWorldSquares; col++)
-      existing += worldMapFileNameIn(directory, col, row, path, sizeof path) && isFilePath(path);
-  return existing;
+  char prefix[kPathBufferSize];
+  snprintf(prefix, sizeof prefix, "%s\\", directory != nullptr ? directory : "");
+  return countWorldMapFiles(prefix);
 }
 
 // The maps of the world that no row line could carry (a tile code 10 or 13),
@@ -62,7 +51,7 @@ std::string unwritableSquares(const WorldBuffer& world, const char* directory, S
   char path[kPathBufferSize], shown[kPathBufferSize], line[kPathBufferSize + 96];
   for (int row = 0; row < kWorldSquares; row++) {
     for (int col = 0; col < kWorldSquares; col++) {
-      takeBlock(world, col, row, map);
+      takeMapFromWorld(world, col, row, map);
       int x = 0, y = 0;
       if (!map.findUnwritableTile(&x, &y) || ++*count > kListedMaps) continue;
       worldMapFileNameIn(directory, col, row, path, sizeof path);
@@ -108,10 +97,10 @@ void writeWorld(const WorldBuffer& world, const char* directory, const LocalMap*
   FileReplacer batch(&backup);
   int queued[kWorldSquares][kWorldSquares];
   char path[kPathBufferSize];
-  for (int n = 0; n < kWorldMapCount && !result.stopped; n++) {
+  for (int n = 0; n < kWorldMaps && !result.stopped; n++) {
     const int col = n % kWorldSquares, row = n / kWorldSquares;
     if (progress != nullptr) progress->setPercent(n / 4);
-    takeBlock(world, col, row, map);
+    takeMapFromWorld(world, col, row, map);
     bool named = worldMapFileNameIn(directory, col, row, path, sizeof path);
     queued[col][row] = named ? map.saveInto(batch, path) : -1;
     result.stopped = user.stopRequested();
@@ -139,23 +128,14 @@ void reportFailures(ScriptUser& user, const WorldGenerationResult& result, const
   char text[3 * kPathBufferSize], shown[kPathBufferSize];
   user.describePath(result.firstFailed, shown, sizeof shown);
   snprintf(text, sizeof text, "%d of the %d world maps could not be written; the first is %s.", result.failed,
-           kWorldMapCount, shown);
+           kWorldMaps, shown);
   user.showText(text, "~OK");
-}
-
-bool sameFileName(const char* a, const char* b) {
-  for (; *a != '\0' && *b != '\0'; a++, b++)
-    if (tolower(static_cast<unsigned char>(*a)) != tolower(static_cast<unsigned char>(*b))) return false;
-  return *a == *b;
 }
 
 // The square whose world map beside mapPath is mapPath itself; false for none.
 bool worldSquareOf(const char* mapPath, int* col, int* row) {
-  char path[kPathBufferSize];
-  for (*row = 0; *row < kWorldSquares; ++*row)
-    for (*col = 0; *col < kWorldSquares; ++*col)
-      if (worldMapPathBeside(mapPath, *col, *row, path, sizeof path) && sameFileName(path, mapPath)) return true;
-  return false;
+  const char* sep = mapPath != nullptr ? lastBackslash(mapPath, 1) : nullptr;
+  return sep != nullptr && worldSquareOfFileName(sep + 1, col, row);
 }
 
 }  // namespace

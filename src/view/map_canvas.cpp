@@ -119,7 +119,7 @@ void localEditEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m)
 
 void openWorldSquare(MapView& v, BITMAP* bitmap, int wx, int wy) {
   char path[kPathBufferSize];
-  if (!worldMapFileName(v.state.worldPrefix, wx / kMapColumns, wy / kMapRows, path, sizeof path)) return;
+  if (!worldMapFileName(v.state.worldPrefix, squareColumnOf(wx), squareRowOf(wy), path, sizeof path)) return;
   endStroke(v);
   if (!v.host.replaceOpenMap(path)) return;
   if (v.openMap.path[0] == '\0') {  // the file names no map kind: nothing was opened
@@ -138,7 +138,7 @@ void openWorldSquare(MapView& v, BITMAP* bitmap, int wx, int wy) {
 void worldViewEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m) {
   const int wx = std::clamp(x * kWorldColumns / kMapCanvasWidth, 0, kWorldColumns - 1);
   const int wy = std::clamp(y, 0, kWorldRows - 1);
-  showMapTile(v, v.worldBuffer.cells[wy * kWorldColumns + wx]);
+  showMapTile(v, v.worldBuffer.at(wx, wy));
   if (m.b & kLeftButton) openWorldSquare(v, bitmap, wx, wy);
   if (v.state.canvasMode == WorldView) {
     showCursor(v, wx, wy);

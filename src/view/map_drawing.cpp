@@ -34,7 +34,7 @@ int listPlacedSprites(const MapDataFile& data, const ObjectList& objects, const 
     const Placement* p = data.placement(i);
     if (p == nullptr) continue;
     const PlacedRecord record = placedRecord(*p, objects, creatures);
-    if (record.kind != PlacedKind::None) out[count++] = PlacedSprite{record.sprite, p->x - 1, p->y - 1};
+    if (record.kind != PlacementKind::None) out[count++] = PlacedSprite{record.sprite, p->x - 1, p->y - 1};
   }
   return count;
 }

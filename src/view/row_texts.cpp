@@ -51,16 +51,16 @@ void placementRowText(void* data, char* buffer) {
   }
   const PlacedRecord record = placedRecord(*p, v->objectList, v->creatureList);
   switch (record.kind) {
-    case PlacedKind::ConstantObject:
-    case PlacedKind::PlayerObject:
+    case PlacementKind::ConstantObject:
+    case PlacementKind::PlayerObject:
       snprintf(buffer, kRowTextLimit, "#%i;(%i,%i) %i %s", record.sprite, p->x, p->y, p->quantity,
                record.object->name().text);
       break;
-    case PlacedKind::Creature:
+    case PlacementKind::Creature:
       snprintf(buffer, kRowTextLimit, "#%i;(%i,%i) %s", record.sprite, p->x, p->y,
                record.creature->nameText().text);
       break;
-    case PlacedKind::None:
+    case PlacementKind::None:
       snprintf(buffer, kRowTextLimit, "(%i,%i) %i", p->x, p->y, p->quantity);
       break;
   }

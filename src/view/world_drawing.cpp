@@ -37,7 +37,7 @@ void worldRows(BITMAP* target, const WorldBuffer& world, const int* colourOf, in
   Pixel colours[256];
   for (int code = 0; code < 256; ++code) colours[code] = static_cast<Pixel>(colourOf[code]);
   for (int py = 0; py < height; ++py) {
-    worldRow(reinterpret_cast<Pixel*>(target->line[py]), world.cells + py * kWorldColumns, colours, width);
+    worldRow(reinterpret_cast<Pixel*>(target->line[py]), &world.at(0, py), colours, width);
   }
 }
 
@@ -45,7 +45,7 @@ void worldRows(BITMAP* target, const WorldBuffer& world, const int* colourOf, in
 void worldPixels(BITMAP* target, const WorldBuffer& world, const int* colourOf, int width, int height) {
   for (int py = 0; py < height; ++py) {
     for (int px = 0; px < width; ++px) {
-      putpixel(target, px, py, colourOf[world.cells[py * kWorldColumns + px * kWorldColumns / kMapCanvasWidth]]);
+      putpixel(target, px, py, colourOf[world.at(px * kWorldColumns / kMapCanvasWidth, py)]);
     }
   }
 }

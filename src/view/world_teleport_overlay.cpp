@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 
+#include "data/world_buffer.h"
+
 namespace {
 
 int colourIn(BITMAP* target, int r, int g, int b) { return makecol_depth(bitmap_color_depth(target), r, g, b); }
@@ -27,7 +29,7 @@ void worldCellPixel(int wx, int wy, int* px, int* py) {
 }
 
 void squareMiddlePixel(int col, int row, int* px, int* py) {
-  worldCellPixel(col * kMapColumns + kMapColumns / 2, row * kMapRows + kMapRows / 2, px, py);
+  worldCellPixel(worldX(col, kMapColumns / 2), worldY(row, kMapRows / 2), px, py);
 }
 
 int worldLinkColour(BITMAP* target) { return colourIn(target, 255, 255, 0); }

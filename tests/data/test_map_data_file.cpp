@@ -106,3 +106,34 @@ TEST(MapDataFile, SavesNeverCreateOrDamageAFile) {
   EXPECT_TRUE(data.placementsChanged());  // a failed save leaves them unsaved
   EXPECT_EQ(original, readFileBytes(dir.file("ZANAG.DAT")));
 }
+
+TEST(PlacementId, EachIdNamesOneTableRecordByRecord) {
+  struct Boundary {
+    int32_t id;
+    PlacementKind kind;
+    int index;
+  };
+  for (const Boundary& b : {Boundary{INT32_MIN, PlacementKind::None, -1}, Boundary{-1, PlacementKind::None, -1},
+                            Boundary{0, PlacementKind::ConstantObject, 0}, Boundary{400, PlacementKind::None, -1},
+                            Boundary{1000, PlacementKind::Creature, 0}, Boundary{50000, PlacementKind::PlayerObject, 0},
+                            Boundary{INT32_MAX, PlacementKind::PlayerObject, INT32_MAX - 50000}}) {
+    EXPECT_EQ(b.kind, placementKind(b.id)) << b.id;
+    EXPECT_EQ(b.index, placementIndex(b.id)) << b.id;
+  }
+  // Between boundaries the kind holds and the record number counts up by one.
+  int ranges = 0;
+  for (int32_t id = -1; id < 60000; id++) {
+    const PlacementKind kind = placementKind(id + 1);
+    const int index = placementIndex(id + 1);
+    if (kind == PlacementKind::None) ASSERT_EQ(-1, index) << id + 1;
+    else if (kind == placementKind(id)) ASSERT_EQ(placementIndex(id) + 1, index) << id + 1;
+    else ASSERT_EQ(0, index) << id + 1;
+    if (kind != placementKind(id)) ranges++;
+  }
+  EXPECT_EQ(4, ranges);  // constant objects, none, creatures, player objects
+  // The in-use byte counts for objects and unknown ids; a creature is in use whatever it says.
+  EXPECT_TRUE(placementInUse(Placement{1, 1, 0, 1, {}, 1000}));
+  EXPECT_FALSE(placementInUse(Placement{1, 1, 0, 1, {}, 399}));
+  EXPECT_FALSE(placementInUse(Placement{1, 1, 2, 1, {}, 50000}));
+  EXPECT_TRUE(placementInUse(Placement{1, 1, 1, 1, {}, 700}));
+}

@@ -34,4 +34,9 @@ TEST(WorldNeighbours, EverySquareLeadsToTheSquareBesideItAndNoFurtherThanTheEdge
   for (const char* other : {"C:\\w\\ZANAU.MAP", "C:\\w\\ZANUA.MAP", "C:\\w\\ZANA.MAP", "C:\\w\\ZANABC.MAP",
                             "C:\\w\\TAB2515.MAP", "C:\\ZANAB\\OAKVALE.MAP", ""})
     EXPECT_FALSE(worldSquareOfPath(other, nullptr, nullptr)) << other;
+  int col = -1, row = -1;  // a file name: the extension counts too, in either case
+  EXPECT_TRUE(worldSquareOfFileName("zanTb.Map", &col, &row));
+  EXPECT_EQ(19 * 100 + 1, col * 100 + row);
+  for (const char* other : {"ZANAB.DAT", "ZANAB.MAPS", "ZANAB", "ZANUA.MAP", "XANAB.MAP", "ZANAB.MA", ""})
+    EXPECT_FALSE(worldSquareOfFileName(other, nullptr, nullptr)) << other;
 }

@@ -11,6 +11,7 @@
 
 #include "data/local_map.h"
 #include "data/map_names.h"
+#include "data/sprite_format.h"
 #include "demo_palette.h"
 #include "demo_tables.h"
 #include "named_maps.h"
@@ -37,7 +38,8 @@ bool writeSprites(const std::string& world) {
   auto second = std::make_unique<SpriteSheet>();
   buildMainSheet(*main);
   buildSecondSheet(*second);
-  return writeSpriteFile(*main, world + "/ZAN.SPR") && writeSpriteFile(*second, world + "/ZAN2.SPR");
+  return writeSpriteFile(*main, world + "/" + kMainSpriteFile) &&
+         writeSpriteFile(*second, world + "/" + kSecondSpriteFile);
 }
 
 std::unique_ptr<DemoWorld> makeWorld() {

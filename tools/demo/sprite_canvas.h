@@ -4,7 +4,7 @@
 #pragma once
 #include <cstdint>
 
-#include "data/sprite_set.h"
+#include "data/sprite_format.h"
 #include "demo_palette.h"
 #include "demo_random.h"
 
