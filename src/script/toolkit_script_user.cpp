@@ -29,25 +29,29 @@ struct TypedKey {
   int scancode;
 };
 
-}  // namespace
-
-bool escapeTyped() {
+// Reads Allegro's key buffer and puts every key back in its order but the
+// Escapes after the first `leave`. Returns how many Escapes it read.
+int takeEscapes(int leave) {
   TypedKey kept[kMaxKeysLooked];
   int keptCount = 0;
-  bool escape = false;
+  int escapes = 0;
   if (keyboard_needs_poll()) poll_keyboard();
   for (int looked = 0; looked < kMaxKeysLooked && keypressed(); looked++) {
     int scancode = 0;
     int code = ureadkey(&scancode);
-    if (scancode == KEY_ESC) {
-      escape = true;
-    } else {
-      kept[keptCount++] = TypedKey{code, scancode};
-    }
+    if (scancode == KEY_ESC && escapes++ >= leave) continue;
+    kept[keptCount++] = TypedKey{code, scancode};
   }
   for (int i = 0; i < keptCount; i++) simulate_ukeypress(kept[i].code, kept[i].scancode);
-  return escape;
+  return escapes;
 }
+
+// The Escapes waiting in the key buffer, all left where they are.
+int escapesWaiting() { return takeEscapes(kMaxKeysLooked); }
+
+}  // namespace
+
+bool escapeTyped(int leave) { return takeEscapes(leave) > leave; }
 
 int ToolkitScriptUser::showText(const char* text, const char* buttons) {
   return showScriptText(text != nullptr ? text : "", buttons);
@@ -66,6 +70,8 @@ void ToolkitScriptUser::buildTakesLong(const char* scriptPath) {
   const char* slash = strrchr(scriptPath, '\\');
   char text[300];
   snprintf(text, sizeof text, "Building %s... Escape stops", slash != nullptr ? slash + 1 : scriptPath);
+  // An Escape typed before this notice was meant for the script's run.
+  escapesBeforeNotice_ = escapesWaiting();
   buildWindow_ = CreateWindow(0, AUTO, "", 0);
   if (buildWindow_ == 0) return;
   AddLabel(8, 10, text);
@@ -75,6 +81,7 @@ void ToolkitScriptUser::buildTakesLong(const char* scriptPath) {
 void ToolkitScriptUser::buildEnded() {
   if (buildWindow_ != 0) CloseTopWindow();
   buildWindow_ = 0;
+  escapesBeforeNotice_ = 0;
 }
 
 int ToolkitScriptUser::askQuestion(const char* text, const char* buttons) {
@@ -112,4 +119,4 @@ CellPick ToolkitScriptUser::pickCell(int* x, int* y) {
   }
 }
 
-bool ToolkitScriptUser::stopRequested() { return escapeTyped(); }
+bool ToolkitScriptUser::stopRequested() { return escapeTyped(escapesBeforeNotice_); }

@@ -35,8 +35,10 @@ class ToolkitScriptUser : public ScriptUser {
   int mapCanvas_ = 0;
   ToolkitProgress progress_{"Writing the world maps", kProgressBarWidth};
   int buildWindow_ = 0;
+  int escapesBeforeNotice_ = 0;  // while the build notice shows: Escapes left for the run
 };
 
-// True when Escape was typed since the last look. Reads Allegro's key buffer
-// on the calling thread and puts every other key back in its order.
-bool escapeTyped();
+// True when Escape was typed since the last look, not counting the first
+// `leave` Escapes waiting, which stay. Reads Allegro's key buffer on the
+// calling thread and puts every other key back in its order.
+bool escapeTyped(int leave = 0);

@@ -141,10 +141,10 @@ e2e_cell_y() { echo $((50 + 20 * $1 + 10)); }
 e2e_open_map() {
   e2e_key alt+f
   e2e_key o
-  sleep 0.3
+  e2e_wait_idle
   e2e_type "$1"
   e2e_key Return
-  sleep 0.5
+  e2e_wait_idle
 }
 
 # Waits until the editor's main thread has used no CPU for a moment: the

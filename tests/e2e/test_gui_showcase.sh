@@ -24,7 +24,7 @@ e2e_start_xvfb
 DOLA_SHOWCASE_DIR="$WORK/files" "$BIN" "$LOG" &
 E2E_APP_PID=$!
 e2e_wait_for_line "$LOG" '^ready$'
-sleep 0.3
+e2e_wait_idle
 
 # The canvas at client (2, 25) starts at screen (5, 50): a held click and a tap.
 e2e_click 300 200
@@ -35,7 +35,7 @@ e2e_wait_for_line "$LOG" '^canvas 95050$'
 # Tools > Message by mouse; the requester answered with its hotkey "n".
 e2e_click 58 34
 e2e_click 70 53
-sleep 0.2
+e2e_wait_idle
 e2e_screenshot "$BUILD/gui_showcase_requester.png"
 e2e_key n
 e2e_wait_for_line "$LOG" '^message 1$'
@@ -68,7 +68,7 @@ e2e_wait_for_line "$LOG" '^delete 4$'
 # File selector from File > Open by keyboard: cancel, then type a name.
 e2e_key alt+f
 e2e_key o
-sleep 0.3
+e2e_wait_idle
 e2e_screenshot "$BUILD/gui_showcase_selector.png"
 e2e_key Escape
 e2e_wait_for_line "$LOG" '^open $'
@@ -82,10 +82,10 @@ e2e_wait_for_line "$LOG" '^open C:.*\\files\\notes\.TXT$'
 # "~Cancel"; "cav" ends on cave.txt, which the keypad's Enter opens.
 e2e_key alt+f
 e2e_key o
-sleep 0.3
+e2e_wait_idle
 e2e_key shift+Tab
 e2e_type "cav"
-sleep 0.2
+e2e_wait_idle
 e2e_screenshot "$BUILD/gui_showcase_find.png"
 e2e_key KP_Enter
 e2e_wait_for_line "$LOG" '^open C:.*\\files\\cave\.txt$'
@@ -94,12 +94,10 @@ e2e_wait_for_line "$LOG" '^open C:.*\\files\\cave\.txt$'
 # under ".."), the button returns the folder shown.
 e2e_key alt+f
 e2e_key d
-sleep 0.3
+e2e_wait_idle
 for level in 1 2 3; do
-  xdotool mousemove 352 259 click 1
-  sleep 0.08
-  xdotool click 1
-  sleep 0.3
+  xdotool mousemove 352 259 click --repeat 2 --delay 80 1
+  e2e_wait_idle
 done
 e2e_screenshot "$BUILD/gui_showcase_directory.png"
 e2e_click 340 549
@@ -131,7 +129,7 @@ e2e_wait_for_line "$LOG" '^close$'
 
 # A screenshot with the File menu open, then Quit from it.
 e2e_click 30 34
-sleep 0.2
+e2e_wait_idle
 e2e_screenshot "$BUILD/gui_showcase.png"
 e2e_key q
 e2e_wait_for_line "$LOG" '^quit$'

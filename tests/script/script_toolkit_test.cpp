@@ -165,6 +165,20 @@ TEST_F(ToolkitScriptTest, EscapeStopsARunawayLoopAndKeepsOtherKeys) {
   EXPECT_EQ(1, world.cells[1]);
 }
 
+// An Escape typed before a slow build's notice appeared is left for the run;
+// one typed while the notice shows stops the build.
+TEST_F(ToolkitScriptTest, EscapeBeforeTheBuildNoticeIsLeftForTheRun) {
+  simulate_keypress((KEY_ESC << 8) | 27);
+  user.buildTakesLong("C:\\slow.as");
+  EXPECT_FALSE(user.stopRequested());
+  simulate_keypress((KEY_ESC << 8) | 27);
+  EXPECT_TRUE(user.stopRequested());
+  EXPECT_FALSE(user.stopRequested());
+  user.buildEnded();
+  EXPECT_TRUE(user.stopRequested());
+  EXPECT_FALSE(keypressed());
+}
+
 // Escape on a script's message requester chooses its last button, which
 // stops the script: a message in an endless loop can be left.
 TEST_F(ToolkitScriptTest, EscapeOnAMessageStopsTheScript) {
