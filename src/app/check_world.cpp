@@ -22,26 +22,13 @@
 #include "data/progress.h"
 #include "gui/gui.h"
 #include "platform/host_path.h"
+#include "script/toolkit_progress.h"
 
 namespace {
 
 constexpr int kListWidth = 900;
 constexpr int kVisibleRows = 24;
-
-class CheckProgress : public ProgressDisplay {
- public:
-  void open() override {
-    if (window_ == 0) window_ = OpenProgressWindow("Checking the world", nullptr, 200);
-  }
-  void setPercent(int percent) override { SetProgress(window_, percent); }
-  void close() override {
-    if (window_ != 0) CloseTopWindow();
-    window_ = 0;
-  }
-
- private:
-  int window_ = 0;
-};
+constexpr int kProgressBarWidth = 200;
 
 struct FindingsWindow;
 
@@ -132,7 +119,7 @@ void checkWorld(EditorState& editor) {
   FindingsWindow window;
   Findings findings;
   CheckSummary summary;
-  CheckProgress progress;
+  ToolkitProgress progress("Checking the world", kProgressBarWidth);
   if (!checkGameDirectory(host, findings, summary, &progress)) {
     tellUser("The directory %s cannot be read.", directory);
     return;
