@@ -56,7 +56,7 @@ GameDirectory& gameDirectory() {
       d.files.push_back(std::string(d.editorPath) + "\\" + file.first);
       d.sizes.push_back(file.second);
     }
-    snprintf(d.datPath, sizeof d.datPath, "%s\\ZANAA.DAT", d.editorPath);
+    snprintf(d.datPath, sizeof d.datPath, "%.1000s\\ZANAA.DAT", d.editorPath);
     return d;
   }();
   return dir;

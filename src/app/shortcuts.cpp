@@ -53,10 +53,10 @@ bool inScope(const Shortcut& s, const GuiKey& key, const EditorState& editor) {
 
 }  // namespace
 
-bool runShortcut(const GuiKey& key, void* editor) {
+bool runShortcut(const GuiKey& typed, void* editor) {
   for (const Shortcut& s : kShortcuts) {
-    if (s.scancode != key.scancode || s.modifiers != key.modifiers) continue;
-    if (!inScope(s, key, *static_cast<const EditorState*>(editor))) return false;
+    if (s.scancode != typed.scancode || s.modifiers != typed.modifiers) continue;
+    if (!inScope(s, typed, *static_cast<const EditorState*>(editor))) return false;
     s.command(editor);
     return true;
   }

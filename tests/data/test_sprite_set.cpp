@@ -114,10 +114,10 @@ TEST_P(SpriteSetLoad, ConvertsBothFilesWithMaskAndRegistersMainSet) {
   set_palette(default_palette);
   ASSERT_TRUE(set.loadPalette(dir.editorPath("palette.bmp").c_str()));
   ASSERT_TRUE(set.loadSprites(dir.editorPath().c_str(), GetParam(), recordImage, &seen));
-  PALETTE screen;
-  get_palette(screen);
-  EXPECT_EQ(0, memcmp(screen, default_palette, sizeof screen));
-  EXPECT_NE(0, memcmp(set.palette, default_palette, sizeof screen));
+  PALETTE shown;
+  get_palette(shown);
+  EXPECT_EQ(0, memcmp(shown, default_palette, sizeof shown));
+  EXPECT_NE(0, memcmp(set.palette, default_palette, sizeof shown));
   showPalette(set);
   EXPECT_EQ(0u, set.problems());
   EXPECT_EQ(nullptr, set.firstProblemFile());

@@ -208,7 +208,7 @@ TEST_F(ViewTest, ChangesReachTheScreenAtOnceAndNothingElseIsCopied) {
   ShowWindow();
   Refresh(s.mapCanvas);
   Refresh(s.paletteCanvas);
-  BITMAP* screen = gui::state().display;
+  BITMAP* shownBitmap = gui::state().display;
   auto pollAt = [](int sx, int sy, int b) {
     mouse_x = sx;
     mouse_y = sy;
@@ -220,18 +220,18 @@ TEST_F(ViewTest, ChangesReachTheScreenAtOnceAndNothingElseIsCopied) {
   const int paletteX = 5 + 300, paletteY = 565 + 100;
   pollAt(cellX, cellY, 0);
   for (auto p : {std::make_pair(cellX, cellY), std::make_pair(farX, farY), std::make_pair(paletteX, paletteY)})
-    putpixel(screen, p.first, p.second, marker);
+    putpixel(shownBitmap, p.first, p.second, marker);
   pollAt(cellX + 18, cellY, 0);
   pollAt(paletteX, paletteY, 0);
   pollAt(paletteX + 1, paletteY, 0);
-  EXPECT_EQ(marker, getpixel(screen, cellX, cellY));
-  EXPECT_EQ(marker, getpixel(screen, paletteX, paletteY));
+  EXPECT_EQ(marker, getpixel(shownBitmap, cellX, cellY));
+  EXPECT_EQ(marker, getpixel(shownBitmap, paletteX, paletteY));
 
   BITMAP* painted = create_bitmap(kSpriteWidth, kSpriteHeight);
   drawTileCell(painted, s.sprites, 0, 0, s.selectedTile, Wilderness);
   pollAt(cellX, cellY, 1);  // the press, still held
-  EXPECT_EQ(getpixel(painted, 9, 10), getpixel(screen, cellX, cellY));
-  EXPECT_EQ(marker, getpixel(screen, farX, farY));
+  EXPECT_EQ(getpixel(painted, 9, 10), getpixel(shownBitmap, cellX, cellY));
+  EXPECT_EQ(marker, getpixel(shownBitmap, farX, farY));
   destroy_bitmap(painted);
   pollAt(cellX, cellY, 0);
   CloseTopWindow();
