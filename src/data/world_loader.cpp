@@ -23,7 +23,7 @@ WorldLoadResult loadWorld(const char* prefix, WorldBuffer& world, ProgressDispla
       const int n = row * kWorldSquares + col;
       if (progress) progress->setPercent(n / 4);
       const bool named = worldMapFileName(prefix, col, row, file, sizeof file);
-      const bool loaded = named && map.load(file);
+      const bool loaded = named && map.loadForReading(file);  // read-only maps show too
       if (named && teleports) teleports->addMap(map, col, row);
       if (!loaded) {
         if (named && !result.firstMissing[0]) copyText(result.firstMissing, sizeof result.firstMissing, file);

@@ -2,6 +2,8 @@
 // the calls made to the progress display.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -58,6 +60,7 @@ TEST(WorldLoader, OnlyMapsThatLoadFillTheirSquares) {
   TempDir dir;
   writeWorldMap(dir, 0, 1, Wilderness);   // ZANAB: columns 0..47, rows 24..47
   writeWorldMap(dir, 19, 0, Wilderness);  // ZANTA: columns 912..959, rows 0..23
+  chmod(dir.file("ZANTA.MAP").c_str(), 0444);  // the world view only reads
   writeWorldMap(dir, 5, 7, Interior);     // 23 rows: its square's last row stays 0
   // A short row after two good ones: the whole square stays 0.
   writeFileBytes(dir.file("ZANCC.MAP"), "WILDERNESS!\r\n" + std::string(1, ' ') +
