@@ -142,6 +142,8 @@ void redrawWidget(int id) {
   widgetScreenRect(*widget, x, y, w, h);
   int window = widget->window;
   paintWidget(*widget);
+  // A status field paints as wide as the widest text it has shown.
+  if (widget->kind == Kind::Status) w = std::max(w, widget->value);
   const Window* holder = findWindow(window);
   if (!holder) return;
   repaintAbove(*holder, x, y, w, h);

@@ -11,9 +11,10 @@ namespace {
 int g_pressed = 0;
 void countPress(void*) { ++g_pressed; }
 int g_statusCalls = 0;
+const char* g_statusValue = "250";
 void statusText(void*, char* buffer) {
   ++g_statusCalls;
-  snprintf(buffer, 1000, "%s", "250");
+  snprintf(buffer, 1000, "%s", g_statusValue);
 }
 }  // namespace
 
@@ -78,13 +79,16 @@ TEST(Controls, EditBoxEditsTheBufferInPlaceWithinItsLength) {
 TEST(Controls, StatusFieldAsksItsTextAtEveryDraw) {
   startHeadlessGui();
   g_statusCalls = 0;
+  g_statusValue = "2";
   CreateWindow(1, AUTO, "DOLA", 4);
   int field = AddStatusField(625, 560, 8, statusText, nullptr);
   ShowWindow();
   EXPECT_EQ(1, g_statusCalls);
+  g_statusValue = "250";
   Refresh(field);
   EXPECT_EQ(2, g_statusCalls);
-  // All three digits are drawn, although the field is 8 pixels wide.
+  // All three digits reach the screen, although the field is 8 pixels wide
+  // and grew only now.
   int text = colorOf(24, 26, 30);
   EXPECT_GT(countColor(3 + 625 + 10, 25 + 560, 3 + 625 + 14, 25 + 569, text), 0);
 }
