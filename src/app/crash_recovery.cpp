@@ -18,10 +18,12 @@
 #include "gui/gui.h"
 #include "platform/file_ops.h"
 #include "platform/host_path.h"
+#include "platform/instance_claim.h"
 
 namespace {
 
 constexpr long kMinimumGapMs = 1000;
+constexpr int kCopySlots = 16;  // editors running at once in one working directory
 constexpr int kSignalCheckMs = 200;
 enum RecoverAnswer { kRecover = 0 };
 
@@ -34,6 +36,7 @@ struct RecoveryState {
   std::string lastText;  // what the copy holds; "" when there is none
 };
 RecoveryState g_recovery;
+InstanceClaim g_claim;  // the slot of this editor's copy while it runs
 volatile std::sig_atomic_t g_logoutSignal = 0;
 
 long long nowMs() {
@@ -86,6 +89,12 @@ void checkLogoutSignal(void*) {
   std::raise(signal);
 }
 
+// The copy of slot 1 is "map.txt", of slot n "map-n.txt".
+std::string copyPathOfSlot(int slot) {
+  if (slot == 1) return g_recovery.directory + "\\map.txt";
+  return g_recovery.directory + "\\map-" + std::to_string(slot) + ".txt";
+}
+
 // Keeps an unreadable copy under a new name beside it; that name, or "".
 std::string keepUnreadableCopy() {
   char stamp[32];
@@ -103,10 +112,28 @@ void startRecoveryCopies(const char* directory) {
   g_recovery = RecoveryState();
   g_recovery.keeping = true;
   g_recovery.directory = directory;
-  g_recovery.path = g_recovery.directory + "\\map.txt";
+  g_recovery.path = copyPathOfSlot(1);
+  g_claim.release();
+  if (!makeDirectory(directory)) return;  // nothing to share: the copy cannot be written either
+  // First a slot whose copy a crashed editor left, then any free one.
+  for (int pass = 0; pass < 2; pass++) {
+    for (int slot = 1; slot <= kCopySlots; slot++) {
+      const std::string path = copyPathOfSlot(slot);
+      if (pass == 0 && !isFilePath(path.c_str())) continue;
+      const ClaimResult claimed = g_claim.claim(directory, slot);
+      if (claimed == ClaimResult::Unavailable) return;  // the host cannot tell: the one copy, as it is
+      if (claimed == ClaimResult::InUse) continue;
+      g_recovery.path = path;
+      return;
+    }
+  }
+  g_recovery.keeping = false;  // every slot is taken by a running editor
 }
 
-void stopRecoveryCopies() { g_recovery.keeping = false; }
+void stopRecoveryCopies() {
+  g_recovery.keeping = false;
+  g_claim.release();
+}
 
 const char* recoveryCopyPath() { return g_recovery.keeping ? g_recovery.path.c_str() : ""; }
 

@@ -12,6 +12,9 @@ struct EditorState;
 
 // Starts keeping copies in directory (an editor path, "recovery" for the
 // editor); until then, and after stopRecoveryCopies, nothing is written.
+// Editors running beside each other in one working directory keep copies of
+// their own ("map.txt", "map-2.txt", ...): each claims a slot for as long as
+// it runs, preferring a free slot that holds a copy left behind by a crash.
 void startRecoveryCopies(const char* directory);
 void stopRecoveryCopies();
 

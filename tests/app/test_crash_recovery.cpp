@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <memory>
 
 #include "app/backup_chooser.h"
@@ -117,6 +118,26 @@ TEST_F(RecoveryTest, AKilledEditorsChangesAreOfferedOnceAndRecovered) {
   EXPECT_FALSE(asked(recoveryQuestion(mapPath)));
 }
 
+// Editors running side by side in one directory keep copies of their own; a
+// copy a crashed editor left is the one the next editor started takes.
+TEST_F(RecoveryTest, EditorsSideBySideKeepCopiesOfTheirOwn) {
+  startRecoveryCopies("recovery");
+  EXPECT_STREQ("recovery\\map.txt", recoveryCopyPath());
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    startRecoveryCopies("recovery");
+    _exit(strcmp(recoveryCopyPath(), "recovery\\map-2.txt") == 0 ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(child, waitpid(child, &status, 0));
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  writeFileBytes(dir.file("recovery/map-3.txt"), "left by a crash");
+  startRecoveryCopies("recovery");
+  EXPECT_STREQ("recovery\\map-3.txt", recoveryCopyPath());
+  stopRecoveryCopies();
+}
+
 TEST_F(RecoveryTest, AnUnreadableCopyIsKeptUnderANewNameAndReported) {
   std::system("mkdir recovery");
   writeFileBytes(dir.file("recovery/map.txt"), "DOLA recovery copy 1\npath=C:\\M.MAP\nchanged=yes\n");
@@ -137,7 +158,8 @@ TEST_F(RecoveryTest, AnUnreadableCopyIsKeptUnderANewNameAndReported) {
 // Save keeps both replaced files as one operation and removes the copy; a
 // backup that cannot be made saves nothing; a restore reloads the open map.
 TEST_F(RecoveryTest, SaveKeepsBackupsAndRestoreBringsTheOpenMapBack) {
-  static RecoveryTest* self = this;
+  static RecoveryTest* self;
+  self = this;  // anew in every run of the test (--gtest_repeat)
   dialogs.answers = {0, 0, 0};  // OK to the failed save, Restore, OK to the report
   EXPECT_EQ(0, runEditorWith([](void*) {
     EditorState& e = *editorState();
