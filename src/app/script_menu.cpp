@@ -51,7 +51,9 @@ void generateWorldIntoChosenDirectory(EditorState& editor) {
     tellUser("The world maps cannot be written into %s: the directory is not writable.", directory);
     return;
   }
-  generateWorld(editor.scriptEngine, directory, nullptr);
+  // The world maps already there are kept in a backup first, as beside an open map.
+  const BackupPlace backups = editorBackupPlace(editor);
+  generateWorld(editor.scriptEngine, directory, nullptr, &backups);
 }
 
 // The world view shows what the world files hold, whatever the script made

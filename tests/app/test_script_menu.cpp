@@ -4,12 +4,15 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstring>
 
 #include "app/commands.h"
 #include "app/editor_script_user.h"
 #include "app/map_file.h"
 #include "app_fixture.h"
+#include "platform/backup_store.h"
 #include "script/script_host.h"
 
 namespace {
@@ -75,6 +78,28 @@ TEST_F(ScriptMenuTest, WorldGenerationSettlesTheOpenMapsChangesFirst) {
   EXPECT_EQ(Wilderness, editor->openMap.kind);
   EXPECT_EQ(66, editor->openMap.getTile(0, 0));
   EXPECT_EQ(editor->openMap.getTile(0, 0), read("ZANAB.MAP")[14]);
+}
+
+// With no map open the world goes into a chosen directory, the selector
+// starting in the game directory; the maps it replaces are backed up first.
+TEST_F(ScriptMenuTest, AWorldWithNoMapOpenGoesWhereChosenAndKeepsABackup) {
+  char saved[4096];
+  ASSERT_NE(nullptr, getcwd(saved, sizeof saved));
+  ASSERT_EQ(0, chdir(dir.path().c_str()));
+  editor->settings.updateString("", "backups", "5");
+  const std::string old = mapText("WILDERNESS!", 24, 'a');
+  writeMap("ZANAA.MAP", old);
+  dialogs.paths = {dir.editorPath(), script("void main() { settile(1, 1, 66); }\n")};
+  dialogs.answers = {0};  // Replace
+  generateWorldMap(editor);
+  ASSERT_EQ(2u, dialogs.choices.size());
+  EXPECT_EQ(dir.editorPath(), dialogs.choices[0].startPath);
+  EXPECT_EQ(66, read("ZANAA.MAP")[14]);
+  const std::vector<BackupSummary> backups = listBackups("backups");
+  ASSERT_EQ(1u, backups.size());
+  EXPECT_EQ("Generate World Map", backups[0].operation);
+  EXPECT_EQ(1u, backups[0].files.size());
+  EXPECT_EQ(0, chdir(saved));
 }
 
 // Both local items run the same command: the result marks the map changed

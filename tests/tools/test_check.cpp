@@ -14,6 +14,7 @@
 #include "check_report.h"
 #include "check_world.h"
 #include "game_tables.h"
+#include "teleport_warning.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -114,6 +115,13 @@ TEST(DolaCheckMap, TeleportsNeedACellInsideAndADestinationInAnyCase) {
                                                               {FindingKind::TeleportCell, 2},
                                                               {FindingKind::TeleportCell, 3}};
   EXPECT_EQ(expected, got);
+  // The same faults said at once when the user adds such a teleport.
+  LocalMap map;
+  ASSERT_TRUE(map.loadForReading(dir.editorPath("FROM.MAP").c_str()));
+  EXPECT_EQ("", teleportWarning(map, dir.editorPath().c_str(), 0));
+  EXPECT_EQ("GONE.MAP is not in this map's directory; cell (1, 1) already holds a teleport to ZANAB, which is the one used",
+            teleportWarning(map, dir.editorPath().c_str(), 1));
+  EXPECT_EQ("its cell (49, 1) is outside 1..48 x 1..24", teleportWarning(map, dir.editorPath().c_str(), 2));
 }
 
 TEST(DolaCheckPlacements, EveryIdInUseNamesARecordOfItsTable) {
