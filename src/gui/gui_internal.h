@@ -105,7 +105,6 @@ struct Window {
   int escapeButton; // button chosen by Escape, 0 none
   int defaultButton;// button chosen by Enter when the focus does not take it
   int ownerTitle;   // popup menus: the menu bar title that opened it
-  int letterHot;    // popup menus: the item a letter that several share highlighted last
   GuiKeyHandler keyHandler;  // keys the window itself did not take
   void* keyData;
   BITMAP* under;    // what the window covers, restored when it closes

@@ -89,25 +89,6 @@ void moveHot(Window& popup, int step) {
   setHot(popup, items[at]);
 }
 
-// An item's letter chooses it. When several items share the letter, each
-// press highlights the next of them and Enter chooses: none is out of reach.
-bool chooseByHotkey(Window& popup, char letter) {
-  std::vector<int> matching;
-  for (int id : widgetsOfKind(popup.id, Kind::MenuItem, 0))
-    if (hotkeyOf(findWidget(id)->label) == letter) matching.push_back(id);
-  if (matching.empty()) return false;
-  if (matching.size() == 1) {
-    chooseMenuItem(matching[0]);
-    return true;
-  }
-  // The first press goes to the first of them, whatever was highlighted.
-  auto hot = std::find(matching.begin(), matching.end(), popup.letterHot);
-  bool next = hot != matching.end() && popup.hover == popup.letterHot && hot + 1 != matching.end();
-  popup.letterHot = next ? *(hot + 1) : matching[0];
-  setHot(popup, popup.letterHot);
-  return true;
-}
-
 }  // namespace
 
 void paintMenuBar(Widget& bar, int x, int y) {
@@ -221,7 +202,12 @@ bool menuKey(int scancode, int ascii) {
     if (popup->hover) chooseMenuItem(popup->hover);
   } else {
     char letter = static_cast<char>(scancode >= KEY_A && scancode <= KEY_Z ? 'a' + scancode - KEY_A : ascii);
-    if (letter && chooseByHotkey(*popup, letter)) return true;
+    for (int id : widgetsOfKind(popup->id, Kind::MenuItem, 0)) {
+      if (letter && hotkeyOf(findWidget(id)->label) == letter) {
+        chooseMenuItem(id);
+        return true;
+      }
+    }
     Widget* owner = findWidget(title);
     Window* below = owner ? findWindow(owner->window) : nullptr;
     if ((key_shifts & KB_ALT_FLAG) && below && letter) openMenuByHotkey(*below, letter);
