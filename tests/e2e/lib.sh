@@ -73,6 +73,22 @@ e2e_start_editor() {
   timeout 10 xdotool search --sync --name 'DOLA' >/dev/null || e2e_fail "no editor window"
 }
 
+# Settings for the demo world in a window at 16 bits: WORK/dola.ini.
+e2e_window_ini() {
+  printf 'mode=window\r\nZANDirectory=%s\r\ncolordepth=16\r\n' "$WORLD_EDITOR" >"$WORK/dola.ini"
+}
+
+# Waits at most 10 seconds for the editor to end (after Quit); fails with the
+# message otherwise.
+e2e_wait_exit() {
+  local i
+  for ((i = 0; i < 200; i++)); do
+    kill -0 "$E2E_APP_PID" 2>/dev/null || { E2E_APP_PID=""; return 0; }
+    sleep 0.05
+  done
+  e2e_fail "$1"
+}
+
 # Moves the pointer and clicks with the button held for 80 ms.
 e2e_click() {
   local x="$1" y="$2" button="${3:-1}"

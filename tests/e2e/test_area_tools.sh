@@ -11,7 +11,7 @@ source "$SOURCE/tests/e2e/lib.sh"
 
 e2e_demo_workspace
 MAP="$WORK/world/ZANPK.MAP"
-printf 'mode=window\r\nZANDirectory=%s\r\ncolordepth=16\r\n' "$WORLD_EDITOR" >"$WORK/dola.ini"
+e2e_window_ini
 
 to_cell() { xdotool mousemove "$(e2e_cell_x "$1")" "$(e2e_cell_y "$2")"; sleep 0.05; }
 # A left drag from cell to cell, the button held over both ends.

@@ -11,7 +11,7 @@ source "$SOURCE/tests/e2e/lib.sh"
 e2e_demo_workspace
 { printf 'WILDERNESS!>25,15:NOWHERE!\r\n'; tail -n +2 "$WORK/world/ZANCD.MAP"; } >"$WORK/x" &&
   mv "$WORK/x" "$WORK/world/ZANCD.MAP"
-printf 'mode=window\r\nZANDirectory=%s\r\ncolordepth=16\r\n' "$WORLD_EDITOR" >"$WORK/dola.ini"
+e2e_window_ini
 before=$(cd "$WORK/world" && stat -c '%n %i' ./*.MAP)
 
 e2e_start_xvfb
@@ -37,9 +37,5 @@ changed=$(diff <(echo "$before") <(echo "$after") | grep '^>' || true)
 
 e2e_key alt+f
 e2e_key q
-for ((i = 0; i < 200; i++)); do
-  kill -0 "$E2E_APP_PID" 2>/dev/null || { E2E_APP_PID=""; break; }
-  sleep 0.05
-done
-[ -z "$E2E_APP_PID" ] || e2e_fail "the editor did not end"
+e2e_wait_exit "the editor did not end"
 echo "PASS"

@@ -115,7 +115,7 @@ expected=$(printf 'mode=fullscreen\r\nZANDirectory=%s\r\nbackups=50\r\ncolordept
 [ "$(cat "$WORK/dola.ini")" = "$expected" ] || e2e_fail "dola.ini after the first start: $(cat -A "$WORK/dola.ini")"
 
 # ---- Open a demo map by keyboard, Save As a new name, Quit ----
-printf 'mode=window\r\nZANDirectory=%s\r\ncolordepth=16\r\n' "$WORLD_EDITOR" >"$WORK/dola.ini"
+e2e_window_ini
 start_editor
 wait_for_main_window "at start"
 open_demo_map

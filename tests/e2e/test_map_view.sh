@@ -13,7 +13,7 @@ source "$SOURCE/tests/e2e/lib.sh"
 
 e2e_demo_workspace
 WORLD="$WORK/world"
-printf 'mode=window\r\nZANDirectory=%s\r\ncolordepth=16\r\n' "$WORLD_EDITOR" >"$WORK/dola.ini"
+e2e_window_ini
 
 # Screen positions: the client area starts at (3, 25), the map canvas at
 # (5, 50), the palette at (5, 565), the side panel's pages at (876, 70).

@@ -6,7 +6,7 @@ set -euo pipefail
 BUILD=$(cd "$1" && pwd)
 source "$2/tests/e2e/lib.sh"
 e2e_demo_workspace
-printf 'mode=window\r\nZANDirectory=%s\r\ncolordepth=16\r\n' "$WORLD_EDITOR" >"$WORK/dola.ini"
+e2e_window_ini
 
 # The tile code of column c, row 0 of a MAP file of the world.
 tile() { sed -n 2p "$WORK/world/$1" | od -An -tu1 -j$(($2 + 1)) -N1 | tr -d ' '; }

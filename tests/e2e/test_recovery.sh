@@ -12,7 +12,7 @@ source "$SOURCE/tests/e2e/lib.sh"
 e2e_demo_workspace
 WORLD="$WORK/world"
 COPY="$WORK/recovery/map.txt"
-printf 'mode=window\r\nZANDirectory=%s\r\ncolordepth=16\r\n' "$WORLD_EDITOR" >"$WORK/dola.ini"
+e2e_window_ini
 
 # The tile code of column c, row r (from 0) of a MAP file.
 tile() { sed -n "$(($3 + 2))p" "$1" | od -An -tu1 -j$(($2 + 1)) -N1 | tr -d ' '; }

@@ -11,7 +11,7 @@ source "$SOURCE/tests/e2e/lib.sh"
 e2e_demo_workspace
 cp "$SOURCE/examples/generate_world.as" "$WORK/gen.as"
 SCRIPT_EDITOR="C:$(printf '%s' "$WORK/gen.as" | tr '/' '\\')"
-printf 'mode=window\r\nZANDirectory=%s\r\ncolordepth=16\r\n' "$WORLD_EDITOR" >"$WORK/dola.ini"
+e2e_window_ini
 before=$(md5sum "$WORK/world/ZANKK.MAP")
 
 e2e_start_xvfb
@@ -64,9 +64,5 @@ e2e_screenshot "$BUILD/script_world_view.png"
 
 e2e_key alt+f
 e2e_key q
-for ((i = 0; i < 200; i++)); do
-  kill -0 "$E2E_APP_PID" 2>/dev/null || { E2E_APP_PID=""; break; }
-  sleep 0.05
-done
-[ -z "$E2E_APP_PID" ] || e2e_fail "the editor did not end: the open map should match its file after the generation"
+e2e_wait_exit "the editor did not end: the open map should match its file after the generation"
 echo "PASS"

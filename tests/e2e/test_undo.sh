@@ -9,7 +9,7 @@ source "$SOURCE/tests/e2e/lib.sh"
 
 e2e_demo_workspace
 MAP="$WORK/world/ZANPK.MAP"
-printf 'mode=window\r\nZANDirectory=%s\r\ncolordepth=16\r\n' "$WORLD_EDITOR" >"$WORK/dola.ini"
+e2e_window_ini
 tile() { sed -n "$(($3 + 2))p" "$1" | od -An -tu1 -j$(($2 + 1)) -N1 | tr -d ' '; }
 to_cell() { xdotool mousemove "$(e2e_cell_x "$1")" "$(e2e_cell_y "$2")"; sleep 0.05; }
 stroke=(30,5 31,5 32,5 33,5 34,5)
