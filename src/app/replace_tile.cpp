@@ -5,10 +5,8 @@
 #include <cstring>
 
 #include "app/commands.h"
-#include "app/crash_recovery.h"
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
-#include "app/map_edits.h"
 #include "app/map_file.h"
 #include "app/unsaved_changes.h"
 #include "app/user_dialogs.h"
@@ -61,10 +59,10 @@ int askWhere(int from, int to, int mapCells, const WorldTileCount& world) {
 }
 
 void replaceInOpenMap(EditorState& editor, int from, int to) {
-  beginMapEdit(editor);
-  const AreaChange change = replaceTile(editor.openMap, static_cast<unsigned char>(from), static_cast<unsigned char>(to));
-  endMapEdit(editor);
-  Refresh(editor.mapCanvas);
+  AreaChange change{};
+  editor.document.edit([&] {
+    change = replaceTile(editor.openMap, static_cast<unsigned char>(from), static_cast<unsigned char>(to));
+  });
   note(editor, "Replaced tile %d with tile %d in %d cells of this map.", from, to, change.cells, 0);
 }
 
@@ -82,15 +80,9 @@ void replaceInWorld(EditorState& editor, const char* directory, int from, int to
     reportBackupFailure("No world map was changed", backup);
     return;
   }
-  if (openIsWorldMap) {
-    // Not an undo step (the maps changed on disk): the map starts a history
-    // of its new file.
-    endMapEdit(editor);
-    editor.openMap.load(editor.openMap.path);
-    editor.edits.mapLoaded(editor.openMap.path, stampsOfOpenMap(editor));
-    updateRecoveryCopy(editor);
-    refreshAfterLoad(editor);
-  }
+  // Not an undo step (the maps changed on disk): the map and its
+  // placements are read anew and start a history of the new files.
+  if (openIsWorldMap) editor.document.reload();
   note(editor, "Replaced tile %d with tile %d in %d cells of %d world maps.", from, to, result.cells, result.maps);
   if (result.failed > 0)
     tellUser("%d of the world maps holding tile %d could not be written; the first is %s. Each is as it was.",

@@ -8,7 +8,6 @@
 #include "app/backup_chooser.h"
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
-#include "app/map_file.h"
 #include "app/unsaved_changes.h"
 #include "app/user_dialogs.h"
 #include "platform/backup_restore.h"
@@ -54,7 +53,7 @@ bool restoreBackupAfterQuestion(EditorState& editor, const BackupSummary& backup
              result.backupFailure.c_str());
     return false;
   }
-  if (reload && result.restored > 0) openMapFile(editor.openMap.path, editor);
+  if (reload && result.restored > 0) editor.document.reload();  // the map and its placements as restored
   if (result.failed > 0) {
     tellUser("%d of the %d files could not be restored; the first is %s. The others are back.", result.failed,
              result.failed + result.restored, result.firstFailed.c_str());

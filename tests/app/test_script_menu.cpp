@@ -74,7 +74,7 @@ TEST_F(ScriptMenuTest, WorldGenerationSettlesTheOpenMapsChangesFirst) {
   ASSERT_EQ(3u, dialogs.texts.size());
   EXPECT_EQ("Replace the 1 existing world maps in " + dir.editorPath() + "?", dialogs.texts[2]);
   EXPECT_EQ("~Replace|~Cancel", dialogs.buttons[2]);
-  EXPECT_EQ(0, editor->mapChanged());
+  EXPECT_EQ(0, editor->document.mapModified());
   EXPECT_EQ(Wilderness, editor->openMap.kind);
   EXPECT_EQ(66, editor->openMap.getTile(0, 0));
   EXPECT_EQ(editor->openMap.getTile(0, 0), read("ZANAB.MAP")[14]);
@@ -110,13 +110,13 @@ TEST_F(ScriptMenuTest, LocalGenerationMarksTheMapChangedOnlyWhenItChanged) {
   dialogs.paths = {script("void main() { settile(2, 1, gettile(2, 1)); }\n")};
   setMouse(40, 60, 0);
   generateLocalMap(editor);
-  EXPECT_EQ(0, editor->mapChanged());
+  EXPECT_EQ(0, editor->document.mapModified());
   expectMouseRecorded(40, 60, 0);
 
   dialogs.paths = {script("void main() { settile(2, 1, 98); settile(1, 24, 98); }\n")};
   setMouse(41, 61, 1);
   generateLocalMap(editor);
-  EXPECT_EQ(1, editor->mapChanged());
+  EXPECT_EQ(1, editor->document.mapModified());
   EXPECT_EQ('b', editor->openMap.getTile(1, 0));
   EXPECT_EQ(0, editor->openMap.getTile(0, 23));
   expectMouseRecorded(41, 61, 1);

@@ -73,7 +73,7 @@ TEST(EditHistory, OneStepPerEditUndoneAndRedoneExactlyWithTheChangedMark) {
   EXPECT_FALSE(history.changed());
   history.undo(&box);
   EXPECT_TRUE(history.changed());  // an undo after a save changes the map again
-  EXPECT_TRUE(history.tilesOrTeleportsChanged());
+  EXPECT_TRUE(history.mapPartChanged());
   history.beginStep();
   m.map.setTile(0, 0, 1);  // a new edit drops the redo, and with it the saved state
   history.commitStep();
@@ -87,7 +87,7 @@ TEST(EditHistory, OneStepPerEditUndoneAndRedoneExactlyWithTheChangedMark) {
   history.markSaved(stamps(3));
   history.undo(&box);
   EXPECT_TRUE(history.changed());
-  EXPECT_FALSE(history.tilesOrTeleportsChanged());
+  EXPECT_FALSE(history.mapPartChanged());
 }
 
 TEST(EditHistory, EachMapKeepsItsHistoryUntilItsFileChangesOrItsEditsAreDiscarded) {

@@ -27,7 +27,7 @@ int tilePixel(const SpriteSet& sprites, int code, int kind) {
 }  // namespace
 
 TEST_F(ViewTest, DragToolsActAtTheReleaseAndPreviewWhileDragging) {
-  openSavedMap("ZANAB.MAP", Local);
+  openSavedMap("OAKVALE.MAP", Local);
   ViewValues& s = *values;
   chooseAreaTool(view, AreaTool::Rectangle);
   poll(px(40), py(20), 1);
@@ -38,7 +38,7 @@ TEST_F(ViewTest, DragToolsActAtTheReleaseAndPreviewWhileDragging) {
   EXPECT_EQ(250, s.openMap.getTile(40, 20));
   EXPECT_EQ(250, s.openMap.getTile(47, 22));
   EXPECT_EQ(0, s.openMap.getTile(47, 23));  // a Local map's row 23 is never painted
-  EXPECT_EQ(1, s.edits.changed());
+  EXPECT_EQ(1, s.document.modified());
 
   chooseAreaTool(view, AreaTool::Line);
   poll(px(0), py(0), 1);
@@ -94,7 +94,7 @@ TEST_F(ViewTest, SelectionCopiesAndPastesIntoAnotherMapClippedAtTheEdges) {
   poll(px(47), py(23), 1);
   poll(px(47), py(23), 0);
   EXPECT_EQ(60, s.openMap.getTile(47, 23));
-  EXPECT_EQ(1, s.edits.changed());
+  EXPECT_EQ(1, s.document.modified());
   s.selectedTile = 5;
   poll(px(3), py(3), 2);  // the right button leaves paste mode and picks nothing
   EXPECT_EQ(5, s.selectedTile);
@@ -118,7 +118,7 @@ TEST_F(ViewTest, CodesNoMapFileCanHoldAreRefusedByEveryToolWithAReason) {
     EXPECT_EQ(0, s.openMap.getTile(5, 5)) << areaToolName(tool);
     EXPECT_NE(nullptr, strstr(view.tools.note, "no map file can hold it")) << areaToolName(tool);
   }
-  EXPECT_EQ(0, s.edits.changed());
+  EXPECT_EQ(0, s.document.modified());
   s.selectedTile = 9;
   poll(px(5), py(5), 1);
   poll(px(5), py(5), 0);

@@ -1,0 +1,59 @@
+// RecoveryCopy: the slot claim, and the copy written or removed as the open
+// map's unsaved state says.
+#include "data/recovery_copy.h"
+
+#include "data/recovery_file.h"
+#include "platform/file_ops.h"
+#include "platform/host_path.h"
+
+std::string RecoveryCopy::slotPath(int slot) const {
+  if (slot == 1) return directory_ + "\\map.txt";
+  return directory_ + "\\map-" + std::to_string(slot) + ".txt";
+}
+
+bool RecoveryCopy::start(const char* directory) {
+  claim_.release();
+  keeping_ = true;
+  directory_ = directory;
+  path_ = slotPath(1);
+  text_.clear();
+  if (!makeDirectory(directory)) return true;  // nothing to share: the copy cannot be written either
+  // First a slot whose copy a crashed editor left, then any free one.
+  for (int pass = 0; pass < 2; pass++) {
+    for (int slot = 1; slot <= kSlots; slot++) {
+      const std::string candidate = slotPath(slot);
+      if (pass == 0 && !isFilePath(candidate.c_str())) continue;
+      const ClaimResult claimed = claim_.claim(directory, slot);
+      if (claimed == ClaimResult::Unavailable) return true;  // the host cannot tell: the one copy, as it is
+      if (claimed == ClaimResult::InUse) continue;
+      path_ = candidate;
+      return true;
+    }
+  }
+  keeping_ = false;
+  return false;
+}
+
+void RecoveryCopy::stop() {
+  keeping_ = false;
+  claim_.release();
+}
+
+bool RecoveryCopy::update(const LocalMap& map, const MapDataFile& data, bool modified) {
+  if (!keeping_) return true;
+  if (!modified) {
+    if (!text_.empty()) remove();
+    return true;
+  }
+  std::string text = recoveryText(map, data, true);
+  if (text == text_) return true;
+  if (!makeDirectory(directory_.c_str()) || !writeRecoveryFile(path_.c_str(), text)) return false;
+  text_.swap(text);
+  return true;
+}
+
+void RecoveryCopy::remove() {
+  if (!keeping_) return;
+  removeFile(path_.c_str());
+  text_.clear();
+}
