@@ -35,7 +35,7 @@ MapKind kindOpenedAs(const char* path, MapKind fileKind) {
   return worldMap && fileKind != NoKind ? Wilderness : fileKind;
 }
 
-OpenMap::OpenMap() = default;
+OpenMap::OpenMap(size_t memoryLimit, int stepsPerMap) : history_(map, data, memoryLimit, stepsPerMap) {}
 
 void OpenMap::addListener(OpenMapListener* listener) { listeners_.push_back(listener); }
 

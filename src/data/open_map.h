@@ -62,7 +62,8 @@ class OpenMap {
   LocalMap map;      // read freely; change only between beginEdit and commitEdit
   MapDataFile data;  // the placements of the map's ".DAT", the same way
 
-  OpenMap();
+  // The history's bounds (see EditHistory); tests make them small.
+  explicit OpenMap(size_t memoryLimit = EditHistory::kMemoryLimit, int stepsPerMap = EditHistory::kStepsPerMap);
   OpenMap(const OpenMap&) = delete;
   OpenMap& operator=(const OpenMap&) = delete;
 
@@ -130,7 +131,7 @@ class OpenMap {
   void announce(MapChange change, CellBox cells);
   void applyKindRule(const char* path);
 
-  EditHistory history_{map, data};
+  EditHistory history_;
   RecoveryCopy recovery_;
   std::vector<OpenMapListener*> listeners_;
   bool dataRead_ = false;

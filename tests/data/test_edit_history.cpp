@@ -10,10 +10,10 @@
 
 namespace {
 
-struct OpenMap {
+struct MapPair {
   LocalMap map;
   MapDataFile data;
-  OpenMap() { data.load(""); }  // a table of free records
+  MapPair() { data.load(""); }  // a table of free records
   std::string content() {
     MapState state;
     captureMapState(map, data, state);
@@ -29,7 +29,7 @@ struct OpenMap {
 
 MapFileStamps stamps(long long size) { return MapFileStamps{{true, size, 1}, {false, 0, 0}}; }
 
-void randomEdit(OpenMap& m, EditHistory& history) {
+void randomEdit(MapPair& m, EditHistory& history) {
   history.beginStep();
   for (int n = rand() % 4; n >= 0; --n) m.map.setTile(rand() % 48, rand() % 24, rand() & 255);
   if (rand() % 5 == 0) m.data.placement(rand() % 200)->x = static_cast<unsigned char>(rand());
@@ -41,7 +41,7 @@ void randomEdit(OpenMap& m, EditHistory& history) {
 }  // namespace
 
 TEST(EditHistory, OneStepPerEditUndoneAndRedoneExactlyWithTheChangedMark) {
-  OpenMap m;
+  MapPair m;
   EditHistory history(m.map, m.data);
   history.mapLoaded("C:\\W\\ZANAB.MAP", stamps(1));
   const std::string opened = m.content();
@@ -91,7 +91,7 @@ TEST(EditHistory, OneStepPerEditUndoneAndRedoneExactlyWithTheChangedMark) {
 }
 
 TEST(EditHistory, EachMapKeepsItsHistoryUntilItsFileChangesOrItsEditsAreDiscarded) {
-  OpenMap m;
+  MapPair m;
   EditHistory history(m.map, m.data);
   history.mapLoaded("C:\\W\\ZANAA.MAP", stamps(1));
   randomEdit(m, history);
@@ -121,7 +121,7 @@ TEST(EditHistory, EachMapKeepsItsHistoryUntilItsFileChangesOrItsEditsAreDiscarde
 
 TEST(EditHistory, BoundsHoldOverTenThousandRandomEditsAndUndoStaysExact) {
   srand(21);
-  OpenMap m;
+  MapPair m;
   const size_t limit = 256 * 1024;
   EditHistory history(m.map, m.data, limit, 1000);
   std::vector<std::string> states;  // the state before each step of the open map
