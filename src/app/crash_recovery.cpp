@@ -10,8 +10,10 @@
 #include "app/map_file.h"
 #include "app/user_dialogs.h"
 #include "data/map_names.h"
+#include "gui/gui.h"
 #include "platform/file_ops.h"
 #include "platform/host_path.h"
+#include "view/tool_actions.h"
 
 namespace {
 
@@ -55,4 +57,29 @@ bool askToRecover(EditorState& editor, RecoveredMap& out) {
 void recoverOpenMap(EditorState& editor, const RecoveredMap& recovered) {
   if (!recovered.path.empty()) openMapFile(recovered.path.c_str(), editor);
   editor.document.recover(recovered);
+}
+
+void RecoveryCopyWatch::openMapChanged(const OpenMapEvent&) {
+  if (editor_.document.recovery().problem().empty()) {
+    told_ = false;
+    return;
+  }
+  if (told_) return;
+  told_ = true;
+  GuiQueueCall(tellOfProblem, nullptr, 0);
+}
+
+// Queued: the editor is looked up again, as the call may outlive the editor it was queued for.
+void RecoveryCopyWatch::tellOfProblem(void*) {
+  if (editorState() == nullptr) return;
+  EditorState& editor = *editorState();
+  const RecoveryCopy& copy = editor.document.recovery();
+  if (copy.problem().empty()) return;
+  char text[kAreaNoteSize];
+  snprintf(text, sizeof text, "No recovery copy: %s", copy.problem().c_str());
+  setAreaNote(editor.mapView, text);
+  Refresh(editor.statusLine);
+  tellUser("The recovery copy of the unsaved changes cannot be written to %s (%s): if DOLA ends without saving, "
+           "they are lost. DOLA keeps trying; save the map to be safe.",
+           copy.path(), copy.problem().c_str());
 }

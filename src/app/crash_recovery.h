@@ -5,6 +5,7 @@
 // disk. Here the program offers a copy left behind at start-up.
 #pragma once
 
+#include "data/open_map.h"
 #include "data/recovery_file.h"
 
 struct EditorState;
@@ -18,3 +19,19 @@ bool askToRecover(EditorState& editor, RecoveredMap& out);
 // Opens the recovered map's file (with its directory's tables) and puts the
 // recovered changes on top, as one undo step: modified, not saved.
 void recoverOpenMap(EditorState& editor, const RecoveredMap& recovered);
+
+// Tells the user, once per run of failed writes of the recovery copy, that
+// the changes are not protected: on the status line and in a message, from
+// the event loop rather than from inside the edit that wrote. A listener of
+// the open map, after the copy has followed each change.
+class RecoveryCopyWatch final : public OpenMapListener {
+ public:
+  explicit RecoveryCopyWatch(EditorState& editor) : editor_(editor) {}
+  void openMapChanged(const OpenMapEvent& event) override;
+
+ private:
+  static void tellOfProblem(void* watch);
+
+  EditorState& editor_;
+  bool told_ = false;  // the user heard of the failures since the last write that worked
+};

@@ -14,12 +14,14 @@ void StatusLineListener::openMapChanged(const OpenMapEvent& event) {
 }
 
 EditorListeners::EditorListeners(EditorState& editor)
-    : document_(editor.document), view_(editor.mapView), statusLine_(editor) {
+    : document_(editor.document), view_(editor.mapView), statusLine_(editor), recoveryWatch_(editor) {
   document_.addListener(&view_);
   document_.addListener(&statusLine_);
+  document_.addListener(&recoveryWatch_);
 }
 
 EditorListeners::~EditorListeners() {
+  document_.removeListener(&recoveryWatch_);
   document_.removeListener(&statusLine_);
   document_.removeListener(&view_);
 }

@@ -1,7 +1,9 @@
 // The program's listeners of the open map, added to the document when the
 // editor object is made and removed when it goes: the map view (canvas,
-// lists, palette), then the status line with the file's kind note.
+// lists, palette), the status line with the file's kind note, and the watch
+// on the recovery copy's writes.
 #pragma once
+#include "app/crash_recovery.h"
 #include "data/open_map.h"
 #include "view/map_view.h"
 
@@ -28,4 +30,5 @@ class EditorListeners {
   OpenMap& document_;
   MapViewListener view_;
   StatusLineListener statusLine_;
+  RecoveryCopyWatch recoveryWatch_;
 };

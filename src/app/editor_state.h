@@ -18,7 +18,7 @@
 #include "data/world_teleports.h"
 #include "app/editor_listeners.h"
 #include "app/editor_view_host.h"
-#include "app/map_history.h"
+#include "app/visited_maps.h"
 #include "view/map_view.h"
 
 namespace AngelScript {
@@ -55,7 +55,7 @@ struct EditorState : MapViewWidgets, MapViewState {
 
   // ---- Editing state ----
   AngelScript::asIScriptEngine* scriptEngine;  // the one script engine
-  MapHistory history;  // every map opened since start-up, for Back and Forward
+  VisitedMaps visitedMaps;  // every map opened since start-up, for Back and Forward
   char statusWarning[512];  // said after the open map's path on the status line until the next open; "" none
 
   // ---- The map view: its context over the parts above, and the program's

@@ -128,7 +128,7 @@ void openMapFile(const char* path, EditorState& editor) {
   // The directory's tables first: the lists hear of the open and show them.
   editor.objectList.load(dir);
   editor.creatureList.load(dir);
-  editor.history.visit(mapPath);  // every open, by any means, is a step of Back and Forward
+  editor.visitedMaps.visit(mapPath);  // every open, by any means, is a step of Back and Forward
   editor.canvasMode = LocalEdit;
   editor.document.open(mapPath);
   warnAboutShortMap(editor.openMap, editor.document.fileKind());

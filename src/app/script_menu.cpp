@@ -1,4 +1,4 @@
-// The "~Script" menu: generating the world or changing the open map with a
+// The Script menu's commands: generating the world or changing the open map with a
 // user script. The script layer's generation commands do the work; here the
 // editor settles unsaved changes the world would overwrite, records a run on
 // the open map as one undo step, redraws what shows map data and records the mouse.
@@ -13,7 +13,6 @@
 #include "app/editor_state.h"
 #include "app/map_file.h"
 #include "app/unsaved_changes.h"
-#include "app/menus.h"
 #include "app/user_dialogs.h"
 #include "data/world_loader.h"
 #include "data/world_neighbours.h"
@@ -68,12 +67,6 @@ void reloadWorldView(EditorState& editor) {
 
 }  // namespace
 
-void fillScriptMenu(void* editor) {
-  AddMenuItem(0, "Generate ~World Map", nullptr, generateWorldMap, editor);
-  AddMenuItem(0, "Generate ~Local Map", nullptr, generateLocalMap, editor);
-  AddMenuItem(0, "Place ~Feature", nullptr, generateLocalMap, editor);
-}
-
 void generateWorldBesideOpenMap(EditorState& editor) {
   if (editor.openMap.path[0] == '\0') {
     generateWorldIntoChosenDirectory(editor);
@@ -97,8 +90,9 @@ void generateWorldBesideOpenMap(EditorState& editor) {
   int col = 0, row = 0;
   const char* separator = lastBackslash(editor.openMap.path, 1);
   // Not an undo step: the map and its placements are read anew from the
-  // files written, with a history of their own.
-  if (separator != nullptr && worldSquareOfFileName(separator + 1, &col, &row) && result.squareWritten[col][row])
+  // files written (some of them, when the write was cut short), with a
+  // history of their own.
+  if (separator != nullptr && worldSquareOfFileName(separator + 1, &col, &row) && result.written > 0)
     editor.document.reload();
   else
     Refresh(editor.mapCanvas);

@@ -2,6 +2,9 @@
 // map's unsaved state says.
 #include "data/recovery_copy.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include "data/recovery_file.h"
 #include "platform/file_ops.h"
 #include "platform/host_path.h"
@@ -23,6 +26,8 @@ bool RecoveryCopy::start(const char* directory) {
     for (int slot = 1; slot <= kSlots; slot++) {
       const std::string candidate = slotPath(slot);
       if (pass == 0 && !isFilePath(candidate.c_str())) continue;
+      // A folder (or anything else) under a slot's name could never take a copy.
+      if (pass == 1 && !isFilePath(candidate.c_str()) && pathExists(candidate.c_str())) continue;
       const ClaimResult claimed = claim_.claim(directory, slot);
       if (claimed == ClaimResult::Unavailable) return true;  // the host cannot tell: the one copy, as it is
       if (claimed == ClaimResult::InUse) continue;
@@ -46,9 +51,18 @@ bool RecoveryCopy::update(const LocalMap& map, const MapDataFile& data, bool mod
     return true;
   }
   std::string text = recoveryText(map, data, true);
-  if (text == text_) return true;
-  if (!makeDirectory(directory_.c_str()) || !writeRecoveryFile(path_.c_str(), text)) return false;
+  if (text == text_ && problem_.empty()) return true;
+  errno = 0;
+  const bool folder = makeDirectory(directory_.c_str());
+  if (!folder || !writeRecoveryFile(path_.c_str(), text)) {
+    const int error = errno ? errno : (folder ? EIO : ENOTDIR);
+    problem_ = error == ENOTDIR || error == EEXIST ? directory_ + " is not a folder"
+               : error == EISDIR                   ? path_ + " is a folder"
+                                                   : std::string(strerror(error));
+    return false;
+  }
   text_.swap(text);
+  problem_.clear();
   return true;
 }
 

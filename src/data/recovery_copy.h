@@ -31,8 +31,10 @@ class RecoveryCopy {
   const std::string& directory() const { return directory_; }
 
   // Brings the copy in line with the map: written while modified (only when
-  // its text changed), removed when not. False when a write failed.
+  // its text changed), removed when not. False when a write failed; problem
+  // then says why until a write works.
   bool update(const LocalMap& map, const MapDataFile& data, bool modified);
+  const std::string& problem() const { return problem_; }
   // Removes the copy (saved, discarded, or a clean quit).
   void remove();
   // What the copy on disk holds; "" when this editor wrote none.
@@ -45,5 +47,6 @@ class RecoveryCopy {
   std::string directory_;
   std::string path_;
   std::string text_;
+  std::string problem_;
   InstanceClaim claim_;  // the slot of this editor's copy while it runs
 };
