@@ -35,18 +35,16 @@ bool LocalMap::addTeleport(int x, int y, const char* name) {
   if (lastTeleport_) lastTeleport_->next = t;
   else firstTeleport_ = t;
   lastTeleport_ = t;
+  teleportAt_.push_back(t);
   teleportCount_++;
   return true;
 }
 
 bool LocalMap::removeTeleport(int index) {
   if (index < 0 || index >= teleportCount_) return false;
-  Teleport* previous = nullptr;
-  Teleport* t = firstTeleport_;
-  for (int i = 0; i < index; i++) {
-    previous = t;
-    t = t->next;
-  }
+  Teleport* previous = index > 0 ? teleportAt_[index - 1] : nullptr;
+  Teleport* t = teleportAt_[index];
+  teleportAt_.erase(teleportAt_.begin() + index);
   if (previous) previous->next = t->next;
   else firstTeleport_ = t->next;
   if (lastTeleport_ == t) lastTeleport_ = previous;
@@ -59,8 +57,7 @@ int LocalMap::teleportCount() const { return teleportCount_; }
 
 bool LocalMap::getTeleport(int index, int* x, int* y, char* name) const {
   if (index < 0 || index >= teleportCount_) return false;
-  const Teleport* t = firstTeleport_;
-  for (int i = 0; i < index; i++) t = t->next;
+  const Teleport* t = teleportAt_[index];
   if (x) *x = t->x;
   if (y) *y = t->y;
   if (name) snprintf(name, kTeleportNameSize, "%s", t->name);
@@ -74,6 +71,7 @@ void LocalMap::clearTeleports() {
     firstTeleport_ = next;
   }
   lastTeleport_ = nullptr;
+  teleportAt_.clear();
   teleportCount_ = 0;
 }
 
