@@ -5,7 +5,11 @@
 #include <cstdio>
 #include <cstring>
 
-LocalMap::LocalMap() : kind(Wilderness) {
+namespace {
+unsigned long long lastTeleportRevision = 0;  // the editor's code runs on one thread
+}  // namespace
+
+LocalMap::LocalMap() : kind(Wilderness), teleportRevision_(++lastTeleportRevision) {
   path[0] = 0;
   memset(tiles_, 0, sizeof tiles_);
 }
@@ -37,6 +41,7 @@ bool LocalMap::addTeleport(int x, int y, const char* name) {
   lastTeleport_ = t;
   teleportAt_.push_back(t);
   teleportCount_++;
+  teleportsChanged();
   return true;
 }
 
@@ -50,6 +55,7 @@ bool LocalMap::removeTeleport(int index) {
   if (lastTeleport_ == t) lastTeleport_ = previous;
   delete t;
   teleportCount_--;
+  teleportsChanged();
   return true;
 }
 
@@ -73,6 +79,13 @@ void LocalMap::clearTeleports() {
   lastTeleport_ = nullptr;
   teleportAt_.clear();
   teleportCount_ = 0;
+  teleportsChanged();
+}
+
+void LocalMap::teleportsChanged() { teleportRevision_ = ++lastTeleportRevision; }
+
+const Teleport* LocalMap::teleport(int index) const {
+  return index >= 0 && index < teleportCount_ ? teleportAt_[index] : nullptr;
 }
 
 bool LocalMap::findUnwritableTile(int* x, int* y) const {

@@ -108,7 +108,13 @@ class LocalMap {
   int teleportCount() const;
   // Copies the index-th teleport (name into a buffer of 256); any output may be null.
   bool getTeleport(int index, int* x, int* y, char* name) const;
+  // The index-th teleport itself, read-only, without copying its name;
+  // nullptr unless 0 <= index < teleportCount().
+  const Teleport* teleport(int index) const;
   void clearTeleports();
+  // A number that every change of the teleport list replaces by one no list
+  // of any map had before: equal numbers mean the same list, unchanged.
+  unsigned long long teleportRevision() const { return teleportRevision_; }
 
   // The first cell, row by row, of the rows this kind saves, that holds 10 or
   // 13 and so makes save refuse; false when there is none.
@@ -129,6 +135,9 @@ class LocalMap {
   // index: a map may hold tens of thousands of teleports, and every loop over
   // them by index would otherwise walk the list from its head each time.
   std::vector<Teleport*> teleportAt_;
+  unsigned long long teleportRevision_;
+
+  void teleportsChanged();
   int rowsRead_ = 0;
   MapLoadNotes notes_{};
 
