@@ -19,7 +19,6 @@
 #include <string>
 
 #include "bench_directory.h"
-#include "data/edit_history.h"
 #include "gui/gui.h"
 #include "gui/gui_internal.h"
 #include "platform/host_path.h"
@@ -30,35 +29,29 @@
 namespace {
 
 // A program that opens nothing and answers nothing: the benchmarks only move
-// and paint, each edit recorded as one undo step as the editor records it.
+// and paint, each edit recorded by the open map's owner as in the editor.
 class QuietHost final : public MapViewHost {
  public:
-  explicit QuietHost(EditHistory& history) : history_(history) {}
   bool replaceOpenMap(const char*) override { return false; }
   int showText(const char*, const char*) override { return 0; }
   const char* selectFile(const char*, const char*, int, const char*, const char*) override { return ""; }
-  void beginMapEdit() override { history_.beginStep(); }
-  void endMapEdit() override { history_.commitStep(); }
-
- private:
-  EditHistory& history_;
 };
 
 // Editor values of one canvas: a full map, tables, 200 placements in use,
 // sprites with masked pixels, on a headless screen of the given depth.
 struct Scene {
-  LocalMap openMap;
+  OpenMap document;
+  LocalMap& openMap = document.map;
   ObjectList objects;
   CreatureList creatures;
-  MapDataFile data;
+  MapDataFile& data = document.data;
   SpriteSet sprites;
   std::unique_ptr<WorldBuffer> world = std::make_unique<WorldBuffer>();
   WorldTeleports teleports;
   MapViewWidgets widgets{};
   std::unique_ptr<MapViewState> values = std::make_unique<MapViewState>();
-  EditHistory history{openMap, data};
-  QuietHost quiet{history};
-  MapView view{*values, widgets, openMap, objects, creatures, data, sprites, *world, teleports, quiet, {}, {}, {}};
+  QuietHost quiet;
+  MapView view{*values, widgets, document, openMap, objects, creatures, data, sprites, *world, teleports, quiet, {}, {}, {}};
   BITMAP* canvas = nullptr;
   BITMAP* floorSource = nullptr;
   std::string host;
@@ -83,7 +76,6 @@ struct Scene {
       snprintf(name, sizeof name, "ZAN%c%c", 'A' + rand() % 20, 'A' + rand() % 20);
       openMap.addTeleport(1 + rand() % kMapColumns, 1 + rand() % kMapRows, name);
     }
-    history.mapLoaded((std::string(editor) + "\\MAP.MAP").c_str(), MapFileStamps{});
     bind();
     makeWindow();
     floorSource = create_bitmap(kMapCanvasWidth, kMapCanvasHeight);

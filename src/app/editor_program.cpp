@@ -18,6 +18,7 @@
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
 #include "app/graphics_mode.h"
+#include "app/left_world_write.h"
 #include "app/main_window.h"
 #include "app/view_commands.h"
 #include "app/user_dialogs.h"
@@ -127,10 +128,9 @@ int runEditor(EditorDisplay display) {
     return 1;
   }
   // The question about a map lost in a crash comes before any other dialog.
-  startRecoveryCopies(kRecoveryDirectory);
-  writeRecoveryCopyOnLogout();
+  editor->document.recovery().start(kRecoveryDirectory);
   auto recovered = std::make_unique<RecoveredMap>();
-  const bool recover = askToRecover(*recovered);
+  const bool recover = askToRecover(*editor, *recovered);
   askForGameDirectoryIfMissing(*editor);
   loadSpriteSet(*editor);
   const bool headless = display == EditorDisplay::Headless;
@@ -139,10 +139,11 @@ int runEditor(EditorDisplay display) {
   SetCloseCallback(closeButtonCommand, editor);
   if (recover) recoverOpenMap(*editor, *recovered);
   reportSpriteProblems(*editor);
+  settleLeftWorldWriteAtStart(*editor);
   RunEventLoop();
   SetCloseCallback(nullptr, nullptr);
-  removeRecoveryCopy();  // a clean quit: the changes were saved or discarded
-  stopRecoveryCopies();
+  editor->document.recovery().remove();  // a clean quit: the changes were saved or discarded
+  editor->document.recovery().stop();
   const bool settingsSaved = saveSettingsAtShutdown(*editor);
   shutdownEditor(editor);
   return settingsSaved ? 0 : 1;

@@ -1,4 +1,4 @@
-// The "~Script" menu: generating the world or changing the open map with a
+// The Script menu's commands: generating the world or changing the open map with a
 // user script. The script layer's generation commands do the work; here the
 // editor settles unsaved changes the world would overwrite, records a run on
 // the open map as one undo step, redraws what shows map data and records the mouse.
@@ -9,19 +9,19 @@
 
 #include "app/commands.h"
 #include "app/script_commands.h"
-#include "app/crash_recovery.h"
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
-#include "app/map_edits.h"
 #include "app/map_file.h"
 #include "app/unsaved_changes.h"
-#include "app/menus.h"
 #include "app/user_dialogs.h"
 #include "data/world_loader.h"
+#include "data/world_neighbours.h"
+#include "platform/editor_path.h"
 #include "gui/gui.h"
 #include "platform/host_path.h"
 #include "script/map_generation.h"
 #include "script/world_generation.h"
+#include "view/tool_actions.h"
 
 namespace {
 
@@ -67,12 +67,6 @@ void reloadWorldView(EditorState& editor) {
 
 }  // namespace
 
-void fillScriptMenu(void* editor) {
-  AddMenuItem(0, "Generate ~World Map", nullptr, generateWorldMap, editor);
-  AddMenuItem(0, "Generate ~Local Map", nullptr, generateLocalMap, editor);
-  AddMenuItem(0, "Place ~Feature", nullptr, generateLocalMap, editor);
-}
-
 void generateWorldBesideOpenMap(EditorState& editor) {
   if (editor.openMap.path[0] == '\0') {
     generateWorldIntoChosenDirectory(editor);
@@ -87,30 +81,30 @@ void generateWorldBesideOpenMap(EditorState& editor) {
     recordMouse(editor);
     return;
   }
-  bool reloaded = false;
-  endMapEdit(editor);
+  endAreaToolAction(editor.mapView);
+  char directory[kPathBufferSize];
+  directoryOf(editor.openMap.path, directory, sizeof directory);
   const BackupPlace backups = editorBackupPlace(editor);
-  generateWorldBeside(editor.scriptEngine, editor.openMap, &reloaded, &backups);
+  const WorldGenerationResult result = generateWorld(editor.scriptEngine, directory, &editor.openMap, &backups);
   reloadWorldView(editor);
-  if (reloaded) {
-    // Not an undo step: the map is its new file, with a history of its own.
-    editor.edits.mapLoaded(editor.openMap.path, stampsOfOpenMap(editor));
-    updateRecoveryCopy(editor);
-    refreshAfterLoad(editor);
-  } else {
+  int col = 0, row = 0;
+  const char* separator = lastBackslash(editor.openMap.path, 1);
+  // Not an undo step: the map and its placements are read anew from the
+  // files written (some of them, when the write was cut short), with a
+  // history of their own.
+  if (separator != nullptr && worldSquareOfFileName(separator + 1, &col, &row) && result.written > 0)
+    editor.document.reload();
+  else
     Refresh(editor.mapCanvas);
-  }
   recordMouse(editor);
 }
 
 void generateIntoOpenMap(EditorState& editor) {
-  beginMapEdit(editor);
+  endAreaToolAction(editor.mapView);  // a stroke still held is a step of its own
   // The script works in the world grid's corner: the world view gets its
   // world back afterwards, whether the script ran, failed or was cancelled.
   std::unique_ptr<WorldBuffer> world(new (std::nothrow) WorldBuffer(editor.worldBuffer));
-  const bool generated = generateIntoMap(editor.scriptEngine, editor.openMap);
+  editor.document.edit([&] { generateIntoMap(editor.scriptEngine, editor.openMap); });
   if (world) editor.worldBuffer = *world;
-  endMapEdit(editor);
-  if (generated) Refresh(editor.mapCanvas);
   recordMouse(editor);
 }

@@ -11,6 +11,7 @@
 #include "platform/directory_list.h"
 #include "platform/file_stream.h"
 #include "platform/host_path.h"
+#include "platform/write_journal.h"
 
 bool GameDirectory::open(const char* hostPath) {
   shownName_ = hostPath;
@@ -27,13 +28,22 @@ bool GameDirectory::open(const char* hostPath) {
   listed_.clear();
   exactly_.clear();
   withoutCase_.clear();
+  backslashNames_.clear();
+  temporaries_.clear();
+  writeJournal_.clear();
   for (const DirectoryEntry& e : entries) {
     if (e.isDirectory || e.name == "..") continue;
+    if (e.name.find('\\') != std::string::npos) {
+      backslashNames_.push_back(e.name);
+      continue;
+    }
     if (!e.isRegular) {
       others_.push_back(e.name);
       continue;
     }
-    files_.push_back(e.name);
+    if (isWriteTemporaryName(e.name.c_str())) temporaries_.push_back(e.name);
+    else if (e.name == kWriteJournalName) writeJournal_ = e.name;
+    else files_.push_back(e.name);
     exactly_.emplace(e.name, listed_.size());
     withoutCase_.emplace(upperCase(e.name), listed_.size());
     listed_.push_back(File{e.name, static_cast<long>(e.size)});
