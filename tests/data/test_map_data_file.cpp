@@ -150,7 +150,6 @@ TEST(MapDataFile, LoadFromBytesMatchesALoadOfTheFile) {
     ASSERT_TRUE(loaded.load(dir.editorPath("A.DAT").c_str()));
     ASSERT_TRUE(fromBytes.loadFromBytes(dir.editorPath("A.DAT").c_str(), bytes));
     EXPECT_STREQ(loaded.path, fromBytes.path);
-    EXPECT_FALSE(fromBytes.placementsChanged());
     for (int i = 0; i < kPlacementCount; i++) {
       unsigned char a[kPlacementSize], b[kPlacementSize];
       encodePlacement(*loaded.placement(i), a);
