@@ -27,6 +27,7 @@ void addMenuBar(EditorState& e) {
   AddMenuBarItem("~View", fillViewMenu, &e);
   AddMenuBarItem("~Script", fillScriptMenu, &e);
   AddMenuBarItem("~Tools", fillToolsMenu, &e);
+  AddMenuBarItem("~Help", fillHelpMenu, &e);
   EndMenuBar();
 }
 

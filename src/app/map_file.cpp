@@ -10,6 +10,7 @@
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
 #include "app/map_edits.h"
+#include "app/recent_maps.h"
 #include "app/user_dialogs.h"
 #include "data/map_data_file.h"
 #include "data/map_names.h"
@@ -150,6 +151,7 @@ void openMapFile(const char* path, EditorState& editor) {
   if (!mapNameOf(mapPath, name, sizeof name)) name[0] = '\0';
   editor.openMap.load(mapPath);
   editor.history.visit(mapPath);  // every open, by any means, is a step of Back and Forward
+  noteOpenedMap(editor);
   editor.teleportRows = editor.openMap.teleportCount();
   editor.objectList.load(dir);
   editor.creatureList.load(dir);

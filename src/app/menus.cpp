@@ -6,6 +6,7 @@
 #include "app/commands.h"
 #include "app/editor_state.h"
 #include "app/navigation.h"
+#include "app/recent_maps.h"
 #include "gui/gui.h"
 
 namespace {
@@ -17,6 +18,7 @@ void fillFileMenu(void* editor) {
   AddMenuItem(kPlainItem, "~Save\tCtrl+S", "", saveCommand, editor);
   AddMenuItem(kPlainItem, "Save ~As\tCtrl+Shift+S", "", saveAsCommand, editor);
   AddMenuItem(kPlainItem, "~Quit\tCtrl+Q", "", quitCommand, editor);
+  addRecentMapItems(*static_cast<EditorState*>(editor));
 }
 
 void fillViewMenu(void* editor) {

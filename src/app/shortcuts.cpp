@@ -7,6 +7,9 @@
 
 #include <allegro.h>
 
+#include <cstdio>
+#include <cstring>
+
 #include "app/commands.h"
 #include "app/editor_state.h"
 #include "app/navigation.h"
@@ -23,6 +26,7 @@ struct Shortcut {
   int modifiers;  // kGuiShift | kGuiCtrl | kGuiAlt, exactly
   GuiCommand command;
   KeyScope scope;
+  const char* meaning = nullptr;  // for a key that no menu item offers: what it does
 };
 
 constexpr KeyScope kAnywhere = KeyScope::Anywhere;
@@ -43,7 +47,7 @@ const Shortcut kShortcuts[] = {
     {KEY_F, 0, fillCommand, kOutsideText},          {KEY_L, 0, lineCommand, kOutsideText},
     {KEY_S, 0, selectCommand, kOutsideText},        {KEY_C, kGuiCtrl, copyCommand, kAnywhere},
     {KEY_V, kGuiCtrl, pasteCommand, kAnywhere},     {KEY_H, kGuiCtrl, replaceTileCommand, kAnywhere},
-    {KEY_ESC, 0, escapeCommand, kAnywhere},
+    {KEY_ESC, 0, escapeCommand, kAnywhere, "ends a drag, a paste, the selection or a click on the map awaited"},
 };
 
 bool inScope(const Shortcut& s, const GuiKey& key, const EditorState& editor) {
@@ -51,7 +55,39 @@ bool inScope(const Shortcut& s, const GuiKey& key, const EditorState& editor) {
   return key.canvas != 0 && (key.canvas == editor.mapCanvas || key.canvas == editor.paletteCanvas);
 }
 
+// "Ctrl+Shift+Left": the modifiers, then the key's name.
+void appendKeyName(const Shortcut& s, char* text, size_t size) {
+  const size_t used = strlen(text);
+  const int code = s.scancode;
+  char name[16];
+  if (code >= KEY_A && code <= KEY_Z) snprintf(name, sizeof name, "%c", 'A' + (code - KEY_A));
+  else if (code == KEY_LEFT) snprintf(name, sizeof name, "Left");
+  else if (code == KEY_RIGHT) snprintf(name, sizeof name, "Right");
+  else if (code == KEY_UP) snprintf(name, sizeof name, "Up");
+  else if (code == KEY_DOWN) snprintf(name, sizeof name, "Down");
+  else if (code == KEY_ESC) snprintf(name, sizeof name, "Escape");
+  else snprintf(name, sizeof name, "%s", scancode_to_name(code));
+  snprintf(text + used, size - used, "%s%s%s%s%s", used > 0 ? ", " : "", (s.modifiers & kGuiCtrl) ? "Ctrl+" : "",
+           (s.modifiers & kGuiAlt) ? "Alt+" : "", (s.modifiers & kGuiShift) ? "Shift+" : "", name);
+}
+
 }  // namespace
+
+void shortcutKeysOf(GuiCommand command, char* text, size_t size) {
+  if (size == 0) return;
+  text[0] = '\0';
+  for (const Shortcut& s : kShortcuts)
+    if (s.command == command && s.meaning == nullptr) appendKeyName(s, text, size);
+}
+
+void visitKeysWithoutMenuItem(void (*visit)(const char* keys, const char* meaning, void* context), void* context) {
+  for (const Shortcut& s : kShortcuts) {
+    if (s.meaning == nullptr) continue;
+    char keys[64] = "";
+    appendKeyName(s, keys, sizeof keys);
+    visit(keys, s.meaning, context);
+  }
+}
 
 bool runShortcut(const GuiKey& typed, void* editor) {
   for (const Shortcut& s : kShortcuts) {

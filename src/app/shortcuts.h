@@ -9,5 +9,13 @@
 // EditorState. True when key was a shortcut.
 bool runShortcut(const GuiKey& key, void* editor);
 
+// The keys of the table that run command, written as the menus write them
+// ("Ctrl+Y, Ctrl+Shift+Z"); "" when none.
+void shortcutKeysOf(GuiCommand command, char* text, size_t size);
+
+// Calls visit with the keys and the meaning of every shortcut that no menu
+// item offers (its meaning says what it does instead of a menu label).
+void visitKeysWithoutMenuItem(void (*visit)(const char* keys, const char* meaning, void* context), void* context);
+
 // Hands the main window's leftover keys to runShortcut.
 void installShortcuts(int mainWindow, void* editor);

@@ -130,6 +130,14 @@ void EndMenuBar();
 // shown: the program receives the key itself (SetKeyHandler).
 int AddMenuItem(int kind, const char* label, const char* shortcut, GuiCommand command, void* data);
 
+// Reads the menus of a window's menu bar without showing them: each title's
+// fill runs, and every item it adds reaches visit (label without its
+// shortcut, "~" kept; shortcut text, "" when none; command) instead of a
+// menu. For lists of the commands and their keys.
+typedef void (*GuiMenuItemVisitor)(const char* title, const char* label, const char* shortcut, GuiCommand command,
+                                   void* context);
+void VisitMenuItems(int window, GuiMenuItemVisitor visit, void* context);
+
 // ---- Controls (added to the window, tab page or menu being built) ----
 int AddLabel(int x, int y, const char* text);
 // The callback fills the field's text at every draw.
@@ -166,6 +174,10 @@ void SetListDeleteCallback(int list, GuiListRowCallback callback);
 void SetListSelection(int list, int row);
 // Shows the list from its first row (for a list that now shows other rows).
 void ScrollListToTop(int list);
+
+// Draws text in the toolkit's font onto a canvas's bitmap, centred on
+// centreX, its top at y, in colour (of the bitmap's depth), over what is there.
+void DrawCentredText(BITMAP* bitmap, const char* text, int centreX, int y, int colour);
 
 // ---- Redraw and modal dialogs ----
 void Refresh(int id);
