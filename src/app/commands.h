@@ -1,7 +1,7 @@
-// The callbacks of the main window's menus and its close button: each takes
-// the EditorState as its data and hands it to the program's typed operation
-// (file_commands.h, map_file.h, map_edits.h, view_commands.h,
-// script_commands.h).
+// The handlers of the command table (command_table.cpp) and the close
+// button: each takes the EditorState as its data and hands it to the
+// program's typed operation (file_commands.h, map_file.h, map_edits.h,
+// view_commands.h, script_commands.h).
 #pragma once
 
 void openCommand(void* editor);
@@ -34,6 +34,9 @@ void showObjectsCommand(void* editor);
 void escapeCommand(void* editor);
 void setZanDirectoryCommand(void* editor);
 void restoreBackupCommand(void* editor);
+// Help: every command with its keys; the version and where the files are.
+void keysCommand(void* editor);
+void aboutCommand(void* editor);
 
 // "Generate ~World Map"; "Generate ~Local Map" and "Place ~Feature".
 void generateWorldMap(void* editor);

@@ -18,6 +18,7 @@
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
 #include "app/graphics_mode.h"
+#include "app/left_world_write.h"
 #include "app/main_window.h"
 #include "app/map_file.h"
 #include "app/recent_maps.h"
@@ -154,6 +155,7 @@ int runEditor(EditorDisplay display, const EditorStart& start) {
   if (recover) recoverOpenMap(*editor, *recovered);
   else if (start.mapPath != nullptr) openMapFile(start.mapPath, *editor);
   reportSpriteProblems(*editor);
+  settleLeftWorldWriteAtStart(*editor);
   RunEventLoop();
   SetCloseCallback(nullptr, nullptr);
   removeRecoveryCopy();  // a clean quit: the changes were saved or discarded

@@ -1,16 +1,14 @@
-// The "~Help" menu: "~Keys" lists every command of the menus with its keys
-// (read from the menus themselves and the shortcut table, so the list cannot
-// fall out of step with them), and "~About" says which DOLA this is and where
-// it reads and keeps its files.
+// The "~Help" menu: "~Keys" lists every command of the command table with
+// its keys, and "~About" says which DOLA this is and where it reads and
+// keeps its files.
 #include <cstdio>
 #include <cstring>
 
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
 #include "app/map_file.h"
-#include "app/menus.h"
-#include "app/recent_maps.h"
-#include "app/shortcuts.h"
+#include "app/command_table.h"
+#include "app/commands.h"
 #include "app/user_dialogs.h"
 #include "gui/gui.h"
 #include "platform/host_path.h"
@@ -45,35 +43,32 @@ void plainLabel(const char* label, char* out, size_t size, char* letter) {
   out[n] = '\0';
 }
 
-void listMenuItem(const char* title, const char* label, const char* shortcut, GuiCommand command, void* context) {
-  if (command == nullptr || isRecentMapCommand(command)) return;  // a heading, a map
-  KeyList& list = *static_cast<KeyList*>(context);
-  char menu[64], item[kGuiLabelMax + 1], keys[128];
+// One line per command: its menu place, its key, and the menu letters that
+// reach it ("File > Open:  Ctrl+O   or   Alt+F, O"); a key without a menu
+// item with what it does.
+void appendCommand(KeyList& list, const Command& c) {
+  char key[64], menu[64], item[kGuiLabelMax + 1], route[32] = "", line[512];
   char menuLetter, itemLetter;
-  plainLabel(title, menu, sizeof menu, &menuLetter);
-  plainLabel(label, item, sizeof item, &itemLetter);
-  shortcutKeysOf(command, keys, sizeof keys);
-  if (keys[0] == '\0') snprintf(keys, sizeof keys, "%s", shortcut);
-  char route[32] = "";
-  if (menuLetter != 0 && itemLetter != 0)
-    snprintf(route, sizeof route, "Alt+%c, %c", menuLetter, itemLetter);
-  char line[512];
-  snprintf(line, sizeof line, "%s > %s:  %s%s%s", menu, item, keys, keys[0] != '\0' && route[0] != '\0' ? "   or   " : "",
-           route);
+  keyText(c.key, key, sizeof key);
+  plainLabel(c.label, item, sizeof item, &itemLetter);
+  if (c.menu == Menu::None) {
+    snprintf(line, sizeof line, "%s:  %s", key, item);
+  } else {
+    plainLabel(menuTitle(c.menu), menu, sizeof menu, &menuLetter);
+    if (menuLetter != 0 && itemLetter != 0) snprintf(route, sizeof route, "Alt+%c, %c", menuLetter, itemLetter);
+    snprintf(line, sizeof line, "%s > %s:  %s%s%s", menu, item, key, key[0] != '\0' && route[0] != '\0' ? "   or   " : "",
+             route);
+  }
   appendLine(list, line);
 }
 
-void listKeyWithoutMenuItem(const char* keys, const char* meaning, void* context) {
-  char line[256];
-  snprintf(line, sizeof line, "%s: %s", keys, meaning);
-  appendLine(*static_cast<KeyList*>(context), line);
-}
-
-void showKeys(EditorState& editor) {
+void showKeys() {
   KeyList list{};
-  VisitMenuItems(editor.mainWindow, listMenuItem, &list);
-  visitKeysWithoutMenuItem(listKeyWithoutMenuItem, &list);
-  appendLine(list, "Over the map: left button paints with the tool, right button picks a tile, middle button follows a teleport.");
+  const CommandTable table = editorCommands();
+  for (int i = 0; i < table.count; ++i)
+    if (table.entries[i].run != nullptr) appendCommand(list, table.entries[i]);  // not the recent maps
+  appendLine(list, "Over the map: the left button paints with the tool, the right button picks a tile, the middle "
+                   "button follows a teleport.");
   askUser(list.text, "~OK");
 }
 
@@ -98,12 +93,7 @@ void showAbout(EditorState& editor) {
       gameHost, gameHost[0] != '\0' ? ")" : "", folder, folder, backups.directory.c_str(), kept, folder);
 }
 
-void keysCommand(void* editor) { showKeys(*static_cast<EditorState*>(editor)); }
-void aboutCommand(void* editor) { showAbout(*static_cast<EditorState*>(editor)); }
-
 }  // namespace
 
-void fillHelpMenu(void* editor) {
-  AddMenuItem(0, "~Keys", "", keysCommand, editor);
-  AddMenuItem(0, "~About", "", aboutCommand, editor);
-}
+void keysCommand(void*) { showKeys(); }
+void aboutCommand(void* editor) { showAbout(*static_cast<EditorState*>(editor)); }

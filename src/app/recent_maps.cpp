@@ -77,25 +77,21 @@ void rememberRecentMap(SettingsFile& settings, const char* path) {
   }
 }
 
-bool isRecentMapCommand(GuiCommand command) {
-  for (GuiCommand open : kOpenRecent)
-    if (open == command) return true;
-  return false;
-}
-
 void noteOpenedMap(EditorState& editor) {
   if (editor.openMap.path[0] == '\0') return;  // nothing was opened
   rememberRecentMap(editor.settings, editor.openMap.path);
   startHintOf(editor.settings, editor.startHint, sizeof editor.startHint);
 }
 
-void addRecentMapItems(EditorState& editor) {
+void addRecentMapItems(void* data) {
+  EditorState& editor = *static_cast<EditorState*>(data);
   const int count = recentMapCount(editor.settings);
-  AddMenuItem(0, count > 0 ? "Recent Maps" : "Recent Maps: none yet", "", nullptr, nullptr);
+  // A dimmed heading: the maps follow it.
+  AddMenuItem(kMenuItemDisabled, count > 0 ? "Recent Maps" : "Recent Maps: none yet", "", nullptr, nullptr);
   for (int i = 0; i < count; ++i) {
     char label[kMapPathSize + 8];
     snprintf(label, sizeof label, "~%d %s", i + 1, shortName(recentMap(editor.settings, i)));
-    AddMenuItem(0, label, "", kOpenRecent[i], &editor);
+    AddMenuItem(kMenuItemPlain, label, "", kOpenRecent[i], &editor);
   }
 }
 

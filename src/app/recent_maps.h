@@ -4,8 +4,6 @@
 #pragma once
 #include <cstddef>
 
-#include "gui/gui.h"
-
 class SettingsFile;
 struct EditorState;
 
@@ -25,11 +23,8 @@ void noteOpenedMap(EditorState& editor);
 // The items after the File menu's own: "Recent Maps", then "~1 world\ZANAB.MAP"
 // and so on (the last folder and the file name); each opens its map as File >
 // Open does.
-void addRecentMapItems(EditorState& editor);
-
-// True for the command of a recent map's item (no command of its own: the
-// list of keys leaves it out).
-bool isRecentMapCommand(GuiCommand command);
+// (The command table's addItems of "Recent Maps"; editor is the EditorState.)
+void addRecentMapItems(void* editor);
 
 // The one line the map canvas shows while no map is open: how to begin, and
 // which key reopens the map opened last.

@@ -226,10 +226,6 @@ struct GuiContext {
   int building = 0;  // window under construction, 0 none
   BuildTarget target = {};
   int buildingBar = 0;  // menu bar between BeginMenuBar and EndMenuBar
-  // While VisitMenuItems runs a fill: where its items go, and the title's label.
-  GuiMenuItemVisitor menuVisitor = nullptr;
-  void* menuVisitorContext = nullptr;
-  const char* visitedTitle = nullptr;
   int nextId = 0;
   Widget widgetSlots[kMaxWidgets] = {};
   int slotsInUse = 0;  // slots at and past this index have never been used

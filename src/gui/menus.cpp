@@ -116,7 +116,7 @@ void paintMenuItem(Widget& item, int x, int y) {
   const Window* popup = findWindow(item.window);
   bool hot = popup && popup->hover == item.id;
   rectfill(b, x, y, x + item.w - 1, y + item.h - 1, hot ? t.highlight : t.face);
-  int color = hot ? t.highlightText : t.text;
+  int color = item.value == kMenuItemDisabled ? t.faceDark : hot ? t.highlightText : t.text;
   const char* tab = strchr(item.label, '\t');
   char name[kLabelSize];
   snprintf(name, sizeof name, "%.*s", tab ? static_cast<int>(tab - item.label) : kLabelSize - 1, item.label);
@@ -166,7 +166,7 @@ void openMenu(int titleId) {
 
 void chooseMenuItem(int itemId) {
   Widget* item = findWidget(itemId);
-  if (!item || item->kind != Kind::MenuItem) return;
+  if (!item || item->kind != Kind::MenuItem || item->value == kMenuItemDisabled) return;
   GuiCommand command = item->command;
   void* data = item->data;
   closeMenu();
@@ -203,7 +203,8 @@ bool menuKey(int scancode, int ascii) {
   } else {
     char letter = static_cast<char>(scancode >= KEY_A && scancode <= KEY_Z ? 'a' + scancode - KEY_A : ascii);
     for (int id : widgetsOfKind(popup->id, Kind::MenuItem, 0)) {
-      if (letter && hotkeyOf(findWidget(id)->label) == letter) {
+      const Widget* item = findWidget(id);
+      if (letter && item->value != kMenuItemDisabled && hotkeyOf(item->label) == letter) {
         chooseMenuItem(id);
         return true;
       }
@@ -275,39 +276,16 @@ int AddMenuBarItem(const char* label, GuiFill fill, void* data) {
 
 void EndMenuBar() { state().buildingBar = 0; }
 
-void VisitMenuItems(int window, GuiMenuItemVisitor visit, void* context) {
-  GuiContext& g = state();
-  const Window* owner = findWindow(window);
-  if (owner == nullptr || visit == nullptr) return;
-  for (int id : widgetsOfKind(window, Kind::MenuTitle, owner->menuBar)) {
-    const Widget* title = findWidget(id);
-    if (title == nullptr || title->fill == nullptr) continue;
-    g.menuVisitor = visit;
-    g.menuVisitorContext = context;
-    g.visitedTitle = title->label;
-    title->fill(title->data);
-    g.menuVisitor = nullptr;
-    g.menuVisitorContext = nullptr;
-    g.visitedTitle = nullptr;
-  }
-}
-
 int AddMenuItem(int kind, const char* label, const char* shortcut, GuiCommand command, void* data) {
+  Window* popup = findWindow(state().target.window);
+  if (!popup || popup->kind != WindowKind::Popup) return 0;
+  int count = static_cast<int>(widgetsOfKind(popup->id, Kind::MenuItem, 0).size());
   // The label's own shortcut text ("~Undo\tCtrl+Z") unless one is given.
   const char* name = label ? label : "";
   const char* tab = strchr(name, '\t');
   const int nameLength = tab ? static_cast<int>(tab - name) : static_cast<int>(strlen(name));
   const char* shown = shortcut && shortcut[0] ? shortcut : tab ? tab + 1 : "";
   char text[kLabelSize];
-  GuiContext& g = state();
-  if (g.menuVisitor != nullptr) {
-    snprintf(text, sizeof text, "%.*s", nameLength, name);
-    g.menuVisitor(g.visitedTitle, text, shown, command, g.menuVisitorContext);
-    return 0;
-  }
-  Window* popup = findWindow(g.target.window);
-  if (!popup || popup->kind != WindowKind::Popup) return 0;
-  int count = static_cast<int>(widgetsOfKind(popup->id, Kind::MenuItem, 0).size());
   snprintf(text, sizeof text, "%.*s\t%s", nameLength, name, shown);
   Widget* item = addWidget(Kind::MenuItem, 0, count * kItemHeight, 40, kItemHeight, text);
   if (!item) return 0;
