@@ -38,6 +38,26 @@ std::vector<std::string> menuItems(const char* title, std::vector<int>* kinds = 
   return labels;
 }
 
+// Runs the command of item index of the title's drop-down, as a click would.
+void runMenuItem(const char* title, size_t index) {
+  for (int i = 0; i < gui::widgetSlotsInUse(); ++i) {
+    const gui::Widget& w = gui::widgets()[i];
+    if (w.id == 0 || w.kind != gui::Kind::MenuTitle || std::string(w.label) != title) continue;
+    gui::openMenu(w.id);
+    const gui::Window* popup = gui::topWindow();
+    std::vector<const gui::Widget*> items;
+    for (int j = 0; j < gui::widgetSlotsInUse(); ++j) {
+      const gui::Widget& item = gui::widgets()[j];
+      if (item.id != 0 && item.kind == gui::Kind::MenuItem && item.window == popup->id) items.push_back(&item);
+    }
+    const GuiCommand command = index < items.size() ? items[index]->command : nullptr;
+    void* data = index < items.size() ? items[index]->data : nullptr;
+    gui::closeMenu();
+    ASSERT_NE(command, nullptr);
+    command(data);
+  }
+}
+
 int g_runs = 0;
 void countRun(void*) { ++g_runs; }
 bool never(const EditorState&) { return false; }
@@ -75,11 +95,15 @@ TEST_F(AppTest, MenusAreTheDesignsLabelsLettersKeysAndOrder) {
   kinds.clear();
   const Labels file = menuItems("~File", &kinds);
   ASSERT_EQ(file.size(), 7u);
+  const std::string folder = dir.path().substr(dir.path().rfind('/') + 1);
   EXPECT_EQ(file[4], "Recent Maps\t");
-  EXPECT_EQ(0u, file[5].rfind("~1 ", 0));
-  EXPECT_NE(file[5].find("\\ZANAA.MAP\t"), std::string::npos) << file[5];
-  EXPECT_NE(file[6].find("\\ZANBA.MAP\t"), std::string::npos) << file[6];
+  EXPECT_EQ(file[5], "~1 " + folder + "\\ZANAA.MAP\t");
+  EXPECT_EQ(file[6], "~2 " + folder + "\\ZANBA.MAP\t");
   EXPECT_EQ(kinds, (std::vector<int>{0, 0, 0, 0, 1, 0, 0}));  // the heading is dimmed
+  runMenuItem("~File", 6);  // ~2 opens ZANBA again, and it goes first
+  EXPECT_NE(std::string(editor->openMap.path).find("ZANBA.MAP"), std::string::npos);
+  EXPECT_EQ(menuItems("~File")[5], "~1 " + folder + "\\ZANBA.MAP\t");
+  runMenuItem("~File", 6);  // back to ZANAA for what follows
   editor->showTeleports = 1;
   kinds.clear();
   EXPECT_EQ(menuItems("~View", &kinds).back(), "Show ~Teleports\tOn");

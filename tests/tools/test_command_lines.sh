@@ -10,6 +10,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 printf 'not a bitmap' >"$work/bad.bmp"
 cp "$build/demo/world/ZANAB.MAP" "$work/ZANAB.MAP"
+long="$work/$(printf 'd%.0s' {1..250})"  # a map path over the 255 characters a map path may hold
+mkdir "$long" && cp "$work/ZANAB.MAP" "$long/"
 failures=0
 
 # program | arguments | status | a line of the output (grep -E)
@@ -21,6 +23,8 @@ dola|--bogus|2|^dola: unknown option --bogus$
 dola|$work/ZANAB.MAP $work/ZANAB.MAP|2|^dola: one MAP at a time
 dola|$work/NOWHERE.MAP|2|^dola: $work/NOWHERE.MAP: no such map file$
 dola|$work|2|is no map file$
+dola|$long/ZANAB.MAP|2|the path is longer than a map path may be \(255 characters\)$
+dola|$work/ZANAB.MAP|1|^DOLA: no 1024 x 768 graphics mode could be set \(no display\)\.$
 dola|-- --version|2|^dola: --version: no such map file$
 dola-check|--version|0|^dola-check \(DOLA\) $version$
 dola-check|--help|0|^Exit status: 0 no errors, 1 errors found, 2 DIR cannot be read.$
