@@ -26,6 +26,7 @@ const char kScriptCliUsage[] =
     "                        folder of DIR (the newest 50 runs are kept); without\n"
     "                        it no backup is made\n"
     "  --help                show this text\n"
+    "  --version             show the program's version\n"
     "\n"
     "message(text) prints text on standard output; getpos() has no screen to\n"
     "wait on and stops the script. Nothing is written when the script does not\n"

@@ -7,12 +7,14 @@
 #include <string>
 
 #include "data/world_buffer.h"
+#include "platform/standard_options.h"
 #include "script/script_host.h"
 #include "script_cli_args.h"
 #include "script_commands.h"
 #include "stdio_script_user.h"
 
 int main(int argc, char** argv) {
+  if (answerStandardOption(argc, argv, "dola-script", kScriptCliUsage)) return kExitDone;
   ScriptCliArgs args;
   std::string error;
   if (!parseScriptCliArgs(argc, argv, &args, &error)) {
