@@ -52,9 +52,15 @@ WorldReplaceResult replaceTileInWorld(const char* directory, unsigned char from,
       if (queued[col][row] < 0 && result.failed++ == 0) copyText(result.firstFailed, sizeof result.firstFailed, path);
     }
   }
+  commitWorldBatch(directory, batch, queued, cells, result);
+  return result;
+}
+
+void commitWorldBatch(const char* directory, FileReplacer& batch, const int queued[kWorldSquares][kWorldSquares],
+                      const int cells[kWorldSquares][kWorldSquares], WorldReplaceResult& result) {
   if (batch.backupFailed()) {
     result.backupFailed = true;
-    return result;
+    return;
   }
   batch.commit();
   for (int row = 0; row < kWorldSquares; ++row) {
@@ -69,5 +75,4 @@ WorldReplaceResult replaceTileInWorld(const char* directory, unsigned char from,
       result.cells += cells[col][row];
     }
   }
-  return result;
 }

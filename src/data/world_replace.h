@@ -8,6 +8,7 @@
 #include "data/map_names.h"
 
 class BackupOperation;
+class FileReplacer;
 
 struct WorldTileCount {
   int maps = 0;   // world maps holding the code
@@ -31,3 +32,10 @@ struct WorldReplaceResult {
 // null; its failure() says why when backupFailed).
 WorldReplaceResult replaceTileInWorld(const char* directory, unsigned char from, unsigned char to,
                                       BackupOperation* backup = nullptr);
+
+// Commits batch, into which the world maps of directory were queued (queued:
+// the batch's index per [column][row], -1 for none, with cells changed in
+// each), and adds what landed and what failed to result. Nothing is
+// committed when the batch's backup failed (result.backupFailed).
+void commitWorldBatch(const char* directory, FileReplacer& batch, const int queued[kWorldSquares][kWorldSquares],
+                      const int cells[kWorldSquares][kWorldSquares], WorldReplaceResult& result);
