@@ -104,7 +104,8 @@ int terrainEditsForArea(const TerrainRules& rules, const TerrainGrid& grid, cons
 
 int applyTerrainToWorldBuffer(const TerrainRules& rules, WorldBuffer& world, int x, int y, int width, int height) {
   const int left = std::max(x, 0), top = std::max(y, 0);
-  const int right = std::min(x + width, kWorldColumns), bottom = std::min(y + height, kWorldRows);
+  const int right = static_cast<int>(std::min<long long>(static_cast<long long>(x) + width, kWorldColumns));
+  const int bottom = static_cast<int>(std::min<long long>(static_cast<long long>(y) + height, kWorldRows));
   if (right <= left || bottom <= top || rules.empty()) return 0;
   TerrainGrid grid;
   grid.resize(kWorldColumns, kWorldRows);

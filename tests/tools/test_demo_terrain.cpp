@@ -4,8 +4,10 @@
 // the world grid (the script function) gives the same world. The cells that do
 // not come back are listed, so that the rules can be improved.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -14,6 +16,7 @@
 #include "data/terrain_world.h"
 #include "data/world_loader.h"
 #include "demo_generator.h"
+#include "demo_terrain_rules.h"
 #include "support/temp_dir.h"
 #include "tile_codes.h"
 
@@ -43,6 +46,15 @@ int stripShores(const std::string& directory) {
   return stripped;
 }
 
+// Runs dola-script in dir with the shell words args; its exit status.
+int runScriptProgram(const TempDir& dir, const std::string& args, std::string* out = nullptr) {
+  const std::string command = "cd '" + dir.path() + "' && timeout -s KILL 120 '" DOLA_BINARY_DIR
+                              "/tools/dola-script' " + args + " >stdout.txt 2>stderr.txt";
+  const int status = std::system(command.c_str());
+  if (out != nullptr) *out = readFileBytes(dir.file("stdout.txt")) + readFileBytes(dir.file("stderr.txt"));
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 }  // namespace
 
 TEST(DemoTerrainRules, RebuildTheShoresOfTheWholeWorld) {
@@ -59,9 +71,23 @@ TEST(DemoTerrainRules, RebuildTheShoresOfTheWholeWorld) {
   auto bare = std::make_unique<WorldBuffer>();
   ASSERT_TRUE(loadWorld((world + "\\").c_str(), *bare, nullptr).complete());
 
+  // dola-script's terrain command on a copy, beside the editor's own pass.
+  const std::string copy = output.file("copy");
+  ASSERT_EQ(0, std::system(("cp -r '" + output.file(kDemoWorldDirectory) + "' '" + copy + "'").c_str()));
+  ASSERT_EQ(0, runScriptProgram(output, "terrain copy"));
   const WorldTerrainResult result = applyTerrainToWorld(world.c_str(), rules, true);
   EXPECT_EQ(kWorldMaps, result.mapsRead);
   EXPECT_EQ(0, result.failed);
+  int differing = 0;
+  for (int row = 0; row < kWorldSquares; ++row) {
+    for (int col = 0; col < kWorldSquares; ++col) {
+      char name[16];
+      worldMapFileName("", col, row, name, sizeof name);
+      const std::string written = readFileBytes(output.file(std::string(kDemoWorldDirectory) + "/" + name));
+      differing += written.empty() || written != readFileBytes(copy + "/" + name);
+    }
+  }
+  EXPECT_EQ(0, differing);
   auto rebuilt = std::make_unique<WorldBuffer>();
   ASSERT_TRUE(loadWorld((world + "\\").c_str(), *rebuilt, nullptr).complete());
 
@@ -88,4 +114,33 @@ TEST(DemoTerrainRules, RebuildTheShoresOfTheWholeWorld) {
   // The world grid as a script sees it: the same pass, the same world.
   applyTerrainToWorldBuffer(rules, *bare, 0, 0, kWorldColumns, kWorldRows);
   EXPECT_EQ(0, memcmp(bare->cells, rebuilt->cells, sizeof bare->cells));
+}
+
+TEST(DemoTerrainRules, AScriptDrawsLandAndWaterAndTheRulesDrawTheShores) {
+  TempDir dir;
+  writeFileBytes(dir.file("terrain.rules"), demoTerrainRules());
+  writeFileBytes(dir.file("lake.as"),
+                 "void main() {\n"
+                 "  for (int y = 1; y <= 480; y++) for (int x = 1; x <= 960; x++) settile(x, y, 250);\n"
+                 "  for (int y = 10; y <= 20; y++) for (int x = 40; x <= 60; x++) settile(x, y, 208);\n"
+                 "  message(\"changed \" + terrain(60, 20, 1, 1));\n"
+                 "}\n");
+  std::system(("mkdir -p '" + dir.file("out") + "' '" + dir.file("bare") + "'").c_str());
+  std::string out;
+  ASSERT_EQ(0, runScriptProgram(dir, "world --rules terrain.rules lake.as out", &out));
+  EXPECT_EQ("changed 60\ndola-script: wrote 400 of 400 world maps into out\n", out);
+  LocalMap map;  // the lake lies in ZANAA (x 39..59, y 9..19 from 0) and ZANBA
+  ASSERT_TRUE(map.load(dir.editorPath("out/ZANAA.MAP").c_str()));
+  EXPECT_EQ(tile::kShoreNW, map.getTile(39, 9));
+  EXPECT_EQ(tile::kShoreN, map.getTile(45, 9));
+  EXPECT_EQ(tile::kShoreS, map.getTile(45, 19));
+  EXPECT_EQ(tile::kShoreW, map.getTile(39, 15));
+  EXPECT_EQ(tile::kWater, map.getTile(45, 15));
+  ASSERT_TRUE(map.load(dir.editorPath("out/ZANBA.MAP").c_str()));
+  EXPECT_EQ(tile::kShoreSE, map.getTile(59 - 48, 19));
+  // Without rules terrain() says so, and the script goes on.
+  ASSERT_EQ(0, runScriptProgram(dir, "world lake.as bare", &out));
+  EXPECT_EQ("changed -1\ndola-script: wrote 400 of 400 world maps into bare\n", out);
+  ASSERT_EQ(1, runScriptProgram(dir, "terrain bare", &out));
+  EXPECT_NE(std::string::npos, out.find("the terrain rules are not used: cannot read")) << out;
 }
