@@ -3,6 +3,7 @@
 #include "app/commands.h"
 #include "app/editor_state.h"
 #include "app/menus.h"
+#include "app/terrain_commands.h"
 #include "gui/gui.h"
 #include "view/tool_actions.h"
 
@@ -39,4 +40,5 @@ void fillEditMenu(void* editor) {
   AddMenuItem(kPlainItem, "Copy", "Ctrl+C", copyCommand, editor);
   AddMenuItem(kPlainItem, "Paste", "Ctrl+V", pasteCommand, editor);
   AddMenuItem(kPlainItem, "Replace Tile...", "Ctrl+H", replaceTileCommand, editor);
+  addTerrainMenuItems(editor);
 }

@@ -19,10 +19,12 @@
 #include "app/editor_state.h"
 #include "app/graphics_mode.h"
 #include "app/main_window.h"
+#include "app/terrain_editing.h"
 #include "app/view_commands.h"
 #include "app/user_dialogs.h"
 #include "gui/gui.h"
 #include "script/script_host.h"
+#include "script/script_terrain.h"
 
 namespace {
 
@@ -122,6 +124,7 @@ int runEditor(EditorDisplay display) {
   loadSettingsWithDefaults(editor->settings, kSettingsPath);
   setEditingDefaults(*editor);
   startScriptHost(&editor->scriptEngine, &editor->worldBuffer, &editorScriptUser());
+  setScriptTerrainRules(editor->scriptEngine, &editorTerrainRules());
   if (!startDisplay(editor->settings, display)) {
     shutdownEditor(editor);
     return 1;

@@ -7,6 +7,7 @@
 #include "app/crash_recovery.h"
 #include "app/editor_state.h"
 #include "app/map_edits.h"
+#include "app/terrain_editing.h"
 #include "app/unsaved_changes.h"
 #include "app/user_dialogs.h"
 #include "check/teleport_warning.h"
@@ -25,6 +26,8 @@ const char* EditorViewHost::selectFile(const char* masks, const char* startPath,
 void EditorViewHost::beginMapEdit() { ::beginMapEdit(editor_); }
 
 void EditorViewHost::endMapEdit() { ::endMapEdit(editor_); }
+
+void EditorViewHost::cellsPainted() { terrainCellsPainted(editor_); }
 
 void EditorViewHost::teleportAdded(int index) {
   char directory[kPathBufferSize];

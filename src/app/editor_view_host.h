@@ -15,6 +15,8 @@ class EditorViewHost final : public MapViewHost {
                          const char* buttonLabel) override;
   void beginMapEdit() override;
   void endMapEdit() override;
+  // Auto Terrain follows the stroke as it goes.
+  void cellsPainted() override;
   // Says on the status line what the new teleport gets wrong, if anything.
   void teleportAdded(int index) override;
 

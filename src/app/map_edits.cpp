@@ -3,6 +3,7 @@
 
 #include "app/crash_recovery.h"
 #include "app/editor_state.h"
+#include "app/terrain_editing.h"
 #include "gui/gui.h"
 #include "view/map_canvas.h"
 #include "view/tool_actions.h"
@@ -46,9 +47,13 @@ void takeStep(EditorState& e, bool redo) {
 
 }  // namespace
 
-void beginMapEdit(EditorState& editor) { editor.edits.beginStep(); }
+void beginMapEdit(EditorState& editor) {
+  terrainEditBegins(editor);
+  editor.edits.beginStep();
+}
 
 void endMapEdit(EditorState& editor) {
+  terrainEditEnds(editor);  // Auto Terrain's pass belongs to the same step
   if (editor.edits.commitStep()) noteMapEdited(editor);
 }
 

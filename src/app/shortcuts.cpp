@@ -10,6 +10,7 @@
 #include "app/commands.h"
 #include "app/editor_state.h"
 #include "app/navigation.h"
+#include "app/terrain_commands.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ const Shortcut kShortcuts[] = {
     {KEY_F, 0, fillCommand, kOutsideText},          {KEY_L, 0, lineCommand, kOutsideText},
     {KEY_S, 0, selectCommand, kOutsideText},        {KEY_C, kGuiCtrl, copyCommand, kAnywhere},
     {KEY_V, kGuiCtrl, pasteCommand, kAnywhere},     {KEY_H, kGuiCtrl, replaceTileCommand, kAnywhere},
-    {KEY_ESC, 0, escapeCommand, kAnywhere},
+    {KEY_T, 0, autoTerrainCommand, kOutsideText},  {KEY_ESC, 0, escapeCommand, kAnywhere},
 };
 
 bool inScope(const Shortcut& s, const GuiKey& key, const EditorState& editor) {

@@ -91,6 +91,8 @@ class MapViewHost {
   // changed between the two is one undo step.
   virtual void beginMapEdit() = 0;
   virtual void endMapEdit() = 0;
+  // A stroke painted cells of the open map; its edit goes on.
+  virtual void cellsPainted() {}
   // The user added teleport index to the open map.
   virtual void teleportAdded(int index) {}
 

@@ -44,6 +44,7 @@ void brush(MapView& v, int column, int row) {
                                : lineCells(column, row, column, row, cells);
   beginStroke(v);
   paintCells(v.openMap, cells, count, code);
+  v.host.cellsPainted();
   t.stroking = true;
   t.strokeEnd = Cell{column, row};
 }
