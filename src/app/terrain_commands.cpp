@@ -13,6 +13,7 @@
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
 #include "app/map_edits.h"
+#include "app/left_world_write.h"
 #include "app/map_file.h"
 #include "app/terrain_editing.h"
 #include "app/unsaved_changes.h"
@@ -24,8 +25,6 @@
 #include "view/tool_actions.h"
 
 namespace {
-
-constexpr int kPlainItem = 0;
 
 enum class Where { Selection, Map, World, Cancel };
 
@@ -52,7 +51,8 @@ int openMapEdits(EditorState& editor, const CellRect& area, std::vector<TerrainC
 struct Counts {
   bool selection = false, map = false;
   int selectionCells = 0, mapCells = 0;
-  WorldTerrainResult world;
+  int worldMapsRead = 0;
+  WorldTileCount world;
 };
 
 Where askWhere(const Counts& counts) {
@@ -73,9 +73,9 @@ Where askWhere(const Counts& counts) {
     strncat(buttons, "This ~Map|", sizeof buttons - strlen(buttons) - 1);
     answers[count++] = Where::Map;
   }
-  if (counts.world.mapsRead > 0) {
+  if (counts.worldMapsRead > 0) {
     snprintf(part, sizeof part, "%d cells in %d of the %d world maps, ", counts.world.cells, counts.world.maps,
-             counts.world.mapsRead);
+             counts.worldMapsRead);
     strncat(question, part, sizeof question - strlen(question) - 1);
     strncat(buttons, "All ~World Maps|", sizeof buttons - strlen(buttons) - 1);
     answers[count++] = Where::World;
@@ -105,16 +105,24 @@ void applyToOpenMap(EditorState& editor, const CellRect& area, const char* where
 
 // The open map is one of the maps rewritten: its unsaved changes are settled
 // first, and it is read again afterwards so that it shows what is on disk.
-void applyToWorld(EditorState& editor, const char* directory) {
+void applyToWorld(EditorState& editor, WorldMaps& maps, const WorldTerrainPass& pass, const char* directory) {
   char own[kPathBufferSize];
   const bool openIsWorldMap = isWorldMapOfItsDirectory(editor.openMap.path) &&
                               directoryOf(editor.openMap.path, own, sizeof own) && strcmp(own, directory) == 0;
   if (openIsWorldMap && !settleUnsavedChanges(editor)) return;
   BackupOperation backup(editorBackupPlace(editor), "Apply Terrain Rules");
-  const WorldTerrainResult result = applyTerrainToWorld(directory, editorTerrainRules(), true, &backup);
+  const WorldReplaceResult result = pass.write(maps, &backup);
   if (result.backupFailed) {
     reportBackupFailure("No world map was changed", backup);
     return;
+  }
+  if (result.failed) {
+    tellUser("No world map was changed: %s. Every map is as it was.", result.failure.c_str());
+    return;
+  }
+  if (result.interrupted) {
+    tellUser("Applying the terrain rules stopped between the world maps: %s.", result.failure.c_str());
+    settleLeftWorldWrite(editor, directory);
   }
   if (openIsWorldMap) {  // the maps changed on disk: the open one starts a history of its new file
     endMapEdit(editor);
@@ -126,9 +134,22 @@ void applyToWorld(EditorState& editor, const char* directory) {
   char text[kAreaNoteSize];
   snprintf(text, sizeof text, "The terrain rules changed %d cells in %d world maps.", result.cells, result.maps);
   note(editor, text);
-  if (result.failed > 0)
-    tellUser("%d of the world maps the terrain rules change could not be written; the first is %s. Each is as it was.",
-             result.failed, result.firstFailed);
+  if (!result.leftAsTheyAre.empty())
+    tellUser("%zu world maps the terrain rules change were left as they were; the first is %s.",
+             result.leftAsTheyAre.size(), result.leftAsTheyAre[0].c_str());
+}
+
+// What the rules file read gave, on the status line, or why it gave no rules.
+void reportRules(EditorState& editor) {
+  char status[1400];
+  terrainRulesStatus(status, sizeof status);
+  if (editorTerrainRules().empty()) {
+    tellUser("The terrain rules are not used: %s", status);
+    return;
+  }
+  char text[sizeof status + 8];  // the note keeps what fits
+  snprintf(text, sizeof text, "Read %s.", status);
+  note(editor, text);
 }
 
 void tellRulesNotUsed() {
@@ -164,7 +185,11 @@ void applyTerrainRulesCommand(void* data) {
   counts.selection = counts.map && !selection.empty();
   if (counts.selection) counts.selectionCells = openMapEdits(editor, selection, edits);
   if (counts.map) counts.mapCells = openMapEdits(editor, {0, 0, kMapColumns - 1, kMapRows - 1}, edits);
-  counts.world = applyTerrainToWorld(directory, editorTerrainRules(), false);
+  WorldMaps maps;
+  maps.read(directory);
+  const WorldTerrainPass pass(maps, editorTerrainRules());
+  counts.worldMapsRead = pass.mapsRead();
+  counts.world = pass.count(maps);
   if (counts.mapCells == 0 && counts.world.cells == 0) {
     note(editor, "The terrain rules change no cell of this map or of the world maps.");
     return;
@@ -172,27 +197,10 @@ void applyTerrainRulesCommand(void* data) {
   switch (askWhere(counts)) {
     case Where::Selection: applyToOpenMap(editor, selection, "the selection"); break;
     case Where::Map: applyToOpenMap(editor, {0, 0, kMapColumns - 1, kMapRows - 1}, "this map"); break;
-    case Where::World: applyToWorld(editor, directory); break;
+    case Where::World: applyToWorld(editor, maps, pass, directory); break;
     case Where::Cancel: break;
   }
 }
-
-namespace {
-
-// What the rules file read gave, on the status line, or why it gave no rules.
-void reportRules(EditorState& editor) {
-  char status[1400];
-  terrainRulesStatus(status, sizeof status);
-  if (editorTerrainRules().empty()) {
-    tellUser("The terrain rules are not used: %s", status);
-    return;
-  }
-  char text[sizeof status + 8];  // the note keeps what fits
-  snprintf(text, sizeof text, "Read %s.", status);
-  note(editor, text);
-}
-
-}  // namespace
 
 void reloadTerrainRulesCommand(void* data) {
   EditorState& editor = stateOf(data);
@@ -212,9 +220,4 @@ void loadTerrainRulesCommand(void* data) {
   reportRules(editor);
 }
 
-void addTerrainMenuItems(void* editor) {
-  AddMenuItem(kPlainItem, "~Auto Terrain", autoTerrainOn() ? "On  T" : "T", autoTerrainCommand, editor);
-  AddMenuItem(kPlainItem, "Apply ~Terrain Rules...", "", applyTerrainRulesCommand, editor);
-  AddMenuItem(kPlainItem, "Reload Terrain Rules", "", reloadTerrainRulesCommand, editor);
-  AddMenuItem(kPlainItem, "Load Terrain Rules...", "", loadTerrainRulesCommand, editor);
-}
+bool autoTerrainChecked(const EditorState&) { return autoTerrainOn(); }

@@ -8,5 +8,6 @@ void applyTerrainRulesCommand(void* editor);
 void reloadTerrainRulesCommand(void* editor);
 void loadTerrainRulesCommand(void* editor);
 
-// The terrain items, for the Edit menu.
-void addTerrainMenuItems(void* editor);
+struct EditorState;
+// Auto Terrain's item says "On" while it is on.
+bool autoTerrainChecked(const EditorState& editor);

@@ -1,17 +1,15 @@
 // Grids for terrain rules with their surroundings from the world around,
 // and the rules applied to a map's area, to the world grid and to every
-// world map of a directory. The world maps are read once each and kept, so
-// that every map is evaluated against the world as it was before, and the
-// changed ones are queued into one FileReplacer to land together.
+// world map of a directory. The world maps are read once (WorldMaps), every
+// map is evaluated against the world as read, and the changed ones are
+// written together through WorldMaps' all-or-nothing rewrite.
 #include "data/terrain_world.h"
 
 #include <algorithm>
 #include <cstring>
 #include <memory>
 
-#include "data/text_copy.h"
 #include "data/world_neighbours.h"
-#include "platform/file_replacer.h"
 
 namespace {
 
@@ -119,76 +117,59 @@ int applyTerrainToWorldBuffer(const TerrainRules& rules, WorldBuffer& world, int
   return changed;
 }
 
-namespace {
-
-// The world maps of a directory as read, before any rule ran: each map that
-// loads whole, and a copy of its tiles that the rules read.
-struct LoadedWorld {
-  std::unique_ptr<LocalMap[]> maps = std::make_unique<LocalMap[]>(kWorldMaps);
-  std::unique_ptr<MapTiles[]> tiles = std::make_unique<MapTiles[]>(kWorldMaps);
-  bool loaded[kWorldSquares][kWorldSquares] = {};  // [column][row]
-
-  int read(const char* directory) {
-    int count = 0;
-    char path[kPathBufferSize];
-    for (int row = 0; row < kWorldSquares; ++row) {
-      for (int col = 0; col < kWorldSquares; ++col) {
-        if (!worldMapFileNameIn(directory, col, row, path, sizeof path) || !map(col, row).load(path)) continue;
-        loaded[col][row] = true;
-        copyTiles(map(col, row), tiles[row * kWorldSquares + col].cell);
-        ++count;
-      }
-    }
-    return count;
+WorldTerrainPass::WorldTerrainPass(const WorldMaps& maps, const TerrainRules& rules) : edits_(kWorldMaps) {
+  auto tiles = std::make_unique<MapTiles[]>(kWorldMaps);
+  for (int i = 0; i < kWorldMaps; ++i) {
+    if (maps.map(i) == nullptr) continue;
+    copyTiles(*maps.map(i), tiles[i].cell);
+    ++mapsRead_;
   }
-  LocalMap& map(int col, int row) { return maps[row * kWorldSquares + col]; }
-
-  // The grid of square (col, row) with its neighbours as read.
-  void grid(int col, int row, TerrainGrid& out) const {
+  if (rules.empty()) return;
+  TerrainGrid grid;
+  for (int i = 0; i < kWorldMaps; ++i) {
+    if (maps.map(i) == nullptr) continue;
+    const int col = i % kWorldSquares, row = i / kWorldSquares;
     SquareTiles around[3][3] = {};
     for (int dy = -1; dy <= 1; ++dy) {
       for (int dx = -1; dx <= 1; ++dx) {
         const int c = col + dx, r = row + dy;
-        if (c >= 0 && r >= 0 && c < kWorldSquares && r < kWorldSquares && loaded[c][r])
+        if (c >= 0 && r >= 0 && c < kWorldSquares && r < kWorldSquares && maps.map(r * kWorldSquares + c) != nullptr)
           around[dy + 1][dx + 1] = tiles[r * kWorldSquares + c].cell;
       }
     }
-    buildSquareGrid(col, row, around, maps[row * kWorldSquares + col].paintableRows(), out);
+    buildSquareGrid(col, row, around, maps.map(i)->paintableRows(), grid);
+    terrainEditsForArea(rules, grid, {0, 0, kMapColumns - 1, kMapRows - 1}, edits_[i]);
   }
-};
+}
 
-}  // namespace
+WorldTileCount WorldTerrainPass::count(const WorldMaps& maps) const {
+  return maps.count([this](const LocalMap&, int i) { return static_cast<int>(edits_[i].size()); });
+}
+
+WorldReplaceResult WorldTerrainPass::write(WorldMaps& maps, BackupOperation* backup) const {
+  return maps.rewrite([this](const LocalMap&, int i) { return static_cast<int>(edits_[i].size()); },
+                      [this](LocalMap& map, int i) {
+                        for (const TerrainCellEdit& edit : edits_[i]) map.setTile(edit.x, edit.y, edit.code);
+                        return static_cast<int>(edits_[i].size());
+                      },
+                      backup);
+}
 
 WorldTerrainResult applyTerrainToWorld(const char* directory, const TerrainRules& rules, bool write,
                                        BackupOperation* backup) {
+  WorldMaps maps;
+  maps.read(directory);
+  const WorldTerrainPass pass(maps, rules);
   WorldTerrainResult result;
-  LoadedWorld world;
-  result.mapsRead = world.read(directory);
-  FileReplacer batch(backup);
-  int queued[kWorldSquares][kWorldSquares];
-  int cells[kWorldSquares][kWorldSquares] = {};
-  TerrainGrid grid;
-  std::vector<TerrainCellEdit> edits;
-  char path[kPathBufferSize];
-  for (int row = 0; row < kWorldSquares; ++row) {
-    for (int col = 0; col < kWorldSquares; ++col) {
-      queued[col][row] = -1;
-      if (!world.loaded[col][row] || rules.empty()) continue;
-      world.grid(col, row, grid);
-      if (terrainEditsForArea(rules, grid, {0, 0, kMapColumns - 1, kMapRows - 1}, edits) == 0) continue;
-      LocalMap& map = world.map(col, row);
-      for (const TerrainCellEdit& edit : edits) map.setTile(edit.x, edit.y, edit.code);
-      cells[col][row] = static_cast<int>(edits.size());
-      if (!write) {
-        result.maps++;
-        result.cells += cells[col][row];
-        continue;
-      }
-      worldMapFileNameIn(directory, col, row, path, sizeof path);
-      queued[col][row] = map.saveInto(batch, path);
-      if (queued[col][row] < 0 && result.failed++ == 0) copyText(result.firstFailed, sizeof result.firstFailed, path);
-    }
+  const WorldTileCount count = pass.count(maps);
+  if (write) {
+    static_cast<WorldReplaceResult&>(result) = pass.write(maps, backup);
+  } else {
+    result.maps = count.maps;
+    result.cells = count.cells;
   }
-  if (write) commitWorldBatch(directory, batch, queued, cells, result);
+  result.mapsRead = pass.mapsRead();
+  result.readOnlyMaps = count.readOnlyMaps;
+  result.unsavableMaps = count.unsavableMaps;
   return result;
 }

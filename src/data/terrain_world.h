@@ -56,15 +56,33 @@ int terrainEditsForArea(const TerrainRules& rules, const TerrainGrid& grid, cons
 // cells changed.
 int applyTerrainToWorldBuffer(const TerrainRules& rules, WorldBuffer& world, int x, int y, int width, int height);
 
-// What a pass over the world maps did: the maps written, the cells changed
-// in them and the maps that failed, as for Replace Tile.
-struct WorldTerrainResult : WorldReplaceResult {
-  int mapsRead = 0;  // world maps that loaded whole
+// The rules' pass over the world maps of a directory as they were read: the
+// cells each map would change, every map evaluated against the world as it
+// was read, so that the counts of the question and the write agree.
+class WorldTerrainPass {
+ public:
+  WorldTerrainPass(const WorldMaps& maps, const TerrainRules& rules);
+  int mapsRead() const { return mapsRead_; }
+  // The maps and cells the pass changes (and those it would leave as they are).
+  WorldTileCount count(const WorldMaps& maps) const;
+  // Writes the changed maps all together or not at all, as Replace Tile
+  // does; the old maps go into backup first (none when it is null).
+  WorldReplaceResult write(WorldMaps& maps, BackupOperation* backup) const;
+
+ private:
+  std::vector<std::vector<TerrainCellEdit>> edits_;  // per square, row by row
+  int mapsRead_ = 0;
 };
 
-// Evaluates the rules over the 400 world maps of directory as one world and,
-// when write, replaces every changed map through one batch after backing the
-// old ones up in backup (none when null). Without write nothing is written:
-// the counts say what a write would change.
+// What applyTerrainToWorld did, or would do without write.
+struct WorldTerrainResult : WorldReplaceResult {
+  int mapsRead = 0;       // world maps that loaded whole
+  int readOnlyMaps = 0;   // maps the rules change that are left as they are
+  int unsavableMaps = 0;
+};
+
+// Reads the world maps of directory, evaluates the rules over them as one
+// world and, when write, replaces every changed map (see WorldTerrainPass).
+// Without write nothing is written: maps and cells say what a write changes.
 WorldTerrainResult applyTerrainToWorld(const char* directory, const TerrainRules& rules, bool write,
                                        BackupOperation* backup = nullptr);

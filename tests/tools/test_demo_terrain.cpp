@@ -77,7 +77,7 @@ TEST(DemoTerrainRules, RebuildTheShoresOfTheWholeWorld) {
   ASSERT_EQ(0, runScriptProgram(output, "terrain copy"));
   const WorldTerrainResult result = applyTerrainToWorld(world.c_str(), rules, true);
   EXPECT_EQ(kWorldMaps, result.mapsRead);
-  EXPECT_EQ(0, result.failed);
+  EXPECT_FALSE(result.failed);
   int differing = 0;
   for (int row = 0; row < kWorldSquares; ++row) {
     for (int col = 0; col < kWorldSquares; ++col) {

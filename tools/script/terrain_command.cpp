@@ -54,12 +54,13 @@ int runTerrainCommand(const ScriptCliArgs& args) {
             backup.failure());
     return kExitFailed;
   }
-  printf("dola-script: the terrain rules changed %d cells in %d of %d world maps in %s\n", result.cells, result.maps,
-         result.mapsRead, args.target.c_str());
-  if (result.failed > 0) {
-    fprintf(stderr, "dola-script: %d changed world maps could not be written; the first is %s\n", result.failed,
-            result.firstFailed);
+  if (result.failed || result.interrupted) {
+    fprintf(stderr, "dola-script: %s: %s\n", result.failed ? "no world map was changed" : "stopped between the world maps",
+            result.failure.c_str());
     return kExitFailed;
   }
-  return kExitDone;
+  printf("dola-script: the terrain rules changed %d cells in %d of %d world maps in %s\n", result.cells, result.maps,
+         result.mapsRead, args.target.c_str());
+  for (const std::string& left : result.leftAsTheyAre) fprintf(stderr, "dola-script: left as it was: %s\n", left.c_str());
+  return result.leftAsTheyAre.empty() ? kExitDone : kExitFailed;
 }
