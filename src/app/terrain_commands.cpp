@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "app/commands.h"
@@ -21,6 +22,7 @@
 #include "data/terrain_world.h"
 #include "gui/gui.h"
 #include "platform/backup_store.h"
+#include "platform/file_stamp.h"
 #include "script/world_generation.h"
 #include "view/tool_actions.h"
 
@@ -82,7 +84,7 @@ Where askWhere(const Counts& counts) {
   }
   // "change A, B, " becomes "change A, B. Apply them where?"
   question[strlen(question) - 2] = '\0';
-  strncat(question, ". Apply them to which?", sizeof question - strlen(question) - 1);
+  strncat(question, ". Apply them where?", sizeof question - strlen(question) - 1);
   strncat(buttons, "~Cancel", sizeof buttons - strlen(buttons) - 1);
   answers[count] = Where::Cancel;
   const int answer = askQuestion(question, buttons);
@@ -109,9 +111,16 @@ void applyToWorld(EditorState& editor, WorldMaps& maps, const WorldTerrainPass& 
   char own[kPathBufferSize];
   const bool openIsWorldMap = isWorldMapOfItsDirectory(editor.openMap.path) &&
                               directoryOf(editor.openMap.path, own, sizeof own) && strcmp(own, directory) == 0;
+  const FileStamp before = fileStampOf(editor.openMap.path);
   if (openIsWorldMap && !settleUnsavedChanges(editor)) return;
+  // The open map was saved just now: the world is evaluated again with it.
+  std::unique_ptr<WorldTerrainPass> fresh;
+  if (openIsWorldMap && !sameStamp(before, fileStampOf(editor.openMap.path))) {
+    maps.read(directory);
+    fresh = std::make_unique<WorldTerrainPass>(maps, editorTerrainRules());
+  }
   BackupOperation backup(editorBackupPlace(editor), "Apply Terrain Rules");
-  const WorldReplaceResult result = pass.write(maps, &backup);
+  const WorldReplaceResult result = (fresh ? *fresh : pass).write(maps, &backup);
   if (result.backupFailed) {
     reportBackupFailure("No world map was changed", backup);
     return;
