@@ -10,10 +10,8 @@
 #include <vector>
 
 #include "app/commands.h"
-#include "app/crash_recovery.h"
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
-#include "app/map_edits.h"
 #include "app/left_world_write.h"
 #include "app/map_file.h"
 #include "app/terrain_editing.h"
@@ -95,11 +93,10 @@ void applyToOpenMap(EditorState& editor, const CellRect& area, const char* where
   std::vector<TerrainCellEdit> edits;
   openMapEdits(editor, area, edits);
   holdAutoTerrain(true);
-  beginMapEdit(editor);
-  for (const TerrainCellEdit& edit : edits) editor.openMap.setTile(edit.x, edit.y, edit.code);
-  endMapEdit(editor);
+  editor.document.edit([&] {
+    for (const TerrainCellEdit& edit : edits) editor.openMap.setTile(edit.x, edit.y, edit.code);
+  });
   holdAutoTerrain(false);
-  Refresh(editor.mapCanvas);
   char text[kAreaNoteSize];
   snprintf(text, sizeof text, "The terrain rules changed %d cells of %s.", static_cast<int>(edits.size()), where);
   note(editor, text);
@@ -133,13 +130,9 @@ void applyToWorld(EditorState& editor, WorldMaps& maps, const WorldTerrainPass& 
     tellUser("Applying the terrain rules stopped between the world maps: %s.", result.failure.c_str());
     settleLeftWorldWrite(editor, directory);
   }
-  if (openIsWorldMap) {  // the maps changed on disk: the open one starts a history of its new file
-    endMapEdit(editor);
-    editor.openMap.load(editor.openMap.path);
-    editor.edits.mapLoaded(editor.openMap.path, stampsOfOpenMap(editor));
-    updateRecoveryCopy(editor);
-    refreshAfterLoad(editor);
-  }
+  // Not an undo step (the maps changed on disk): the map and its placements
+  // are read anew and start a history of the new files.
+  if (openIsWorldMap) editor.document.reload();
   char text[kAreaNoteSize];
   snprintf(text, sizeof text, "The terrain rules changed %d cells in %d world maps.", result.cells, result.maps);
   note(editor, text);

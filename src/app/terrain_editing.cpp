@@ -133,22 +133,37 @@ void terrainRulesStatus(char* out, size_t outSize) {
   snprintf(out, outSize, "%s: %s", t.path, reason);
 }
 
-void terrainEditBegins(EditorState& editor) {
-  TerrainEditing& t = state();
-  if (t.editOpen) autoPass(editor);  // the open edit is closed by the new one
-  t.editOpen = true;
-  if (!t.autoOn || t.held) return;
-  refreshTerrainRules(editor);
-  for (int y = 0; y < kMapRows; ++y)
-    for (int x = 0; x < kMapColumns; ++x) t.baseline[y][x] = editor.openMap.getTile(x, y);
-  neighboursOf(editor.openMap, true);
-}
+namespace {
 
-void terrainCellsPainted(EditorState& editor) { autoPass(editor); }
+class AutoTerrainHook final : public OpenMapEditHook {
+ public:
+  explicit AutoTerrainHook(EditorState& editor) : editor_(editor) {}
 
-void terrainEditEnds(EditorState& editor) {
-  autoPass(editor);
-  state().editOpen = false;
+  void editBegins(OpenMap&) override {
+    TerrainEditing& t = state();
+    if (!t.autoOn || t.held) return;
+    refreshTerrainRules(editor_);
+    for (int y = 0; y < kMapRows; ++y)
+      for (int x = 0; x < kMapColumns; ++x) t.baseline[y][x] = editor_.openMap.getTile(x, y);
+    neighboursOf(editor_.openMap, true);
+    t.editOpen = true;
+  }
+  void editProgressed(OpenMap&) override { autoPass(editor_); }
+  void editEnds(OpenMap&) override {
+    autoPass(editor_);
+    state().editOpen = false;
+  }
+
+ private:
+  EditorState& editor_;
+};
+
+}  // namespace
+
+void installAutoTerrain(EditorState& editor) {
+  static std::unique_ptr<AutoTerrainHook> hook;
+  hook = std::make_unique<AutoTerrainHook>(editor);
+  editor.document.setEditHook(hook.get());
 }
 
 void terrainRuleText(const EditorState& editor, int column, int row, char* out, size_t outSize) {

@@ -30,13 +30,11 @@ void terrainRulesStatus(char* out, size_t outSize);
 bool autoTerrainOn();
 void setAutoTerrain(bool on);
 
-// The gate's hooks: an edit of the open map begins; cells were painted in it
-// (a stroke goes on); it ends (before it is recorded). With Auto Terrain on
-// the rules then run over the cells that differ from the map at the edit's
-// beginning, with their neighbours.
-void terrainEditBegins(EditorState& editor);
-void terrainCellsPainted(EditorState& editor);
-void terrainEditEnds(EditorState& editor);
+// Puts Auto Terrain into the open map's edit gate: when an edit of the map
+// goes on (a stroke) and when it ends, and Auto Terrain is on, the rules run
+// over the cells that differ from the map at the edit's beginning, with
+// their neighbours, inside the same step.
+void installAutoTerrain(EditorState& editor);
 // Auto Terrain stays out of the edits made between these two (an explicit
 // Apply Terrain Rules, which is a pass already).
 void holdAutoTerrain(bool held);
