@@ -201,3 +201,82 @@ TEST_F(RecoveryTest, SaveKeepsBackupsAndRestoreBringsTheOpenMapBack) {
                                                       mapPath + "\n" + dir.editorPath("M.DAT")));
   EXPECT_EQ(mapText("LOCAL!~EXIT~", 23, 'a'), read("M.MAP"));
 }
+
+// Recovery folders that cannot take a copy: the user is told once (status
+// line and message) while edits go on, the copy is written once the folder
+// is mended, and a folder in a copy's place is passed over for the next name,
+// whose copy the next start offers.
+namespace {
+
+struct BrokenRecovery {
+  const char* broken;
+  void (*breakIt)(const TempDir& dir);
+  const char* told;  // "" when the copy goes elsewhere
+  const char* copy;
+};
+RecoveryTest* g_test;
+const BrokenRecovery* g_case;
+int g_polls;
+
+void paint(EditorState& e, int column) {
+  e.document.beginEdit();
+  e.openMap.setTile(column, 1, 'Q');
+  e.document.commitEdit();
+}
+
+// Waits for the held-back write (5 s at most), then starts copies anew as
+// the next start would and looks at what it offers.
+void offeredAtNextStart(void*) {
+  const std::string copy = g_test->dir.file(g_case->copy);
+  if (!fileExistsOnHost(copy) && ++g_polls < 50) return GuiQueueCall(offeredAtNextStart, nullptr, 100);
+  EXPECT_TRUE(fileExistsOnHost(copy)) << g_case->broken;
+  EditorState& e = *editorState();
+  e.document.recovery().stop();
+  e.document.recovery().start("recovery");
+  RecoveredMap offered;
+  askToRecover(e, offered);
+  EXPECT_EQ(recoveryQuestion(g_test->mapPath), g_test->dialogs.texts.back()) << g_case->broken;
+  quitCommand(&e);
+}
+
+void toldOnce(void*) {
+  EditorState& e = *editorState();
+  const std::string told = g_case->told;
+  const std::vector<std::string>& texts = g_test->dialogs.texts;
+  EXPECT_EQ(told.empty() ? 0u : 1u, texts.size()) << g_case->broken;
+  if (!told.empty() && !texts.empty()) {
+    EXPECT_EQ(0u, texts[0].find(told)) << texts[0];
+    EXPECT_EQ(0, strncmp(e.mapView.tools.note, "No recovery copy: ", 18)) << e.mapView.tools.note;
+    unlink(g_test->dir.file("recovery").c_str());  // mended: the next write goes through
+    paint(e, 9);
+  }
+  GuiQueueCall(offeredAtNextStart, nullptr, 50);
+}
+
+void editThreeTimes(void*) {
+  EditorState& e = *editorState();
+  openMapFile(g_test->mapPath.c_str(), e);
+  for (int i = 0; i < 3; i++) paint(e, i);
+  GuiQueueCall(toldOnce, nullptr, 50);
+}
+
+}  // namespace
+
+TEST_F(RecoveryTest, ABrokenRecoveryFolderIsToldOnceAndCopiesResumeWhenMended) {
+  static const BrokenRecovery cases[] = {
+      {"recovery is a file", [](const TempDir& d) { writeFileBytes(d.file("recovery"), "notes"); },
+       "The recovery copy of the unsaved changes cannot be written to recovery\\map.txt (recovery is not a folder)",
+       "recovery/map.txt"},
+      {"map.txt is a folder", [](const TempDir& d) { ASSERT_EQ(0, std::system(("mkdir -p " + d.file("recovery/map.txt")).c_str())); },
+       "", "recovery/map-2.txt"},
+  };
+  g_test = this;
+  for (const BrokenRecovery& c : cases) {
+    g_case = &c;
+    g_polls = 0;
+    c.breakIt(dir);
+    dialogs = DialogScript();
+    dialogs.answers = c.told[0] ? std::vector<int>{0, 1, 1} : std::vector<int>{1, 1};  // OK, Discard, Discard
+    EXPECT_EQ(0, runEditorWith(editThreeTimes)) << c.broken;
+  }
+}
