@@ -11,6 +11,7 @@
 #include "app/editor_state.h"
 #include "app/navigation.h"
 #include "app/recent_maps.h"
+#include "app/terrain_commands.h"
 #include "data/world_neighbours.h"
 
 namespace {
@@ -52,6 +53,10 @@ const Command kCommands[] = {
     {Menu::Edit, "Copy", ctrl(KEY_C), copyCommand, nullptr, nullptr, nullptr},
     {Menu::Edit, "Paste", ctrl(KEY_V), pasteCommand, nullptr, nullptr, nullptr},
     {Menu::Edit, "Replace Tile...", ctrl(KEY_H), replaceTileCommand, nullptr, nullptr, nullptr},
+    {Menu::Edit, "~Auto Terrain", plain(KEY_T), autoTerrainCommand, nullptr, autoTerrainChecked, nullptr},
+    {Menu::Edit, "Apply ~Terrain Rules...", kNoKey, applyTerrainRulesCommand, nullptr, nullptr, nullptr},
+    {Menu::Edit, "Reload Terrain Rules", kNoKey, reloadTerrainRulesCommand, nullptr, nullptr, nullptr},
+    {Menu::Edit, "Load Terrain Rules...", kNoKey, loadTerrainRulesCommand, nullptr, nullptr, nullptr},
     {Menu::None, "Ends a drag, a paste, the selection or a click-on-the-map mode", plain(KEY_ESC), escapeCommand, nullptr,
      nullptr, nullptr},
 

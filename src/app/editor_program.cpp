@@ -22,10 +22,12 @@
 #include "app/main_window.h"
 #include "app/map_file.h"
 #include "app/recent_maps.h"
+#include "app/terrain_editing.h"
 #include "app/view_commands.h"
 #include "app/user_dialogs.h"
 #include "gui/gui.h"
 #include "script/script_host.h"
+#include "script/script_terrain.h"
 
 namespace {
 
@@ -136,6 +138,8 @@ int runEditor(EditorDisplay display, const EditorStart& start) {
   setEditingDefaults(*editor);
   startHintOf(editor->settings, editor->startHint, sizeof editor->startHint);
   startScriptHost(&editor->scriptEngine, &editor->worldBuffer, &editorScriptUser());
+  setScriptTerrainRules(editor->scriptEngine, &editorTerrainRules());
+  installAutoTerrain(*editor);
   if (!startDisplay(editor->settings, display)) {
     shutdownEditor(editor);
     return 1;

@@ -51,6 +51,15 @@ void showMapTile(MapView& v, int tile) {
   Refresh(v.widgets.mapTilePreview);
 }
 
+}  // namespace
+
+void followMapTile(MapView& v) {
+  if (v.state.canvasMode == LocalEdit && v.tools.pointerOnMap)
+    showMapTile(v, v.openMap.getTile(v.tools.pointer.column, v.tools.pointer.row));
+}
+
+namespace {
+
 bool areaOverlayShown(const MapView& v) {
   return v.tools.dragging || v.tools.pasting || !v.tools.selection.empty();
 }

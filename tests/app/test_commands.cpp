@@ -75,7 +75,8 @@ TEST_F(AppTest, MenusAreTheDesignsLabelsLettersKeysAndOrder) {
                                         "Recent Maps: none yet\t"}));
   EXPECT_EQ(menuItems("~Edit"), (Labels{"~Undo\tCtrl+Z", "~Redo\tCtrl+Y", "Brush\tB", "Rectangle\tR", "Fill\tF",
                                         "Line\tL", "Select\tS", "Copy\tCtrl+C", "Paste\tCtrl+V",
-                                        "Replace Tile...\tCtrl+H"}));
+                                        "Replace Tile...\tCtrl+H", "~Auto Terrain\tT", "Apply ~Terrain Rules...\t",
+                                        "Reload Terrain Rules\t", "Load Terrain Rules...\t"}));
   std::vector<int> kinds;
   EXPECT_EQ(menuItems("~View", &kinds),
             (Labels{"~World Map\t", "~Local Map\t", "~Back\tAlt+Left", "~Forward\tAlt+Right", "~North\tCtrl+Up",
