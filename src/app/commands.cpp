@@ -7,6 +7,7 @@
 #include "app/map_file.h"
 #include "app/restore_backup.h"
 #include "app/script_commands.h"
+#include "app/script_output.h"
 #include "app/view_commands.h"
 
 namespace {
@@ -34,3 +35,5 @@ void restoreBackupCommand(void* editor) { restoreBackupByChoice(stateOf(editor))
 
 void generateWorldMap(void* editor) { generateWorldBesideOpenMap(stateOf(editor)); }
 void generateLocalMap(void* editor) { generateIntoOpenMap(stateOf(editor)); }
+void runOnEachWorldMapCommand(void* editor) { runOnEachWorldMapBesideOpenMap(stateOf(editor)); }
+void scriptOutputCommand(void* editor) { showScriptOutput(stateOf(editor)); }

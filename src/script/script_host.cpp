@@ -60,6 +60,11 @@ WorldBuffer* scriptWorld(asIScriptEngine* engine) {
   return context != nullptr ? context->world : nullptr;
 }
 
+ScriptReach* scriptReach(asIScriptEngine* engine) {
+  ScriptHostContext* context = scriptHostContext(engine);
+  return context != nullptr ? &context->reach : nullptr;
+}
+
 ScriptUser* scriptUser(asIScriptEngine* engine) {
   ScriptHostContext* context = scriptHostContext(engine);
   return context != nullptr ? context->user : nullptr;
@@ -78,7 +83,8 @@ bool startScriptHost(asIScriptEngine** engineOut, WorldBuffer* world, ScriptUser
   configure(engine, context);
   bool stringRegistered = registerScriptString(engine);
   bool functionsRegistered = context->functions.registerWith(engine);
-  return stringRegistered && functionsRegistered;
+  bool reachRegistered = context->reach.registerWith(engine);
+  return stringRegistered && functionsRegistered && reachRegistered;
 }
 
 void stopScriptHost(asIScriptEngine** engine) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "script/script_diagnostic.h"
+#include "script/reach_functions.h"
 #include "script/script_functions.h"
 #include "script/script_watch.h"
 
@@ -12,11 +13,12 @@ class asIScriptEngine;
 }
 
 struct ScriptHostContext {
-  ScriptHostContext(WorldBuffer* w, ScriptUser* u) : world(w), user(u), functions(w, u), watch(u) {}
+  ScriptHostContext(WorldBuffer* w, ScriptUser* u) : world(w), user(u), functions(w, u), reach(w, u), watch(u) {}
 
   WorldBuffer* world;
   ScriptUser* user;
   ScriptFunctions functions;
+  ScriptReach reach;
   ScriptWatch watch;
   ScriptDiagnostic diagnostic{};  // written by the message callback during a build
 };

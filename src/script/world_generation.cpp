@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "data/local_map.h"
@@ -17,101 +18,16 @@
 #include "platform/editor_path.h"
 #include "platform/file_replacer.h"
 #include "script/chosen_script.h"
+#include "script/reach_functions.h"
+#include "script/run_landing.h"
 #include "script/script_user.h"
 
 namespace {
-
-constexpr int kListedMaps = 10;  // maps named in the report before "and N more"
-
-void copyTeleports(const LocalMap* from, LocalMap& to) {
-  to.clearTeleports();
-  if (from == nullptr) return;
-  char name[kTeleportNameSize];
-  for (int i = 0; i < from->teleportCount(); i++) {
-    int x = 0, y = 0;
-    if (from->getTeleport(i, &x, &y, name)) to.addTeleport(x, y, name);
-  }
-}
 
 int countExisting(const char* directory) {
   char prefix[kPathBufferSize];
   snprintf(prefix, sizeof prefix, "%s\\", directory != nullptr ? directory : "");
   return countWorldMapFiles(prefix);
-}
-
-// The maps of the world that no row line could carry (a tile code 10 or 13),
-// each named with its first such cell, counted in *count. Checked for all
-// 400 before any is written: a world that cannot be saved whole is not
-// written at all.
-std::string unwritableSquares(const WorldBuffer& world, const char* directory, ScriptUser& user, int* count) {
-  std::string list;
-  *count = 0;
-  LocalMap map;
-  map.kind = Wilderness;
-  char path[kPathBufferSize], shown[kPathBufferSize], line[kPathBufferSize + 96];
-  for (int row = 0; row < kWorldSquares; row++) {
-    for (int col = 0; col < kWorldSquares; col++) {
-      takeMapFromWorld(world, col, row, map);
-      int x = 0, y = 0;
-      if (!map.findUnwritableTile(&x, &y) || ++*count > kListedMaps) continue;
-      worldMapFileNameIn(directory, col, row, path, sizeof path);
-      user.describePath(path, shown, sizeof shown);
-      snprintf(line, sizeof line, "\n%s: tile code %d in cell (%d, %d)", shown, map.getTile(x, y), x + 1, y + 1);
-      list += line;
-    }
-  }
-  if (*count > kListedMaps) list += "\nand " + std::to_string(*count - kListedMaps) + " more maps";
-  return list;
-}
-
-// Counts the squares that landed and names the first that did not, in the
-// order they were written.
-void tallySquares(const FileReplacer& batch, const int (&queued)[kWorldSquares][kWorldSquares],
-                  const char* directory, WorldGenerationResult& result) {
-  char path[kPathBufferSize];
-  for (int row = 0; row < kWorldSquares; row++) {
-    for (int col = 0; col < kWorldSquares; col++) {
-      const bool written = batch.placed(queued[col][row]);
-      result.squareWritten[col][row] = written;
-      if (written) {
-        result.written++;
-      } else if (result.failed++ == 0) {
-        worldMapFileNameIn(directory, col, row, path, sizeof path);
-        snprintf(result.firstFailed, sizeof result.firstFailed, "%s", path);
-      }
-    }
-  }
-}
-
-// All the squares go through one batch, so that the run is synced once and
-// its backup is one operation. A stop asked for while the batch fills leaves
-// every map as it was; once the batch puts its files in place, they are all
-// finished.
-void writeWorld(const WorldBuffer& world, const char* directory, const LocalMap* teleportSource, ScriptUser& user,
-                BackupOperation& backup, WorldGenerationResult& result) {
-  LocalMap map;
-  map.kind = Wilderness;
-  copyTeleports(teleportSource, map);
-  ProgressDisplay* progress = user.progress();
-  if (progress != nullptr) progress->open();
-  FileReplacer batch(&backup);
-  int queued[kWorldSquares][kWorldSquares];
-  char path[kPathBufferSize];
-  for (int n = 0; n < kWorldMaps && !result.stopped; n++) {
-    const int col = n % kWorldSquares, row = n / kWorldSquares;
-    if (progress != nullptr) progress->setPercent(n / 4);
-    takeMapFromWorld(world, col, row, map);
-    bool named = worldMapFileNameIn(directory, col, row, path, sizeof path);
-    queued[col][row] = named ? map.saveInto(batch, path) : -1;
-    result.stopped = user.stopRequested();
-  }
-  if (!result.stopped) {
-    batch.commit();
-    result.backupFailed = batch.backupFailed();
-    result.stoppedWhilePlacing = user.stopRequested();
-    tallySquares(batch, queued, directory, result);
-  }
-  if (progress != nullptr) progress->close();
 }
 
 void reportFailures(ScriptUser& user, const WorldGenerationResult& result, const BackupOperation& backup) {
@@ -127,8 +43,9 @@ void reportFailures(ScriptUser& user, const WorldGenerationResult& result, const
   if (result.failed == 0 || result.stopped) return;
   char text[3 * kPathBufferSize], shown[kPathBufferSize];
   user.describePath(result.firstFailed, shown, sizeof shown);
-  snprintf(text, sizeof text, "%d of the %d world maps could not be written; the first is %s.", result.failed,
-           kWorldMaps, shown);
+  const int files = result.written + result.failed;
+  snprintf(text, sizeof text, "%d of the %d %s could not be written; the first is %s.", result.failed, files,
+           files == kWorldMaps ? "world maps" : "files", shown);
   user.showText(text, "~OK");
 }
 
@@ -140,37 +57,73 @@ bool worldSquareOf(const char* mapPath, int* col, int* row) {
 
 }  // namespace
 
+bool landWorldRun(ScriptMaps& maps, bool allSquares, ScriptUser& user, const BackupPlace* backups,
+                  const char* operation, const char* question, WorldGenerationResult& result) {
+  const std::string unwritable = unwritableMaps(maps, allSquares, user, &result.unwritableMaps);
+  if (result.unwritableMaps > 0) {
+    user.showText(("The script put tile codes that no map file can hold (10 or 13) into " +
+                   std::to_string(result.unwritableMaps) + (allSquares ? " world maps:" : " maps:") + unwritable +
+                   "\nNothing was written.")
+                      .c_str(),
+                  "~OK");
+    return false;
+  }
+  if (question != nullptr && question[0] != '\0') {
+    result.replaceDeclined = user.askQuestion(question, "~Replace|~Cancel") != 0;
+    if (result.replaceDeclined) return false;
+  }
+  result.changes = countChanges(maps);
+  BackupOperation backup(backups != nullptr ? *backups : BackupPlace(), operation);
+  user.writePhase(true);
+  auto written = std::unique_ptr<RunWrite>(new RunWrite);
+  writeRun(maps, allSquares, user, backup, *written);
+  user.writePhase(false);
+  result.backupFailed = written->backupFailed;
+  result.stopped = written->stopped;
+  result.stoppedWhilePlacing = written->stoppedWhilePlacing;
+  result.written = written->written;
+  result.failed = written->failed;
+  snprintf(result.firstFailed, sizeof result.firstFailed, "%s", written->firstFailed);
+  for (int n = 0; n < kWorldMaps; n++)
+    result.squareWritten[n % kWorldSquares][n / kWorldSquares] = written->squareWritten[n];
+  reportFailures(user, result, backup);
+  if (result.backupFailed || result.stopped) return false;
+  if (result.failed > 0) return true;  // the failures were the report
+  char text[400];
+  if (result.written == 0) {
+    snprintf(text, sizeof text, "%s changed no map.", operation);
+  } else {
+    snprintf(text, sizeof text, "%s wrote %d file%s. %s", operation, result.written, result.written == 1 ? "" : "s",
+             describeChanges(result.changes).c_str());
+  }
+  user.reportChanges(text);
+  return true;
+}
+
 WorldGenerationResult generateWorld(AngelScript::asIScriptEngine* engine, const char* directory,
                                     const LocalMap* teleportSource, const BackupPlace* backups) {
   WorldGenerationResult result{};
   result.run = ScriptRunEnd::NotBuilt;
   WorldBuffer* world = scriptWorld(engine);
   ScriptUser* user = scriptUser(engine);
-  if (world == nullptr || user == nullptr) return result;
+  ScriptReach* reach = scriptReach(engine);
+  if (world == nullptr || user == nullptr || reach == nullptr) return result;
   memset(world->cells, 0, sizeof world->cells);
-  if (!runChosenScript(engine, "Nothing was written.", &result.chosen, &result.run)) return result;
-
-  const std::string unwritable = unwritableSquares(*world, directory, *user, &result.unwritableMaps);
-  if (result.unwritableMaps > 0) {
-    user->showText(("The script put tile codes that no map file can hold (10 or 13) into " +
-                    std::to_string(result.unwritableMaps) + " world maps:" + unwritable + "\nNothing was written.")
-                       .c_str(),
-                   "~OK");
+  ScriptMaps& maps = reach->maps();
+  maps.beginWorldRun(directory, teleportSource);
+  if (!runChosenScript(engine, "Nothing was written.", &result.chosen, &result.run)) {
+    maps.end();
     return result;
   }
-  int existing = countExisting(directory);
-  if (existing > 0) {
-    char question[kPathBufferSize + 64], shown[kPathBufferSize];
+  maps.takeTiles(*world);
+  char question[kPathBufferSize + 64] = "";
+  if (int existing = countExisting(directory)) {
+    char shown[kPathBufferSize];
     user->describePath(directory, shown, sizeof shown);
     snprintf(question, sizeof question, "Replace the %d existing world maps in %s?", existing, shown);
-    result.replaceDeclined = user->askQuestion(question, "~Replace|~Cancel") != 0;
-    if (result.replaceDeclined) return result;
   }
-  BackupOperation backup(backups != nullptr ? *backups : BackupPlace(), "Generate World Map");
-  user->writePhase(true);
-  writeWorld(*world, directory, teleportSource, *user, backup, result);
-  user->writePhase(false);
-  reportFailures(*user, result, backup);
+  landWorldRun(maps, true, *user, backups, "Generate World Map", question, result);
+  maps.end();
   return result;
 }
 

@@ -10,9 +10,11 @@
 #pragma once
 
 #include "data/map_names.h"
+#include "script/run_landing.h"
 #include "script/script_host.h"
 
 class LocalMap;
+class ScriptUser;
 struct BackupPlace;
 
 struct WorldGenerationResult {
@@ -27,7 +29,15 @@ struct WorldGenerationResult {
   int failed;             // world maps that could not be written
   char firstFailed[kPathBufferSize];       // the first of them, "" when none
   bool squareWritten[kWorldSquares][kWorldSquares];  // [column][row]
+  RunChanges changes;     // what the written run changed
 };
+
+// Lands a world run that ended well: refuses a run with a map no file can
+// carry, asks question first (none when "" or null), writes in one batch
+// with one backup named operation, reports failures and, when the files are
+// in place, what changed. True when the files were put in place.
+bool landWorldRun(ScriptMaps& maps, bool allSquares, ScriptUser& user, const BackupPlace* backups,
+                  const char* operation, const char* question, WorldGenerationResult& result);
 
 // Runs a script of the user's choice on the engine's WorldBuffer and writes
 // the world into directory (an editor path without the final "\"). Every map

@@ -253,9 +253,11 @@ TEST(ScriptCliArgs, CommandsOperandsAndOptions) {
   EXPECT_EQ(ScriptCommand::Help, args.command);
 
   const std::vector<std::pair<std::vector<const char*>, std::string>> wrong = {
-      {{}, "no command: world or map"},
-      {{"paint", "g.as", "x"}, "unknown command paint: world or map"},
+      {{}, "no command: world, each or map"},
+      {{"paint", "g.as", "x"}, "unknown command paint: world, each or map"},
       {{"world", "g.as"}, "world needs SCRIPT.as and DIR"},
+      {{"each", "g.as"}, "each needs SCRIPT.as and DIR"},
+      {{"each", "--teleports-from", "A.MAP", "g.as", "w"}, "--teleports-from belongs to world"},
       {{"map", "g.as", "B.MAP", "C.MAP"}, "map needs SCRIPT.as and MAP"},
       {{"map", "--teleports-from", "A.MAP", "g.as", "B.MAP"}, "--teleports-from belongs to world"},
       {{"world", "--seed", "-1", "g.as", "out"}, "--seed needs a number from 0 to 4294967295, not -1"},

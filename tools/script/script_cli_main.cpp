@@ -32,7 +32,9 @@ int main(int argc, char** argv) {
   }
   if (args.seeded) srand(args.seed);
   catchInterrupt();
-  const int status = args.command == ScriptCommand::World ? runWorldCommand(engine, args) : runMapCommand(engine, args);
+  const int status = args.command == ScriptCommand::World  ? runWorldCommand(engine, args)
+                     : args.command == ScriptCommand::Each ? runEachCommand(engine, args)
+                                                           : runMapCommand(engine, args);
   stopScriptHost(&engine);
   return status;
 }
