@@ -142,8 +142,9 @@ void usemap(asIScriptGeneric* gen) {
     return;
   }
   std::string why;
-  if (!reach.maps().useMap(x - 1, y - 1, name, &why, reach.world())) {
-    refuse("usemap", "x, y", why.c_str());
+  const char* argument = "x, y";
+  if (!reach.maps().useMap(x - 1, y - 1, name, &argument, &why, reach.world())) {
+    refuse("usemap", argument, why.c_str());
     return;
   }
   gen->SetReturnByte(reach.maps().recordAt(x - 1, y - 1)->fromFile ? 1 : 0);

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <new>
 
+#include <strings.h>
+
 #include "data/creature_list.h"
 #include "data/object_list.h"
 #include "data/world_neighbours.h"
@@ -243,17 +245,20 @@ ScriptMapRecord* ScriptMaps::recordAt(int x, int y) {
   return nullptr;
 }
 
-bool ScriptMaps::useMap(int x, int y, const std::string& name, std::string* why, WorldBuffer& world) {
+bool ScriptMaps::useMap(int x, int y, const std::string& name, const char** argument, std::string* why,
+                        WorldBuffer& world) {
   const int block = squareRowOf(y) * kWorldSquares + squareColumnOf(x);
-  if (scope_ != ScriptScope::Each) return *why = "maps are used by name only in a run on each world map", false;
-  if (block == 0) return *why = "block 1, 1 holds the world map being worked on", false;
-  if (blockUsed_[block] >= 0) return *why = "the block holds a map already", false;
+  *argument = "x, y";
+  if (scope_ != ScriptScope::Each) return *why = "names a block, but maps are used by name only in a run on each world map", false;
+  if (block == 0) return *why = "names block 1, 1, which holds the world map being worked on", false;
+  if (blockUsed_[block] >= 0) return *why = "names a block that holds a map already", false;
+  *argument = "name";
   int col = 0, row = 0;
-  if (worldSquareOfName(name.c_str(), &col, &row)) return *why = "a world map is worked on in its own turn", false;
+  if (worldSquareOfName(name.c_str(), &col, &row)) return *why = "names a world map, which is worked on in its own turn", false;
   std::string path;
-  if (!fileIn(directory_, name, "MAP", path)) return *why = "the name is too long for a map path", false;
+  if (!fileIn(directory_, name, "MAP", path)) return *why = "is too long for a map path", false;
   for (const auto& u : used_) {
-    if (strcasecmp(u->name.c_str(), name.c_str()) == 0) return *why = "the map is used in another block", false;
+    if (strcasecmp(u->name.c_str(), name.c_str()) == 0) return *why = "names a map used in another block", false;
   }
   used_.emplace_back(new ScriptMapRecord);
   ScriptMapRecord& r = *used_.back();

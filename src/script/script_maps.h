@@ -85,9 +85,9 @@ class ScriptMaps {
   ScriptMapRecord* recordAt(int x, int y);
   // Each run: the map name of the file of directory into the block of (x, y)
   // (not block (0, 0)). A missing file gives a new empty Interior map that
-  // the run creates. False with why when the block is taken or the name is
-  // no map name.
-  bool useMap(int x, int y, const std::string& name, std::string* why, WorldBuffer& world);
+  // the run creates. False with the argument at fault and why when the block
+  // is taken or the name cannot be used.
+  bool useMap(int x, int y, const std::string& name, const char** argument, std::string* why, WorldBuffer& world);
   // The tile at cell (x, y) of the open map's surroundings, 0-based, x
   // -48..95, y -24..47: the world map beside it, 0 where there is none.
   int nearTile(int x, int y);
