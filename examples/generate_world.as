@@ -13,6 +13,10 @@
 //   gettile(x, y)        reads a cell (0 outside the world)
 //   rand()               a random number 0..32767
 //   message(text)        shows a text with an OK button
+//   print(text)          adds a line to the Script Output window
+//   mapname(x, y)        the name of the world map that holds cell (x, y)
+// and more that reach the kinds, teleports and placements of every map
+// (see the README's table of script functions).
 // Cells count from 1: x 1..960 from the left, y 1..480 from the top.
 // Codes outside the world or outside 0..255 are ignored, so the drawing
 // helpers below may run over the edges without harm.
@@ -297,6 +301,9 @@ void main() {
     lastX = x;
     lastY = y;
     made++;
+    // Which world map holds it, in the Script Output window (standard
+    // output in dola-script).
+    print("Village " + made + " stands in " + mapname(x, y) + ".");
   }
   beaches();
   shores();

@@ -73,6 +73,7 @@ bool nameOk(const char* function, const std::string& name) {
     if (c == '>' || c == '\n' || c == '\r' || c == '\0')
       return refuse(function, "name", "holds \">\", a line end or a NUL byte, which no map file can carry");
   }
+  if (name.find_first_of("WLI") == std::string::npos) return true;
   for (const char* word : {"WILDERNESS", "LOCAL", "INTERIOR"}) {
     if (name.find(word) == std::string::npos) continue;
     char why[64];
@@ -125,6 +126,16 @@ void setkind(asIScriptGeneric* gen) {
 void mapname(asIScriptGeneric* gen) {
   ScriptMapRecord* map = mapAt(reachOf(gen), "mapname", intArg(gen, 0), intArg(gen, 1));
   returnText(gen, map != nullptr ? map->name : std::string());
+}
+
+void hasmap(asIScriptGeneric* gen) {
+  const int x = intArg(gen, 0), y = intArg(gen, 1);
+  gen->SetReturnByte(0);
+  if (x < 1 || x > kWorldColumns || y < 1 || y > kWorldRows) {
+    refuse("hasmap", "x, y", "is outside the grid 1..960 x 1..480");
+    return;
+  }
+  gen->SetReturnByte(reachOf(gen).maps().recordAt(x - 1, y - 1) != nullptr ? 1 : 0);
 }
 
 void usemap(asIScriptGeneric* gen) {
@@ -192,7 +203,10 @@ void setteleport(asIScriptGeneric* gen) {
   if (map == nullptr || !teleportOk("setteleport", *map, n) || !cellOk("setteleport", cellx, celly) ||
       !nameOk("setteleport", name))
     return;
-  map->teleports[n - 1] = ScriptTeleport{cellx, celly, name};
+  ScriptTeleport& t = map->teleports[n - 1];  // in place: the name keeps its room
+  t.x = cellx;
+  t.y = celly;
+  t.name.assign(name);
 }
 
 void removeteleport(asIScriptGeneric* gen) {
@@ -357,6 +371,7 @@ const Declared kFunctions[] = {
     {"int getkind(int x, int y)", getkind},
     {"void setkind(int x, int y, int kind)", setkind},
     {"string@ mapname(int x, int y)", mapname},
+    {"bool hasmap(int x, int y)", hasmap},
     {"bool usemap(int x, int y, const string &in name)", usemap},
     {"int teleportcount(int x, int y)", teleportcount},
     {"void getteleport(int x, int y, int n, int &out cellx, int &out celly)", getteleport},

@@ -74,22 +74,42 @@ void landMapRun(const ScriptMapRecord& r, LocalMap& map, MapDataFile* data) {
   }
 }
 
+namespace {
+
+bool teleportOrder(const ScriptTeleport& a, const ScriptTeleport& b) {
+  return std::tie(a.x, a.y, a.name) < std::tie(b.x, b.y, b.name);
+}
+
+// Teleports only before and only after the run; one of each on the same cell
+// counts as one changed.
+void countTeleports(const ScriptMapRecord& r, RunChanges& c) {
+  std::vector<ScriptTeleport> before = r.teleportsRead, after = r.teleports, added, removed;
+  std::sort(before.begin(), before.end(), teleportOrder);
+  std::sort(after.begin(), after.end(), teleportOrder);
+  std::set_difference(after.begin(), after.end(), before.begin(), before.end(), std::back_inserter(added),
+                      teleportOrder);
+  std::set_difference(before.begin(), before.end(), after.begin(), after.end(), std::back_inserter(removed),
+                      teleportOrder);
+  for (const ScriptTeleport& gone : removed) {
+    auto same = std::find_if(added.begin(), added.end(),
+                             [&](const ScriptTeleport& t) { return t.x == gone.x && t.y == gone.y; });
+    if (same == added.end()) {
+      c.teleportsRemoved++;
+    } else {
+      added.erase(same);
+      c.teleportsChanged++;
+    }
+  }
+  c.teleportsAdded += static_cast<int>(added.size());
+}
+
+}  // namespace
+
 RunChanges countChanges(ScriptMaps& maps) {
   RunChanges c;
   for (ScriptMapRecord* r : maps.touched()) {
     c.maps += !r->fromFile || r->tilesChanged() || r->kindChanged() || r->teleportsChanged();
-    std::vector<ScriptTeleport> before = r->teleportsRead, after = r->teleports;
-    auto order = [](const ScriptTeleport& a, const ScriptTeleport& b) {
-      return std::tie(a.x, a.y, a.name) < std::tie(b.x, b.y, b.name);
-    };
-    std::sort(before.begin(), before.end(), order);
-    std::sort(after.begin(), after.end(), order);
-    std::vector<ScriptTeleport> only;
-    std::set_difference(after.begin(), after.end(), before.begin(), before.end(), std::back_inserter(only), order);
-    c.teleportsAdded += static_cast<int>(only.size());
-    only.clear();
-    std::set_difference(before.begin(), before.end(), after.begin(), after.end(), std::back_inserter(only), order);
-    c.teleportsRemoved += static_cast<int>(only.size());
+    countTeleports(*r, c);
     if (!r->placementsChanged()) continue;
     c.placementMaps++;
     for (int i = 0; i < kPlacementCount; i++)
@@ -100,9 +120,10 @@ RunChanges countChanges(ScriptMaps& maps) {
 
 std::string describeChanges(const RunChanges& c) {
   char text[256];
-  snprintf(text, sizeof text, "%d map%s changed; teleports: %d added, %d removed; placements: %d records in %d map%s.",
-           c.maps, c.maps == 1 ? "" : "s", c.teleportsAdded, c.teleportsRemoved, c.placementsChanged,
-           c.placementMaps, c.placementMaps == 1 ? "" : "s");
+  snprintf(text, sizeof text,
+           "%d map%s changed; teleports: %d added, %d changed, %d removed; placements: %d records in %d map%s.",
+           c.maps, c.maps == 1 ? "" : "s", c.teleportsAdded, c.teleportsChanged, c.teleportsRemoved,
+           c.placementsChanged, c.placementMaps, c.placementMaps == 1 ? "" : "s");
   return text;
 }
 

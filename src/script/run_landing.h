@@ -21,13 +21,14 @@ void landMapRun(const ScriptMapRecord& result, LocalMap& map, MapDataFile* data)
 // What a world run changed, counted over every map it touched.
 struct RunChanges {
   int maps = 0;               // maps whose tiles, kind or teleports changed (new maps included)
-  int teleportsAdded = 0;     // teleports now that were not there (a changed one counts here
-  int teleportsRemoved = 0;   //   and as removed)
+  int teleportsAdded = 0;     // teleports now that were not there
+  int teleportsChanged = 0;   // teleports on the same cell with another destination
+  int teleportsRemoved = 0;   // teleports gone
   int placementMaps = 0;      // maps whose placements changed
   int placementsChanged = 0;  // placement records changed
 };
 RunChanges countChanges(ScriptMaps& maps);
-// "3 maps changed; teleports: 2 added, 1 removed; placements: 5 records in 2 maps."
+// "3 maps changed; teleports: 2 added, 0 changed, 1 removed; placements: 5 records in 2 maps."
 std::string describeChanges(const RunChanges& changes);
 
 // The maps no row line could carry (a tile code 10 or 13) among those a run

@@ -236,7 +236,7 @@ TEST_F(ReachTest, RunOnEachWorldMapWritesTheWholeWorldOrNothing) {
   result = runOnEachWorldMap(engine, dir.editorPath().c_str());
   EXPECT_EQ(401, result.written);
   EXPECT_EQ(std::vector<std::string>{"Run on Each World Map wrote 401 files. 400 maps changed; teleports: 400 added, "
-                                     "0 removed; placements: 1 records in 1 map.|~OK"},
+                                     "0 changed, 0 removed; placements: 1 records in 1 map.|~OK"},
             user.shown);
   std::string header = "WILDERNESS!>22,14:CAVE219!";
   std::string expected = mapFile(header, 24, 219);

@@ -2,6 +2,8 @@
 // same ones the editor's Script menu calls.
 #include "script_commands.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -36,8 +38,13 @@ bool loadMap(const std::string& hostPath, LocalMap& map) {
 }
 
 // The editor path of the directory operand; false after saying why not.
+// The directory is made absolute first: the game names a directory's
+// creature table after the directory's own name, which a relative path may lack.
 bool worldDirectory(const ScriptCliArgs& args, std::string* directory) {
-  *directory = editorPathOf(args.target);
+  std::string host = args.target;
+  char cwd[kPathBufferSize];
+  if (!host.empty() && host[0] != '/' && getcwd(cwd, sizeof cwd) != nullptr) host = std::string(cwd) + "/" + host;
+  *directory = editorPathOf(host);
   while (directory->size() > 1 && directory->back() == '\\') directory->pop_back();
   if (directory->empty() || !isDirectoryPath(directory->c_str())) {
     fprintf(stderr, "dola-script: %s: no such directory\n", args.target.c_str());
