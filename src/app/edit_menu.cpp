@@ -1,14 +1,11 @@
-// The "~Edit" menu: Undo and Redo, the area tools with their keys, Copy, Paste and Replace
-// Tile. The tool commands are thin adapters around the map view's actions.
+// The Edit menu's area tools, Copy and Paste: thin adapters around the map
+// view's actions.
 #include "app/commands.h"
 #include "app/editor_state.h"
-#include "app/menus.h"
 #include "gui/gui.h"
 #include "view/tool_actions.h"
 
 namespace {
-
-constexpr int kPlainItem = 0;
 
 EditorState& stateOf(void* editor) { return *static_cast<EditorState*>(editor); }
 
@@ -27,16 +24,3 @@ void selectCommand(void* editor) { choose(editor, AreaTool::Select); }
 void copyCommand(void* editor) { copyCells(stateOf(editor).mapView); }
 void pasteCommand(void* editor) { startPaste(stateOf(editor).mapView); }
 void leaveToolActionCommand(void* editor) { escapeAreaTool(stateOf(editor).mapView); }
-
-void fillEditMenu(void* editor) {
-  AddMenuItem(kPlainItem, "~Undo\tCtrl+Z", "", undoCommand, editor);
-  AddMenuItem(kPlainItem, "~Redo\tCtrl+Y", "", redoCommand, editor);
-  AddMenuItem(kPlainItem, "Brush", "B", brushCommand, editor);
-  AddMenuItem(kPlainItem, "Rectangle", "R", rectangleCommand, editor);
-  AddMenuItem(kPlainItem, "Fill", "F", fillCommand, editor);
-  AddMenuItem(kPlainItem, "Line", "L", lineCommand, editor);
-  AddMenuItem(kPlainItem, "Select", "S", selectCommand, editor);
-  AddMenuItem(kPlainItem, "Copy", "Ctrl+C", copyCommand, editor);
-  AddMenuItem(kPlainItem, "Paste", "Ctrl+V", pasteCommand, editor);
-  AddMenuItem(kPlainItem, "Replace Tile...", "Ctrl+H", replaceTileCommand, editor);
-}

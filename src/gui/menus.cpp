@@ -116,7 +116,7 @@ void paintMenuItem(Widget& item, int x, int y) {
   const Window* popup = findWindow(item.window);
   bool hot = popup && popup->hover == item.id;
   rectfill(b, x, y, x + item.w - 1, y + item.h - 1, hot ? t.highlight : t.face);
-  int color = hot ? t.highlightText : t.text;
+  int color = item.value == kMenuItemDisabled ? t.faceDark : hot ? t.highlightText : t.text;
   const char* tab = strchr(item.label, '\t');
   char name[kLabelSize];
   snprintf(name, sizeof name, "%.*s", tab ? static_cast<int>(tab - item.label) : kLabelSize - 1, item.label);
@@ -166,7 +166,7 @@ void openMenu(int titleId) {
 
 void chooseMenuItem(int itemId) {
   Widget* item = findWidget(itemId);
-  if (!item || item->kind != Kind::MenuItem) return;
+  if (!item || item->kind != Kind::MenuItem || item->value == kMenuItemDisabled) return;
   GuiCommand command = item->command;
   void* data = item->data;
   closeMenu();
@@ -203,7 +203,8 @@ bool menuKey(int scancode, int ascii) {
   } else {
     char letter = static_cast<char>(scancode >= KEY_A && scancode <= KEY_Z ? 'a' + scancode - KEY_A : ascii);
     for (int id : widgetsOfKind(popup->id, Kind::MenuItem, 0)) {
-      if (letter && hotkeyOf(findWidget(id)->label) == letter) {
+      const Widget* item = findWidget(id);
+      if (letter && item->value != kMenuItemDisabled && hotkeyOf(item->label) == letter) {
         chooseMenuItem(id);
         return true;
       }

@@ -53,10 +53,6 @@ int queueData(FileReplacer& batch, const ScriptMapRecord& r) {
   return batch.finish();
 }
 
-void noteFailure(RunWrite& result, const std::string& path) {
-  if (result.failed++ == 0) snprintf(result.firstFailed, sizeof result.firstFailed, "%s", path.c_str());
-}
-
 }  // namespace
 
 void landMapRun(const ScriptMapRecord& r, LocalMap& map, MapDataFile* data) {
@@ -151,12 +147,8 @@ void writeRun(ScriptMaps& maps, bool allSquares, ScriptUser& user, BackupOperati
   ProgressDisplay* progress = user.progress();
   if (progress != nullptr) progress->open();
   FileReplacer batch(&backup);
-  struct Queued {
-    int index;
-    std::string path;
-    int square;  // -1 for a data file or a map used by name
-  };
-  std::vector<Queued> queued;
+  batch.requireAll();
+  std::vector<int> squares;  // the squares whose world map is in the batch
   const std::vector<ScriptMapRecord*> records = maps.touched();
   for (size_t i = 0; i < records.size() && !result.stopped; i++) {
     const ScriptMapRecord& r = *records[i];
@@ -165,23 +157,30 @@ void writeRun(ScriptMaps& maps, bool allSquares, ScriptUser& user, BackupOperati
     const bool square = isSquare(maps, &r, &n);
     if (mapToWrite(r, allSquares, square)) {
       buildMap(r, *map);
-      queued.push_back(Queued{map->saveInto(batch, r.mapPath.c_str()), r.mapPath, square ? n : -1});
+      result.files++;
+      if (map->saveInto(batch, r.mapPath.c_str()) < 0) {
+        batch.fail(r.mapPath + ": it could not be written");
+        break;
+      }
+      if (square) squares.push_back(n);
     }
-    if (r.placementsChanged()) queued.push_back(Queued{queueData(batch, r), r.dataPath, -1});
+    if (r.placementsChanged()) {
+      result.files++;
+      if (queueData(batch, r) < 0) {
+        batch.fail(r.dataPath + ": it could not be written");
+        break;
+      }
+    }
     result.stopped = user.stopRequested();
   }
   if (!result.stopped) {
-    batch.commit();
+    result.written = result.files > 0 ? batch.commit() : 0;
     result.backupFailed = batch.backupFailed();
+    result.interrupted = batch.interrupted();
     result.stoppedWhilePlacing = user.stopRequested();
-    for (const Queued& q : queued) {
-      if (!batch.placed(q.index)) {
-        noteFailure(result, q.path);
-        continue;
-      }
-      result.written++;
-      if (q.square >= 0) result.squareWritten[q.square] = true;
-    }
+    result.failure = batch.failure();
+    if (result.written == result.files)
+      for (int n : squares) result.squareWritten[n] = true;
   }
   if (progress != nullptr) progress->close();
 }

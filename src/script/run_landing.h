@@ -36,16 +36,18 @@ std::string describeChanges(const RunChanges& changes);
 std::string unwritableMaps(ScriptMaps& maps, bool allSquares, ScriptUser& user, int* count);
 
 struct RunWrite {
-  bool backupFailed = false;        // nothing was replaced
-  bool stopped = false;             // stopped before anything was replaced
+  bool backupFailed = false;         // nothing was replaced
+  bool stopped = false;              // stopped before anything was replaced
   bool stoppedWhilePlacing = false;  // asked to stop while placing: all were finished
-  int written = 0;                  // files put in place (MAP and .DAT)
-  int failed = 0;                   // files that could not be written
-  char firstFailed[kPathBufferSize] = {};
+  int files = 0;                     // files the run meant to write (MAP and .DAT)
+  int written = 0;                   // files put in place: all of them or none
+  bool interrupted = false;          // stopped between renames: the journal holds the rest
+  std::string failure;               // why none was written, naming the file; "" when all were
   bool squareWritten[kWorldMaps] = {};  // the world map of square n was written
 };
 
-// Writes the run's maps into one batch: every world square when allSquares
-// (Generate World Map makes all 400), otherwise only those changed, and
-// every changed placement table; progress through the user's display.
+// Writes the run's maps into one batch that places all of them or none:
+// every world square when allSquares (Generate World Map makes all 400),
+// otherwise only those changed, and every changed placement table; progress
+// through the user's display.
 void writeRun(ScriptMaps& maps, bool allSquares, ScriptUser& user, BackupOperation& backup, RunWrite& result);

@@ -30,7 +30,8 @@ int countExisting(const char* directory) {
   return countWorldMapFiles(prefix);
 }
 
-void reportFailures(ScriptUser& user, const WorldGenerationResult& result, const BackupOperation& backup) {
+void reportFailures(ScriptUser& user, const WorldGenerationResult& result, const BackupOperation& backup,
+                    bool worldMaps) {
   if (result.backupFailed) {
     char text[3 * kPathBufferSize];
     snprintf(text, sizeof text,
@@ -40,13 +41,16 @@ void reportFailures(ScriptUser& user, const WorldGenerationResult& result, const
     user.showText(text, "~OK");
     return;
   }
-  if (result.failed == 0 || result.stopped) return;
-  char text[3 * kPathBufferSize], shown[kPathBufferSize];
-  user.describePath(result.firstFailed, shown, sizeof shown);
-  const int files = result.written + result.failed;
-  snprintf(text, sizeof text, "%d of the %d %s could not be written; the first is %s.", result.failed, files,
-           files == kWorldMaps ? "world maps" : "files", shown);
-  user.showText(text, "~OK");
+  if (result.stopped || result.failure.empty()) return;
+  const std::string text =
+      result.interrupted
+          ? std::string("Writing the ") + (worldMaps ? "world maps" : "files") + " stopped after " +
+                std::to_string(result.written) + " of the " + std::to_string(result.files) +
+                " were replaced: " + result.failure +
+                ". The rest are ready beside them; the next start of DOLA offers to finish or undo the write."
+          : std::string("No ") + (worldMaps ? "world map" : "file") + " was written: " + result.failure +
+                ". Every file is as it was.";
+  user.showText(text.c_str(), "~OK");
 }
 
 // The square whose world map beside mapPath is mapPath itself; false for none.
@@ -82,13 +86,15 @@ bool landWorldRun(ScriptMaps& maps, bool allSquares, ScriptUser& user, const Bac
   result.stopped = written->stopped;
   result.stoppedWhilePlacing = written->stoppedWhilePlacing;
   result.written = written->written;
-  result.failed = written->failed;
-  snprintf(result.firstFailed, sizeof result.firstFailed, "%s", written->firstFailed);
+  result.interrupted = written->interrupted;
+  result.failure = written->failure;
+  result.failed = !written->failure.empty() || written->backupFailed;
+  result.files = written->files;
   for (int n = 0; n < kWorldMaps; n++)
     result.squareWritten[n % kWorldSquares][n / kWorldSquares] = written->squareWritten[n];
-  reportFailures(user, result, backup);
+  reportFailures(user, result, backup, allSquares);
   if (result.backupFailed || result.stopped) return false;
-  if (result.failed > 0) return true;  // the failures were the report
+  if (result.failed) return false;  // the failure was the report
   char text[400];
   if (result.written == 0) {
     snprintf(text, sizeof text, "%s changed no map.", operation);

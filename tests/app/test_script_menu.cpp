@@ -71,8 +71,9 @@ TEST_F(ScriptMenuTest, WorldGenerationSettlesTheOpenMapsChangesFirst) {
   EXPECT_EQ("*.as||Select script|Select", choice.masks + "|" + choice.startPath + "|" + choice.title + "|" +
                                               choice.button);
   EXPECT_EQ(1554, choice.flags);
-  ASSERT_EQ(3u, dialogs.texts.size());
+  ASSERT_EQ(4u, dialogs.texts.size());
   EXPECT_EQ("Replace the 1 existing world maps in " + dir.editorPath() + "?", dialogs.texts[2]);
+  EXPECT_EQ(0u, dialogs.texts[3].find("Generate World Map wrote 400 files. 400 maps changed;"));
   EXPECT_EQ("~Replace|~Cancel", dialogs.buttons[2]);
   EXPECT_EQ(0, editor->mapChanged());
   EXPECT_EQ(Wilderness, editor->openMap.kind);

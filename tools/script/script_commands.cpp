@@ -82,12 +82,15 @@ int runWorldCommand(AngelScript::asIScriptEngine* engine, const ScriptCliArgs& a
     fprintf(stderr, "dola-script: interrupted before any world map was replaced: nothing was written\n");
     return kExitInterrupted;
   }
-  printf("dola-script: wrote %d of 400 world maps into %s\n", result.written, args.target.c_str());
+  int squares = 0;
+  for (const auto& column : result.squareWritten)
+    for (bool written : column) squares += written;
+  printf("dola-script: wrote %d of 400 world maps into %s\n", squares, args.target.c_str());
   if (result.stoppedWhilePlacing) {
     fprintf(stderr, "dola-script: interrupted while the world maps were put in place: that was finished first\n");
     return kExitInterrupted;
   }
-  return result.failed == 0 ? kExitDone : kExitFailed;
+  return result.failed ? kExitFailed : kExitDone;
 }
 
 int runEachCommand(AngelScript::asIScriptEngine* engine, const ScriptCliArgs& args) {
@@ -105,7 +108,7 @@ int runEachCommand(AngelScript::asIScriptEngine* engine, const ScriptCliArgs& ar
     fprintf(stderr, "dola-script: interrupted while the maps were put in place: that was finished first\n");
     return kExitInterrupted;
   }
-  return result.failed == 0 ? kExitDone : kExitFailed;
+  return result.failed ? kExitFailed : kExitDone;
 }
 
 int runMapCommand(AngelScript::asIScriptEngine* engine, const ScriptCliArgs& args) {
