@@ -14,6 +14,7 @@
 
 #include "app/commands.h"
 #include "app/editor_script_user.h"
+#include "app/script_folder_menu.h"
 #include "app/crash_recovery.h"
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
@@ -123,6 +124,7 @@ int runEditor(EditorDisplay display) {
   loadSettingsWithDefaults(editor->settings, kSettingsPath);
   setEditingDefaults(*editor);
   startScriptHost(&editor->scriptEngine, &editor->worldBuffer, &editorScriptUser());
+  setFirstScriptFolder();
   if (!startDisplay(editor->settings, display)) {
     shutdownEditor(editor);
     return 1;
