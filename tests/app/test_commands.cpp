@@ -19,24 +19,6 @@
 
 namespace {
 
-// The labels of the drop-down of the menu bar's title, as the toolkit holds them.
-std::vector<std::string> menuItems(const char* title, std::vector<int>* kinds = nullptr) {
-  std::vector<std::string> labels;
-  for (int i = 0; i < gui::widgetSlotsInUse(); ++i) {
-    const gui::Widget& w = gui::widgets()[i];
-    if (w.id == 0 || w.kind != gui::Kind::MenuTitle || std::string(w.label) != title) continue;
-    gui::openMenu(w.id);
-    const gui::Window* popup = gui::topWindow();
-    for (int j = 0; j < gui::widgetSlotsInUse(); ++j) {
-      const gui::Widget& item = gui::widgets()[j];
-      if (item.id == 0 || item.kind != gui::Kind::MenuItem || item.window != popup->id) continue;
-      labels.push_back(item.label);
-      if (kinds) kinds->push_back(item.value);
-    }
-    gui::closeMenu();
-  }
-  return labels;
-}
 
 int g_runs = 0;
 void countRun(void*) { ++g_runs; }

@@ -12,7 +12,7 @@
 #include "app/commands.h"
 #include "app/map_edits.h"
 #include "app/script_folder_menu.h"
-#include "gui/gui_internal.h"
+#include "gui/gui.h"
 #include "script/script_header.h"
 #include "app/editor_script_user.h"
 #include "app/map_file.h"
@@ -138,28 +138,6 @@ TEST_F(ScriptMenuTest, LocalGenerationMarksTheMapChangedOnlyWhenItChanged) {
   EXPECT_EQ('w', editor->worldBuffer.cells[0]);
 }
 
-namespace {
-
-// The Script menu's items as its drop-down shows them, with their kinds.
-std::vector<std::string> scriptMenuItems(std::vector<int>* kinds) {
-  std::vector<std::string> labels;
-  for (int i = 0; i < gui::widgetSlotsInUse(); ++i) {
-    const gui::Widget& w = gui::widgets()[i];
-    if (w.id == 0 || w.kind != gui::Kind::MenuTitle || std::string(w.label) != "~Script") continue;
-    gui::openMenu(w.id);
-    const gui::Window* popup = gui::topWindow();
-    for (int j = 0; j < gui::widgetSlotsInUse(); ++j) {
-      const gui::Widget& item = gui::widgets()[j];
-      if (item.id == 0 || item.kind != gui::Kind::MenuItem || item.window != popup->id) continue;
-      labels.push_back(item.label);
-      kinds->push_back(item.value);
-    }
-    gui::closeMenu();
-  }
-  return labels;
-}
-
-}  // namespace
 
 // The game directory's scripts folder makes items below a separator, named
 // and run as their opening comments say, and the menu follows the folder;
@@ -177,11 +155,11 @@ TEST_F(ScriptMenuTest, FolderScriptsAreItemsThatFollowTheFolderAndRunAsOneUndoSt
                                          "Run on ~Each World Map...\t", "Script ~Output\t"};
   std::vector<std::string> expected = base;
   expected.insert(expected.end(), {"\t", "~Mark Corner\t", "plain\t"});
-  EXPECT_EQ(expected, scriptMenuItems(&kinds));
+  EXPECT_EQ(expected, menuItems("~Script", &kinds));
   EXPECT_EQ((std::vector<int>{0, 0, 0, 0, 0, kMenuItemSeparator, 0, 0}), kinds);
   std::filesystem::remove(dir.file("scripts/plain.AS"));
   kinds.clear();
-  EXPECT_EQ(std::vector<std::string>(expected.begin(), expected.end() - 1), scriptMenuItems(&kinds));
+  EXPECT_EQ(std::vector<std::string>(expected.begin(), expected.end() - 1), menuItems("~Script", &kinds));
 
   const std::string path = writeMap("TOWN.MAP", mapText("LOCAL!~EXIT~", 23, 'a'));
   openMapFile(path.c_str(), *editor);
