@@ -28,7 +28,10 @@ void buildMap(const ScriptMapRecord& r, LocalMap& map) {
 
 bool mapToWrite(const ScriptMapRecord& r, bool allSquares, bool isSquare) {
   if (isSquare && allSquares) return true;
-  return !r.fromFile || r.tilesChanged() || r.kindChanged() || r.teleportsChanged();
+  const bool changed = r.tilesChanged() || r.kindChanged() || r.teleportsChanged();
+  // A run on each world map makes no world map that is not there; a map
+  // used by name is made when it was not there.
+  return isSquare ? r.fromFile && changed : !r.fromFile || changed;
 }
 
 bool isSquare(ScriptMaps& maps, const ScriptMapRecord* r, int* n) {
@@ -103,8 +106,10 @@ void countTeleports(const ScriptMapRecord& r, RunChanges& c) {
 
 RunChanges countChanges(ScriptMaps& maps) {
   RunChanges c;
+  const bool allSquares = maps.scope() == ScriptScope::World;
   for (ScriptMapRecord* r : maps.touched()) {
-    c.maps += !r->fromFile || r->tilesChanged() || r->kindChanged() || r->teleportsChanged();
+    int n = 0;
+    c.maps += mapToWrite(*r, allSquares, isSquare(maps, r, &n));
     countTeleports(*r, c);
     if (!r->placementsChanged()) continue;
     c.placementMaps++;

@@ -2,6 +2,7 @@
 // ".DAT" files, or made anew; the open map's surroundings read once per run.
 #include "script/script_maps.h"
 
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -11,6 +12,7 @@
 #include "data/creature_list.h"
 #include "data/object_list.h"
 #include "data/world_neighbours.h"
+#include "platform/directory_list.h"
 #include "platform/host_path.h"
 
 namespace {
@@ -30,6 +32,11 @@ void teleportsOf(const LocalMap& map, std::vector<ScriptTeleport>& out) {
 void tilesOf(const LocalMap& map, unsigned char* tiles) {
   for (int y = 0; y < kMapRows; y++)
     for (int x = 0; x < kMapColumns; x++) tiles[y * kMapColumns + x] = map.getTile(x, y);
+}
+
+std::string upperCase(std::string text) {
+  for (char& c : text) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+  return text;
 }
 
 void blockOf(const WorldBuffer& world, int col, int row, unsigned char* tiles) {
@@ -80,6 +87,8 @@ void ScriptMaps::end() {
   nearRead_ = false;
   nearCol_ = nearRow_ = -1;
   near_.reset();
+  listed_ = false;
+  files_.clear();
 }
 
 void ScriptMaps::useTables(const ObjectList* objects, const CreatureList* creatures) {
@@ -105,11 +114,24 @@ const CreatureList& ScriptMaps::creatures() {
   return *creatures_;
 }
 
+void ScriptMaps::listDirectory() {
+  listed_ = true;
+  files_.clear();
+  std::vector<DirectoryEntry> entries;
+  if (!::listDirectory(directory_, entries)) return;
+  for (const DirectoryEntry& e : entries) {
+    if (!e.isDirectory) files_.insert(upperCase(e.name));
+  }
+}
+
+bool ScriptMaps::inDirectory(const std::string& fileName) const { return files_.count(upperCase(fileName)) > 0; }
+
 void ScriptMaps::readData(ScriptMapRecord& r) {
   std::string dataPath;
   if (!fileIn(directory_, r.name, "DAT", dataPath)) return;
+  if (!listed_) listDirectory();
   MapDataFile data;
-  if (!isFilePath(dataPath.c_str()) || !data.load(dataPath.c_str())) return;
+  if (!inDirectory(r.name + ".DAT") || !data.load(dataPath.c_str())) return;
   r.dataPath = data.path;  // the file as found, in its letter case
   r.hasData = true;
   for (int i = 0; i < kPlacementCount; i++) r.placements[i] = r.placementsRead[i] = *data.placement(i);
@@ -118,7 +140,7 @@ void ScriptMaps::readData(ScriptMapRecord& r) {
 bool ScriptMaps::readRecord(ScriptMapRecord& r, const char* mapPath, bool keepFileTeleports) {
   r.mapPath = mapPath;
   auto map = std::unique_ptr<LocalMap>(new LocalMap);
-  r.fromFile = isFilePath(mapPath) && map->loadForReading(mapPath);
+  r.fromFile = map->loadForReading(mapPath);
   if (r.fromFile) {
     r.kind = r.kindRead = map->kind;
     tilesOf(*map, r.tilesRead);

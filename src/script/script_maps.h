@@ -12,6 +12,7 @@
 //              the other blocks hold the maps the script asks for by name (useMap).
 #pragma once
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -108,6 +109,8 @@ class ScriptMaps {
   bool readRecord(ScriptMapRecord& r, const char* mapPath, bool keepFileTeleports);
   void readData(ScriptMapRecord& r);
   void loadNeighbours();
+  void listDirectory();
+  bool inDirectory(const std::string& fileName) const;
 
   ScriptScope scope_ = ScriptScope::None;
   char directory_[kPathBufferSize] = {};
@@ -125,4 +128,8 @@ class ScriptMaps {
   bool nearRead_ = false;
   int nearCol_ = -1, nearRow_ = -1;  // the open map's square, -1 when it is no world map
   std::unique_ptr<unsigned char[]> near_;
+  // The directory's file names in upper case, read once per run: a name
+  // looked up in it costs no scan of the directory.
+  bool listed_ = false;
+  std::set<std::string> files_;
 };
