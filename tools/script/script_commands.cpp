@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
+#include <vector>
 #include <memory>
 #include <string>
 
@@ -120,9 +122,14 @@ int runMapCommand(AngelScript::asIScriptEngine* engine, const ScriptCliArgs& arg
   if (directoryOf(map->path, directory, sizeof directory) && mapNameOf(map->path, name, sizeof name) &&
       snprintf(dataPath, sizeof dataPath, "%s\\%s.DAT", directory, name) < static_cast<int>(sizeof dataPath))
     data->load(dataPath);
+  std::vector<Placement> before;
+  for (int i = 0; data->placement(i) != nullptr; i++) before.push_back(*data->placement(i));
   if (!generateIntoMap(engine, *map, data.get())) return failedRunStatus();
+  bool placementsChanged = false;
+  for (size_t i = 0; i < before.size(); i++)
+    placementsChanged |= memcmp(&before[i], data->placement(static_cast<int>(i)), sizeof(Placement)) != 0;
   BackupOperation backup(backupPlaceOf(args), "dola-script map");
-  if (data->placementsChanged() && !data->save(&backup)) {
+  if (placementsChanged && !data->save(&backup)) {
     fprintf(stderr, "dola-script: %s: the placements could not be written to %s; nothing was saved\n",
             args.target.c_str(), data->path);
     return kExitFailed;
