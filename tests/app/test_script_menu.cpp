@@ -177,7 +177,7 @@ TEST_F(ScriptMenuTest, FolderScriptsAreItemsThatFollowTheFolderAndRunAsOneUndoSt
   EXPECT_EQ('a', editor->openMap.getTile(0, 0));
   EXPECT_EQ(Local, editor->openMap.kind);
   EXPECT_EQ(0, editor->openMap.teleportCount());
-  EXPECT_EQ(0, editor->mapChanged());
+  EXPECT_EQ(0, editor->document.modified());
 
   // The script selector opens where the script chosen last lies.
   dialogs.paths = {script("void main() {}\n"), ""};
