@@ -2,6 +2,7 @@
 // the run by name and lands nothing; a map run's teleports and placements
 // follow a simple model over random calls and go back with one undo step;
 // a run on each world map writes all or nothing.
+#include <cstring>
 #include <random>
 
 #include "data/edit_history.h"
@@ -9,6 +10,7 @@
 #include "data/map_step.h"
 #include "script/each_map_run.h"
 #include "script/map_generation.h"
+#include "script/reach_functions.h"
 #include "script_fixture.h"
 
 namespace {
@@ -243,4 +245,42 @@ TEST_F(ReachTest, RunOnEachWorldMapWritesTheWholeWorldOrNothing) {
   expected[header.size() + 3] = 9;
   EXPECT_EQ(expected, readFileBytes(dir.file("ZANTJ.MAP")));
   EXPECT_EQ(dataFile(std::string(11, '\0')), readFileBytes(dir.file("ZANBA.DAT")));
+}
+
+// The game's tables by id and by name (objects, then creatures, then player
+// objects), and a map run's surroundings read from the world maps beside it.
+TEST_F(ReachTest, TablesAndTheSurroundingWorldMapsAreLookedUp) {
+  openMapWithData();
+  std::string objects(400 * 79, '\0'), players(49900 * 79, '\0');
+  memcpy(&objects[3 * 79 + 2], "Sword", 5);
+  objects[3 * 79 + 53] = 9;
+  memcpy(&players[2 * 79 + 2], "Sword", 5);
+  players[2 * 79 + 53] = 8;
+  writeFileBytes(dir.file("CONSTANT.OBJ"), objects);
+  writeFileBytes(dir.file("playername.OBJ"), players);
+  writeFileBytes(dir.file("ZANBD.MAP"), mapFile("WILDERNESS!", 24, 31));   // west
+  writeFileBytes(dir.file("ZANDE.MAP"), mapFile("WILDERNESS!", 24, 32));   // south-east
+  writeFileBytes(dir.file("ZANCC.MAP"), mapFile("INTERIOR!", 23, 33));     // north
+  ASSERT_TRUE(runOnMap(
+      "void main() {\n  print(\"\" + findid(\"Sword\", -1) + \" \" + findid(\"Sword\", 3) + \" \" + "
+      "findid(\"Sword\", 50002) + \" \" + findid(\"Axe\", -1));\n"
+      "  print(idname(3) + \" \" + idsprite(3) + \" \" + idname(50002) + \" \" + idsprite(50002) + \" [\" + "
+      "idname(1000) + \"]\");\n"
+      "  print(\"\" + neartile(0, 1) + \" \" + neartile(-47, 24) + \" \" + neartile(96, 48) + \" \" + "
+      "neartile(48, 24) + \" \" + neartile(1, 0) + \" \" + neartile(5, -1) + \" \" + neartile(49, 1));\n}\n"));
+  EXPECT_EQ((std::vector<std::string>{"3 50002 -1 -1", "Sword 9 Sword 8 []", "31 31 32 5 0 33 0"}),
+            scriptReach(engine)->output());
+}
+
+// A run on each world map whose script does not build names no map and
+// writes nothing.
+TEST_F(ReachTest, AnEachRunThatDoesNotBuildWritesNothing) {
+  writeWorld();
+  const std::vector<std::string> original = worldBytes();
+  user.script = writeScript("void main() { settile(1, 1, 9) }\n");
+  WorldGenerationResult result = runOnEachWorldMap(engine, dir.editorPath().c_str());
+  EXPECT_EQ(ScriptRunEnd::NotBuilt, result.run);
+  ASSERT_EQ(1u, user.shown.size());
+  EXPECT_EQ(0u, user.shown[0].find("Unable to build script.")) << user.shown[0];
+  EXPECT_EQ(original, worldBytes());
 }
