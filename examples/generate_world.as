@@ -13,6 +13,9 @@
 //   gettile(x, y)        reads a cell (0 outside the world)
 //   rand()               a random number 0..32767
 //   message(text)        shows a text with an OK button
+//   terrain(x1, y1, x2, y2)  applies the game directory's terrain rules
+//                        ("terrain.rules") to the cells from (x1, y1) to
+//                        (x2, y2): how many changed, or -1 without rules
 //   print(text)          adds a line to the Script Output window
 //   mapname(x, y)        the name of the world map that holds cell (x, y)
 // and more that reach the kinds, teleports and placements of every map
@@ -252,7 +255,8 @@ void beaches() {
   }
 }
 
-// Shore pieces on every water cell beside land.
+// Shore pieces on every water cell beside land, for a game directory
+// without terrain rules.
 void shores() {
   for (int y = 1; y <= 480; y++) {
     for (int x = 1; x <= 960; x++) {
@@ -306,6 +310,10 @@ void main() {
     print("Village " + made + " stands in " + mapname(x, y) + ".");
   }
   beaches();
-  shores();
+  // The world holds only land and water so far: the terrain rules edge the
+  // water with shore pieces, across the whole world at once.
+  if (terrain(1, 1, 960, 480) < 0) {
+    shores();
+  }
   message("A new world with " + made + " villages is ready.");
 }

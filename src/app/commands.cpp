@@ -8,6 +8,7 @@
 #include "app/restore_backup.h"
 #include "app/script_commands.h"
 #include "app/script_output.h"
+#include "app/terrain_editing.h"
 #include "app/view_commands.h"
 
 namespace {
@@ -33,7 +34,17 @@ void escapeCommand(void* editor) {
 void setZanDirectoryCommand(void* editor) { chooseZanDirectory(stateOf(editor)); }
 void restoreBackupCommand(void* editor) { restoreBackupByChoice(stateOf(editor)); }
 
-void generateWorldMap(void* editor) { generateWorldBesideOpenMap(stateOf(editor)); }
-void generateLocalMap(void* editor) { generateIntoOpenMap(stateOf(editor)); }
-void runOnEachWorldMapCommand(void* editor) { runOnEachWorldMapBesideOpenMap(stateOf(editor)); }
+// A script's terrain() applies the rules file as it is on disk now.
+void generateWorldMap(void* editor) {
+  refreshTerrainRules(stateOf(editor));
+  generateWorldBesideOpenMap(stateOf(editor));
+}
+void generateLocalMap(void* editor) {
+  refreshTerrainRules(stateOf(editor));
+  generateIntoOpenMap(stateOf(editor));
+}
+void runOnEachWorldMapCommand(void* editor) {
+  refreshTerrainRules(stateOf(editor));
+  runOnEachWorldMapBesideOpenMap(stateOf(editor));
+}
 void scriptOutputCommand(void* editor) { showScriptOutput(stateOf(editor)); }

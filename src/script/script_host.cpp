@@ -83,8 +83,9 @@ bool startScriptHost(asIScriptEngine** engineOut, WorldBuffer* world, ScriptUser
   configure(engine, context);
   bool stringRegistered = registerScriptString(engine);
   bool functionsRegistered = context->functions.registerWith(engine);
+  bool terrainRegistered = context->terrain.registerWith(engine);
   bool reachRegistered = context->reach.registerWith(engine);
-  return stringRegistered && functionsRegistered && reachRegistered;
+  return stringRegistered && functionsRegistered && terrainRegistered && reachRegistered;
 }
 
 void stopScriptHost(asIScriptEngine** engine) {

@@ -219,9 +219,9 @@ const BrokenRecovery* g_case;
 int g_polls;
 
 void paint(EditorState& e, int column) {
-  e.viewHost.beginMapEdit();
+  e.document.beginEdit();
   e.openMap.setTile(column, 1, 'Q');
-  e.viewHost.endMapEdit();
+  e.document.commitEdit();
 }
 
 // Waits for the held-back write (5 s at most), then starts copies anew as
@@ -230,12 +230,13 @@ void offeredAtNextStart(void*) {
   const std::string copy = g_test->dir.file(g_case->copy);
   if (!fileExistsOnHost(copy) && ++g_polls < 50) return GuiQueueCall(offeredAtNextStart, nullptr, 100);
   EXPECT_TRUE(fileExistsOnHost(copy)) << g_case->broken;
-  stopRecoveryCopies();
-  startRecoveryCopies("recovery");
+  EditorState& e = *editorState();
+  e.document.recovery().stop();
+  e.document.recovery().start("recovery");
   RecoveredMap offered;
-  askToRecover(offered);
+  askToRecover(e, offered);
   EXPECT_EQ(recoveryQuestion(g_test->mapPath), g_test->dialogs.texts.back()) << g_case->broken;
-  quitCommand(editorState());
+  quitCommand(&e);
 }
 
 void toldOnce(void*) {

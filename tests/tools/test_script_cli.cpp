@@ -260,8 +260,8 @@ TEST(ScriptCliArgs, CommandsOperandsAndOptions) {
   EXPECT_EQ(ScriptCommand::Help, args.command);
 
   const std::vector<std::pair<std::vector<const char*>, std::string>> wrong = {
-      {{}, "no command: world, each or map"},
-      {{"paint", "g.as", "x"}, "unknown command paint: world, each or map"},
+      {{}, "no command: world, each, map or terrain"},
+      {{"paint", "g.as", "x"}, "unknown command paint: world, each, map or terrain"},
       {{"world", "g.as"}, "world needs SCRIPT.as and DIR"},
       {{"each", "g.as"}, "each needs SCRIPT.as and DIR"},
       {{"each", "--teleports-from", "A.MAP", "g.as", "w"}, "--teleports-from belongs to world"},
