@@ -200,7 +200,7 @@ bool BackupOperation::keep(const char* editorPath) {
   if (!copyIntoFolder(source, storedName, &size, &checksum)) return false;
   char line[96];
   snprintf(line, sizeof line, "\t%lld\t%08" PRIx32 "\t", size, checksum);
-  if (!appendManifest(kFileKey + storedName + line + editorPath + "\n")) return false;
+  pendingLines_ += kFileKey + storedName + line + editorPath + "\n";
   kept_.push_back(key);
   storedNames_.push_back(storedName);
   return true;
@@ -212,7 +212,8 @@ bool BackupOperation::sync(const std::vector<unsigned long long>* syncedLater) {
   if (!failure_.empty()) return false;
   if (folder_.empty()) return true;
   if (completeCount_ < storedNames_.size()) {
-    if (!appendManifest(std::string(kCompleteLine) + "\n")) return false;
+    if (!appendManifest(pendingLines_ + kCompleteLine + "\n")) return false;
+    pendingLines_.clear();
     completeCount_ = storedNames_.size();
   }
   struct stat st;

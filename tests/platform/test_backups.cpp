@@ -294,12 +294,15 @@ TEST(Backups, TheOrderTheyWereMadeDecidesWhatIsKeptNotTheClock) {
   EXPECT_EQ("Save 2", backups[2].operation);
   EXPECT_EQ(0u, backups[0].folder.find(dir.editorPath("backups\\2033-05-17_16-33-20Z")));  // UTC
 
-  // A copy that fails removes its folder; a list never marked complete is not offered.
+  // A save that fails at any file (the list, the copy, the list's end, the
+  // new file) leaves no folder and prunes none; a list never marked complete
+  // is not offered.
   for (int n = 1; n <= 4; n++) {
     failNthFileWrite(n);
     EXPECT_FALSE(save(now, "Cut short"));
     failNthFileWrite(0);
     EXPECT_EQ(3, entriesIn(dir.editorPath("backups"))) << n;
+    EXPECT_EQ("Save 2", listBackups(dir.editorPath("backups").c_str())[2].operation) << n;
   }
   mkdir(dir.file("backups/2033-05-18_00-00-00Z").c_str(), 0777);
   writeFileBytes(dir.file("backups/2033-05-18_00-00-00Z/backup.txt"),
