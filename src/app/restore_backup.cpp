@@ -10,6 +10,7 @@
 #include "app/backup_chooser.h"
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
+#include "app/left_world_write.h"
 #include "app/map_file.h"
 #include "app/unsaved_changes.h"
 #include "app/user_dialogs.h"
@@ -74,6 +75,9 @@ bool restoreBackupAfterQuestion(EditorState& editor, const BackupSummary& backup
   if (result.interrupted) {
     tellUser("Restoring stopped after %d of the %zu files: %s.", result.restored, backup.files.size(),
              result.failure.c_str());
+    char directory[kPathBufferSize];
+    if (directoryOf(backup.files[0].original.c_str(), directory, sizeof directory))
+      settleLeftWorldWrite(editor, directory);
   } else if (!result.failure.empty()) {
     tellUser("Nothing was restored: %s. Every file is as it was.", result.failure.c_str());
   } else {

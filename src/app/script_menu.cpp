@@ -12,6 +12,7 @@
 #include "app/crash_recovery.h"
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
+#include "app/left_world_write.h"
 #include "app/map_edits.h"
 #include "app/map_file.h"
 #include "app/unsaved_changes.h"
@@ -52,7 +53,8 @@ void generateWorldIntoChosenDirectory(EditorState& editor) {
   }
   // The world maps already there are kept in a backup first, as beside an open map.
   const BackupPlace backups = editorBackupPlace(editor);
-  generateWorld(editor.scriptEngine, directory, nullptr, &backups);
+  if (generateWorld(editor.scriptEngine, directory, nullptr, &backups).interrupted)
+    settleLeftWorldWrite(editor, directory);
 }
 
 // The world view shows what the world files hold, whatever the script made
@@ -83,7 +85,15 @@ void generateWorldBesideOpenMap(EditorState& editor) {
   bool reloaded = false;
   endMapEdit(editor);
   const BackupPlace backups = editorBackupPlace(editor);
-  generateWorldBeside(editor.scriptEngine, editor.openMap, &reloaded, &backups);
+  if (generateWorldBeside(editor.scriptEngine, editor.openMap, &reloaded, &backups).interrupted) {
+    char directory[kPathBufferSize];
+    if (directoryOf(editor.openMap.path, directory, sizeof directory)) settleLeftWorldWrite(editor, directory);
+    // Whichever way it was settled, a world map that is open is its file now.
+    if (isWorldMapOfItsDirectory(editor.openMap.path)) {
+      editor.openMap.load(editor.openMap.path);
+      reloaded = true;
+    }
+  }
   reloadWorldView(editor);
   if (reloaded) {
     // Not an undo step: the map is its new file, with a history of its own.

@@ -116,7 +116,7 @@ void reportFailures(ScriptUser& user, const WorldGenerationResult& result, const
       result.interrupted
           ? "Writing the world maps stopped after " + std::to_string(result.written) + " of the " +
                 std::to_string(kWorldMaps) + " were replaced: " + result.failure +
-                ". The rest are ready beside them; the next start of DOLA offers to finish or undo the write."
+                ". The rest are ready beside them: DOLA offers to finish the write or to undo it."
           : "No world map was written: " + result.failure + ". Every file is as it was.";
   user.showText(text.c_str(), "~OK");
 }

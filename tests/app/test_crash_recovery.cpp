@@ -23,6 +23,9 @@
 #include "support/game_art.h"
 #include "platform/backup_store.h"
 #include "platform/directory_list.h"
+#include "platform/write_faults.h"
+#include "platform/write_journal.h"
+#include "data/world_replace.h"
 
 namespace {
 
@@ -276,5 +279,31 @@ TEST_F(RecoveryTest, ABrokenRecoveryFolderIsToldOnceAndCopiesResumeWhenMended) {
     dialogs = DialogScript();
     dialogs.answers = c.told[0] ? std::vector<int>{0, 1, 1} : std::vector<int>{1, 1};  // OK, Discard, Discard
     EXPECT_EQ(0, runEditorWith(editThreeTimes)) << c.broken;
+  }
+}
+
+// A world write stopped between its renames is offered at the next start:
+// put back from its backup, or finished; no new file is left either way.
+TEST_F(RecoveryTest, AWorldWriteStoppedBetweenRenamesIsSettledAtTheNextStart) {
+  for (int answer : {1, 0}) {  // Put Backup Back, Finish
+    for (const char* name : {"ZANAA.MAP", "ZANBA.MAP", "ZANCA.MAP"}) writeFileBytes(dir.file(name), mapText("LOCAL!~EXIT~", 23, 'a'));
+    stopBatchAfterRenames(1);
+    {
+      BackupOperation backup(BackupPlace{"backups", 50}, "Replace Tile");
+      ASSERT_TRUE(replaceTileInWorld(dir.editorPath().c_str(), 'a', 'b', &backup).interrupted);
+    }
+    stopBatchAfterRenames(-1);
+    EXPECT_EQ(2u, leftTemporaries(dir.editorPath().c_str()).size());
+    dialogs = DialogScript();
+    dialogs.answers = {answer, 0};
+    EXPECT_EQ(0, runEditorWith([](void*) { quitCommand(editorState()); }));
+    ASSERT_GE(dialogs.texts.size(), 2u);
+    EXPECT_EQ("DOLA stopped while it wrote Replace Tile into " + dir.editorPath() +
+                  ": 1 of the 3 files were replaced. Finish the write, or put the backup backups\\",
+              dialogs.texts[0].substr(0, dialogs.texts[0].find("backups\\") + 8));
+    const char fill = answer == 0 ? 'b' : 'a';
+    for (const char* name : {"ZANAA.MAP", "ZANBA.MAP", "ZANCA.MAP"}) EXPECT_EQ(mapText("LOCAL!~EXIT~", 23, fill), read(name)) << answer;
+    EXPECT_TRUE(leftTemporaries(dir.editorPath().c_str()).empty());
+    EXPECT_FALSE(fileExistsOnHost(dir.file(".dola-write-journal")));
   }
 }
