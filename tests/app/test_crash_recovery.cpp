@@ -3,6 +3,7 @@
 // reported; Save keeps backups of both files it replaces (and replaces
 // nothing when it cannot), removes the copy, and Restore Backup brings the
 // open map back from a backup.
+#include <allegro.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -306,4 +307,19 @@ TEST_F(RecoveryTest, AWorldWriteStoppedBetweenRenamesIsSettledAtTheNextStart) {
     EXPECT_TRUE(leftTemporaries(dir.editorPath().c_str()).empty());
     EXPECT_FALSE(fileExistsOnHost(dir.file(".dola-write-journal")));
   }
+}
+
+// The Restore Backup window: an unreadable folder is listed as such, and
+// Escape closes the window choosing nothing.
+TEST_F(RecoveryTest, TheRestoreWindowListsUnreadableBackupsAndClosesOnEscape) {
+  EXPECT_EQ(0, runEditorWith([](void*) {
+    std::vector<BackupSummary> backups(2);
+    backups[0].when = "2026-12-07 14:37:05";
+    backups[0].operation = "Save";
+    backups[1].when = "2026-12-06 10:00:00";
+    backups[1].state = BackupState::Unreadable;
+    GuiQueueCall([](void*) { simulate_keypress((KEY_ESC << 8) | 27); }, nullptr, 50);
+    EXPECT_EQ(-1, chooseBackup(backups));
+    quitCommand(editorState());
+  }));
 }
