@@ -235,12 +235,17 @@ bool BackupOperation::sync(const std::vector<unsigned long long>* syncedLater) {
   return ok || fail("the backup in " + editorFolder_ + " could not be synced to the disk", errno);
 }
 
+// A later writer of the operation keeps its files anew, in a new folder.
 void BackupOperation::abandon() {
-  if (!folder_.empty() && reliedOn_ == 0) {
-    removeFolder(editorFolder_);
-    folder_.clear();
-    editorFolder_.clear();
-  }
+  if (folder_.empty() || reliedOn_ > 0) return;
+  removeFolder(editorFolder_);
+  folder_.clear();
+  editorFolder_.clear();
+  kept_.clear();
+  storedNames_.clear();
+  pendingLines_.clear();
+  existing_.clear();
+  completeCount_ = 0;
 }
 
 // The folders there when ours was made, oldest first by the order they were

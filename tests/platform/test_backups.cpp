@@ -79,6 +79,26 @@ TEST(Backups, KeepTheReplacedBytesOncePerFileWithWhereTheyCameFrom) {
     EXPECT_TRUE(replace(replacer, dir.editorPath(keep ? "NEW2.MAP" : "a\\ZANAA.MAP"), "x"));
   }
   EXPECT_EQ(1, entriesIn(dir.editorPath("backups")));
+
+  // Two files kept first, as Save keeps a map and its .DAT: when the first
+  // cannot be written, its backup goes, and the second is kept anew before
+  // it is replaced.
+  {
+    BackupOperation backup(placeIn(dir, 5), "Save two");
+    ASSERT_TRUE(backup.keep(dir.editorPath("a\\ZANAA.MAP").c_str()) && backup.keep(dir.editorPath("b\\ZANAA.MAP").c_str()));
+    FileReplacer replacer(&backup);
+    failNthFileWrite(2);  // the list's lines, then the first new file
+    EXPECT_FALSE(replace(replacer, dir.editorPath("a\\ZANAA.MAP"), "lost"));
+    failNthFileWrite(0);
+    EXPECT_TRUE(replace(replacer, dir.editorPath("b\\ZANAA.MAP"), "newer b"));
+  }
+  backups = listBackups(dir.editorPath("backups").c_str());
+  ASSERT_EQ(2u, backups.size());
+  EXPECT_EQ("Save two", backups[0].operation);
+  ASSERT_EQ(1u, backups[0].files.size());
+  ASSERT_TRUE(pathToHost(backups[0].files[0].copy.c_str(), host, sizeof host));
+  EXPECT_EQ("new b", readFileBytes(host));
+  EXPECT_EQ("x", readFileBytes(dir.file("a/ZANAA.MAP")));  // as the loop above left it, not "lost"
 }
 
 TEST(Backups, RetentionDropsTheOldestOperationsAndNothingElse) {
