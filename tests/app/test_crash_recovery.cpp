@@ -83,13 +83,12 @@ TEST_F(RecoveryTest, AKilledEditorsChangesAreOfferedOnceAndRecovered) {
   ASSERT_GE(child, 0);
   if (child == 0) {  // an editor that paints a cell, places an object and is killed
     auto editor = std::make_unique<EditorState>();
-    startRecoveryCopies("recovery");
-    editor->openMap.load(mapPath.c_str());
-    editor->mapData.load(dir.editorPath("M.DAT").c_str());
-    editor->viewHost.beginMapEdit();
+    editor->document.recovery().start("recovery");
+    editor->document.open(mapPath.c_str());
+    editor->document.beginEdit();
     editor->openMap.setTile(5, 6, 'Z');
     editor->mapData.placement(3)->inUse = 1;
-    editor->viewHost.endMapEdit();
+    editor->document.commitEdit();
     kill(getpid(), SIGKILL);
   }
   int status = 0;
@@ -102,7 +101,7 @@ TEST_F(RecoveryTest, AKilledEditorsChangesAreOfferedOnceAndRecovered) {
     auto* t = static_cast<RecoveryTest*>(test);
     EditorState& e = *editorState();
     t->tile = e.openMap.getTile(5, 6);
-    t->changed = e.mapChanged();
+    t->changed = e.document.mapModified();
     t->placementInUse = e.mapData.placement(3)->inUse;
     t->openPath = e.openMap.path;
     quitCommand(&e);
@@ -125,21 +124,23 @@ TEST_F(RecoveryTest, AKilledEditorsChangesAreOfferedOnceAndRecovered) {
 // Editors running side by side in one directory keep copies of their own; a
 // copy a crashed editor left is the one the next editor started takes.
 TEST_F(RecoveryTest, EditorsSideBySideKeepCopiesOfTheirOwn) {
-  startRecoveryCopies("recovery");
-  EXPECT_STREQ("recovery\\map.txt", recoveryCopyPath());
+  RecoveryCopy copy;
+  copy.start("recovery");
+  EXPECT_STREQ("recovery\\map.txt", copy.path());
   const pid_t child = fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
-    startRecoveryCopies("recovery");
-    _exit(strcmp(recoveryCopyPath(), "recovery\\map-2.txt") == 0 ? 0 : 1);
+    RecoveryCopy second;
+    second.start("recovery");
+    _exit(strcmp(second.path(), "recovery\\map-2.txt") == 0 ? 0 : 1);
   }
   int status = 0;
   ASSERT_EQ(child, waitpid(child, &status, 0));
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
   writeFileBytes(dir.file("recovery/map-3.txt"), "left by a crash");
-  startRecoveryCopies("recovery");
-  EXPECT_STREQ("recovery\\map-3.txt", recoveryCopyPath());
-  stopRecoveryCopies();
+  copy.start("recovery");
+  EXPECT_STREQ("recovery\\map-3.txt", copy.path());
+  copy.stop();
 }
 
 TEST_F(RecoveryTest, AnUnreadableCopyIsKeptUnderANewNameAndReported) {
@@ -168,20 +169,20 @@ TEST_F(RecoveryTest, SaveKeepsBackupsAndRestoreBringsTheOpenMapBack) {
   EXPECT_EQ(0, runEditorWith([](void*) {
     EditorState& e = *editorState();
     openMapFile(self->mapPath.c_str(), e);
-    e.viewHost.beginMapEdit();
+    e.document.beginEdit();
     e.openMap.setTile(1, 1, 'Q');
     e.mapData.placement(0)->inUse = 1;  // the .DAT is written (and kept) only when it changed
-    e.viewHost.endMapEdit();
+    e.document.commitEdit();
     EXPECT_TRUE(fileExistsOnHost(self->dir.file("recovery/map.txt")));
 
     writeFileBytes(self->dir.file("backups"), "");  // no folder can be made there
     saveOpenMap(e);
-    EXPECT_EQ(1, e.mapChanged());
+    EXPECT_EQ(1, e.document.mapModified());
     EXPECT_EQ(mapText("LOCAL!~EXIT~", 23, 'a'), self->read("M.MAP"));
     unlink(self->dir.file("backups").c_str());
 
     saveOpenMap(e);
-    EXPECT_EQ(0, e.mapChanged());
+    EXPECT_EQ(0, e.document.mapModified());
     EXPECT_FALSE(fileExistsOnHost(self->dir.file("recovery/map.txt")));
     std::vector<BackupSummary> backups = listBackups("backups");
     EXPECT_EQ(1u, backups.size());
@@ -222,9 +223,9 @@ const BrokenRecovery* g_case;
 int g_polls;
 
 void paint(EditorState& e, int column) {
-  e.viewHost.beginMapEdit();
+  e.document.beginEdit();
   e.openMap.setTile(column, 1, 'Q');
-  e.viewHost.endMapEdit();
+  e.document.commitEdit();
 }
 
 // Waits for the held-back write (5 s at most), then starts copies anew as
@@ -233,12 +234,13 @@ void offeredAtNextStart(void*) {
   const std::string copy = g_test->dir.file(g_case->copy);
   if (!fileExistsOnHost(copy) && ++g_polls < 50) return GuiQueueCall(offeredAtNextStart, nullptr, 100);
   EXPECT_TRUE(fileExistsOnHost(copy)) << g_case->broken;
-  stopRecoveryCopies();
-  startRecoveryCopies("recovery");
+  EditorState& e = *editorState();
+  e.document.recovery().stop();
+  e.document.recovery().start("recovery");
   RecoveredMap offered;
-  askToRecover(offered);
+  askToRecover(e, offered);
   EXPECT_EQ(recoveryQuestion(g_test->mapPath), g_test->dialogs.texts.back()) << g_case->broken;
-  quitCommand(editorState());
+  quitCommand(&e);
 }
 
 void toldOnce(void*) {

@@ -99,6 +99,10 @@ TEST(Backups, KeepTheReplacedBytesOncePerFileWithWhereTheyCameFrom) {
   ASSERT_TRUE(pathToHost(backups[0].files[0].copy.c_str(), host, sizeof host));
   EXPECT_EQ("new b", readFileBytes(host));
   EXPECT_EQ("x", readFileBytes(dir.file("a/ZANAA.MAP")));  // as the loop above left it, not "lost"
+  // The first backup, whose second copy is stored as "ZANAA.MAP (2)", goes back whole.
+  EXPECT_EQ(2, restoreBackup(backups[1], placeIn(dir, 5)).restored);
+  EXPECT_EQ(std::string("old a\r\n\0\x0d", 9), readFileBytes(dir.file("a/ZANAA.MAP")));
+  EXPECT_EQ("old b", readFileBytes(dir.file("b/ZANAA.MAP")));
 }
 
 TEST(Backups, RetentionDropsTheOldestOperationsAndNothingElse) {
