@@ -10,6 +10,7 @@
 #include "app/backup_chooser.h"
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
+#include "app/left_world_write.h"
 #include "app/unsaved_changes.h"
 #include "app/user_dialogs.h"
 #include "platform/backup_restore.h"
@@ -69,13 +70,17 @@ bool restoreBackupAfterQuestion(EditorState& editor, const BackupSummary& backup
              result.failure.c_str());
     return false;
   }
-  if (reload && result.restored > 0) editor.document.reload();  // the map and its placements as restored
   if (result.interrupted) {
     tellUser("Restoring stopped after %d of the %zu files: %s.", result.restored, backup.files.size(),
              result.failure.c_str());
-  } else if (!result.failure.empty()) {
+    char directory[kPathBufferSize];
+    if (directoryOf(backup.files[0].original.c_str(), directory, sizeof directory))
+      settleLeftWorldWrite(editor, directory);
+  }
+  if (reload && result.restored > 0) editor.document.reload();  // the map and its placements as restored
+  if (!result.interrupted && !result.failure.empty()) {
     tellUser("Nothing was restored: %s. Every file is as it was.", result.failure.c_str());
-  } else {
+  } else if (!result.interrupted) {
     tellUser("The backup of %s is restored: %d file%s put back.", backup.when.c_str(), result.restored,
              result.restored == 1 ? "" : "s");
   }

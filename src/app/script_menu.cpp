@@ -11,6 +11,7 @@
 #include "app/script_commands.h"
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
+#include "app/left_world_write.h"
 #include "app/map_file.h"
 #include "app/unsaved_changes.h"
 #include "app/script_output.h"
@@ -62,7 +63,8 @@ void generateWorldIntoChosenDirectory(EditorState& editor) {
   if (!chooseWorldDirectory(editor, directory, sizeof directory)) return;
   // The world maps already there are kept in a backup first, as beside an open map.
   const BackupPlace backups = editorBackupPlace(editor);
-  generateWorld(editor.scriptEngine, directory, nullptr, &backups);
+  if (generateWorld(editor.scriptEngine, directory, nullptr, &backups).interrupted)
+    settleLeftWorldWrite(editor, directory);
 }
 
 // The world view shows what the world files hold, whatever the script made
@@ -109,6 +111,7 @@ void generateWorldBesideOpenMap(EditorState& editor) {
   directoryOf(editor.openMap.path, directory, sizeof directory);
   const BackupPlace backups = editorBackupPlace(editor);
   const WorldGenerationResult result = generateWorld(editor.scriptEngine, directory, &editor.openMap, &backups);
+  if (result.interrupted) settleLeftWorldWrite(editor, directory);
   reloadWorldView(editor);
   showScriptOutputIfPrinted(editor);
   int col = 0, row = 0;
@@ -116,7 +119,8 @@ void generateWorldBesideOpenMap(EditorState& editor) {
   // Not an undo step: the map and its placements are read anew from the
   // files written (some of them, when the write was cut short), with a
   // history of their own.
-  if (separator != nullptr && worldSquareOfFileName(separator + 1, &col, &row) && result.written > 0)
+  if (separator != nullptr && worldSquareOfFileName(separator + 1, &col, &row) &&
+      (result.written > 0 || result.interrupted))
     editor.document.reload();
   else
     Refresh(editor.mapCanvas);

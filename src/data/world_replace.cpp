@@ -5,7 +5,6 @@
 #include "data/local_map.h"
 #include "data/map_area.h"
 #include "platform/backup_store.h"
-#include "platform/file_ops.h"
 #include "platform/file_replacer.h"
 
 namespace {
@@ -22,12 +21,10 @@ void WorldMaps::readSquare(int index) {
   char path[kPathBufferSize];
   square.map.reset();
   if (!worldMapFileNameIn(directory_.c_str(), index % kWorldSquares, index / kWorldSquares, path, sizeof path)) return;
-  square.stamp = fileStampOf(path);
+  square.stamp = fileStampOf(path, &square.writable);
   if (!square.stamp.exists) return;
   auto map = std::make_unique<LocalMap>();
-  if (!map->loadForReading(path)) return;
-  square.writable = isWritableFile(path);
-  square.map = std::move(map);
+  if (map->loadForReading(path)) square.map = std::move(map);
 }
 
 void WorldMaps::read(const char* directory) {

@@ -9,8 +9,8 @@
 //   File: ZANAB.MAP<TAB>1236<TAB>89abcdef<TAB>C:\games\world\ZANAB.MAP
 //   Complete
 // one "File:" line per kept file (its stored name, size, CRC-32 in hex and
-// original), appended once its copy is whole, and "Complete" once the copies
-// before it are all made. The sequence orders the operations as they were
+// original); the lines of the copies made since the last are appended with
+// "Complete" once those copies are all whole, before any file is replaced. The sequence orders the operations as they were
 // made, whatever the clock said. Older lists ("DOLA backup") have neither
 // sequence nor sizes: "File: <stored><TAB><original>".
 #pragma once

@@ -200,7 +200,7 @@ bool BackupOperation::keep(const char* editorPath) {
   if (!copyIntoFolder(source, storedName, &size, &checksum)) return false;
   char line[96];
   snprintf(line, sizeof line, "\t%lld\t%08" PRIx32 "\t", size, checksum);
-  if (!appendManifest(kFileKey + storedName + line + editorPath + "\n")) return false;
+  pendingLines_ += kFileKey + storedName + line + editorPath + "\n";
   kept_.push_back(key);
   storedNames_.push_back(storedName);
   return true;
@@ -212,7 +212,8 @@ bool BackupOperation::sync(const std::vector<unsigned long long>* syncedLater) {
   if (!failure_.empty()) return false;
   if (folder_.empty()) return true;
   if (completeCount_ < storedNames_.size()) {
-    if (!appendManifest(std::string(kCompleteLine) + "\n")) return false;
+    if (!appendManifest(pendingLines_ + kCompleteLine + "\n")) return false;
+    pendingLines_.clear();
     completeCount_ = storedNames_.size();
   }
   struct stat st;
@@ -234,12 +235,17 @@ bool BackupOperation::sync(const std::vector<unsigned long long>* syncedLater) {
   return ok || fail("the backup in " + editorFolder_ + " could not be synced to the disk", errno);
 }
 
+// A later writer of the operation keeps its files anew, in a new folder.
 void BackupOperation::abandon() {
-  if (!folder_.empty() && reliedOn_ == 0) {
-    removeFolder(editorFolder_);
-    folder_.clear();
-    editorFolder_.clear();
-  }
+  if (folder_.empty() || reliedOn_ > 0) return;
+  removeFolder(editorFolder_);
+  folder_.clear();
+  editorFolder_.clear();
+  kept_.clear();
+  storedNames_.clear();
+  pendingLines_.clear();
+  existing_.clear();
+  completeCount_ = 0;
 }
 
 // The folders there when ours was made, oldest first by the order they were

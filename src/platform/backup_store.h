@@ -87,6 +87,7 @@ class BackupOperation {
   std::string failure_;
   std::vector<KeptFile> kept_;            // the originals kept
   std::vector<std::string> storedNames_;  // their names in the folder
+  std::string pendingLines_;  // the list's lines of copies made since the last sync
   std::vector<Existing> existing_;        // the folders there when ours was made
   long long sequence_ = 0;
   size_t completeCount_ = 0;  // copies marked complete by sync

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <string>
 
 #include "platform/backup_store.h"
@@ -28,6 +29,10 @@ FILE* FileReplacer::open(const char* editorPath, const char* mode) {
 // The batch's commit syncs the file system of each target's directory once
 // before it renames anything; copies kept there need no sync of their own.
 void FileReplacer::noteDevice(const char* editorPath) {
+  const char* separator = strrchr(editorPath, '\\');
+  const std::string editorDirectory(editorPath, separator ? static_cast<size_t>(separator - editorPath) : 0);
+  if (!devices_.empty() && editorDirectory == lastDirectory_) return;  // a run of files in one directory
+  lastDirectory_ = editorDirectory;
   char host[4096];
   if (!pathToHost(editorPath, host, sizeof host)) return;
   std::string directory = host;
@@ -78,9 +83,7 @@ bool FileReplacer::replaceWhole(const char* editorPath, const char* mode, const 
   }
   SafeWriter writer;
   FILE* f = writer.open(editorPath, mode);
-  if (f == nullptr) return false;
-  if (size > 0 && fwrite(bytes, 1, size, f) != size) return false;  // the writer abandons it
-  const bool placed = writer.commit();
-  if (placed && backup_ != nullptr) backup_->reliedOn();
+  const bool placed = f != nullptr && (size == 0 || fwrite(bytes, 1, size, f) == size) && writer.commit();
+  if (backup_ != nullptr) placed ? backup_->reliedOn() : backup_->abandon();
   return placed;
 }

@@ -70,6 +70,7 @@ class FileReplacer {
   BackupOperation* backup_;
   SafeBatch batch_;
   std::vector<unsigned long long> devices_;  // file systems of the targets, synced at commit
+  std::string lastDirectory_;                // editor path of the directory noted last
   bool backupFailed_ = false;
 
   void noteDevice(const char* editorPath);

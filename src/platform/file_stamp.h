@@ -10,7 +10,9 @@ struct FileStamp {
 
 // The stamp of the file at an editor path (any letter case); exists is false
 // when there is no such regular file.
-FileStamp fileStampOf(const char* editorPath);
+// With writable given, it is set from the same look: whether a save may
+// replace the file (see isWritableFile in file_ops.h).
+FileStamp fileStampOf(const char* editorPath, bool* writable = nullptr);
 
 inline bool sameStamp(const FileStamp& a, const FileStamp& b) {
   return a.exists == b.exists && (!a.exists || (a.size == b.size && a.modifiedNs == b.modifiedNs));

@@ -146,7 +146,9 @@ FILE* SafeWriter::open(const char* editorPath, const char* mode) {
   if (!editorPath || !*editorPath || !pathToHost(editorPath, target_, sizeof target_)) return nullptr;
   const bool update = mode[0] == 'r';
   struct stat st;
-  const bool exists = stat(target_, &st) == 0;
+  bool exists = lstat(target_, &st) == 0;
+  const bool isLink = exists && S_ISLNK(st.st_mode);
+  if (isLink) exists = stat(target_, &st) == 0;
   // Every refusal says why in errno, so that the caller can tell the user.
   if (exists && !S_ISREG(st.st_mode)) {
     errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
@@ -163,10 +165,8 @@ FILE* SafeWriter::open(const char* editorPath, const char* mode) {
     return nullptr;
   }
   // Rewriting through a symbolic link replaces the file it points to, not the link.
-  struct stat link;
   char linked[PATH_MAX];
-  if (exists && lstat(target_, &link) == 0 && S_ISLNK(link.st_mode) && realpath(target_, linked))
-    snprintf(target_, sizeof target_, "%s", linked);
+  if (exists && isLink && realpath(target_, linked)) snprintf(target_, sizeof target_, "%s", linked);
 
   // The temporary file lives beside the target so that rename replaces it atomically.
   const char* slash = lastSeparator(target_);

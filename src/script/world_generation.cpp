@@ -47,7 +47,7 @@ void reportFailures(ScriptUser& user, const WorldGenerationResult& result, const
           ? std::string("Writing the ") + (worldMaps ? "world maps" : "files") + " stopped after " +
                 std::to_string(result.written) + " of the " + std::to_string(result.files) +
                 " were replaced: " + result.failure +
-                ". The rest are ready beside them; the next start of DOLA offers to finish or undo the write."
+                ". The rest are ready beside them: DOLA offers to finish the write or to undo it."
           : std::string("No ") + (worldMaps ? "world map" : "file") + " was written: " + result.failure +
                 ". Every file is as it was.";
   user.showText(text.c_str(), "~OK");

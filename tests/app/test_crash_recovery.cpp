@@ -3,6 +3,7 @@
 // reported; Save keeps backups of both files it replaces (and replaces
 // nothing when it cannot), removes the copy, and Restore Backup brings the
 // open map back from a backup.
+#include <allegro.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -23,6 +24,9 @@
 #include "support/game_art.h"
 #include "platform/backup_store.h"
 #include "platform/directory_list.h"
+#include "platform/write_faults.h"
+#include "platform/write_journal.h"
+#include "data/world_replace.h"
 
 namespace {
 
@@ -279,4 +283,45 @@ TEST_F(RecoveryTest, ABrokenRecoveryFolderIsToldOnceAndCopiesResumeWhenMended) {
     dialogs.answers = c.told[0] ? std::vector<int>{0, 1, 1} : std::vector<int>{1, 1};  // OK, Discard, Discard
     EXPECT_EQ(0, runEditorWith(editThreeTimes)) << c.broken;
   }
+}
+
+// A world write stopped between its renames is offered at the next start:
+// put back from its backup, or finished; no new file is left either way.
+TEST_F(RecoveryTest, AWorldWriteStoppedBetweenRenamesIsSettledAtTheNextStart) {
+  for (int answer : {1, 0}) {  // Put Backup Back, Finish
+    for (const char* name : {"ZANAA.MAP", "ZANBA.MAP", "ZANCA.MAP"}) writeFileBytes(dir.file(name), mapText("LOCAL!~EXIT~", 23, 'a'));
+    stopBatchAfterRenames(1);
+    {
+      BackupOperation backup(BackupPlace{"backups", 50}, "Replace Tile");
+      ASSERT_TRUE(replaceTileInWorld(dir.editorPath().c_str(), 'a', 'b', &backup).interrupted);
+    }
+    stopBatchAfterRenames(-1);
+    EXPECT_EQ(2u, leftTemporaries(dir.editorPath().c_str()).size());
+    dialogs = DialogScript();
+    dialogs.answers = {answer, 0};
+    EXPECT_EQ(0, runEditorWith([](void*) { quitCommand(editorState()); }));
+    ASSERT_GE(dialogs.texts.size(), 2u);
+    EXPECT_EQ("DOLA stopped while it wrote Replace Tile into " + dir.editorPath() +
+                  ": 1 of the 3 files were replaced. Finish the write, or put the backup backups\\",
+              dialogs.texts[0].substr(0, dialogs.texts[0].find("backups\\") + 8));
+    const char fill = answer == 0 ? 'b' : 'a';
+    for (const char* name : {"ZANAA.MAP", "ZANBA.MAP", "ZANCA.MAP"}) EXPECT_EQ(mapText("LOCAL!~EXIT~", 23, fill), read(name)) << answer;
+    EXPECT_TRUE(leftTemporaries(dir.editorPath().c_str()).empty());
+    EXPECT_FALSE(fileExistsOnHost(dir.file(".dola-write-journal")));
+  }
+}
+
+// The Restore Backup window: an unreadable folder is listed as such, and
+// Escape closes the window choosing nothing.
+TEST_F(RecoveryTest, TheRestoreWindowListsUnreadableBackupsAndClosesOnEscape) {
+  EXPECT_EQ(0, runEditorWith([](void*) {
+    std::vector<BackupSummary> backups(2);
+    backups[0].when = "2026-12-07 14:37:05";
+    backups[0].operation = "Save";
+    backups[1].when = "2026-12-06 10:00:00";
+    backups[1].state = BackupState::Unreadable;
+    GuiQueueCall([](void*) { simulate_keypress((KEY_ESC << 8) | 27); }, nullptr, 50);
+    EXPECT_EQ(-1, chooseBackup(backups));
+    quitCommand(editorState());
+  }));
 }

@@ -70,8 +70,8 @@ TEST(WorldWrites, AFailureAtAnyFileLeavesEveryByteAsItWas) {
       EXPECT_EQ(0, result.maps);
       EXPECT_TRUE(listBackups(dir.editorPath("backups").c_str()).empty()) << n;
     }
-    // With backups five copies and the list's seven lines, then five maps and the journal.
-    EXPECT_EQ(keep ? 5 + 7 + 5 + 1 + 1 : 5 + 1 + 1, n);
+    // With backups five copies and the list's two writes, then five maps and the journal.
+    EXPECT_EQ(keep ? 5 + 2 + 5 + 1 + 1 : 5 + 1 + 1, n);
     EXPECT_EQ(5, result.maps);
     EXPECT_EQ(15, result.cells);
     EXPECT_EQ(0, countTileInWorld(dir.editorPath().c_str(), 42).cells);

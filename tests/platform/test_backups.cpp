@@ -79,6 +79,30 @@ TEST(Backups, KeepTheReplacedBytesOncePerFileWithWhereTheyCameFrom) {
     EXPECT_TRUE(replace(replacer, dir.editorPath(keep ? "NEW2.MAP" : "a\\ZANAA.MAP"), "x"));
   }
   EXPECT_EQ(1, entriesIn(dir.editorPath("backups")));
+
+  // Two files kept first, as Save keeps a map and its .DAT: when the first
+  // cannot be written, its backup goes, and the second is kept anew before
+  // it is replaced.
+  {
+    BackupOperation backup(placeIn(dir, 5), "Save two");
+    ASSERT_TRUE(backup.keep(dir.editorPath("a\\ZANAA.MAP").c_str()) && backup.keep(dir.editorPath("b\\ZANAA.MAP").c_str()));
+    FileReplacer replacer(&backup);
+    failNthFileWrite(2);  // the list's lines, then the first new file
+    EXPECT_FALSE(replace(replacer, dir.editorPath("a\\ZANAA.MAP"), "lost"));
+    failNthFileWrite(0);
+    EXPECT_TRUE(replace(replacer, dir.editorPath("b\\ZANAA.MAP"), "newer b"));
+  }
+  backups = listBackups(dir.editorPath("backups").c_str());
+  ASSERT_EQ(2u, backups.size());
+  EXPECT_EQ("Save two", backups[0].operation);
+  ASSERT_EQ(1u, backups[0].files.size());
+  ASSERT_TRUE(pathToHost(backups[0].files[0].copy.c_str(), host, sizeof host));
+  EXPECT_EQ("new b", readFileBytes(host));
+  EXPECT_EQ("x", readFileBytes(dir.file("a/ZANAA.MAP")));  // as the loop above left it, not "lost"
+  // The first backup, whose second copy is stored as "ZANAA.MAP (2)", goes back whole.
+  EXPECT_EQ(2, restoreBackup(backups[1], placeIn(dir, 5)).restored);
+  EXPECT_EQ(std::string("old a\r\n\0\x0d", 9), readFileBytes(dir.file("a/ZANAA.MAP")));
+  EXPECT_EQ("old b", readFileBytes(dir.file("b/ZANAA.MAP")));
 }
 
 TEST(Backups, RetentionDropsTheOldestOperationsAndNothingElse) {
@@ -294,12 +318,15 @@ TEST(Backups, TheOrderTheyWereMadeDecidesWhatIsKeptNotTheClock) {
   EXPECT_EQ("Save 2", backups[2].operation);
   EXPECT_EQ(0u, backups[0].folder.find(dir.editorPath("backups\\2033-05-17_16-33-20Z")));  // UTC
 
-  // A copy that fails removes its folder; a list never marked complete is not offered.
+  // A save that fails at any file (the list, the copy, the list's end, the
+  // new file) leaves no folder and prunes none; a list never marked complete
+  // is not offered.
   for (int n = 1; n <= 4; n++) {
     failNthFileWrite(n);
     EXPECT_FALSE(save(now, "Cut short"));
     failNthFileWrite(0);
     EXPECT_EQ(3, entriesIn(dir.editorPath("backups"))) << n;
+    EXPECT_EQ("Save 2", listBackups(dir.editorPath("backups").c_str())[2].operation) << n;
   }
   mkdir(dir.file("backups/2033-05-18_00-00-00Z").c_str(), 0777);
   writeFileBytes(dir.file("backups/2033-05-18_00-00-00Z/backup.txt"),
