@@ -43,6 +43,10 @@ const Shortcut kShortcuts[] = {
     {KEY_F, 0, fillCommand, kOutsideText},          {KEY_L, 0, lineCommand, kOutsideText},
     {KEY_S, 0, selectCommand, kOutsideText},        {KEY_C, kGuiCtrl, copyCommand, kAnywhere},
     {KEY_V, kGuiCtrl, pasteCommand, kAnywhere},     {KEY_H, kGuiCtrl, replaceTileCommand, kAnywhere},
+    {KEY_X, kGuiCtrl, cutCommand, kAnywhere},       {KEY_A, kGuiCtrl, selectAllCommand, kAnywhere},
+    {KEY_DEL, 0, deleteCommand, kOutsideText},      {KEY_X, 0, flipLeftRightCommand, kOutsideText},
+    {KEY_Y, 0, flipTopBottomCommand, kOutsideText}, {KEY_Z, 0, turnClockwiseCommand, kOutsideText},
+    {KEY_Z, kGuiShift, turnCounterClockwiseCommand, kOutsideText},
     {KEY_ESC, 0, escapeCommand, kAnywhere},
 };
 

@@ -5,6 +5,7 @@
 
 #include "app/editor_state.h"
 #include "data/world_buffer.h"
+#include "view/drag_shape.h"
 #include "view/world_teleport_overlay.h"
 
 namespace {
@@ -43,7 +44,10 @@ void positionText(void* editor, char* buffer) {
   const EditorState& e = stateOf(editor);
   buffer[0] = '\0';
   if (e.cursorX < 0) return;  // not pointed at since the view changed
-  if (e.canvasMode == LocalEdit) {
+  const AreaToolState& tools = e.mapView.tools;
+  if (e.canvasMode == LocalEdit && tools.dragging) {
+    dragSizeText(tools.anchor, tools.current, buffer, kStatusTextSize);
+  } else if (e.canvasMode == LocalEdit) {
     snprintf(buffer, kStatusTextSize, "%i, %i", e.cursorX, e.cursorY);
   } else if (e.canvasMode == WorldView) {
     const int length = snprintf(buffer, kStatusTextSize, "ZAN%c%c", 'A' + squareColumnOf(e.cursorX),

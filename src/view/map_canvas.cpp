@@ -52,7 +52,8 @@ void showMapTile(MapView& v, int tile) {
 }
 
 bool areaOverlayShown(const MapView& v) {
-  return v.tools.dragging || v.tools.pasting || !v.tools.selection.empty();
+  return v.tools.dragging || v.tools.pasting || v.tools.moving || !v.tools.selection.empty() ||
+         fillPreviewShown(v);
 }
 
 // After a map was opened or a mode ended inside this callback: the canvas
@@ -98,6 +99,8 @@ void localEditEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m)
   showMapTile(v, v.openMap.getTile(column, row));
   v.tools.pointer = Cell{column, row};
   v.tools.pointerOnMap = true;
+  v.tools.shiftHeld = (key_shifts & KB_SHIFT_FLAG) != 0;
+  const bool wasDragging = v.tools.dragging;
   areaToolLeftButton(v, column, row, (m.b & kLeftButton) != 0, m.leftPressMs);
   if ((m.b & kRightButton) && !areaToolTakesRightButton(v)) {
     v.state.selectedTile = v.openMap.getTile(column, row);
@@ -113,7 +116,9 @@ void localEditEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m)
   } else {
     showMapChanges(v, bitmap);
   }
-  showCursor(v, column + 1, row + 1);
+  // While a drag lasts the field shows its size, which a press, a release or
+  // Shift changes without the pointer leaving its cell.
+  showCursor(v, column + 1, row + 1, wasDragging || v.tools.dragging);
   recordMouse(v, m);
 }
 

@@ -7,6 +7,8 @@
 #include <cstdio>
 
 #include "gui/gui.h"
+#include "view/drag_shape.h"
+#include "view/selection_move.h"
 #include "view/tool_preview.h"
 
 void setAreaNote(MapView& v, const char* text) {
@@ -67,6 +69,7 @@ void press(MapView& v, int column, int row) {
     paste(v, column, row);
     return;
   }
+  if (startSelectionMove(v, column, row)) return;
   unsigned char code;
   switch (t.tool) {
     case AreaTool::Brush: brush(v, column, row); break;
@@ -86,6 +89,7 @@ void release(MapView& v) {
   AreaToolState& t = v.tools;
   t.stroking = false;
   endStroke(v);
+  dropSelection(v);
   if (!t.dragging) return;
   t.dragging = false;
   const CellRect rect = cellRectBetween(t.anchor.column, t.anchor.row, t.current.column, t.current.row);
@@ -142,10 +146,17 @@ void areaToolLeftButton(MapView& v, int column, int row, bool leftDown, long pre
     t.dragging = false;
     press(v, column, row);
   } else if (t.dragging) {
-    t.current = Cell{column, row};
+    t.current = t.shiftHeld ? constrainedDragEnd(t.tool, t.anchor, Cell{column, row}) : Cell{column, row};
   } else if (t.tool == AreaTool::Brush && !t.pasting) {
     brush(v, column, row);
   }
+}
+
+bool fillPreviewShown(const MapView& v) {
+  const AreaToolState& t = v.tools;
+  return t.tool == AreaTool::Fill && t.pointerOnMap && !t.pasting && isStorableTileCode(v.state.selectedTile) &&
+         v.openMap.getTile(t.pointer.column, t.pointer.row) != v.state.selectedTile &&
+         t.pointer.row < v.openMap.paintableRows();
 }
 
 bool areaToolTakesRightButton(MapView& v) {
@@ -157,7 +168,7 @@ bool areaToolTakesRightButton(MapView& v) {
 void drawAreaToolOverlay(MapView& v, BITMAP* bitmap) {
   const AreaToolState& t = v.tools;
   const int kind = v.openMap.kind;
-  if (!(t.dragging && t.tool == AreaTool::Select)) drawCellFrame(bitmap, t.selection, FrameStyle::Selection);
+  if (!(t.dragging && t.tool == AreaTool::Select) && !t.moving) drawCellFrame(bitmap, t.selection, FrameStyle::Selection);
   if (t.dragging) {
     const CellRect rect = cellRectBetween(t.anchor.column, t.anchor.row, t.current.column, t.current.row);
     if (t.tool == AreaTool::Line && isStorableTileCode(v.state.selectedTile)) {
@@ -168,8 +179,15 @@ void drawAreaToolOverlay(MapView& v, BITMAP* bitmap) {
       drawCellFrame(bitmap, rect, t.tool == AreaTool::Select ? FrameStyle::Selection : FrameStyle::Paint);
     }
   }
+  if (t.moving) drawSelectionMove(v, bitmap);
+  if (fillPreviewShown(v)) {
+    CellMask region;
+    fillRegion(v.openMap, t.pointer.column, t.pointer.row, region);
+    drawRegionOutline(bitmap, region);
+  }
   if (t.pasting && t.pointerOnMap)
-    drawBlockPreview(bitmap, v.picture.cellCache(), v.sprites, t.copied, t.pointer.column, t.pointer.row, kind);
+    drawBlockPreview(bitmap, v.picture.cellCache(), v.sprites, t.copied, t.pointer.column, t.pointer.row, kind,
+                     v.openMap.paintableRows());
 }
 
 void chooseAreaTool(MapView& v, AreaTool tool) {
@@ -193,6 +211,7 @@ void startPaste(MapView& v) {
     return;
   }
   v.tools.dragging = false;
+  v.tools.moving = false;
   v.tools.pasting = true;
   clearNote(v);
   Refresh(v.widgets.mapCanvas);
@@ -202,6 +221,8 @@ bool escapeAreaTool(MapView& v) {
   AreaToolState& t = v.tools;
   if (t.dragging) {
     t.dragging = false;
+  } else if (t.moving) {
+    t.moving = false;  // nothing was changed yet: the cells stay where they were
   } else if (t.pasting) {
     t.pasting = false;
   } else if (!t.selection.empty()) {
@@ -218,6 +239,7 @@ void endAreaToolAction(MapView& v) {
   if (v.tools.leftHeld) v.state.paintNeedsPress = 1;
   v.tools.dragging = false;
   v.tools.pasting = false;
+  v.tools.moving = false;
   v.tools.stroking = false;
   endStroke(v);
   Refresh(v.widgets.mapCanvas);
