@@ -40,6 +40,8 @@ void leaveToolActionCommand(void* editor);
 void worldMapCommand(void* editor);
 void localMapCommand(void* editor);
 void showObjectsCommand(void* editor);
+// View > Show Objects + Creatures: turns the check box beside the map over.
+void toggleShowObjectsCommand(void* editor);
 // Escape on the main window: leaves a click-on-the-map mode and the area tool's action.
 void escapeCommand(void* editor);
 void setZanDirectoryCommand(void* editor);

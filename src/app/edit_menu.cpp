@@ -47,11 +47,14 @@ void turnCounterClockwiseCommand(void* editor) {
 void fillEditMenu(void* editor) {
   AddMenuItem(kPlainItem, "~Undo\tCtrl+Z", "", undoCommand, editor);
   AddMenuItem(kPlainItem, "~Redo\tCtrl+Y", "", redoCommand, editor);
-  AddMenuItem(kPlainItem, "Brush", "B", brushCommand, editor);
-  AddMenuItem(kPlainItem, "Rectangle", "R", rectangleCommand, editor);
-  AddMenuItem(kPlainItem, "Fill", "F", fillCommand, editor);
-  AddMenuItem(kPlainItem, "Line", "L", lineCommand, editor);
-  AddMenuItem(kPlainItem, "Select", "S", selectCommand, editor);
+  // The chosen tool carries the check mark.
+  const AreaTool tool = stateOf(editor).mapView.tools.tool;
+  auto kind = [tool](AreaTool item) { return item == tool ? kGuiCheckedItem : kGuiPlainItem; };
+  AddMenuItem(kind(AreaTool::Brush), "Brush", "B", brushCommand, editor);
+  AddMenuItem(kind(AreaTool::Rectangle), "Rectangle", "R", rectangleCommand, editor);
+  AddMenuItem(kind(AreaTool::Fill), "Fill", "F", fillCommand, editor);
+  AddMenuItem(kind(AreaTool::Line), "Line", "L", lineCommand, editor);
+  AddMenuItem(kind(AreaTool::Select), "Select", "S", selectCommand, editor);
   AddMenuItem(kPlainItem, "Copy", "Ctrl+C", copyCommand, editor);
   AddMenuItem(kPlainItem, "Paste", "Ctrl+V", pasteCommand, editor);
   AddMenuItem(kPlainItem, "Cut", "Ctrl+X", cutCommand, editor);

@@ -42,6 +42,7 @@ void takeStep(EditorState& e, bool redo) {
   }
   showChange(e, cells);
   updateRecoveryCopy(e);
+  Refresh(e.statusLine);
 }
 
 }  // namespace
@@ -49,7 +50,9 @@ void takeStep(EditorState& e, bool redo) {
 void beginMapEdit(EditorState& editor) { editor.edits.beginStep(); }
 
 void endMapEdit(EditorState& editor) {
-  if (editor.edits.commitStep()) noteMapEdited(editor);
+  if (!editor.edits.commitStep()) return;
+  noteMapEdited(editor);
+  Refresh(editor.statusLine);  // the unsaved-changes mark
 }
 
 void undoMapEdit(EditorState& editor) { takeStep(editor, false); }

@@ -193,6 +193,7 @@ bool saveMapFile(const char* path, EditorState& editor) {
   // that has no file yet is held by any file it was written to.
   if (ownFile && mapWritten) editor.edits.markSaved(stampsOfOpenMap(editor));
   updateRecoveryCopy(editor);
+  Refresh(editor.statusLine);  // the unsaved-changes mark
   return placementsSaved;
 }
 

@@ -1,5 +1,5 @@
-// The File, View and Tools menus: plain items, with the keys that do the
-// same shown at the right.
+// The File, View and Tools menus: plain items, and checked ones for the
+// toggles that are on, with the keys that do the same shown at the right.
 #include "app/menus.h"
 
 #include "app/check_world.h"
@@ -28,9 +28,10 @@ void fillViewMenu(void* editor) {
   AddMenuItem(kPlainItem, "~South\tCtrl+Down", "", southCommand, editor);
   AddMenuItem(kPlainItem, "~West\tCtrl+Left", "", westCommand, editor);
   AddMenuItem(kPlainItem, "~East\tCtrl+Right", "", eastCommand, editor);
-  // A plain item carries no check mark: its right column says when it is on.
-  const bool shown = static_cast<EditorState*>(editor)->showTeleports != 0;
-  AddMenuItem(kPlainItem, "Show ~Teleports", shown ? "On" : "", showTeleportsCommand, editor);
+  const EditorState& e = *static_cast<EditorState*>(editor);
+  AddMenuItem(e.showTeleports ? kGuiCheckedItem : kGuiPlainItem, "Show ~Teleports", "", showTeleportsCommand, editor);
+  AddMenuItem(e.showObjects == 1 ? kGuiCheckedItem : kGuiPlainItem, "Show ~Objects + Creatures", "",
+              toggleShowObjectsCommand, editor);
 }
 
 void fillToolsMenu(void* editor) {

@@ -121,6 +121,12 @@ void paintMenuItem(Widget& item, int x, int y) {
   char name[kLabelSize];
   snprintf(name, sizeof name, "%.*s", tab ? static_cast<int>(tab - item.label) : kLabelSize - 1, item.label);
   drawHotkeyText(b, name, x + 12, y + 4, color);
+  if (item.value == kGuiCheckedItem) {  // a tick in the margin before the label, two pixels thick
+    for (int d = 0; d < 2; ++d) {
+      line(b, x + 2, y + 7 + d, x + 4, y + 9 + d, color);
+      line(b, x + 4, y + 9 + d, x + 9, y + 4 + d, color);
+    }
+  }
   if (tab && tab[1]) textout_right_ex(b, guiFont(), tab + 1, x + item.w - 8, y + 4, color, -1);
 }
 

@@ -17,6 +17,7 @@ struct AreaToolState {
   bool leftHeld = false;   // the left button was down at the last event in LocalEdit
   long pressMs = 0;        // and was pressed then
   bool stroking = false;   // the brush has painted during this press, last at strokeEnd
+  bool strokeChanged = false;  // the stroke open in the history has changed a cell
   Cell strokeEnd = {0, 0};
   bool dragging = false;   // a Rectangle, Line or Select drag from anchor to current
   Cell anchor = {0, 0};

@@ -274,6 +274,7 @@ void placeTeleport(MapView& v, int column, int row) {
   v.state.paintNeedsPress = 1;
   v.state.teleportRows = v.openMap.teleportCount();
   Refresh(v.widgets.teleportList);
+  Refresh(v.widgets.statusLine);
   showCursor(v, column + 1, row + 1);
 }
 
@@ -293,5 +294,6 @@ void placeObject(MapView& v, int column, int row) {
   v.state.canvasMode = LocalEdit;
   v.state.paintNeedsPress = 1;
   Refresh(v.widgets.placementList);
+  Refresh(v.widgets.statusLine);
   showCursor(v, column + 1, row + 1);
 }

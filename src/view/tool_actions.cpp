@@ -33,6 +33,7 @@ void oneEdit(MapView& v, Change change) {
 
 void beginStroke(MapView& v) {
   if (v.state.strokeOpen) return;
+  v.tools.strokeChanged = false;
   v.host.beginMapEdit();
   v.state.strokeOpen = 1;
 }
@@ -45,7 +46,12 @@ void brush(MapView& v, int column, int row) {
   const int count = t.stroking ? lineCells(t.strokeEnd.column, t.strokeEnd.row, column, row, cells)
                                : lineCells(column, row, column, row, cells);
   beginStroke(v);
-  paintCells(v.openMap, cells, count, code);
+  // The first cell a stroke changes is the moment the map holds unsaved
+  // changes: the status line says so while the button is still down.
+  if (paintCells(v.openMap, cells, count, code).cells > 0 && !t.strokeChanged) {
+    t.strokeChanged = true;
+    Refresh(v.widgets.statusLine);
+  }
   t.stroking = true;
   t.strokeEnd = Cell{column, row};
 }
@@ -162,6 +168,7 @@ bool fillPreviewShown(const MapView& v) {
 bool areaToolTakesRightButton(MapView& v) {
   if (!v.tools.pasting) return false;
   v.tools.pasting = false;
+  Refresh(v.widgets.statusLine);
   return true;
 }
 
@@ -215,6 +222,7 @@ void startPaste(MapView& v) {
   v.tools.pasting = true;
   clearNote(v);
   Refresh(v.widgets.mapCanvas);
+  Refresh(v.widgets.statusLine);
 }
 
 bool escapeAreaTool(MapView& v) {
@@ -231,6 +239,7 @@ bool escapeAreaTool(MapView& v) {
     return false;
   }
   Refresh(v.widgets.mapCanvas);
+  Refresh(v.widgets.statusLine);
   return true;
 }
 
@@ -243,4 +252,5 @@ void endAreaToolAction(MapView& v) {
   v.tools.stroking = false;
   endStroke(v);
   Refresh(v.widgets.mapCanvas);
+  Refresh(v.widgets.statusLine);
 }
