@@ -3,6 +3,7 @@
 #include "app/backup_chooser.h"
 
 #include <cstdio>
+#include <string>
 
 #include "gui/gui.h"
 
@@ -20,11 +21,18 @@ Chooser* g_chooser = nullptr;  // the window open now (list rows get no data poi
 
 void* rowOf(void* list, int row) { return &static_cast<Chooser*>(list)->rows[static_cast<size_t>(row)]; }
 
+constexpr size_t kNamesInRow = 3;  // a world's 400 files are counted, not named
+
 void rowText(void* rowData, char* buffer) {
   const BackupSummary& b = (*g_chooser->backups)[static_cast<size_t>(*static_cast<int*>(rowData))];
-  const size_t files = b.files.size();
-  snprintf(buffer, kGuiRowBufferSize, "%s   %s   %zu file%s", b.when.c_str(), b.operation.c_str(), files,
-           files == 1 ? "" : "s");
+  std::string names;
+  for (size_t i = 0; i < b.files.size() && i < kNamesInRow; ++i) {
+    const std::string& path = b.files[i].original;
+    const size_t slash = path.find_last_of('\\');
+    names += (i > 0 ? ", " : "") + (slash == std::string::npos ? path : path.substr(slash + 1));
+  }
+  if (b.files.size() > kNamesInRow) names += " and " + std::to_string(b.files.size() - kNamesInRow) + " more";
+  snprintf(buffer, kGuiRowBufferSize, "%s   %s   %s", b.when.c_str(), b.operation.c_str(), names.c_str());
 }
 
 void rowSelected(int, void* rowData) { g_chooser->selected = *static_cast<int*>(rowData); }
@@ -48,8 +56,8 @@ int chooseInWindow(const std::vector<BackupSummary>& backups) {
   g_chooser = &chooser;
   const int visibleRows = 14;
   CreateWindow(0, AUTO, "Restore Backup", 0);
-  AddLabel(8, 6, "Backups, newest first: date and time, operation, files");
-  const int list = AddListBox(8, 22, &chooser, &chooser.rowCount, 480, kListLeftButton, rowText, rowOpened, visibleRows);
+  AddLabel(8, 6, "Backups, newest first: date and time, operation, the files it holds");
+  const int list = AddListBox(8, 22, &chooser, &chooser.rowCount, 700, kListLeftButton, rowText, rowOpened, visibleRows);
   SetListIndexer(list, rowOf);
   SetListSelectCallback(list, rowSelected);
   const int buttonsY = 22 + visibleRows * 20 + 12;

@@ -5,6 +5,7 @@
 #include "app/check_world.h"
 #include "app/commands.h"
 #include "app/editor_state.h"
+#include "app/map_versions.h"
 #include "app/navigation.h"
 #include "gui/gui.h"
 
@@ -16,6 +17,7 @@ void fillFileMenu(void* editor) {
   AddMenuItem(kPlainItem, "~Open\tCtrl+O", "", openCommand, editor);
   AddMenuItem(kPlainItem, "~Save\tCtrl+S", "", saveCommand, editor);
   AddMenuItem(kPlainItem, "Save ~As\tCtrl+Shift+S", "", saveAsCommand, editor);
+  AddMenuItem(kPlainItem, "~Versions of This Map...", "", versionsOfThisMapCommand, editor);
   AddMenuItem(kPlainItem, "~Quit\tCtrl+Q", "", quitCommand, editor);
 }
 

@@ -116,6 +116,10 @@ bool GetWidgetScreenRect(int id, int* x, int* y, int* width, int* height);
 // page) is being built is allowed: what was being built is saved, and taken
 // up again when the new window is shown or closed.
 int CreateWindow(int width, int height, const char* title, int attributes);
+// Where the window being built will show its top-left corner instead of the
+// screen's centre; kept wholly on the screen, so a y beyond the screen's
+// height puts it at the bottom.
+void SetWindowPlace(int x, int y);
 void ShowWindow();
 void CloseTopWindow();
 

@@ -8,9 +8,11 @@
 #include <cstring>
 
 #include "data/map_names.h"
+#include "data/map_version.h"
 #include "view/map_drawing.h"
 #include "view/quantity_text.h"
 #include "view/tool_actions.h"
+#include "view/tool_preview.h"
 
 namespace {
 
@@ -174,12 +176,25 @@ void drawOutline(const CellBox& box, BITMAP* bitmap) {
   rect(bitmap, x0 + 1, y0 + 1, x1 - 1, y1 - 1, colour);
 }
 
+// A version of the map in the open map's place: its tiles alone (the
+// placements are the open map's), the cells that differ outlined.
+void drawVersion(MapView& v, BITMAP* bitmap) {
+  v.picture.show(bitmap, v.sprites, *v.version, nullptr, 0);
+  CellMask differing;
+  if (differingCells(*v.version, v.openMap, differing) > 0) drawRegionOutline(bitmap, differing);
+  v.picture.forgetShown();
+}
+
 }  // namespace
 
 void drawMapCanvas(MapView& v, BITMAP* bitmap) {
   if (v.state.canvasMode == WorldView) {
     v.picture.forgetShown();
     v.worldPicture.show(bitmap, v.sprites, v.worldBuffer, v.state.showTeleports ? &v.worldTeleports : nullptr);
+    return;
+  }
+  if (v.version != nullptr) {
+    drawVersion(v, bitmap);
     return;
   }
   PlacedSprite placed[kPlacementCount];
@@ -213,7 +228,7 @@ void handleMapEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m)
     drawMapCanvas(v, bitmap);
     return;
   }
-  if (sameAsRecorded(v, m)) return;
+  if (sameAsRecorded(v, m) || v.version != nullptr) return;  // a version is only looked at
   const int mode = v.state.canvasMode;
   int column, row;
   cellAt(x, y, &column, &row);
