@@ -2,6 +2,8 @@
 // that takes the selected row (as does a double click or Enter), Cancel.
 #include "app/backup_chooser.h"
 
+#include <allegro.h>
+
 #include <cstdio>
 #include <string>
 
@@ -25,6 +27,10 @@ constexpr size_t kNamesInRow = 3;  // a world's 400 files are counted, not named
 
 void rowText(void* rowData, char* buffer) {
   const BackupSummary& b = (*g_chooser->backups)[static_cast<size_t>(*static_cast<int*>(rowData))];
+  if (b.state != BackupState::Usable) {
+    snprintf(buffer, kGuiRowBufferSize, "%s   cannot be read", b.when.c_str());
+    return;
+  }
   std::string names;
   for (size_t i = 0; i < b.files.size() && i < kNamesInRow; ++i) {
     const std::string& path = b.files[i].original;
@@ -49,13 +55,19 @@ void restorePressed(void*) {
 }
 void cancelPressed(void*) { finish(-1); }
 
+bool cancelOnEscape(const GuiKey& key, void*) {
+  if (key.scancode != KEY_ESC) return false;
+  finish(-1);
+  return true;
+}
+
 int chooseInWindow(const std::vector<BackupSummary>& backups) {
   Chooser chooser{&backups, {}, static_cast<int>(backups.size()), -1, -1, false};
   for (int i = 0; i < chooser.rowCount; i++) chooser.rows.push_back(i);
   Chooser* outer = g_chooser;
   g_chooser = &chooser;
   const int visibleRows = 14;
-  CreateWindow(0, AUTO, "Restore Backup", 0);
+  const int window = CreateWindow(0, AUTO, "Restore Backup", 0);
   AddLabel(8, 6, "Backups, newest first: date and time, operation, the files it holds");
   const int list = AddListBox(8, 22, &chooser, &chooser.rowCount, 700, kListLeftButton, rowText, rowOpened, visibleRows);
   SetListIndexer(list, rowOf);
@@ -63,6 +75,7 @@ int chooseInWindow(const std::vector<BackupSummary>& backups) {
   const int buttonsY = 22 + visibleRows * 20 + 12;
   AddButton(8, buttonsY, "~Restore", restorePressed, nullptr);
   AddButton(100, buttonsY, "~Cancel", cancelPressed, nullptr);
+  SetKeyHandler(window, cancelOnEscape, nullptr);
   ShowWindow();
   while (!chooser.done) RunEventLoop();
   CloseTopWindow();

@@ -1,7 +1,7 @@
-// The callbacks of the main window's menus and its close button: each takes
-// the EditorState as its data and hands it to the program's typed operation
-// (file_commands.h, map_file.h, map_edits.h, view_commands.h,
-// script_commands.h).
+// The handlers of the command table (command_table.cpp) and the close
+// button: each takes the EditorState as its data and hands it to the
+// program's typed operation (file_commands.h, map_file.h, map_edits.h,
+// view_commands.h, script_commands.h).
 #pragma once
 
 void openCommand(void* editor);

@@ -1,15 +1,12 @@
-// The "~Edit" menu: Undo and Redo, the area tools with their keys, Copy, Paste, the
-// selection's Cut, Delete and Select All, the flips and turns, and Replace Tile. The tool commands are thin adapters around the map view's actions.
+// The Edit menu's area tools, Copy, Paste, the selection's Cut, Delete and
+// Select All, and the flips and turns: thin adapters around the map view's actions.
 #include "app/commands.h"
 #include "app/editor_state.h"
-#include "app/menus.h"
 #include "gui/gui.h"
 #include "view/selection_edits.h"
 #include "view/tool_actions.h"
 
 namespace {
-
-constexpr int kPlainItem = 0;
 
 EditorState& stateOf(void* editor) { return *static_cast<EditorState*>(editor); }
 
@@ -42,27 +39,4 @@ void turnClockwiseCommand(void* editor) {
 }
 void turnCounterClockwiseCommand(void* editor) {
   transformHeldBlock(stateOf(editor).mapView, BlockTransform::TurnCounterClockwise);
-}
-
-void fillEditMenu(void* editor) {
-  AddMenuItem(kPlainItem, "~Undo\tCtrl+Z", "", undoCommand, editor);
-  AddMenuItem(kPlainItem, "~Redo\tCtrl+Y", "", redoCommand, editor);
-  // The chosen tool carries the check mark.
-  const AreaTool tool = stateOf(editor).mapView.tools.tool;
-  auto kind = [tool](AreaTool item) { return item == tool ? kGuiCheckedItem : kGuiPlainItem; };
-  AddMenuItem(kind(AreaTool::Brush), "Brush", "B", brushCommand, editor);
-  AddMenuItem(kind(AreaTool::Rectangle), "Rectangle", "R", rectangleCommand, editor);
-  AddMenuItem(kind(AreaTool::Fill), "Fill", "F", fillCommand, editor);
-  AddMenuItem(kind(AreaTool::Line), "Line", "L", lineCommand, editor);
-  AddMenuItem(kind(AreaTool::Select), "Select", "S", selectCommand, editor);
-  AddMenuItem(kPlainItem, "Copy", "Ctrl+C", copyCommand, editor);
-  AddMenuItem(kPlainItem, "Paste", "Ctrl+V", pasteCommand, editor);
-  AddMenuItem(kPlainItem, "Cut", "Ctrl+X", cutCommand, editor);
-  AddMenuItem(kPlainItem, "Delete", "Del", deleteCommand, editor);
-  AddMenuItem(kPlainItem, "Select All", "Ctrl+A", selectAllCommand, editor);
-  AddMenuItem(kPlainItem, "Flip Left-Right", "X", flipLeftRightCommand, editor);
-  AddMenuItem(kPlainItem, "Flip Top-Bottom", "Y", flipTopBottomCommand, editor);
-  AddMenuItem(kPlainItem, "Turn Clockwise", "Z", turnClockwiseCommand, editor);
-  AddMenuItem(kPlainItem, "Turn Counter-Clockwise", "Shift+Z", turnCounterClockwiseCommand, editor);
-  AddMenuItem(kPlainItem, "Replace Tile...", "Ctrl+H", replaceTileCommand, editor);
 }

@@ -17,7 +17,7 @@
 #include "data/world_buffer.h"
 #include "data/world_teleports.h"
 #include "app/editor_view_host.h"
-#include "app/map_history.h"
+#include "app/visited_maps.h"
 #include "view/map_view.h"
 
 namespace AngelScript {
@@ -51,7 +51,7 @@ struct EditorState : MapViewWidgets, MapViewState {
 
   // ---- Editing state ----
   AngelScript::asIScriptEngine* scriptEngine;  // the one script engine
-  MapHistory history;  // every map opened since start-up, for Back and Forward
+  VisitedMaps visitedMaps;  // every map opened since start-up, for Back and Forward
   char statusWarning[512];  // said after the open map's path on the status line until the next open; "" none
 
   // ---- Never losing work ----

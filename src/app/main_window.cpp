@@ -20,16 +20,6 @@ namespace {
 // Wide enough for a world map's name and a teleport's destination beside it.
 constexpr int kPositionFieldWidth = 300;
 
-void addMenuBar(EditorState& e) {
-  BeginMenuBar();
-  AddMenuBarItem("~File", fillFileMenu, &e);
-  AddMenuBarItem("~Edit", fillEditMenu, &e);
-  AddMenuBarItem("~View", fillViewMenu, &e);
-  AddMenuBarItem("~Script", fillScriptMenu, &e);
-  AddMenuBarItem("~Tools", fillToolsMenu, &e);
-  EndMenuBar();
-}
-
 // The canvases and the side pages are the map view's: their data is the
 // view context over the editor's own parts.
 void addTilePanel(EditorState& e, MapView& view) {

@@ -149,7 +149,7 @@ void openMapFile(const char* path, EditorState& editor) {
   if (!directoryOf(mapPath, dir, sizeof dir)) dir[0] = '\0';
   if (!mapNameOf(mapPath, name, sizeof name)) name[0] = '\0';
   editor.openMap.load(mapPath);
-  editor.history.visit(mapPath);  // every open, by any means, is a step of Back and Forward
+  editor.visitedMaps.visit(mapPath);  // every open, by any means, is a step of Back and Forward
   editor.teleportRows = editor.openMap.teleportCount();
   editor.objectList.load(dir);
   editor.creatureList.load(dir);

@@ -101,6 +101,7 @@ void runWindow(EditorState& editor, std::vector<MapVersion> versions) {
 std::vector<MapVersion> versionsOf(const std::vector<BackupSummary>& backups, const char* mapPath) {
   std::vector<MapVersion> versions;
   for (const BackupSummary& backup : backups) {
+    if (backup.state != BackupState::Usable) continue;
     for (const BackupFile& file : backup.files) {
       if (!sameFile(file.original, mapPath)) continue;
       versions.push_back(MapVersion{backup.when, backup.operation, file.copy});

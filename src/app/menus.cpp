@@ -1,43 +1,54 @@
-// The File, View and Tools menus: plain items, and checked ones for the
-// toggles that are on, with the keys that do the same shown at the right.
+// The menu bar and its drop-downs from the command table (command_table.h).
 #include "app/menus.h"
 
-#include "app/check_world.h"
-#include "app/commands.h"
+#include <cstdio>
+
 #include "app/editor_state.h"
-#include "app/map_versions.h"
-#include "app/navigation.h"
 #include "gui/gui.h"
 
 namespace {
-constexpr int kPlainItem = 0;
+
+// A title's fill callback: the editor's table's items of menu M.
+template <Menu M>
+void fillMenu(void* editor) {
+  addMenuItems(editorCommands(), M, *static_cast<EditorState*>(editor));
+}
+
+struct BarTitle {
+  Menu menu;
+  GuiFill fill;
+};
+// The bar's titles in order (their labels: menuTitle).
+constexpr BarTitle kBar[] = {{Menu::File, fillMenu<Menu::File>},
+                             {Menu::Edit, fillMenu<Menu::Edit>},
+                             {Menu::View, fillMenu<Menu::View>},
+                             {Menu::Script, fillMenu<Menu::Script>},
+                             {Menu::Tools, fillMenu<Menu::Tools>}};
+
+void addItem(const Command& c, EditorState& editor) {
+  char shortcut[64], label[kGuiLabelMax + 1];
+  keyText(c.key, shortcut, sizeof shortcut);
+  snprintf(label, sizeof label, "%s\t%s", c.label, shortcut);
+  const bool on = c.checked != nullptr && c.checked(editor);
+  const bool enabled = c.enabled == nullptr || c.enabled(editor);
+  AddMenuItem((enabled ? kMenuItemPlain : kMenuItemDisabled) | (on ? kMenuItemChecked : 0), label, "", c.run, &editor);
+}
+
 }  // namespace
 
-void fillFileMenu(void* editor) {
-  AddMenuItem(kPlainItem, "~Open\tCtrl+O", "", openCommand, editor);
-  AddMenuItem(kPlainItem, "~Save\tCtrl+S", "", saveCommand, editor);
-  AddMenuItem(kPlainItem, "Save ~As\tCtrl+Shift+S", "", saveAsCommand, editor);
-  AddMenuItem(kPlainItem, "~Versions of This Map...", "", versionsOfThisMapCommand, editor);
-  AddMenuItem(kPlainItem, "~Quit\tCtrl+Q", "", quitCommand, editor);
+void addMenuItems(const CommandTable& table, Menu menu, EditorState& editor) {
+  for (int i = 0; i < table.count; ++i) {
+    const Command& c = table.entries[i];
+    if (c.menu != menu) continue;
+    if (c.addItems != nullptr)
+      c.addItems(&editor);
+    else
+      addItem(c, editor);
+  }
 }
 
-void fillViewMenu(void* editor) {
-  AddMenuItem(kPlainItem, "~World Map", "", worldMapCommand, editor);
-  AddMenuItem(kPlainItem, "~Local Map", "", localMapCommand, editor);
-  AddMenuItem(kPlainItem, "~Back\tAlt+Left", "", backCommand, editor);
-  AddMenuItem(kPlainItem, "~Forward\tAlt+Right", "", forwardCommand, editor);
-  AddMenuItem(kPlainItem, "~North\tCtrl+Up", "", northCommand, editor);
-  AddMenuItem(kPlainItem, "~South\tCtrl+Down", "", southCommand, editor);
-  AddMenuItem(kPlainItem, "~West\tCtrl+Left", "", westCommand, editor);
-  AddMenuItem(kPlainItem, "~East\tCtrl+Right", "", eastCommand, editor);
-  const EditorState& e = *static_cast<EditorState*>(editor);
-  AddMenuItem(e.showTeleports ? kGuiCheckedItem : kGuiPlainItem, "Show ~Teleports", "", showTeleportsCommand, editor);
-  AddMenuItem(e.showObjects == 1 ? kGuiCheckedItem : kGuiPlainItem, "Show ~Objects + Creatures", "",
-              toggleShowObjectsCommand, editor);
-}
-
-void fillToolsMenu(void* editor) {
-  AddMenuItem(kPlainItem, "~Set ZAN Directory", "", setZanDirectoryCommand, editor);
-  AddMenuItem(kPlainItem, "~Restore Backup...", "", restoreBackupCommand, editor);
-  AddMenuItem(kPlainItem, "~Check World", "", checkWorldCommand, editor);
+void addMenuBar(EditorState& editor) {
+  BeginMenuBar();
+  for (const BarTitle& title : kBar) AddMenuBarItem(menuTitle(title.menu), title.fill, &editor);
+  EndMenuBar();
 }

@@ -1,13 +1,14 @@
-// The fill callbacks of the main window's menu bar titles; each adds its
-// items with the EditorState as their data.
+// The main window's menu bar, made from the command table: one title per
+// Menu, each drop-down filled anew from the table when it opens.
 #pragma once
+#include "app/command_table.h"
 
-void fillFileMenu(void* editor);   // "~Open", "~Save", "Save ~As", "~Quit"
-// The area tools, "Copy", "Paste" and "Replace Tile..." with their keys.
-void fillEditMenu(void* editor);
-// "~World Map", "~Local Map", "~Back", "~Forward", "~North", "~South",
-// "~West", "~East", "Show ~Teleports"
-void fillViewMenu(void* editor);
-void fillToolsMenu(void* editor);  // "~Set ZAN Directory"
-// The "~Script" menu's items: the script commands.
-void fillScriptMenu(void* editor);
+struct EditorState;
+
+// Adds the menu bar of the editor's command table to the window being built.
+void addMenuBar(EditorState& editor);
+
+// Adds the items of menu, in table order, to the drop-down being filled:
+// each with its key at the right ("On" beside it for a checked toggle),
+// dimmed while not enabled, the EditorState as data.
+void addMenuItems(const CommandTable& table, Menu menu, EditorState& editor);

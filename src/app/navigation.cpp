@@ -13,28 +13,28 @@ namespace {
 
 EditorState& stateOf(void* editor) { return *static_cast<EditorState*>(editor); }
 
-// The history's place moves only once the user let the open map go, so a
-// cancelled question leaves back and forward where they were; the map opened
-// then is the history's current entry, which openMapFile does not add again.
-bool stepThroughHistory(EditorState& editor, bool back) {
-  const char* target = back ? editor.history.backTarget() : editor.history.forwardTarget();
+// The place among the visited maps moves only once the user let the open map
+// go, so a cancelled question leaves back and forward where they were; the map
+// opened then is the current visited map, which openMapFile does not add again.
+bool stepThroughVisitedMaps(EditorState& editor, bool back) {
+  const char* target = back ? editor.visitedMaps.backTarget() : editor.visitedMaps.forwardTarget();
   if (target == nullptr) return false;
   char path[kPathBufferSize];
   snprintf(path, sizeof path, "%s", target);
   if (!settleUnsavedChanges(editor)) return false;
   if (back)
-    editor.history.stepBack();
+    editor.visitedMaps.stepBack();
   else
-    editor.history.stepForward();
+    editor.visitedMaps.stepForward();
   openMapFile(path, editor);
   return true;
 }
 
 }  // namespace
 
-bool goBack(EditorState& editor) { return stepThroughHistory(editor, true); }
+bool goBack(EditorState& editor) { return stepThroughVisitedMaps(editor, true); }
 
-bool goForward(EditorState& editor) { return stepThroughHistory(editor, false); }
+bool goForward(EditorState& editor) { return stepThroughVisitedMaps(editor, false); }
 
 bool openNeighbour(EditorState& editor, WorldDirection direction) {
   char path[kPathBufferSize];

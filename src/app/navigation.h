@@ -7,7 +7,7 @@
 
 struct EditorState;
 
-// Opens the map before (or after) the open one in the history. False, with
+// Opens the map before (or after) the open one among the visited maps. False, with
 // nothing changed, at that end of the history or when the user kept the
 // open map.
 bool goBack(EditorState& editor);

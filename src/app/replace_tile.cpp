@@ -3,11 +3,15 @@
 // after a question that gives the counts of both.
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "app/commands.h"
 #include "app/crash_recovery.h"
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
+#include "app/left_world_write.h"
 #include "app/map_edits.h"
 #include "app/map_file.h"
 #include "app/unsaved_changes.h"
@@ -47,16 +51,31 @@ void worldDirectory(const EditorState& editor, char* out, size_t size) {
     snprintf(out, size, "%s", zanDirectory(editor));
 }
 
+// " 1 read-only map will not be changed." and the like, "" for none.
+std::string leftAsTheyAreNote(const WorldTileCount& world) {
+  std::string text;
+  if (world.readOnlyMaps > 0)
+    text += " " + std::to_string(world.readOnlyMaps) + " read-only map" + (world.readOnlyMaps == 1 ? "" : "s") +
+            " will not be changed.";
+  if (world.unsavableMaps > 0)
+    text += " " + std::to_string(world.unsavableMaps) + (world.unsavableMaps == 1 ? " map" : " maps") +
+            " holding a tile code no map file can carry (10 or 13) will not be changed.";
+  return text;
+}
+
 int askWhere(int from, int to, int mapCells, const WorldTileCount& world) {
-  char cells[32], worldCells[32], question[256];
+  char cells[32], worldCells[32], question[512];
   groupedCount(mapCells, cells, sizeof cells);
   groupedCount(world.cells, worldCells, sizeof worldCells);
+  const std::string left = leftAsTheyAreNote(world);
   if (world.maps == 0) {
-    snprintf(question, sizeof question, "Replace tile %d with tile %d in %s cells of this map?", from, to, cells);
+    snprintf(question, sizeof question, "Replace tile %d with tile %d in %s cells of this map?%s", from, to, cells,
+             left.c_str());
     return askQuestion(question, "This ~Map|~Cancel") == 0 ? kThisMap : -1;
   }
-  snprintf(question, sizeof question, "Replace tile %d with tile %d in %s cells of this map, or in %s cells of %d world maps?",
-           from, to, cells, worldCells, world.maps);
+  snprintf(question, sizeof question,
+           "Replace tile %d with tile %d in %s cells of this map, or in %s cells of %d world map%s?%s", from, to,
+           cells, worldCells, world.maps, world.maps == 1 ? "" : "s", left.c_str());
   return askQuestion(question, "This ~Map|All ~World Maps|~Cancel");
 }
 
@@ -70,16 +89,33 @@ void replaceInOpenMap(EditorState& editor, int from, int to) {
 
 // The open map is one of the maps rewritten: its unsaved changes are settled
 // first, and it is read again afterwards so that it shows what is on disk.
-void replaceInWorld(EditorState& editor, const char* directory, int from, int to) {
+// The names of the maps left as they were, one a line, at most a dozen.
+std::string namesOf(const std::vector<std::string>& paths) {
+  constexpr size_t kNamed = 12;
+  std::string text;
+  for (size_t i = 0; i < paths.size() && i < kNamed; i++) text += "\n" + paths[i];
+  if (paths.size() > kNamed) text += "\n... and " + std::to_string(paths.size() - kNamed) + " more.";
+  return text;
+}
+
+void replaceInWorld(EditorState& editor, WorldMaps& maps, const char* directory, int from, int to) {
   char own[kPathBufferSize];
   const bool openIsWorldMap = isWorldMapOfItsDirectory(editor.openMap.path) &&
                               directoryOf(editor.openMap.path, own, sizeof own) && strcmp(own, directory) == 0;
   if (openIsWorldMap && !settleUnsavedChanges(editor)) return;
   BackupOperation backup(editorBackupPlace(editor), "Replace Tile");
   const WorldReplaceResult result =
-      replaceTileInWorld(directory, static_cast<unsigned char>(from), static_cast<unsigned char>(to), &backup);
+      maps.replace(static_cast<unsigned char>(from), static_cast<unsigned char>(to), &backup);
   if (result.backupFailed) {
     reportBackupFailure("No world map was changed", backup);
+    return;
+  }
+  if (result.interrupted) {
+    tellUser("Replacing tile %d stopped between the world maps: %s.", from, result.failure.c_str());
+    settleLeftWorldWrite(editor, directory);
+  } else if (result.failed) {
+    note(editor, "Tile %d was not replaced in any world map.", from, 0, 0, 0);
+    tellUser("No world map was changed: %s. Every map is as it was.", result.failure.c_str());
     return;
   }
   if (openIsWorldMap) {
@@ -91,10 +127,14 @@ void replaceInWorld(EditorState& editor, const char* directory, int from, int to
     updateRecoveryCopy(editor);
     refreshAfterLoad(editor);
   }
-  note(editor, "Replaced tile %d with tile %d in %d cells of %d world maps.", from, to, result.cells, result.maps);
-  if (result.failed > 0)
-    tellUser("%d of the world maps holding tile %d could not be written; the first is %s. Each is as it was.",
-             result.failed, from, result.firstFailed);
+  if (result.interrupted) return;
+  note(editor, result.maps == 1 ? "Replaced tile %d with tile %d in %d cells of %d world map."
+                                : "Replaced tile %d with tile %d in %d cells of %d world maps.",
+       from, to, result.cells, result.maps);
+  if (!result.leftAsTheyAre.empty())
+    tellUser("%zu world map%s holding tile %d %s left as %s:%s", result.leftAsTheyAre.size(),
+             result.leftAsTheyAre.size() == 1 ? "" : "s", from, result.leftAsTheyAre.size() == 1 ? "was" : "were",
+             result.leftAsTheyAre.size() == 1 ? "it was" : "they were", namesOf(result.leftAsTheyAre).c_str());
 }
 
 }  // namespace
@@ -113,12 +153,19 @@ void replaceTileCommand(void* data) {
   char directory[kPathBufferSize];
   worldDirectory(editor, directory, sizeof directory);
   const int mapCells = countTile(editor.openMap, static_cast<unsigned char>(from));
-  const WorldTileCount world = countTileInWorld(directory, static_cast<unsigned char>(from));
+  // The maps read for the question are the ones replaced.
+  auto maps = std::make_unique<WorldMaps>();
+  maps->read(directory);
+  const WorldTileCount world = maps->count(static_cast<unsigned char>(from));
   if (mapCells == 0 && world.cells == 0) {
-    note(editor, "Tile %d is on no cell of this map or of the world maps.", from, 0, 0, 0);
+    note(editor,
+         world.readOnlyMaps + world.unsavableMaps > 0
+             ? "Tile %d is on no cell of this map, and only on world maps that cannot be changed."
+             : "Tile %d is on no cell of this map or of the world maps.",
+         from, 0, 0, 0);
     return;
   }
   const int answer = askWhere(from, to, mapCells, world);
   if (answer == kThisMap) replaceInOpenMap(editor, from, to);
-  if (answer == kAllWorldMaps) replaceInWorld(editor, directory, from, to);
+  if (answer == kAllWorldMaps) replaceInWorld(editor, *maps, directory, from, to);
 }

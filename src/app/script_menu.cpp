@@ -1,4 +1,4 @@
-// The "~Script" menu: generating the world or changing the open map with a
+// The Script menu's commands: generating the world or changing the open map with a
 // user script. The script layer's generation commands do the work; here the
 // editor settles unsaved changes the world would overwrite, records a run on
 // the open map as one undo step, redraws what shows map data and records the mouse.
@@ -15,7 +15,6 @@
 #include "app/map_edits.h"
 #include "app/map_file.h"
 #include "app/unsaved_changes.h"
-#include "app/menus.h"
 #include "app/user_dialogs.h"
 #include "data/world_loader.h"
 #include "gui/gui.h"
@@ -66,12 +65,6 @@ void reloadWorldView(EditorState& editor) {
 }
 
 }  // namespace
-
-void fillScriptMenu(void* editor) {
-  AddMenuItem(0, "Generate ~World Map", nullptr, generateWorldMap, editor);
-  AddMenuItem(0, "Generate ~Local Map", nullptr, generateLocalMap, editor);
-  AddMenuItem(0, "Place ~Feature", nullptr, generateLocalMap, editor);
-}
 
 void generateWorldBesideOpenMap(EditorState& editor) {
   if (editor.openMap.path[0] == '\0') {

@@ -127,14 +127,16 @@ void CloseTopWindow();
 int BeginMenuBar();
 int AddMenuBarItem(const char* label, GuiFill fill, void* data);
 void EndMenuBar();
-// kind kGuiPlainItem (0): a plain item. kGuiCheckedItem: an item of a toggle
-// or a choice that is on, drawn with a check mark before its label (an item
-// of one that is off is a plain item). The shortcut text is drawn
+// kind kMenuItemPlain: choosing it closes the menu and runs command(data);
+// kMenuItemDisabled: drawn dimmed, and neither a click, Enter nor its letter
+// chooses it. kMenuItemChecked, alone or with kMenuItemDisabled: an item of a
+// toggle or a choice that is on, drawn with a check mark before its label (an
+// item of one that is off is a plain item). The shortcut text is drawn
 // right-aligned in the menu. It may also follow a tab in the label:
 // "~Undo\tCtrl+Z" shows "Undo" with its hotkey "u" and "Ctrl+Z" at the right
 // (a non-empty shortcut argument wins over the label's). The text is only
 // shown: the program receives the key itself (SetKeyHandler).
-constexpr int kGuiPlainItem = 0, kGuiCheckedItem = 1;
+constexpr int kMenuItemPlain = 0, kMenuItemDisabled = 1, kMenuItemChecked = 2;
 int AddMenuItem(int kind, const char* label, const char* shortcut, GuiCommand command, void* data);
 
 // ---- Controls (added to the window, tab page or menu being built) ----

@@ -18,6 +18,7 @@ TEST_F(AppTest, VersionsOfTheOpenMapShowTheirDifferencesAndRestoreAsOneUndoStep)
     BackupOperation first(place, "Save");  // the map as written, all 'a'
     ASSERT_TRUE(first.keep(path.c_str()));
     ASSERT_TRUE(first.keep(other.c_str()));
+    ASSERT_TRUE(first.sync());
   }
   openMapFile(path.c_str(), *editor);
   edit([&] { editor->openMap.setTile(0, 0, 'b'); });
@@ -25,6 +26,7 @@ TEST_F(AppTest, VersionsOfTheOpenMapShowTheirDifferencesAndRestoreAsOneUndoStep)
   {
     BackupOperation second(place, "Generate World Map");  // 'b' at (0, 0)
     ASSERT_TRUE(second.keep(path.c_str()));
+    ASSERT_TRUE(second.sync());
   }
   edit([&] {
     editor->openMap.setTile(1, 1, 'c');

@@ -144,11 +144,47 @@ TEST(Menus, AltReleasedBeforeTheKeyIsReadStillOpensTheMenu) {
   runSteps(steps);
 }
 
+// A disabled item is shown but cannot be chosen: not by its letter, not by
+// Enter on it, not by a click; the menu stays open and nothing runs.
+TEST(Menus, DisabledItemsAreNeverChosen) {
+  startHeadlessGui();
+  g_menu = MenuLog();
+  CreateWindow(1, AUTO, "DOLA", 4);
+  BeginMenuBar();
+  const int title = AddMenuBarItem("~File", [](void*) {
+    AddMenuItem(kMenuItemDisabled, "~Save", "", save, nullptr);
+    AddMenuItem(kMenuItemPlain, "~Quit", "", quit, nullptr);
+  }, nullptr);
+  EndMenuBar();
+  ShowWindow();
+  int tx, ty, itemX = 0, itemY = 0;
+  widgetCentre(title, tx, ty);
+  std::vector<GuiStep> steps;
+  steps.push_back({10, [] { altKey(KEY_F); }});
+  steps.push_back({10, [] {
+    key_shifts = 0;
+    pressKey(KEY_S, 's');
+    pressKey(KEY_ENTER, 13);  // the first item, disabled, is highlighted on opening
+  }});
+  steps.push_back({10, [&] {
+    EXPECT_TRUE(menuOpen());
+    widgetCentre(topWidgets(static_cast<int>(Kind::MenuItem))[0], itemX, itemY);
+  }});
+  steps.push_back({10, [&] { setMouse(itemX, itemY, 1); }});
+  steps.push_back({30, [&] { setMouse(itemX, itemY, 0); }});
+  steps.push_back({10, [] {
+    EXPECT_TRUE(menuOpen());
+    pressKey(KEY_Q, 'q');
+  }});
+  runSteps(steps);
+  EXPECT_EQ("quit;", g_menu.chosen);
+}
+
 // An item of a toggle that is on carries a tick in the margin before its
 // label; a plain item's margin stays empty.
 void checkedMenu(void*) {
-  AddMenuItem(kGuiCheckedItem, "~Brush", "B", open, nullptr);
-  AddMenuItem(kGuiPlainItem, "~Line", "L", save, nullptr);
+  AddMenuItem(kMenuItemChecked, "~Brush", "B", open, nullptr);
+  AddMenuItem(kMenuItemPlain, "~Line", "L", save, nullptr);
 }
 
 TEST(Menus, CheckedItemsShowATickInTheMargin) {

@@ -1,10 +1,10 @@
 // Back and forward through the maps opened since start-up.
-#include "app/map_history.h"
+#include "app/visited_maps.h"
 
 #include <cstdio>
 #include <cstring>
 
-void MapHistory::visit(const char* path) {
+void VisitedMaps::visit(const char* path) {
   if (path == nullptr || path[0] == '\0' || strlen(path) >= kMapPathSize) return;
   if (count_ > 0 && strcmp(entries_[current_], path) == 0) return;
   count_ = count_ > 0 ? current_ + 1 : 0;  // what lay ahead is no longer reachable
@@ -16,21 +16,21 @@ void MapHistory::visit(const char* path) {
   current_ = count_++;
 }
 
-const char* MapHistory::backTarget() const {
+const char* VisitedMaps::backTarget() const {
   return count_ > 0 && current_ > 0 ? entries_[current_ - 1] : nullptr;
 }
 
-const char* MapHistory::forwardTarget() const {
+const char* VisitedMaps::forwardTarget() const {
   return current_ + 1 < count_ ? entries_[current_ + 1] : nullptr;
 }
 
-bool MapHistory::stepBack() {
+bool VisitedMaps::stepBack() {
   if (backTarget() == nullptr) return false;
   --current_;
   return true;
 }
 
-bool MapHistory::stepForward() {
+bool VisitedMaps::stepForward() {
   if (forwardTarget() == nullptr) return false;
   ++current_;
   return true;

@@ -3,7 +3,7 @@
 // (errors first), the first row selected in the list that has the focus.
 // Return or a double click opens the finding's map (after the unsaved-changes
 // question) and outlines its cell; Escape or Close just closes.
-#include "app/check_world.h"
+#include "app/findings_window.h"
 
 #include <allegro.h>
 
@@ -110,7 +110,7 @@ void openFindingMap(EditorState& editor, const char* directory, const Finding& f
 
 }  // namespace
 
-void checkWorld(EditorState& editor) {
+void showWorldFindings(EditorState& editor) {
   char directory[kPathBufferSize], host[4096];
   if (!checkedDirectory(editor, directory, sizeof directory) || !pathToHost(directory, host, sizeof host)) {
     tellUser("There is no world to check: open a map, or choose the game directory with Tools > Set ZAN Directory.");
@@ -138,4 +138,4 @@ void checkWorld(EditorState& editor) {
   if (chosen >= 0) openFindingMap(editor, directory, window.findings[static_cast<size_t>(chosen)]);
 }
 
-void checkWorldCommand(void* editor) { checkWorld(*static_cast<EditorState*>(editor)); }
+void checkWorldCommand(void* editor) { showWorldFindings(*static_cast<EditorState*>(editor)); }

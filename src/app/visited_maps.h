@@ -1,11 +1,11 @@
-// MapHistory: the maps opened since the editor started, in the order they
+// VisitedMaps: the maps opened since the editor started, in the order they
 // were opened, with a place in that list, for Back and Forward as a web
 // browser has them. Opening a map anew after going back drops the entries
 // ahead. Plain fixed storage: it never allocates and never fails.
 #pragma once
 #include "data/local_map.h"  // kMapPathSize
 
-class MapHistory {
+class VisitedMaps {
  public:
   static constexpr int kCapacity = 100;  // the oldest entries go first beyond this
 
