@@ -74,18 +74,34 @@ void drawCellMark(BITMAP* bitmap, int column, int row) {
   rect(bitmap, x + 1, y + 1, x + kSpriteWidth - 2, y + kSpriteHeight - 2, makecol_depth(depth, 255, 0, 0));
 }
 
+PixelRect pixelsOf(const CellRect& cells) {
+  if (cells.empty()) return PixelRect();
+  return PixelRect{cells.left * kSpriteWidth, cells.top * kSpriteHeight, cells.width() * kSpriteWidth,
+                   cells.height() * kSpriteHeight};
+}
+
 // What an event changed on the open map reaches the screen before the
-// handler returns, while the button is still held. Without a tool's overlay
-// only the changed cells are copied, and a move that changed nothing draws
-// and copies nothing; an overlay follows the pointer, so it redraws it all.
+// handler returns, while the button is still held. Only the changed cells
+// are copied, and a move that changed nothing draws and copies nothing. A
+// tool's overlay that follows the pointer is taken away where it was (from
+// the picture) and drawn where it is now: only those cells are copied.
 void showMapChanges(MapView& v, BITMAP* bitmap) {
-  if (areaOverlayShown(v)) {
-    redrawCanvas(v, bitmap);
-    return;
-  }
   PlacedSprite placed[kPlacementCount];
   const int count = v.state.showObjects == 1 ? listPlacedSprites(v.mapData, v.objectList, v.creatureList, placed) : 0;
-  const PixelRect changed = v.picture.update(bitmap, v.sprites, v.openMap, placed, count);
+  PixelRect changed = v.picture.update(bitmap, v.sprites, v.openMap, placed, count);
+  if (!v.overlayShown.empty() || areaOverlayShown(v)) {
+    if (!v.picture.restore(bitmap, v.overlayShown)) {
+      redrawCanvas(v, bitmap);
+      return;
+    }
+    changed = unite(changed, v.overlayShown);
+    v.overlayShown = PixelRect();
+    if (areaOverlayShown(v)) {
+      drawAreaToolOverlay(v, bitmap);
+      v.overlayShown = pixelsOf(areaOverlayCells(v));
+      changed = unite(changed, v.overlayShown);
+    }
+  }
   if (!changed.empty()) RefreshArea(v.widgets.mapCanvas, changed.x, changed.y, changed.w, changed.h);
 }
 
@@ -188,6 +204,7 @@ void drawVersion(MapView& v, BITMAP* bitmap) {
 }  // namespace
 
 void drawMapCanvas(MapView& v, BITMAP* bitmap) {
+  v.overlayShown = PixelRect();
   if (v.state.canvasMode == WorldView) {
     v.picture.forgetShown();
     v.worldPicture.show(bitmap, v.sprites, v.worldBuffer, v.state.showTeleports ? &v.worldTeleports : nullptr);
@@ -202,7 +219,7 @@ void drawMapCanvas(MapView& v, BITMAP* bitmap) {
   v.picture.show(bitmap, v.sprites, v.openMap, placed, count);
   if (v.state.canvasMode == LocalEdit && areaOverlayShown(v)) {
     drawAreaToolOverlay(v, bitmap);
-    v.picture.forgetShown();  // the next update copies the whole picture, without the overlay
+    v.overlayShown = pixelsOf(areaOverlayCells(v));  // the next event takes it away there
   }
   if (v.state.markedColumn > 0 && v.state.markedRow > 0) drawCellMark(bitmap, v.state.markedColumn - 1, v.state.markedRow - 1);
   if (v.state.outlineTimers > 0 && !v.state.outline.empty()) {

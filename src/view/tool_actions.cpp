@@ -4,6 +4,7 @@
 // the press.
 #include "view/tool_actions.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "gui/gui.h"
@@ -170,6 +171,37 @@ bool areaToolTakesRightButton(MapView& v) {
   v.tools.pasting = false;
   Refresh(v.widgets.statusLine);
   return true;
+}
+
+namespace {
+
+CellRect unite(const CellRect& a, const CellRect& b) {
+  if (a.empty()) return b;
+  if (b.empty()) return a;
+  return CellRect{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+                  std::max(a.bottom, b.bottom)};
+}
+
+}  // namespace
+
+CellRect areaOverlayCells(MapView& v) {
+  const AreaToolState& t = v.tools;
+  CellRect cells = kNoCells;
+  if (!(t.dragging && t.tool == AreaTool::Select) && !t.moving) cells = t.selection;
+  if (t.dragging) cells = unite(cells, cellRectBetween(t.anchor.column, t.anchor.row, t.current.column, t.current.row));
+  if (t.moving) {
+    const Cell at = movedBlockOrigin(v);
+    cells = unite(unite(cells, t.liftedFrom), blockCellsAt(t.lifted, at.column, at.row));
+  }
+  if (t.pasting && t.pointerOnMap) cells = unite(cells, blockCellsAt(t.copied, t.pointer.column, t.pointer.row));
+  if (fillPreviewShown(v)) {
+    CellMask region;
+    fillRegion(v.openMap, t.pointer.column, t.pointer.row, region);
+    for (int r = 0; r < kMapRows; ++r)
+      for (int c = 0; c < kMapColumns; ++c)
+        if (region.cells[r][c]) cells = unite(cells, CellRect{c, r, c, r});
+  }
+  return cells;
 }
 
 void drawAreaToolOverlay(MapView& v, BITMAP* bitmap) {

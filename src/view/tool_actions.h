@@ -21,6 +21,11 @@ bool areaToolTakesRightButton(MapView& view);
 // something: its region is outlined.
 bool fillPreviewShown(const MapView& view);
 
+// The cells drawAreaToolOverlay draws on now (kNoCells: none), so that a
+// preview that follows the pointer is drawn and copied only where it was
+// and where it is.
+CellRect areaOverlayCells(MapView& view);
+
 // The drag's preview, the selection's frame and the block in paste mode,
 // over the map picture on bitmap.
 void drawAreaToolOverlay(MapView& view, BITMAP* bitmap);

@@ -180,3 +180,36 @@ TEST_F(ViewTest, FillOutlinesItsRegionUnderThePointerAndShiftKeepsDragsSquare) {
   EXPECT_EQ(0, s.openMap.getTile(31, 12));
   EXPECT_EQ(0, s.openMap.getTile(30, 13));
 }
+
+// The previews that follow the pointer are drawn and copied only where they
+// were and where they are: after every poll of a random session of selecting,
+// moving, pasting with turns and pointing with Fill, the canvas holds exactly
+// what drawing the whole map and the overlay anew gives.
+TEST_F(ViewTest, PreviewsDrawnOnlyWhereTheyChangeLeaveTheCanvasAsAFullRedraw) {
+  openSavedMap("ZANAB.MAP", Local);
+  ViewValues& s = *values;
+  srand(61);
+  for (int r = 0; r < 23; ++r)
+    for (int c = 0; c < kMapColumns; ++c) s.openMap.setTile(c, r, static_cast<unsigned char>(rand() % 3 ? 4 : 7));
+  BITMAP* reference = create_bitmap(864, 480);
+  poll(px(1), py(1), 0);
+  int buttons = 0;
+  for (int step = 0; step < 250; ++step) {
+    const int choice = rand() % 10;
+    if (choice == 0) chooseAreaTool(view, rand() % 2 ? AreaTool::Select : AreaTool::Fill);
+    if (choice == 1 && buttons == 0) {
+      copyCells(view);
+      startPaste(view);
+    }
+    if (choice == 2) transformHeldBlock(view, static_cast<BlockTransform>(rand() % 4));
+    if (choice == 3) escapeAreaTool(view);
+    if (choice == 4 && !view.tools.pasting) buttons ^= 1;  // a paste stamps at a press: kept for the moves
+    poll(px(rand() % 48), py(rand() % 24), buttons);
+    clear_to_color(reference, black());
+    drawLocalMap(reference, s.sprites, s.openMap);
+    drawAreaToolOverlay(view, reference);
+    for (int y = 0; y < 480; ++y)
+      ASSERT_EQ(0, memcmp(canvas()->line[y], reference->line[y], 864 * 2)) << "step " << step << " line " << y;
+  }
+  destroy_bitmap(reference);
+}
