@@ -86,6 +86,12 @@ TEST_F(AppTest, MenusAreTheDesignsLabelsLettersKeysAndOrder) {
   EXPECT_TRUE(runShortcut(GuiKey{KEY_UP, 0, kGuiCtrl, false, 0}, editor));
   EXPECT_TRUE(runShortcut(GuiKey{KEY_RIGHT, 0, kGuiCtrl, true, 0}, editor));
   EXPECT_NE(std::string(editor->openMap.path).find("ZANBA.MAP"), std::string::npos);
+  // X, Y, Z and Shift+Z type into a focused list or edit box unless the pointer is on the map.
+  for (int scancode : {KEY_X, KEY_Y, KEY_Z}) {
+    EXPECT_FALSE(runShortcut(GuiKey{scancode, 'x', 0, true, 0}, editor));
+    EXPECT_FALSE(runShortcut(GuiKey{scancode, 'X', kGuiShift, true, 0}, editor));
+    EXPECT_TRUE(runShortcut(GuiKey{scancode, 'x', 0, true, editor->mapCanvas}, editor));
+  }
 }
 
 TEST_F(AppTest, TableEntriesRunByKeyAndFillMenusWithTogglesAndItemsMadeAtOpening) {
