@@ -195,7 +195,8 @@ void drawOutline(const CellBox& box, BITMAP* bitmap) {
 // A version of the map in the open map's place: its tiles alone (the
 // placements are the open map's), the cells that differ outlined.
 void drawVersion(MapView& v, BITMAP* bitmap) {
-  v.picture.show(bitmap, v.sprites, *v.version, nullptr, 0);
+  const PlacedSprite none[1] = {};  // no placements, passed as a real (empty) list
+  v.picture.show(bitmap, v.sprites, *v.version, none, 0);
   CellMask differing;
   if (differingCells(*v.version, v.openMap, differing) > 0) drawRegionOutline(bitmap, differing);
   v.picture.forgetShown();

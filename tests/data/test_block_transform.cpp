@@ -74,17 +74,19 @@ TEST(BlockTransform, EveryShapeMatchesTheReferenceAndTurnsCompose) {
   EXPECT_TRUE(transformedBlock(TileBlock{}, BlockTransform::TurnClockwise).empty());
 }
 
-// Every shape, turned or flipped, pasted where each edge of the map cuts it
-// (and where it lies wholly inside or wholly outside): exactly the cells of
-// the model change, never the row a Local map does not store.
+// Every shape, turned or flipped, pasted where each edge of the map cuts it:
+// exactly the cells of the model change, never the row a Local map does not
+// store.
 TEST(BlockTransform, TransformedBlocksPasteClippedAtEveryEdge) {
   srand(32);
   for (int w = 1; w <= kMapColumns; ++w) {
     for (int h = 1; h <= kMapRows; ++h) {
       const TileBlock block = transformedBlock(randomBlock(w, h), kTransforms[rand() % 4]);
       const int bw = block.width, bh = block.height;
-      const int columns[] = {-bw, 1 - bw, -1, 0, 1, kMapColumns - bw - 1, kMapColumns - bw, kMapColumns - 1, kMapColumns};
-      const int rows[] = {-bh, 1 - bh, -1, 0, 1, kMapRows - bh - 1, kMapRows - bh, kMapRows - 1, kMapRows};
+      // Cut by the left or top edge down to one cell, by one cell, flush
+      // against it; the same at the right and bottom edges.
+      const int columns[] = {1 - bw, -1, 0, kMapColumns - bw, kMapColumns - 1};
+      const int rows[] = {1 - bh, -1, 0, kMapRows - bh, kMapRows - 1};
       for (int column : columns) {
         for (int row : rows) {
           LocalMap map;
