@@ -11,6 +11,8 @@
 #include "app/editor_state.h"
 #include "app/map_versions.h"
 #include "app/navigation.h"
+#include "app/recent_maps.h"
+#include "app/terrain_commands.h"
 #include "data/world_neighbours.h"
 
 namespace {
@@ -44,6 +46,7 @@ const Command kCommands[] = {
     {Menu::File, "Save ~As", {KEY_S, kGuiCtrl | kGuiShift}, saveAsCommand, nullptr, nullptr, nullptr},
     {Menu::File, "~Versions of This Map...", kNoKey, versionsOfThisMapCommand, mapOpen, nullptr, nullptr},
     {Menu::File, "~Quit", ctrl(KEY_Q), quitCommand, nullptr, nullptr, nullptr},
+    {Menu::File, "Recent Maps", kNoKey, nullptr, nullptr, nullptr, addRecentMapItems},
 
     {Menu::Edit, "~Undo", ctrl(KEY_Z), undoCommand, nullptr, nullptr, nullptr},
     {Menu::Edit, "~Redo", ctrl(KEY_Y), redoCommand, nullptr, nullptr, nullptr},
@@ -63,6 +66,10 @@ const Command kCommands[] = {
     {Menu::Edit, "Turn Clockwise", plain(KEY_Z), turnClockwiseCommand, nullptr, nullptr, nullptr},
     {Menu::Edit, "Turn Counter-Clockwise", {KEY_Z, kGuiShift}, turnCounterClockwiseCommand, nullptr, nullptr, nullptr},
     {Menu::Edit, "Replace Tile...", ctrl(KEY_H), replaceTileCommand, nullptr, nullptr, nullptr},
+    {Menu::Edit, "~Auto Terrain", plain(KEY_T), autoTerrainCommand, nullptr, autoTerrainChecked, nullptr},
+    {Menu::Edit, "Apply ~Terrain Rules...", kNoKey, applyTerrainRulesCommand, nullptr, nullptr, nullptr},
+    {Menu::Edit, "Reload Terrain Rules", kNoKey, reloadTerrainRulesCommand, nullptr, nullptr, nullptr},
+    {Menu::Edit, "Load Terrain Rules...", kNoKey, loadTerrainRulesCommand, nullptr, nullptr, nullptr},
     {Menu::None, "Ends a drag, a move, a paste, the selection or a click-on-the-map mode", plain(KEY_ESC), escapeCommand, nullptr,
      nullptr, nullptr},
 
@@ -84,6 +91,9 @@ const Command kCommands[] = {
     {Menu::Tools, "~Set ZAN Directory", kNoKey, setZanDirectoryCommand, nullptr, nullptr, nullptr},
     {Menu::Tools, "~Restore Backup...", kNoKey, restoreBackupCommand, nullptr, nullptr, nullptr},
     {Menu::Tools, "~Check World", kNoKey, checkWorldCommand, nullptr, nullptr, nullptr},
+
+    {Menu::Help, "~Keys", kNoKey, keysCommand, nullptr, nullptr, nullptr},
+    {Menu::Help, "~About", kNoKey, aboutCommand, nullptr, nullptr, nullptr},
 };
 
 struct KeyName {
@@ -128,6 +138,7 @@ const char* menuTitle(Menu menu) {
     case Menu::View: return "~View";
     case Menu::Script: return "~Script";
     case Menu::Tools: return "~Tools";
+    case Menu::Help: return "~Help";
     case Menu::None: break;
   }
   return "";

@@ -123,9 +123,7 @@ bool showVersion(EditorState& editor, const MapVersion& version) {
 void restoreShownVersion(EditorState& editor) {
   if (editor.mapView.version == nullptr) return;
   endAreaToolAction(editor.mapView);
-  beginMapEdit(editor);
-  takeMapContent(*editor.mapView.version, editor.openMap);
-  endMapEdit(editor);
+  editor.document.edit([&] { takeMapContent(*editor.mapView.version, editor.openMap); });
   editor.teleportRows = editor.openMap.teleportCount();
   Refresh(editor.teleportList);
   leaveVersions(editor);

@@ -8,11 +8,9 @@
 #include <vector>
 
 #include "app/commands.h"
-#include "app/crash_recovery.h"
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
 #include "app/left_world_write.h"
-#include "app/map_edits.h"
 #include "app/map_file.h"
 #include "app/unsaved_changes.h"
 #include "app/user_dialogs.h"
@@ -80,10 +78,10 @@ int askWhere(int from, int to, int mapCells, const WorldTileCount& world) {
 }
 
 void replaceInOpenMap(EditorState& editor, int from, int to) {
-  beginMapEdit(editor);
-  const AreaChange change = replaceTile(editor.openMap, static_cast<unsigned char>(from), static_cast<unsigned char>(to));
-  endMapEdit(editor);
-  Refresh(editor.mapCanvas);
+  AreaChange change{};
+  editor.document.edit([&] {
+    change = replaceTile(editor.openMap, static_cast<unsigned char>(from), static_cast<unsigned char>(to));
+  });
   note(editor, "Replaced tile %d with tile %d in %d cells of this map.", from, to, change.cells, 0);
 }
 
@@ -118,15 +116,9 @@ void replaceInWorld(EditorState& editor, WorldMaps& maps, const char* directory,
     tellUser("No world map was changed: %s. Every map is as it was.", result.failure.c_str());
     return;
   }
-  if (openIsWorldMap) {
-    // Not an undo step (the maps changed on disk): the map starts a history
-    // of its new file.
-    endMapEdit(editor);
-    editor.openMap.load(editor.openMap.path);
-    editor.edits.mapLoaded(editor.openMap.path, stampsOfOpenMap(editor));
-    updateRecoveryCopy(editor);
-    refreshAfterLoad(editor);
-  }
+  // Not an undo step (the maps changed on disk): the map and its
+  // placements are read anew and start a history of the new files.
+  if (openIsWorldMap) editor.document.reload();
   if (result.interrupted) return;
   note(editor, result.maps == 1 ? "Replaced tile %d with tile %d in %d cells of %d world map."
                                 : "Replaced tile %d with tile %d in %d cells of %d world maps.",

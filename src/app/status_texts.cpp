@@ -5,6 +5,7 @@
 
 #include "app/editor_state.h"
 #include "app/map_file.h"
+#include "app/terrain_editing.h"
 #include "data/world_buffer.h"
 #include "view/drag_shape.h"
 #include "view/world_teleport_overlay.h"
@@ -27,7 +28,7 @@ void statusText(void* editor, char* buffer) {
   const char* note = e.mapView.tools.note;
   const char* mode = waitingModeText(e);
   const char* after = mode[0] != '\0' ? mode : e.statusWarning;
-  const char* mark = hasUnsavedChanges(e) ? "*" : "";
+  const char* mark = e.document.modified() ? "*" : "";
   if (note[0] != '\0')
     snprintf(buffer, kStatusTextSize, "%s", note);
   else if (map.path[0] != '\0' && after[0] != '\0')
@@ -62,7 +63,10 @@ void positionText(void* editor, char* buffer) {
   if (e.canvasMode == LocalEdit && tools.dragging) {
     dragSizeText(tools.anchor, tools.current, buffer, kStatusTextSize);
   } else if (e.canvasMode == LocalEdit) {
-    snprintf(buffer, kStatusTextSize, "%i, %i", e.cursorX, e.cursorY);
+    // The terrain rule that gives the cell its code, when rules are in use.
+    char rule[64];
+    terrainRuleText(e, e.cursorX - 1, e.cursorY - 1, rule, sizeof rule);
+    snprintf(buffer, kStatusTextSize, rule[0] ? "%i, %i   %s" : "%i, %i", e.cursorX, e.cursorY, rule);
   } else if (e.canvasMode == WorldView) {
     const int length = snprintf(buffer, kStatusTextSize, "ZAN%c%c", 'A' + squareColumnOf(e.cursorX),
                                 'A' + squareRowOf(e.cursorY));

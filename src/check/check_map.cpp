@@ -1,6 +1,9 @@
 // The MAP file checks, one function per kind of fault.
 #include "check_map.h"
 
+#include <cstdint>
+#include <unordered_map>
+
 #include "data/line_reader.h"
 #include "platform/host_path.h"
 
@@ -18,7 +21,7 @@ bool hasOverlongLine(const TextLines& lines) {
 void checkMapFile(const GameDirectory& dir, const std::string& file, LocalMap& map, Findings& findings) {
   const std::string path = dir.pathOf(file);
   std::string bytes;
-  const long size = dir.sizeOf(file);
+  const long size = dir.listedSize(file);
   if (size > kMostFileBytes) {
     findings.error(file, FindingKind::Unreadable, "holds %ld bytes, more than any map (%ld MiB read at most): not read",
                    size, kMostFileBytes >> 20);
@@ -35,7 +38,7 @@ void checkMapFile(const GameDirectory& dir, const std::string& file, LocalMap& m
   const TextLines lines = scanTextLines(bytes);
   checkLineEnds(file, lines, findings);
   map.kind = NoKind;
-  const bool loaded = map.loadForReading(path.c_str());
+  const bool loaded = map.loadFromBytes(path.c_str(), bytes);
   if (!checkMapLoad(file, map, loaded, lines, findings)) return;
   checkLoadNotes(file, map.loadNotes(), findings);
   checkMapTiles(file, map, findings);
@@ -94,39 +97,51 @@ void checkMapTiles(const std::string& file, const LocalMap& map, Findings& findi
   }
 }
 
+namespace {
+
 // A second teleport on a cell: the editor and the game take the first one in
 // the list there, so this one can never be used.
-void checkSharedCell(const std::string& file, const LocalMap& map, int index, Findings& findings) {
+void warnSharedCell(const std::string& file, const LocalMap& map, int first, int index, Findings& findings) {
   char name[kTeleportNameSize], firstName[kTeleportNameSize];
-  int x, y, fx, fy;
-  if (!map.getTeleport(index, &x, &y, name)) return;
-  for (int first = 0; first < index; first++) {
-    if (!map.getTeleport(first, &fx, &fy, firstName) || fx != x || fy != y) continue;
-    Finding& f = findings.warning(file, FindingKind::SharedTeleportCell,
-                                  "teleports %d (to %s) and %d (to %s) share cell (%d, %d): only the first can "
-                                  "ever be used",
-                                  first + 1, firstName, index + 1, name, x, y);
-    f.column = x;
-    f.row = y;
-    f.record = index;
-    return;
-  }
+  int x, y;
+  if (!map.getTeleport(index, &x, &y, name) || !map.getTeleport(first, nullptr, nullptr, firstName)) return;
+  Finding& f = findings.warning(file, FindingKind::SharedTeleportCell,
+                                "teleports %d (to %s) and %d (to %s) share cell (%d, %d): only the first can "
+                                "ever be used",
+                                first + 1, firstName, index + 1, name, x, y);
+  f.column = x;
+  f.row = y;
+  f.record = index;
 }
+
+// A teleport's name as a file of the directory: a name that holds a
+// separator leads elsewhere, and is looked up as the editor would follow it.
+bool targetExists(const GameDirectory& dir, const std::string& target) {
+  if (target.find_first_of("\\/") == std::string::npos) return dir.holds(target);
+  return isFilePath(dir.pathOf(target).c_str());
+}
+
+}  // namespace
 
 void checkTeleports(const std::string& file, const LocalMap& map, const GameDirectory& dir,
                     Findings& findings) {
   char name[kTeleportNameSize];
   int x, y;
+  // The first teleport on each cell, so that every later one there is found
+  // in one look: maps with thousands of teleports are checked in linear time.
+  std::unordered_map<uint64_t, int> firstOnCell;
   for (int i = 0; i < map.teleportCount(); i++) {
     if (!map.getTeleport(i, &x, &y, name)) break;
-    checkSharedCell(file, map, i, findings);
+    const uint64_t cell = static_cast<uint64_t>(static_cast<uint32_t>(x)) << 32 | static_cast<uint32_t>(y);
+    const auto first = firstOnCell.emplace(cell, i);
+    if (!first.second) warnSharedCell(file, map, first.first->second, i, findings);
     if (x < 1 || x > kMapColumns || y < 1 || y > kMapRows) {
       Finding& f = findings.error(file, FindingKind::TeleportCell,
                                   "teleport %d to %s lies at cell (%d, %d), outside 1..%d x 1..%d", i + 1, name, x,
                                   y, kMapColumns, kMapRows);
       f.record = i;
     }
-    if (!isFilePath(dir.pathOf(std::string(name) + ".MAP").c_str())) {
+    if (!targetExists(dir, std::string(name) + ".MAP")) {
       Finding& f = findings.error(file, FindingKind::TeleportTarget,
                                   "teleport %d at cell (%d, %d) leads to %s.MAP, which is not in the directory",
                                   i + 1, x, y, name);

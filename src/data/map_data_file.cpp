@@ -4,6 +4,7 @@
 // of the new one is down and never creates a missing file.
 #include "data/map_data_file.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 
@@ -13,19 +14,36 @@
 
 void MapDataFile::clear() { placements_.reset(); }
 
-bool MapDataFile::load(const char* newPath) {
+// A table of free records under newPath, nothing read yet; false when the
+// path does not fit or there is no memory for the table.
+bool MapDataFile::beginLoad(const char* newPath) {
   clear();
   fileRead_ = false;
-  memset(synced_, 0, sizeof synced_);
   placements_.reset(new (std::nothrow) Placement[kPlacementCount]());
-  if (!copyText(path, sizeof path, newPath) || !placements_) return false;
-  unsigned char bytes[kPlacementTableSize];
-  if (!readRecords(path, bytes, kPlacementSize, kPlacementCount)) return false;
+  return copyText(path, sizeof path, newPath) && placements_;
+}
+
+void MapDataFile::decodeTable(const unsigned char* bytes) {
   for (int i = 0; i < kPlacementCount; i++) {
     decodePlacement(bytes + kPlacementSize * i, placements_[i]);
   }
-  memcpy(synced_, bytes, sizeof synced_);
   fileRead_ = true;
+}
+
+bool MapDataFile::load(const char* newPath) {
+  if (!beginLoad(newPath)) return false;
+  unsigned char bytes[kPlacementTableSize];
+  if (!readRecords(path, bytes, kPlacementSize, kPlacementCount)) return false;
+  decodeTable(bytes);
+  return true;
+}
+
+bool MapDataFile::loadFromBytes(const char* newPath, const std::string& file) {
+  if (!beginLoad(newPath)) return false;
+  // As readRecords reads: a short file leaves the records it lacks zero.
+  unsigned char bytes[kPlacementTableSize] = {};
+  memcpy(bytes, file.data(), std::min(file.size(), sizeof bytes));
+  decodeTable(bytes);
   return true;
 }
 
@@ -40,16 +58,7 @@ bool MapDataFile::save(BackupOperation* backup) {
   unsigned char bytes[kPlacementTableSize];
   encodeTable(bytes);
   FileReplacer replacer(backup);
-  if (!replacer.replaceWhole(path, "r+b", bytes, sizeof bytes)) return false;
-  memcpy(synced_, bytes, sizeof synced_);
-  return true;
-}
-
-bool MapDataFile::placementsChanged() const {
-  if (!placements_) return false;
-  unsigned char bytes[kPlacementTableSize];
-  encodeTable(bytes);
-  return memcmp(bytes, synced_, sizeof bytes) != 0;
+  return replacer.replaceWhole(path, "r+b", bytes, sizeof bytes);
 }
 
 Placement* MapDataFile::placement(int i) {

@@ -3,6 +3,7 @@
 // safe replacement, and only into a file that already exists.
 #pragma once
 #include <memory>
+#include <string>
 
 #include "data/placement.h"
 
@@ -24,6 +25,9 @@ class MapDataFile {
   // at path (any letter case); a short file fills only its first records. False
   // when the file cannot be read: the table then stays, all records free.
   bool load(const char* path);
+  // The same from the bytes of the file at path, read before (the checker
+  // reads each file once); save then writes to path.
+  bool loadFromBytes(const char* path, const std::string& bytes);
 
   // Writes the 200 records over the first 2200 bytes of the file of the last
   // load; every later byte stays as it was. Only a file that the last load
@@ -33,10 +37,8 @@ class MapDataFile {
   // or the backup could not be made; the file is then unchanged.
   bool save(BackupOperation* backup = nullptr);
 
-  // True when the records differ from what the last load read (all free when
-  // it read nothing) or the last successful save wrote: the placements that
-  // only a save can keep.
-  bool placementsChanged() const;
+  // Whether the records differ from their file is the open map's question
+  // (OpenMap::placementsModified), asked of its content.
 
   Placement* placement(int i);  // nullptr unless 0 <= i < 200 and a table exists
   const Placement* placement(int i) const;
@@ -51,7 +53,8 @@ class MapDataFile {
  private:
   std::unique_ptr<Placement[]> placements_;  // 200 records, or absent
   bool fileRead_ = false;                    // the last load read the file at path
-  unsigned char synced_[kPlacementTableSize] = {};  // the records as last read or written
 
   void encodeTable(unsigned char* bytes) const;
+  bool beginLoad(const char* newPath);
+  void decodeTable(const unsigned char* bytes);
 };

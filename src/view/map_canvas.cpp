@@ -53,6 +53,15 @@ void showMapTile(MapView& v, int tile) {
   Refresh(v.widgets.mapTilePreview);
 }
 
+}  // namespace
+
+void followMapTile(MapView& v) {
+  if (v.state.canvasMode == LocalEdit && v.tools.pointerOnMap)
+    showMapTile(v, v.openMap.getTile(v.tools.pointer.column, v.tools.pointer.row));
+}
+
+namespace {
+
 bool areaOverlayShown(const MapView& v) {
   return v.tools.dragging || v.tools.pasting || v.tools.moving || !v.tools.selection.empty() ||
          fillPreviewShown(v);
@@ -80,12 +89,32 @@ PixelRect pixelsOf(const CellRect& cells) {
                    cells.height() * kSpriteHeight};
 }
 
+// The start line over the empty map while no map is open. The map picture
+// does not know of it: once it no longer applies, the next picture is copied
+// whole, so no letter of it stays behind.
+bool startHintApplies(const MapView& v) {
+  return v.state.canvasMode == LocalEdit && v.openMap.path[0] == '\0' && v.state.startHint[0] != '\0';
+}
+
+void drawStartHint(MapView& v, BITMAP* bitmap) {
+  DrawCentredText(bitmap, v.state.startHint, bitmap->w / 2, bitmap->h / 2 - 5,
+                  makecol_depth(bitmap_color_depth(bitmap), 255, 255, 255));
+  v.state.startHintShown = 1;
+}
+
+void dropStartHint(MapView& v) {
+  if (v.state.startHintShown == 0 || startHintApplies(v)) return;
+  v.picture.forgetShown();
+  v.state.startHintShown = 0;
+}
+
 // What an event changed on the open map reaches the screen before the
 // handler returns, while the button is still held. Only the changed cells
 // are copied, and a move that changed nothing draws and copies nothing. A
 // tool's overlay that follows the pointer is taken away where it was (from
 // the picture) and drawn where it is now: only those cells are copied.
 void showMapChanges(MapView& v, BITMAP* bitmap) {
+  dropStartHint(v);
   PlacedSprite placed[kPlacementCount];
   const int count = v.state.showObjects == 1 ? listPlacedSprites(v.mapData, v.objectList, v.creatureList, placed) : 0;
   PixelRect changed = v.picture.update(bitmap, v.sprites, v.openMap, placed, count);
@@ -102,7 +131,12 @@ void showMapChanges(MapView& v, BITMAP* bitmap) {
       changed = unite(changed, v.overlayShown);
     }
   }
-  if (!changed.empty()) RefreshArea(v.widgets.mapCanvas, changed.x, changed.y, changed.w, changed.h);
+  if (!changed.empty() && startHintApplies(v)) {  // cells painted before any map was opened
+    drawStartHint(v, bitmap);
+    RefreshArea(v.widgets.mapCanvas, 0, 0, bitmap->w, bitmap->h);
+  } else if (!changed.empty()) {
+    RefreshArea(v.widgets.mapCanvas, changed.x, changed.y, changed.w, changed.h);
+  }
 }
 
 // The buttons act first and the picture follows, so that what an action
@@ -144,13 +178,12 @@ void openWorldSquare(MapView& v, BITMAP* bitmap, int wx, int wy) {
   char path[kPathBufferSize];
   if (!worldMapFileName(v.state.worldPrefix, squareColumnOf(wx), squareRowOf(wy), path, sizeof path)) return;
   endStroke(v);
-  if (!v.host.replaceOpenMap(path)) return;
+  if (!v.host.replaceOpenMap(path)) return;  // the kind a world map opens as is the document's rule
   if (v.openMap.path[0] == '\0') {  // the file names no map kind: nothing was opened
     char text[kPathBufferSize + 96];
     snprintf(text, sizeof text, "The map %s could not be read: its first line names no map kind.", path);
     v.host.showText(text, "~OK");
   }
-  v.openMap.kind = Wilderness;  // a world square is wilderness, whatever its file said
   v.state.paintNeedsPress = 1;
   Refresh(v.widgets.statusLine);
   redrawCanvas(v, bitmap);
@@ -217,7 +250,9 @@ void drawMapCanvas(MapView& v, BITMAP* bitmap) {
   }
   PlacedSprite placed[kPlacementCount];
   const int count = v.state.showObjects == 1 ? listPlacedSprites(v.mapData, v.objectList, v.creatureList, placed) : 0;
+  dropStartHint(v);
   v.picture.show(bitmap, v.sprites, v.openMap, placed, count);
+  if (startHintApplies(v)) drawStartHint(v, bitmap);
   if (v.state.canvasMode == LocalEdit && areaOverlayShown(v)) {
     drawAreaToolOverlay(v, bitmap);
     v.overlayShown = pixelsOf(areaOverlayCells(v));  // the next event takes it away there
@@ -240,6 +275,7 @@ void handleMapEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m)
   if (IsCanvasClear(x, y)) {
     v.picture.forgetShown();
     clear_to_color(bitmap, makecol_depth(bitmap_color_depth(bitmap), 0, 0, 0));
+    if (startHintApplies(v)) drawStartHint(v, bitmap);
     return;
   }
   if (IsCanvasRedraw(x, y)) {
@@ -297,36 +333,32 @@ void placeTeleport(MapView& v, int column, int row) {
   const char* answer = v.host.selectFile("*.MAP", directory, kSelectOpenFlags,
                                       "Select teleport destination map", "Select");
   snprintf(chosen, sizeof chosen, "%s", answer != nullptr ? answer : "");
-  if (chosen[0] != 0 && mapNameOf(chosen, name, sizeof name)) {
-    v.host.beginMapEdit();
-    const bool added = v.openMap.addTeleport(column + 1, row + 1, name);
-    v.host.endMapEdit();
-    if (added) v.host.teleportAdded(v.openMap.teleportCount() - 1);
-  }
   v.state.canvasMode = LocalEdit;
   v.state.paintNeedsPress = 1;
-  v.state.teleportRows = v.openMap.teleportCount();
-  Refresh(v.widgets.teleportList);
-  Refresh(v.widgets.statusLine);
+  if (chosen[0] != 0 && mapNameOf(chosen, name, sizeof name)) {
+    bool added = false;
+    v.document.edit([&] { added = v.openMap.addTeleport(column + 1, row + 1, name); });
+    if (added) v.host.teleportAdded(v.openMap.teleportCount() - 1);
+  }
+  Refresh(v.widgets.statusLine);  // the mode's text goes
   showCursor(v, column + 1, row + 1);
 }
 
 void placeObject(MapView& v, int column, int row) {
   const int i = v.mapData.firstFreePlacement();
   Placement* p = i >= 0 ? v.mapData.placement(i) : nullptr;
-  if (p != nullptr) {
-    v.host.beginMapEdit();
-    p->x = static_cast<unsigned char>(column + 1);
-    p->y = static_cast<unsigned char>(row + 1);
-    p->id = v.state.selectedConstantObject;
-    // The box may have changed since "Add": read it again, kept to 1..255.
-    p->quantity = static_cast<unsigned char>(std::clamp(leadingDecimal(v.state.quantityText), 1, kMaxQuantity));
-    p->inUse = 1;
-    v.host.endMapEdit();
-  }
   v.state.canvasMode = LocalEdit;
   v.state.paintNeedsPress = 1;
-  Refresh(v.widgets.placementList);
-  Refresh(v.widgets.statusLine);
+  if (p != nullptr) {
+    v.document.edit([&] {
+      p->x = static_cast<unsigned char>(column + 1);
+      p->y = static_cast<unsigned char>(row + 1);
+      p->id = v.state.selectedConstantObject;
+      // The box may have changed since "Add": read it again, kept to 1..255.
+      p->quantity = static_cast<unsigned char>(std::clamp(leadingDecimal(v.state.quantityText), 1, kMaxQuantity));
+      p->inUse = 1;
+    });
+  }
+  Refresh(v.widgets.statusLine);  // the mode's text goes
   showCursor(v, column + 1, row + 1);
 }

@@ -17,9 +17,7 @@ bool fillSelection(MapView& v, const char* nothingNote) {
     return false;
   }
   if (!selectedPaintableCode(v, &code)) return false;
-  v.host.beginMapEdit();
-  fillRectangle(v.openMap, v.tools.selection, code);
-  v.host.endMapEdit();
+  v.document.edit([&] { fillRectangle(v.openMap, v.tools.selection, code); });
   Refresh(v.widgets.mapCanvas);
   return true;
 }

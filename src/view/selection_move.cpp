@@ -27,10 +27,10 @@ void dropSelection(MapView& v) {
   unsigned char code;
   if (!selectedPaintableCode(v, &code)) return;
   const Cell at = movedBlockOrigin(v);
-  v.host.beginMapEdit();
-  fillRectangle(v.openMap, t.liftedFrom, code);
-  pasteBlock(v.openMap, t.lifted, at.column, at.row);
-  v.host.endMapEdit();
+  v.document.edit([&] {
+    fillRectangle(v.openMap, t.liftedFrom, code);
+    pasteBlock(v.openMap, t.lifted, at.column, at.row);
+  });
   t.selection = blockCellsAt(t.lifted, at.column, at.row);
 }
 

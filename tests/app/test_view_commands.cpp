@@ -101,7 +101,7 @@ TEST_F(AppTest, StatusTextsFollowTheMapAndTheMode) {
   EXPECT_EQ(textOf(mapTileText, editor), "-3");
   openMapFile(writeMap("BAD.MAP", "NOTHING\r\n").c_str(), *editor);
   EXPECT_EQ(textOf(statusText, editor), "Invalid map file");
-  const std::string path = writeMap("ZANAB.MAP", mapText("LOCAL!~EXIT~", 23, 'a'));
+  const std::string path = writeMap("OAKVALE.MAP", mapText("LOCAL!~EXIT~", 23, 'a'));
   openMapFile(path.c_str(), *editor);
   EXPECT_EQ(textOf(statusText, editor), path);
 
@@ -121,9 +121,7 @@ TEST_F(AppTest, StatusTextsFollowTheMapAndTheMode) {
   EXPECT_EQ(textOf(statusText, editor), path + "   New placement: click its cell, Escape cancels");
   escapeCommand(editor);
   EXPECT_EQ(textOf(statusText, editor), path);
-  beginMapEdit(*editor);
-  editor->openMap.setTile(0, 0, 7);
-  endMapEdit(*editor);
+  editor->document.edit([&] { editor->openMap.setTile(0, 0, 7); });
   EXPECT_EQ(textOf(statusText, editor), "*" + path);
   editor->canvasMode = PickTeleportCell;
   EXPECT_EQ(textOf(statusText, editor), "*" + path + "   New teleport: click its cell, Escape cancels");

@@ -16,7 +16,7 @@ TEST_F(ViewTest, LeftPaintsRightPicksAndHoldingPaintsOnlyWhenMoved) {
   EXPECT_EQ(97, s.mapTile);  // the code before the paint
   EXPECT_EQ(3, s.cursorX);
   EXPECT_EQ(3, s.cursorY);
-  EXPECT_EQ(1, s.edits.changed());
+  EXPECT_EQ(1, s.document.modified());
 
   s.openMap.setTile(2, 2, 97);
   poll(40, 45, 1);  // the same state again: nothing
@@ -54,7 +54,7 @@ TEST_F(ViewTest, MiddleFollowsTheFirstTeleportOrEntersTheCellMap) {
   ASSERT_EQ(3u, opened.size());
   EXPECT_EQ(directory + "\\TAB2113.MAP", opened[1]);
   EXPECT_EQ(directory + "\\TAB6836.MAP", opened[2]);
-  EXPECT_EQ(0, s.edits.changed());
+  EXPECT_EQ(0, s.document.modified());
 
   s.openMap.load("");  // no map open: the middle button does nothing
   poll(100, 100, 4);
@@ -177,7 +177,7 @@ TEST_F(ViewTest, UnchangedMouseChangesNothingInAnyMode) {
   EXPECT_EQ(0, s.openMap.teleportCount());
   EXPECT_EQ(0, s.mapData.firstFreePlacement());
   EXPECT_TRUE(opened.empty());
-  EXPECT_EQ(0, s.edits.changed());
+  EXPECT_EQ(0, s.document.modified());
 }
 
 TEST_F(ViewTest, PaletteSelectsWithTheLeftButtonFromEveryMode) {
@@ -235,4 +235,29 @@ TEST_F(ViewTest, ChangesReachTheScreenAtOnceAndNothingElseIsCopied) {
   destroy_bitmap(painted);
   pollAt(cellX, cellY, 0);
   CloseTopWindow();
+}
+
+// The pointer rests on a cell while the map changes under it (a Replace, an
+// undo, its file read anew after a world-wide Replace): "Map Tile" shows what
+// the cell holds now; in the world view the open map's changes leave it.
+TEST_F(ViewTest, MapTileFollowsChangesUnderARestingPointer) {
+  openSavedMap("ZANAB.MAP", Wilderness);
+  ViewValues& s = *values;
+  s.document.edit([&] { s.openMap.setTile(2, 2, 97); });
+  poll(40, 45, 0);
+  EXPECT_EQ(97, s.mapTile);
+  s.document.edit([&] { s.openMap.setTile(2, 2, 60); });
+  EXPECT_EQ(60, s.mapTile);
+  ASSERT_TRUE(s.document.undo());
+  EXPECT_EQ(97, s.mapTile);
+  LocalMap replaced;
+  replaced.kind = Wilderness;
+  replaced.setTile(2, 2, 33);
+  ASSERT_TRUE(replaced.save(dir.editorPath("ZANAB.MAP").c_str()));
+  s.document.reload();
+  EXPECT_EQ(33, s.mapTile);
+  s.canvasMode = WorldView;
+  s.mapTile = 5;
+  s.document.edit([&] { s.openMap.setTile(2, 2, 34); });
+  EXPECT_EQ(5, s.mapTile);
 }
