@@ -104,16 +104,16 @@ TEST_F(AppTest, MenusAreTheDesignsLabelsLettersKeysAndOrder) {
   // The maps opened, newest first, by their folder and name.
   kinds.clear();
   const Labels file = menuItems("~File", &kinds);
-  ASSERT_EQ(file.size(), 7u);
+  ASSERT_EQ(file.size(), 8u);  // Versions of This Map stands before Quit
   const std::string folder = dir.path().substr(dir.path().rfind('/') + 1);
-  EXPECT_EQ(file[4], "Recent Maps\t");
-  EXPECT_EQ(file[5], "~1 " + folder + "\\ZANAA.MAP\t");
-  EXPECT_EQ(file[6], "~2 " + folder + "\\ZANBA.MAP\t");
-  EXPECT_EQ(kinds, (std::vector<int>{0, 0, 0, 0, 1, 0, 0}));  // the heading is dimmed
-  runMenuItem("~File", 6);  // ~2 opens ZANBA again, and it goes first
+  EXPECT_EQ(file[5], "Recent Maps\t");
+  EXPECT_EQ(file[6], "~1 " + folder + "\\ZANAA.MAP\t");
+  EXPECT_EQ(file[7], "~2 " + folder + "\\ZANBA.MAP\t");
+  EXPECT_EQ(kinds, (std::vector<int>{0, 0, 0, 0, 0, 1, 0, 0}));  // the heading is dimmed
+  runMenuItem("~File", 7);  // ~2 opens ZANBA again, and it goes first
   EXPECT_NE(std::string(editor->openMap.path).find("ZANBA.MAP"), std::string::npos);
-  EXPECT_EQ(menuItems("~File")[5], "~1 " + folder + "\\ZANBA.MAP\t");
-  runMenuItem("~File", 6);  // back to ZANAA for what follows
+  EXPECT_EQ(menuItems("~File")[6], "~1 " + folder + "\\ZANBA.MAP\t");
+  runMenuItem("~File", 7);  // back to ZANAA for what follows
   editor->showTeleports = 1;
   kinds.clear();
   EXPECT_EQ(menuItems("~View", &kinds).back(), "Show ~Objects + Creatures\t");
