@@ -200,7 +200,7 @@ void fullMapPaste(benchmark::State& state) {
   TileBlock blocks[2];
   blocks[0] = copyBlock(scene.openMap, cellRectBetween(0, 0, 47, 23));
   for (int r = 0; r < kMapRows; ++r)
-    for (int c = 0; c < kMapColumns; ++c) blocks[1].cells[r][c] = static_cast<unsigned char>(blocks[0].at(c, r) ^ 1);
+    for (int c = 0; c < kMapColumns; ++c) blocks[1].set(c, r, static_cast<unsigned char>(blocks[0].at(c, r) ^ 1));
   blocks[1].width = kMapColumns;
   blocks[1].height = kMapRows;
   int step = 0;

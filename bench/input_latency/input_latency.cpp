@@ -172,12 +172,14 @@ FloorFigures measureFloor(XSession& x, const Options& o) {
 // ---- The editor ----
 
 struct EditorFigures {
-  Samples keysOff, keysMap, keysPalette, openMap, heldPress, drag, worldView;
+  Samples keysOff, keysMap, keysPalette, openMap, heldPress, drag, worldView, pastePreview, movePreview,
+      fillPreview;
   double idleCpu = 0, idleMapCpu = 0, idlePaletteCpu = 0, movesCpu = 0, offCanvasMovesCpu = 0;
   void take(const EditorFigures& r, int rounds) {
     for (auto part : {&EditorFigures::keysOff, &EditorFigures::keysMap, &EditorFigures::keysPalette,
                       &EditorFigures::openMap, &EditorFigures::heldPress, &EditorFigures::drag,
-                      &EditorFigures::worldView})
+                      &EditorFigures::worldView, &EditorFigures::pastePreview,
+                      &EditorFigures::movePreview, &EditorFigures::fillPreview})
       (this->*part).take(r.*part);
     idleCpu += r.idleCpu / rounds;
     idleMapCpu += r.idleMapCpu / rounds;
@@ -277,6 +279,61 @@ void paintTrials(const XSession& x, int trials, Samples& held, Samples& drag) {
   x.button(1, false);
 }
 
+// A move of the pointer to a cell, timed until that cell's pixels change.
+void previewMove(const XSession& x, int column, int row, Samples& out) {
+  const ScreenRect cell = cellRect(column, row);
+  const Pixels before = x.grab(cell);
+  const double t0 = monotonicMs();
+  x.move(cell.x + 9, cell.y + 10);
+  out.add(x.waitChange(cell, before, t0, 600));
+  sleepMs(20 + rand() % 40);
+}
+
+// The previews that follow the pointer, after paintTrials painted row 15:
+// a copied 3 x 1 block turned with Z in paste mode, the same cells moved as
+// a selection, and with Fill chosen the outline of a region beside the row.
+// The cell the pointer enters always changes: the block's frame, the lifted
+// cells' frame, the outline's edge.
+void previewTrials(const XSession& x, int trials, EditorFigures& f) {
+  auto settle = [&] { x.waitQuiet(kMapCanvas, 100, 2000); };
+  x.move(cellRect(3, 15).x + 9, cellRect(3, 15).y + 10);
+  x.tapKey("s");
+  x.button(1, true);
+  sleepMs(40);
+  x.move(cellRect(5, 15).x + 9, cellRect(5, 15).y + 10);
+  sleepMs(40);
+  x.button(1, false);
+  x.key("Control_L", true);
+  x.tapKey("c");
+  x.tapKey("v");
+  x.key("Control_L", false);
+  x.tapKey("z");
+  settle();
+  for (int i = 0; i < trials; ++i) previewMove(x, 8 + (i * 5) % 36, 4 + (i % 2) * 3, f.pastePreview);
+  x.tapKey("Escape");
+  settle();
+  x.move(cellRect(4, 15).x + 9, cellRect(4, 15).y + 10);
+  sleepMs(40);
+  x.button(1, true);
+  sleepMs(40);
+  for (int i = 0; i < trials; ++i) previewMove(x, 8 + (i * 5) % 36, 9 + (i % 2) * 2, f.movePreview);
+  x.tapKey("Escape");
+  x.button(1, false);
+  x.tapKey("Escape");
+  x.tapKey("f");
+  settle();
+  // Code 250 stays selected: a fill on row 15 changes nothing and shows no
+  // outline; a cell of another code below it gets its region's top edge.
+  const Pixels selected = x.grab(ScreenRect{kPalette.x + 18 * (250 % 32), kPalette.y + 20 * (250 / 32), 18, 20});
+  for (int i = 0, column = 1; i < trials && column < 47; ++column) {
+    if (x.grab(cellRect(column, 16)) == selected) continue;
+    x.move(cellRect(column, 15).x + 9, cellRect(column, 15).y + 10);
+    settle();
+    previewMove(x, column, 16, f.fillPreview);
+    ++i;
+  }
+}
+
 EditorFigures measureEditor(XSession& x, const Options& o) {
   EditorFigures f;
   const fs::path work = makeWorkspace(o);
@@ -312,6 +369,7 @@ EditorFigures measureEditor(XSession& x, const Options& o) {
     x.waitQuiet(ScreenRect{0, 0, 1024, 768}, 300, 3000);
   }
   paintTrials(x, o.trials, f.heldPress, f.drag);
+  previewTrials(x, o.trials, f);
   endProgram(pid);
   std::error_code ec;
   fs::remove_all(work, ec);
@@ -342,6 +400,13 @@ void report(const Options& o, const EditorFigures& e, const FloorFigures& f) {
   line("View > World Map: key to the world shown", e.worldView, f.keys);
   line("held press on the map: the cell painted", e.heldPress, f.clicks);
   line("drag on the map: the next cell painted", e.drag, f.moves);
+  line("paste preview, turned: the block at the next cell", e.pastePreview, f.moves);
+  line("moved selection: the lifted cells at the next cell", e.movePreview, f.moves);
+  line("Fill chosen: the region outlined under the pointer", e.fillPreview, f.moves);
+  const double brush = e.drag.median();
+  printf("Previews against the brush's drag (median %.1f ms): paste %.2fx, move %.2fx, fill outline %.2fx\n", brush,
+         brush > 0 ? e.pastePreview.median() / brush : 0, brush > 0 ? e.movePreview.median() / brush : 0,
+         brush > 0 ? e.fillPreview.median() / brush : 0);
   printf("CPU time of all threads per second (floor: idle, or ignoring the same moves)\n");
   cpuLine("idle, pointer beside the previews", e.idleCpu, f.idleCpu);
   cpuLine("idle, pointer on the map", e.idleMapCpu, f.idleCpu);

@@ -5,6 +5,7 @@
 #include <allegro.h>
 
 #include <cstdio>
+#include <string>
 
 #include "gui/gui.h"
 
@@ -31,15 +32,23 @@ const Row& rowAt(void* rowData) { return *static_cast<const Row*>(rowData); }
 
 void* rowOf(void* list, int row) { return &static_cast<Chooser*>(list)->rows[static_cast<size_t>(row)]; }
 
+constexpr size_t kNamesInRow = 3;  // a world's 400 files are counted, not named
+
 void rowText(void* rowData, char* buffer) {
   const Row& row = rowAt(rowData);
   const BackupSummary& b = (*row.chooser->backups)[static_cast<size_t>(row.index)];
-  const size_t files = b.files.size();
-  if (b.state != BackupState::Usable)
+  if (b.state != BackupState::Usable) {
     snprintf(buffer, kGuiRowBufferSize, "%s   cannot be read", b.when.c_str());
-  else
-    snprintf(buffer, kGuiRowBufferSize, "%s   %s   %zu file%s", b.when.c_str(), b.operation.c_str(), files,
-             files == 1 ? "" : "s");
+    return;
+  }
+  std::string names;
+  for (size_t i = 0; i < b.files.size() && i < kNamesInRow; ++i) {
+    const std::string& path = b.files[i].original;
+    const size_t slash = path.find_last_of('\\');
+    names += (i > 0 ? ", " : "") + (slash == std::string::npos ? path : path.substr(slash + 1));
+  }
+  if (b.files.size() > kNamesInRow) names += " and " + std::to_string(b.files.size() - kNamesInRow) + " more";
+  snprintf(buffer, kGuiRowBufferSize, "%s   %s   %s", b.when.c_str(), b.operation.c_str(), names.c_str());
 }
 
 void rowSelected(int, void* rowData) { rowAt(rowData).chooser->selected = rowAt(rowData).index; }
@@ -68,8 +77,8 @@ int chooseInWindow(const std::vector<BackupSummary>& backups) {
   for (int i = 0; i < chooser.rowCount; i++) chooser.rows.push_back(Row{&chooser, i});
   const int visibleRows = 14;
   const int window = CreateWindow(0, AUTO, "Restore Backup", 0);
-  AddLabel(8, 6, "Backups, newest first: date and time, operation, files");
-  const int list = AddListBox(8, 22, &chooser, &chooser.rowCount, 480, kListLeftButton, rowText, rowOpened, visibleRows);
+  AddLabel(8, 6, "Backups, newest first: date and time, operation, the files it holds");
+  const int list = AddListBox(8, 22, &chooser, &chooser.rowCount, 700, kListLeftButton, rowText, rowOpened, visibleRows);
   SetListIndexer(list, rowOf);
   SetListSelectCallback(list, rowSelected);
   const int buttonsY = 22 + visibleRows * 20 + 12;

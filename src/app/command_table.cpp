@@ -9,6 +9,7 @@
 #include "app/findings_window.h"
 #include "app/commands.h"
 #include "app/editor_state.h"
+#include "app/map_versions.h"
 #include "app/navigation.h"
 #include "app/script_folder_menu.h"
 #include "app/recent_maps.h"
@@ -29,6 +30,10 @@ bool hasSouth(const EditorState& e) { return hasNeighbour(e, WorldDirection::Sou
 bool hasWest(const EditorState& e) { return hasNeighbour(e, WorldDirection::West); }
 bool hasEast(const EditorState& e) { return hasNeighbour(e, WorldDirection::East); }
 bool teleportsShown(const EditorState& e) { return e.showTeleports != 0; }
+bool objectsShown(const EditorState& e) { return e.showObjects == 1; }
+bool mapOpen(const EditorState& e) { return e.openMap.path[0] != '\0'; }
+template <AreaTool T>
+bool toolChosen(const EditorState& e) { return e.mapView.tools.tool == T; }
 
 constexpr KeyChord kNoKey{0, 0};
 constexpr KeyChord ctrl(int scancode) { return KeyChord{scancode, kGuiCtrl}; }
@@ -40,25 +45,33 @@ const Command kCommands[] = {
     {Menu::File, "~Open", ctrl(KEY_O), openCommand, nullptr, nullptr, nullptr},
     {Menu::File, "~Save", ctrl(KEY_S), saveCommand, nullptr, nullptr, nullptr},
     {Menu::File, "Save ~As", {KEY_S, kGuiCtrl | kGuiShift}, saveAsCommand, nullptr, nullptr, nullptr},
+    {Menu::File, "~Versions of This Map...", kNoKey, versionsOfThisMapCommand, mapOpen, nullptr, nullptr},
     {Menu::File, "~Quit", ctrl(KEY_Q), quitCommand, nullptr, nullptr, nullptr},
     {Menu::File, "Recent Maps", kNoKey, nullptr, nullptr, nullptr, addRecentMapItems},
 
     {Menu::Edit, "~Undo", ctrl(KEY_Z), undoCommand, nullptr, nullptr, nullptr},
     {Menu::Edit, "~Redo", ctrl(KEY_Y), redoCommand, nullptr, nullptr, nullptr},
     {Menu::None, "Edit > Redo", {KEY_Z, kGuiCtrl | kGuiShift}, redoCommand, nullptr, nullptr, nullptr},
-    {Menu::Edit, "Brush", plain(KEY_B), brushCommand, nullptr, nullptr, nullptr},
-    {Menu::Edit, "Rectangle", plain(KEY_R), rectangleCommand, nullptr, nullptr, nullptr},
-    {Menu::Edit, "Fill", plain(KEY_F), fillCommand, nullptr, nullptr, nullptr},
-    {Menu::Edit, "Line", plain(KEY_L), lineCommand, nullptr, nullptr, nullptr},
-    {Menu::Edit, "Select", plain(KEY_S), selectCommand, nullptr, nullptr, nullptr},
+    {Menu::Edit, "Brush", plain(KEY_B), brushCommand, nullptr, toolChosen<AreaTool::Brush>, nullptr},
+    {Menu::Edit, "Rectangle", plain(KEY_R), rectangleCommand, nullptr, toolChosen<AreaTool::Rectangle>, nullptr},
+    {Menu::Edit, "Fill", plain(KEY_F), fillCommand, nullptr, toolChosen<AreaTool::Fill>, nullptr},
+    {Menu::Edit, "Line", plain(KEY_L), lineCommand, nullptr, toolChosen<AreaTool::Line>, nullptr},
+    {Menu::Edit, "Select", plain(KEY_S), selectCommand, nullptr, toolChosen<AreaTool::Select>, nullptr},
     {Menu::Edit, "Copy", ctrl(KEY_C), copyCommand, nullptr, nullptr, nullptr},
     {Menu::Edit, "Paste", ctrl(KEY_V), pasteCommand, nullptr, nullptr, nullptr},
+    {Menu::Edit, "Cut", ctrl(KEY_X), cutCommand, nullptr, nullptr, nullptr},
+    {Menu::Edit, "Delete", plain(KEY_DEL), deleteCommand, nullptr, nullptr, nullptr},
+    {Menu::Edit, "Select All", ctrl(KEY_A), selectAllCommand, nullptr, nullptr, nullptr},
+    {Menu::Edit, "Flip Left-Right", plain(KEY_X), flipLeftRightCommand, nullptr, nullptr, nullptr},
+    {Menu::Edit, "Flip Top-Bottom", plain(KEY_Y), flipTopBottomCommand, nullptr, nullptr, nullptr},
+    {Menu::Edit, "Turn Clockwise", plain(KEY_Z), turnClockwiseCommand, nullptr, nullptr, nullptr},
+    {Menu::Edit, "Turn Counter-Clockwise", {KEY_Z, kGuiShift}, turnCounterClockwiseCommand, nullptr, nullptr, nullptr},
     {Menu::Edit, "Replace Tile...", ctrl(KEY_H), replaceTileCommand, nullptr, nullptr, nullptr},
     {Menu::Edit, "~Auto Terrain", plain(KEY_T), autoTerrainCommand, nullptr, autoTerrainChecked, nullptr},
     {Menu::Edit, "Apply ~Terrain Rules...", kNoKey, applyTerrainRulesCommand, nullptr, nullptr, nullptr},
     {Menu::Edit, "Reload Terrain Rules", kNoKey, reloadTerrainRulesCommand, nullptr, nullptr, nullptr},
     {Menu::Edit, "Load Terrain Rules...", kNoKey, loadTerrainRulesCommand, nullptr, nullptr, nullptr},
-    {Menu::None, "Ends a drag, a paste, the selection or a click-on-the-map mode", plain(KEY_ESC), escapeCommand, nullptr,
+    {Menu::None, "Ends a drag, a move, a paste, the selection or a click-on-the-map mode", plain(KEY_ESC), escapeCommand, nullptr,
      nullptr, nullptr},
 
     {Menu::View, "~World Map", kNoKey, worldMapCommand, nullptr, nullptr, nullptr},
@@ -70,6 +83,7 @@ const Command kCommands[] = {
     {Menu::View, "~West", ctrl(KEY_LEFT), westCommand, hasWest, nullptr, nullptr},
     {Menu::View, "~East", ctrl(KEY_RIGHT), eastCommand, hasEast, nullptr, nullptr},
     {Menu::View, "Show ~Teleports", kNoKey, showTeleportsCommand, nullptr, teleportsShown, nullptr},
+    {Menu::View, "Show ~Objects + Creatures", kNoKey, toggleShowObjectsCommand, nullptr, objectsShown, nullptr},
 
     {Menu::Script, "Generate ~World Map", kNoKey, generateWorldMap, nullptr, nullptr, nullptr},
     {Menu::Script, "Generate ~Local Map", kNoKey, generateLocalMap, nullptr, nullptr, nullptr},

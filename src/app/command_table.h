@@ -26,7 +26,7 @@ struct Command {
   KeyChord key;       // shown at the item's right; {0, 0}: none
   GuiCommand run;     // the handler, given the EditorState
   // Both may be null: always enabled; not a toggle. A disabled command's
-  // item is dimmed and its key does nothing; a checked toggle's item says "On".
+  // item is dimmed and its key does nothing; a checked toggle's item carries a check mark.
   bool (*enabled)(const EditorState& editor);
   bool (*checked)(const EditorState& editor);
   // Items made when the menu opens (recent maps, the scripts of a folder):

@@ -10,6 +10,7 @@
 #include "app/script_output.h"
 #include "app/terrain_editing.h"
 #include "app/view_commands.h"
+#include "gui/gui.h"
 
 namespace {
 EditorState& stateOf(void* editor) { return *static_cast<EditorState*>(editor); }
@@ -27,6 +28,12 @@ void redoCommand(void* editor) { redoMapEdit(stateOf(editor)); }
 void worldMapCommand(void* editor) { showWorldMap(stateOf(editor)); }
 void localMapCommand(void* editor) { showLocalMap(stateOf(editor)); }
 void showObjectsCommand(void* editor) { showObjectsChanged(stateOf(editor)); }
+void toggleShowObjectsCommand(void* editor) {
+  EditorState& e = stateOf(editor);
+  e.showObjects = e.showObjects == 1 ? 0 : 1;
+  showObjectsChanged(e);
+  Refresh(e.mainWindow);  // the check box shows the new value
+}
 void escapeCommand(void* editor) {
   cancelClickMode(stateOf(editor));
   leaveToolActionCommand(editor);

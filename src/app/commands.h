@@ -24,12 +24,24 @@ void selectCommand(void* editor);
 void copyCommand(void* editor);
 void pasteCommand(void* editor);
 void replaceTileCommand(void* editor);
-// Escape on the main window: ends a drag, else paste mode, else the selection.
+// The selection: cut (copy, then fill with the selected tile), delete (fill
+// with the selected tile), select the whole map; and X, Y, Z and Shift+Z,
+// which flip and turn the block being pasted or moved.
+void cutCommand(void* editor);
+void deleteCommand(void* editor);
+void selectAllCommand(void* editor);
+void flipLeftRightCommand(void* editor);
+void flipTopBottomCommand(void* editor);
+void turnClockwiseCommand(void* editor);
+void turnCounterClockwiseCommand(void* editor);
+// Escape on the main window: ends a drag, else a move or paste mode, else the selection.
 void leaveToolActionCommand(void* editor);
 
 void worldMapCommand(void* editor);
 void localMapCommand(void* editor);
 void showObjectsCommand(void* editor);
+// View > Show Objects + Creatures: turns the check box beside the map over.
+void toggleShowObjectsCommand(void* editor);
 // Escape on the main window: leaves a click-on-the-map mode and the area tool's action.
 void escapeCommand(void* editor);
 void setZanDirectoryCommand(void* editor);

@@ -27,14 +27,12 @@ constexpr BarTitle kBar[] = {{Menu::File, fillMenu<Menu::File>},
                              {Menu::Help, fillMenu<Menu::Help>}};
 
 void addItem(const Command& c, EditorState& editor) {
-  char shortcut[64], right[80], label[kGuiLabelMax + 1];
+  char shortcut[64], label[kGuiLabelMax + 1];
   keyText(c.key, shortcut, sizeof shortcut);
-  // A plain item carries no check mark: its right column says when it is on.
+  snprintf(label, sizeof label, "%s\t%s", c.label, shortcut);
   const bool on = c.checked != nullptr && c.checked(editor);
-  snprintf(right, sizeof right, "%s%s%s", shortcut, on && shortcut[0] != '\0' ? " " : "", on ? "On" : "");
-  snprintf(label, sizeof label, "%s\t%s", c.label, right);
   const bool enabled = c.enabled == nullptr || c.enabled(editor);
-  AddMenuItem(enabled ? kMenuItemPlain : kMenuItemDisabled, label, "", c.run, &editor);
+  AddMenuItem((enabled ? kMenuItemPlain : kMenuItemDisabled) | (on ? kMenuItemChecked : 0), label, "", c.run, &editor);
 }
 
 }  // namespace

@@ -21,12 +21,6 @@ namespace {
 constexpr size_t kFilesNamed = 12;  // a question naming 400 files would not fit the screen
 enum RestoreAnswer { kRestore = 0 };
 
-bool sameFile(const std::string& a, const char* b) {
-  char hostA[4096], hostB[4096];
-  return b[0] != '\0' && pathToHost(a.c_str(), hostA, sizeof hostA) && pathToHost(b, hostB, sizeof hostB) &&
-         std::string(hostA) == hostB;
-}
-
 // True when the backup puts back the open map's file or its ".DAT".
 bool touchesOpenMap(const EditorState& editor, const BackupSummary& backup) {
   for (const BackupFile& file : backup.files)
@@ -48,6 +42,12 @@ std::string questionFor(const BackupSummary& backup) {
 }
 
 }  // namespace
+
+bool sameFile(const std::string& a, const char* b) {
+  char hostA[4096], hostB[4096];
+  return b[0] != '\0' && pathToHost(a.c_str(), hostA, sizeof hostA) && pathToHost(b, hostB, sizeof hostB) &&
+         std::string(hostA) == hostB;
+}
 
 bool restoreBackupAfterQuestion(EditorState& editor, const BackupSummary& backup) {
   if (backup.state != BackupState::Usable) {

@@ -4,24 +4,39 @@
 #include <cstdio>
 
 #include "app/editor_state.h"
+#include "app/map_file.h"
 #include "app/terrain_editing.h"
 #include "data/world_buffer.h"
+#include "view/drag_shape.h"
 #include "view/world_teleport_overlay.h"
 
 namespace {
 EditorState& stateOf(void* editor) { return *static_cast<EditorState*>(editor); }
+
+// What a one-shot mode of the canvas waits for; "" in none.
+const char* waitingModeText(const EditorState& e) {
+  if (e.canvasMode == PickTeleportCell) return "New teleport: click its cell, Escape cancels";
+  if (e.canvasMode == PlaceObject) return "New placement: click its cell, Escape cancels";
+  if (e.canvasMode == LocalEdit && e.mapView.tools.pasting) return "Paste: click to stamp, X/Y/Z flip or turn, Escape ends";
+  return "";
+}
 }  // namespace
 
 void statusText(void* editor, char* buffer) {
-  const LocalMap& map = stateOf(editor).openMap;
-  const char* note = stateOf(editor).mapView.tools.note;
-  const char* warning = stateOf(editor).statusWarning;
+  const EditorState& e = stateOf(editor);
+  const LocalMap& map = e.openMap;
+  const char* note = e.mapView.tools.note;
+  const char* mode = waitingModeText(e);
+  const char* after = mode[0] != '\0' ? mode : e.statusWarning;
+  const char* mark = e.document.modified() ? "*" : "";
   if (note[0] != '\0')
     snprintf(buffer, kStatusTextSize, "%s", note);
-  else if (map.path[0] != '\0' && warning[0] != '\0')
-    snprintf(buffer, kStatusTextSize, "%s   %s", map.path, warning);
+  else if (map.path[0] != '\0' && after[0] != '\0')
+    snprintf(buffer, kStatusTextSize, "%s%s   %s", mark, map.path, after);
   else if (map.path[0] != '\0')
-    snprintf(buffer, kStatusTextSize, "%s", map.path);
+    snprintf(buffer, kStatusTextSize, "%s%s", mark, map.path);
+  else if (mode[0] != '\0')
+    snprintf(buffer, kStatusTextSize, "%s", mode);
   else if (map.kind == NoKind)
     snprintf(buffer, kStatusTextSize, "Invalid map file");
   else
@@ -44,7 +59,10 @@ void positionText(void* editor, char* buffer) {
   const EditorState& e = stateOf(editor);
   buffer[0] = '\0';
   if (e.cursorX < 0) return;  // not pointed at since the view changed
-  if (e.canvasMode == LocalEdit) {
+  const AreaToolState& tools = e.mapView.tools;
+  if (e.canvasMode == LocalEdit && tools.dragging) {
+    dragSizeText(tools.anchor, tools.current, buffer, kStatusTextSize);
+  } else if (e.canvasMode == LocalEdit) {
     // The terrain rule that gives the cell its code, when rules are in use.
     char rule[64];
     terrainRuleText(e, e.cursorX - 1, e.cursorY - 1, rule, sizeof rule);

@@ -5,8 +5,10 @@
 
 constexpr int kStatusTextSize = 1000;
 
-// What a tool or Replace Tile last had to say, else the open map's path,
-// else "Invalid map file" after a map of no kind, else "Load a map to continue".
+// What a tool or Replace Tile last had to say, else the open map's path
+// (after "*" while it holds unsaved changes) and what a one-shot mode waits
+// for or the warning about the open map, else "Invalid map file" after a map
+// of no kind, else "Load a map to continue".
 void statusText(void* editor, char* buffer);
 // "Tool: " and the name of the left button's tool.
 void toolText(void* editor, char* buffer);

@@ -67,6 +67,7 @@ void showObjectsChanged(EditorState& editor) { Refresh(editor.mapCanvas); }
 void cancelClickMode(EditorState& editor) {
   if (editor.canvasMode != PickTeleportCell && editor.canvasMode != PlaceObject) return;
   showLocalMap(editor);
+  Refresh(editor.statusLine);
 }
 
 void chooseZanDirectory(EditorState& editor) {

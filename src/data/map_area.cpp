@@ -1,7 +1,8 @@
-// The area edits, each cell through paintCell. The fill keeps its own stack
-// of at most one entry per cell: a cell is changed when it is pushed, so it
-// can never be pushed twice.
+// The area edits, each cell through paintCell; the fill paints the region
+// fillRegion finds.
 #include "data/map_area.h"
+
+#include "data/fill_region.h"
 
 #include <algorithm>
 
@@ -40,24 +41,12 @@ AreaChange fillRectangle(LocalMap& map, const CellRect& rect, unsigned char code
 
 AreaChange floodFill(LocalMap& map, int column, int row, unsigned char code) {
   AreaChange change;
-  const int rows = map.paintableRows();
-  if (column < 0 || column >= kMapColumns || row < 0 || row >= rows) return change;
-  const unsigned char from = map.getTile(column, row);
-  if (from == code) return change;
-  Cell stack[kMapColumns * kMapRows];
-  int depth = 0;
-  paintCell(map, column, row, code, change);
-  stack[depth++] = Cell{column, row};
-  static const Cell kSteps[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
-  while (depth > 0) {
-    const Cell at = stack[--depth];
-    for (const Cell& step : kSteps) {
-      const int c = at.column + step.column, r = at.row + step.row;
-      if (c < 0 || c >= kMapColumns || r < 0 || r >= rows || map.getTile(c, r) != from) continue;
-      paintCell(map, c, r, code, change);
-      stack[depth++] = Cell{c, r};
-    }
-  }
+  if (map.getTile(column, row) == code) return change;
+  CellMask region;
+  if (fillRegion(map, column, row, region) == 0) return change;
+  for (int r = 0; r < kMapRows; ++r)
+    for (int c = 0; c < kMapColumns; ++c)
+      if (region.cells[r][c]) paintCell(map, c, r, code, change);
   return change;
 }
 

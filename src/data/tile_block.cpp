@@ -10,7 +10,7 @@ TileBlock copyBlock(const LocalMap& map, const CellRect& rect) {
   block.width = inside.width();
   block.height = inside.height();
   for (int r = 0; r < block.height; ++r)
-    for (int c = 0; c < block.width; ++c) block.cells[r][c] = map.getTile(inside.left + c, inside.top + r);
+    for (int c = 0; c < block.width; ++c) block.set(c, r, map.getTile(inside.left + c, inside.top + r));
   return block;
 }
 

@@ -4,13 +4,18 @@
 #pragma once
 #include "data/map_area.h"
 
+// The cells are kept row by row in width-long rows, so that a block turned a
+// quarter (up to 24 wide and 48 high) fits the same storage as the map.
+constexpr int kBlockCellCount = kMapColumns * kMapRows;
+
 struct TileBlock {
   int width = 0;   // 0: nothing copied
-  int height = 0;
-  unsigned char cells[kMapRows][kMapColumns] = {};  // cells[r][c] for r < height, c < width
+  int height = 0;  // width * height <= kBlockCellCount
+  unsigned char cells[kBlockCellCount] = {};  // cell (c, r) at r * width + c
 
   bool empty() const { return width <= 0 || height <= 0; }
-  unsigned char at(int column, int row) const { return cells[row][column]; }
+  unsigned char at(int column, int row) const { return cells[row * width + column]; }
+  void set(int column, int row, unsigned char code) { cells[row * width + column] = code; }
 };
 
 // The codes of rect's cells (an empty rect copies nothing: an empty block).

@@ -116,6 +116,10 @@ bool GetWidgetScreenRect(int id, int* x, int* y, int* width, int* height);
 // page) is being built is allowed: what was being built is saved, and taken
 // up again when the new window is shown or closed.
 int CreateWindow(int width, int height, const char* title, int attributes);
+// Where the window being built will show its top-left corner instead of the
+// screen's centre; kept wholly on the screen, so a y beyond the screen's
+// height puts it at the bottom.
+void SetWindowPlace(int x, int y);
 void ShowWindow();
 void CloseTopWindow();
 
@@ -125,12 +129,16 @@ int AddMenuBarItem(const char* label, GuiFill fill, void* data);
 void EndMenuBar();
 // kind kMenuItemPlain: choosing it closes the menu and runs command(data);
 // kMenuItemDisabled: drawn dimmed, and neither a click, Enter nor its letter
-// chooses it. The shortcut text is drawn right-aligned in the menu. It may also follow a tab in the label:
+// chooses it. kMenuItemChecked, alone or with kMenuItemDisabled: an item of a
+// toggle or a choice that is on, drawn with a check mark before its label (an
+// item of one that is off is a plain item). The shortcut text is drawn
+// right-aligned in the menu. It may also follow a tab in the label:
 // "~Undo\tCtrl+Z" shows "Undo" with its hotkey "u" and "Ctrl+Z" at the right
 // (a non-empty shortcut argument wins over the label's). The text is only
 // shown: the program receives the key itself (SetKeyHandler).
-// kMenuItemSeparator: a line between groups of items (label and command unused).
-constexpr int kMenuItemPlain = 0, kMenuItemDisabled = 1, kMenuItemSeparator = 2;
+// Kinds are flags: a checked item may also be disabled. kMenuItemSeparator is
+// a line between groups of items (label and command unused).
+constexpr int kMenuItemPlain = 0, kMenuItemDisabled = 1, kMenuItemChecked = 2, kMenuItemSeparator = 4;
 int AddMenuItem(int kind, const char* label, const char* shortcut, GuiCommand command, void* data);
 
 // ---- Controls (added to the window, tab page or menu being built) ----

@@ -110,6 +110,8 @@ struct Window {
   BITMAP* under;    // what the window covers, restored when it closes
   bool dragging;
   int dragX, dragY;
+  bool placed;          // SetWindowPlace gave the top-left corner
+  int placeX, placeY;
   // What was being built when this window was created (a window, a tab
   // page), taken up again once this one is shown or closed.
   int outerBuilding;

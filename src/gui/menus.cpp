@@ -121,11 +121,17 @@ void paintMenuItem(Widget& item, int x, int y) {
   }
   bool hot = popup && popup->hover == item.id;
   rectfill(b, x, y, x + item.w - 1, y + item.h - 1, hot ? t.highlight : t.face);
-  int color = item.value == kMenuItemDisabled ? t.faceDark : hot ? t.highlightText : t.text;
+  int color = (item.value & kMenuItemDisabled) ? t.faceDark : hot ? t.highlightText : t.text;
   const char* tab = strchr(item.label, '\t');
   char name[kLabelSize];
   snprintf(name, sizeof name, "%.*s", tab ? static_cast<int>(tab - item.label) : kLabelSize - 1, item.label);
   drawHotkeyText(b, name, x + 12, y + 4, color);
+  if (item.value & kMenuItemChecked) {  // a tick in the margin before the label, two pixels thick
+    for (int d = 0; d < 2; ++d) {
+      line(b, x + 2, y + 7 + d, x + 4, y + 9 + d, color);
+      line(b, x + 4, y + 9 + d, x + 9, y + 4 + d, color);
+    }
+  }
   if (tab && tab[1]) textout_right_ex(b, guiFont(), tab + 1, x + item.w - 8, y + 4, color, -1);
 }
 
@@ -171,7 +177,7 @@ void openMenu(int titleId) {
 
 void chooseMenuItem(int itemId) {
   Widget* item = findWidget(itemId);
-  if (!item || item->kind != Kind::MenuItem || item->value != kMenuItemPlain) return;
+  if (!item || item->kind != Kind::MenuItem || (item->value & (kMenuItemDisabled | kMenuItemSeparator))) return;
   GuiCommand command = item->command;
   void* data = item->data;
   closeMenu();
@@ -209,7 +215,7 @@ bool menuKey(int scancode, int ascii) {
     char letter = static_cast<char>(scancode >= KEY_A && scancode <= KEY_Z ? 'a' + scancode - KEY_A : ascii);
     for (int id : widgetsOfKind(popup->id, Kind::MenuItem, 0)) {
       const Widget* item = findWidget(id);
-      if (letter && item->value == kMenuItemPlain && hotkeyOf(item->label) == letter) {
+      if (letter && !(item->value & (kMenuItemDisabled | kMenuItemSeparator)) && hotkeyOf(item->label) == letter) {
         chooseMenuItem(id);
         return true;
       }

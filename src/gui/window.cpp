@@ -35,8 +35,8 @@ static void placeWindow(Window& window) {
   }
   window.w = std::min(std::max(window.w, 60), screenW);
   window.h = std::min(std::max(window.h, frameH + 8), screenH);
-  window.x = (screenW - window.w) / 2;
-  window.y = (screenH - window.h) / 2;
+  window.x = window.placed ? std::clamp(window.placeX, 0, screenW - window.w) : (screenW - window.w) / 2;
+  window.y = window.placed ? std::clamp(window.placeY, 0, screenH - window.h) : (screenH - window.h) / 2;
 }
 
 static void stretchMenuBar(Window& window) {
@@ -124,6 +124,14 @@ int CreateWindow(int width, int height, const char* title, int attributes) {
   g.building = window.id;
   g.target = BuildTarget{window.id, 0, 0, 0};
   return window.id;
+}
+
+void SetWindowPlace(int x, int y) {
+  Window* window = findWindow(state().building);
+  if (!window) return;
+  window->placed = true;
+  window->placeX = x;
+  window->placeY = y;
 }
 
 void ShowWindow() {

@@ -8,9 +8,11 @@
 #include <cstring>
 
 #include "data/map_names.h"
+#include "data/map_version.h"
 #include "view/map_drawing.h"
 #include "view/quantity_text.h"
 #include "view/tool_actions.h"
+#include "view/tool_preview.h"
 
 namespace {
 
@@ -61,7 +63,8 @@ void followMapTile(MapView& v) {
 namespace {
 
 bool areaOverlayShown(const MapView& v) {
-  return v.tools.dragging || v.tools.pasting || !v.tools.selection.empty();
+  return v.tools.dragging || v.tools.pasting || v.tools.moving || !v.tools.selection.empty() ||
+         fillPreviewShown(v);
 }
 
 // After a map was opened or a mode ended inside this callback: the canvas
@@ -78,6 +81,12 @@ void drawCellMark(BITMAP* bitmap, int column, int row) {
   const int x = column * kSpriteWidth, y = row * kSpriteHeight;
   rect(bitmap, x, y, x + kSpriteWidth - 1, y + kSpriteHeight - 1, makecol_depth(depth, 255, 255, 255));
   rect(bitmap, x + 1, y + 1, x + kSpriteWidth - 2, y + kSpriteHeight - 2, makecol_depth(depth, 255, 0, 0));
+}
+
+PixelRect pixelsOf(const CellRect& cells) {
+  if (cells.empty()) return PixelRect();
+  return PixelRect{cells.left * kSpriteWidth, cells.top * kSpriteHeight, cells.width() * kSpriteWidth,
+                   cells.height() * kSpriteHeight};
 }
 
 // The start line over the empty map while no map is open. The map picture
@@ -100,18 +109,28 @@ void dropStartHint(MapView& v) {
 }
 
 // What an event changed on the open map reaches the screen before the
-// handler returns, while the button is still held. Without a tool's overlay
-// only the changed cells are copied, and a move that changed nothing draws
-// and copies nothing; an overlay follows the pointer, so it redraws it all.
+// handler returns, while the button is still held. Only the changed cells
+// are copied, and a move that changed nothing draws and copies nothing. A
+// tool's overlay that follows the pointer is taken away where it was (from
+// the picture) and drawn where it is now: only those cells are copied.
 void showMapChanges(MapView& v, BITMAP* bitmap) {
-  if (areaOverlayShown(v)) {
-    redrawCanvas(v, bitmap);
-    return;
-  }
   dropStartHint(v);
   PlacedSprite placed[kPlacementCount];
   const int count = v.state.showObjects == 1 ? listPlacedSprites(v.mapData, v.objectList, v.creatureList, placed) : 0;
-  const PixelRect changed = v.picture.update(bitmap, v.sprites, v.openMap, placed, count);
+  PixelRect changed = v.picture.update(bitmap, v.sprites, v.openMap, placed, count);
+  if (!v.overlayShown.empty() || areaOverlayShown(v)) {
+    if (!v.picture.restore(bitmap, v.overlayShown)) {
+      redrawCanvas(v, bitmap);
+      return;
+    }
+    changed = unite(changed, v.overlayShown);
+    v.overlayShown = PixelRect();
+    if (areaOverlayShown(v)) {
+      drawAreaToolOverlay(v, bitmap);
+      v.overlayShown = pixelsOf(areaOverlayCells(v));
+      changed = unite(changed, v.overlayShown);
+    }
+  }
   if (!changed.empty() && startHintApplies(v)) {  // cells painted before any map was opened
     drawStartHint(v, bitmap);
     RefreshArea(v.widgets.mapCanvas, 0, 0, bitmap->w, bitmap->h);
@@ -132,6 +151,8 @@ void localEditEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m)
   showMapTile(v, v.openMap.getTile(column, row));
   v.tools.pointer = Cell{column, row};
   v.tools.pointerOnMap = true;
+  v.tools.shiftHeld = (key_shifts & KB_SHIFT_FLAG) != 0;
+  const bool wasDragging = v.tools.dragging;
   areaToolLeftButton(v, column, row, (m.b & kLeftButton) != 0, m.leftPressMs);
   if ((m.b & kRightButton) && !areaToolTakesRightButton(v)) {
     v.state.selectedTile = v.openMap.getTile(column, row);
@@ -147,7 +168,9 @@ void localEditEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m)
   } else {
     showMapChanges(v, bitmap);
   }
-  showCursor(v, column + 1, row + 1);
+  // While a drag lasts the field shows its size, which a press, a release or
+  // Shift changes without the pointer leaving its cell.
+  showCursor(v, column + 1, row + 1, wasDragging || v.tools.dragging);
   recordMouse(v, m);
 }
 
@@ -202,12 +225,27 @@ void drawOutline(const CellBox& box, BITMAP* bitmap) {
   rect(bitmap, x0 + 1, y0 + 1, x1 - 1, y1 - 1, colour);
 }
 
+// A version of the map in the open map's place: its tiles alone (the
+// placements are the open map's), the cells that differ outlined.
+void drawVersion(MapView& v, BITMAP* bitmap) {
+  const PlacedSprite none[1] = {};  // no placements, passed as a real (empty) list
+  v.picture.show(bitmap, v.sprites, *v.version, none, 0);
+  CellMask differing;
+  if (differingCells(*v.version, v.openMap, differing) > 0) drawRegionOutline(bitmap, differing);
+  v.picture.forgetShown();
+}
+
 }  // namespace
 
 void drawMapCanvas(MapView& v, BITMAP* bitmap) {
+  v.overlayShown = PixelRect();
   if (v.state.canvasMode == WorldView) {
     v.picture.forgetShown();
     v.worldPicture.show(bitmap, v.sprites, v.worldBuffer, v.state.showTeleports ? &v.worldTeleports : nullptr);
+    return;
+  }
+  if (v.version != nullptr) {
+    drawVersion(v, bitmap);
     return;
   }
   PlacedSprite placed[kPlacementCount];
@@ -217,7 +255,7 @@ void drawMapCanvas(MapView& v, BITMAP* bitmap) {
   if (startHintApplies(v)) drawStartHint(v, bitmap);
   if (v.state.canvasMode == LocalEdit && areaOverlayShown(v)) {
     drawAreaToolOverlay(v, bitmap);
-    v.picture.forgetShown();  // the next update copies the whole picture, without the overlay
+    v.overlayShown = pixelsOf(areaOverlayCells(v));  // the next event takes it away there
   }
   if (v.state.markedColumn > 0 && v.state.markedRow > 0) drawCellMark(bitmap, v.state.markedColumn - 1, v.state.markedRow - 1);
   if (v.state.outlineTimers > 0 && !v.state.outline.empty()) {
@@ -244,7 +282,7 @@ void handleMapEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m)
     drawMapCanvas(v, bitmap);
     return;
   }
-  if (sameAsRecorded(v, m)) return;
+  if (sameAsRecorded(v, m) || v.version != nullptr) return;  // a version is only looked at
   const int mode = v.state.canvasMode;
   int column, row;
   cellAt(x, y, &column, &row);
@@ -302,6 +340,7 @@ void placeTeleport(MapView& v, int column, int row) {
     v.document.edit([&] { added = v.openMap.addTeleport(column + 1, row + 1, name); });
     if (added) v.host.teleportAdded(v.openMap.teleportCount() - 1);
   }
+  Refresh(v.widgets.statusLine);  // the mode's text goes
   showCursor(v, column + 1, row + 1);
 }
 
@@ -320,5 +359,6 @@ void placeObject(MapView& v, int column, int row) {
       p->inUse = 1;
     });
   }
+  Refresh(v.widgets.statusLine);  // the mode's text goes
   showCursor(v, column + 1, row + 1);
 }

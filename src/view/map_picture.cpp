@@ -111,6 +111,19 @@ void MapPicture::show(BITMAP* target, const SpriteSet& sprites, const LocalMap& 
   shownOn_ = target;
 }
 
+PixelRect unite(const PixelRect& a, const PixelRect& b) {
+  if (a.empty()) return b;
+  if (b.empty()) return a;
+  const int x = std::min(a.x, b.x), y = std::min(a.y, b.y);
+  return PixelRect{x, y, std::max(a.x + a.w, b.x + b.w) - x, std::max(a.y + a.h, b.y + b.h) - y};
+}
+
+bool MapPicture::restore(BITMAP* target, const PixelRect& rect) const {
+  if (picture_ == nullptr || shownOn_ != target) return false;
+  if (!rect.empty()) blit(picture_, target, rect.x, rect.y, rect.x, rect.y, rect.w, rect.h);
+  return true;
+}
+
 PixelRect MapPicture::update(BITMAP* target, const SpriteSet& sprites, const LocalMap& map, const PlacedSprite* placed,
                              int count) {
   const PixelRect whole{0, 0, kMapCanvasWidth, kMapCanvasHeight};

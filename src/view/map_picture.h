@@ -21,6 +21,9 @@ struct PixelRect {
   bool empty() const { return w <= 0 || h <= 0; }
 };
 
+// The smallest rectangle holding both (either may be empty).
+PixelRect unite(const PixelRect& a, const PixelRect& b);
+
 class MapPicture {
  public:
   MapPicture() = default;
@@ -41,6 +44,11 @@ class MapPicture {
   // target, or forgetShown since), the whole picture is copied and returned.
   PixelRect update(BITMAP* target, const SpriteSet& sprites, const LocalMap& map, const PlacedSprite* placed,
                    int count);
+
+  // Copies the rectangle of the picture as last brought up to date onto
+  // target, where something was drawn over it (a tool's preview). False when
+  // target does not show the picture (another target, forgetShown since).
+  bool restore(BITMAP* target, const PixelRect& rect) const;
 
   // Something else was drawn where the picture was shown: the next update
   // copies it whole.

@@ -120,6 +120,12 @@ struct MapView {
   MapPicture picture;         // the open map as last composed, redrawn cell by cell
   WorldPicture worldPicture;  // the world view as last drawn
   AreaToolState tools;        // the left button's tool, the selection, the copied block
+  // An earlier version of the open map shown read-only in its place, the
+  // cells that differ outlined; nullptr: the open map shows. The program owns it.
+  const LocalMap* version = nullptr;
+  // Canvas pixels the area tools' overlay covers over the picture; the next
+  // event restores them from the picture before it draws the overlay again.
+  PixelRect overlayShown = PixelRect();
 };
 
 // The view context of the callbacks that get no data argument (list rows).

@@ -64,6 +64,7 @@ void addObjectClicked(void* data) {
   v.state.canvasMode = PlaceObject;
   Refresh(v.widgets.mapCanvas);  // the map, not the world, waits for the click
   Refresh(v.widgets.positionField);
+  Refresh(v.widgets.statusLine);
 }
 
 void deletePlacementClicked(void* data) {

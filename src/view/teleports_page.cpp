@@ -49,6 +49,7 @@ void addTeleportClicked(void* data) {
   v.host.showText("Click on the map to set the location of the teleport", "~OK");
   v.state.canvasMode = PickTeleportCell;
   Refresh(v.widgets.positionField);
+  Refresh(v.widgets.statusLine);
 }
 
 // The selection stays on its index, so a second press removes the teleport

@@ -4,10 +4,13 @@
 // the press.
 #include "view/tool_actions.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cstdio>
 
 #include "gui/gui.h"
+#include "view/drag_shape.h"
+#include "view/selection_move.h"
 #include "view/tool_preview.h"
 
 void setAreaNote(MapView& v, const char* text) {
@@ -37,8 +40,16 @@ void brush(MapView& v, int column, int row) {
   Cell cells[kMaxLineCells];
   const int count = v.document.editOpen() ? lineCells(t.strokeEnd.column, t.strokeEnd.row, column, row, cells)
                                           : lineCells(column, row, column, row, cells);
-  if (!v.document.editOpen()) v.document.beginEdit();
-  paintCells(v.openMap, cells, count, code);
+  if (!v.document.editOpen()) {
+    v.document.beginEdit();
+    t.strokeChanged = false;
+  }
+  // The first cell a stroke changes is the moment the map holds unsaved
+  // changes: the status line says so while the button is still down.
+  if (paintCells(v.openMap, cells, count, code).cells > 0 && !t.strokeChanged) {
+    t.strokeChanged = true;
+    Refresh(v.widgets.statusLine);
+  }
   v.document.editProgressed();
   t.strokeEnd = Cell{column, row};
 }
@@ -69,6 +80,7 @@ void press(MapView& v, int column, int row) {
     paste(v, column, row);
     return;
   }
+  if (startSelectionMove(v, column, row)) return;
   unsigned char code;
   switch (t.tool) {
     case AreaTool::Brush: brush(v, column, row); break;
@@ -87,6 +99,7 @@ void press(MapView& v, int column, int row) {
 void release(MapView& v) {
   AreaToolState& t = v.tools;
   endStroke(v);
+  dropSelection(v);
   if (!t.dragging) return;
   t.dragging = false;
   const CellRect rect = cellRectBetween(t.anchor.column, t.anchor.row, t.current.column, t.current.row);
@@ -143,22 +156,61 @@ void areaToolLeftButton(MapView& v, int column, int row, bool leftDown, long pre
     t.dragging = false;
     press(v, column, row);
   } else if (t.dragging) {
-    t.current = Cell{column, row};
+    t.current = t.shiftHeld ? constrainedDragEnd(t.tool, t.anchor, Cell{column, row}) : Cell{column, row};
   } else if (t.tool == AreaTool::Brush && !t.pasting) {
     brush(v, column, row);
   }
 }
 
+bool fillPreviewShown(const MapView& v) {
+  const AreaToolState& t = v.tools;
+  return t.tool == AreaTool::Fill && t.pointerOnMap && !t.pasting && isStorableTileCode(v.state.selectedTile) &&
+         v.openMap.getTile(t.pointer.column, t.pointer.row) != v.state.selectedTile &&
+         t.pointer.row < v.openMap.paintableRows();
+}
+
 bool areaToolTakesRightButton(MapView& v) {
   if (!v.tools.pasting) return false;
   v.tools.pasting = false;
+  Refresh(v.widgets.statusLine);
   return true;
+}
+
+namespace {
+
+CellRect unite(const CellRect& a, const CellRect& b) {
+  if (a.empty()) return b;
+  if (b.empty()) return a;
+  return CellRect{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+                  std::max(a.bottom, b.bottom)};
+}
+
+}  // namespace
+
+CellRect areaOverlayCells(MapView& v) {
+  const AreaToolState& t = v.tools;
+  CellRect cells = kNoCells;
+  if (!(t.dragging && t.tool == AreaTool::Select) && !t.moving) cells = t.selection;
+  if (t.dragging) cells = unite(cells, cellRectBetween(t.anchor.column, t.anchor.row, t.current.column, t.current.row));
+  if (t.moving) {
+    const Cell at = movedBlockOrigin(v);
+    cells = unite(unite(cells, t.liftedFrom), blockCellsAt(t.lifted, at.column, at.row));
+  }
+  if (t.pasting && t.pointerOnMap) cells = unite(cells, blockCellsAt(t.copied, t.pointer.column, t.pointer.row));
+  if (fillPreviewShown(v)) {
+    CellMask region;
+    fillRegion(v.openMap, t.pointer.column, t.pointer.row, region);
+    for (int r = 0; r < kMapRows; ++r)
+      for (int c = 0; c < kMapColumns; ++c)
+        if (region.cells[r][c]) cells = unite(cells, CellRect{c, r, c, r});
+  }
+  return cells;
 }
 
 void drawAreaToolOverlay(MapView& v, BITMAP* bitmap) {
   const AreaToolState& t = v.tools;
   const int kind = v.openMap.kind;
-  if (!(t.dragging && t.tool == AreaTool::Select)) drawCellFrame(bitmap, t.selection, FrameStyle::Selection);
+  if (!(t.dragging && t.tool == AreaTool::Select) && !t.moving) drawCellFrame(bitmap, t.selection, FrameStyle::Selection);
   if (t.dragging) {
     const CellRect rect = cellRectBetween(t.anchor.column, t.anchor.row, t.current.column, t.current.row);
     if (t.tool == AreaTool::Line && isStorableTileCode(v.state.selectedTile)) {
@@ -169,8 +221,15 @@ void drawAreaToolOverlay(MapView& v, BITMAP* bitmap) {
       drawCellFrame(bitmap, rect, t.tool == AreaTool::Select ? FrameStyle::Selection : FrameStyle::Paint);
     }
   }
+  if (t.moving) drawSelectionMove(v, bitmap);
+  if (fillPreviewShown(v)) {
+    CellMask region;
+    fillRegion(v.openMap, t.pointer.column, t.pointer.row, region);
+    drawRegionOutline(bitmap, region);
+  }
   if (t.pasting && t.pointerOnMap)
-    drawBlockPreview(bitmap, v.picture.cellCache(), v.sprites, t.copied, t.pointer.column, t.pointer.row, kind);
+    drawBlockPreview(bitmap, v.picture.cellCache(), v.sprites, t.copied, t.pointer.column, t.pointer.row, kind,
+                     v.openMap.paintableRows());
 }
 
 void chooseAreaTool(MapView& v, AreaTool tool) {
@@ -194,15 +253,19 @@ void startPaste(MapView& v) {
     return;
   }
   v.tools.dragging = false;
+  v.tools.moving = false;
   v.tools.pasting = true;
   clearNote(v);
   Refresh(v.widgets.mapCanvas);
+  Refresh(v.widgets.statusLine);
 }
 
 bool escapeAreaTool(MapView& v) {
   AreaToolState& t = v.tools;
   if (t.dragging) {
     t.dragging = false;
+  } else if (t.moving) {
+    t.moving = false;  // nothing was changed yet: the cells stay where they were
   } else if (t.pasting) {
     t.pasting = false;
   } else if (!t.selection.empty()) {
@@ -211,6 +274,7 @@ bool escapeAreaTool(MapView& v) {
     return false;
   }
   Refresh(v.widgets.mapCanvas);
+  Refresh(v.widgets.statusLine);
   return true;
 }
 
@@ -219,7 +283,9 @@ void endAreaToolAction(MapView& v) {
   if (v.tools.leftHeld) v.state.paintNeedsPress = 1;
   v.tools.dragging = false;
   v.tools.pasting = false;
+  v.tools.moving = false;
   endStroke(v);
   v.tools.stepsAtPress = v.document.stepsRecorded();  // what follows is no part of the press
   Refresh(v.widgets.mapCanvas);
+  Refresh(v.widgets.statusLine);
 }

@@ -17,6 +17,15 @@ void areaToolLeftButton(MapView& view, int column, int row, bool leftDown, long 
 // button was taken so.
 bool areaToolTakesRightButton(MapView& view);
 
+// With Fill chosen, the pointer on the map and a fill there that would change
+// something: its region is outlined.
+bool fillPreviewShown(const MapView& view);
+
+// The cells drawAreaToolOverlay draws on now (kNoCells: none), so that a
+// preview that follows the pointer is drawn and copied only where it was
+// and where it is.
+CellRect areaOverlayCells(MapView& view);
+
 // The drag's preview, the selection's frame and the block in paste mode,
 // over the map picture on bitmap.
 void drawAreaToolOverlay(MapView& view, BITMAP* bitmap);
@@ -32,7 +41,8 @@ void copyCells(MapView& view);
 // was copied.
 void startPaste(MapView& view);
 
-// Escape: ends a drag, else paste mode, else the selection. False when there
+// Escape: ends a drag, else a move (the cells stay where they were), else
+// paste mode, else the selection. False when there
 // was nothing to end.
 bool escapeAreaTool(MapView& view);
 

@@ -53,18 +53,27 @@ void twoItems(void* editor) {
 
 TEST_F(AppTest, MenusAreTheDesignsLabelsLettersKeysAndOrder) {
   using Labels = std::vector<std::string>;
-  EXPECT_EQ(menuItems("~File"), (Labels{"~Open\tCtrl+O", "~Save\tCtrl+S", "Save ~As\tCtrl+Shift+S", "~Quit\tCtrl+Q",
-                                        "Recent Maps: none yet\t"}));
-  EXPECT_EQ(menuItems("~Edit"), (Labels{"~Undo\tCtrl+Z", "~Redo\tCtrl+Y", "Brush\tB", "Rectangle\tR", "Fill\tF",
-                                        "Line\tL", "Select\tS", "Copy\tCtrl+C", "Paste\tCtrl+V",
-                                        "Replace Tile...\tCtrl+H", "~Auto Terrain\tT", "Apply ~Terrain Rules...\t",
-                                        "Reload Terrain Rules\t", "Load Terrain Rules...\t"}));
   std::vector<int> kinds;
+  EXPECT_EQ(menuItems("~File", &kinds), (Labels{"~Open\tCtrl+O", "~Save\tCtrl+S", "Save ~As\tCtrl+Shift+S",
+                                                "~Versions of This Map...\t", "~Quit\tCtrl+Q",
+                                                "Recent Maps: none yet\t"}));
+  EXPECT_EQ(kinds[3], kMenuItemDisabled);  // no map open: no versions
+  kinds.clear();
+  EXPECT_EQ(menuItems("~Edit", &kinds),
+            (Labels{"~Undo\tCtrl+Z", "~Redo\tCtrl+Y", "Brush\tB", "Rectangle\tR", "Fill\tF", "Line\tL", "Select\tS",
+                    "Copy\tCtrl+C", "Paste\tCtrl+V", "Cut\tCtrl+X", "Delete\tDelete", "Select All\tCtrl+A",
+                    "Flip Left-Right\tX", "Flip Top-Bottom\tY", "Turn Clockwise\tZ", "Turn Counter-Clockwise\tShift+Z",
+                    "Replace Tile...\tCtrl+H", "~Auto Terrain\tT", "Apply ~Terrain Rules...\t",
+                    "Reload Terrain Rules\t", "Load Terrain Rules...\t"}));
+  EXPECT_EQ(kinds[2], kMenuItemChecked);  // the chosen tool, Brush, carries the check mark
+  EXPECT_EQ(kinds[6], 0);
+  kinds.clear();
   EXPECT_EQ(menuItems("~View", &kinds),
             (Labels{"~World Map\t", "~Local Map\t", "~Back\tAlt+Left", "~Forward\tAlt+Right", "~North\tCtrl+Up",
-                    "~South\tCtrl+Down", "~West\tCtrl+Left", "~East\tCtrl+Right", "Show ~Teleports\t"}));
+                    "~South\tCtrl+Down", "~West\tCtrl+Left", "~East\tCtrl+Right", "Show ~Teleports\t",
+                    "Show ~Objects + Creatures\t"}));
   // Nothing visited, no world map open: Back, Forward and the neighbours are dimmed.
-  EXPECT_EQ(kinds, (std::vector<int>{0, 0, 1, 1, 1, 1, 1, 1, 0}));
+  EXPECT_EQ(kinds, (std::vector<int>{0, 0, 1, 1, 1, 1, 1, 1, 0, 0}));
   EXPECT_EQ(menuItems("~Script"), (Labels{"Generate ~World Map\t", "Generate ~Local Map\t", "Place ~Feature\t",
                     "Run on ~Each World Map...\t", "Script ~Output\t"}));
   EXPECT_EQ(menuItems("~Tools"), (Labels{"~Set ZAN Directory\t", "~Restore Backup...\t", "~Check World\t"}));
@@ -78,24 +87,30 @@ TEST_F(AppTest, MenusAreTheDesignsLabelsLettersKeysAndOrder) {
   // The maps opened, newest first, by their folder and name.
   kinds.clear();
   const Labels file = menuItems("~File", &kinds);
-  ASSERT_EQ(file.size(), 7u);
+  ASSERT_EQ(file.size(), 8u);  // Versions of This Map stands before Quit
   const std::string folder = dir.path().substr(dir.path().rfind('/') + 1);
-  EXPECT_EQ(file[4], "Recent Maps\t");
-  EXPECT_EQ(file[5], "~1 " + folder + "\\ZANAA.MAP\t");
-  EXPECT_EQ(file[6], "~2 " + folder + "\\ZANBA.MAP\t");
-  EXPECT_EQ(kinds, (std::vector<int>{0, 0, 0, 0, 1, 0, 0}));  // the heading is dimmed
-  runMenuItem("~File", 6);  // ~2 opens ZANBA again, and it goes first
+  EXPECT_EQ(file[5], "Recent Maps\t");
+  EXPECT_EQ(file[6], "~1 " + folder + "\\ZANAA.MAP\t");
+  EXPECT_EQ(file[7], "~2 " + folder + "\\ZANBA.MAP\t");
+  EXPECT_EQ(kinds, (std::vector<int>{0, 0, 0, 0, 0, 1, 0, 0}));  // the heading is dimmed
+  runMenuItem("~File", 7);  // ~2 opens ZANBA again, and it goes first
   EXPECT_NE(std::string(editor->openMap.path).find("ZANBA.MAP"), std::string::npos);
-  EXPECT_EQ(menuItems("~File")[5], "~1 " + folder + "\\ZANBA.MAP\t");
-  runMenuItem("~File", 6);  // back to ZANAA for what follows
+  EXPECT_EQ(menuItems("~File")[6], "~1 " + folder + "\\ZANBA.MAP\t");
+  runMenuItem("~File", 7);  // back to ZANAA for what follows
   editor->showTeleports = 1;
   kinds.clear();
-  EXPECT_EQ(menuItems("~View", &kinds).back(), "Show ~Teleports\tOn");
-  EXPECT_EQ(kinds, (std::vector<int>{0, 0, 0, 1, 1, 0, 1, 0, 0}));
+  EXPECT_EQ(menuItems("~View", &kinds).back(), "Show ~Objects + Creatures\t");
+  EXPECT_EQ(kinds, (std::vector<int>{0, 0, 0, 1, 1, 0, 1, 0, kMenuItemChecked, 0}));
   // A disabled command's key is taken and does nothing; an enabled one runs.
   EXPECT_TRUE(runShortcut(GuiKey{KEY_UP, 0, kGuiCtrl, false, 0}, editor));
   EXPECT_TRUE(runShortcut(GuiKey{KEY_RIGHT, 0, kGuiCtrl, true, 0}, editor));
   EXPECT_NE(std::string(editor->openMap.path).find("ZANBA.MAP"), std::string::npos);
+  // X, Y, Z and Shift+Z type into a focused list or edit box unless the pointer is on the map.
+  for (int scancode : {KEY_X, KEY_Y, KEY_Z}) {
+    EXPECT_FALSE(runShortcut(GuiKey{scancode, 'x', 0, true, 0}, editor));
+    EXPECT_FALSE(runShortcut(GuiKey{scancode, 'X', kGuiShift, true, 0}, editor));
+    EXPECT_TRUE(runShortcut(GuiKey{scancode, 'x', 0, true, editor->mapCanvas}, editor));
+  }
 }
 
 TEST_F(AppTest, TableEntriesRunByKeyAndFillMenusWithTogglesAndItemsMadeAtOpening) {
@@ -129,9 +144,9 @@ TEST_F(AppTest, TableEntriesRunByKeyAndFillMenusWithTogglesAndItemsMadeAtOpening
     labels.push_back(item.label);
     kinds.push_back(item.value);
   }
-  EXPECT_EQ(labels, (std::vector<std::string>{"~Off\tCtrl+T", "ZANAA.MAP\t", "ZANAB.MAP\t", "~Auto\tCtrl+T On",
-                                              "~Mark\tOn"}));
-  EXPECT_EQ(kinds, (std::vector<int>{kMenuItemDisabled, 0, 0, 0, 0}));
+  EXPECT_EQ(labels, (std::vector<std::string>{"~Off\tCtrl+T", "ZANAA.MAP\t", "ZANAB.MAP\t", "~Auto\tCtrl+T",
+                                              "~Mark\t"}));
+  EXPECT_EQ(kinds, (std::vector<int>{kMenuItemDisabled, 0, 0, kMenuItemChecked, kMenuItemChecked}));
   EXPECT_EQ(keyList(table), "Ctrl+T          File > Off\nCtrl+T          File > Auto\nM               Edit > Letter\n");
 }
 

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "app/commands.h"
+#include "app/map_edits.h"
 #include "app/map_file.h"
 #include "app/shortcuts.h"
 #include "view/map_canvas.h"
@@ -115,4 +116,20 @@ TEST_F(AppTest, StatusTextsFollowTheMapAndTheMode) {
   EXPECT_EQ(textOf(positionText, editor), "");
   editor->canvasMode = PlaceObject;
   EXPECT_EQ(textOf(positionText, editor), "");
+
+  // The unsaved-changes mark follows the history; one-shot modes say what they wait for.
+  EXPECT_EQ(textOf(statusText, editor), path + "   New placement: click its cell, Escape cancels");
+  escapeCommand(editor);
+  EXPECT_EQ(textOf(statusText, editor), path);
+  editor->document.edit([&] { editor->openMap.setTile(0, 0, 7); });
+  EXPECT_EQ(textOf(statusText, editor), "*" + path);
+  editor->canvasMode = PickTeleportCell;
+  EXPECT_EQ(textOf(statusText, editor), "*" + path + "   New teleport: click its cell, Escape cancels");
+  escapeCommand(editor);
+  copyCommand(editor);
+  pasteCommand(editor);
+  EXPECT_EQ(textOf(statusText, editor), "*" + path + "   Paste: click to stamp, X/Y/Z flip or turn, Escape ends");
+  escapeCommand(editor);
+  undoCommand(editor);
+  EXPECT_EQ(textOf(statusText, editor), path);
 }

@@ -150,7 +150,7 @@ TEST(TileBlock, CopiesAndPastesClippedAtEveryEdge) {
   TileBlock bad = block;
   int code = 0;
   EXPECT_FALSE(blockHoldsUnstorableCode(bad, &code));
-  bad.cells[3][2] = 13;
+  bad.set(2, 3, 13);
   EXPECT_TRUE(blockHoldsUnstorableCode(bad, &code));
   EXPECT_EQ(code, 13);
 }

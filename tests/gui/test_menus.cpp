@@ -179,3 +179,40 @@ TEST(Menus, DisabledItemsAreNeverChosen) {
   runSteps(steps);
   EXPECT_EQ("quit;", g_menu.chosen);
 }
+
+// An item of a toggle that is on carries a tick in the margin before its
+// label; a plain item's margin stays empty.
+void checkedMenu(void*) {
+  AddMenuItem(kMenuItemChecked, "~Brush", "B", open, nullptr);
+  AddMenuItem(kMenuItemPlain, "~Line", "L", save, nullptr);
+}
+
+TEST(Menus, CheckedItemsShowATickInTheMargin) {
+  startHeadlessGui();
+  g_menu = MenuLog();
+  CreateWindow(1, AUTO, "DOLA", 4);
+  BeginMenuBar();
+  const int title = AddMenuBarItem("~Edit", checkedMenu, nullptr);
+  EndMenuBar();
+  ShowWindow();
+  int tx, ty;
+  widgetCentre(title, tx, ty);
+  std::vector<GuiStep> steps;
+  addClick(steps, tx, ty);
+  steps.push_back({10, [] {
+    ASSERT_TRUE(menuOpen());
+    const std::vector<int> items = topWidgets(static_cast<int>(Kind::MenuItem));
+    ASSERT_EQ(2u, items.size());
+    int ticks[2] = {0, 0};
+    for (int i = 0; i < 2; ++i) {
+      int x, y, w, h;
+      gui::widgetScreenRect(*gui::findWidget(items[i]), x, y, w, h);
+      const int face = getpixel(gui::state().buffer, x + w - 2, y + 1);
+      for (int py = y; py < y + h; ++py)
+        for (int px = x; px < x + 11; ++px) ticks[i] += getpixel(gui::state().buffer, px, py) != face;
+    }
+    EXPECT_GE(ticks[0], 12);
+    EXPECT_EQ(0, ticks[1]);
+  }});
+  runSteps(steps);
+}
