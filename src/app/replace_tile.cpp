@@ -12,6 +12,7 @@
 #include "app/map_file.h"
 #include "app/unsaved_changes.h"
 #include "app/user_dialogs.h"
+#include "data/count_text.h"
 #include "data/map_area.h"
 #include "data/world_replace.h"
 #include "gui/gui.h"
@@ -22,21 +23,9 @@ namespace {
 
 enum ReplaceAnswer { kThisMap = 0, kAllWorldMaps = 1 };
 
-// n with a comma between each group of three digits: "1,204".
-void groupedCount(int n, char* out, size_t size) {
-  char digits[16];
-  const int length = snprintf(digits, sizeof digits, "%d", n);
-  size_t used = 0;
-  for (int i = 0; i < length && used + 1 < size; ++i) {
-    if (i > 0 && digits[i - 1] != '-' && (length - i) % 3 == 0 && used + 2 < size) out[used++] = ',';
-    out[used++] = digits[i];
-  }
-  out[used] = '\0';
-}
-
-void note(EditorState& editor, const char* format, int a, int b, int c, int d) {
+void note(EditorState& editor, const char* format, int code) {
   char text[kAreaNoteSize];
-  snprintf(text, sizeof text, format, a, b, c, d);
+  snprintf(text, sizeof text, format, code);
   setAreaNote(editor.mapView, text);
 }
 
@@ -48,15 +37,16 @@ void worldDirectory(const EditorState& editor, char* out, size_t size) {
 }
 
 int askWhere(int from, int to, int mapCells, const WorldTileCount& world) {
-  char cells[32], worldCells[32], question[256];
-  groupedCount(mapCells, cells, sizeof cells);
-  groupedCount(world.cells, worldCells, sizeof worldCells);
+  char cells[48], worldCells[48], maps[48], question[256];
+  countText(mapCells, "cell", "cells", cells, sizeof cells);
+  countText(world.cells, "cell", "cells", worldCells, sizeof worldCells);
+  countText(world.maps, "world map", "world maps", maps, sizeof maps);
   if (world.maps == 0) {
-    snprintf(question, sizeof question, "Replace tile %d with tile %d in %s cells of this map?", from, to, cells);
+    snprintf(question, sizeof question, "Replace tile %d with tile %d in %s of this map?", from, to, cells);
     return askQuestion(question, "This ~Map|~Cancel") == 0 ? kThisMap : -1;
   }
-  snprintf(question, sizeof question, "Replace tile %d with tile %d in %s cells of this map, or in %s cells of %d world maps?",
-           from, to, cells, worldCells, world.maps);
+  snprintf(question, sizeof question, "Replace tile %d with tile %d in %s of this map, or in %s of %s?", from, to,
+           cells, worldCells, maps);
   return askQuestion(question, "This ~Map|All ~World Maps|~Cancel");
 }
 
@@ -65,7 +55,10 @@ void replaceInOpenMap(EditorState& editor, int from, int to) {
   const AreaChange change = replaceTile(editor.openMap, static_cast<unsigned char>(from), static_cast<unsigned char>(to));
   endMapEdit(editor);
   Refresh(editor.mapCanvas);
-  note(editor, "Replaced tile %d with tile %d in %d cells of this map.", from, to, change.cells, 0);
+  char cells[48], text[kAreaNoteSize];
+  countText(change.cells, "cell", "cells", cells, sizeof cells);
+  snprintf(text, sizeof text, "Replaced tile %d with tile %d in %s of this map.", from, to, cells);
+  setAreaNote(editor.mapView, text);
 }
 
 // The open map is one of the maps rewritten: its unsaved changes are settled
@@ -91,7 +84,11 @@ void replaceInWorld(EditorState& editor, const char* directory, int from, int to
     updateRecoveryCopy(editor);
     refreshAfterLoad(editor);
   }
-  note(editor, "Replaced tile %d with tile %d in %d cells of %d world maps.", from, to, result.cells, result.maps);
+  char cells[48], maps[48], text[kAreaNoteSize];
+  countText(result.cells, "cell", "cells", cells, sizeof cells);
+  countText(result.maps, "world map", "world maps", maps, sizeof maps);
+  snprintf(text, sizeof text, "Replaced tile %d with tile %d in %s of %s.", from, to, cells, maps);
+  setAreaNote(editor.mapView, text);
   if (result.failed > 0)
     tellUser("%d of the world maps holding tile %d could not be written; the first is %s. Each is as it was.",
              result.failed, from, result.firstFailed);
@@ -107,7 +104,7 @@ void replaceTileCommand(void* data) {
   if (!selectedPaintableCode(view, &code)) return;
   const int from = editor.mapTile, to = code;
   if (from == to) {
-    note(editor, "Tile %d is the selected tile already: there is nothing to replace.", from, 0, 0, 0);
+    note(editor, "Tile %d is the selected tile already: there is nothing to replace.", from);
     return;
   }
   char directory[kPathBufferSize];
@@ -115,7 +112,7 @@ void replaceTileCommand(void* data) {
   const int mapCells = countTile(editor.openMap, static_cast<unsigned char>(from));
   const WorldTileCount world = countTileInWorld(directory, static_cast<unsigned char>(from));
   if (mapCells == 0 && world.cells == 0) {
-    note(editor, "Tile %d is on no cell of this map or of the world maps.", from, 0, 0, 0);
+    note(editor, "Tile %d is on no cell of this map or of the world maps.", from);
     return;
   }
   const int answer = askWhere(from, to, mapCells, world);
