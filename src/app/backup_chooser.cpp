@@ -2,6 +2,8 @@
 // that takes the selected row (as does a double click or Enter), Cancel.
 #include "app/backup_chooser.h"
 
+#include <allegro.h>
+
 #include <cstdio>
 
 #include "gui/gui.h"
@@ -23,8 +25,11 @@ void* rowOf(void* list, int row) { return &static_cast<Chooser*>(list)->rows[sta
 void rowText(void* rowData, char* buffer) {
   const BackupSummary& b = (*g_chooser->backups)[static_cast<size_t>(*static_cast<int*>(rowData))];
   const size_t files = b.files.size();
-  snprintf(buffer, kGuiRowBufferSize, "%s   %s   %zu file%s", b.when.c_str(), b.operation.c_str(), files,
-           files == 1 ? "" : "s");
+  if (b.state != BackupState::Usable)
+    snprintf(buffer, kGuiRowBufferSize, "%s   cannot be read", b.when.c_str());
+  else
+    snprintf(buffer, kGuiRowBufferSize, "%s   %s   %zu file%s", b.when.c_str(), b.operation.c_str(), files,
+             files == 1 ? "" : "s");
 }
 
 void rowSelected(int, void* rowData) { g_chooser->selected = *static_cast<int*>(rowData); }
@@ -41,13 +46,19 @@ void restorePressed(void*) {
 }
 void cancelPressed(void*) { finish(-1); }
 
+bool cancelOnEscape(const GuiKey& key, void*) {
+  if (key.scancode != KEY_ESC) return false;
+  finish(-1);
+  return true;
+}
+
 int chooseInWindow(const std::vector<BackupSummary>& backups) {
   Chooser chooser{&backups, {}, static_cast<int>(backups.size()), -1, -1, false};
   for (int i = 0; i < chooser.rowCount; i++) chooser.rows.push_back(i);
   Chooser* outer = g_chooser;
   g_chooser = &chooser;
   const int visibleRows = 14;
-  CreateWindow(0, AUTO, "Restore Backup", 0);
+  const int window = CreateWindow(0, AUTO, "Restore Backup", 0);
   AddLabel(8, 6, "Backups, newest first: date and time, operation, files");
   const int list = AddListBox(8, 22, &chooser, &chooser.rowCount, 480, kListLeftButton, rowText, rowOpened, visibleRows);
   SetListIndexer(list, rowOf);
@@ -55,6 +66,7 @@ int chooseInWindow(const std::vector<BackupSummary>& backups) {
   const int buttonsY = 22 + visibleRows * 20 + 12;
   AddButton(8, buttonsY, "~Restore", restorePressed, nullptr);
   AddButton(100, buttonsY, "~Cancel", cancelPressed, nullptr);
+  SetKeyHandler(window, cancelOnEscape, nullptr);
   ShowWindow();
   while (!chooser.done) RunEventLoop();
   CloseTopWindow();

@@ -5,8 +5,10 @@
 // that reached the map without a note.
 #include "app/crash_recovery.h"
 
+#include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstring>
 #include <cstdio>
 #include <ctime>
 #include <string>
@@ -19,6 +21,7 @@
 #include "platform/file_ops.h"
 #include "platform/host_path.h"
 #include "platform/instance_claim.h"
+#include "view/tool_actions.h"
 
 namespace {
 
@@ -34,6 +37,8 @@ struct RecoveryState {
   long long lastWriteMs = -kMinimumGapMs;
   bool writeQueued = false;
   std::string lastText;  // what the copy holds; "" when there is none
+  std::string problem;   // why the last write failed; "" after a write that worked
+  bool problemTold = false;  // the user was told of the failures since the last write that worked
 };
 RecoveryState g_recovery;
 InstanceClaim g_claim;  // the slot of this editor's copy while it runs
@@ -44,11 +49,47 @@ long long nowMs() {
   return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-void writeCopy(const EditorState& editor) {
-  if (!g_recovery.keeping || !makeDirectory(g_recovery.directory.c_str())) return;
+// Tells the user, once per run of failed writes, that the changes are not
+// protected: on the status line and in a message, from the event loop rather
+// than from inside the edit that wrote.
+void tellOfProblem(void*) {
+  EditorState* editor = editorState();
+  if (editor == nullptr || g_recovery.problem.empty()) return;
+  char text[kAreaNoteSize];
+  snprintf(text, sizeof text, "No recovery copy: %s", g_recovery.problem.c_str());
+  setAreaNote(editor->mapView, text);
+  Refresh(editor->statusLine);
+  tellUser("The recovery copy of the unsaved changes cannot be written to %s (%s): if DOLA ends without saving, "
+           "they are lost. DOLA keeps trying; save the map to be safe.",
+           g_recovery.path.c_str(), g_recovery.problem.c_str());
+}
+
+void noteWriteFailure(int error, bool logout) {
+  g_recovery.problem = error == ENOTDIR || error == EEXIST ? g_recovery.directory + " is not a folder"
+                       : error == EISDIR                   ? g_recovery.path + " is a folder"
+                                                            : std::string(strerror(error ? error : EIO));
+  if (g_recovery.problemTold || logout) return;
+  g_recovery.problemTold = true;
+  GuiQueueCall(tellOfProblem, nullptr, 0);
+}
+
+void writeCopy(const EditorState& editor, bool logout = false) {
+  if (!g_recovery.keeping) return;
   g_recovery.lastWriteMs = nowMs();
+  errno = 0;
+  if (!makeDirectory(g_recovery.directory.c_str())) {
+    noteWriteFailure(errno ? errno : ENOTDIR, logout);
+    return;
+  }
   std::string text = recoveryText(editor.openMap, editor.mapData, hasUnsavedChanges(editor));
-  if (writeRecoveryFile(g_recovery.path.c_str(), text)) g_recovery.lastText.swap(text);
+  errno = 0;
+  if (!writeRecoveryFile(g_recovery.path.c_str(), text)) {
+    noteWriteFailure(errno, logout);
+    return;
+  }
+  g_recovery.lastText.swap(text);
+  g_recovery.problem.clear();
+  g_recovery.problemTold = false;
 }
 
 // The write held back by the one-second gap. The editor is looked up again:
@@ -84,7 +125,7 @@ void checkLogoutSignal(void*) {
   }
   const int signal = g_logoutSignal;
   const EditorState* editor = editorState();
-  if (editor && hasUnsavedChanges(*editor)) writeCopy(*editor);
+  if (editor && hasUnsavedChanges(*editor)) writeCopy(*editor, true);
   std::signal(signal, SIG_DFL);
   std::raise(signal);
 }
@@ -120,6 +161,8 @@ void startRecoveryCopies(const char* directory) {
     for (int slot = 1; slot <= kCopySlots; slot++) {
       const std::string path = copyPathOfSlot(slot);
       if (pass == 0 && !isFilePath(path.c_str())) continue;
+      // A folder (or anything else) under a slot's name could never take a copy.
+      if (pass == 1 && !isFilePath(path.c_str()) && pathExists(path.c_str())) continue;
       const ClaimResult claimed = g_claim.claim(directory, slot);
       if (claimed == ClaimResult::Unavailable) return;  // the host cannot tell: the one copy, as it is
       if (claimed == ClaimResult::InUse) continue;

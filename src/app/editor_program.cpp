@@ -18,6 +18,7 @@
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
 #include "app/graphics_mode.h"
+#include "app/left_world_write.h"
 #include "app/main_window.h"
 #include "app/view_commands.h"
 #include "app/user_dialogs.h"
@@ -139,6 +140,7 @@ int runEditor(EditorDisplay display) {
   SetCloseCallback(closeButtonCommand, editor);
   if (recover) recoverOpenMap(*editor, *recovered);
   reportSpriteProblems(*editor);
+  settleLeftWorldWriteAtStart(*editor);
   RunEventLoop();
   SetCloseCallback(nullptr, nullptr);
   removeRecoveryCopy();  // a clean quit: the changes were saved or discarded

@@ -3,11 +3,15 @@
 // after a question that gives the counts of both.
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "app/commands.h"
 #include "app/crash_recovery.h"
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
+#include "app/left_world_write.h"
 #include "app/map_edits.h"
 #include "app/map_file.h"
 #include "app/unsaved_changes.h"
@@ -36,17 +40,34 @@ void worldDirectory(const EditorState& editor, char* out, size_t size) {
     snprintf(out, size, "%s", zanDirectory(editor));
 }
 
+// " 1 read-only map will not be changed." and the like, "" for none.
+std::string leftAsTheyAreNote(const WorldTileCount& world) {
+  std::string text;
+  char maps[64];
+  if (world.readOnlyMaps > 0) {
+    countText(world.readOnlyMaps, "read-only map", "read-only maps", maps, sizeof maps);
+    text += std::string(" ") + maps + " will not be changed.";
+  }
+  if (world.unsavableMaps > 0) {
+    countText(world.unsavableMaps, "map", "maps", maps, sizeof maps);
+    text += std::string(" ") + maps + " holding a tile code no map file can carry (10 or 13) will not be changed.";
+  }
+  return text;
+}
+
 int askWhere(int from, int to, int mapCells, const WorldTileCount& world) {
-  char cells[48], worldCells[48], maps[48], question[256];
+  char cells[48], worldCells[48], maps[48], question[512];
   countText(mapCells, "cell", "cells", cells, sizeof cells);
   countText(world.cells, "cell", "cells", worldCells, sizeof worldCells);
   countText(world.maps, "world map", "world maps", maps, sizeof maps);
+  const std::string left = leftAsTheyAreNote(world);
   if (world.maps == 0) {
-    snprintf(question, sizeof question, "Replace tile %d with tile %d in %s of this map?", from, to, cells);
+    snprintf(question, sizeof question, "Replace tile %d with tile %d in %s of this map?%s", from, to, cells,
+             left.c_str());
     return askQuestion(question, "This ~Map|~Cancel") == 0 ? kThisMap : -1;
   }
-  snprintf(question, sizeof question, "Replace tile %d with tile %d in %s of this map, or in %s of %s?", from, to,
-           cells, worldCells, maps);
+  snprintf(question, sizeof question, "Replace tile %d with tile %d in %s of this map, or in %s of %s?%s", from, to,
+           cells, worldCells, maps, left.c_str());
   return askQuestion(question, "This ~Map|All ~World Maps|~Cancel");
 }
 
@@ -63,16 +84,33 @@ void replaceInOpenMap(EditorState& editor, int from, int to) {
 
 // The open map is one of the maps rewritten: its unsaved changes are settled
 // first, and it is read again afterwards so that it shows what is on disk.
-void replaceInWorld(EditorState& editor, const char* directory, int from, int to) {
+// The names of the maps left as they were, one a line, at most a dozen.
+std::string namesOf(const std::vector<std::string>& paths) {
+  constexpr size_t kNamed = 12;
+  std::string text;
+  for (size_t i = 0; i < paths.size() && i < kNamed; i++) text += "\n" + paths[i];
+  if (paths.size() > kNamed) text += "\n... and " + std::to_string(paths.size() - kNamed) + " more.";
+  return text;
+}
+
+void replaceInWorld(EditorState& editor, WorldMaps& maps, const char* directory, int from, int to) {
   char own[kPathBufferSize];
   const bool openIsWorldMap = isWorldMapOfItsDirectory(editor.openMap.path) &&
                               directoryOf(editor.openMap.path, own, sizeof own) && strcmp(own, directory) == 0;
   if (openIsWorldMap && !settleUnsavedChanges(editor)) return;
   BackupOperation backup(editorBackupPlace(editor), "Replace Tile");
   const WorldReplaceResult result =
-      replaceTileInWorld(directory, static_cast<unsigned char>(from), static_cast<unsigned char>(to), &backup);
+      maps.replace(static_cast<unsigned char>(from), static_cast<unsigned char>(to), &backup);
   if (result.backupFailed) {
     reportBackupFailure("No world map was changed", backup);
+    return;
+  }
+  if (result.interrupted) {
+    tellUser("Replacing tile %d stopped between the world maps: %s.", from, result.failure.c_str());
+    settleLeftWorldWrite(editor, directory);
+  } else if (result.failed) {
+    note(editor, "Tile %d was not replaced in any world map.", from);
+    tellUser("No world map was changed: %s. Every map is as it was.", result.failure.c_str());
     return;
   }
   if (openIsWorldMap) {
@@ -84,14 +122,16 @@ void replaceInWorld(EditorState& editor, const char* directory, int from, int to
     updateRecoveryCopy(editor);
     refreshAfterLoad(editor);
   }
-  char cells[48], maps[48], text[kAreaNoteSize];
+  if (result.interrupted) return;
+  char cells[48], mapCount[48], text[kAreaNoteSize];
   countText(result.cells, "cell", "cells", cells, sizeof cells);
-  countText(result.maps, "world map", "world maps", maps, sizeof maps);
-  snprintf(text, sizeof text, "Replaced tile %d with tile %d in %s of %s.", from, to, cells, maps);
+  countText(result.maps, "world map", "world maps", mapCount, sizeof mapCount);
+  snprintf(text, sizeof text, "Replaced tile %d with tile %d in %s of %s.", from, to, cells, mapCount);
   setAreaNote(editor.mapView, text);
-  if (result.failed > 0)
-    tellUser("%d of the world maps holding tile %d could not be written; the first is %s. Each is as it was.",
-             result.failed, from, result.firstFailed);
+  if (!result.leftAsTheyAre.empty())
+    tellUser("%zu world map%s holding tile %d %s left as %s:%s", result.leftAsTheyAre.size(),
+             result.leftAsTheyAre.size() == 1 ? "" : "s", from, result.leftAsTheyAre.size() == 1 ? "was" : "were",
+             result.leftAsTheyAre.size() == 1 ? "it was" : "they were", namesOf(result.leftAsTheyAre).c_str());
 }
 
 }  // namespace
@@ -110,12 +150,19 @@ void replaceTileCommand(void* data) {
   char directory[kPathBufferSize];
   worldDirectory(editor, directory, sizeof directory);
   const int mapCells = countTile(editor.openMap, static_cast<unsigned char>(from));
-  const WorldTileCount world = countTileInWorld(directory, static_cast<unsigned char>(from));
+  // The maps read for the question are the ones replaced.
+  auto maps = std::make_unique<WorldMaps>();
+  maps->read(directory);
+  const WorldTileCount world = maps->count(static_cast<unsigned char>(from));
   if (mapCells == 0 && world.cells == 0) {
-    note(editor, "Tile %d is on no cell of this map or of the world maps.", from);
+    note(editor,
+         world.readOnlyMaps + world.unsavableMaps > 0
+             ? "Tile %d is on no cell of this map, and only on world maps that cannot be changed."
+             : "Tile %d is on no cell of this map or of the world maps.",
+         from);
     return;
   }
   const int answer = askWhere(from, to, mapCells, world);
   if (answer == kThisMap) replaceInOpenMap(editor, from, to);
-  if (answer == kAllWorldMaps) replaceInWorld(editor, directory, from, to);
+  if (answer == kAllWorldMaps) replaceInWorld(editor, *maps, directory, from, to);
 }

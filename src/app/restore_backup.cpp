@@ -3,6 +3,8 @@
 // reports of what it did.
 #include "app/restore_backup.h"
 
+#include <cerrno>
+#include <cstring>
 #include <string>
 
 #include "app/backup_chooser.h"
@@ -35,6 +37,10 @@ bool touchesOpenMap(const EditorState& editor, const BackupSummary& backup) {
 std::string questionFor(const BackupSummary& backup) {
   std::string text = "Restore the backup of " + backup.when + " (" + backup.operation + ")? These files go back to " +
                      "what they were before it:";
+  const bool recorded = backup.files.empty() || backup.files[0].recorded;
+  if (!recorded)
+    text = "This backup was made by an older DOLA that recorded no checksums: only that each copy is there and not "
+           "empty was checked. " + text;
   for (size_t i = 0; i < backup.files.size() && i < kFilesNamed; i++) text += "\n" + backup.files[i].original;
   if (backup.files.size() > kFilesNamed)
     text += "\n... and " + std::to_string(backup.files.size() - kFilesNamed) + " more.";
@@ -44,6 +50,16 @@ std::string questionFor(const BackupSummary& backup) {
 }  // namespace
 
 bool restoreBackupAfterQuestion(EditorState& editor, const BackupSummary& backup) {
+  if (backup.state != BackupState::Usable) {
+    tellUser("The backup %s cannot be read: %s.", backup.folder.c_str(), backup.problem.c_str());
+    return false;
+  }
+  std::string why;
+  if (!checkBackup(backup, &why)) {
+    tellUser("The backup of %s is damaged and cannot be restored: %s. Nothing was changed.", backup.when.c_str(),
+             why.c_str());
+    return false;
+  }
   if (askQuestion(questionFor(backup).c_str(), "~Restore|~Cancel") != kRestore) return false;
   const bool reload = touchesOpenMap(editor, backup);
   if (reload && !settleUnsavedChanges(editor)) return false;
@@ -51,13 +67,15 @@ bool restoreBackupAfterQuestion(EditorState& editor, const BackupSummary& backup
   if (result.backupFailed) {
     tellUser("Nothing was restored: the backup of the files it would replace failed (%s). Free some space or "
              "turn backups off with backups=0 in dola.ini, and try again.",
-             result.backupFailure.c_str());
+             result.failure.c_str());
     return false;
   }
   if (reload && result.restored > 0) openMapFile(editor.openMap.path, editor);
-  if (result.failed > 0) {
-    tellUser("%d of the %d files could not be restored; the first is %s. The others are back.", result.failed,
-             result.failed + result.restored, result.firstFailed.c_str());
+  if (result.interrupted) {
+    tellUser("Restoring stopped after %d of the %zu files: %s.", result.restored, backup.files.size(),
+             result.failure.c_str());
+  } else if (!result.failure.empty()) {
+    tellUser("Nothing was restored: %s. Every file is as it was.", result.failure.c_str());
   } else {
     tellUser("The backup of %s is restored: %d file%s put back.", backup.when.c_str(), result.restored,
              result.restored == 1 ? "" : "s");
@@ -67,7 +85,12 @@ bool restoreBackupAfterQuestion(EditorState& editor, const BackupSummary& backup
 
 void restoreBackupByChoice(EditorState& editor) {
   const BackupPlace place = editorBackupPlace(editor);
-  const std::vector<BackupSummary> backups = listBackups(place.directory.c_str());
+  bool readable = true;
+  const std::vector<BackupSummary> backups = listBackups(place.directory.c_str(), &readable);
+  if (!readable) {
+    tellUser("The backups folder \"%s\" cannot be read: %s.", place.directory.c_str(), strerror(errno));
+    return;
+  }
   if (backups.empty()) {
     tellUser("There is no backup to restore in the folder \"%s\"%s.", place.directory.c_str(),
              place.keep > 0 ? "" : " (backups are turned off: backups=0 in dola.ini)");

@@ -13,6 +13,7 @@
 #include "check_world.h"
 #include "game_directory.h"
 #include "game_tables.h"
+#include "platform/write_journal.h"
 
 namespace {
 
@@ -36,6 +37,27 @@ struct TeleportGraph {
   }
 };
 
+// A world write that stopped between its renames, and new files of saves
+// that were never put in place (their program was killed).
+void reportLeftWrites(const GameDirectory& dir, Findings& findings) {
+  if (!dir.writeJournal().empty()) {
+    WriteJournal journal;
+    std::string why;
+    if (readWriteJournal(dir.editorPath().c_str(), journal, &why))
+      findings.error(dir.writeJournal(), FindingKind::UnfinishedWrite,
+                     "%s stopped after replacing %d of %d files: DOLA offers to finish or undo it when it starts "
+                     "with this game directory",
+                     journal.operation.c_str(), static_cast<int>(journal.files.size()) - waitingFiles(journal),
+                     static_cast<int>(journal.files.size()));
+    else
+      findings.error(dir.writeJournal(), FindingKind::UnfinishedWrite, "the journal of a write cannot be read: %s",
+                     why.c_str());
+  }
+  for (const std::string& name : dir.temporaries())
+    findings.warning(name, FindingKind::LeftTemporary,
+                     "a new file of a save that was never put in place (its program was stopped): it can be removed");
+}
+
 }  // namespace
 
 bool checkGameDirectory(const char* hostDirectory, Findings& findings, CheckSummary& summary,
@@ -50,6 +72,9 @@ bool checkGameDirectory(const char* hostDirectory, Findings& findings, CheckSumm
   for (const std::string& other : dir.others()) {
     findings.warning(other, FindingKind::NotRegular, "not a regular file (a pipe, a device or a link to one): not read");
   }
+  for (const std::string& name : dir.backslashNames())
+    findings.warning(name, FindingKind::BackslashName, "the name holds a \"\\\", which no path of the game can name: not read");
+  reportLeftWrites(dir, findings);
   auto tables = std::make_unique<GameTables>();
   loadGameTables(dir, *tables);
   checkTableFiles(*tables, findings);

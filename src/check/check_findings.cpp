@@ -28,6 +28,9 @@ const char* findingKindName(FindingKind kind) {
     case FindingKind::NoWayOut: return "no-way-out";
     case FindingKind::SharedTeleportCell: return "shared-teleport-cell";
     case FindingKind::CaseTwins: return "case-twins";
+    case FindingKind::BackslashName: return "backslash-name";
+    case FindingKind::LeftTemporary: return "left-temporary";
+    case FindingKind::UnfinishedWrite: return "unfinished-write";
   }
   return "unknown";
 }

@@ -31,6 +31,9 @@ enum class FindingKind {
   NoWayOut,           // a map that teleports lead into but that has no teleport out
   SharedTeleportCell, // two or more teleports on one cell: only the first is ever used
   CaseTwins,          // map files whose names differ only in letter case
+  BackslashName,      // a file whose name holds a "\", which no game path can name
+  LeftTemporary,      // a new file of a save or world write that was never put in place
+  UnfinishedWrite,    // the journal of a world write that stopped between its renames
 };
 
 const char* findingKindName(FindingKind kind);

@@ -11,6 +11,7 @@
 #include "platform/directory_list.h"
 #include "platform/file_stream.h"
 #include "platform/host_path.h"
+#include "platform/write_journal.h"
 
 bool GameDirectory::open(const char* hostPath) {
   shownName_ = hostPath;
@@ -24,9 +25,22 @@ bool GameDirectory::open(const char* hostPath) {
   if (!isDirectoryPath(editorPath_.c_str()) || !listDirectory(editorPath_.c_str(), entries)) return false;
   files_.clear();
   others_.clear();
+  backslashNames_.clear();
+  temporaries_.clear();
+  writeJournal_.clear();
   for (const DirectoryEntry& e : entries) {
     if (e.isDirectory) continue;
-    (isFilePath(pathOf(e.name).c_str()) ? files_ : others_).push_back(e.name);
+    if (e.name.find('\\') != std::string::npos) {
+      backslashNames_.push_back(e.name);
+    } else if (!isFilePath(pathOf(e.name).c_str())) {
+      others_.push_back(e.name);
+    } else if (isWriteTemporaryName(e.name.c_str())) {
+      temporaries_.push_back(e.name);
+    } else if (e.name == kWriteJournalName) {
+      writeJournal_ = e.name;
+    } else {
+      files_.push_back(e.name);
+    }
   }
   return true;
 }

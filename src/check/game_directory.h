@@ -24,6 +24,12 @@ class GameDirectory {
   // Entries that are neither directories nor regular files (pipes, devices,
   // links to them): never opened, since reading one may never end.
   const std::vector<std::string>& others() const { return others_; }
+  // Files whose name holds a "\": no editor path can name them, so they are never read.
+  const std::vector<std::string>& backslashNames() const { return backslashNames_; }
+  // New files of a save or world write left beside their targets, and the
+  // journal of a world write that stopped between its renames ("" when none).
+  const std::vector<std::string>& temporaries() const { return temporaries_; }
+  const std::string& writeJournal() const { return writeJournal_; }
 
   // Editor path of a file in the directory ("<dir>\<name>").
   std::string pathOf(const std::string& name) const;
@@ -39,6 +45,9 @@ class GameDirectory {
   std::string editorPath_;
   std::vector<std::string> files_;
   std::vector<std::string> others_;
+  std::vector<std::string> backslashNames_;
+  std::vector<std::string> temporaries_;
+  std::string writeJournal_;
 };
 
 // True when name ends in extension (".MAP"), compared without regard to case.

@@ -1,73 +1,111 @@
-// The world's maps are read one by one into a scratch LocalMap; the changed
-// ones are queued into one FileReplacer and land together at its commit,
-// after their backup.
+// WorldMaps: one read of each world map, the counts from it, and one
+// FileReplacer that requires every map it queues.
 #include "data/world_replace.h"
 
 #include "data/local_map.h"
 #include "data/map_area.h"
-#include "data/text_copy.h"
 #include "platform/backup_store.h"
+#include "platform/file_ops.h"
 #include "platform/file_replacer.h"
 
 namespace {
 
-// Loads square (col, row) of directory whole into map; false otherwise.
-bool loadSquare(const char* directory, int col, int row, LocalMap& map, char* path, size_t pathSize) {
-  return worldMapFileNameIn(directory, col, row, path, pathSize) && map.load(path);
-}
+bool leftAsItIs(const LocalMap& map, bool writable) { return !writable || map.findUnwritableTile(nullptr, nullptr); }
 
 }  // namespace
 
-WorldTileCount countTileInWorld(const char* directory, unsigned char code) {
-  WorldTileCount count;
-  LocalMap map;
+WorldMaps::WorldMaps() = default;
+WorldMaps::~WorldMaps() = default;
+
+void WorldMaps::readSquare(int index) {
+  Square& square = squares_[static_cast<size_t>(index)];
   char path[kPathBufferSize];
-  for (int row = 0; row < kWorldSquares; ++row) {
-    for (int col = 0; col < kWorldSquares; ++col) {
-      if (!loadSquare(directory, col, row, map, path, sizeof path)) continue;
-      const int cells = countTile(map, code);
-      count.maps += cells > 0;
+  square.map.reset();
+  if (!worldMapFileNameIn(directory_.c_str(), index % kWorldSquares, index / kWorldSquares, path, sizeof path)) return;
+  square.stamp = fileStampOf(path);
+  if (!square.stamp.exists) return;
+  auto map = std::make_unique<LocalMap>();
+  if (!map->loadForReading(path)) return;
+  square.writable = isWritableFile(path);
+  square.map = std::move(map);
+}
+
+void WorldMaps::read(const char* directory) {
+  directory_ = directory ? directory : "";
+  squares_.clear();
+  squares_.resize(kWorldMaps);
+  for (int i = 0; i < kWorldMaps; i++) readSquare(i);
+}
+
+WorldTileCount WorldMaps::count(unsigned char code) const {
+  WorldTileCount count;
+  for (const Square& square : squares_) {
+    if (!square.map) continue;
+    const int cells = countTile(*square.map, code);
+    if (cells == 0) continue;
+    if (!square.writable) {
+      count.readOnlyMaps++;
+    } else if (square.map->findUnwritableTile(nullptr, nullptr)) {
+      count.unsavableMaps++;
+    } else {
+      count.maps++;
       count.cells += cells;
     }
   }
   return count;
 }
 
-WorldReplaceResult replaceTileInWorld(const char* directory, unsigned char from, unsigned char to,
-                                      BackupOperation* backup) {
+WorldReplaceResult WorldMaps::replace(unsigned char from, unsigned char to, BackupOperation* backup) {
   WorldReplaceResult result;
   if (from == to) return result;
-  LocalMap map;
   FileReplacer batch(backup);
-  int queued[kWorldSquares][kWorldSquares];
-  int cells[kWorldSquares][kWorldSquares] = {};
-  char path[kPathBufferSize];
-  for (int row = 0; row < kWorldSquares; ++row) {
-    for (int col = 0; col < kWorldSquares; ++col) {
-      queued[col][row] = -1;
-      if (!loadSquare(directory, col, row, map, path, sizeof path)) continue;
-      cells[col][row] = replaceTile(map, from, to).cells;
-      if (cells[col][row] == 0) continue;
-      queued[col][row] = map.saveInto(batch, path);
-      if (queued[col][row] < 0 && result.failed++ == 0) copyText(result.firstFailed, sizeof result.firstFailed, path);
+  batch.requireAll();
+  int cells[kWorldMaps] = {};
+  for (int i = 0; i < kWorldMaps; i++) {
+    Square& square = squares_[static_cast<size_t>(i)];
+    if (square.map && !sameStamp(square.stamp, fileStampOf(square.map->path))) readSquare(i);
+    if (!square.map || countTile(*square.map, from) == 0) continue;
+    LocalMap& map = *square.map;
+    if (leftAsItIs(map, square.writable)) {
+      result.leftAsTheyAre.push_back(std::string(map.path) +
+                                     (square.writable ? " (it holds a tile code 10 or 13)" : " (read-only)"));
+      continue;
     }
-  }
-  if (batch.backupFailed()) {
-    result.backupFailed = true;
-    return result;
+    cells[i] = replaceTile(map, from, to).cells;
+    if (map.saveInto(batch, map.path) < 0) {
+      batch.fail(std::string(map.path) + ": it could not be written");
+      break;
+    }
   }
   batch.commit();
-  for (int row = 0; row < kWorldSquares; ++row) {
-    for (int col = 0; col < kWorldSquares; ++col) {
-      if (queued[col][row] < 0) continue;
-      if (!batch.placed(queued[col][row])) {
-        if (result.failed++ == 0) worldMapFileNameIn(directory, col, row, result.firstFailed, kPathBufferSize);
-        continue;
-      }
-      result.squareWritten[col][row] = true;
-      result.maps++;
-      result.cells += cells[col][row];
+  result.backupFailed = batch.backupFailed();
+  result.interrupted = batch.interrupted();
+  result.failure = batch.failure();
+  result.failed = !result.failure.empty() && !result.interrupted;
+  for (int i = 0; i < kWorldMaps; i++) {
+    if (cells[i] == 0) continue;
+    // The maps hold what was replaced; read again, they show what is on disk.
+    if (result.failed || result.interrupted) {
+      readSquare(i);
+      continue;
     }
+    result.squareWritten[i % kWorldSquares][i / kWorldSquares] = true;
+    result.maps++;
+    result.cells += cells[i];
+    squares_[static_cast<size_t>(i)].stamp = fileStampOf(squares_[static_cast<size_t>(i)].map->path);
   }
   return result;
+}
+
+WorldTileCount countTileInWorld(const char* directory, unsigned char code) {
+  WorldMaps maps;
+  maps.read(directory);
+  return maps.count(code);
+}
+
+WorldReplaceResult replaceTileInWorld(const char* directory, unsigned char from, unsigned char to,
+                                      BackupOperation* backup) {
+  WorldMaps maps;
+  maps.read(directory);
+  return maps.replace(from, to, backup);
 }

@@ -1,33 +1,72 @@
-// Replace Tile over a whole world: counting one tile code in the 400 world
-// maps ZANAA.MAP .. ZANTT.MAP of a directory, and replacing it in every map
-// that holds it, written together through one safe batch. A map that does not
-// load whole (missing, no kind, a short row) is neither counted nor written,
-// so no file is ever rewritten from a partial read. The maps it replaces are
-// kept in one backup first: when that fails, nothing is replaced.
+// Replace Tile over a whole world: the 400 world maps ZANAA.MAP .. ZANTT.MAP
+// of a directory are read once (read-only, so that read-only maps are seen
+// and counted), the question's counts are taken from them, and the same maps
+// are replaced in every map that holds the code, all together or not at all.
+// A map that does not load whole (missing, no kind, a short row) is neither
+// counted nor written, so no file is ever rewritten from a partial read. A
+// read-only map, or one holding a code no MAP file can carry (10, 13), is
+// counted apart and left as it is: the question says so and the result names
+// them. The maps replaced are kept in one backup first.
 #pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
 #include "data/map_names.h"
+#include "platform/file_stamp.h"
 
 class BackupOperation;
+class LocalMap;
 
 struct WorldTileCount {
-  int maps = 0;   // world maps holding the code
-  int cells = 0;  // its cells in them (rows each map's kind stores)
+  int maps = 0;          // world maps holding the code that will be replaced
+  int cells = 0;         // its cells in them (rows each map's kind stores)
+  int readOnlyMaps = 0;  // maps holding the code that are read-only: left as they are
+  int unsavableMaps = 0; // maps holding the code and a tile code no MAP file can carry: left as they are
 };
 
-WorldTileCount countTileInWorld(const char* directory, unsigned char code);
-
 struct WorldReplaceResult {
-  int maps = 0;    // maps written with the code replaced
-  int cells = 0;   // cells replaced in them
-  int failed = 0;  // maps holding the code that could not be written
-  bool backupFailed = false;  // the maps could not be backed up: none was written
-  char firstFailed[kPathBufferSize] = {};  // the first of those, "" when none
+  int maps = 0;   // maps written with the code replaced
+  int cells = 0;  // cells replaced in them
+  bool failed = false;        // nothing was replaced: failure says why
+  bool backupFailed = false;  // ... because the backup failed
+  bool interrupted = false;   // stopped between renames: the journal holds the rest
+  std::string failure;        // the reason, naming the file; "" when none
+  std::vector<std::string> leftAsTheyAre;  // maps holding the code left as they were: "<path> (read-only)", ...
   bool squareWritten[kWorldSquares][kWorldSquares] = {};  // [column][row]
 };
 
-// Replaces from with to in every world map of directory that holds from. A
-// map that also holds a code no MAP file can carry (10, 13) cannot be saved
-// and counts as failed. The old maps go into backup first (none when it is
-// null; its failure() says why when backupFailed).
+// The world maps of one directory as they were read.
+class WorldMaps {
+ public:
+  WorldMaps();
+  ~WorldMaps();
+  WorldMaps(const WorldMaps&) = delete;
+  WorldMaps& operator=(const WorldMaps&) = delete;
+
+  // Reads every world map of directory read-only.
+  void read(const char* directory);
+
+  WorldTileCount count(unsigned char code) const;
+
+  // Replaces from with to in every map read that holds from and can be
+  // saved, all or nothing; the old maps go into backup first (none when it
+  // is null). A map whose file changed since it was read is read again.
+  WorldReplaceResult replace(unsigned char from, unsigned char to, BackupOperation* backup);
+
+ private:
+  struct Square {
+    std::unique_ptr<LocalMap> map;  // null when the square's map did not load whole
+    FileStamp stamp{};
+    bool writable = false;
+  };
+  std::string directory_;
+  std::vector<Square> squares_;  // kWorldMaps, row by row
+
+  void readSquare(int index);
+};
+
+// One-shot forms of the same.
+WorldTileCount countTileInWorld(const char* directory, unsigned char code);
 WorldReplaceResult replaceTileInWorld(const char* directory, unsigned char from, unsigned char to,
                                       BackupOperation* backup = nullptr);

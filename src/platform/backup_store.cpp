@@ -1,93 +1,36 @@
-// BackupOperation and the listing of backup folders. A folder is named
-// "YYYY-MM-DD_HH-MM-SS" by the local time of its first kept file, with "_2",
-// "_3", ... when that name is taken. Its "backup.txt" reads:
-//   DOLA backup
-//   Operation: Save
-//   File: ZANAB.MAP<TAB>C:\games\world\ZANAB.MAP
-// one "File:" line per kept file, appended once its copy is complete, so a
-// copy cut short by a crash is never listed.
+// BackupOperation: the folder, the copies with their sizes and checksums,
+// the list that says what they are, and the pruning of the oldest folders.
 #include "platform/backup_store.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <fcntl.h>
 #include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/descriptor_copy.h"
+#include "platform/backup_format.h"
+#include "platform/checksum.h"
 #include "platform/directory_list.h"
 #include "platform/editor_path.h"
 #include "platform/file_stream.h"
-#include "platform/host_path.h"
+#include "platform/write_faults.h"
 
 namespace {
 
-constexpr const char kManifestName[] = "backup.txt";
-constexpr const char kManifestTitle[] = "DOLA backup";
-constexpr const char kOperationKey[] = "Operation: ";
-constexpr const char kFileKey[] = "File: ";
-constexpr size_t kStampLength = 19;  // "YYYY-MM-DD_HH-MM-SS"
+time_t (*g_clock)() = nullptr;
 
-std::string hostOf(const std::string& editorPath) {
-  char host[4096];
-  return pathToHost(editorPath.c_str(), host, sizeof host) ? host : "";
-}
-
-std::string joinEditor(const std::string& directory, const std::string& name) {
-  if (directory.empty()) return name;
-  return directory.back() == '\\' ? directory + name : directory + "\\" + name;
-}
-
-std::string localStamp() {
-  time_t now = time(nullptr);
-  struct tm local;
-  localtime_r(&now, &local);
+std::string utcStamp() {
+  const time_t now = g_clock ? g_clock() : time(nullptr);
+  struct tm utc;
+  gmtime_r(&now, &utc);
   char stamp[32];
-  strftime(stamp, sizeof stamp, "%Y-%m-%d_%H-%M-%S", &local);
+  strftime(stamp, sizeof stamp, "%Y-%m-%d_%H-%M-%SZ", &utc);
   return stamp;
-}
-
-// A folder name of ours: the stamp, then nothing or "_" and a counter.
-bool parseFolderName(const std::string& name, int* counter) {
-  static const char pattern[] = "0000-00-00_00-00-00";
-  if (name.size() < kStampLength) return false;
-  for (size_t i = 0; i < kStampLength; i++) {
-    const bool digit = name[i] >= '0' && name[i] <= '9';
-    if (pattern[i] == '0' ? !digit : name[i] != pattern[i]) return false;
-  }
-  *counter = 1;
-  if (name.size() == kStampLength) return true;
-  if (name[kStampLength] != '_' || name.size() == kStampLength + 1 || name.size() > kStampLength + 7) return false;
-  for (size_t i = kStampLength + 1; i < name.size(); i++)
-    if (name[i] < '0' || name[i] > '9') return false;
-  *counter = atoi(name.c_str() + kStampLength + 1);
-  return true;
-}
-
-struct FolderName {
-  std::string name;
-  int counter;
-};
-
-// Our folders under directory, newest first.
-std::vector<FolderName> backupFolders(const char* directory) {
-  std::vector<DirectoryEntry> entries;
-  std::vector<FolderName> folders;
-  if (!listDirectory(directory, entries)) return folders;
-  for (const DirectoryEntry& entry : entries) {
-    int counter = 0;
-    if (entry.isDirectory && parseFolderName(entry.name, &counter)) folders.push_back({entry.name, counter});
-  }
-  std::sort(folders.begin(), folders.end(), [](const FolderName& a, const FolderName& b) {
-    const int c = a.name.compare(0, kStampLength, b.name, 0, kStampLength);
-    return c != 0 ? c > 0 : a.counter > b.counter;
-  });
-  return folders;
 }
 
 // Removes a backup folder of ours: its plain files, then the folder. A folder
@@ -96,16 +39,8 @@ void removeFolder(const std::string& editorFolder) {
   std::vector<DirectoryEntry> entries;
   if (!listDirectory(editorFolder.c_str(), entries)) return;
   for (const DirectoryEntry& entry : entries)
-    if (!entry.isDirectory) unlink(hostOf(joinEditor(editorFolder, entry.name)).c_str());
-  rmdir(hostOf(editorFolder).c_str());
-}
-
-// Reads a whole text line (without its line end); false at the end of the file.
-bool readLine(FILE* f, std::string& line) {
-  line.clear();
-  int c;
-  while ((c = fgetc(f)) != EOF && c != '\n') line += static_cast<char>(c);
-  return c != EOF || !line.empty();
+    if (!entry.isDirectory) unlink(hostPathOf(joinEditorPath(editorFolder, entry.name)).c_str());
+  rmdir(hostPathOf(editorFolder).c_str());
 }
 
 bool syncHostPath(const char* path, bool directory) {
@@ -118,17 +53,28 @@ bool syncHostPath(const char* path, bool directory) {
   return ok;
 }
 
-bool startsWith(const std::string& text, const char* prefix) { return text.compare(0, strlen(prefix), prefix) == 0; }
-
-std::string readableTime(const std::string& folderName) {
-  std::string when = folderName.substr(0, kStampLength);
-  when[10] = ' ';
-  when[13] = ':';
-  when[16] = ':';
-  return when;
+// Copies src into dst, counting its bytes and their checksum.
+bool copyCounting(int src, int dst, long long* size, uint32_t* checksum) {
+  char buf[65536];
+  *size = 0;
+  *checksum = 0;
+  for (;;) {
+    const ssize_t n = read(src, buf, sizeof buf);
+    if (n == 0) return true;
+    if (n < 0) return false;
+    *checksum = updateChecksum(*checksum, buf, static_cast<size_t>(n));
+    *size += n;
+    for (ssize_t done = 0; done < n;) {
+      const ssize_t w = write(dst, buf + done, static_cast<size_t>(n - done));
+      if (w <= 0) return false;
+      done += w;
+    }
+  }
 }
 
 }  // namespace
+
+void setBackupClock(time_t (*clock)()) { g_clock = clock; }
 
 BackupOperation::BackupOperation(const BackupPlace& place, const char* what) : place_(place), what_(what ? what : "") {}
 
@@ -136,39 +82,55 @@ BackupOperation::~BackupOperation() { finish(); }
 
 bool BackupOperation::fail(const std::string& what, int error) {
   failure_ = what + ": " + strerror(error ? error : EIO);
+  // Copies never marked complete serve no restore: the folder goes, unless
+  // an earlier part of the operation was replaced relying on it.
+  if (!folder_.empty() && completeCount_ == 0) {
+    removeFolder(editorFolder_);
+    folder_.clear();
+    editorFolder_.clear();
+  }
   errno = error ? error : EIO;
   return false;
 }
 
-// The backups directory (made when missing) and a new folder of this second in it.
+// The backups directory (made when missing) and a new folder of this second
+// in it, numbered after every folder already there.
 bool BackupOperation::makeFolder() {
-  const std::string root = hostOf(place_.directory.empty() ? std::string(".") : place_.directory);
+  const std::string root = hostPathOf(place_.directory.empty() ? std::string(".") : place_.directory);
   if (root.empty()) return fail("the backup directory " + place_.directory + " has too long a name", ENAMETOOLONG);
   if (mkdir(root.c_str(), 0777) != 0 && errno != EEXIST)
     return fail("the backup directory " + place_.directory + " could not be made", errno);
-  const std::string stamp = localStamp();
-  // After the newest folder of this second, even when older ones were dropped.
-  int first = 1;
-  for (const FolderName& folder : backupFolders(place_.directory.c_str()))
-    if (folder.name.compare(0, kStampLength, stamp) == 0 && folder.counter >= first) first = folder.counter + 1;
+  std::vector<BackupFolderName> names;
+  if (!listBackupFolderNames(place_.directory.c_str(), names))
+    return fail("the backup directory " + place_.directory + " cannot be read", errno);
+  const std::string stamp = utcStamp();
+  int first = 1;  // after the newest folder of this second, even when older ones were dropped
+  long long newest = 0;
+  for (const BackupFolderName& name : names) {
+    const long long sequence = readBackupSequence(joinEditorPath(place_.directory, name.name));
+    existing_.push_back({name.name, sequence});
+    newest = std::max(newest, sequence);
+    if (name.name.compare(0, stamp.size(), stamp) == 0 && name.counter >= first) first = name.counter + 1;
+  }
+  sequence_ = newest + 1;
   for (int counter = first; counter < first + 100000; counter++) {
     std::string name = stamp;
     if (counter > 1) name += "_" + std::to_string(counter);
     const std::string host = root + "/" + name;
     if (mkdir(host.c_str(), 0777) == 0) {
       folder_ = host;
-      editorFolder_ = joinEditor(place_.directory, name);
-      return true;
+      editorFolder_ = joinEditorPath(place_.directory, name);
+      return appendManifest(std::string(kManifestTitle) + "\n" + kOperationKey + what_ + "\n" + kSequenceKey +
+                            std::to_string(sequence_) + "\n");
     }
-    if (errno != EEXIST) return fail("the backup folder " + joinEditor(place_.directory, name) + " could not be made", errno);
+    if (errno != EEXIST) return fail("the backup folder " + joinEditorPath(place_.directory, name) + " could not be made", errno);
   }
   return fail("no free backup folder name in " + place_.directory, EEXIST);
 }
 
 // A name in the folder for a file called name: its own, or "name (2)" and on.
 std::string BackupOperation::freeStoredName(const std::string& name) const {
-  std::string base = name;
-  std::replace(base.begin(), base.end(), '\t', '_');
+  const std::string base = storedBaseName(name);
   auto taken = [this](const std::string& candidate) {
     if (strcasecmp(candidate.c_str(), kManifestName) == 0) return true;
     for (const std::string& stored : storedNames_)
@@ -180,17 +142,19 @@ std::string BackupOperation::freeStoredName(const std::string& name) const {
   return candidate;
 }
 
-bool BackupOperation::copyIntoFolder(const std::string& hostSource, const std::string& storedName) {
+bool BackupOperation::copyIntoFolder(const std::string& hostSource, const std::string& storedName, long long* size,
+                                     uint32_t* checksum) {
   const std::string target = folder_ + "/" + storedName;
+  const std::string shown = joinEditorPath(editorFolder_, storedName);
   int src = ::open(hostSource.c_str(), O_RDONLY);
   if (src < 0) return fail("the file " + hostSource + " could not be read for its backup", errno);
   int dst = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
   if (dst < 0) {
     const int error = errno;
     close(src);
-    return fail("the backup copy " + joinEditor(editorFolder_, storedName) + " could not be made", error);
+    return fail("the backup copy " + shown + " could not be made", error);
   }
-  bool ok = copyDescriptorBytes(src, dst);
+  bool ok = copyCounting(src, dst, size, checksum) && !injectedWriteFailure();
   int error = errno;
   close(src);
   if (close(dst) != 0 && ok) {
@@ -199,19 +163,17 @@ bool BackupOperation::copyIntoFolder(const std::string& hostSource, const std::s
   }
   if (!ok) {
     unlink(target.c_str());
-    return fail("the backup copy " + joinEditor(editorFolder_, storedName) + " could not be written", error);
+    return fail("the backup copy " + shown + " could not be written", error);
   }
   return true;
 }
 
-bool BackupOperation::appendManifestLine(const std::string& storedName, const char* editorPath) {
-  const std::string manifest = joinEditor(editorFolder_, kManifestName);
-  const bool first = kept_.empty();
+bool BackupOperation::appendManifest(const std::string& text) {
+  const std::string manifest = joinEditorPath(editorFolder_, kManifestName);
   FILE* f = openStream(manifest.c_str(), "a");
   if (!f) return fail("the backup list " + manifest + " could not be written", errno);
-  if (first) fprintf(f, "%s\n%s%s\n", kManifestTitle, kOperationKey, what_.c_str());
-  fprintf(f, "%s%s\t%s\n", kFileKey, storedName.c_str(), editorPath);
-  const bool ok = fflush(f) == 0 && !ferror(f);
+  const bool ok = fwrite(text.data(), 1, text.size(), f) == text.size() && fflush(f) == 0 && !ferror(f) &&
+                  !injectedWriteFailure();
   const int error = errno;
   if (fclose(f) != 0 || !ok) return fail("the backup list " + manifest + " could not be written", ok ? errno : error);
   return true;
@@ -224,16 +186,21 @@ bool BackupOperation::keep(const char* editorPath) {
     return false;
   }
   if (!editorPath || !*editorPath) return true;
-  const std::string source = hostOf(editorPath);
+  const std::string source = hostPathOf(editorPath);
   struct stat st;
   if (source.empty() || stat(source.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return true;  // nothing to keep
-  char real[4096];
-  const std::string key = realpath(source.c_str(), real) ? real : source;
-  if (std::find(kept_.begin(), kept_.end(), key) != kept_.end()) return true;
+  const KeptFile key{source, static_cast<unsigned long long>(st.st_dev), static_cast<unsigned long long>(st.st_ino)};
+  for (const KeptFile& kept : kept_)
+    if (kept.hostPath == key.hostPath || (kept.device == key.device && kept.inode == key.inode)) return true;
   if (folder_.empty() && !makeFolder()) return false;
   const char* name = lastBackslash(editorPath);
   const std::string storedName = freeStoredName(name ? name + 1 : editorPath);
-  if (!copyIntoFolder(source, storedName) || !appendManifestLine(storedName, editorPath)) return false;
+  long long size = 0;
+  uint32_t checksum = 0;
+  if (!copyIntoFolder(source, storedName, &size, &checksum)) return false;
+  char line[96];
+  snprintf(line, sizeof line, "\t%lld\t%08" PRIx32 "\t", size, checksum);
+  if (!appendManifest(kFileKey + storedName + line + editorPath + "\n")) return false;
   kept_.push_back(key);
   storedNames_.push_back(storedName);
   return true;
@@ -244,6 +211,10 @@ bool BackupOperation::keep(const char* editorPath) {
 bool BackupOperation::sync(const std::vector<unsigned long long>* syncedLater) {
   if (!failure_.empty()) return false;
   if (folder_.empty()) return true;
+  if (completeCount_ < storedNames_.size()) {
+    if (!appendManifest(std::string(kCompleteLine) + "\n")) return false;
+    completeCount_ = storedNames_.size();
+  }
   struct stat st;
   if (syncedLater && stat(folder_.c_str(), &st) == 0 &&
       std::find(syncedLater->begin(), syncedLater->end(), static_cast<unsigned long long>(st.st_dev)) !=
@@ -253,6 +224,7 @@ bool BackupOperation::sync(const std::vector<unsigned long long>* syncedLater) {
   bool ok = true;
   if (storedNames_.size() <= kFilesSyncedAlone) {
     for (const std::string& name : storedNames_) ok = ok && syncHostPath((folder_ + "/" + name).c_str(), false);
+    ok = ok && syncHostPath((folder_ + "/" + kManifestName).c_str(), false);
     ok = ok && syncHostPath(folder_.c_str(), true);
   } else {
     int fd = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY);
@@ -262,46 +234,20 @@ bool BackupOperation::sync(const std::vector<unsigned long long>* syncedLater) {
   return ok || fail("the backup in " + editorFolder_ + " could not be synced to the disk", errno);
 }
 
+// The folders there when ours was made, oldest first by the order they were
+// made; ours is the newest of all.
 void BackupOperation::finish() {
   if (finished_) return;
   finished_ = true;
   if (!enabled() || folder_.empty()) return;
-  const std::vector<FolderName> folders = backupFolders(place_.directory.c_str());
-  for (size_t i = static_cast<size_t>(place_.keep); i < folders.size(); i++)
-    removeFolder(joinEditor(place_.directory, folders[i].name));
-}
-
-bool readBackup(const char* folder, BackupSummary& out) {
-  out = BackupSummary();
-  out.folder = folder ? folder : "";
-  const char* slash = lastBackslash(out.folder.c_str());
-  const std::string name = slash ? slash + 1 : out.folder;
-  int counter = 0;
-  out.when = parseFolderName(name, &counter) ? readableTime(name) : name;
-  FILE* f = openStream(joinEditor(out.folder, kManifestName).c_str(), "r");
-  if (!f) return false;
-  std::string line;
-  const bool titled = readLine(f, line) && line == kManifestTitle;
-  while (titled && readLine(f, line)) {
-    if (startsWith(line, kOperationKey)) {
-      out.operation = line.substr(strlen(kOperationKey));
-    } else if (startsWith(line, kFileKey)) {
-      const size_t tab = line.find('\t');
-      if (tab == std::string::npos) continue;
-      const std::string stored = line.substr(strlen(kFileKey), tab - strlen(kFileKey));
-      out.files.push_back({joinEditor(out.folder, stored), line.substr(tab + 1)});
-    }
+  std::vector<std::pair<long long, BackupFolderName>> older;
+  for (const Existing& e : existing_) {
+    BackupFolderName name;
+    if (parseBackupFolderName(e.name, &name)) older.push_back({e.sequence, name});
   }
-  fclose(f);
-  return titled;
-}
-
-std::vector<BackupSummary> listBackups(const char* directory) {
-  std::vector<BackupSummary> backups;
-  const std::string root = directory ? directory : "";
-  for (const FolderName& folder : backupFolders(root.c_str())) {
-    BackupSummary summary;
-    if (readBackup(joinEditor(root, folder.name).c_str(), summary)) backups.push_back(summary);
-  }
-  return backups;
+  std::sort(older.begin(), older.end(), [](const auto& a, const auto& b) {
+    return madeAfter(b.first, b.second, a.first, a.second);
+  });
+  const size_t room = static_cast<size_t>(place_.keep - 1);
+  for (size_t i = 0; i + room < older.size(); i++) removeFolder(joinEditorPath(place_.directory, older[i].second.name));
 }

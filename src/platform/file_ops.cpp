@@ -25,3 +25,16 @@ bool renameFile(const char* fromEditorPath, const char* toEditorPath) {
   if (!pathToHost(fromEditorPath, from, sizeof from) || !pathToHost(toEditorPath, to, sizeof to)) return false;
   return rename(from, to) == 0;
 }
+
+bool isWritableFile(const char* editorPath) {
+  char host[4096];
+  struct stat st;
+  if (!pathToHost(editorPath, host, sizeof host) || stat(host, &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  return (st.st_mode & 0222) != 0 && access(host, W_OK) == 0;
+}
+
+bool pathExists(const char* editorPath) {
+  char host[4096];
+  struct stat st;
+  return pathToHost(editorPath, host, sizeof host) && lstat(host, &st) == 0;
+}

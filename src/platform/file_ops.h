@@ -8,3 +8,10 @@ bool makeDirectory(const char* editorPath);
 bool removeFile(const char* editorPath);
 // Renames a file; false (errno set) when it could not be.
 bool renameFile(const char* fromEditorPath, const char* toEditorPath);
+// True when the editor path names a regular file that a save may replace:
+// it has a write permission bit (a file without one is read-only even to a
+// superuser, as the safe save treats it) and the host lets this process write it.
+bool isWritableFile(const char* editorPath);
+
+// True when anything (a file, a folder, ...) has the editor path's name.
+bool pathExists(const char* editorPath);

@@ -17,6 +17,7 @@ FILE* FileReplacer::open(const char* editorPath, const char* mode) {
   }
   if (backup_ != nullptr && !backup_->keep(editorPath)) {
     backupFailed_ = true;
+    batch_.fail(backup_->failure());
     return nullptr;
   }
   FILE* f = batch_.open(editorPath, mode);
@@ -40,12 +41,20 @@ void FileReplacer::noteDevice(const char* editorPath) {
 
 int FileReplacer::finish() { return batch_.finish(); }
 
+void FileReplacer::requireAll() { batch_.requireAll(backup_ != nullptr ? backup_->what() : "", ""); }
+
+std::string FileReplacer::failure() const { return batch_.failure(); }
+
 int FileReplacer::commit() {
-  if (!backupFailed_ && backup_ != nullptr && !backup_->sync(&devices_)) backupFailed_ = true;
+  if (!backupFailed_ && backup_ != nullptr && !backup_->sync(&devices_)) {
+    backupFailed_ = true;
+    batch_.fail(backup_->failure());
+  }
   if (backupFailed_) {
     batch_.abandon();
     return 0;  // the batch's destructor removes the queued temporaries
   }
+  if (backup_ != nullptr) batch_.setBackupFolder(backup_->folder());
   return batch_.commit();
 }
 

@@ -13,6 +13,7 @@
 //   else replacer.commit();                       // then replacer.placed(index) per file
 #pragma once
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "platform/safe_file.h"
@@ -46,6 +47,20 @@ class FileReplacer {
 
   bool placed(int index) const { return batch_.placed(index); }
   bool backupFailed() const { return backupFailed_; }
+
+  // All or nothing (every world-wide operation): no file is written in
+  // place, and once any file or its backup failed, commit places none; the
+  // batch keeps a journal while it renames (see SafeBatch).
+  void requireAll();
+  // Fails a batch that requires all with the caller's reason (a file it
+  // could not even start); the first reason given is kept.
+  void fail(const std::string& why) { batch_.fail(why); }
+  // Why a batch that requires all placed nothing (or stopped between its
+  // renames), naming the file; "" when nothing failed.
+  std::string failure() const;
+  // True when the commit stopped between its renames: the journal beside the
+  // first target holds the rest.
+  bool interrupted() const { return batch_.interrupted(); }
 
   // One whole file on its own (not part of the batch): the backup, then a
   // safe save of size bytes. True when the file is in place.

@@ -15,6 +15,8 @@
 #include "platform/descriptor_copy.h"
 #include "platform/file_stream.h"
 #include "platform/host_path.h"
+#include "platform/write_faults.h"
+#include "platform/write_journal.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -161,21 +163,24 @@ FILE* SafeWriter::open(const char* editorPath, const char* mode) {
     return nullptr;
   }
   // Rewriting through a symbolic link replaces the file it points to, not the link.
+  struct stat link;
   char linked[PATH_MAX];
-  if (exists && realpath(target_, linked)) snprintf(target_, sizeof target_, "%s", linked);
+  if (exists && lstat(target_, &link) == 0 && S_ISLNK(link.st_mode) && realpath(target_, linked))
+    snprintf(target_, sizeof target_, "%s", linked);
 
   // The temporary file lives beside the target so that rename replaces it atomically.
   const char* slash = lastSeparator(target_);
   int dirLen = slash ? static_cast<int>(slash - target_) + 1 : 0;
-  int made = snprintf(temp_, sizeof temp_, "%.*s.%.200s.XXXXXX", dirLen, target_,
-                      slash ? slash + 1 : target_);
+  char name[256];
+  snprintf(name, sizeof name, "%.200s", slash ? slash + 1 : target_);
+  int made = snprintf(temp_, sizeof temp_, "%.*s%s", dirLen, target_, temporaryNamePattern(name).c_str());
   int fd = -1;
   if (made < 0 || static_cast<size_t>(made) >= sizeof temp_) errno = ENAMETOOLONG;
   else if (failTemporaryFiles) errno = EACCES;
   else fd = mkstemp(temp_);
   if (fd < 0) {
     temp_[0] = 0;
-    if (errno != EACCES && errno != EROFS && errno != EPERM) return nullptr;
+    if (!mayWriteInPlace_ || (errno != EACCES && errno != EROFS && errno != EPERM)) return nullptr;
     inPlace_ = true;  // a read-only directory: write the file itself, as a plain save would
     stream_ = openStream(editorPath, update ? "r+b" : mode);
     return stream_;
@@ -191,6 +196,7 @@ FILE* SafeWriter::open(const char* editorPath, const char* mode) {
 bool SafeWriter::closeStream() {
   bool ok = fflush(stream_) == 0 && !ferror(stream_);
   ok = (fclose(stream_) == 0) && ok;
+  ok = ok && !injectedWriteFailure();
   stream_ = nullptr;
   return ok;
 }
@@ -220,23 +226,70 @@ void failBatchSync(bool fail) { failBatchSyncs = fail; }
 
 SafeBatch::~SafeBatch() { removeTemporaries(); }
 
-FILE* SafeBatch::open(const char* editorPath, const char* mode) { return writer_.open(editorPath, mode); }
+FILE* SafeBatch::open(const char* editorPath, const char* mode) {
+  FILE* f = writer_.open(editorPath, mode);
+  if (!f && all_) fail(std::string(editorPath ? editorPath : "") + ": " + strerror(errno ? errno : EIO));
+  return f;
+}
+
+void SafeBatch::abandon() {
+  if (all_ && writer_.stream_) {
+    char shown[4096];
+    fail((pathToEditor(writer_.target_, shown, sizeof shown) ? std::string(shown) : std::string(writer_.target_)) +
+         ": " + strerror(errno ? errno : EIO));
+  }
+  writer_.abandon();
+}
+
+void SafeBatch::requireAll(const std::string& operation, const std::string& backupFolder) {
+  all_ = true;
+  writer_.mayWriteInPlace_ = false;
+  operation_ = operation;
+  backupFolder_ = backupFolder;
+}
+
+void SafeBatch::fail(const std::string& why) {
+  if (failure_.empty()) failure_ = why.empty() ? std::string("a file could not be written") : why;
+}
 
 int SafeBatch::finish() {
   if (!writer_.stream_) return -1;
   const bool ok = writer_.closeStream();
+  const int error = errno;
   QueuedFile file{writer_.temp_, writer_.target_, ok && writer_.inPlace_};
   writer_.temp_[0] = 0;  // the batch owns the temporary now
   if (!ok) {
     if (!file.temp.empty()) unlink(file.temp.c_str());
+    char shown[4096];
+    if (all_) fail((pathToEditor(file.target.c_str(), shown, sizeof shown) ? shown : file.target) + ": " +
+                   strerror(error ? error : EIO));
     return -1;
   }
   files_.push_back(file);
   return static_cast<int>(files_.size()) - 1;
 }
 
+// The journal beside the first target, before the sync that makes it and
+// the new files durable together.
+bool SafeBatch::writeJournal(const std::string& directory, std::string* journalPath) {
+  WriteJournal journal;
+  journal.operation = operation_;
+  journal.backupFolder = backupFolder_;
+  char temp[4096], target[4096];
+  for (const QueuedFile& file : files_)
+    if (!file.temp.empty() && pathToEditor(file.temp.c_str(), temp, sizeof temp) &&
+        pathToEditor(file.target.c_str(), target, sizeof target))
+      journal.files.push_back({temp, target});
+  *journalPath = (directory == "." ? std::string("./") : directory) + kWriteJournalName;
+  if (writeWriteJournal(journalPath->c_str(), journal)) return true;
+  fail("the write journal " + *journalPath + " could not be written: " + strerror(errno));
+  journalPath->clear();
+  return false;
+}
+
 int SafeBatch::commit() {
-  writer_.abandon();
+  abandon();
+  interrupted_ = false;
   std::vector<std::string> temps, directories;
   for (const QueuedFile& file : files_) {
     if (file.temp.empty()) continue;
@@ -245,19 +298,48 @@ int SafeBatch::commit() {
     if (std::find(directories.begin(), directories.end(), directory) == directories.end())
       directories.push_back(directory);
   }
-  if (failBatchSyncs || !syncAll(temps, directories)) {
-    removeTemporaries();  // none of them is known to be on the disk
-  } else {
-    for (QueuedFile& file : files_) {
-      if (file.temp.empty()) continue;
-      file.placed = replaceFile(file.temp.c_str(), file.target.c_str()) == 0;
-      if (!file.placed) unlink(file.temp.c_str());
-      file.temp.clear();
-    }
-    for (const std::string& directory : directories) syncDirectory(directory);
+  std::string journal;
+  if (all_ && (!failure_.empty() || (temps.size() > 1 && !writeJournal(directories[0], &journal)))) {
+    removeTemporaries();
+    return 0;
   }
-  return static_cast<int>(std::count_if(files_.begin(), files_.end(),
-                                        [](const QueuedFile& file) { return file.placed; }));
+  if (failBatchSyncs || !syncAll(temps, directories)) {
+    fail(std::string("the new files could not be synced to the disk: ") + strerror(errno ? errno : EIO));
+    removeTemporaries();  // none of them is known to be on the disk
+    if (!journal.empty()) unlink(journal.c_str());
+    return 0;
+  }
+  const int placed = renameAll(directories);
+  if (!journal.empty() && !interrupted_) unlink(journal.c_str());
+  return placed;
+}
+
+// Puts each new file in place. A batch that requires all stops at its first
+// failed rename and leaves the rest, with the journal, to be finished or
+// undone; so does a batch the test hook stops.
+int SafeBatch::renameAll(const std::vector<std::string>& directories) {
+  int index = 0;
+  for (QueuedFile& file : files_) {
+    if (file.temp.empty()) continue;
+    if (injectedStopBefore(index++)) {
+      interrupted_ = true;
+      for (QueuedFile& left : files_) left.temp.clear();  // a killed program removes nothing
+      return static_cast<int>(std::count_if(files_.begin(), files_.end(), [](const QueuedFile& f) { return f.placed; }));
+    }
+    file.placed = replaceFile(file.temp.c_str(), file.target.c_str()) == 0;
+    if (!file.placed && all_) {
+      char shown[4096];
+      fail((pathToEditor(file.target.c_str(), shown, sizeof shown) ? shown : file.target) +
+           " could not be replaced: " + strerror(errno));
+      interrupted_ = true;
+      for (QueuedFile& left : files_) left.temp.clear();  // the journal's to settle
+      break;
+    }
+    if (!file.placed) unlink(file.temp.c_str());
+    file.temp.clear();
+  }
+  for (const std::string& directory : directories) syncDirectory(directory);
+  return static_cast<int>(std::count_if(files_.begin(), files_.end(), [](const QueuedFile& f) { return f.placed; }));
 }
 
 void SafeBatch::removeTemporaries() {

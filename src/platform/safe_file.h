@@ -51,6 +51,7 @@ class SafeWriter {
 
   FILE* stream_ = nullptr;
   bool inPlace_ = false;
+  bool mayWriteInPlace_ = true;
   char target_[4096] = {0};
   char temp_[4096] = {0};
 };
@@ -66,6 +67,11 @@ void failBatchSync(bool fail);
 // after a failed sync no temporary is placed. No target is ever replaced by a
 // partial file (save where it had to be written in place), and no temporary
 // outlives the batch.
+// A batch that requires all its files (requireAll: every world-wide
+// operation) writes nothing in place and places nothing once any file
+// failed; before its first rename it writes a journal (write_journal.h) that
+// it removes after the last, so that a program killed between the renames
+// leaves a record of what to finish or undo.
 class SafeBatch {
  public:
   SafeBatch() = default;
@@ -83,8 +89,8 @@ class SafeBatch {
   // read-only directory). A file written in place is placed from here on.
   int finish();
 
-  // Drops the file opened last.
-  void abandon() { writer_.abandon(); }
+  // Drops the file opened last; in a batch that requires all, that fails the batch.
+  void abandon();
 
   // Syncs every queued file with one sync, then puts each in place and syncs
   // their directories once. Returns how many files are now in place; a failed
@@ -97,6 +103,19 @@ class SafeBatch {
     return index >= 0 && index < static_cast<int>(files_.size()) && files_[index].placed;
   }
 
+  // All or nothing from here on (see above); operation and backupFolder (an
+  // editor path, "" for none) go into the journal.
+  void requireAll(const std::string& operation, const std::string& backupFolder);
+  void setBackupFolder(const std::string& backupFolder) { backupFolder_ = backupFolder; }
+  // The first failure of a batch that requires all, naming the file
+  // ("C:\world\ZANAB.MAP: No space left on device"); "" when none.
+  const std::string& failure() const { return failure_; }
+  // True after a commit that stopped between its renames: its journal is
+  // left beside the first target, with the files still to be placed.
+  bool interrupted() const { return interrupted_; }
+  // Notes a failure of the caller's that must keep the batch from placing anything.
+  void fail(const std::string& why);
+
  private:
   struct QueuedFile {
     std::string temp;  // "" for a file written in place
@@ -105,6 +124,11 @@ class SafeBatch {
   };
   SafeWriter writer_;
   std::vector<QueuedFile> files_;
+  bool all_ = false;
+  bool interrupted_ = false;
+  std::string operation_, backupFolder_, failure_;
 
   void removeTemporaries();
+  bool writeJournal(const std::string& directory, std::string* journalPath);
+  int renameAll(const std::vector<std::string>& directories);
 };

@@ -64,25 +64,6 @@ std::string unwritableSquares(const WorldBuffer& world, const char* directory, S
   return list;
 }
 
-// Counts the squares that landed and names the first that did not, in the
-// order they were written.
-void tallySquares(const FileReplacer& batch, const int (&queued)[kWorldSquares][kWorldSquares],
-                  const char* directory, WorldGenerationResult& result) {
-  char path[kPathBufferSize];
-  for (int row = 0; row < kWorldSquares; row++) {
-    for (int col = 0; col < kWorldSquares; col++) {
-      const bool written = batch.placed(queued[col][row]);
-      result.squareWritten[col][row] = written;
-      if (written) {
-        result.written++;
-      } else if (result.failed++ == 0) {
-        worldMapFileNameIn(directory, col, row, path, sizeof path);
-        snprintf(result.firstFailed, sizeof result.firstFailed, "%s", path);
-      }
-    }
-  }
-}
-
 // All the squares go through one batch, so that the run is synced once and
 // its backup is one operation. A stop asked for while the batch fills leaves
 // every map as it was; once the batch puts its files in place, they are all
@@ -95,21 +76,27 @@ void writeWorld(const WorldBuffer& world, const char* directory, const LocalMap*
   ProgressDisplay* progress = user.progress();
   if (progress != nullptr) progress->open();
   FileReplacer batch(&backup);
-  int queued[kWorldSquares][kWorldSquares];
+  batch.requireAll();
   char path[kPathBufferSize];
   for (int n = 0; n < kWorldMaps && !result.stopped; n++) {
     const int col = n % kWorldSquares, row = n / kWorldSquares;
     if (progress != nullptr) progress->setPercent(n / 4);
     takeMapFromWorld(world, col, row, map);
-    bool named = worldMapFileNameIn(directory, col, row, path, sizeof path);
-    queued[col][row] = named ? map.saveInto(batch, path) : -1;
+    if (!worldMapFileNameIn(directory, col, row, path, sizeof path) || map.saveInto(batch, path) < 0) {
+      batch.fail(std::string(path) + ": it could not be written");
+      break;
+    }
     result.stopped = user.stopRequested();
   }
   if (!result.stopped) {
-    batch.commit();
+    result.written = batch.commit();
     result.backupFailed = batch.backupFailed();
+    result.interrupted = batch.interrupted();
     result.stoppedWhilePlacing = user.stopRequested();
-    tallySquares(batch, queued, directory, result);
+    result.failure = batch.failure();
+    result.failed = result.written == 0;
+    for (int n = 0; n < kWorldMaps && result.written == kWorldMaps; n++)
+      result.squareWritten[n % kWorldSquares][n / kWorldSquares] = true;
   }
   if (progress != nullptr) progress->close();
 }
@@ -124,12 +111,14 @@ void reportFailures(ScriptUser& user, const WorldGenerationResult& result, const
     user.showText(text, "~OK");
     return;
   }
-  if (result.failed == 0 || result.stopped) return;
-  char text[3 * kPathBufferSize], shown[kPathBufferSize];
-  user.describePath(result.firstFailed, shown, sizeof shown);
-  snprintf(text, sizeof text, "%d of the %d world maps could not be written; the first is %s.", result.failed,
-           kWorldMaps, shown);
-  user.showText(text, "~OK");
+  if (result.stopped || result.failure.empty()) return;
+  const std::string text =
+      result.interrupted
+          ? "Writing the world maps stopped after " + std::to_string(result.written) + " of the " +
+                std::to_string(kWorldMaps) + " were replaced: " + result.failure +
+                ". The rest are ready beside them; the next start of DOLA offers to finish or undo the write."
+          : "No world map was written: " + result.failure + ". Every file is as it was.";
+  user.showText(text.c_str(), "~OK");
 }
 
 // The square whose world map beside mapPath is mapPath itself; false for none.

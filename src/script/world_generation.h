@@ -9,6 +9,8 @@
 // The world maps replaced are backed up first, as one operation.
 #pragma once
 
+#include <string>
+
 #include "data/map_names.h"
 #include "script/script_host.h"
 
@@ -23,9 +25,10 @@ struct WorldGenerationResult {
   bool replaceDeclined;   // the user kept the existing world maps
   bool stopped;           // the user stopped the writing before any map was replaced
   bool stoppedWhilePlacing;  // asked to stop while the maps were put in place: all were finished
-  int written;            // world maps written
-  int failed;             // world maps that could not be written
-  char firstFailed[kPathBufferSize];       // the first of them, "" when none
+  int written;            // world maps written: all 400 or none
+  bool failed;            // no map was written: failure says why
+  bool interrupted;       // stopped between renames: the journal beside the maps holds the rest
+  std::string failure;    // why, naming the file; "" when every map was written
   bool squareWritten[kWorldSquares][kWorldSquares];  // [column][row]
 };
 

@@ -170,18 +170,20 @@ TEST(WorldReplace, CountsMatchWhatChangesAndNoPartlyReadMapIsWritten) {
   // A 42 and, from its 47-tile row, a line feed tile that no save can write.
   writeFileBytes(dir.file("ZANAB.MAP"), "WILDERNESS!\r\n *" + std::string(46, 'a') + "\r\n");
   const WorldTileCount count = countTileInWorld(dir.editorPath().c_str(), 42);
-  EXPECT_EQ(count.maps, 3);
-  EXPECT_EQ(count.cells, 9);
+  EXPECT_EQ(count.maps, 2);  // the one holding a line feed cannot be saved: counted apart
+  EXPECT_EQ(count.cells, 8);
+  EXPECT_EQ(count.unsavableMaps, 1);
 
   BackupOperation backup(BackupPlace{dir.editorPath("backups"), 5}, "Replace Tile");
   const WorldReplaceResult result = replaceTileInWorld(dir.editorPath().c_str(), 42, 250, &backup);
   EXPECT_EQ(result.maps, 2);
   EXPECT_EQ(result.cells, 8);
-  EXPECT_EQ(result.failed, 1);
-  EXPECT_EQ(result.firstFailed, dir.editorPath("ZANAB.MAP"));
+  EXPECT_FALSE(result.failed);
+  ASSERT_EQ(result.leftAsTheyAre.size(), 1u);
+  EXPECT_EQ(result.leftAsTheyAre[0], dir.editorPath("ZANAB.MAP") + " (it holds a tile code 10 or 13)");
   EXPECT_TRUE(result.squareWritten[19][19]);
   EXPECT_FALSE(result.squareWritten[1][0]);  // held no 42: not rewritten
-  EXPECT_EQ(countTileInWorld(dir.editorPath().c_str(), 42).cells, 1);  // the map that failed
+  EXPECT_EQ(countTileInWorld(dir.editorPath().c_str(), 42).unsavableMaps, 1);  // left as it was
   EXPECT_EQ(countTileInWorld(dir.editorPath().c_str(), 250).cells, 8);
   EXPECT_EQ(readFileBytes(dir.file("ZANCA.MAP")), shortMap);
   int keptMaps = 0;  // the two rewritten maps, as they were

@@ -140,7 +140,7 @@ TEST(Backups, RestoringAGenerationPutsBackEveryFileAndCanItselfBeUndone) {
   ASSERT_EQ(1u, backups.size());
   RestoreResult restored = restoreBackup(backups[0], placeIn(dir, 50));
   EXPECT_EQ(400, restored.restored);
-  EXPECT_EQ(0, restored.failed);
+  EXPECT_EQ("", restored.failure);
   for (int i = 0; i < 400; i++) ASSERT_EQ(oldBytes(i), readFileBytes(dir.file(name(i)))) << name(i);
 
   backups = listBackups(dir.editorPath("backups").c_str());

@@ -70,7 +70,7 @@ int runWorldCommand(AngelScript::asIScriptEngine* engine, const ScriptCliArgs& a
     fprintf(stderr, "dola-script: interrupted while the world maps were put in place: that was finished first\n");
     return kExitInterrupted;
   }
-  return result.failed == 0 ? kExitDone : kExitFailed;
+  return result.failed ? kExitFailed : kExitDone;
 }
 
 int runMapCommand(AngelScript::asIScriptEngine* engine, const ScriptCliArgs& args) {
