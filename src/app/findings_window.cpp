@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/editor_state.h"
+#include "app/game_directory_setting.h"
 #include "app/unsaved_changes.h"
 #include "app/user_dialogs.h"
 #include "check/check_directory.h"
@@ -74,8 +75,7 @@ bool closeOnEscape(const GuiKey& key, void*) {
 // The directory Check World looks at: the open map's, or "ZANDirectory".
 bool checkedDirectory(const EditorState& editor, char* directory, size_t size) {
   if (editor.openMap.path[0] != '\0') return directoryOf(editor.openMap.path, directory, size);
-  const char* setting = const_cast<EditorState&>(editor).settings.getString("", "ZANDirectory");
-  snprintf(directory, size, "%s", setting != nullptr ? setting : "");
+  snprintf(directory, size, "%s", zanDirectory(editor));
   return directory[0] != '\0';
 }
 

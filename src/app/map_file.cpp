@@ -9,6 +9,7 @@
 #include "app/crash_recovery.h"
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
+#include "app/game_directory_setting.h"
 #include "app/map_edits.h"
 #include "app/user_dialogs.h"
 #include "data/map_data_file.h"
@@ -17,6 +18,7 @@
 #include "platform/editor_path.h"
 #include "platform/file_stream.h"
 #include "platform/host_path.h"
+#include "platform/write_failure.h"
 
 namespace {
 
@@ -68,15 +70,6 @@ void warnAboutLoadNotes(const LocalMap& map) {
       map.path, dropped, dropped == 1 ? "" : "s", notes.firstDropped().c_str(), dropped == 1 ? "it" : "them");
 }
 
-// Why a file could not be written, for a sentence "... could not be written
-// to <path>: <reason>."
-const char* reasonOf(int error, bool existed) {
-  if (existed && (error == EACCES || error == EPERM)) return "it is read-only";
-  if (error == EISDIR) return "a directory has that name";
-  if (error == EINVAL) return "it is not a regular file";
-  return error ? strerror(error) : "the file could not be written";
-}
-
 // The sentence after a failed write: only a file that was there is kept.
 const char* keptNote(bool existed) { return existed ? " The file on disk is as it was." : ""; }
 
@@ -100,7 +93,7 @@ bool reportMapSave(const LocalMap& map, const char* path, BackupOperation& backu
         "file (codes 10 and 13 end a row line). Paint that cell with another tile and save again.",
         path, map.getTile(x, y), x + 1, y + 1);
   } else {
-    tellUser("The map could not be written to %s: %s.%s", path, reasonOf(error, existed),
+    tellUser("The map could not be written to %s: %s.%s", path, writeFailureReason(error, existed),
              keptNote(existed));
   }
   return false;
@@ -118,7 +111,7 @@ bool savePlacements(EditorState& editor, BackupOperation& backup) {
   const int error = errno;
   if (editor.mapDataRead) {
     tellUser("The placements could not be written to %s: %s.%s", data.path,
-             reasonOf(error, existed), keptNote(existed));
+             writeFailureReason(error, existed), keptNote(existed));
   } else {
     tellUser(
         "The objects and creatures placed on this map were not saved: %s does not exist, and "
@@ -214,9 +207,4 @@ void saveMapAs(EditorState& editor) {
     saveMapFile(target, editor);
   }
   Refresh(editor.statusLine);
-}
-
-const char* zanDirectory(const EditorState& editor) {
-  const char* directory = editor.settings.getString("", "ZANDirectory");
-  return directory ? directory : "";
 }

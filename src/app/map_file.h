@@ -35,5 +35,3 @@ bool hasUnsavedChanges(const EditorState& editor);
 // a cancel.
 void saveMapAs(EditorState& editor);
 
-// The game directory of the settings ("ZANDirectory"), "" when unset.
-const char* zanDirectory(const EditorState& editor);

@@ -11,6 +11,7 @@
 #include "app/crash_recovery.h"
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
+#include "app/game_directory_setting.h"
 #include "app/left_world_write.h"
 #include "app/map_edits.h"
 #include "app/map_file.h"

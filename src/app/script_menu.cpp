@@ -12,6 +12,7 @@
 #include "app/crash_recovery.h"
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
+#include "app/game_directory_setting.h"
 #include "app/map_edits.h"
 #include "app/map_file.h"
 #include "app/unsaved_changes.h"
@@ -40,10 +41,10 @@ void recordMouse(EditorState& editor) {
 // goes where the user chooses (the file-system root is never meant), and
 // only into a directory that can take it.
 void generateWorldIntoChosenDirectory(EditorState& editor) {
-  const char* start = editor.settings.getString("", "ZANDirectory");
+  const char* start = zanDirectory(editor);
   char directory[kPathBufferSize];
   snprintf(directory, sizeof directory, "%s",
-           chooseFile("*.*", start != nullptr ? start : "", kSelectDirectoryFlags,
+           chooseFile("*.*", start, kSelectDirectoryFlags,
                       "Select the directory for the world maps", "Select"));
   if (directory[0] == '\0') return;
   if (!isWritableDirectory(directory)) {

@@ -2,8 +2,10 @@
 #include "app/status_texts.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "app/editor_state.h"
+#include "data/map_names.h"
 #include "data/world_buffer.h"
 #include "view/world_teleport_overlay.h"
 
@@ -46,8 +48,8 @@ void positionText(void* editor, char* buffer) {
   if (e.canvasMode == LocalEdit) {
     snprintf(buffer, kStatusTextSize, "%i, %i", e.cursorX, e.cursorY);
   } else if (e.canvasMode == WorldView) {
-    const int length = snprintf(buffer, kStatusTextSize, "ZAN%c%c", 'A' + squareColumnOf(e.cursorX),
-                                'A' + squareRowOf(e.cursorY));
+    worldMapName(squareColumnOf(e.cursorX), squareRowOf(e.cursorY), buffer, kStatusTextSize);
+    const int length = static_cast<int>(strlen(buffer));
     // The cursor is the world cell of the pointed pixel, which worldCellPixel gives back.
     int px, py;
     worldCellPixel(e.cursorX, e.cursorY, &px, &py);

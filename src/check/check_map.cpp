@@ -3,6 +3,7 @@
 
 #include "data/line_reader.h"
 #include "platform/host_path.h"
+#include "teleport_faults.h"
 
 namespace {
 
@@ -94,46 +95,40 @@ void checkMapTiles(const std::string& file, const LocalMap& map, Findings& findi
   }
 }
 
-// A second teleport on a cell: the editor and the game take the first one in
-// the list there, so this one can never be used.
-void checkSharedCell(const std::string& file, const LocalMap& map, int index, Findings& findings) {
-  char name[kTeleportNameSize], firstName[kTeleportNameSize];
-  int x, y, fx, fy;
-  if (!map.getTeleport(index, &x, &y, name)) return;
-  for (int first = 0; first < index; first++) {
-    if (!map.getTeleport(first, &fx, &fy, firstName) || fx != x || fy != y) continue;
-    Finding& f = findings.warning(file, FindingKind::SharedTeleportCell,
-                                  "teleports %d (to %s) and %d (to %s) share cell (%d, %d): only the first can "
-                                  "ever be used",
-                                  first + 1, firstName, index + 1, name, x, y);
-    f.column = x;
-    f.row = y;
-    f.record = index;
-    return;
-  }
-}
-
+// A teleport's faults as findings. A second teleport on a cell is a warning:
+// the editor and the game take the first one in the list there, so this one
+// can never be used.
 void checkTeleports(const std::string& file, const LocalMap& map, const GameDirectory& dir,
                     Findings& findings) {
-  char name[kTeleportNameSize];
-  int x, y;
+  const auto inDirectory = [&dir](const std::string& fileName) { return isFilePath(dir.pathOf(fileName).c_str()); };
   for (int i = 0; i < map.teleportCount(); i++) {
-    if (!map.getTeleport(i, &x, &y, name)) break;
-    checkSharedCell(file, map, i, findings);
-    if (x < 1 || x > kMapColumns || y < 1 || y > kMapRows) {
-      Finding& f = findings.error(file, FindingKind::TeleportCell,
-                                  "teleport %d to %s lies at cell (%d, %d), outside 1..%d x 1..%d", i + 1, name, x,
-                                  y, kMapColumns, kMapRows);
+    const TeleportFaults t = teleportFaults(map, i, inDirectory);
+    if (!t.read) break;
+    char firstName[kTeleportNameSize];
+    int fx, fy;
+    if (t.sharesCellWith >= 0 && map.getTeleport(t.sharesCellWith, &fx, &fy, firstName)) {
+      Finding& f = findings.warning(file, FindingKind::SharedTeleportCell,
+                                    "teleports %d (to %s) and %d (to %s) share cell (%d, %d): only the first can "
+                                    "ever be used",
+                                    t.sharesCellWith + 1, firstName, i + 1, t.name, t.x, t.y);
+      f.column = t.x;
+      f.row = t.y;
       f.record = i;
     }
-    if (!isFilePath(dir.pathOf(std::string(name) + ".MAP").c_str())) {
+    if (t.cellOutside) {
+      Finding& f = findings.error(file, FindingKind::TeleportCell,
+                                  "teleport %d to %s lies at cell (%d, %d), outside 1..%d x 1..%d", i + 1, t.name,
+                                  t.x, t.y, kMapColumns, kMapRows);
+      f.record = i;
+    }
+    if (t.targetMissing) {
       Finding& f = findings.error(file, FindingKind::TeleportTarget,
                                   "teleport %d at cell (%d, %d) leads to %s.MAP, which is not in the directory",
-                                  i + 1, x, y, name);
+                                  i + 1, t.x, t.y, t.name);
       f.record = i;
-      if (x >= 1 && x <= kMapColumns && y >= 1 && y <= kMapRows) {
-        f.column = x;
-        f.row = y;
+      if (!t.cellOutside) {
+        f.column = t.x;
+        f.row = t.y;
       }
     }
   }
