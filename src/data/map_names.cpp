@@ -74,9 +74,10 @@ bool worldMapFileName(const char* prefix, int col, int row, char* out, size_t ou
 }
 
 bool worldMapFileNameIn(const char* directory, int col, int row, char* out, size_t outSize) {
-  char name[8];
-  if (!out || outSize == 0) return false;
-  out[0] = 0;
-  if (!worldMapName(col, row, name, sizeof name)) return false;
-  return fits(snprintf(out, outSize, "%s\\%s.MAP", directory ? directory : "", name), outSize);
+  char prefix[kPathBufferSize];
+  if (!fits(snprintf(prefix, sizeof prefix, "%s\\", directory ? directory : ""), sizeof prefix)) {
+    if (out && outSize > 0) out[0] = 0;
+    return false;
+  }
+  return worldMapFileName(prefix, col, row, out, outSize);
 }

@@ -2,7 +2,8 @@
 // (MapViewState) and its widget ids (MapViewWidgets) are plain structs that
 // the program holds by value; the documents belong to the program; whatever
 // the view needs the program to do goes through MapViewHost. The view owns
-// nothing here but its cached pictures.
+// its cached pictures of the map and the world, and its area tools' state
+// (the selection, and the copied block, which is kept across maps).
 #pragma once
 #include "data/creature_list.h"
 #include "data/local_map.h"
