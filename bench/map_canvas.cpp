@@ -31,24 +31,23 @@ class QuietHost final : public MapViewHost {
   bool replaceOpenMap(const char*) override { return false; }
   int showText(const char*, const char*) override { return 0; }
   const char* selectFile(const char*, const char*, int, const char*, const char*) override { return ""; }
-  void beginMapEdit() override {}
-  void endMapEdit() override {}
 };
 
 // Editor values of one canvas: a full map, tables, 200 placements in use,
 // sprites with masked pixels, on a headless screen of the given depth.
 struct Scene {
-  LocalMap openMap;
+  OpenMap document;
+  LocalMap& openMap = document.map;
   ObjectList objects;
   CreatureList creatures;
-  MapDataFile data;
+  MapDataFile& data = document.data;
   SpriteSet sprites;
   std::unique_ptr<WorldBuffer> world = std::make_unique<WorldBuffer>();
   WorldTeleports teleports;
   MapViewWidgets widgets{};
   std::unique_ptr<MapViewState> values = std::make_unique<MapViewState>();
   QuietHost quiet;
-  MapView view{*values, widgets, openMap, objects, creatures, data, sprites, *world, teleports, quiet, {}, {}, {}};
+  MapView view{*values, widgets, document, openMap, objects, creatures, data, sprites, *world, teleports, quiet, {}, {}, {}};
   BITMAP* canvas = nullptr;
   BITMAP* floorSource = nullptr;
   std::string host;

@@ -10,20 +10,30 @@
 
 namespace {
 
+struct Chooser;
+
+// A row's data: its window and its index (list rows get no other data pointer).
+struct Row {
+  Chooser* chooser;
+  int index;
+};
+
 struct Chooser {
   const std::vector<BackupSummary>* backups;
-  std::vector<int> rows;  // row i's data: i
+  std::vector<Row> rows;
   int rowCount;
   int selected;
   int chosen;
   bool done;
 };
-Chooser* g_chooser = nullptr;  // the window open now (list rows get no data pointer)
+
+const Row& rowAt(void* rowData) { return *static_cast<const Row*>(rowData); }
 
 void* rowOf(void* list, int row) { return &static_cast<Chooser*>(list)->rows[static_cast<size_t>(row)]; }
 
 void rowText(void* rowData, char* buffer) {
-  const BackupSummary& b = (*g_chooser->backups)[static_cast<size_t>(*static_cast<int*>(rowData))];
+  const Row& row = rowAt(rowData);
+  const BackupSummary& b = (*row.chooser->backups)[static_cast<size_t>(row.index)];
   const size_t files = b.files.size();
   if (b.state != BackupState::Usable)
     snprintf(buffer, kGuiRowBufferSize, "%s   cannot be read", b.when.c_str());
@@ -32,31 +42,30 @@ void rowText(void* rowData, char* buffer) {
              files == 1 ? "" : "s");
 }
 
-void rowSelected(int, void* rowData) { g_chooser->selected = *static_cast<int*>(rowData); }
+void rowSelected(int, void* rowData) { rowAt(rowData).chooser->selected = rowAt(rowData).index; }
 
-void finish(int chosen) {
-  g_chooser->chosen = chosen;
-  g_chooser->done = true;
+void finish(Chooser& chooser, int chosen) {
+  chooser.chosen = chosen;
+  chooser.done = true;
   StopEventLoop();
 }
 
-void rowOpened(int, void* rowData) { finish(*static_cast<int*>(rowData)); }
-void restorePressed(void*) {
-  if (g_chooser->selected >= 0) finish(g_chooser->selected);
+void rowOpened(int, void* rowData) { finish(*rowAt(rowData).chooser, rowAt(rowData).index); }
+void restorePressed(void* data) {
+  Chooser& chooser = *static_cast<Chooser*>(data);
+  if (chooser.selected >= 0) finish(chooser, chooser.selected);
 }
-void cancelPressed(void*) { finish(-1); }
+void cancelPressed(void* data) { finish(*static_cast<Chooser*>(data), -1); }
 
-bool cancelOnEscape(const GuiKey& key, void*) {
+bool cancelOnEscape(const GuiKey& key, void* data) {
   if (key.scancode != KEY_ESC) return false;
-  finish(-1);
+  finish(*static_cast<Chooser*>(data), -1);
   return true;
 }
 
 int chooseInWindow(const std::vector<BackupSummary>& backups) {
   Chooser chooser{&backups, {}, static_cast<int>(backups.size()), -1, -1, false};
-  for (int i = 0; i < chooser.rowCount; i++) chooser.rows.push_back(i);
-  Chooser* outer = g_chooser;
-  g_chooser = &chooser;
+  for (int i = 0; i < chooser.rowCount; i++) chooser.rows.push_back(Row{&chooser, i});
   const int visibleRows = 14;
   const int window = CreateWindow(0, AUTO, "Restore Backup", 0);
   AddLabel(8, 6, "Backups, newest first: date and time, operation, files");
@@ -64,13 +73,12 @@ int chooseInWindow(const std::vector<BackupSummary>& backups) {
   SetListIndexer(list, rowOf);
   SetListSelectCallback(list, rowSelected);
   const int buttonsY = 22 + visibleRows * 20 + 12;
-  AddButton(8, buttonsY, "~Restore", restorePressed, nullptr);
-  AddButton(100, buttonsY, "~Cancel", cancelPressed, nullptr);
-  SetKeyHandler(window, cancelOnEscape, nullptr);
+  AddButton(8, buttonsY, "~Restore", restorePressed, &chooser);
+  AddButton(100, buttonsY, "~Cancel", cancelPressed, &chooser);
+  SetKeyHandler(window, cancelOnEscape, &chooser);
   ShowWindow();
   while (!chooser.done) RunEventLoop();
   CloseTopWindow();
-  g_chooser = outer;
   return chooser.chosen;
 }
 

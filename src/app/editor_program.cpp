@@ -127,10 +127,9 @@ int runEditor(EditorDisplay display) {
     return 1;
   }
   // The question about a map lost in a crash comes before any other dialog.
-  startRecoveryCopies(kRecoveryDirectory);
-  writeRecoveryCopyOnLogout();
+  editor->document.recovery().start(kRecoveryDirectory);
   auto recovered = std::make_unique<RecoveredMap>();
-  const bool recover = askToRecover(*recovered);
+  const bool recover = askToRecover(*editor, *recovered);
   askForGameDirectoryIfMissing(*editor);
   loadSpriteSet(*editor);
   const bool headless = display == EditorDisplay::Headless;
@@ -142,8 +141,8 @@ int runEditor(EditorDisplay display) {
   settleLeftWorldWriteAtStart(*editor);
   RunEventLoop();
   SetCloseCallback(nullptr, nullptr);
-  removeRecoveryCopy();  // a clean quit: the changes were saved or discarded
-  stopRecoveryCopies();
+  editor->document.recovery().remove();  // a clean quit: the changes were saved or discarded
+  editor->document.recovery().stop();
   const bool settingsSaved = saveSettingsAtShutdown(*editor);
   shutdownEditor(editor);
   return settingsSaved ? 0 : 1;

@@ -10,12 +10,13 @@
 #include "data/creature_list.h"
 #include "data/local_map.h"
 #include "data/map_data_file.h"
-#include "data/edit_history.h"
 #include "data/object_list.h"
+#include "data/open_map.h"
 #include "data/settings_file.h"
 #include "data/sprite_set.h"
 #include "data/world_buffer.h"
 #include "data/world_teleports.h"
+#include "app/editor_listeners.h"
 #include "app/editor_view_host.h"
 #include "app/visited_maps.h"
 #include "view/map_view.h"
@@ -33,10 +34,13 @@ class asIScriptEngine;
 struct EditorState : MapViewWidgets, MapViewState {
   // ---- Documents and their data ----
   SettingsFile settings;      // contents of dola.ini
-  LocalMap openMap;           // the open map; its path is empty until one is opened
-  ObjectList objectList;      // object tables of the open map's directory
-  CreatureList creatureList;  // creature tables of the open map's directory
-  MapDataFile mapData;        // placements of the open map
+  // The open map with its placements, history and recovery copy: every
+  // change of them passes its gate, and it alone says what is unsaved.
+  OpenMap document;
+  LocalMap& openMap = document.map;      // the open map; its path is empty until one is opened
+  ObjectList objectList;                 // object tables of the open map's directory
+  CreatureList creatureList;             // creature tables of the open map's directory
+  MapDataFile& mapData = document.data;  // placements of the open map
   PALETTE palette;            // colours read from "palette.bmp"
   SpriteSet sprites;          // tile, object and creature sprites (owns the bitmaps)
   WorldBuffer worldBuffer;    // world grid for the world view and for scripts
@@ -54,18 +58,13 @@ struct EditorState : MapViewWidgets, MapViewState {
   VisitedMaps visitedMaps;  // every map opened since start-up, for Back and Forward
   char statusWarning[512];  // said after the open map's path on the status line until the next open; "" none
 
-  // ---- Never losing work ----
-  int mapDataRead;  // 1 when the open map's ".DAT" was read: a failed save of it is reported
-  // Every edit of openMap and mapData, for undo and redo; what is unsaved.
-  EditHistory edits{openMap, mapData};
-  // The open map's tiles or teleports differ from the state they were last
-  // opened or saved in (its placements say themselves: placementsChanged).
-  bool mapChanged() const { return edits.tilesOrTeleportsChanged(); }
-
   // ---- The map view: its context over the parts above, and the program's
   // answers to what it asks ----
   EditorViewHost viewHost{*this};
-  MapView mapView{*this, *this, openMap, objectList, creatureList, mapData, sprites, worldBuffer, worldTeleports, viewHost, {}, {}, {}};
+  MapView mapView{*this, *this, document, openMap, objectList, creatureList, mapData, sprites, worldBuffer, worldTeleports, viewHost, {}, {}, {}};
+  // What hears of every change of the open map: the view's widgets, then the
+  // program's texts (added to the document at construction, in that order).
+  EditorListeners listeners{*this};
 };
 
 // The process-wide pointer: set right after construction, cleared at shutdown.

@@ -4,9 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/crash_recovery.h"
 #include "app/editor_state.h"
-#include "app/map_edits.h"
 #include "app/unsaved_changes.h"
 #include "app/user_dialogs.h"
 #include "check/teleport_warning.h"
@@ -21,10 +19,6 @@ const char* EditorViewHost::selectFile(const char* masks, const char* startPath,
                                        const char* buttonLabel) {
   return chooseFile(masks, startPath, flags, title, buttonLabel);
 }
-
-void EditorViewHost::beginMapEdit() { ::beginMapEdit(editor_); }
-
-void EditorViewHost::endMapEdit() { ::endMapEdit(editor_); }
 
 void EditorViewHost::teleportAdded(int index) {
   char directory[kPathBufferSize];

@@ -1,6 +1,6 @@
 // The program's answers to what the map view asks: opening a map after the
-// unsaved-changes question, the editor's user dialogs, and the open map's
-// history, which records the view's edits.
+// unsaved-changes question, the editor's user dialogs, and the status line's
+// word on a new teleport.
 #pragma once
 #include "view/map_view.h"
 
@@ -13,8 +13,6 @@ class EditorViewHost final : public MapViewHost {
   int showText(const char* text, const char* buttons) override;
   const char* selectFile(const char* masks, const char* startPath, int flags, const char* title,
                          const char* buttonLabel) override;
-  void beginMapEdit() override;
-  void endMapEdit() override;
   // Says on the status line what the new teleport gets wrong, if anything.
   void teleportAdded(int index) override;
 

@@ -4,30 +4,18 @@
 
 struct EditorState;
 
-// Loads the map at path (an editor path, at most 255 characters) and its
-// companion files, switches to LocalEdit, clears the teleport and placement
-// selections (their rows name other records now) and redraws what shows map data.
+// Loads the object and creature tables of the map's directory, then opens
+// the map at path (an editor path, at most 255 characters) in the document,
+// in LocalEdit; the document's listeners redraw what shows map data.
 // Warns once when the map could not be saved back as it was read (a row that
 // ends early, a line end inside the grid) or could not be opened for editing.
-// The map then counts as unchanged.
 void openMapFile(const char* path, EditorState& editor);
 
-// Recounts the teleports into teleportRows and redraws the widgets that show
-// map data: map canvas, status line, palette and the three lists.
-void refreshAfterLoad(EditorState& editor);
-
-// Writes the open map to path and, when they changed since they were read or
-// last written, its placements to the ".DAT" read when it was opened. Every
-// write that fails is reported by name and reason; a file that was there is
-// left as it was. The tiles count as saved once written to the open map's
-// own file (or anywhere, for a map with no file); the placements once written
-// (a map opened without a ".DAT" cannot keep any, and says so). Returns
-// whether no placement is left unsaved.
+// Saves the document to path with a backup of both files it replaces (Save,
+// or Save As to another path). Every write that fails is reported by name and
+// reason; a file that was there is left as it was. Returns whether no
+// placement is left unsaved.
 bool saveMapFile(const char* path, EditorState& editor);
-
-// True while the tiles or teleports (mapChanged) or the placements of the open
-// map hold changes that no save has written.
-bool hasUnsavedChanges(const EditorState& editor);
 
 // Save As: asks for a file (starting at the open map's path, else the game
 // directory) and writes the map there with saveMapFile, with ".MAP" added to

@@ -8,12 +8,10 @@
 #include <vector>
 
 #include "app/commands.h"
-#include "app/crash_recovery.h"
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
 #include "app/game_directory_setting.h"
 #include "app/left_world_write.h"
-#include "app/map_edits.h"
 #include "app/map_file.h"
 #include "app/unsaved_changes.h"
 #include "app/user_dialogs.h"
@@ -73,10 +71,10 @@ int askWhere(int from, int to, int mapCells, const WorldTileCount& world) {
 }
 
 void replaceInOpenMap(EditorState& editor, int from, int to) {
-  beginMapEdit(editor);
-  const AreaChange change = replaceTile(editor.openMap, static_cast<unsigned char>(from), static_cast<unsigned char>(to));
-  endMapEdit(editor);
-  Refresh(editor.mapCanvas);
+  AreaChange change{};
+  editor.document.edit([&] {
+    change = replaceTile(editor.openMap, static_cast<unsigned char>(from), static_cast<unsigned char>(to));
+  });
   char cells[48], text[kAreaNoteSize];
   countText(change.cells, "cell", "cells", cells, sizeof cells);
   snprintf(text, sizeof text, "Replaced tile %d with tile %d in %s of this map.", from, to, cells);
@@ -114,15 +112,9 @@ void replaceInWorld(EditorState& editor, WorldMaps& maps, const char* directory,
     tellUser("No world map was changed: %s. Every map is as it was.", result.failure.c_str());
     return;
   }
-  if (openIsWorldMap) {
-    // Not an undo step (the maps changed on disk): the map starts a history
-    // of its new file.
-    endMapEdit(editor);
-    editor.openMap.load(editor.openMap.path);
-    editor.edits.mapLoaded(editor.openMap.path, stampsOfOpenMap(editor));
-    updateRecoveryCopy(editor);
-    refreshAfterLoad(editor);
-  }
+  // Not an undo step (the maps changed on disk): the map and its
+  // placements are read anew and start a history of the new files.
+  if (openIsWorldMap) editor.document.reload();
   if (result.interrupted) return;
   char cells[48], mapCount[48], text[kAreaNoteSize];
   countText(result.cells, "cell", "cells", cells, sizeof cells);

@@ -10,7 +10,6 @@
 #include "app/backup_chooser.h"
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
-#include "app/map_file.h"
 #include "app/unsaved_changes.h"
 #include "app/user_dialogs.h"
 #include "platform/backup_restore.h"
@@ -70,7 +69,7 @@ bool restoreBackupAfterQuestion(EditorState& editor, const BackupSummary& backup
              result.failure.c_str());
     return false;
   }
-  if (reload && result.restored > 0) openMapFile(editor.openMap.path, editor);
+  if (reload && result.restored > 0) editor.document.reload();  // the map and its placements as restored
   if (result.interrupted) {
     tellUser("Restoring stopped after %d of the %zu files: %s.", result.restored, backup.files.size(),
              result.failure.c_str());

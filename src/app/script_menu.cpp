@@ -9,19 +9,20 @@
 
 #include "app/commands.h"
 #include "app/script_commands.h"
-#include "app/crash_recovery.h"
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
 #include "app/game_directory_setting.h"
-#include "app/map_edits.h"
 #include "app/map_file.h"
 #include "app/unsaved_changes.h"
 #include "app/user_dialogs.h"
 #include "data/world_loader.h"
+#include "data/world_neighbours.h"
+#include "platform/editor_path.h"
 #include "gui/gui.h"
 #include "platform/host_path.h"
 #include "script/map_generation.h"
 #include "script/world_generation.h"
+#include "view/tool_actions.h"
 
 namespace {
 
@@ -81,30 +82,30 @@ void generateWorldBesideOpenMap(EditorState& editor) {
     recordMouse(editor);
     return;
   }
-  bool reloaded = false;
-  endMapEdit(editor);
+  endAreaToolAction(editor.mapView);
+  char directory[kPathBufferSize];
+  directoryOf(editor.openMap.path, directory, sizeof directory);
   const BackupPlace backups = editorBackupPlace(editor);
-  generateWorldBeside(editor.scriptEngine, editor.openMap, &reloaded, &backups);
+  const WorldGenerationResult result = generateWorld(editor.scriptEngine, directory, &editor.openMap, &backups);
   reloadWorldView(editor);
-  if (reloaded) {
-    // Not an undo step: the map is its new file, with a history of its own.
-    editor.edits.mapLoaded(editor.openMap.path, stampsOfOpenMap(editor));
-    updateRecoveryCopy(editor);
-    refreshAfterLoad(editor);
-  } else {
+  int col = 0, row = 0;
+  const char* separator = lastBackslash(editor.openMap.path, 1);
+  // Not an undo step: the map and its placements are read anew from the
+  // files written (some of them, when the write was cut short), with a
+  // history of their own.
+  if (separator != nullptr && worldSquareOfFileName(separator + 1, &col, &row) && result.written > 0)
+    editor.document.reload();
+  else
     Refresh(editor.mapCanvas);
-  }
   recordMouse(editor);
 }
 
 void generateIntoOpenMap(EditorState& editor) {
-  beginMapEdit(editor);
+  endAreaToolAction(editor.mapView);  // a stroke still held is a step of its own
   // The script works in the world grid's corner: the world view gets its
   // world back afterwards, whether the script ran, failed or was cancelled.
   std::unique_ptr<WorldBuffer> world(new (std::nothrow) WorldBuffer(editor.worldBuffer));
-  const bool generated = generateIntoMap(editor.scriptEngine, editor.openMap);
+  editor.document.edit([&] { generateIntoMap(editor.scriptEngine, editor.openMap); });
   if (world) editor.worldBuffer = *world;
-  endMapEdit(editor);
-  if (generated) Refresh(editor.mapCanvas);
   recordMouse(editor);
 }

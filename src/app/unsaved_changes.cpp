@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/crash_recovery.h"
 #include "app/editor_state.h"
 #include "app/map_file.h"
 #include "app/user_dialogs.h"
@@ -17,12 +16,12 @@ enum UnsavedAnswer { kSaveChanges = 0, kDiscardChanges = 1 };
 // Names what is unsaved: the map's tiles and teleports, its placements, or both.
 void unsavedQuestion(const EditorState& editor, char* question, size_t size) {
   const char* path = editor.openMap.path;
-  const bool placements = editor.mapData.placementsChanged();
+  const bool placements = editor.document.placementsModified();
   if (path[0] == '\0')  // painted before any map was opened
     snprintf(question, size, "The new map has unsaved changes.");
   else if (!placements)
     snprintf(question, size, "The map %s has unsaved changes.", path);
-  else if (!editor.mapChanged())
+  else if (!editor.document.mapModified())
     snprintf(question, size, "The objects and creatures placed on the map %s are not saved.", path);
   else
     snprintf(question, size,
@@ -34,12 +33,14 @@ void unsavedQuestion(const EditorState& editor, char* question, size_t size) {
 }  // namespace
 
 bool settleUnsavedChanges(EditorState& editor) {
-  if (!hasUnsavedChanges(editor)) return true;
+  if (!editor.document.modified()) return true;
   char question[kPathBufferSize + 128];
   unsavedQuestion(editor, question, sizeof question);
   const int answer = askQuestion(question, "~Save|~Discard|~Cancel");
   if (answer == kDiscardChanges) {
-    removeRecoveryCopy();
+    // Dropped at once, placements and all: whatever the caller does next
+    // (another map, a rewrite of these files) starts from the files.
+    editor.document.discard();
     return true;
   }
   if (answer != kSaveChanges) return false;
@@ -47,7 +48,7 @@ bool settleUnsavedChanges(EditorState& editor) {
     saveMapAs(editor);  // a map without a file is saved where the user says
   else
     saveMapFile(editor.openMap.path, editor);
-  return !hasUnsavedChanges(editor);
+  return !editor.document.modified();
 }
 
 bool replaceOpenMap(const char* path, EditorState& editor) {

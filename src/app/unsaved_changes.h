@@ -9,7 +9,8 @@ struct EditorState;
 // ("The new map ..." for changes made before any map was opened; its Save
 // asks for a file as Save As does).
 // True when the caller may go on and drop the open map: nothing was changed,
-// it was saved completely, or the user discarded the changes.
+// it was saved completely, or the user discarded the changes (the document
+// then holds its files' content again, placements included).
 bool settleUnsavedChanges(EditorState& editor);
 
 // Replaces the open map by the map at path (copied first, so a selector's

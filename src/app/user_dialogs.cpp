@@ -10,13 +10,18 @@
 
 namespace {
 
-UserDialogs g_dialogs = {ShowText, SelectFile};
-int g_openDialogs = 0;
+// The one state of the editor's dialogs: the table in use and how many of
+// them wait for the user now (nested ones included).
+struct DialogContext {
+  UserDialogs table = {ShowText, SelectFile};
+  int open = 0;
+};
+DialogContext g_dialogs;
 
 // Counts a dialog as open for the lifetime of the guard.
 struct OpenDialog {
-  OpenDialog() { ++g_openDialogs; }
-  ~OpenDialog() { --g_openDialogs; }
+  OpenDialog() { ++g_dialogs.open; }
+  ~OpenDialog() { --g_dialogs.open; }
 };
 
 // A button held when a dialog closes must not act on the map under it.
@@ -27,14 +32,14 @@ void afterDialog() {
 }  // namespace
 
 UserDialogs setUserDialogs(UserDialogs dialogs) {
-  UserDialogs previous = g_dialogs;
-  g_dialogs = dialogs;
+  UserDialogs previous = g_dialogs.table;
+  g_dialogs.table = dialogs;
   return previous;
 }
 
 int askUser(const char* text, const char* buttons) {
   OpenDialog open;
-  const int answer = g_dialogs.ask(text ? text : "", buttons);
+  const int answer = g_dialogs.table.ask(text ? text : "", buttons);
   afterDialog();
   return answer;
 }
@@ -44,7 +49,7 @@ int askQuestion(const char* text, const char* buttons) {
   return askUser(text, buttons);
 }
 
-bool userDialogOpen() { return g_openDialogs > 0; }
+bool userDialogOpen() { return g_dialogs.open > 0; }
 
 void tellUser(const char* format, ...) {
   char text[2048];
@@ -58,7 +63,7 @@ void tellUser(const char* format, ...) {
 const char* chooseFile(const char* masks, const char* startPath, int flags, const char* title,
                        const char* buttonLabel) {
   OpenDialog open;
-  const char* path = g_dialogs.chooseFile(masks, startPath, flags, title, buttonLabel);
+  const char* path = g_dialogs.table.chooseFile(masks, startPath, flags, title, buttonLabel);
   afterDialog();
   return path ? path : "";
 }

@@ -1,7 +1,9 @@
 // The histories: one record per map (its steps, the current and the saved
 // step), the open map's record active. States are numbered by the steps
 // before them: state i follows steps[0..i-1]; saved -1 is a saved state that
-// is no longer in the history, so the map counts as changed until saved again.
+// is no longer in the history, so the map's history cannot go on from its
+// files when it is opened again. Whether the map is changed is not read from
+// these numbers but from its content against the saved content.
 #include "data/edit_history.h"
 
 #include <strings.h>
@@ -25,6 +27,33 @@ namespace {
 
 bool sameFiles(const MapFileStamps& a, const MapFileStamps& b) {
   return sameStamp(a.map, b.map) && sameStamp(a.data, b.data);
+}
+
+bool sameMapPart(const MapState& a, const MapState& b) {
+  return a.kind == b.kind && memcmp(a.tiles, b.tiles, sizeof a.tiles) == 0 && a.teleports == b.teleports;
+}
+
+// Placements compare as the bytes a save writes (the records hold padding).
+bool samePlacements(const MapState& a, const MapState& b) {
+  if (a.hasPlacements != b.hasPlacements) return false;
+  for (int i = 0; i < kPlacementCount; ++i) {
+    unsigned char x[kPlacementSize], y[kPlacementSize];
+    encodePlacement(a.placements[i], x);
+    encodePlacement(b.placements[i], y);
+    if (memcmp(x, y, kPlacementSize) != 0) return false;
+  }
+  return true;
+}
+
+void copyMapPart(const MapState& from, MapState& to) {
+  memcpy(to.tiles, from.tiles, sizeof to.tiles);
+  to.kind = from.kind;
+  to.teleports = from.teleports;
+}
+
+void copyPlacements(const MapState& from, MapState& to) {
+  to.hasPlacements = from.hasPlacements;
+  memcpy(to.placements, from.placements, sizeof to.placements);
 }
 
 }  // namespace
@@ -143,42 +172,38 @@ bool EditHistory::canUndo() const { return active_->current > 0; }
 
 bool EditHistory::canRedo() const { return active_->current < active_->steps.size(); }
 
-bool EditHistory::savedStepsDiffer(bool tilesOrTeleportsOnly) const {
-  const Record& r = *active_;
-  if (r.saved < 0) return true;
-  const size_t saved = static_cast<size_t>(r.saved);
-  for (size_t i = std::min(saved, r.current); i < std::max(saved, r.current); ++i) {
-    if (!tilesOrTeleportsOnly || r.steps[i].touchesMap()) return true;
-  }
-  return false;
+// The open map as it is now, in the scratch state; null without memory.
+const MapState* EditHistory::currentState() const {
+  if (!now_) now_.reset(new (std::nothrow) MapState);
+  if (!now_) return nullptr;
+  captureMapState(map_, data_, *now_);
+  return now_.get();
 }
 
-bool EditHistory::openStepDiffers(bool tilesOrTeleportsOnly) const {
-  if (!open_) return false;
-  std::unique_ptr<MapState> now(new (std::nothrow) MapState);
-  if (!now) return true;  // cannot tell: say changed, never lose work
-  captureMapState(map_, data_, *now);
-  const MapState& before = *pending_;
-  if (memcmp(now->tiles, before.tiles, sizeof now->tiles) != 0 || now->kind != before.kind ||
-      now->teleports != before.teleports)
-    return true;
-  if (tilesOrTeleportsOnly) return false;
-  for (int i = 0; i < kPlacementCount; ++i) {
-    unsigned char a[kPlacementSize], b[kPlacementSize];
-    encodePlacement(now->placements[i], a);
-    encodePlacement(before.placements[i], b);
-    if (memcmp(a, b, kPlacementSize) != 0) return true;
-  }
-  return false;
+// Without memory to compare, a map counts as changed: never lose work.
+bool EditHistory::changed() const {
+  const MapState* now = currentState();
+  return now == nullptr || !saved_ || !sameMapPart(*now, *saved_) || !samePlacements(*now, *saved_);
 }
 
-bool EditHistory::changed() const { return savedStepsDiffer(false) || openStepDiffers(false); }
+bool EditHistory::mapPartChanged() const {
+  const MapState* now = currentState();
+  return now == nullptr || !saved_ || !sameMapPart(*now, *saved_);
+}
 
-bool EditHistory::tilesOrTeleportsChanged() const { return savedStepsDiffer(true) || openStepDiffers(true); }
+bool EditHistory::placementsChanged() const {
+  const MapState* now = currentState();
+  return now == nullptr || !saved_ || !samePlacements(*now, *saved_);
+}
 
-void EditHistory::markSaved(const MapFileStamps& stamps) {
+void EditHistory::markSaved(const MapFileStamps& stamps, bool mapPart, bool placementsPart) {
   commitStep();
-  active_->saved = static_cast<long>(active_->current);
+  const MapState* now = currentState();
+  if (now != nullptr && saved_) {
+    if (mapPart) copyMapPart(*now, *saved_);
+    if (placementsPart) copyPlacements(*now, *saved_);
+  }
+  if (mapPart) active_->saved = static_cast<long>(active_->current);
   active_->stamps = stamps;
 }
 
@@ -215,6 +240,8 @@ void EditHistory::mapLoaded(const char* key, const MapFileStamps& stamps) {
   r->current = static_cast<size_t>(r->saved);  // the files hold the saved state
   r->lastUsed = ++clock_;
   active_ = r;
+  if (!saved_) saved_.reset(new (std::nothrow) MapState);
+  if (saved_) captureMapState(map_, data_, *saved_);
 }
 
 int EditHistory::stepCount() const { return static_cast<int>(active_->steps.size()); }

@@ -1,7 +1,9 @@
 // EditHistory: the undo and redo steps of the open map, and the histories of
 // the maps opened before while the editor runs, within a bound on memory.
-// The unsaved-changes mark is derived from it (the step saved last versus the
-// current one); the history never touches the disk.
+// It also keeps the content of the open map's saved state (what its files
+// hold), so "changed" is a comparison of contents: a cell painted and painted
+// back is no change, whatever steps lie between. The history never touches
+// the disk; OpenMap is the one program object that drives it.
 //
 // THE RECORDING GATE: every edit of the open map passes here.
 //   history.beginStep();   // before the first change: takes the map's state
@@ -12,8 +14,6 @@
 // nothing differs. beginStep with a step open closes that one first;
 // commitStep with none open does nothing. Undo, redo and markSaved close an
 // open step first, so no half-stroke is left over.
-// recordStep(before) is the one-call form for a caller that took the state
-// itself (captureMapState) before changing the map.
 #pragma once
 #include <cstddef>
 #include <deque>
@@ -47,7 +47,6 @@ class EditHistory {
   void beginStep();
   bool commitStep();  // true when a step was recorded
   bool stepOpen() const { return open_; }
-  bool recordStep(const MapState& before);
 
   // ---- Undo and redo: false, nothing changed, when there is no step ----
   // changed receives the bounding box of the cells the step touched.
@@ -57,13 +56,15 @@ class EditHistory {
   bool canRedo() const;
 
   // ---- Saved state ----
-  // The open map differs from the state it was last saved or opened in (an
-  // open step counts when it changed anything; it stays open).
+  // The open map's content differs from the state it was last saved or
+  // opened in (an open step counts with what it changed so far).
   bool changed() const;
-  // The same for its tiles, teleports and kind alone (not only placements).
-  bool tilesOrTeleportsChanged() const;
-  // The open map was written to its own files: this state is on disk.
-  void markSaved(const MapFileStamps& stamps);
+  // The same for its tiles, teleports and kind alone, and for its placements alone.
+  bool mapPartChanged() const;
+  bool placementsChanged() const;
+  // The open map's tiles, kind and teleports (mapPart) and its placements
+  // (placementsPart) were written to its own files: that content is on disk.
+  void markSaved(const MapFileStamps& stamps, bool mapPart = true, bool placementsPart = true);
   // Call right after a map was loaded into the map and data objects (a step
   // left open from the map before is dropped: close it before loading). The
   // map that was open leaves its unsaved steps behind (its changes were saved
@@ -88,8 +89,8 @@ class EditHistory {
   void dropFront(Record& record);
   void clearRecord(Record& record);
   void dropUnsaved(Record& record);
-  bool savedStepsDiffer(bool tilesOrTeleportsOnly) const;
-  bool openStepDiffers(bool tilesOrTeleportsOnly) const;
+  bool recordStep(const MapState& before);
+  const MapState* currentState() const;
 
   LocalMap& map_;
   MapDataFile& data_;
@@ -98,6 +99,8 @@ class EditHistory {
   std::vector<std::unique_ptr<Record>> records_;
   Record* active_ = nullptr;
   std::unique_ptr<MapState> pending_;  // the state at beginStep
+  std::unique_ptr<MapState> saved_;    // the content of the open map's files
+  mutable std::unique_ptr<MapState> now_;  // scratch for the comparisons
   bool open_ = false;
   std::string scratch_;
   size_t memoryUsed_ = 0;

@@ -16,7 +16,6 @@ void MapDataFile::clear() { placements_.reset(); }
 bool MapDataFile::load(const char* newPath) {
   clear();
   fileRead_ = false;
-  memset(synced_, 0, sizeof synced_);
   placements_.reset(new (std::nothrow) Placement[kPlacementCount]());
   if (!copyText(path, sizeof path, newPath) || !placements_) return false;
   unsigned char bytes[kPlacementTableSize];
@@ -24,7 +23,6 @@ bool MapDataFile::load(const char* newPath) {
   for (int i = 0; i < kPlacementCount; i++) {
     decodePlacement(bytes + kPlacementSize * i, placements_[i]);
   }
-  memcpy(synced_, bytes, sizeof synced_);
   fileRead_ = true;
   return true;
 }
@@ -40,16 +38,7 @@ bool MapDataFile::save(BackupOperation* backup) {
   unsigned char bytes[kPlacementTableSize];
   encodeTable(bytes);
   FileReplacer replacer(backup);
-  if (!replacer.replaceWhole(path, "r+b", bytes, sizeof bytes)) return false;
-  memcpy(synced_, bytes, sizeof synced_);
-  return true;
-}
-
-bool MapDataFile::placementsChanged() const {
-  if (!placements_) return false;
-  unsigned char bytes[kPlacementTableSize];
-  encodeTable(bytes);
-  return memcmp(bytes, synced_, sizeof bytes) != 0;
+  return replacer.replaceWhole(path, "r+b", bytes, sizeof bytes);
 }
 
 Placement* MapDataFile::placement(int i) {

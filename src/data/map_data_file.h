@@ -33,10 +33,8 @@ class MapDataFile {
   // or the backup could not be made; the file is then unchanged.
   bool save(BackupOperation* backup = nullptr);
 
-  // True when the records differ from what the last load read (all free when
-  // it read nothing) or the last successful save wrote: the placements that
-  // only a save can keep.
-  bool placementsChanged() const;
+  // Whether the records differ from their file is the open map's question
+  // (OpenMap::placementsModified), asked of its content.
 
   Placement* placement(int i);  // nullptr unless 0 <= i < 200 and a table exists
   const Placement* placement(int i) const;
@@ -51,7 +49,6 @@ class MapDataFile {
  private:
   std::unique_ptr<Placement[]> placements_;  // 200 records, or absent
   bool fileRead_ = false;                    // the last load read the file at path
-  unsigned char synced_[kPlacementTableSize] = {};  // the records as last read or written
 
   void encodeTable(unsigned char* bytes) const;
 };

@@ -84,7 +84,7 @@ bool BackupOperation::fail(const std::string& what, int error) {
   failure_ = what + ": " + strerror(error ? error : EIO);
   // Copies never marked complete serve no restore: the folder goes, unless
   // an earlier part of the operation was replaced relying on it.
-  if (!folder_.empty() && completeCount_ == 0) {
+  if (!folder_.empty() && reliedOn_ == 0) {
     removeFolder(editorFolder_);
     folder_.clear();
     editorFolder_.clear();
@@ -232,6 +232,14 @@ bool BackupOperation::sync(const std::vector<unsigned long long>* syncedLater) {
     if (fd >= 0) close(fd);
   }
   return ok || fail("the backup in " + editorFolder_ + " could not be synced to the disk", errno);
+}
+
+void BackupOperation::abandon() {
+  if (!folder_.empty() && reliedOn_ == 0) {
+    removeFolder(editorFolder_);
+    folder_.clear();
+    editorFolder_.clear();
+  }
 }
 
 // The folders there when ours was made, oldest first by the order they were

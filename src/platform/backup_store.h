@@ -51,6 +51,13 @@ class BackupOperation {
   // there before it renames anything.
   bool sync(const std::vector<unsigned long long>* syncedLater = nullptr);
 
+  // The operation replaced nothing after all (its batch failed): the folder
+  // goes, unless copies an earlier writer of the operation relied on were
+  // already made durable.
+  void abandon();
+  // Files were replaced relying on the copies kept so far.
+  void reliedOn() { reliedOn_ = completeCount_; }
+
   // Drops the oldest operations beyond the number kept. Runs once; the
   // destructor calls it.
   void finish();
@@ -83,6 +90,7 @@ class BackupOperation {
   std::vector<Existing> existing_;        // the folders there when ours was made
   long long sequence_ = 0;
   size_t completeCount_ = 0;  // copies marked complete by sync
+  size_t reliedOn_ = 0;       // copies whose files were replaced relying on them
   bool finished_ = false;
 
   bool makeFolder();

@@ -46,6 +46,10 @@ void FileReplacer::requireAll() { batch_.requireAll(backup_ != nullptr ? backup_
 std::string FileReplacer::failure() const { return batch_.failure(); }
 
 int FileReplacer::commit() {
+  if (!backupFailed_ && backup_ != nullptr && !batch_.failure().empty()) {
+    backup_->abandon();  // a batch that requires all places nothing now: its backup serves no restore
+    return batch_.commit();
+  }
   if (!backupFailed_ && backup_ != nullptr && !backup_->sync(&devices_)) {
     backupFailed_ = true;
     batch_.fail(backup_->failure());
@@ -55,7 +59,10 @@ int FileReplacer::commit() {
     return 0;  // the batch's destructor removes the queued temporaries
   }
   if (backup_ != nullptr) batch_.setBackupFolder(backup_->folder());
-  return batch_.commit();
+  const int placed = batch_.commit();
+  if (backup_ != nullptr && placed > 0) backup_->reliedOn();
+  if (backup_ != nullptr && placed == 0 && !batch_.failure().empty()) backup_->abandon();
+  return placed;
 }
 
 // A lone file goes through SafeWriter, which syncs that file alone rather
@@ -73,5 +80,7 @@ bool FileReplacer::replaceWhole(const char* editorPath, const char* mode, const 
   FILE* f = writer.open(editorPath, mode);
   if (f == nullptr) return false;
   if (size > 0 && fwrite(bytes, 1, size, f) != size) return false;  // the writer abandons it
-  return writer.commit();
+  const bool placed = writer.commit();
+  if (placed && backup_ != nullptr) backup_->reliedOn();
+  return placed;
 }

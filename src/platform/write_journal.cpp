@@ -10,6 +10,7 @@
 #include "platform/directory_list.h"
 #include "platform/file_stream.h"
 #include "platform/host_path.h"
+#include "platform/write_faults.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ bool writeWriteJournal(const char* hostPath, const WriteJournal& journal) {
   for (const JournalFile& file : journal.files) text += kReplaceKey + file.temp + "\t" + file.target + "\n";
   const int fd = ::open(hostPath, O_WRONLY | O_CREAT | O_TRUNC, 0666);
   if (fd < 0) return false;
-  bool ok = write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+  bool ok = write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size()) && !injectedWriteFailure();
   const int error = errno;
   ok = close(fd) == 0 && ok;
   if (!ok) {

@@ -16,8 +16,8 @@ struct AreaToolState {
   AreaTool tool = AreaTool::Brush;
   bool leftHeld = false;   // the left button was down at the last event in LocalEdit
   long pressMs = 0;        // and was pressed then
-  bool stroking = false;   // the brush has painted during this press, last at strokeEnd
-  Cell strokeEnd = {0, 0};
+  Cell strokeEnd = {0, 0};  // the cell the stroke in progress painted last
+  unsigned long stepsAtPress = 0;  // the document's steps recorded when the press began
   bool dragging = false;   // a Rectangle, Line or Select drag from anchor to current
   Cell anchor = {0, 0};
   Cell current = {0, 0};

@@ -121,13 +121,12 @@ void openWorldSquare(MapView& v, BITMAP* bitmap, int wx, int wy) {
   char path[kPathBufferSize];
   if (!worldMapFileName(v.state.worldPrefix, squareColumnOf(wx), squareRowOf(wy), path, sizeof path)) return;
   endStroke(v);
-  if (!v.host.replaceOpenMap(path)) return;
+  if (!v.host.replaceOpenMap(path)) return;  // the kind a world map opens as is the document's rule
   if (v.openMap.path[0] == '\0') {  // the file names no map kind: nothing was opened
     char text[kPathBufferSize + 96];
     snprintf(text, sizeof text, "The map %s could not be read: its first line names no map kind.", path);
     v.host.showText(text, "~OK");
   }
-  v.openMap.kind = Wilderness;  // a world square is wilderness, whatever its file said
   v.state.paintNeedsPress = 1;
   Refresh(v.widgets.statusLine);
   redrawCanvas(v, bitmap);
@@ -259,34 +258,30 @@ void placeTeleport(MapView& v, int column, int row) {
   const char* answer = v.host.selectFile("*.MAP", directory, kSelectOpenFlags,
                                       "Select teleport destination map", "Select");
   snprintf(chosen, sizeof chosen, "%s", answer != nullptr ? answer : "");
-  if (chosen[0] != 0 && mapNameOf(chosen, name, sizeof name)) {
-    v.host.beginMapEdit();
-    const bool added = v.openMap.addTeleport(column + 1, row + 1, name);
-    v.host.endMapEdit();
-    if (added) v.host.teleportAdded(v.openMap.teleportCount() - 1);
-  }
   v.state.canvasMode = LocalEdit;
   v.state.paintNeedsPress = 1;
-  v.state.teleportRows = v.openMap.teleportCount();
-  Refresh(v.widgets.teleportList);
+  if (chosen[0] != 0 && mapNameOf(chosen, name, sizeof name)) {
+    bool added = false;
+    v.document.edit([&] { added = v.openMap.addTeleport(column + 1, row + 1, name); });
+    if (added) v.host.teleportAdded(v.openMap.teleportCount() - 1);
+  }
   showCursor(v, column + 1, row + 1);
 }
 
 void placeObject(MapView& v, int column, int row) {
   const int i = v.mapData.firstFreePlacement();
   Placement* p = i >= 0 ? v.mapData.placement(i) : nullptr;
-  if (p != nullptr) {
-    v.host.beginMapEdit();
-    p->x = static_cast<unsigned char>(column + 1);
-    p->y = static_cast<unsigned char>(row + 1);
-    p->id = v.state.selectedConstantObject;
-    // The box may have changed since "Add": read it again, kept to 1..255.
-    p->quantity = static_cast<unsigned char>(std::clamp(leadingDecimal(v.state.quantityText), 1, kMaxQuantity));
-    p->inUse = 1;
-    v.host.endMapEdit();
-  }
   v.state.canvasMode = LocalEdit;
   v.state.paintNeedsPress = 1;
-  Refresh(v.widgets.placementList);
+  if (p != nullptr) {
+    v.document.edit([&] {
+      p->x = static_cast<unsigned char>(column + 1);
+      p->y = static_cast<unsigned char>(row + 1);
+      p->id = v.state.selectedConstantObject;
+      // The box may have changed since "Add": read it again, kept to 1..255.
+      p->quantity = static_cast<unsigned char>(std::clamp(leadingDecimal(v.state.quantityText), 1, kMaxQuantity));
+      p->inUse = 1;
+    });
+  }
   showCursor(v, column + 1, row + 1);
 }

@@ -3,13 +3,17 @@
 // the program holds by value; the documents belong to the program; whatever
 // the view needs the program to do goes through MapViewHost. The view owns
 // its cached pictures of the map and the world, and its area tools' state
-// (the selection, and the copied block, which is kept across maps).
+// (the selection, and the copied block, which is kept across maps). Every
+// change of the open map goes through the document's edit gate; the view
+// hears of each change as a listener of the document (MapViewListener) and
+// redraws what shows it.
 #pragma once
 #include "data/creature_list.h"
 #include "data/local_map.h"
 #include "data/map_data_file.h"
 #include "data/map_step.h"
 #include "data/object_list.h"
+#include "data/open_map.h"
 #include "data/sprite_set.h"
 #include "data/world_buffer.h"
 #include "data/world_teleports.h"
@@ -60,7 +64,6 @@ struct MapViewState {
   // The directory prefix (ending in "\\") of the world the program last loaded
   // into the world grid; a world-view click opens the map of its square there.
   char worldPrefix[1024];
-  int strokeOpen;       // 1 while a stroke of the left button is one edit in progress
 
   CellBox outline;    // cells outlined on the map after an undo or redo
   int outlineTimers;  // queued calls that will take the outline away; 0: no outline
@@ -88,10 +91,6 @@ class MapViewHost {
   // at once) or "" when cancelled.
   virtual const char* selectFile(const char* masks, const char* startPath, int flags, const char* title,
                                  const char* buttonLabel) = 0;
-  // An edit of the open map or its placements begins and ends: everything
-  // changed between the two is one undo step.
-  virtual void beginMapEdit() = 0;
-  virtual void endMapEdit() = 0;
   // The user added teleport index to the open map.
   virtual void teleportAdded(int index) {}
 
@@ -103,10 +102,12 @@ struct MapView {
   MapViewState& state;
   MapViewWidgets& widgets;
   // ---- Documents (the program's) ----
-  LocalMap& openMap;
+  OpenMap& document;      // the open map's owner: its edit gate
+  LocalMap& openMap;      // document.map
+
   ObjectList& objectList;
   CreatureList& creatureList;
-  MapDataFile& mapData;
+  MapDataFile& mapData;   // document.data
   const SpriteSet& sprites;
   const WorldBuffer& worldBuffer;
   const WorldTeleports& worldTeleports;  // the world maps' teleports, read with the world
@@ -121,3 +122,16 @@ struct MapView {
 // The view context of the callbacks that get no data argument (list rows).
 void setActiveMapView(MapView* view);
 MapView* activeMapView();
+
+// The view as a listener of its document: after an open or a reload the
+// selections and scrolled lists start afresh; after an edit, an undo or a
+// redo the canvas, the lists and the position show it (an undone or redone
+// step outlined, in LocalEdit).
+class MapViewListener final : public OpenMapListener {
+ public:
+  explicit MapViewListener(MapView& view) : view_(view) {}
+  void openMapChanged(const OpenMapEvent& event) override;
+
+ private:
+  MapView& view_;
+};

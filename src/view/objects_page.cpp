@@ -70,9 +70,5 @@ void deletePlacementClicked(void* data) {
   MapView& v = viewOf(data);
   Placement* p = v.mapData.placement(v.state.selectedPlacement);
   if (v.state.selectedPlacement < 0 || p == nullptr) return;
-  v.host.beginMapEdit();
-  *p = Placement{};
-  v.host.endMapEdit();
-  Refresh(v.widgets.placementList);
-  Refresh(v.widgets.mapCanvas);  // the picture loses the sprite at once
+  v.document.edit([&] { *p = Placement{}; });  // the list and the picture follow as listeners
 }

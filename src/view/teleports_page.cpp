@@ -11,10 +11,7 @@ constexpr int kListWidth = 120;
 MapView& viewOf(void* data) { return *static_cast<MapView*>(data); }
 
 void removeTeleport(MapView& v, int index) {
-  v.host.beginMapEdit();
-  v.openMap.removeTeleport(index);
-  v.host.endMapEdit();
-  v.state.teleportRows = v.openMap.teleportCount();
+  v.document.edit([&] { v.openMap.removeTeleport(index); });
 }
 
 }  // namespace
@@ -44,7 +41,6 @@ void teleportDeleteKey(int rowId, void* data) {
   removeTeleport(*v, *static_cast<int*>(data));
   v->state.selectedTeleport = -1;
   SetListSelection(v->widgets.teleportList, -1);
-  Refresh(v->widgets.teleportList);
 }
 
 void addTeleportClicked(void* data) {
@@ -61,8 +57,6 @@ void addTeleportClicked(void* data) {
 void deleteTeleportClicked(void* data) {
   MapView& v = viewOf(data);
   if (v.state.selectedTeleport < 0) return;
-  removeTeleport(v, v.state.selectedTeleport);
-  if (v.state.selectedTeleport >= v.state.teleportRows) v.state.selectedTeleport = -1;
+  removeTeleport(v, v.state.selectedTeleport);  // the list follows as a listener, the selection kept
   SetListSelection(v.widgets.teleportList, v.state.selectedTeleport);
-  Refresh(v.widgets.teleportList);
 }

@@ -4,6 +4,7 @@
 // the press.
 #include "view/tool_actions.h"
 
+#include <cassert>
 #include <cstdio>
 
 #include "gui/gui.h"
@@ -20,19 +21,13 @@ void clearNote(MapView& v) {
   if (v.tools.note[0] != '\0') setAreaNote(v, "");
 }
 
-// Every change of the open map by a tool passes the history's gate: a brush
+// Every change of the open map by a tool passes the document's gate: a brush
 // stroke from press to release is one edit, every other action one edit.
+// Only a stroke holds the gate open between events, so "a stroke is in
+// progress" is the document's editOpen and nothing else.
 template <typename Change>
 void oneEdit(MapView& v, Change change) {
-  v.host.beginMapEdit();
-  change();
-  v.host.endMapEdit();
-}
-
-void beginStroke(MapView& v) {
-  if (v.state.strokeOpen) return;
-  v.host.beginMapEdit();
-  v.state.strokeOpen = 1;
+  v.document.edit(change);
 }
 
 void brush(MapView& v, int column, int row) {
@@ -40,12 +35,18 @@ void brush(MapView& v, int column, int row) {
   unsigned char code;
   if (!selectedPaintableCode(v, &code)) return;
   Cell cells[kMaxLineCells];
-  const int count = t.stroking ? lineCells(t.strokeEnd.column, t.strokeEnd.row, column, row, cells)
-                               : lineCells(column, row, column, row, cells);
-  beginStroke(v);
+  const int count = v.document.editOpen() ? lineCells(t.strokeEnd.column, t.strokeEnd.row, column, row, cells)
+                                          : lineCells(column, row, column, row, cells);
+  if (!v.document.editOpen()) v.document.beginEdit();
   paintCells(v.openMap, cells, count, code);
-  t.stroking = true;
   t.strokeEnd = Cell{column, row};
+}
+
+// One press to its release is at most one undo step of the tools: checked
+// in debug builds, where a stroke split in two would stop the program.
+void checkOneStepPerPress(const MapView& v) {
+  assert(v.document.stepsRecorded() - v.tools.stepsAtPress <= 1 && "one press to release is one undo step");
+  (void)v;
 }
 
 void paste(MapView& v, int column, int row) {
@@ -84,7 +85,6 @@ void press(MapView& v, int column, int row) {
 
 void release(MapView& v) {
   AreaToolState& t = v.tools;
-  t.stroking = false;
   endStroke(v);
   if (!t.dragging) return;
   t.dragging = false;
@@ -104,9 +104,7 @@ void release(MapView& v) {
 }  // namespace
 
 void endStroke(MapView& v) {
-  if (!v.state.strokeOpen) return;
-  v.state.strokeOpen = 0;
-  v.host.endMapEdit();
+  if (v.document.editOpen()) v.document.commitEdit();
 }
 
 bool selectedPaintableCode(MapView& v, unsigned char* code) {
@@ -126,6 +124,7 @@ void areaToolLeftButton(MapView& v, int column, int row, bool leftDown, long pre
   // A release outside the canvas is never seen here; the press time tells a
   // new press that came back in held from the one before.
   const bool newPress = leftDown && (!t.leftHeld || pressMs != t.pressMs);
+  const bool wasHeld = t.leftHeld;
   t.leftHeld = leftDown;
   t.pressMs = pressMs;
   if (!leftDown) {
@@ -133,12 +132,13 @@ void areaToolLeftButton(MapView& v, int column, int row, bool leftDown, long pre
     // one-shot mode does not paint: painting waits for the next press.
     v.state.paintNeedsPress = 0;
     release(v);
+    if (wasHeld) checkOneStepPerPress(v);
     return;
   }
   if (v.state.paintNeedsPress) return;
   if (newPress) {
-    t.stroking = false;
     endStroke(v);  // the release of the stroke before was not seen here
+    t.stepsAtPress = v.document.stepsRecorded();
     t.dragging = false;
     press(v, column, row);
   } else if (t.dragging) {
@@ -218,7 +218,7 @@ void endAreaToolAction(MapView& v) {
   if (v.tools.leftHeld) v.state.paintNeedsPress = 1;
   v.tools.dragging = false;
   v.tools.pasting = false;
-  v.tools.stroking = false;
   endStroke(v);
+  v.tools.stepsAtPress = v.document.stepsRecorded();  // what follows is no part of the press
   Refresh(v.widgets.mapCanvas);
 }

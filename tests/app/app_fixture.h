@@ -46,9 +46,9 @@ class AppTest : public ::testing::Test {
   // One edit of the open map through the history's gate.
   template <typename Change>
   void edit(Change change) {
-    editor->edits.beginStep();
+    editor->document.beginEdit();
     change();
-    editor->edits.commitStep();
+    editor->document.commitEdit();
   }
   // Runs command inside an event loop; true when it stopped the loop itself.
   bool commandStopsLoop(void (*command)(void*));

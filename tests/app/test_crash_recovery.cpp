@@ -79,13 +79,12 @@ TEST_F(RecoveryTest, AKilledEditorsChangesAreOfferedOnceAndRecovered) {
   ASSERT_GE(child, 0);
   if (child == 0) {  // an editor that paints a cell, places an object and is killed
     auto editor = std::make_unique<EditorState>();
-    startRecoveryCopies("recovery");
-    editor->openMap.load(mapPath.c_str());
-    editor->mapData.load(dir.editorPath("M.DAT").c_str());
-    editor->viewHost.beginMapEdit();
+    editor->document.recovery().start("recovery");
+    editor->document.open(mapPath.c_str());
+    editor->document.beginEdit();
     editor->openMap.setTile(5, 6, 'Z');
     editor->mapData.placement(3)->inUse = 1;
-    editor->viewHost.endMapEdit();
+    editor->document.commitEdit();
     kill(getpid(), SIGKILL);
   }
   int status = 0;
@@ -98,7 +97,7 @@ TEST_F(RecoveryTest, AKilledEditorsChangesAreOfferedOnceAndRecovered) {
     auto* t = static_cast<RecoveryTest*>(test);
     EditorState& e = *editorState();
     t->tile = e.openMap.getTile(5, 6);
-    t->changed = e.mapChanged();
+    t->changed = e.document.mapModified();
     t->placementInUse = e.mapData.placement(3)->inUse;
     t->openPath = e.openMap.path;
     quitCommand(&e);
@@ -121,21 +120,23 @@ TEST_F(RecoveryTest, AKilledEditorsChangesAreOfferedOnceAndRecovered) {
 // Editors running side by side in one directory keep copies of their own; a
 // copy a crashed editor left is the one the next editor started takes.
 TEST_F(RecoveryTest, EditorsSideBySideKeepCopiesOfTheirOwn) {
-  startRecoveryCopies("recovery");
-  EXPECT_STREQ("recovery\\map.txt", recoveryCopyPath());
+  RecoveryCopy copy;
+  copy.start("recovery");
+  EXPECT_STREQ("recovery\\map.txt", copy.path());
   const pid_t child = fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
-    startRecoveryCopies("recovery");
-    _exit(strcmp(recoveryCopyPath(), "recovery\\map-2.txt") == 0 ? 0 : 1);
+    RecoveryCopy second;
+    second.start("recovery");
+    _exit(strcmp(second.path(), "recovery\\map-2.txt") == 0 ? 0 : 1);
   }
   int status = 0;
   ASSERT_EQ(child, waitpid(child, &status, 0));
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
   writeFileBytes(dir.file("recovery/map-3.txt"), "left by a crash");
-  startRecoveryCopies("recovery");
-  EXPECT_STREQ("recovery\\map-3.txt", recoveryCopyPath());
-  stopRecoveryCopies();
+  copy.start("recovery");
+  EXPECT_STREQ("recovery\\map-3.txt", copy.path());
+  copy.stop();
 }
 
 TEST_F(RecoveryTest, AnUnreadableCopyIsKeptUnderANewNameAndReported) {
@@ -164,20 +165,20 @@ TEST_F(RecoveryTest, SaveKeepsBackupsAndRestoreBringsTheOpenMapBack) {
   EXPECT_EQ(0, runEditorWith([](void*) {
     EditorState& e = *editorState();
     openMapFile(self->mapPath.c_str(), e);
-    e.viewHost.beginMapEdit();
+    e.document.beginEdit();
     e.openMap.setTile(1, 1, 'Q');
     e.mapData.placement(0)->inUse = 1;  // the .DAT is written (and kept) only when it changed
-    e.viewHost.endMapEdit();
+    e.document.commitEdit();
     EXPECT_TRUE(fileExistsOnHost(self->dir.file("recovery/map.txt")));
 
     writeFileBytes(self->dir.file("backups"), "");  // no folder can be made there
     saveOpenMap(e);
-    EXPECT_EQ(1, e.mapChanged());
+    EXPECT_EQ(1, e.document.mapModified());
     EXPECT_EQ(mapText("LOCAL!~EXIT~", 23, 'a'), self->read("M.MAP"));
     unlink(self->dir.file("backups").c_str());
 
     saveOpenMap(e);
-    EXPECT_EQ(0, e.mapChanged());
+    EXPECT_EQ(0, e.document.mapModified());
     EXPECT_FALSE(fileExistsOnHost(self->dir.file("recovery/map.txt")));
     std::vector<BackupSummary> backups = listBackups("backups");
     EXPECT_EQ(1u, backups.size());
@@ -199,4 +200,83 @@ TEST_F(RecoveryTest, SaveKeepsBackupsAndRestoreBringsTheOpenMapBack) {
   EXPECT_NE(std::string::npos, dialogs.texts[1].find("(Save)? These files go back to what they were before it:\n" +
                                                       mapPath + "\n" + dir.editorPath("M.DAT")));
   EXPECT_EQ(mapText("LOCAL!~EXIT~", 23, 'a'), read("M.MAP"));
+}
+
+// Recovery folders that cannot take a copy: the user is told once (status
+// line and message) while edits go on, the copy is written once the folder
+// is mended, and a folder in a copy's place is passed over for the next name,
+// whose copy the next start offers.
+namespace {
+
+struct BrokenRecovery {
+  const char* broken;
+  void (*breakIt)(const TempDir& dir);
+  const char* told;  // "" when the copy goes elsewhere
+  const char* copy;
+};
+RecoveryTest* g_test;
+const BrokenRecovery* g_case;
+int g_polls;
+
+void paint(EditorState& e, int column) {
+  e.document.beginEdit();
+  e.openMap.setTile(column, 1, 'Q');
+  e.document.commitEdit();
+}
+
+// Waits for the held-back write (5 s at most), then starts copies anew as
+// the next start would and looks at what it offers.
+void offeredAtNextStart(void*) {
+  const std::string copy = g_test->dir.file(g_case->copy);
+  if (!fileExistsOnHost(copy) && ++g_polls < 50) return GuiQueueCall(offeredAtNextStart, nullptr, 100);
+  EXPECT_TRUE(fileExistsOnHost(copy)) << g_case->broken;
+  EditorState& e = *editorState();
+  e.document.recovery().stop();
+  e.document.recovery().start("recovery");
+  RecoveredMap offered;
+  askToRecover(e, offered);
+  EXPECT_EQ(recoveryQuestion(g_test->mapPath), g_test->dialogs.texts.back()) << g_case->broken;
+  quitCommand(&e);
+}
+
+void toldOnce(void*) {
+  EditorState& e = *editorState();
+  const std::string told = g_case->told;
+  const std::vector<std::string>& texts = g_test->dialogs.texts;
+  EXPECT_EQ(told.empty() ? 0u : 1u, texts.size()) << g_case->broken;
+  if (!told.empty() && !texts.empty()) {
+    EXPECT_EQ(0u, texts[0].find(told)) << texts[0];
+    EXPECT_EQ(0, strncmp(e.mapView.tools.note, "No recovery copy: ", 18)) << e.mapView.tools.note;
+    unlink(g_test->dir.file("recovery").c_str());  // mended: the next write goes through
+    paint(e, 9);
+  }
+  GuiQueueCall(offeredAtNextStart, nullptr, 50);
+}
+
+void editThreeTimes(void*) {
+  EditorState& e = *editorState();
+  openMapFile(g_test->mapPath.c_str(), e);
+  for (int i = 0; i < 3; i++) paint(e, i);
+  GuiQueueCall(toldOnce, nullptr, 50);
+}
+
+}  // namespace
+
+TEST_F(RecoveryTest, ABrokenRecoveryFolderIsToldOnceAndCopiesResumeWhenMended) {
+  static const BrokenRecovery cases[] = {
+      {"recovery is a file", [](const TempDir& d) { writeFileBytes(d.file("recovery"), "notes"); },
+       "The recovery copy of the unsaved changes cannot be written to recovery\\map.txt (recovery is not a folder)",
+       "recovery/map.txt"},
+      {"map.txt is a folder", [](const TempDir& d) { ASSERT_EQ(0, std::system(("mkdir -p " + d.file("recovery/map.txt")).c_str())); },
+       "", "recovery/map-2.txt"},
+  };
+  g_test = this;
+  for (const BrokenRecovery& c : cases) {
+    g_case = &c;
+    g_polls = 0;
+    c.breakIt(dir);
+    dialogs = DialogScript();
+    dialogs.answers = c.told[0] ? std::vector<int>{0, 1, 1} : std::vector<int>{1, 1};  // OK, Discard, Discard
+    EXPECT_EQ(0, runEditorWith(editThreeTimes)) << c.broken;
+  }
 }

@@ -36,7 +36,7 @@ TEST_F(AppTest, ReplaceTileAsksWithBothCountsAndReplacesOnTheMapOrInTheWorld) {
   EXPECT_EQ(read("ZANAC.MAP"), mapText("LOCAL!~EXIT~", 23, 'k'));
   EXPECT_EQ(read("ZANAA.MAP"), mapText("WILDERNESS!", 24, 'x'));
   EXPECT_EQ(countTile(editor->openMap, 'k'), 1152);  // read again: the 'z' was discarded
-  EXPECT_EQ(editor->mapChanged(), 0);
+  EXPECT_EQ(editor->document.mapModified(), 0);
 
   editor->selectedTile = 13;  // no map file can hold it: refused with the reason
   replaceTileCommand(editor);

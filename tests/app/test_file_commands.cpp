@@ -42,13 +42,13 @@ TEST_F(AppTest, SaveAsWritesACopyAndSaveWritesTheOpenedFile) {
   saveAsCommand(editor);
   EXPECT_EQ(read("COPY.MAP").substr(0, 16), "WILDERNESS!\r\n ba");
   EXPECT_EQ(read("ZANAB.MAP"), kPlain);
-  EXPECT_EQ(editor->mapChanged(), 1);  // the opened file still lacks the change
+  EXPECT_EQ(editor->document.mapModified(), 1);  // the opened file still lacks the change
 
   editor->openMap.setTile(1, 0, 'c');
   saveCommand(editor);
   EXPECT_EQ(read("ZANAB.MAP").substr(0, 16), "WILDERNESS!\r\n bc");
   EXPECT_EQ(read("COPY.MAP").substr(0, 16), "WILDERNESS!\r\n ba");
-  EXPECT_EQ(editor->mapChanged(), 0);
+  EXPECT_EQ(editor->document.mapModified(), 0);
   EXPECT_STREQ(editor->openMap.path, path.c_str());
 
   dialogs.paths = {dir.editorPath("PLAIN")};  // a name without an extension
@@ -74,11 +74,14 @@ TEST_F(AppTest, QuitAsksAboutUnsavedChangesWithEachAnswer) {
   dialogs.answers = {1};  // Discard
   EXPECT_TRUE(commandStopsLoop(quitCommand));
   EXPECT_EQ(read("ZANAB.MAP"), kPlain);
+  EXPECT_EQ('a', editor->openMap.getTile(0, 0));  // dropped: a later Save cannot write it
+  EXPECT_FALSE(editor->document.modified());
 
+  edit([&] { editor->openMap.setTile(0, 0, 'z'); });
   dialogs.answers = {0};  // Save
   EXPECT_TRUE(commandStopsLoop(quitCommand));
   EXPECT_EQ(read("ZANAB.MAP").substr(0, 15), "WILDERNESS!\r\n z");
-  EXPECT_EQ(editor->mapChanged(), 0);
+  EXPECT_EQ(editor->document.mapModified(), 0);
 }
 
 TEST_F(AppTest, ChangesBeforeAnyMapWasOpenedAreSavedWhereTheUserSays) {
@@ -109,7 +112,7 @@ TEST_F(AppTest, OpenAsksAboutUnsavedChangesWithEachAnswer) {
   openCommand(editor);
   EXPECT_STREQ(editor->openMap.path, second.c_str());
   EXPECT_EQ(read("ZANAB.MAP"), kPlain);
-  EXPECT_EQ(editor->mapChanged(), 0);
+  EXPECT_EQ(editor->document.mapModified(), 0);
 
   edit([&] { editor->openMap.setTile(0, 0, 'y'); });
   dialogs.answers = {0};  // Save, then open
@@ -139,5 +142,5 @@ TEST_F(AppTest, ASaveThatFailsKeepsTheMapOpenAndChanged) {
                                   "(codes 10 and 13 end a row line). Paint that cell with another "
                                   "tile and save again.");
   EXPECT_EQ(read("ZANAB.MAP"), kPlain);
-  EXPECT_EQ(editor->mapChanged(), 1);
+  EXPECT_EQ(editor->document.mapModified(), 1);
 }

@@ -37,14 +37,14 @@ TEST_F(AppTest, OpeningSetsTheModeAndCountsAndReadsTheDataFile) {
   EXPECT_EQ(editor->selectedPlacement, -1);
   EXPECT_EQ(editor->teleportRows, 2);
   EXPECT_EQ(editor->placementRows, 200);
-  EXPECT_EQ(editor->mapChanged(), 0);
+  EXPECT_EQ(editor->document.mapModified(), 0);
   ASSERT_NE(editor->mapData.placement(0), nullptr);
   EXPECT_EQ(editor->mapData.placement(0)->x, 7);
 
   edit([&] { editor->mapData.placement(0)->x = 9; });
   EXPECT_TRUE(saveMapFile(path.c_str(), *editor));
   EXPECT_EQ(read("ZANAB.DAT"), placementTable(9));
-  EXPECT_EQ(editor->mapChanged(), 0);
+  EXPECT_EQ(editor->document.mapModified(), 0);
   EXPECT_TRUE(dialogs.texts.empty());
 }
 
@@ -87,7 +87,7 @@ TEST_F(AppTest, FailedWritesNameTheFileAndTheReason) {
                                   ": No space left on device. The file on disk is as it was.");
   EXPECT_EQ(read("ZANAB.MAP"), kPlain);
   EXPECT_EQ(read("ZANAB.DAT"), placementTable(7));
-  EXPECT_EQ(editor->mapChanged(), 1);
+  EXPECT_EQ(editor->document.mapModified(), 1);
 
   // A ".DAT" gone since the map was opened is reported; a map without one is silent.
   remove(dir.file("ZANAB.DAT").c_str());
@@ -96,13 +96,13 @@ TEST_F(AppTest, FailedWritesNameTheFileAndTheReason) {
   EXPECT_EQ(dialogs.texts[2].rfind(
                 "The placements could not be written to " + dir.editorPath("ZANAB.DAT"), 0),
             0u);
-  EXPECT_EQ(editor->mapChanged(), 0);  // the tiles were written; the placements were not
-  EXPECT_TRUE(hasUnsavedChanges(*editor));
+  EXPECT_EQ(editor->document.mapModified(), 0);  // the tiles were written; the placements were not
+  EXPECT_TRUE(editor->document.modified());
   openMapFile(path.c_str(), *editor);
   edit([&] { editor->openMap.setTile(0, 0, 'x'); });
   saveMapFile(path.c_str(), *editor);
   EXPECT_EQ(dialogs.texts.size(), 3u);
-  EXPECT_EQ(editor->mapChanged(), 0);
+  EXPECT_EQ(editor->document.mapModified(), 0);
 
   const std::string tooLong = dir.editorPath(std::string(300, 'L') + ".MAP");
   saveMapFile(tooLong.c_str(), *editor);
@@ -130,13 +130,13 @@ TEST_F(AppTest, ObjectsPlacedOnAMapWithoutDataFileAreNotLostInSilence) {
   EXPECT_EQ(editor->openMap.getTile(0, 0), 'x');
   EXPECT_NE(read("NEW.MAP"), kPlain);  // the tiles were written all the same
   EXPECT_FALSE(fileExistsOnHost(dir.file("NEW.DAT")));
-  EXPECT_TRUE(hasUnsavedChanges(*editor));  // so Quit still asks
+  EXPECT_TRUE(editor->document.modified());  // so Quit still asks
 
   // Once the placement is deleted again there is nothing left to lose.
   *p = Placement{};
   saveMapFile(path.c_str(), *editor);
   EXPECT_EQ(dialogs.texts.size(), 1u);
-  EXPECT_FALSE(hasUnsavedChanges(*editor));
+  EXPECT_FALSE(editor->document.modified());
 }
 
 // A read-only ".DAT" is written only when its placements changed, and Quit
@@ -148,7 +148,7 @@ TEST_F(AppTest, ReadOnlyFilesAreWrittenOnlyWhenChangedAndSaidToBeReadOnly) {
   openMapFile(path.c_str(), *editor);
   edit([&] { editor->openMap.setTile(0, 0, 'x'); });
   EXPECT_TRUE(saveMapFile(path.c_str(), *editor));
-  EXPECT_FALSE(hasUnsavedChanges(*editor));
+  EXPECT_FALSE(editor->document.modified());
   EXPECT_EQ(read("ZANAB.DAT"), "\x07");  // keeps its bytes
 
   editor->mapData.placement(0)->x = 9;

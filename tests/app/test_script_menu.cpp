@@ -52,8 +52,12 @@ void setMouse(int x, int y, int buttons) {
 // then matches its new file.
 TEST_F(ScriptMenuTest, WorldGenerationSettlesTheOpenMapsChangesFirst) {
   const std::string path = writeMap("ZANAB.MAP", mapText("INTERIOR!", 23, 'a'));
+  writeFileBytes(dir.file("ZANAB.DAT"), std::string(kPlacementTableSize, '\0'));
   openMapFile(path.c_str(), *editor);
-  edit([&] { editor->openMap.setTile(0, 0, 'z'); });
+  edit([&] {
+    editor->openMap.setTile(0, 0, 'z');
+    editor->mapData.placement(3)->inUse = 1;
+  });
   const std::string source = script("void main() { settile(1, 25, 66); }\n");
   setMouse(300, 200, 1);
 
@@ -74,7 +78,8 @@ TEST_F(ScriptMenuTest, WorldGenerationSettlesTheOpenMapsChangesFirst) {
   ASSERT_EQ(3u, dialogs.texts.size());
   EXPECT_EQ("Replace the 1 existing world maps in " + dir.editorPath() + "?", dialogs.texts[2]);
   EXPECT_EQ("~Replace|~Cancel", dialogs.buttons[2]);
-  EXPECT_EQ(0, editor->mapChanged());
+  EXPECT_FALSE(editor->document.modified());  // the discarded placement went with the tiles
+  EXPECT_EQ(0, editor->mapData.placement(3)->inUse);
   EXPECT_EQ(Wilderness, editor->openMap.kind);
   EXPECT_EQ(66, editor->openMap.getTile(0, 0));
   EXPECT_EQ(editor->openMap.getTile(0, 0), read("ZANAB.MAP")[14]);
@@ -110,13 +115,13 @@ TEST_F(ScriptMenuTest, LocalGenerationMarksTheMapChangedOnlyWhenItChanged) {
   dialogs.paths = {script("void main() { settile(2, 1, gettile(2, 1)); }\n")};
   setMouse(40, 60, 0);
   generateLocalMap(editor);
-  EXPECT_EQ(0, editor->mapChanged());
+  EXPECT_EQ(0, editor->document.mapModified());
   expectMouseRecorded(40, 60, 0);
 
   dialogs.paths = {script("void main() { settile(2, 1, 98); settile(1, 24, 98); }\n")};
   setMouse(41, 61, 1);
   generateLocalMap(editor);
-  EXPECT_EQ(1, editor->mapChanged());
+  EXPECT_EQ(1, editor->document.mapModified());
   EXPECT_EQ('b', editor->openMap.getTile(1, 0));
   EXPECT_EQ(0, editor->openMap.getTile(0, 23));
   expectMouseRecorded(41, 61, 1);

@@ -26,19 +26,19 @@ TEST_F(AppTest, StrokesTeleportsAndPlacementsComeBackByteForByte) {
   editor->selectedTile = 'k';
   for (int x = 0; x < 200; x += 9) poll(*editor, canvas, x, 45, 1);  // one stroke over 12 cells
   poll(*editor, canvas, 200, 45, 0);
-  editor->mapView.host.beginMapEdit();
+  editor->document.beginEdit();
   editor->openMap.removeTeleport(0);
   editor->openMap.addTeleport(9, 9, "ZANAC");
   *editor->mapData.placement(4) = Placement{7, 8, 1, 3, {1, 2, 3}, 12};
-  editor->mapView.host.endMapEdit();
-  EXPECT_TRUE(editor->mapChanged());
+  editor->document.commitEdit();
+  EXPECT_TRUE(editor->document.mapModified());
   saveCommand(editor);
   const std::string map2 = read("ZANAB.MAP"), data2 = read("ZANAB.DAT");
-  EXPECT_FALSE(editor->mapChanged());
+  EXPECT_FALSE(editor->document.mapModified());
 
   undoCommand(editor);
   EXPECT_EQ(editor->teleportRows, 1);
-  EXPECT_TRUE(editor->mapChanged());  // an undo after a save
+  EXPECT_TRUE(editor->document.mapModified());  // an undo after a save
   undoCommand(editor);
   undoCommand(editor);  // nothing left: nothing happens, nothing is said
   saveCommand(editor);
@@ -46,13 +46,13 @@ TEST_F(AppTest, StrokesTeleportsAndPlacementsComeBackByteForByte) {
   EXPECT_EQ(data0, read("ZANAB.DAT"));
   redoCommand(editor);
   redoCommand(editor);
-  EXPECT_TRUE(editor->mapChanged());
+  EXPECT_TRUE(editor->document.mapModified());
   saveCommand(editor);
   EXPECT_EQ(map2, read("ZANAB.MAP"));
   EXPECT_EQ(data2, read("ZANAB.DAT"));
   undoCommand(editor);
   redoCommand(editor);
-  EXPECT_FALSE(editor->mapChanged());  // back at the saved state: nothing to ask
+  EXPECT_FALSE(editor->document.mapModified());  // back at the saved state: nothing to ask
   EXPECT_TRUE(dialogs.texts.empty());
   destroy_bitmap(canvas);
 }
@@ -76,7 +76,7 @@ TEST_F(AppTest, EachMapKeepsItsHistoryUntilDiscardOrAChangeOnDisk) {
   EXPECT_EQ(editor->openMap.getTile(1, 0), 'a');  // and cannot be redone
   undoCommand(editor);
   EXPECT_EQ(editor->openMap.getTile(0, 0), 'a');
-  EXPECT_TRUE(editor->mapChanged());
+  EXPECT_TRUE(editor->document.mapModified());
 
   writeMap("ZANAC.MAP", mapText("WILDERNESS!", 24, 'c'));  // changed by someone else
   dialogs.answers = {1};

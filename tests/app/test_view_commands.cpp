@@ -100,7 +100,7 @@ TEST_F(AppTest, StatusTextsFollowTheMapAndTheMode) {
   EXPECT_EQ(textOf(mapTileText, editor), "-3");
   openMapFile(writeMap("BAD.MAP", "NOTHING\r\n").c_str(), *editor);
   EXPECT_EQ(textOf(statusText, editor), "Invalid map file");
-  const std::string path = writeMap("ZANAB.MAP", mapText("LOCAL!~EXIT~", 23, 'a'));
+  const std::string path = writeMap("OAKVALE.MAP", mapText("LOCAL!~EXIT~", 23, 'a'));
   openMapFile(path.c_str(), *editor);
   EXPECT_EQ(textOf(statusText, editor), path);
 

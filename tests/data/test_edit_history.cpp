@@ -10,10 +10,10 @@
 
 namespace {
 
-struct OpenMap {
+struct MapPair {
   LocalMap map;
   MapDataFile data;
-  OpenMap() { data.load(""); }  // a table of free records
+  MapPair() { data.load(""); }  // a table of free records
   std::string content() {
     MapState state;
     captureMapState(map, data, state);
@@ -29,7 +29,7 @@ struct OpenMap {
 
 MapFileStamps stamps(long long size) { return MapFileStamps{{true, size, 1}, {false, 0, 0}}; }
 
-void randomEdit(OpenMap& m, EditHistory& history) {
+void randomEdit(MapPair& m, EditHistory& history) {
   history.beginStep();
   for (int n = rand() % 4; n >= 0; --n) m.map.setTile(rand() % 48, rand() % 24, rand() & 255);
   if (rand() % 5 == 0) m.data.placement(rand() % 200)->x = static_cast<unsigned char>(rand());
@@ -41,7 +41,7 @@ void randomEdit(OpenMap& m, EditHistory& history) {
 }  // namespace
 
 TEST(EditHistory, OneStepPerEditUndoneAndRedoneExactlyWithTheChangedMark) {
-  OpenMap m;
+  MapPair m;
   EditHistory history(m.map, m.data);
   history.mapLoaded("C:\\W\\ZANAB.MAP", stamps(1));
   const std::string opened = m.content();
@@ -73,7 +73,7 @@ TEST(EditHistory, OneStepPerEditUndoneAndRedoneExactlyWithTheChangedMark) {
   EXPECT_FALSE(history.changed());
   history.undo(&box);
   EXPECT_TRUE(history.changed());  // an undo after a save changes the map again
-  EXPECT_TRUE(history.tilesOrTeleportsChanged());
+  EXPECT_TRUE(history.mapPartChanged());
   history.beginStep();
   m.map.setTile(0, 0, 1);  // a new edit drops the redo, and with it the saved state
   history.commitStep();
@@ -87,11 +87,11 @@ TEST(EditHistory, OneStepPerEditUndoneAndRedoneExactlyWithTheChangedMark) {
   history.markSaved(stamps(3));
   history.undo(&box);
   EXPECT_TRUE(history.changed());
-  EXPECT_FALSE(history.tilesOrTeleportsChanged());
+  EXPECT_FALSE(history.mapPartChanged());
 }
 
 TEST(EditHistory, EachMapKeepsItsHistoryUntilItsFileChangesOrItsEditsAreDiscarded) {
-  OpenMap m;
+  MapPair m;
   EditHistory history(m.map, m.data);
   history.mapLoaded("C:\\W\\ZANAA.MAP", stamps(1));
   randomEdit(m, history);
@@ -121,7 +121,7 @@ TEST(EditHistory, EachMapKeepsItsHistoryUntilItsFileChangesOrItsEditsAreDiscarde
 
 TEST(EditHistory, BoundsHoldOverTenThousandRandomEditsAndUndoStaysExact) {
   srand(21);
-  OpenMap m;
+  MapPair m;
   const size_t limit = 256 * 1024;
   EditHistory history(m.map, m.data, limit, 1000);
   std::vector<std::string> states;  // the state before each step of the open map

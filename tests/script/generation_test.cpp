@@ -9,6 +9,7 @@
 #include "data/local_map.h"
 #include "platform/backup_store.h"
 #include "platform/safe_file.h"
+#include "platform/write_faults.h"
 #include "script/map_generation.h"
 #include "script/world_generation.h"
 #include "script_fixture.h"
@@ -266,4 +267,37 @@ TEST_F(GenerationTest, ALocalMapComesBackFromTheTopLeftBlock) {
             "The map cannot be saved until that cell holds another code.|~OK",
             user.shown[1]);
   EXPECT_EQ(original, readFileBytes(dir.file("ZANCD.MAP")));
+}
+
+// A world write that fails at any file (the backup's copy or list, a new
+// map, the journal) writes no map at all and leaves no backup to offer.
+TEST_F(GenerationTest, AWriteFailingAtAnyFileWritesNoWorldMap) {
+  openInteriorMap();
+  writeFileBytes(dir.file("ZANAA.MAP"), "hand made");
+  chooseScript("void main() { settile(1, 1, 7); }\n");
+  BackupPlace backups{dir.editorPath("backups"), 50};
+  // Two copies and the list's four lines, 400 maps, the journal: each of the
+  // first and last of them, and a run in the middle.
+  for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 200, 406, 407}) {
+    failNthFileWrite(n);
+    const WorldGenerationResult result = generateWorld(engine, dir.editorPath().c_str(), nullptr, &backups);
+    failNthFileWrite(0);
+    EXPECT_EQ(0, result.written) << n;
+    EXPECT_TRUE(result.failed) << n;
+    EXPECT_EQ(2, worldMapsIn(dir)) << n;
+    EXPECT_EQ(original, readFileBytes(dir.file("ZANCD.MAP"))) << n;
+    EXPECT_EQ("hand made", readFileBytes(dir.file("ZANAA.MAP"))) << n;
+    const std::string& told = user.shown.back();
+    EXPECT_EQ(0u, told.find("No world map was written: ")) << told;
+    EXPECT_NE(std::string::npos, told.find("No space left on device")) << told;
+    EXPECT_EQ(told.size() - 28, told.find("Every file is as it was.|~OK")) << told;
+    EXPECT_TRUE(listBackups(backups.directory.c_str()).empty()) << n;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+      EXPECT_NE('.', entry.path().filename().string()[0]) << entry.path();
+  }
+  failNthFileWrite(408);
+  const WorldGenerationResult result = generateWorld(engine, dir.editorPath().c_str(), nullptr, &backups);
+  failNthFileWrite(0);
+  EXPECT_EQ(400, result.written);
+  EXPECT_EQ(1u, listBackups(backups.directory.c_str()).size());
 }

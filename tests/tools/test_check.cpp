@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "check_directory.h"
 #include "check_map.h"
 #include "check_placements.h"
 #include "check_report.h"
@@ -275,4 +276,34 @@ TEST(DolaCheckReport, TextLinesAndJsonWithLocationsAndEscapes) {
                         " ]}\n"),
             std::string(text, size));
   free(text);
+}
+
+// What a stopped write leaves beside the maps (its journal, new files never
+// put in place) is reported, and a file whose name holds a backslash is
+// named for what it is rather than called no regular file.
+TEST(DolaCheckDirectory, LeftWritesAndBackslashNames) {
+  TempDir dir;
+  writeFileBytes(dir.file("ZANAA.MAP"), mapText("WILDERNESS!", 24));
+  writeFileBytes(dir.file(".ZANAA.MAP.dola-x8Yz1Q"), mapText("WILDERNESS!", 24));
+  writeFileBytes(dir.file("a\\b.MAP"), mapText("LOCAL!", 23));
+  writeFileBytes(dir.file(".dola-write-journal"),
+                 "DOLA write journal\nOperation: Generate World Map\nBackup: \nReplace: " +
+                     dir.editorPath(".ZANAA.MAP.dola-x8Yz1Q") + "\t" + dir.editorPath("ZANAA.MAP") +
+                     "\nReplace: " + dir.editorPath(".ZANAB.MAP.dola-gone00") + "\t" + dir.editorPath("ZANAB.MAP") + "\n");
+  Findings findings;
+  CheckSummary summary;
+  ASSERT_TRUE(checkGameDirectory(dir.path().c_str(), findings, summary, nullptr));
+  std::vector<std::string> seen;
+  for (const Finding& f : findings.all())
+    if (f.kind == FindingKind::UnfinishedWrite || f.kind == FindingKind::LeftTemporary ||
+        f.kind == FindingKind::BackslashName || f.kind == FindingKind::NotRegular)
+      seen.push_back(f.file + ": " + findingKindName(f.kind) + ": " + f.text);
+  EXPECT_EQ((std::vector<std::string>{
+                "a\\b.MAP: backslash-name: the name holds a \"\\\", which no path of the game can name: not read",
+                ".dola-write-journal: unfinished-write: Generate World Map stopped after replacing 1 of 2 files: DOLA "
+                "offers to finish or undo it when it starts with this game directory",
+                ".ZANAA.MAP.dola-x8Yz1Q: left-temporary: a new file of a save that was never put in place (its program "
+                "was stopped): it can be removed"}),
+            seen);
+  EXPECT_EQ(1, summary.maps);
 }

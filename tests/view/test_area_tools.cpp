@@ -27,7 +27,7 @@ int tilePixel(const SpriteSet& sprites, int code, int kind) {
 }  // namespace
 
 TEST_F(ViewTest, DragToolsActAtTheReleaseAndPreviewWhileDragging) {
-  openSavedMap("ZANAB.MAP", Local);
+  openSavedMap("OAKVALE.MAP", Local);
   ViewValues& s = *values;
   chooseAreaTool(view, AreaTool::Rectangle);
   poll(px(40), py(20), 1);
@@ -38,7 +38,7 @@ TEST_F(ViewTest, DragToolsActAtTheReleaseAndPreviewWhileDragging) {
   EXPECT_EQ(250, s.openMap.getTile(40, 20));
   EXPECT_EQ(250, s.openMap.getTile(47, 22));
   EXPECT_EQ(0, s.openMap.getTile(47, 23));  // a Local map's row 23 is never painted
-  EXPECT_EQ(1, s.edits.changed());
+  EXPECT_EQ(1, s.document.modified());
 
   chooseAreaTool(view, AreaTool::Line);
   poll(px(0), py(0), 1);
@@ -94,7 +94,7 @@ TEST_F(ViewTest, SelectionCopiesAndPastesIntoAnotherMapClippedAtTheEdges) {
   poll(px(47), py(23), 1);
   poll(px(47), py(23), 0);
   EXPECT_EQ(60, s.openMap.getTile(47, 23));
-  EXPECT_EQ(1, s.edits.changed());
+  EXPECT_EQ(1, s.document.modified());
   s.selectedTile = 5;
   poll(px(3), py(3), 2);  // the right button leaves paste mode and picks nothing
   EXPECT_EQ(5, s.selectedTile);
@@ -118,10 +118,62 @@ TEST_F(ViewTest, CodesNoMapFileCanHoldAreRefusedByEveryToolWithAReason) {
     EXPECT_EQ(0, s.openMap.getTile(5, 5)) << areaToolName(tool);
     EXPECT_NE(nullptr, strstr(view.tools.note, "no map file can hold it")) << areaToolName(tool);
   }
-  EXPECT_EQ(0, s.edits.changed());
+  EXPECT_EQ(0, s.document.modified());
   s.selectedTile = 9;
   poll(px(5), py(5), 1);
   poll(px(5), py(5), 0);
   EXPECT_EQ(9, s.openMap.getTile(5, 5));
   EXPECT_STREQ("", view.tools.note);
+}
+
+// Ten thousand random presses, drags and releases, with every tool, releases
+// the canvas never sees (a new press arrives held) and pauses in between:
+// each press to its release is one undo step exactly when it changed the
+// map, no edit is left open after a release, and undoing them all walks back
+// through the map as it was before each press.
+TEST_F(ViewTest, EveryPressToReleaseIsOneUndoStepOverRandomStrokes) {
+  openSavedMap("OAKVALE.MAP", Wilderness);
+  ViewValues& s = *values;
+  unsigned seed = 34;
+  auto next = [&seed](unsigned n) {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 16) % n;
+  };
+  auto content = [&s] {
+    std::string bytes;
+    for (int r = 0; r < kMapRows; ++r)
+      for (int c = 0; c < kMapColumns; ++c) bytes += static_cast<char>(s.openMap.getTile(c, r));
+    return bytes;
+  };
+  const AreaTool tools[] = {AreaTool::Brush, AreaTool::Brush, AreaTool::Brush, AreaTool::Line, AreaTool::Rectangle,
+                            AreaTool::Fill};
+  std::vector<std::string> before;  // the map before each press that changed it
+  long pressMs = 0;
+  for (int press = 0; press < 10000; ++press) {
+    chooseAreaTool(view, tools[next(6)]);
+    s.selectedTile = static_cast<int>("abc"[next(3)]);
+    const std::string start = content();
+    const unsigned long steps = s.document.stepsRecorded();
+    pressMs += 1 + next(40);
+    const int drags = static_cast<int>(next(6));
+    for (int d = 0; d <= drags; ++d)
+      handleMapEvent(view, canvas(), px(next(48)), py(next(24)), GuiMouse{0, 0, 0, 1, pressMs});
+    const bool seenRelease = next(8) != 0;
+    if (seenRelease) {
+      handleMapEvent(view, canvas(), px(next(48)), py(next(24)), GuiMouse{0, 0, 0, 0, pressMs});
+      ASSERT_FALSE(s.document.editOpen()) << "press " << press << ": the stroke is still open after its release";
+    } else {
+      endStroke(view);  // the next press ends it, as a release the canvas never saw
+    }
+    const std::string end = content();
+    ASSERT_EQ(end != start ? 1u : 0u, s.document.stepsRecorded() - steps) << "press " << press;
+    if (end != start) before.push_back(start);
+  }
+  ASSERT_GT(before.size(), 5000u);
+  const size_t kept = EditHistory::kStepsPerMap;  // the newest steps the history keeps
+  for (size_t k = before.size(); k-- > before.size() - kept;) {
+    ASSERT_TRUE(s.document.undo());
+    ASSERT_EQ(before[k], content()) << "undo " << before.size() - k;
+  }
+  EXPECT_FALSE(s.document.undo());
 }

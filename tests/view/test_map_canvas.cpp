@@ -16,7 +16,7 @@ TEST_F(ViewTest, LeftPaintsRightPicksAndHoldingPaintsOnlyWhenMoved) {
   EXPECT_EQ(97, s.mapTile);  // the code before the paint
   EXPECT_EQ(3, s.cursorX);
   EXPECT_EQ(3, s.cursorY);
-  EXPECT_EQ(1, s.edits.changed());
+  EXPECT_EQ(1, s.document.modified());
 
   s.openMap.setTile(2, 2, 97);
   poll(40, 45, 1);  // the same state again: nothing
@@ -54,7 +54,7 @@ TEST_F(ViewTest, MiddleFollowsTheFirstTeleportOrEntersTheCellMap) {
   ASSERT_EQ(3u, opened.size());
   EXPECT_EQ(directory + "\\TAB2113.MAP", opened[1]);
   EXPECT_EQ(directory + "\\TAB6836.MAP", opened[2]);
-  EXPECT_EQ(0, s.edits.changed());
+  EXPECT_EQ(0, s.document.modified());
 
   s.openMap.load("");  // no map open: the middle button does nothing
   poll(100, 100, 4);
@@ -177,7 +177,7 @@ TEST_F(ViewTest, UnchangedMouseChangesNothingInAnyMode) {
   EXPECT_EQ(0, s.openMap.teleportCount());
   EXPECT_EQ(0, s.mapData.firstFreePlacement());
   EXPECT_TRUE(opened.empty());
-  EXPECT_EQ(0, s.edits.changed());
+  EXPECT_EQ(0, s.document.modified());
 }
 
 TEST_F(ViewTest, PaletteSelectsWithTheLeftButtonFromEveryMode) {

@@ -70,7 +70,7 @@ TEST_F(ViewTest, DeleteButtonKeepsTheSelectionAndTheDeleteKeyClearsIt) {
   EXPECT_EQ(1, s.openMap.teleportCount());
   EXPECT_EQ(1, s.teleportRows);
   EXPECT_EQ(0, s.selectedTeleport);
-  EXPECT_EQ(1, s.edits.changed());
+  EXPECT_EQ(1, s.document.modified());
   deleteTeleportClicked(&view);  // the last one: nothing stays selected
   EXPECT_EQ(-1, s.selectedTeleport);
 

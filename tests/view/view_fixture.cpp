@@ -11,7 +11,7 @@
 bool RecordingHost::replaceOpenMap(const char* path) {
   test_.opened.push_back(path);
   if (test_.keepOpenMap) return false;
-  test_.values->openMap.load(path);
+  test_.values->document.open(path);
   test_.values->canvasMode = LocalEdit;
   return true;
 }
@@ -26,9 +26,6 @@ const char* RecordingHost::selectFile(const char*, const char*, int, const char*
   return test_.chosenFile.c_str();
 }
 
-void RecordingHost::beginMapEdit() { test_.values->edits.beginStep(); }
-
-void RecordingHost::endMapEdit() { test_.values->edits.commitStep(); }
 
 void ViewTest::start(int depth) {
   ASSERT_TRUE(GuiInitHeadless(1024, 768, depth));
@@ -37,6 +34,7 @@ void ViewTest::start(int depth) {
   writeFileBytes(dir.file("ZAN.SPR"), spriteFileBytes(0, true));
   writeFileBytes(dir.file("ZAN2.SPR"), spriteFileBytes(100, false));
   ViewValues& s = *values;
+  s.document.addListener(&listener);
   s.sprites.release();
   s.sprites.loadPalette(dir.editorPath("palette.bmp").c_str());
   s.sprites.loadSprites(dir.editorPath().c_str(), depth, nullptr, nullptr);
@@ -52,6 +50,7 @@ void ViewTest::start(int depth) {
 }
 
 void ViewTest::TearDown() {
+  values->document.removeListener(&listener);
   setActiveMapView(nullptr);
   view.picture.invalidate();
   view.worldPicture.invalidate();
@@ -86,7 +85,7 @@ void ViewTest::openSavedMap(const std::string& name, MapKind kind) {
   LocalMap map;
   map.kind = kind;
   ASSERT_TRUE(map.save(dir.editorPath(name).c_str()));
-  ASSERT_TRUE(values->openMap.load(dir.editorPath(name).c_str()));
+  ASSERT_TRUE(values->document.open(dir.editorPath(name).c_str()));
 }
 
 void ViewTest::poll(int x, int y, int b, int z) {

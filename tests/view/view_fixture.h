@@ -11,19 +11,19 @@
 #include <vector>
 
 #include "support/temp_dir.h"
-#include "data/edit_history.h"
+#include "data/open_map.h"
 #include "view/map_view.h"
 
 // The program's side of a view: its documents, the view's values and widget
 // ids (all 0: refreshes of them are ignored), and the history of the edits.
 struct ViewValues : MapViewWidgets, MapViewState {
-  LocalMap openMap;
+  OpenMap document;
+  LocalMap& openMap = document.map;
   ObjectList objectList;
   CreatureList creatureList;
-  MapDataFile mapData;
+  MapDataFile& mapData = document.data;
   SpriteSet sprites;
   WorldBuffer worldBuffer = {};
-  EditHistory edits{openMap, mapData};
   WorldTeleports worldTeleports;
 };
 
@@ -37,8 +37,6 @@ class RecordingHost final : public MapViewHost {
   int showText(const char* text, const char* buttons) override;
   const char* selectFile(const char* masks, const char* startPath, int flags, const char* title,
                          const char* buttonLabel) override;
-  void beginMapEdit() override;
-  void endMapEdit() override;
 
  private:
   ViewTest& test_;
@@ -70,8 +68,9 @@ class ViewTest : public ::testing::Test {
   TempDir dir;
   std::unique_ptr<ViewValues> values = std::make_unique<ViewValues>();
   RecordingHost host{*this};
-  MapView view{*values, *values, values->openMap, values->objectList, values->creatureList,
+  MapView view{*values, *values, values->document, values->openMap, values->objectList, values->creatureList,
                values->mapData, values->sprites, values->worldBuffer, values->worldTeleports, host, {}, {}, {}};
+  MapViewListener listener{view};  // the view hears of the document's changes, as in the program
   std::vector<std::string> opened;   // paths given to replaceOpenMap
   bool keepOpenMap = false;          // replaceOpenMap answers "keep the open map"
   std::vector<std::string> shown;    // texts given to showText
