@@ -30,5 +30,8 @@ TEST(CountText, GroupsDigitsAndNamesOneInTheSingular) {
   memset(small, 'x', sizeof small);
   groupedNumber(1234567, small, 5);
   EXPECT_STREQ(small, "1,23");
+  groupedNumber(1234, small, 3);  // no room for the comma and a digit after it
+  EXPECT_STREQ(small, "1");
+  EXPECT_EQ(small[3], '3');
   EXPECT_EQ(small[5], 'x');
 }
