@@ -13,6 +13,9 @@
 //   gettile(x, y)        reads a cell (0 outside the world)
 //   rand()               a random number 0..32767
 //   message(text)        shows a text with an OK button
+//   terrain(x1, y1, x2, y2)  applies the game directory's terrain rules
+//                        ("terrain.rules") to the cells from (x1, y1) to
+//                        (x2, y2): how many changed, or -1 without rules
 // Cells count from 1: x 1..960 from the left, y 1..480 from the top.
 // Codes outside the world or outside 0..255 are ignored, so the drawing
 // helpers below may run over the edges without harm.
@@ -248,7 +251,8 @@ void beaches() {
   }
 }
 
-// Shore pieces on every water cell beside land.
+// Shore pieces on every water cell beside land, for a game directory
+// without terrain rules.
 void shores() {
   for (int y = 1; y <= 480; y++) {
     for (int x = 1; x <= 960; x++) {
@@ -299,6 +303,10 @@ void main() {
     made++;
   }
   beaches();
-  shores();
+  // The world holds only land and water so far: the terrain rules edge the
+  // water with shore pieces, across the whole world at once.
+  if (terrain(1, 1, 960, 480) < 0) {
+    shores();
+  }
   message("A new world with " + made + " villages is ready.");
 }

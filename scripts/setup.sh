@@ -7,6 +7,7 @@ packages=(
   liballegro4-dev libloadpng4-dev angelscript-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-apps imagemagick procps bc libxtst-dev
+  dpkg-dev file desktop-file-utils man-db
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: the unit tests and the end-to-end tests
-# under Xvfb, then the unit tests once more under AddressSanitizer and
-# UndefinedBehaviorSanitizer. Fails on any failing test or sanitizer report.
+# under Xvfb, the Debian package with its contents, then the unit tests once
+# more under AddressSanitizer and UndefinedBehaviorSanitizer. Fails on any
+# failing test, package fault or sanitizer report.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -11,6 +12,7 @@ jobs=$(nproc)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDOLA_WERROR=ON
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")
+tests/package/check_package.sh build
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DDOLA_SANITIZE=ON
 cmake --build build-asan -j"$jobs"

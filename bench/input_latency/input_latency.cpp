@@ -3,7 +3,9 @@
 // read back until the pixels change. Every figure is printed beside the same
 // figure of dola-input-floor, an Allegro program that only blits once per
 // input, run on the same display in the same run.
-// Usage: bench_input_latency [--depth 16|32] [--trials N]   (from the build directory's bench/)
+// Usage: bench_input_latency [--depth 16|32] [--trials N] [--auto-terrain on|off]
+// (from the build directory's bench/); with Auto Terrain on, the presses and
+// the drag that paint end with the demo world's terrain rules.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -47,6 +49,7 @@ struct Samples {
 struct Options {
   int depth = 16;
   int trials = 30;
+  bool autoTerrain = false;
   fs::path buildDir;
 };
 
@@ -243,6 +246,11 @@ EditorFigures measureEditor(XSession& x, const Options& o) {
   int step = 0;
   f.movesCpu = cpuPerSecond(pid, 3, [&] { sweepMoves(x, kMapCanvas, step); });
   f.offCanvasMovesCpu = cpuPerSecond(pid, 3, [&] { sweepMoves(x, ScreenRect{600, 600, 400, 100}, step); });
+  if (o.autoTerrain) {
+    x.move(kMapCanvas.x + 300, kMapCanvas.y + 300);
+    x.tapKey("t");
+    x.waitQuiet(ScreenRect{0, 0, 1024, 768}, 300, 3000);
+  }
   paintTrials(x, o.trials, f.heldPress, f.drag);
   stopProcess(pid);
   std::error_code ec;
@@ -285,6 +293,7 @@ bool parse(int argc, char** argv, Options& o) {
   for (int i = 1; i + 1 < argc; i += 2) {
     if (strcmp(argv[i], "--depth") == 0) o.depth = atoi(argv[i + 1]);
     else if (strcmp(argv[i], "--trials") == 0) o.trials = atoi(argv[i + 1]);
+    else if (strcmp(argv[i], "--auto-terrain") == 0) o.autoTerrain = strcmp(argv[i + 1], "on") == 0;
     else return false;
   }
   return (argc % 2) == 1 && (o.depth == 16 || o.depth == 32) && o.trials >= 4;
@@ -295,7 +304,7 @@ bool parse(int argc, char** argv, Options& o) {
 int main(int argc, char** argv) {
   Options o;
   if (!parse(argc, argv, o)) {
-    fprintf(stderr, "usage: %s [--depth 16|32] [--trials N (4 or more)]\n", argv[0]);
+    fprintf(stderr, "usage: %s [--depth 16|32] [--trials N (4 or more)] [--auto-terrain on|off]\n", argv[0]);
     return 2;
   }
   if (!fs::exists(o.buildDir / "dola") || !fs::exists(o.buildDir / "demo" / "world")) {

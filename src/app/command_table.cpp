@@ -10,6 +10,8 @@
 #include "app/commands.h"
 #include "app/editor_state.h"
 #include "app/navigation.h"
+#include "app/recent_maps.h"
+#include "app/terrain_commands.h"
 #include "data/world_neighbours.h"
 
 namespace {
@@ -38,6 +40,7 @@ const Command kCommands[] = {
     {Menu::File, "~Save", ctrl(KEY_S), saveCommand, nullptr, nullptr, nullptr},
     {Menu::File, "Save ~As", {KEY_S, kGuiCtrl | kGuiShift}, saveAsCommand, nullptr, nullptr, nullptr},
     {Menu::File, "~Quit", ctrl(KEY_Q), quitCommand, nullptr, nullptr, nullptr},
+    {Menu::File, "Recent Maps", kNoKey, nullptr, nullptr, nullptr, addRecentMapItems},
 
     {Menu::Edit, "~Undo", ctrl(KEY_Z), undoCommand, nullptr, nullptr, nullptr},
     {Menu::Edit, "~Redo", ctrl(KEY_Y), redoCommand, nullptr, nullptr, nullptr},
@@ -50,6 +53,10 @@ const Command kCommands[] = {
     {Menu::Edit, "Copy", ctrl(KEY_C), copyCommand, nullptr, nullptr, nullptr},
     {Menu::Edit, "Paste", ctrl(KEY_V), pasteCommand, nullptr, nullptr, nullptr},
     {Menu::Edit, "Replace Tile...", ctrl(KEY_H), replaceTileCommand, nullptr, nullptr, nullptr},
+    {Menu::Edit, "~Auto Terrain", plain(KEY_T), autoTerrainCommand, nullptr, autoTerrainChecked, nullptr},
+    {Menu::Edit, "Apply ~Terrain Rules...", kNoKey, applyTerrainRulesCommand, nullptr, nullptr, nullptr},
+    {Menu::Edit, "Reload Terrain Rules", kNoKey, reloadTerrainRulesCommand, nullptr, nullptr, nullptr},
+    {Menu::Edit, "Load Terrain Rules...", kNoKey, loadTerrainRulesCommand, nullptr, nullptr, nullptr},
     {Menu::None, "Ends a drag, a paste, the selection or a click-on-the-map mode", plain(KEY_ESC), escapeCommand, nullptr,
      nullptr, nullptr},
 
@@ -70,6 +77,9 @@ const Command kCommands[] = {
     {Menu::Tools, "~Set ZAN Directory", kNoKey, setZanDirectoryCommand, nullptr, nullptr, nullptr},
     {Menu::Tools, "~Restore Backup...", kNoKey, restoreBackupCommand, nullptr, nullptr, nullptr},
     {Menu::Tools, "~Check World", kNoKey, checkWorldCommand, nullptr, nullptr, nullptr},
+
+    {Menu::Help, "~Keys", kNoKey, keysCommand, nullptr, nullptr, nullptr},
+    {Menu::Help, "~About", kNoKey, aboutCommand, nullptr, nullptr, nullptr},
 };
 
 struct KeyName {
@@ -114,6 +124,7 @@ const char* menuTitle(Menu menu) {
     case Menu::View: return "~View";
     case Menu::Script: return "~Script";
     case Menu::Tools: return "~Tools";
+    case Menu::Help: return "~Help";
     case Menu::None: break;
   }
   return "";

@@ -11,7 +11,7 @@
 struct EditorState;
 
 // The drop-downs of the menu bar, in the bar's order; None: a key without a menu item.
-enum class Menu { None, File, Edit, View, Script, Tools };
+enum class Menu { None, File, Edit, View, Script, Tools, Help };
 
 // A key with its modifiers (kGuiShift | kGuiCtrl | kGuiAlt, matched
 // exactly); scancode 0: no key.

@@ -7,6 +7,7 @@
 #include "app/map_file.h"
 #include "app/restore_backup.h"
 #include "app/script_commands.h"
+#include "app/terrain_editing.h"
 #include "app/view_commands.h"
 
 namespace {
@@ -32,5 +33,12 @@ void escapeCommand(void* editor) {
 void setZanDirectoryCommand(void* editor) { chooseZanDirectory(stateOf(editor)); }
 void restoreBackupCommand(void* editor) { restoreBackupByChoice(stateOf(editor)); }
 
-void generateWorldMap(void* editor) { generateWorldBesideOpenMap(stateOf(editor)); }
-void generateLocalMap(void* editor) { generateIntoOpenMap(stateOf(editor)); }
+// A script's terrain() applies the rules file as it is on disk now.
+void generateWorldMap(void* editor) {
+  refreshTerrainRules(stateOf(editor));
+  generateWorldBesideOpenMap(stateOf(editor));
+}
+void generateLocalMap(void* editor) {
+  refreshTerrainRules(stateOf(editor));
+  generateIntoOpenMap(stateOf(editor));
+}

@@ -34,6 +34,9 @@ void showObjectsCommand(void* editor);
 void escapeCommand(void* editor);
 void setZanDirectoryCommand(void* editor);
 void restoreBackupCommand(void* editor);
+// Help: every command with its keys; the version and where the files are.
+void keysCommand(void* editor);
+void aboutCommand(void* editor);
 
 // "Generate ~World Map"; "Generate ~Local Map" and "Place ~Feature".
 void generateWorldMap(void* editor);

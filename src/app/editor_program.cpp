@@ -21,12 +21,16 @@
 #include "app/graphics_mode.h"
 #include "app/left_world_write.h"
 #include "app/main_window.h"
+#include "app/map_file.h"
+#include "app/recent_maps.h"
+#include "app/terrain_editing.h"
 #include "app/view_commands.h"
 #include "app/user_dialogs.h"
 #include "gui/gui.h"
 #include "script/script_host.h"
 #include "platform/host_path.h"
 #include "platform/write_failure.h"
+#include "script/script_terrain.h"
 
 namespace {
 
@@ -78,6 +82,16 @@ void shutdownEditor(EditorState* editor) {
   delete editor;
 }
 
+// The first start in the user's DOLA folder says where the editor keeps its files.
+void tellAboutNewUserFolder(const EditorStart& start) {
+  if (start.userFolder == nullptr || !start.userFolderIsNew) return;
+  tellUser(
+      "Welcome to DOLA. Started from the desktop, it keeps its settings (dola.ini), its palette, the backups "
+      "of every file it replaces and the recovery copies of unsaved changes in %s. Started from a terminal, "
+      "it keeps them in the directory it was started in.",
+      start.userFolder);
+}
+
 }  // namespace
 
 void loadSettingsWithDefaults(SettingsFile& settings, const char* path) {
@@ -112,7 +126,7 @@ void loadSpriteSet(EditorState& editor) {
   set_palette(editor.palette);
 }
 
-int runEditor(EditorDisplay display) {
+int runEditor(EditorDisplay display, const EditorStart& start) {
   EditorState* editor = new (std::nothrow) EditorState();  // zero-filled, members in field order
   if (!editor) {
     fprintf(stderr, "DOLA: there is not enough memory to start the editor.\n");
@@ -121,7 +135,10 @@ int runEditor(EditorDisplay display) {
   setEditorState(editor);
   loadSettingsWithDefaults(editor->settings, kSettingsPath);
   setEditingDefaults(*editor);
+  startHintOf(editor->settings, editor->startHint, sizeof editor->startHint);
   startScriptHost(&editor->scriptEngine, &editor->worldBuffer, &editorScriptUser());
+  setScriptTerrainRules(editor->scriptEngine, &editorTerrainRules());
+  installAutoTerrain(*editor);
   if (!startDisplay(editor->settings, display)) {
     shutdownEditor(editor);
     return 1;
@@ -130,6 +147,7 @@ int runEditor(EditorDisplay display) {
   editor->document.recovery().start(kRecoveryDirectory);
   auto recovered = std::make_unique<RecoveredMap>();
   const bool recover = askToRecover(*editor, *recovered);
+  tellAboutNewUserFolder(start);
   askForGameDirectoryIfMissing(*editor);
   loadSpriteSet(*editor);
   const bool headless = display == EditorDisplay::Headless;
@@ -137,6 +155,7 @@ int runEditor(EditorDisplay display) {
   editorScriptUser().setMapCanvas(editor->mapCanvas);
   SetCloseCallback(closeButtonCommand, editor);
   if (recover) recoverOpenMap(*editor, *recovered);
+  else if (start.mapPath != nullptr) openMapFile(start.mapPath, *editor);
   reportSpriteProblems(*editor);
   settleLeftWorldWriteAtStart(*editor);
   RunEventLoop();

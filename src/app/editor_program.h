@@ -10,10 +10,19 @@ enum class EditorDisplay {
   Headless,  // the toolkit's memory screen of 1024 x 768 (tests)
 };
 
+// What the command line adds to a start; nothing by default.
+struct EditorStart {
+  const char* mapPath = nullptr;     // editor path of a map opened once the editor is up
+  const char* userFolder = nullptr;  // host path of the user's DOLA folder, the working directory now
+  bool userFolderIsNew = false;      // made by this start: the first message says where it is
+};
+
 // Runs the editor in the working directory (dola.ini, palette.bmp) until
 // File > Quit. 0 after a normal end; 1 when no graphics mode could be set or
-// the editor could not be allocated (both said on the terminal).
-int runEditor(EditorDisplay display);
+// the editor could not be allocated (both said on the terminal). A map of
+// the start is opened after everything else of the start-up (a map
+// recovered after a crash takes its place).
+int runEditor(EditorDisplay display, const EditorStart& start = EditorStart());
 
 // Loads the settings at path and adds "mode" ("fullscreen") and
 // "colordepth" (16) to the unnamed section when they are missing.

@@ -1,7 +1,8 @@
-// The program entry: DOLA takes no arguments and runs on the screen.
+// The program entry: the command line (dola [--user-folder] [MAP]), then the
+// editor on the screen.
 #include <allegro.h>
 
-#include "app/editor_program.h"
+#include "app/command_line.h"
 
-int main() { return runEditor(EditorDisplay::Screen); }
+int main(int argc, char** argv) { return runEditorCommandLine(argc, argv); }
 END_OF_MAIN()

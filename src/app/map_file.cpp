@@ -10,6 +10,7 @@
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
 #include "app/game_directory_setting.h"
+#include "app/recent_maps.h"
 #include "app/user_dialogs.h"
 #include "data/map_data_file.h"
 #include "data/map_names.h"
@@ -124,6 +125,7 @@ void openMapFile(const char* path, EditorState& editor) {
   editor.visitedMaps.visit(mapPath);  // every open, by any means, is a step of Back and Forward
   editor.canvasMode = LocalEdit;
   editor.document.open(mapPath);
+  noteOpenedMap(editor);
   warnAboutShortMap(editor.openMap, editor.document.fileKind());
   warnAboutUnwritableTile(editor.openMap);
   warnAboutLoadNotes(editor.openMap);

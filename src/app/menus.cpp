@@ -23,7 +23,8 @@ constexpr BarTitle kBar[] = {{Menu::File, fillMenu<Menu::File>},
                              {Menu::Edit, fillMenu<Menu::Edit>},
                              {Menu::View, fillMenu<Menu::View>},
                              {Menu::Script, fillMenu<Menu::Script>},
-                             {Menu::Tools, fillMenu<Menu::Tools>}};
+                             {Menu::Tools, fillMenu<Menu::Tools>},
+                             {Menu::Help, fillMenu<Menu::Help>}};
 
 void addItem(const Command& c, EditorState& editor) {
   char shortcut[64], right[80], label[kGuiLabelMax + 1];

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/editor_state.h"
+#include "app/terrain_editing.h"
 #include "data/map_names.h"
 #include "data/world_buffer.h"
 #include "view/world_teleport_overlay.h"
@@ -46,7 +47,10 @@ void positionText(void* editor, char* buffer) {
   buffer[0] = '\0';
   if (e.cursorX < 0) return;  // not pointed at since the view changed
   if (e.canvasMode == LocalEdit) {
-    snprintf(buffer, kStatusTextSize, "%i, %i", e.cursorX, e.cursorY);
+    // The terrain rule that gives the cell its code, when rules are in use.
+    char rule[64];
+    terrainRuleText(e, e.cursorX - 1, e.cursorY - 1, rule, sizeof rule);
+    snprintf(buffer, kStatusTextSize, rule[0] ? "%i, %i   %s" : "%i, %i", e.cursorX, e.cursorY, rule);
   } else if (e.canvasMode == WorldView) {
     worldMapName(squareColumnOf(e.cursorX), squareRowOf(e.cursorY), buffer, kStatusTextSize);
     const int length = static_cast<int>(strlen(buffer));

@@ -1,6 +1,8 @@
 // The MAP file checks, one function per kind of fault.
 #include "check_map.h"
 
+#include <vector>
+
 #include "data/line_reader.h"
 #include "platform/host_path.h"
 #include "teleport_faults.h"
@@ -19,7 +21,7 @@ bool hasOverlongLine(const TextLines& lines) {
 void checkMapFile(const GameDirectory& dir, const std::string& file, LocalMap& map, Findings& findings) {
   const std::string path = dir.pathOf(file);
   std::string bytes;
-  const long size = dir.sizeOf(file);
+  const long size = dir.listedSize(file);
   if (size > kMostFileBytes) {
     findings.error(file, FindingKind::Unreadable, "holds %ld bytes, more than any map (%ld MiB read at most): not read",
                    size, kMostFileBytes >> 20);
@@ -36,7 +38,7 @@ void checkMapFile(const GameDirectory& dir, const std::string& file, LocalMap& m
   const TextLines lines = scanTextLines(bytes);
   checkLineEnds(file, lines, findings);
   map.kind = NoKind;
-  const bool loaded = map.loadForReading(path.c_str());
+  const bool loaded = map.loadFromBytes(path.c_str(), bytes);
   if (!checkMapLoad(file, map, loaded, lines, findings)) return;
   checkLoadNotes(file, map.loadNotes(), findings);
   checkMapTiles(file, map, findings);
@@ -95,22 +97,32 @@ void checkMapTiles(const std::string& file, const LocalMap& map, Findings& findi
   }
 }
 
+namespace {
+
+// A teleport's name as a file of the directory: a name that holds a
+// separator leads elsewhere, and is looked up as the editor would follow it.
+bool targetExists(const GameDirectory& dir, const std::string& target) {
+  if (target.find_first_of("\\/") == std::string::npos) return dir.holds(target);
+  return isFilePath(dir.pathOf(target).c_str());
+}
+
+}  // namespace
+
 // A teleport's faults as findings. A second teleport on a cell is a warning:
 // the editor and the game take the first one in the list there, so this one
 // can never be used.
 void checkTeleports(const std::string& file, const LocalMap& map, const GameDirectory& dir,
                     Findings& findings) {
-  const auto inDirectory = [&dir](const std::string& fileName) { return isFilePath(dir.pathOf(fileName).c_str()); };
-  for (int i = 0; i < map.teleportCount(); i++) {
-    const TeleportFaults t = teleportFaults(map, i, inDirectory);
-    if (!t.read) break;
-    char firstName[kTeleportNameSize];
-    int fx, fy;
-    if (t.sharesCellWith >= 0 && map.getTeleport(t.sharesCellWith, &fx, &fy, firstName)) {
+  const std::vector<TeleportFaults> all =
+      teleportFaults(map, [&dir](const std::string& fileName) { return targetExists(dir, fileName); });
+  for (int i = 0; i < static_cast<int>(all.size()); i++) {
+    const TeleportFaults& t = all[static_cast<size_t>(i)];
+    if (t.sharesCellWith >= 0) {
       Finding& f = findings.warning(file, FindingKind::SharedTeleportCell,
                                     "teleports %d (to %s) and %d (to %s) share cell (%d, %d): only the first can "
                                     "ever be used",
-                                    t.sharesCellWith + 1, firstName, i + 1, t.name, t.x, t.y);
+                                    t.sharesCellWith + 1, all[static_cast<size_t>(t.sharesCellWith)].name, i + 1,
+                                    t.name, t.x, t.y);
       f.column = t.x;
       f.row = t.y;
       f.record = i;

@@ -5,12 +5,12 @@
 
 void checkDataFile(const GameDirectory& dir, const std::string& file, const GameTables& tables, MapDataFile& data,
                    Findings& findings) {
-  const long bytes = dir.sizeOf(file);
-  if (bytes < 0 || !data.load(dir.pathOf(file).c_str())) {
+  std::string bytes;
+  if (!dir.read(file, bytes) || !data.loadFromBytes(dir.pathOf(file).c_str(), bytes)) {
     findings.error(file, FindingKind::Unreadable, "cannot be read");
     return;
   }
-  checkDataFileSize(file, bytes, findings);
+  checkDataFileSize(file, static_cast<long>(bytes.size()), findings);
   checkPlacements(file, data, tables, findings);
 }
 

@@ -22,27 +22,45 @@ bool GameDirectory::open(const char* hostPath) {
   // "C:\games\world1\" names the same directory as "C:\games\world1".
   while (editorPath_.size() > 1 && editorPath_.back() == '\\') editorPath_.pop_back();
   std::vector<DirectoryEntry> entries;
-  if (!isDirectoryPath(editorPath_.c_str()) || !listDirectory(editorPath_.c_str(), entries)) return false;
+  if (!listDirectory(editorPath_.c_str(), entries)) return false;
   files_.clear();
   others_.clear();
+  listed_.clear();
+  exactly_.clear();
+  withoutCase_.clear();
   backslashNames_.clear();
   temporaries_.clear();
   writeJournal_.clear();
   for (const DirectoryEntry& e : entries) {
-    if (e.isDirectory) continue;
+    if (e.isDirectory || e.name == "..") continue;
     if (e.name.find('\\') != std::string::npos) {
       backslashNames_.push_back(e.name);
-    } else if (!isFilePath(pathOf(e.name).c_str())) {
-      others_.push_back(e.name);
-    } else if (isWriteTemporaryName(e.name.c_str())) {
-      temporaries_.push_back(e.name);
-    } else if (e.name == kWriteJournalName) {
-      writeJournal_ = e.name;
-    } else {
-      files_.push_back(e.name);
+      continue;
     }
+    if (!e.isRegular) {
+      others_.push_back(e.name);
+      continue;
+    }
+    if (isWriteTemporaryName(e.name.c_str())) temporaries_.push_back(e.name);
+    else if (e.name == kWriteJournalName) writeJournal_ = e.name;
+    else files_.push_back(e.name);
+    exactly_.emplace(e.name, listed_.size());
+    withoutCase_.emplace(upperCase(e.name), listed_.size());
+    listed_.push_back(File{e.name, static_cast<long>(e.size)});
   }
   return true;
+}
+
+const GameDirectory::File* GameDirectory::find(const std::string& name) const {
+  auto at = exactly_.find(name);
+  if (at != exactly_.end()) return &listed_[at->second];
+  at = withoutCase_.find(upperCase(name));
+  return at == withoutCase_.end() ? nullptr : &listed_[at->second];
+}
+
+long GameDirectory::listedSize(const std::string& name) const {
+  const File* file = find(name);
+  return file ? file->size : kFileMissing;
 }
 
 std::string GameDirectory::pathOf(const std::string& name) const { return editorPath_ + "\\" + name; }
@@ -59,18 +77,8 @@ long GameDirectory::sizeOf(const std::string& name) const {
 }
 
 bool GameDirectory::read(const std::string& name, std::string& bytes) const {
-  bytes.clear();
-  const long size = sizeOf(name);
-  if (size < 0 || size > kMostFileBytes) return false;
-  FILE* f = openStream(pathOf(name).c_str(), "rb");
-  if (!f) return false;
-  char buffer[8192];
-  size_t got;
-  while (bytes.size() <= static_cast<size_t>(kMostFileBytes) && (got = fread(buffer, 1, sizeof buffer, f)) > 0)
-    bytes.append(buffer, got);
-  const bool failed = ferror(f) != 0 || bytes.size() > static_cast<size_t>(kMostFileBytes);
-  fclose(f);
-  return !failed;
+  const File* file = find(name);
+  return readWholeFile(pathOf(file ? file->name : name).c_str(), bytes, kMostFileBytes);
 }
 
 bool hasExtension(const std::string& name, const char* extension) {

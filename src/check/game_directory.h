@@ -1,8 +1,11 @@
 // The game directory being checked: its files as the host lists them, and the
 // editor paths, sizes and bytes of files in it. Names are looked up without
-// regard to letter case, as the editor finds its files.
+// regard to letter case, as the editor finds its files: the checks of a run
+// look in the one listing made when the directory was opened, and each file
+// is read with one open.
 #pragma once
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 constexpr long kFileMissing = -1;       // sizeOf: no regular file of that name
@@ -33,14 +36,25 @@ class GameDirectory {
 
   // Editor path of a file in the directory ("<dir>\<name>").
   std::string pathOf(const std::string& name) const;
-  // Size in bytes of the named regular file (any letter case); kFileMissing
-  // or kFileUnreadable when it has none.
+  // True when the listing holds a regular file of that name in some letter
+  // case (the name as given wins over another case), as the editor finds it.
+  bool holds(const std::string& name) const { return find(name) != nullptr; }
+  // Size in bytes of the named regular file (any letter case), as listed;
+  // kFileMissing when there is none.
+  long listedSize(const std::string& name) const;
+  // The size as the host tells it now, opening the file to tell one that
+  // cannot be read (kFileUnreadable) from one that can.
   long sizeOf(const std::string& name) const;
-  // The whole regular file, read as bytes; false when it cannot be read or
-  // holds more than kMostFileBytes.
+  // The whole regular file (the listed name, else as the host finds it now),
+  // read as bytes with one open; false when it cannot be read or holds more
+  // than kMostFileBytes.
   bool read(const std::string& name, std::string& bytes) const;
 
  private:
+  struct File {
+    std::string name;  // as the host stores it
+    long size;
+  };
   std::string shownName_;
   std::string editorPath_;
   std::vector<std::string> files_;
@@ -48,6 +62,11 @@ class GameDirectory {
   std::vector<std::string> backslashNames_;
   std::vector<std::string> temporaries_;
   std::string writeJournal_;
+  std::vector<File> listed_;                             // the regular files
+  std::unordered_map<std::string, size_t> exactly_;      // name -> index in listed_
+  std::unordered_map<std::string, size_t> withoutCase_;  // upper-case name -> first index
+
+  const File* find(const std::string& name) const;
 };
 
 // True when name ends in extension (".MAP"), compared without regard to case.

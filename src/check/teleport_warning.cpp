@@ -7,12 +7,12 @@
 #include "teleport_faults.h"
 
 std::string teleportWarning(const LocalMap& map, const char* directory, int index) {
-  const TeleportFaults f = teleportFaults(map, index, [directory](const std::string& fileName) {
+  const std::vector<TeleportFaults> all = teleportFaults(map, [directory](const std::string& fileName) {
     return isFilePath((std::string(directory) + "\\" + fileName).c_str());
   });
-  if (!f.read) return "";
-  char other[kTeleportNameSize], text[2 * kTeleportNameSize + 64];
-  int ox = 0, oy = 0;
+  if (index < 0 || index >= static_cast<int>(all.size())) return "";
+  const TeleportFaults& f = all[static_cast<size_t>(index)];
+  char text[2 * kTeleportNameSize + 64];
   std::string warning;
   auto add = [&warning](const char* what) { warning += (warning.empty() ? "" : "; ") + std::string(what); };
   if (f.targetMissing) {
@@ -23,9 +23,9 @@ std::string teleportWarning(const LocalMap& map, const char* directory, int inde
     snprintf(text, sizeof text, "its cell (%d, %d) is outside 1..%d x 1..%d", f.x, f.y, kMapColumns, kMapRows);
     add(text);
   }
-  if (f.sharesCellWith >= 0 && map.getTeleport(f.sharesCellWith, &ox, &oy, other)) {
+  if (f.sharesCellWith >= 0) {
     snprintf(text, sizeof text, "cell (%d, %d) already holds a teleport to %s, which is the one used", f.x, f.y,
-             other);
+             all[static_cast<size_t>(f.sharesCellWith)].name);
     add(text);
   }
   return warning;

@@ -5,7 +5,11 @@
 #include <cstdio>
 #include <cstring>
 
-LocalMap::LocalMap() : kind(Wilderness) {
+namespace {
+unsigned long long lastTeleportRevision = 0;  // the editor's code runs on one thread
+}  // namespace
+
+LocalMap::LocalMap() : kind(Wilderness), teleportRevision_(++lastTeleportRevision) {
   path[0] = 0;
   memset(tiles_, 0, sizeof tiles_);
 }
@@ -35,23 +39,23 @@ bool LocalMap::addTeleport(int x, int y, const char* name) {
   if (lastTeleport_) lastTeleport_->next = t;
   else firstTeleport_ = t;
   lastTeleport_ = t;
+  teleportAt_.push_back(t);
   teleportCount_++;
+  teleportsChanged();
   return true;
 }
 
 bool LocalMap::removeTeleport(int index) {
   if (index < 0 || index >= teleportCount_) return false;
-  Teleport* previous = nullptr;
-  Teleport* t = firstTeleport_;
-  for (int i = 0; i < index; i++) {
-    previous = t;
-    t = t->next;
-  }
+  Teleport* previous = index > 0 ? teleportAt_[index - 1] : nullptr;
+  Teleport* t = teleportAt_[index];
+  teleportAt_.erase(teleportAt_.begin() + index);
   if (previous) previous->next = t->next;
   else firstTeleport_ = t->next;
   if (lastTeleport_ == t) lastTeleport_ = previous;
   delete t;
   teleportCount_--;
+  teleportsChanged();
   return true;
 }
 
@@ -59,8 +63,7 @@ int LocalMap::teleportCount() const { return teleportCount_; }
 
 bool LocalMap::getTeleport(int index, int* x, int* y, char* name) const {
   if (index < 0 || index >= teleportCount_) return false;
-  const Teleport* t = firstTeleport_;
-  for (int i = 0; i < index; i++) t = t->next;
+  const Teleport* t = teleportAt_[index];
   if (x) *x = t->x;
   if (y) *y = t->y;
   if (name) snprintf(name, kTeleportNameSize, "%s", t->name);
@@ -74,7 +77,15 @@ void LocalMap::clearTeleports() {
     firstTeleport_ = next;
   }
   lastTeleport_ = nullptr;
+  teleportAt_.clear();
   teleportCount_ = 0;
+  teleportsChanged();
+}
+
+void LocalMap::teleportsChanged() { teleportRevision_ = ++lastTeleportRevision; }
+
+const Teleport* LocalMap::teleport(int index) const {
+  return index >= 0 && index < teleportCount_ ? teleportAt_[index] : nullptr;
 }
 
 bool LocalMap::findUnwritableTile(int* x, int* y) const {

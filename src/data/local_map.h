@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "data/map_kind.h"
 #include "data/teleport.h"
@@ -67,6 +68,9 @@ class LocalMap {
   // The same read with the file opened for reading only (checkers), so that
   // a read-only file is read all the same.
   bool loadForReading(const char* mapPath);
+  // The same read from the bytes of the file at mapPath, read before (the
+  // checker reads each file once); the stored path is mapPath, as after load.
+  bool loadFromBytes(const char* mapPath, const std::string& bytes);
 
   // Writes the map to mapPath; the stored path is not changed. Refused (false,
   // nothing written) for kind NoKind or any value that is no kind (kind is a
@@ -104,7 +108,13 @@ class LocalMap {
   int teleportCount() const;
   // Copies the index-th teleport (name into a buffer of 256); any output may be null.
   bool getTeleport(int index, int* x, int* y, char* name) const;
+  // The index-th teleport itself, read-only, without copying its name;
+  // nullptr unless 0 <= index < teleportCount().
+  const Teleport* teleport(int index) const;
   void clearTeleports();
+  // A number that every change of the teleport list replaces by one no list
+  // of any map had before: equal numbers mean the same list, unchanged.
+  unsigned long long teleportRevision() const { return teleportRevision_; }
 
   // The first cell, row by row, of the rows this kind saves, that holds 10 or
   // 13 and so makes save refuse; false when there is none.
@@ -121,11 +131,19 @@ class LocalMap {
   Teleport* firstTeleport_ = nullptr;
   Teleport* lastTeleport_ = nullptr;
   int teleportCount_ = 0;
+  // The nodes in list order, so that getTeleport is one step whatever the
+  // index: a map may hold tens of thousands of teleports, and every loop over
+  // them by index would otherwise walk the list from its head each time.
+  std::vector<Teleport*> teleportAt_;
+  unsigned long long teleportRevision_;
+
+  void teleportsChanged();
   int rowsRead_ = 0;
   MapLoadNotes notes_{};
 
   void clearContent();
   bool loadWithMode(const char* mapPath, const char* mode);
+  bool beginLoad(const char* mapPath);
   void parsePiece(const std::string& piece);
   bool fileText(const char* mapPath, std::string& text) const;
   bool readFile(FILE* f);

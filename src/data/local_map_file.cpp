@@ -112,13 +112,28 @@ bool LocalMap::load(const char* mapPath) { return loadWithMode(mapPath, "r+"); }
 
 bool LocalMap::loadForReading(const char* mapPath) { return loadWithMode(mapPath, "r"); }
 
-bool LocalMap::loadWithMode(const char* mapPath, const char* mode) {
+// Empties the map and takes mapPath as its path; false for a path too long.
+bool LocalMap::beginLoad(const char* mapPath) {
   clearContent();
   if (!mapPath || !copyText(path, sizeof path, mapPath)) {  // mapPath may be path itself
     path[0] = 0;
     return false;
   }
-  FILE* f = openStream(mapPath, mode);
+  return true;
+}
+
+bool LocalMap::loadWithMode(const char* mapPath, const char* mode) {
+  if (!beginLoad(mapPath)) return false;
+  FILE* f = openStream(path, mode);
+  if (!f) return false;
+  const bool read = readFile(f);
+  fclose(f);
+  return read;
+}
+
+bool LocalMap::loadFromBytes(const char* mapPath, const std::string& bytes) {
+  if (!beginLoad(mapPath)) return false;
+  FILE* f = openMemoryStream(bytes, "r");
   if (!f) return false;
   const bool read = readFile(f);
   fclose(f);

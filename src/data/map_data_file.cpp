@@ -4,6 +4,7 @@
 // of the new one is down and never creates a missing file.
 #include "data/map_data_file.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 
@@ -13,17 +14,36 @@
 
 void MapDataFile::clear() { placements_.reset(); }
 
-bool MapDataFile::load(const char* newPath) {
+// A table of free records under newPath, nothing read yet; false when the
+// path does not fit or there is no memory for the table.
+bool MapDataFile::beginLoad(const char* newPath) {
   clear();
   fileRead_ = false;
   placements_.reset(new (std::nothrow) Placement[kPlacementCount]());
-  if (!copyText(path, sizeof path, newPath) || !placements_) return false;
-  unsigned char bytes[kPlacementTableSize];
-  if (!readRecords(path, bytes, kPlacementSize, kPlacementCount)) return false;
+  return copyText(path, sizeof path, newPath) && placements_;
+}
+
+void MapDataFile::decodeTable(const unsigned char* bytes) {
   for (int i = 0; i < kPlacementCount; i++) {
     decodePlacement(bytes + kPlacementSize * i, placements_[i]);
   }
   fileRead_ = true;
+}
+
+bool MapDataFile::load(const char* newPath) {
+  if (!beginLoad(newPath)) return false;
+  unsigned char bytes[kPlacementTableSize];
+  if (!readRecords(path, bytes, kPlacementSize, kPlacementCount)) return false;
+  decodeTable(bytes);
+  return true;
+}
+
+bool MapDataFile::loadFromBytes(const char* newPath, const std::string& file) {
+  if (!beginLoad(newPath)) return false;
+  // As readRecords reads: a short file leaves the records it lacks zero.
+  unsigned char bytes[kPlacementTableSize] = {};
+  memcpy(bytes, file.data(), std::min(file.size(), sizeof bytes));
+  decodeTable(bytes);
   return true;
 }
 

@@ -3,6 +3,7 @@
 // safe replacement, and only into a file that already exists.
 #pragma once
 #include <memory>
+#include <string>
 
 #include "data/placement.h"
 
@@ -24,6 +25,9 @@ class MapDataFile {
   // at path (any letter case); a short file fills only its first records. False
   // when the file cannot be read: the table then stays, all records free.
   bool load(const char* path);
+  // The same from the bytes of the file at path, read before (the checker
+  // reads each file once); save then writes to path.
+  bool loadFromBytes(const char* path, const std::string& bytes);
 
   // Writes the 200 records over the first 2200 bytes of the file of the last
   // load; every later byte stays as it was. Only a file that the last load
@@ -51,4 +55,6 @@ class MapDataFile {
   bool fileRead_ = false;                    // the last load read the file at path
 
   void encodeTable(unsigned char* bytes) const;
+  bool beginLoad(const char* newPath);
+  void decodeTable(const unsigned char* bytes);
 };

@@ -33,16 +33,13 @@ struct PlacementChange {
 void packTeleports(const LocalMap& map, std::string& out) {
   out.clear();
   for (int i = 0; i < map.teleportCount(); ++i) {
-    int32_t xy[2];
-    char name[kTeleportNameSize];
-    int x, y;
-    if (!map.getTeleport(i, &x, &y, name)) continue;
-    xy[0] = x;
-    xy[1] = y;
-    const uint8_t length = static_cast<uint8_t>(strnlen(name, kTeleportNameSize - 1));
+    const Teleport* t = map.teleport(i);
+    if (t == nullptr) continue;
+    const int32_t xy[2] = {t->x, t->y};
+    const uint8_t length = static_cast<uint8_t>(strnlen(t->name, kTeleportNameSize - 1));
     out.append(reinterpret_cast<const char*>(xy), sizeof xy);
     out.push_back(static_cast<char>(length));
-    out.append(name, length);
+    out.append(t->name, length);
   }
 }
 
@@ -100,7 +97,9 @@ void captureMapState(const LocalMap& map, const MapDataFile& data, MapState& sta
     const Placement* p = data.placement(i);
     state.placements[i] = p != nullptr ? *p : Placement{};
   }
+  if (state.teleportRevision == map.teleportRevision()) return;
   packTeleports(map, state.teleports);
+  state.teleportRevision = map.teleportRevision();
 }
 
 bool MapStep::record(const MapState& before, const LocalMap& map, const MapDataFile& data, std::string& scratch,
@@ -131,8 +130,8 @@ bool MapStep::record(const MapState& before, const LocalMap& map, const MapDataF
   header.kindBefore = before.kind;
   header.kindAfter = map.kind;
   std::string after;
-  packTeleports(map, after);
-  if (after != before.teleports) {
+  if (map.teleportRevision() != before.teleportRevision) packTeleports(map, after);
+  if (map.teleportRevision() != before.teleportRevision && after != before.teleports) {
     header.teleportsChanged = 1;
     header.teleportsBefore = static_cast<uint32_t>(before.teleports.size());
     header.teleportsAfter = static_cast<uint32_t>(after.size());

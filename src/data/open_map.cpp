@@ -92,10 +92,12 @@ void OpenMap::recover(const RecoveredMap& recovered) {
 
 void OpenMap::beginEdit() {
   commitEdit();  // one still open ends here, as its own step
+  if (hook_ != nullptr) hook_->editBegins(*this);
   history_.beginStep();
 }
 
 bool OpenMap::commitEdit() {
+  if (hook_ != nullptr && editOpen()) hook_->editEnds(*this);
   if (!history_.commitStep()) return false;
   stepsRecorded_++;
   announce(MapChange::Edited, kNoBox);

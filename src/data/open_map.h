@@ -20,6 +20,7 @@
 #include "data/recovery_file.h"
 
 class BackupOperation;
+class OpenMap;
 
 enum class MapChange {
   Opened,  // another map, or the same files read anew (reload, discard)
@@ -50,6 +51,21 @@ struct MapSaveResult {
   bool placementsToWrite = false;  // the placements differed from their file
   bool placementsWritten = false;
   int placementsError = 0;
+};
+
+// What runs inside the edit gate besides the change itself (Auto Terrain):
+// editBegins before an edit changes anything; editProgressed while an edit
+// that goes on (a stroke) has changed cells; editEnds before the step is
+// recorded. The last two may change the map further: that belongs to the
+// same step. None of them opens or commits an edit.
+class OpenMapEditHook {
+ public:
+  virtual void editBegins(OpenMap& document) = 0;
+  virtual void editProgressed(OpenMap& document) = 0;
+  virtual void editEnds(OpenMap& document) = 0;
+
+ protected:
+  ~OpenMapEditHook() = default;
 };
 
 // The kind a map at path opens as, its file saying fileKind: a world map
@@ -97,6 +113,12 @@ class OpenMap {
     change();
     return commitEdit();
   }
+  // The hook that runs inside the gate (null: none); the caller keeps it alive.
+  void setEditHook(OpenMapEditHook* hook) { hook_ = hook; }
+  // An edit that goes on (a stroke) has changed cells: the hook may follow.
+  void editProgressed() {
+    if (hook_ != nullptr && editOpen()) hook_->editProgressed(*this);
+  }
   // Steps recorded since the program started (every commitEdit that changed something).
   unsigned long stepsRecorded() const { return stepsRecorded_; }
 
@@ -138,4 +160,5 @@ class OpenMap {
   char kindNote_[160] = "";
   MapKind fileKind_ = Wilderness;
   unsigned long stepsRecorded_ = 0;
+  OpenMapEditHook* hook_ = nullptr;
 };

@@ -37,11 +37,21 @@ void WorldMaps::read(const char* directory) {
   for (int i = 0; i < kWorldMaps; i++) readSquare(i);
 }
 
+const LocalMap* WorldMaps::map(int index) const {
+  return index >= 0 && index < static_cast<int>(squares_.size()) ? squares_[static_cast<size_t>(index)].map.get()
+                                                                 : nullptr;
+}
+
 WorldTileCount WorldMaps::count(unsigned char code) const {
+  return count([code](const LocalMap& map, int) { return countTile(map, code); });
+}
+
+WorldTileCount WorldMaps::count(const CellCount& cellsToChange) const {
   WorldTileCount count;
-  for (const Square& square : squares_) {
+  for (size_t i = 0; i < squares_.size(); i++) {
+    const Square& square = squares_[i];
     if (!square.map) continue;
-    const int cells = countTile(*square.map, code);
+    const int cells = cellsToChange(*square.map, static_cast<int>(i));
     if (cells == 0) continue;
     if (!square.writable) {
       count.readOnlyMaps++;
@@ -56,22 +66,28 @@ WorldTileCount WorldMaps::count(unsigned char code) const {
 }
 
 WorldReplaceResult WorldMaps::replace(unsigned char from, unsigned char to, BackupOperation* backup) {
+  if (from == to) return WorldReplaceResult();
+  return rewrite([from](const LocalMap& map, int) { return countTile(map, from); },
+                 [from, to](LocalMap& map, int) { return replaceTile(map, from, to).cells; }, backup);
+}
+
+WorldReplaceResult WorldMaps::rewrite(const CellCount& cellsToChange, const MapChange& change,
+                                      BackupOperation* backup) {
   WorldReplaceResult result;
-  if (from == to) return result;
   FileReplacer batch(backup);
   batch.requireAll();
   int cells[kWorldMaps] = {};
   for (int i = 0; i < kWorldMaps; i++) {
     Square& square = squares_[static_cast<size_t>(i)];
     if (square.map && !sameStamp(square.stamp, fileStampOf(square.map->path))) readSquare(i);
-    if (!square.map || countTile(*square.map, from) == 0) continue;
+    if (!square.map || cellsToChange(*square.map, i) == 0) continue;
     LocalMap& map = *square.map;
     if (leftAsItIs(map, square.writable)) {
       result.leftAsTheyAre.push_back(std::string(map.path) +
                                      (square.writable ? " (it holds a tile code 10 or 13)" : " (read-only)"));
       continue;
     }
-    cells[i] = replaceTile(map, from, to).cells;
+    cells[i] = change(map, i);
     if (map.saveInto(batch, map.path) < 0) {
       batch.fail(std::string(map.path) + ": it could not be written");
       break;

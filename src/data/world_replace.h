@@ -8,6 +8,7 @@
 // counted apart and left as it is: the question says so and the result names
 // them. The maps replaced are kept in one backup first.
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -53,6 +54,19 @@ class WorldMaps {
   // saved, all or nothing; the old maps go into backup first (none when it
   // is null). A map whose file changed since it was read is read again.
   WorldReplaceResult replace(unsigned char from, unsigned char to, BackupOperation* backup);
+
+  // The map of square index (row * 20 + column) as read; null when it did
+  // not load whole.
+  const LocalMap* map(int index) const;
+
+  // Any change of every map read, in the same way: cellsToChange(map, index)
+  // says how many cells change(map, index) would change (0: the map is left
+  // alone), and a map that would change but is read-only or cannot be saved
+  // is left as it is and named in the result.
+  using CellCount = std::function<int(const LocalMap&, int index)>;
+  using MapChange = std::function<int(LocalMap&, int index)>;
+  WorldTileCount count(const CellCount& cellsToChange) const;
+  WorldReplaceResult rewrite(const CellCount& cellsToChange, const MapChange& change, BackupOperation* backup);
 
  private:
   struct Square {

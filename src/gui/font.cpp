@@ -168,3 +168,7 @@ FONT* guiFont() {
 }
 
 }  // namespace gui
+
+void DrawCentredText(BITMAP* bitmap, const char* text, int centreX, int y, int colour) {
+  textout_centre_ex(bitmap, gui::guiFont(), text, centreX, y, colour, -1);
+}

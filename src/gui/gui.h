@@ -170,6 +170,10 @@ void SetListSelection(int list, int row);
 // Shows the list from its first row (for a list that now shows other rows).
 void ScrollListToTop(int list);
 
+// Draws text in the toolkit's font onto a canvas's bitmap, centred on
+// centreX, its top at y, in colour (of the bitmap's depth), over what is there.
+void DrawCentredText(BITMAP* bitmap, const char* text, int centreX, int y, int colour);
+
 // ---- Redraw and modal dialogs ----
 void Refresh(int id);
 // Copies the rectangle (canvas pixels, clipped to the canvas) of what a

@@ -156,7 +156,10 @@ struct MouseState {
   unsigned shownPresses[3] = {};              // presses of each button shown so far
   int lastButtons = 0;                        // buttons of the previous dispatched poll
   int lastZ = 0;
-  bool pointerResting = false;  // on screen, away from canvases, no button: polls may pause
+  int lastX = -1, lastY = -1;                 // the pointer at the previous dispatched poll
+  // No button, and away from canvases or on one that has seen this very
+  // state before: polls may pause until input wakes the loop.
+  bool pointerResting = false;
 };
 
 // What lists remember between presses and keys.

@@ -95,8 +95,11 @@ void dispatchMouse(const GuiMouse& m) {
   int pressed = m.b & ~last.lastButtons;
   int released = last.lastButtons & ~m.b;
   int wheel = m.z - last.lastZ;
+  const bool unchanged = pressed == 0 && released == 0 && wheel == 0 && m.x == last.lastX && m.y == last.lastY;
   last.lastButtons = m.b;
   last.lastZ = m.z;
+  last.lastX = m.x;
+  last.lastY = m.y;
   last.pointerResting = false;
   Window* window = topWindow();
   if (!window || !window->shown) return;
@@ -125,8 +128,12 @@ void dispatchMouse(const GuiMouse& m) {
   if (w && w->kind == Kind::ListBox && wheel != 0) listWheel(*w, -wheel);
   if (w && w->kind == Kind::Canvas && topWindow() && topWindow()->id == windowId) canvasPoll(hit, m);
   // Only a mouse driver can wake a resting loop; without one (tests set the
-  // globals directly) every poll is taken.
-  state().mouse.pointerResting = mouse_driver && m.b == 0 && !(w && w->kind == Kind::Canvas);
+  // globals directly) every poll is taken. A canvas acts on what changed in
+  // the mouse state (a change of its data comes with a Refresh), so once it
+  // has been called twice with the same state, further polls would only
+  // repeat that: the loop may rest on it too, as an idle program should.
+  const bool onCanvas = w && w->kind == Kind::Canvas;
+  state().mouse.pointerResting = mouse_driver && m.b == 0 && (!onCanvas || unchanged);
 }
 
 }  // namespace gui

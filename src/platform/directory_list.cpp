@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <dirent.h>
+#include <fcntl.h>
+#include <string.h>
 #include <strings.h>
 #include <sys/stat.h>
 
@@ -15,15 +17,16 @@ bool listDirectory(const char* editorPath, std::vector<DirectoryEntry>& out) {
   if (!pathToHost(editorPath && *editorPath ? editorPath : ".", host, sizeof host)) return false;
   DIR* d = opendir(host);
   if (!d) return false;
-  std::string base = host;
-  if (!base.empty() && base.back() != '/') base += '/';
-  const bool isRoot = base == "/";
+  const bool isRoot = strcmp(host, "/") == 0;
   while (dirent* e = readdir(d)) {
     std::string name = e->d_name;
     if (name == "." || (name == ".." && isRoot)) continue;
     struct stat st;
-    bool dir = stat((base + name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-    out.push_back({name, dir});
+    const bool known = fstatat(dirfd(d), e->d_name, &st, 0) == 0;
+    DirectoryEntry entry{name, known && S_ISDIR(st.st_mode)};
+    entry.isRegular = known && S_ISREG(st.st_mode);
+    entry.size = entry.isRegular ? static_cast<long long>(st.st_size) : 0;
+    out.push_back(entry);
   }
   closedir(d);
   std::sort(out.begin(), out.end(), [](const DirectoryEntry& a, const DirectoryEntry& b) {

@@ -2,6 +2,7 @@
 // gives text streams their CR LF behaviour; elsewhere a cookie stream does it.
 #include "platform/file_stream.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdlib>
@@ -179,6 +180,75 @@ FILE* openStream(const char* editorPath, const char* mode) {
     if (!pathToHost(editorPath, host, sizeof host)) return nullptr;
     raw = openRegularFile(host, rawMode);
   }
+  return wrapHostStream(raw, mode);
+#endif
+}
+
+#ifndef _WIN32
+namespace {
+
+// The rest of readWholeFile on an open descriptor: the size first, so that a
+// file of the size it had takes one read (a shorter read of a regular file is
+// its end); a file that grew is read on until it ends or passes the limit.
+bool readDescriptor(int fd, std::string& bytes, long limit) {
+  struct stat st;
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > limit) return false;
+  bytes.resize(static_cast<size_t>(st.st_size) + 1);
+  size_t got = 0;
+  for (;;) {
+    const ssize_t n = ::read(fd, &bytes[got], bytes.size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    got += static_cast<size_t>(n);
+    if (got < bytes.size()) break;
+    if (got > static_cast<size_t>(limit)) return false;
+    bytes.resize(std::min(bytes.size() * 2, static_cast<size_t>(limit) + 1));
+  }
+  bytes.resize(got);
+  return true;
+}
+
+}  // namespace
+#endif
+
+bool readWholeFile(const char* editorPath, std::string& bytes, long limit) {
+  bytes.clear();
+#ifdef _WIN32
+  FILE* f = openStream(editorPath, "rb");
+  if (!f) return false;
+  char buffer[8192];
+  size_t got;
+  while (bytes.size() <= static_cast<size_t>(limit) && (got = fread(buffer, 1, sizeof buffer, f)) > 0)
+    bytes.append(buffer, got);
+  const bool ok = ferror(f) == 0 && bytes.size() <= static_cast<size_t>(limit);
+  fclose(f);
+  if (!ok) bytes.clear();
+  return ok;
+#else
+  if (!editorPath || !*editorPath) return false;
+  char host[4096];
+  // As openStream reads: the name as given first, the lookup without regard
+  // to case only when that names nothing. O_NONBLOCK keeps a pipe from
+  // holding the open; the descriptor is refused after fstat unless regular.
+  const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK;
+  int fd = mapHostPathAsGiven(editorPath, host, sizeof host) ? ::open(host, flags) : -1;
+  if (fd < 0 && (errno == ENOENT || errno == ENOTDIR) && pathToHost(editorPath, host, sizeof host))
+    fd = ::open(host, flags);
+  if (fd < 0) return false;
+  const bool ok = readDescriptor(fd, bytes, limit);
+  close(fd);
+  if (!ok) bytes.clear();
+  return ok;
+#endif
+}
+
+FILE* openMemoryStream(const std::string& bytes, const char* mode) {
+  if (!mode) return nullptr;
+  // fmemopen wants a writable buffer even to read; the stream is opened read-only.
+  FILE* raw = fmemopen(const_cast<char*>(bytes.data()), bytes.size(), "rb");
+#ifdef _WIN32
+  return raw;
+#else
   return wrapHostStream(raw, mode);
 #endif
 }

@@ -5,6 +5,7 @@
 // Binary streams pass bytes unchanged. Close with fclose as usual.
 #pragma once
 #include <cstdio>
+#include <string>
 
 // Opens the file that the editor path names (see host_path.h); nullptr, with
 // errno set, when it cannot be opened in that mode or is no regular file (a
@@ -14,6 +15,18 @@ FILE* openStream(const char* editorPath, const char* mode);
 // Wraps an open host stream (opened in binary) so that it gets the text or
 // binary behaviour of mode. The wrapper owns raw and closes it.
 FILE* wrapHostStream(FILE* raw, const char* mode);
+
+// Reads the whole regular file that the editor path names (any letter case)
+// into bytes with one open and, for a file that does not grow meanwhile, one
+// read: the way to take a file that is only looked at. False (bytes empty)
+// when it cannot be opened, is no regular file, holds more than limit bytes
+// or a read fails.
+bool readWholeFile(const char* editorPath, std::string& bytes, long limit);
+
+// A read-only stream over bytes in memory with the behaviour of mode ("r" a
+// text stream, "rb" binary), so that a reader of streams can take a file read
+// before. bytes must stay unchanged until the stream is closed.
+FILE* openMemoryStream(const std::string& bytes, const char* mode);
 
 // Test hook: after this many more bytes have been written through streams of
 // this layer, every further write fails as on a full disk. -1 switches it off.

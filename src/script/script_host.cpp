@@ -78,7 +78,8 @@ bool startScriptHost(asIScriptEngine** engineOut, WorldBuffer* world, ScriptUser
   configure(engine, context);
   bool stringRegistered = registerScriptString(engine);
   bool functionsRegistered = context->functions.registerWith(engine);
-  return stringRegistered && functionsRegistered;
+  bool terrainRegistered = context->terrain.registerWith(engine);
+  return stringRegistered && functionsRegistered && terrainRegistered;
 }
 
 void stopScriptHost(asIScriptEngine** engine) {

@@ -5,6 +5,7 @@
 
 #include "script/script_diagnostic.h"
 #include "script/script_functions.h"
+#include "script/script_terrain.h"
 #include "script/script_watch.h"
 
 namespace AngelScript {
@@ -12,11 +13,12 @@ class asIScriptEngine;
 }
 
 struct ScriptHostContext {
-  ScriptHostContext(WorldBuffer* w, ScriptUser* u) : world(w), user(u), functions(w, u), watch(u) {}
+  ScriptHostContext(WorldBuffer* w, ScriptUser* u) : world(w), user(u), functions(w, u), terrain(w), watch(u) {}
 
   WorldBuffer* world;
   ScriptUser* user;
   ScriptFunctions functions;
+  ScriptTerrain terrain;  // terrain(), after the five functions
   ScriptWatch watch;
   ScriptDiagnostic diagnostic{};  // written by the message callback during a build
 };

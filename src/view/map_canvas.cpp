@@ -51,6 +51,15 @@ void showMapTile(MapView& v, int tile) {
   Refresh(v.widgets.mapTilePreview);
 }
 
+}  // namespace
+
+void followMapTile(MapView& v) {
+  if (v.state.canvasMode == LocalEdit && v.tools.pointerOnMap)
+    showMapTile(v, v.openMap.getTile(v.tools.pointer.column, v.tools.pointer.row));
+}
+
+namespace {
+
 bool areaOverlayShown(const MapView& v) {
   return v.tools.dragging || v.tools.pasting || !v.tools.selection.empty();
 }
@@ -71,6 +80,25 @@ void drawCellMark(BITMAP* bitmap, int column, int row) {
   rect(bitmap, x + 1, y + 1, x + kSpriteWidth - 2, y + kSpriteHeight - 2, makecol_depth(depth, 255, 0, 0));
 }
 
+// The start line over the empty map while no map is open. The map picture
+// does not know of it: once it no longer applies, the next picture is copied
+// whole, so no letter of it stays behind.
+bool startHintApplies(const MapView& v) {
+  return v.state.canvasMode == LocalEdit && v.openMap.path[0] == '\0' && v.state.startHint[0] != '\0';
+}
+
+void drawStartHint(MapView& v, BITMAP* bitmap) {
+  DrawCentredText(bitmap, v.state.startHint, bitmap->w / 2, bitmap->h / 2 - 5,
+                  makecol_depth(bitmap_color_depth(bitmap), 255, 255, 255));
+  v.state.startHintShown = 1;
+}
+
+void dropStartHint(MapView& v) {
+  if (v.state.startHintShown == 0 || startHintApplies(v)) return;
+  v.picture.forgetShown();
+  v.state.startHintShown = 0;
+}
+
 // What an event changed on the open map reaches the screen before the
 // handler returns, while the button is still held. Without a tool's overlay
 // only the changed cells are copied, and a move that changed nothing draws
@@ -80,10 +108,16 @@ void showMapChanges(MapView& v, BITMAP* bitmap) {
     redrawCanvas(v, bitmap);
     return;
   }
+  dropStartHint(v);
   PlacedSprite placed[kPlacementCount];
   const int count = v.state.showObjects == 1 ? listPlacedSprites(v.mapData, v.objectList, v.creatureList, placed) : 0;
   const PixelRect changed = v.picture.update(bitmap, v.sprites, v.openMap, placed, count);
-  if (!changed.empty()) RefreshArea(v.widgets.mapCanvas, changed.x, changed.y, changed.w, changed.h);
+  if (!changed.empty() && startHintApplies(v)) {  // cells painted before any map was opened
+    drawStartHint(v, bitmap);
+    RefreshArea(v.widgets.mapCanvas, 0, 0, bitmap->w, bitmap->h);
+  } else if (!changed.empty()) {
+    RefreshArea(v.widgets.mapCanvas, changed.x, changed.y, changed.w, changed.h);
+  }
 }
 
 // The buttons act first and the picture follows, so that what an action
@@ -178,7 +212,9 @@ void drawMapCanvas(MapView& v, BITMAP* bitmap) {
   }
   PlacedSprite placed[kPlacementCount];
   const int count = v.state.showObjects == 1 ? listPlacedSprites(v.mapData, v.objectList, v.creatureList, placed) : 0;
+  dropStartHint(v);
   v.picture.show(bitmap, v.sprites, v.openMap, placed, count);
+  if (startHintApplies(v)) drawStartHint(v, bitmap);
   if (v.state.canvasMode == LocalEdit && areaOverlayShown(v)) {
     drawAreaToolOverlay(v, bitmap);
     v.picture.forgetShown();  // the next update copies the whole picture, without the overlay
@@ -201,6 +237,7 @@ void handleMapEvent(MapView& v, BITMAP* bitmap, int x, int y, const GuiMouse& m)
   if (IsCanvasClear(x, y)) {
     v.picture.forgetShown();
     clear_to_color(bitmap, makecol_depth(bitmap_color_depth(bitmap), 0, 0, 0));
+    if (startHintApplies(v)) drawStartHint(v, bitmap);
     return;
   }
   if (IsCanvasRedraw(x, y)) {

@@ -37,3 +37,8 @@ void placeTeleport(MapView& view, int column, int row);
 // A new left press in PlaceObject: fills the first free placement with the
 // selected constant object and the quantity of the "Qty" box; back in LocalEdit.
 void placeObject(MapView& view, int column, int row);
+
+// "Map Tile" shows what the map cell last pointed at holds now: called after
+// the open map changed under a pointer that may not move (a Replace, an undo,
+// a reload), so that the field and the code Replace starts from are current.
+void followMapTile(MapView& v);

@@ -59,6 +59,7 @@ void MapViewListener::openMapChanged(const OpenMapEvent& event) {
       break;
     case MapChange::Saved: return;
   }
+  followMapTile(v);
   Refresh(v.widgets.mapCanvas);
   Refresh(v.widgets.teleportList);
   Refresh(v.widgets.placementList);

@@ -65,6 +65,11 @@ struct MapViewState {
   // into the world grid; a world-view click opens the map of its square there.
   char worldPrefix[1024];
 
+  // The line the map canvas shows in LocalEdit while no map is open ("To
+  // begin: File > Open ..."); "" shows nothing. The program writes it.
+  char startHint[kStartHintSize];
+  int startHintShown;  // 1 while the canvas's bitmap holds the line
+
   CellBox outline;    // cells outlined on the map after an undo or redo
   int outlineTimers;  // queued calls that will take the outline away; 0: no outline
 };

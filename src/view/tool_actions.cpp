@@ -39,6 +39,7 @@ void brush(MapView& v, int column, int row) {
                                           : lineCells(column, row, column, row, cells);
   if (!v.document.editOpen()) v.document.beginEdit();
   paintCells(v.openMap, cells, count, code);
+  v.document.editProgressed();
   t.strokeEnd = Cell{column, row};
 }
 

@@ -12,3 +12,4 @@ enum CanvasMode : int {
 
 constexpr int kRowIndexSize = 50000;  // the upper bound of any list's row count
 constexpr int kQuantityTextSize = 4;  // the "Qty" box: three digits and the end
+constexpr int kStartHintSize = 160;   // the line the map canvas shows while no map is open

@@ -38,6 +38,26 @@ std::vector<std::string> menuItems(const char* title, std::vector<int>* kinds = 
   return labels;
 }
 
+// Runs the command of item index of the title's drop-down, as a click would.
+void runMenuItem(const char* title, size_t index) {
+  for (int i = 0; i < gui::widgetSlotsInUse(); ++i) {
+    const gui::Widget& w = gui::widgets()[i];
+    if (w.id == 0 || w.kind != gui::Kind::MenuTitle || std::string(w.label) != title) continue;
+    gui::openMenu(w.id);
+    const gui::Window* popup = gui::topWindow();
+    std::vector<const gui::Widget*> items;
+    for (int j = 0; j < gui::widgetSlotsInUse(); ++j) {
+      const gui::Widget& item = gui::widgets()[j];
+      if (item.id != 0 && item.kind == gui::Kind::MenuItem && item.window == popup->id) items.push_back(&item);
+    }
+    const GuiCommand command = index < items.size() ? items[index]->command : nullptr;
+    void* data = index < items.size() ? items[index]->data : nullptr;
+    gui::closeMenu();
+    ASSERT_NE(command, nullptr);
+    command(data);
+  }
+}
+
 int g_runs = 0;
 void countRun(void*) { ++g_runs; }
 bool never(const EditorState&) { return false; }
@@ -51,10 +71,12 @@ void twoItems(void* editor) {
 
 TEST_F(AppTest, MenusAreTheDesignsLabelsLettersKeysAndOrder) {
   using Labels = std::vector<std::string>;
-  EXPECT_EQ(menuItems("~File"), (Labels{"~Open\tCtrl+O", "~Save\tCtrl+S", "Save ~As\tCtrl+Shift+S", "~Quit\tCtrl+Q"}));
+  EXPECT_EQ(menuItems("~File"), (Labels{"~Open\tCtrl+O", "~Save\tCtrl+S", "Save ~As\tCtrl+Shift+S", "~Quit\tCtrl+Q",
+                                        "Recent Maps: none yet\t"}));
   EXPECT_EQ(menuItems("~Edit"), (Labels{"~Undo\tCtrl+Z", "~Redo\tCtrl+Y", "Brush\tB", "Rectangle\tR", "Fill\tF",
                                         "Line\tL", "Select\tS", "Copy\tCtrl+C", "Paste\tCtrl+V",
-                                        "Replace Tile...\tCtrl+H"}));
+                                        "Replace Tile...\tCtrl+H", "~Auto Terrain\tT", "Apply ~Terrain Rules...\t",
+                                        "Reload Terrain Rules\t", "Load Terrain Rules...\t"}));
   std::vector<int> kinds;
   EXPECT_EQ(menuItems("~View", &kinds),
             (Labels{"~World Map\t", "~Local Map\t", "~Back\tAlt+Left", "~Forward\tAlt+Right", "~North\tCtrl+Up",
@@ -63,12 +85,26 @@ TEST_F(AppTest, MenusAreTheDesignsLabelsLettersKeysAndOrder) {
   EXPECT_EQ(kinds, (std::vector<int>{0, 0, 1, 1, 1, 1, 1, 1, 0}));
   EXPECT_EQ(menuItems("~Script"), (Labels{"Generate ~World Map\t", "Generate ~Local Map\t", "Place ~Feature\t"}));
   EXPECT_EQ(menuItems("~Tools"), (Labels{"~Set ZAN Directory\t", "~Restore Backup...\t", "~Check World\t"}));
+  EXPECT_EQ(menuItems("~Help"), (Labels{"~Keys\t", "~About\t"}));
 
   // On ZANAA (the world's north-west corner) after ZANBA: Back, South and East.
   const std::string text = mapText("WILDERNESS!", 24, 'w');
   openMapFile(writeMap("ZANBA.MAP", text).c_str(), *editor);
   writeMap("ZANAB.MAP", text);
   openMapFile(writeMap("ZANAA.MAP", text).c_str(), *editor);
+  // The maps opened, newest first, by their folder and name.
+  kinds.clear();
+  const Labels file = menuItems("~File", &kinds);
+  ASSERT_EQ(file.size(), 7u);
+  const std::string folder = dir.path().substr(dir.path().rfind('/') + 1);
+  EXPECT_EQ(file[4], "Recent Maps\t");
+  EXPECT_EQ(file[5], "~1 " + folder + "\\ZANAA.MAP\t");
+  EXPECT_EQ(file[6], "~2 " + folder + "\\ZANBA.MAP\t");
+  EXPECT_EQ(kinds, (std::vector<int>{0, 0, 0, 0, 1, 0, 0}));  // the heading is dimmed
+  runMenuItem("~File", 6);  // ~2 opens ZANBA again, and it goes first
+  EXPECT_NE(std::string(editor->openMap.path).find("ZANBA.MAP"), std::string::npos);
+  EXPECT_EQ(menuItems("~File")[5], "~1 " + folder + "\\ZANBA.MAP\t");
+  runMenuItem("~File", 6);  // back to ZANAA for what follows
   editor->showTeleports = 1;
   kinds.clear();
   EXPECT_EQ(menuItems("~View", &kinds).back(), "Show ~Teleports\tOn");

@@ -30,9 +30,9 @@ class StartupTest : public ::testing::Test {
     answerDialogsFrom(nullptr);
     EXPECT_EQ(chdir(saved_), 0);
   }
-  int runAndQuit() {
+  int runAndQuit(const EditorStart& start = EditorStart()) {
     GuiQueueCall([](void*) { quitCommand(editorState()); }, nullptr, 50);
-    return runEditor(EditorDisplay::Headless);
+    return runEditor(EditorDisplay::Headless, start);
   }
 
   TempDir dir;
@@ -90,6 +90,47 @@ TEST_F(StartupTest, ACancelledPromptIsNotRepeated) {
   EXPECT_NE(dialogs.texts[1].find("\"ZAN.SPR\" was not found in the ZAN directory (none is set: "
                                   "choose it with Tools > Set ZAN Directory and start DOLA again)"),
             std::string::npos);
+}
+
+// dola MAP: the usual start-up (the same questions, the same settings), then
+// the map is open; the only trace in dola.ini is the recent map. A start in a
+// new user folder first says where the files are kept.
+TEST_F(StartupTest, AMapOfTheCommandLineOpensAfterTheUsualStartUp) {
+  const std::string map = dir.editorPath("ZANAB.MAP");
+  writeFileBytes(dir.file("ZANAB.MAP"), mapText("WILDERNESS", 24, 'A'));
+  static std::string openedPath;
+  static int openedMode = -1;
+  openedPath.clear();
+  GuiQueueCall(
+      [](void*) {
+        openedPath = editorState()->openMap.path;
+        openedMode = editorState()->canvasMode;
+      },
+      nullptr, 10);
+  EditorStart start;
+  start.mapPath = map.c_str();
+  start.userFolder = "/home/me/.config/dola";
+  start.userFolderIsNew = true;
+  dialogs.paths = {"C:\\games\\zan"};
+  EXPECT_EQ(runAndQuit(start), 0);
+  EXPECT_EQ(openedPath, map);
+  EXPECT_EQ(openedMode, LocalEdit);
+  ASSERT_EQ(dialogs.choices.size(), 1u);
+  EXPECT_EQ(dialogs.choices[0].title, "Select ZAN Directory");  // asked as on any first start
+  ASSERT_GE(dialogs.texts.size(), 2u);
+  EXPECT_EQ(0u, dialogs.texts[0].rfind("Welcome to DOLA.", 0)) << dialogs.texts[0];
+  EXPECT_NE(dialogs.texts[0].find(" in /home/me/.config/dola. "), std::string::npos) << dialogs.texts[0];
+  EXPECT_EQ(readFileBytes(dir.file("dola.ini")),
+            "mode=fullscreen\r\nZANDirectory=C:\\games\\zan\r\nbackups=50\r\ncolordepth=16\r\n"
+            "[recent]\r\nmap1=" + map + "\r\n");
+
+  // Without arguments nothing is opened and nothing is said of a folder.
+  dialogs.texts.clear();
+  openedPath = "unset";
+  GuiQueueCall([](void*) { openedPath = editorState()->openMap.path; }, nullptr, 10);
+  EXPECT_EQ(runAndQuit(), 0);
+  EXPECT_EQ(openedPath, "");
+  for (const std::string& text : dialogs.texts) EXPECT_EQ(text.find("Welcome"), std::string::npos) << text;
 }
 
 TEST_F(StartupTest, APaletteThatIsNoBitmapAndUnwritableSettingsAreSaid) {

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 #include <sys/stat.h>
+#include <vector>
 
 #include "data/line_reader.h"
 #include "data/local_map.h"
@@ -386,7 +387,18 @@ TEST(LocalMap, GarbageInputNeverBreaksTheModel) {
       if (!bytes.empty()) bytes[(seed >> 8) % bytes.size()] = static_cast<char>(seed >> 16);
     }
     writeFileBytes(dir.file("G.MAP"), bytes);
-    map.load(dir.editorPath("G.MAP").c_str());
+    const bool loaded = map.load(dir.editorPath("G.MAP").c_str());
+    // The checker's read of the same bytes gives the same map.
+    LocalMap fromBytes;
+    ASSERT_EQ(loaded, fromBytes.loadFromBytes(dir.editorPath("G.MAP").c_str(), bytes));
+    ASSERT_EQ(map.kind, fromBytes.kind);
+    ASSERT_EQ(map.rowsRead(), fromBytes.rowsRead());
+    ASSERT_STREQ(map.path, fromBytes.path);
+    ASSERT_EQ(map.loadNotes().dropped(), fromBytes.loadNotes().dropped());
+    ASSERT_EQ(map.teleportCount(), fromBytes.teleportCount());
+    for (int i = 0; i < map.teleportCount(); i++) ASSERT_EQ(teleportText(map, i), teleportText(fromBytes, i));
+    for (int c = 0; c < kMapRows * kMapColumns; c++)
+      ASSERT_EQ(map.getTile(c % kMapColumns, c / kMapColumns), fromBytes.getTile(c % kMapColumns, c / kMapColumns));
     ASSERT_LE(map.rowsRead(), 24);
     ASSERT_LT(strlen(map.path), sizeof map.path);
     for (int i = 0; i < map.teleportCount(); i++) ASSERT_NE(teleportText(map, i), "<none>");
@@ -394,4 +406,39 @@ TEST(LocalMap, GarbageInputNeverBreaksTheModel) {
       ASSERT_TRUE(map.save(dir.editorPath("OUT.MAP").c_str()));
     }
   }
+}
+
+// Random adds, removals and clears against a plain list: every index reads
+// the teleport the list holds there, and a save writes them in that order.
+TEST(LocalMap, TeleportListFollowsAModelOfAddsAndRemoves) {
+  TempDir dir;
+  LocalMap map;
+  std::vector<std::string> model;
+  unsigned seed = 777;
+  auto next = [&seed](unsigned n) { return (seed = seed * 1103515245 + 12345) / 65536 % n; };
+  for (int step = 0; step < 3000; step++) {
+    const unsigned action = next(10);
+    if (action < 6) {
+      const int x = static_cast<int>(next(48)) + 1, y = static_cast<int>(next(24)) + 1;
+      const std::string name = "T" + std::to_string(step);
+      ASSERT_TRUE(map.addTeleport(x, y, name.c_str()));
+      model.push_back(std::to_string(x) + "," + std::to_string(y) + ":" + name);
+    } else if (action < 9) {
+      const int index = static_cast<int>(next(static_cast<unsigned>(model.size()) + 2)) - 1;
+      const bool valid = index >= 0 && index < static_cast<int>(model.size());
+      ASSERT_EQ(valid, map.removeTeleport(index));
+      if (valid) model.erase(model.begin() + index);
+    } else if (next(20) == 0) {
+      map.clearTeleports();
+      model.clear();
+    }
+    ASSERT_EQ(static_cast<int>(model.size()), map.teleportCount());
+    const int probe = static_cast<int>(next(static_cast<unsigned>(model.size()) + 1));
+    ASSERT_EQ(probe < static_cast<int>(model.size()) ? model[probe] : "<none>", teleportText(map, probe));
+  }
+  ASSERT_TRUE(map.save(dir.editorPath("M.MAP").c_str()));
+  LocalMap back;
+  ASSERT_TRUE(back.load(dir.editorPath("M.MAP").c_str()));
+  ASSERT_EQ(static_cast<int>(model.size()), back.teleportCount());
+  for (size_t i = 0; i < model.size(); i++) EXPECT_EQ(model[i], teleportText(back, static_cast<int>(i)));
 }

@@ -3,6 +3,7 @@
 // must neither create nor damage a file.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "data/map_data_file.h"
@@ -135,4 +136,25 @@ TEST(PlacementId, EachIdNamesOneTableRecordByRecord) {
   EXPECT_FALSE(placementInUse(Placement{1, 1, 0, 1, {}, 399}));
   EXPECT_FALSE(placementInUse(Placement{1, 1, 2, 1, {}, 50000}));
   EXPECT_TRUE(placementInUse(Placement{1, 1, 1, 1, {}, 700}));
+}
+
+// The checker's read from bytes in memory gives the table that a load of the
+// same file gives, for files of every length around the table's.
+TEST(MapDataFile, LoadFromBytesMatchesALoadOfTheFile) {
+  TempDir dir;
+  for (size_t size : {size_t{0}, size_t{5}, size_t{11}, size_t{12}, size_t{1100}, size_t{2199}, size_t{2200},
+                      size_t{2201}, size_t{4000}}) {
+    const std::string bytes = pattern(size, static_cast<int>(size));
+    writeFileBytes(dir.file("A.DAT"), bytes);
+    MapDataFile loaded, fromBytes;
+    ASSERT_TRUE(loaded.load(dir.editorPath("A.DAT").c_str()));
+    ASSERT_TRUE(fromBytes.loadFromBytes(dir.editorPath("A.DAT").c_str(), bytes));
+    EXPECT_STREQ(loaded.path, fromBytes.path);
+    for (int i = 0; i < kPlacementCount; i++) {
+      unsigned char a[kPlacementSize], b[kPlacementSize];
+      encodePlacement(*loaded.placement(i), a);
+      encodePlacement(*fromBytes.placement(i), b);
+      ASSERT_EQ(0, memcmp(a, b, sizeof a)) << size << " bytes, record " << i;
+    }
+  }
 }

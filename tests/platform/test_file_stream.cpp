@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <string>
+#include <sys/stat.h>
 
 #include "platform/file_stream.h"
 #include "support/temp_dir.h"
@@ -120,4 +121,40 @@ TEST(FileStream, InjectedWriteFailureIsReported) {
   failWritesAfter(-1);
   EXPECT_TRUE(failed);
   EXPECT_EQ(readFileBytes(dir.file("f.bin")), "0123");
+}
+
+// A file read whole with one open: exact bytes in any letter case, the limit
+// kept, and nothing that is no regular file opened (a pipe would block).
+TEST(FileStream, ReadWholeFileAndMemoryStreams) {
+  TempDir dir;
+  std::string big(70000, '\0');
+  for (size_t i = 0; i < big.size(); i++) big[i] = static_cast<char>(i * 7 % 251);
+  writeFileBytes(dir.file("Big.bin"), big);
+  writeFileBytes(dir.file("empty"), "");
+  std::string bytes = "stale";
+  EXPECT_TRUE(readWholeFile(dir.editorPath("BIG.BIN").c_str(), bytes, 70000));
+  EXPECT_EQ(big, bytes);
+  EXPECT_FALSE(readWholeFile(dir.editorPath("Big.bin").c_str(), bytes, 69999));
+  EXPECT_EQ("", bytes);
+  EXPECT_TRUE(readWholeFile(dir.editorPath("empty").c_str(), bytes, 10));
+  EXPECT_EQ("", bytes);
+  EXPECT_FALSE(readWholeFile(dir.editorPath("none").c_str(), bytes, 10));
+  EXPECT_FALSE(readWholeFile(dir.editorPath().c_str(), bytes, 10));
+  ASSERT_EQ(0, mkfifo(dir.file("pipe").c_str(), 0600));
+  EXPECT_FALSE(readWholeFile(dir.editorPath("pipe").c_str(), bytes, 10));
+
+  // Streams over bytes in memory read as a file of those bytes would.
+  const std::string text = "a\r\nb\nc\r\r\nd";
+  FILE* f = openMemoryStream(text, "r");
+  ASSERT_NE(nullptr, f);
+  std::string got;
+  for (int c; (c = fgetc(f)) != EOF;) got += static_cast<char>(c);
+  fclose(f);
+  EXPECT_EQ("a\nb\nc\r\nd", got);
+  f = openMemoryStream(text, "rb");
+  ASSERT_NE(nullptr, f);
+  got.clear();
+  for (int c; (c = fgetc(f)) != EOF;) got += static_cast<char>(c);
+  fclose(f);
+  EXPECT_EQ(text, got);
 }

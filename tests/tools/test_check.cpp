@@ -3,9 +3,11 @@
 // files and blank sprites, the world grid and reachability, and the reports.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <set>
+#include <sys/stat.h>
 #include <string>
 #include <vector>
 
@@ -123,6 +125,52 @@ TEST(DolaCheckMap, TeleportsNeedACellInsideAndADestinationInAnyCase) {
   EXPECT_EQ("GONE.MAP is not in this map's directory; cell (1, 1) already holds a teleport to ZANAB, which is the one used",
             teleportWarning(map, dir.editorPath().c_str(), 1));
   EXPECT_EQ("its cell (49, 1) is outside 1..48 x 1..24", teleportWarning(map, dir.editorPath().c_str(), 2));
+}
+
+// Random maps with many teleports on few cells, checked against a plain model:
+// each teleport on a cell taken before names the first one there, and each
+// destination is looked up in any letter case (a name with a separator as the
+// editor would follow it).
+TEST(DolaCheckMap, ManyTeleportsAgainstAModel) {
+  TempDir dir;
+  const std::vector<std::string> present = {"ZANAA", "zanab", "Inn"};
+  for (const std::string& name : present) writeFileBytes(dir.file(name + ".MAP"), mapText("LOCAL!", 23));
+  ASSERT_EQ(0, mkdir(dir.file("sub").c_str(), 0700));
+  writeFileBytes(dir.file("sub/DEEP.MAP"), mapText("LOCAL!", 23));
+  const char* names[] = {"ZANAA", "ZANAB", "zanaa", "INN", "GONE", "Gone2", "sub\\DEEP", "sub\\NONE", "SUB"};
+  unsigned seed = 99;
+  auto next = [&seed](unsigned n) { return (seed = seed * 1103515245 + 12345) / 65536 % n; };
+  for (int round = 0; round < 20; round++) {
+    const int count = static_cast<int>(next(400));
+    std::string header = "WILDERNESS!";
+    std::vector<std::pair<FindingKind, int>> expected;
+    std::vector<std::pair<int, int>> cells;
+    for (int i = 0; i < count; i++) {
+      const int x = static_cast<int>(next(6)) + 1, y = static_cast<int>(next(4)) + (round % 2 ? 22 : 1);
+      const char* name = names[next(sizeof names / sizeof names[0])];
+      header += ">" + std::to_string(x + 20) + "," + std::to_string(y + 12) + ":" + name + "!";
+      const auto first = std::find(cells.begin(), cells.end(), std::make_pair(x, y));
+      if (first != cells.end()) expected.push_back({FindingKind::SharedTeleportCell, i});
+      cells.push_back({x, y});
+      if (y > kMapRows) expected.push_back({FindingKind::TeleportCell, i});
+      const std::string target = name;
+      const bool found = target == "sub\\DEEP" || upperCase(target) == "ZANAA" || upperCase(target) == "ZANAB" ||
+                         upperCase(target) == "INN";
+      if (!found) expected.push_back({FindingKind::TeleportTarget, i});
+    }
+    writeFileBytes(dir.file("FROM.MAP"), mapText(header, 24));
+    const Findings f = checkOneMap(dir, "FROM.MAP");
+    std::vector<std::pair<FindingKind, int>> got;
+    for (const Finding& finding : f.all()) got.push_back({finding.kind, finding.record});
+    ASSERT_EQ(expected, got) << "round " << round;
+    for (const Finding& finding : f.all()) {
+      if (finding.kind != FindingKind::SharedTeleportCell) continue;
+      const auto cell = cells[static_cast<size_t>(finding.record)];
+      const int first = static_cast<int>(std::find(cells.begin(), cells.end(), cell) - cells.begin());
+      ASSERT_EQ(0u, finding.text.find("teleports " + std::to_string(first + 1) + " (to ")) << finding.text;
+      ASSERT_EQ(std::make_pair(finding.column, finding.row), cell);
+    }
+  }
 }
 
 TEST(DolaCheckPlacements, EveryIdInUseNamesARecordOfItsTable) {

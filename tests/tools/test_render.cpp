@@ -86,4 +86,11 @@ TEST_F(Render, JobWritesAnOpaquePngAndNamesMissingFiles) {
   job.output = dir.file("world.png");
   EXPECT_TRUE(runRenderJob(job, message, sizeof message)) << message;
   EXPECT_TRUE(fileExistsOnHost(job.output));
+
+  // Without its palette every colour would be wrong: refused, nothing written.
+  job.palette = dir.file("no-palette.bmp");
+  job.output = dir.file("unpaletted.png");
+  EXPECT_FALSE(runRenderJob(job, message, sizeof message));
+  EXPECT_NE(nullptr, strstr(message, "no-palette.bmp was not found")) << message;
+  EXPECT_FALSE(fileExistsOnHost(job.output));
 }

@@ -253,8 +253,8 @@ TEST(ScriptCliArgs, CommandsOperandsAndOptions) {
   EXPECT_EQ(ScriptCommand::Help, args.command);
 
   const std::vector<std::pair<std::vector<const char*>, std::string>> wrong = {
-      {{}, "no command: world or map"},
-      {{"paint", "g.as", "x"}, "unknown command paint: world or map"},
+      {{}, "no command: world, map or terrain"},
+      {{"paint", "g.as", "x"}, "unknown command paint: world, map or terrain"},
       {{"world", "g.as"}, "world needs SCRIPT.as and DIR"},
       {{"map", "g.as", "B.MAP", "C.MAP"}, "map needs SCRIPT.as and MAP"},
       {{"map", "--teleports-from", "A.MAP", "g.as", "B.MAP"}, "--teleports-from belongs to world"},

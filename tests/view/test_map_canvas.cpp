@@ -236,3 +236,28 @@ TEST_F(ViewTest, ChangesReachTheScreenAtOnceAndNothingElseIsCopied) {
   pollAt(cellX, cellY, 0);
   CloseTopWindow();
 }
+
+// The pointer rests on a cell while the map changes under it (a Replace, an
+// undo, its file read anew after a world-wide Replace): "Map Tile" shows what
+// the cell holds now; in the world view the open map's changes leave it.
+TEST_F(ViewTest, MapTileFollowsChangesUnderARestingPointer) {
+  openSavedMap("ZANAB.MAP", Wilderness);
+  ViewValues& s = *values;
+  s.document.edit([&] { s.openMap.setTile(2, 2, 97); });
+  poll(40, 45, 0);
+  EXPECT_EQ(97, s.mapTile);
+  s.document.edit([&] { s.openMap.setTile(2, 2, 60); });
+  EXPECT_EQ(60, s.mapTile);
+  ASSERT_TRUE(s.document.undo());
+  EXPECT_EQ(97, s.mapTile);
+  LocalMap replaced;
+  replaced.kind = Wilderness;
+  replaced.setTile(2, 2, 33);
+  ASSERT_TRUE(replaced.save(dir.editorPath("ZANAB.MAP").c_str()));
+  s.document.reload();
+  EXPECT_EQ(33, s.mapTile);
+  s.canvasMode = WorldView;
+  s.mapTile = 5;
+  s.document.edit([&] { s.openMap.setTile(2, 2, 34); });
+  EXPECT_EQ(5, s.mapTile);
+}

@@ -6,6 +6,7 @@
 
 #include "check_directory.h"
 #include "check_report.h"
+#include "platform/standard_options.h"
 
 namespace {
 
@@ -31,21 +32,19 @@ const char kUsage[] =
     "backslash (never read); new files of saves never put in place (.NAME.dola-*).\n"
     "Files over 16 MiB are not read.\n"
     "\n"
-    "  --json   write the findings as one JSON document instead\n"
-    "  --help   show this text\n"
+    "  --json     write the findings as one JSON document instead\n"
+    "  --help     show this text\n"
+    "  --version  show the program's version\n"
     "\n"
     "Exit status: 0 no errors, 1 errors found, 2 DIR cannot be read.\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (answerStandardOption(argc, argv, "dola-check", kUsage)) return 0;
   bool json = false;
   const char* directory = nullptr;
   for (int i = 1; i < argc; i++) {
-    if (strcmp(argv[i], "--help") == 0 || strcmp(argv[i], "-h") == 0) {
-      fputs(kUsage, stdout);
-      return 0;
-    }
     if (strcmp(argv[i], "--json") == 0) {
       json = true;
     } else if (argv[i][0] == '-' || directory) {

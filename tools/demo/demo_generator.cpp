@@ -14,6 +14,7 @@
 #include "data/sprite_format.h"
 #include "demo_palette.h"
 #include "demo_tables.h"
+#include "demo_terrain_rules.h"
 #include "named_maps.h"
 #include "platform/host_path.h"
 #include "sprite_sheet.h"
@@ -114,6 +115,7 @@ bool generateDemo(const std::string& outputDirectory, DemoSummary* summary) {
   if (!writeSprites(world)) return fail("the sprite files in " + world);
   if (!writeObjectTables(world)) return fail("the object tables in " + world);
   if (!writeCreatureTables(world, kDemoWorldDirectory)) return fail("the creature tables in " + world);
+  if (!writeDemoTerrainRules(world)) return fail("the terrain rules in " + world);
   const std::unique_ptr<DemoWorld> made = makeWorld();
   counts.villages = static_cast<int>(made->villages.size());
   if (!writeWorldMaps(*made, world, counts)) return fail("the world maps in " + world);

@@ -101,7 +101,12 @@ bool runRenderJob(const RenderJob& job, char* message, size_t messageSize) {
   const std::string spriteDirectory = job.sprites.empty() ? directory : editorForm(job.sprites);
 
   SpriteSet sprites;
-  sprites.loadPalette(editorForm(job.palette).c_str());
+  // Without its palette every colour of the picture would be wrong: nothing is drawn.
+  if (!sprites.loadPalette(editorForm(job.palette).c_str())) {
+    snprintf(message, messageSize, "the palette %s %s; name the game's palette with --palette FILE",
+             job.palette.c_str(), sprites.paletteProblem());
+    return false;
+  }
   // Sprites in the picture's own depth; at 15 to 32 bits no screen palette is needed.
   sprites.loadSprites(spriteDirectory.c_str(), get_color_depth(), nullptr, nullptr);
   BITMAP* picture = create_bitmap(kMapCanvasWidth, kMapCanvasHeight);

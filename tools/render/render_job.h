@@ -16,6 +16,7 @@ struct RenderJob {
 bool parseRenderArguments(int argc, char** argv, RenderJob* job);
 
 // Draws and saves the picture. message receives what was done, or what went
-// wrong (a missing sprite file or palette is reported, and the picture is
-// still drawn with blank sprites). False when no picture could be written.
+// wrong (a missing sprite file is reported, and the picture is still drawn
+// with blank sprites). False when no picture could be written, and when the
+// palette could not be read (nothing is written then).
 bool runRenderJob(const RenderJob& job, char* message, size_t messageSize);

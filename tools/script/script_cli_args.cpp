@@ -8,8 +8,9 @@
 #include <vector>
 
 const char kScriptCliUsage[] =
-    "usage: dola-script world [--teleports-from MAP] [--seed N] [--backup DIR] SCRIPT.as DIR\n"
-    "       dola-script map [--seed N] [--backup DIR] SCRIPT.as MAP\n"
+    "usage: dola-script world [--teleports-from MAP] [--seed N] [--backup DIR] [--rules FILE] SCRIPT.as DIR\n"
+    "       dola-script map [--seed N] [--backup DIR] [--rules FILE] SCRIPT.as MAP\n"
+    "       dola-script terrain [--backup DIR] [--rules FILE] DIR\n"
     "\n"
     "Runs a DOLA script without a screen, with the same script functions as\n"
     "the editor's Script menu.\n"
@@ -19,13 +20,19 @@ const char kScriptCliUsage[] =
     "         maps (with the teleports of --teleports-from MAP; none by default)\n"
     "  map    runs SCRIPT.as on the tiles of MAP in the grid's top-left block, as\n"
     "         Generate Local Map does, and saves MAP\n"
+    "  terrain  applies the terrain rules to all world maps of DIR, as Edit >\n"
+    "         Apply Terrain Rules > All World Maps does, and writes the changed ones\n"
     "\n"
     "  --teleports-from MAP  give every world map the teleports of MAP\n"
     "  --seed N              seed rand() with N instead of the time\n"
     "  --backup DIR          before replacing files, keep their old bytes in a\n"
     "                        folder of DIR (the newest 50 runs are kept); without\n"
     "                        it no backup is made\n"
+    "  --rules FILE          the terrain rules that terrain() and the terrain\n"
+    "                        command apply; by default terrain.rules in DIR, or\n"
+    "                        in the directory of MAP\n"
     "  --help                show this text\n"
+    "  --version             show the program's version\n"
     "\n"
     "message(text) prints text on standard output; getpos() has no screen to\n"
     "wait on and stops the script. Nothing is written when the script does not\n"
@@ -62,6 +69,8 @@ bool parseScriptCliArgs(int argc, char** argv, ScriptCliArgs* args, std::string*
       args->teleportsFrom = argv[++i];
     } else if (strcmp(arg, "--backup") == 0 && hasValue) {
       args->backupDir = argv[++i];
+    } else if (strcmp(arg, "--rules") == 0 && hasValue) {
+      args->rules = argv[++i];
     } else if (strcmp(arg, "--seed") == 0) {
       if (!parseSeed(argv[++i], &args->seed)) {
         *error = std::string("--seed needs a number from 0 to 4294967295, not ") + argv[i];
@@ -76,15 +85,23 @@ bool parseScriptCliArgs(int argc, char** argv, ScriptCliArgs* args, std::string*
     }
   }
   if (operands.empty()) {
-    *error = "no command: world or map";
+    *error = "no command: world, map or terrain";
     return false;
   }
   if (operands[0] == "world") {
     args->command = ScriptCommand::World;
   } else if (operands[0] == "map") {
     args->command = ScriptCommand::Map;
+  } else if (operands[0] == "terrain") {
+    args->command = ScriptCommand::Terrain;
+    if (operands.size() != 2 || !args->teleportsFrom.empty() || args->seeded) {
+      *error = operands.size() != 2 ? "terrain needs DIR" : "terrain takes only --backup and --rules";
+      return false;
+    }
+    args->target = operands[1];
+    return true;
   } else {
-    *error = "unknown command " + operands[0] + ": world or map";
+    *error = "unknown command " + operands[0] + ": world, map or terrain";
     return false;
   }
   if (operands.size() != 3) {
