@@ -1,6 +1,7 @@
 // The map canvas's handled mouse events beside their floor, a plain blit of
-// an 864 x 480 picture into the canvas and its copy to the screen, in the same
-// depth: a move and a paint stroke in LocalEdit with 200 placements shown, the
+// an 864 x 480 picture into the canvas and its copy to the toolkit's screen, in
+// the same depth (a memory screen: nothing is copied to X here; what reaches X
+// is bench_input_latency's to measure): a move and a paint stroke in LocalEdit with 200 placements shown, the
 // world view's drawing into the canvas bitmap, a handled move over the world
 // view (its kept picture), and the area tools' heaviest actions: a full-map
 // fill and a full-map paste. Events go through the toolkit's own mouse

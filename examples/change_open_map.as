@@ -8,7 +8,9 @@
 // x 1..48 (columns, from the left) and y 1..24 (rows, from the top).
 // Row 24 exists only in wilderness maps; town and interior maps keep it 0.
 //
-// Functions: settile(x, y, code), gettile(x, y), rand(), message(text).
+// Functions: settile(x, y, code), gettile(x, y), rand(), message(text),
+// print(text), getkind(x, y), teleportcount(x, y), getteleport(x, y, n,
+// cellx, celly), teleportname(x, y, n).
 
 const int WATER = 208;
 const int SAND = 215;
@@ -82,5 +84,12 @@ void border() {
 void main() {
   coastline();
   border();
+  // The map's kind and its exits, in the Script Output window.
+  print("Kind " + getkind(1, 1) + " with " + teleportcount(1, 1) + " teleports:");
+  for (int n = 1; n <= teleportcount(1, 1); n++) {
+    int x, y;
+    getteleport(1, 1, n, x, y);
+    print("  (" + x + ", " + y + ") leads into " + teleportname(1, 1, n));
+  }
   message("Added a coastline and a fenced border. Save the map to keep them.");
 }

@@ -16,6 +16,10 @@
 //   terrain(x1, y1, x2, y2)  applies the game directory's terrain rules
 //                        ("terrain.rules") to the cells from (x1, y1) to
 //                        (x2, y2): how many changed, or -1 without rules
+//   print(text)          adds a line to the Script Output window
+//   mapname(x, y)        the name of the world map that holds cell (x, y)
+// and more that reach the kinds, teleports and placements of every map
+// (see the README's table of script functions).
 // Cells count from 1: x 1..960 from the left, y 1..480 from the top.
 // Codes outside the world or outside 0..255 are ignored, so the drawing
 // helpers below may run over the edges without harm.
@@ -301,6 +305,9 @@ void main() {
     lastX = x;
     lastY = y;
     made++;
+    // Which world map holds it, in the Script Output window (standard
+    // output in dola-script).
+    print("Village " + made + " stands in " + mapname(x, y) + ".");
   }
   beaches();
   // The world holds only land and water so far: the terrain rules edge the

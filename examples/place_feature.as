@@ -7,8 +7,11 @@
 // which cell it was; if a button is held when the script starts, let go
 // first. Save the map afterwards to keep the camp.
 //
+// A villager keeps the camp when the map has placements (a ".DAT" file).
+//
 // Functions: getpos(x, y), settile(x, y, code), gettile(x, y), rand(),
-// message(text).
+// message(text), placementcount(x, y), findid(name, after),
+// addplacement(x, y, id, cellx, celly).
 
 const int CAMPFIRE = 225;
 const int TENT = 228;
@@ -47,6 +50,11 @@ void main() {
     int tx = x - 3 + rand() % 7;
     int ty = y - 3 + rand() % 2;
     put(tx, ty, i % 2 == 0 ? TREE : PINE);
+  }
+  // Someone to keep the fire, beside it.
+  int keeper = findid("Villager", -1);
+  if (placementcount(1, 1) > 0 && keeper >= 0 && x < 48) {
+    addplacement(1, 1, keeper, x + 1, y);
   }
   message("Camp placed at " + x + ", " + y + ". Save the map to keep it.");
 }

@@ -17,6 +17,10 @@ cmake --build build -j"$(nproc)" --target dola demo dola-check dola-render dola-
 root="$(pwd)"
 mkdir -p run
 cp build/demo/palette.bmp run/palette.bmp
+# The script selector opens in the examples the first time; the Script menu
+# lists the scripts of run/scripts.
+[ -e run/examples ] || ln -s ../examples run/examples
+mkdir -p run/scripts
 if [ ! -e run/dola.ini ]; then
   demo_dir="C:$(printf '%s' "$root/build/demo/world" | tr '/' '\\')"
   printf 'mode=window\r\nZANDirectory=%s\r\ncolordepth=16\r\n' "$demo_dir" > run/dola.ini

@@ -3,9 +3,13 @@
 // read back until the pixels change. Every figure is printed beside the same
 // figure of dola-input-floor, an Allegro program that only blits once per
 // input, run on the same display in the same run.
-// Usage: bench_input_latency [--depth 16|32] [--trials N] [--auto-terrain on|off]
+// The floor and the editor are measured by turns, in rounds.
+// Usage: bench_input_latency [--depth 16|32] [--trials N] [--rounds N] [--auto-terrain on|off]
 // (from the build directory's bench/); with Auto Terrain on, the presses and
 // the drag that paint end with the demo world's terrain rules.
+#include <ftw.h>
+#include <signal.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -44,14 +48,46 @@ struct Samples {
   }
   double max() const { return ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end()); }
   long over(double limit) const { return std::count_if(ms.begin(), ms.end(), [limit](double v) { return v > limit; }); }
+  void take(const Samples& other) {
+    ms.insert(ms.end(), other.ms.begin(), other.ms.end());
+    timeouts += other.timeouts;
+  }
 };
 
 struct Options {
   int depth = 16;
-  int trials = 30;
+  int trials = 10;  // per round
+  int rounds = 3;   // the floor and the editor by turns, each round
   bool autoTerrain = false;
   fs::path buildDir;
 };
+
+// What a signal that ends the benchmark must not leave behind: the program
+// under test, the display and the editor's copy of the demo world.
+volatile pid_t g_program = -1;
+volatile pid_t g_server = -1;
+char g_workspace[256] = "";
+
+int removeEntry(const char* path, const struct stat*, int, struct FTW*) { return remove(path); }
+
+void endBySignal(int signal) {
+  if (g_program > 0) kill(g_program, SIGKILL);
+  if (g_server > 0) kill(g_server, SIGTERM);
+  if (g_workspace[0] != '\0') nftw(g_workspace, removeEntry, 16, FTW_DEPTH | FTW_PHYS);
+  ::signal(signal, SIG_DFL);
+  raise(signal);
+}
+
+pid_t startProgram(const XSession& x, const std::vector<std::string>& argv, const std::string& dir) {
+  const pid_t pid = x.run(argv, dir);
+  g_program = pid;
+  return pid;
+}
+
+void endProgram(pid_t pid) {
+  stopProcess(pid);
+  g_program = -1;
+}
 
 // A random pause, so that inputs land at every phase of the program's polls.
 void restPointer() { sleepMs(60 + rand() % 140); }
@@ -71,6 +107,14 @@ double pressAndWait(const XSession& x, const char* keysym, const ScreenRect& wat
 struct FloorFigures {
   Samples keys, clicks, moves;
   double idleCpu = 0, ignoredMovesCpu = 0;
+  // Adds one round's figures; CPU figures are the mean of rounds rounds.
+  void take(const FloorFigures& r, int rounds) {
+    keys.take(r.keys);
+    clicks.take(r.clicks);
+    moves.take(r.moves);
+    idleCpu += r.idleCpu / rounds;
+    ignoredMovesCpu += r.ignoredMovesCpu / rounds;
+  }
 };
 
 // CPU milliseconds per second of pid while act runs for seconds.
@@ -90,7 +134,7 @@ void sweepMoves(const XSession& x, const ScreenRect& area, int& step) {
 FloorFigures measureFloor(XSession& x, const Options& o) {
   FloorFigures f;
   const std::string floor = (o.buildDir / "bench" / "dola-input-floor").string();
-  pid_t pid = x.run({floor, std::to_string(o.depth)}, ".");
+  pid_t pid = startProgram(x, {floor, std::to_string(o.depth)}, ".");
   sleepMs(1500);
   for (int i = 0; i < o.trials; ++i) {
     x.move(kRestX, kRestY);
@@ -116,12 +160,12 @@ FloorFigures measureFloor(XSession& x, const Options& o) {
   x.move(300, 640);
   sleepMs(300);
   f.idleCpu = cpuPerSecond(pid, 3, [] { sleepMs(50); });
-  stopProcess(pid);
-  pid = x.run({floor, std::to_string(o.depth), "ignore-moves"}, ".");
+  endProgram(pid);
+  pid = startProgram(x, {floor, std::to_string(o.depth), "ignore-moves"}, ".");
   sleepMs(1500);
   int step = 0;
   f.ignoredMovesCpu = cpuPerSecond(pid, 3, [&] { sweepMoves(x, kMapCanvas, step); });
-  stopProcess(pid);
+  endProgram(pid);
   return f;
 }
 
@@ -129,7 +173,18 @@ FloorFigures measureFloor(XSession& x, const Options& o) {
 
 struct EditorFigures {
   Samples keysOff, keysMap, keysPalette, openMap, heldPress, drag, worldView;
-  double idleCpu = 0, idlePaletteCpu = 0, movesCpu = 0, offCanvasMovesCpu = 0;
+  double idleCpu = 0, idleMapCpu = 0, idlePaletteCpu = 0, movesCpu = 0, offCanvasMovesCpu = 0;
+  void take(const EditorFigures& r, int rounds) {
+    for (auto part : {&EditorFigures::keysOff, &EditorFigures::keysMap, &EditorFigures::keysPalette,
+                      &EditorFigures::openMap, &EditorFigures::heldPress, &EditorFigures::drag,
+                      &EditorFigures::worldView})
+      (this->*part).take(r.*part);
+    idleCpu += r.idleCpu / rounds;
+    idleMapCpu += r.idleMapCpu / rounds;
+    idlePaletteCpu += r.idlePaletteCpu / rounds;
+    movesCpu += r.movesCpu / rounds;
+    offCanvasMovesCpu += r.offCanvasMovesCpu / rounds;
+  }
 };
 
 // A copy of the demo world, its palette and settings for a window at depth.
@@ -137,6 +192,7 @@ fs::path makeWorkspace(const Options& o) {
   char pattern[] = "/tmp/dola-latency-XXXXXX";
   if (mkdtemp(pattern) == nullptr) return fs::path();
   const fs::path work = pattern;
+  snprintf(g_workspace, sizeof g_workspace, "%s", pattern);
   fs::copy(o.buildDir / "demo" / "world", work / "world", fs::copy_options::recursive);
   fs::copy(o.buildDir / "demo" / "palette.bmp", work / "palette.bmp");
   std::string world = "C:" + (work / "world").string();
@@ -148,7 +204,8 @@ fs::path makeWorkspace(const Options& o) {
   return work;
 }
 
-// The Alt+V press shows View's menu, Escape takes it away again.
+// The Alt+V press shows View's menu (the sample); Escape takes it away
+// again, waited for but not counted: it closes a menu, it is no key to the map.
 void keyTrials(const XSession& x, int trials, int restX, int restY, Samples& out) {
   for (int i = 0; i < trials; ++i) {
     x.move(restX, restY);
@@ -159,7 +216,7 @@ void keyTrials(const XSession& x, int trials, int restX, int restY, Samples& out
     out.add(pressAndWait(x, "v", kViewMenu, false, Pixels()));
     x.key("Alt_L", false);
     restPointer();
-    out.add(pressAndWait(x, "Escape", kViewMenu, true, closed));
+    pressAndWait(x, "Escape", kViewMenu, true, closed);
   }
 }
 
@@ -225,21 +282,24 @@ EditorFigures measureEditor(XSession& x, const Options& o) {
   const fs::path work = makeWorkspace(o);
   if (work.empty()) return f;
   x.move(kRestX, kRestY);
-  const pid_t pid = x.run({(o.buildDir / "dola").string()}, work.string());
+  const pid_t pid = startProgram(x, {(o.buildDir / "dola").string()}, work.string());
   x.waitChange(kPalette, x.grab(kPalette), monotonicMs(), 20000);
   x.waitQuiet(ScreenRect{0, 0, 1024, 768}, 500, 5000);
   const int opens = std::max(4, o.trials / 3);
   for (int i = 0; i < opens; ++i) openByKeyboard(x, i % 2 ? "oakvale.map" : "zanjj.map", f.openMap);
-  keyTrials(x, o.trials / 2, kRestX, kRestY, f.keysOff);
-  keyTrials(x, o.trials / 4, 600, 400, f.keysMap);
-  keyTrials(x, o.trials / 4, 300, 680, f.keysPalette);
-  for (int i = 0; i < std::max(3, o.trials / 6); ++i) {
+  keyTrials(x, o.trials, kRestX, kRestY, f.keysOff);
+  keyTrials(x, o.trials / 2, 600, 400, f.keysMap);
+  keyTrials(x, o.trials / 2, 300, 680, f.keysPalette);
+  for (int i = 0; i < std::max(10, o.trials / 2); ++i) {
     chooseView(x, "w", &f.worldView);
     chooseView(x, "l", nullptr);
   }
   x.move(kRestX, kRestY);
   sleepMs(300);
   f.idleCpu = cpuPerSecond(pid, 3, [] { sleepMs(50); });
+  x.move(kCanvasSample.x + 80, kCanvasSample.y + 60);
+  sleepMs(300);
+  f.idleMapCpu = cpuPerSecond(pid, 3, [] { sleepMs(50); });
   x.move(300, 640);
   sleepMs(300);
   f.idlePaletteCpu = cpuPerSecond(pid, 3, [] { sleepMs(50); });
@@ -252,9 +312,10 @@ EditorFigures measureEditor(XSession& x, const Options& o) {
     x.waitQuiet(ScreenRect{0, 0, 1024, 768}, 300, 3000);
   }
   paintTrials(x, o.trials, f.heldPress, f.drag);
-  stopProcess(pid);
+  endProgram(pid);
   std::error_code ec;
   fs::remove_all(work, ec);
+  g_workspace[0] = '\0';
   return f;
 }
 
@@ -283,6 +344,7 @@ void report(const Options& o, const EditorFigures& e, const FloorFigures& f) {
   line("drag on the map: the next cell painted", e.drag, f.moves);
   printf("CPU time of all threads per second (floor: idle, or ignoring the same moves)\n");
   cpuLine("idle, pointer beside the previews", e.idleCpu, f.idleCpu);
+  cpuLine("idle, pointer on the map", e.idleMapCpu, f.idleCpu);
   cpuLine("idle, pointer on the palette", e.idlePaletteCpu, f.idleCpu);
   cpuLine("moves over the map that paint nothing", e.movesCpu, f.ignoredMovesCpu);
   cpuLine("the same moves beside the previews", e.offCanvasMovesCpu, f.ignoredMovesCpu);
@@ -293,10 +355,11 @@ bool parse(int argc, char** argv, Options& o) {
   for (int i = 1; i + 1 < argc; i += 2) {
     if (strcmp(argv[i], "--depth") == 0) o.depth = atoi(argv[i + 1]);
     else if (strcmp(argv[i], "--trials") == 0) o.trials = atoi(argv[i + 1]);
+    else if (strcmp(argv[i], "--rounds") == 0) o.rounds = atoi(argv[i + 1]);
     else if (strcmp(argv[i], "--auto-terrain") == 0) o.autoTerrain = strcmp(argv[i + 1], "on") == 0;
     else return false;
   }
-  return (argc % 2) == 1 && (o.depth == 16 || o.depth == 32) && o.trials >= 4;
+  return (argc % 2) == 1 && (o.depth == 16 || o.depth == 32) && o.trials >= 4 && o.rounds >= 1;
 }
 
 }  // namespace
@@ -304,7 +367,8 @@ bool parse(int argc, char** argv, Options& o) {
 int main(int argc, char** argv) {
   Options o;
   if (!parse(argc, argv, o)) {
-    fprintf(stderr, "usage: %s [--depth 16|32] [--trials N (4 or more)] [--auto-terrain on|off]\n", argv[0]);
+    fprintf(stderr, "usage: %s [--depth 16|32] [--trials N (4 or more)] [--rounds N] [--auto-terrain on|off]\n",
+            argv[0]);
     return 2;
   }
   if (!fs::exists(o.buildDir / "dola") || !fs::exists(o.buildDir / "demo" / "world")) {
@@ -312,6 +376,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   srand(7);
+  for (int signal : {SIGINT, SIGTERM, SIGHUP}) ::signal(signal, endBySignal);
   XSession x;
   // Another program may take the display number Xvfb chose at the same moment: try again.
   bool started = false;
@@ -320,8 +385,15 @@ int main(int argc, char** argv) {
     fprintf(stderr, "%s: no Xvfb with XTest could be started\n", argv[0]);
     return 1;
   }
-  const FloorFigures floor = measureFloor(x, o);
-  const EditorFigures editor = measureEditor(x, o);
+  g_server = x.serverPid();
+  // The floor and the editor by turns, so that a machine whose load changes
+  // during the run weighs on both alike.
+  FloorFigures floor;
+  EditorFigures editor;
+  for (int round = 0; round < o.rounds; ++round) {
+    floor.take(measureFloor(x, o), o.rounds);
+    editor.take(measureEditor(x, o), o.rounds);
+  }
   report(o, editor, floor);
   return 0;
 }

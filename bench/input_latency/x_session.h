@@ -42,6 +42,7 @@ class XSession {
   void type(const char* text) const;      // lower-case letters, digits and "."
   void button(int n, bool press) const;
   void move(int x, int y) const;
+  pid_t serverPid() const { return xvfb_; }  // the Xvfb process, -1 before start
 
  private:
   pid_t xvfb_ = -1;

@@ -10,6 +10,7 @@
 #include "app/commands.h"
 #include "app/editor_state.h"
 #include "app/navigation.h"
+#include "app/script_folder_menu.h"
 #include "app/recent_maps.h"
 #include "app/terrain_commands.h"
 #include "data/world_neighbours.h"
@@ -73,6 +74,9 @@ const Command kCommands[] = {
     {Menu::Script, "Generate ~World Map", kNoKey, generateWorldMap, nullptr, nullptr, nullptr},
     {Menu::Script, "Generate ~Local Map", kNoKey, generateLocalMap, nullptr, nullptr, nullptr},
     {Menu::Script, "Place ~Feature", kNoKey, generateLocalMap, nullptr, nullptr, nullptr},
+    {Menu::Script, "Run on ~Each World Map...", kNoKey, runOnEachWorldMapCommand, nullptr, nullptr, nullptr},
+    {Menu::Script, "Script ~Output", kNoKey, scriptOutputCommand, nullptr, nullptr, nullptr},
+    {Menu::Script, "The scripts of the scripts folders", kNoKey, nullptr, nullptr, nullptr, addFolderScriptItems},
 
     {Menu::Tools, "~Set ZAN Directory", kNoKey, setZanDirectoryCommand, nullptr, nullptr, nullptr},
     {Menu::Tools, "~Restore Backup...", kNoKey, restoreBackupCommand, nullptr, nullptr, nullptr},

@@ -7,6 +7,7 @@
 #include "app/map_file.h"
 #include "app/restore_backup.h"
 #include "app/script_commands.h"
+#include "app/script_output.h"
 #include "app/terrain_editing.h"
 #include "app/view_commands.h"
 
@@ -42,3 +43,8 @@ void generateLocalMap(void* editor) {
   refreshTerrainRules(stateOf(editor));
   generateIntoOpenMap(stateOf(editor));
 }
+void runOnEachWorldMapCommand(void* editor) {
+  refreshTerrainRules(stateOf(editor));
+  runOnEachWorldMapBesideOpenMap(stateOf(editor));
+}
+void scriptOutputCommand(void* editor) { showScriptOutput(stateOf(editor)); }

@@ -41,3 +41,6 @@ void aboutCommand(void* editor);
 // "Generate ~World Map"; "Generate ~Local Map" and "Place ~Feature".
 void generateWorldMap(void* editor);
 void generateLocalMap(void* editor);
+// "Run on ~Each World Map..." and "Script ~Output".
+void runOnEachWorldMapCommand(void* editor);
+void scriptOutputCommand(void* editor);

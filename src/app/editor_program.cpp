@@ -14,6 +14,7 @@
 
 #include "app/commands.h"
 #include "app/editor_script_user.h"
+#include "app/script_folder_menu.h"
 #include "app/crash_recovery.h"
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
@@ -137,6 +138,7 @@ int runEditor(EditorDisplay display, const EditorStart& start) {
   setEditingDefaults(*editor);
   startHintOf(editor->settings, editor->startHint, sizeof editor->startHint);
   startScriptHost(&editor->scriptEngine, &editor->worldBuffer, &editorScriptUser());
+  setFirstScriptFolder();
   setScriptTerrainRules(editor->scriptEngine, &editorTerrainRules());
   installAutoTerrain(*editor);
   if (!startDisplay(editor->settings, display)) {

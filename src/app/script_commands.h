@@ -8,3 +8,6 @@ struct EditorState;
 void generateWorldBesideOpenMap(EditorState& editor);
 // Generate Local Map and Place Feature: a script run on the open map.
 void generateIntoOpenMap(EditorState& editor);
+// Run on Each World Map: a map script on each world map of the open map's
+// directory (or a chosen one), landing as one write of the changed files.
+void runOnEachWorldMapBesideOpenMap(EditorState& editor);

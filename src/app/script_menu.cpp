@@ -14,12 +14,14 @@
 #include "app/game_directory_setting.h"
 #include "app/map_file.h"
 #include "app/unsaved_changes.h"
+#include "app/script_output.h"
 #include "app/user_dialogs.h"
 #include "data/world_loader.h"
 #include "data/world_neighbours.h"
 #include "platform/editor_path.h"
 #include "gui/gui.h"
 #include "platform/host_path.h"
+#include "script/each_map_run.h"
 #include "script/map_generation.h"
 #include "script/world_generation.h"
 #include "view/tool_actions.h"
@@ -41,17 +43,24 @@ void recordMouse(EditorState& editor) {
 // With no map open there is no directory the user is working in: the world
 // goes where the user chooses (the file-system root is never meant), and
 // only into a directory that can take it.
-void generateWorldIntoChosenDirectory(EditorState& editor) {
+// The directory of world maps chosen by the user; false when cancelled or
+// when it cannot take the maps (the user is told).
+bool chooseWorldDirectory(EditorState& editor, char* directory, size_t size) {
   const char* start = zanDirectory(editor);
-  char directory[kPathBufferSize];
-  snprintf(directory, sizeof directory, "%s",
+  snprintf(directory, size, "%s",
            chooseFile("*.*", start, kSelectDirectoryFlags,
                       "Select the directory for the world maps", "Select"));
-  if (directory[0] == '\0') return;
+  if (directory[0] == '\0') return false;
   if (!isWritableDirectory(directory)) {
     tellUser("The world maps cannot be written into %s: the directory is not writable.", directory);
-    return;
+    return false;
   }
+  return true;
+}
+
+void generateWorldIntoChosenDirectory(EditorState& editor) {
+  char directory[kPathBufferSize];
+  if (!chooseWorldDirectory(editor, directory, sizeof directory)) return;
   // The world maps already there are kept in a backup first, as beside an open map.
   const BackupPlace backups = editorBackupPlace(editor);
   generateWorld(editor.scriptEngine, directory, nullptr, &backups);
@@ -64,6 +73,20 @@ void reloadWorldView(EditorState& editor) {
   char prefix[kPathBufferSize];
   if (!directoryPrefixOf(editor.openMap.path, prefix, sizeof prefix)) prefix[0] = '\0';
   loadWorld(prefix, editor.worldBuffer, nullptr);
+}
+
+// After a run on the open map: the lists, the status line and the canvas
+// show its teleports, placements and kind.
+void showMapRunResult(EditorState& editor) {
+  editor.teleportRows = editor.openMap.teleportCount();
+  if (editor.selectedTeleport >= editor.teleportRows) {
+    editor.selectedTeleport = -1;
+    SetListSelection(editor.teleportList, -1);
+  }
+  Refresh(editor.mapCanvas);
+  Refresh(editor.statusLine);
+  Refresh(editor.teleportList);
+  Refresh(editor.placementList);
 }
 
 }  // namespace
@@ -88,6 +111,7 @@ void generateWorldBesideOpenMap(EditorState& editor) {
   const BackupPlace backups = editorBackupPlace(editor);
   const WorldGenerationResult result = generateWorld(editor.scriptEngine, directory, &editor.openMap, &backups);
   reloadWorldView(editor);
+  showScriptOutputIfPrinted(editor);
   int col = 0, row = 0;
   const char* separator = lastBackslash(editor.openMap.path, 1);
   // Not an undo step: the map and its placements are read anew from the
@@ -105,7 +129,44 @@ void generateIntoOpenMap(EditorState& editor) {
   // The script works in the world grid's corner: the world view gets its
   // world back afterwards, whether the script ran, failed or was cancelled.
   std::unique_ptr<WorldBuffer> world(new (std::nothrow) WorldBuffer(editor.worldBuffer));
-  editor.document.edit([&] { generateIntoMap(editor.scriptEngine, editor.openMap); });
+  bool generated = false;
+  editor.document.edit([&] {
+    generated = generateIntoMap(editor.scriptEngine, editor.openMap, &editor.mapData, &editor.objectList,
+                                &editor.creatureList);
+  });
   if (world) editor.worldBuffer = *world;
+  if (generated) showMapRunResult(editor);
+  showScriptOutputIfPrinted(editor);
+  recordMouse(editor);
+}
+
+void runOnEachWorldMapBesideOpenMap(EditorState& editor) {
+  char directory[kPathBufferSize];
+  const bool mapOpen = editor.openMap.path[0] != '\0';
+  if (mapOpen ? !directoryOf(editor.openMap.path, directory, sizeof directory)
+              : !chooseWorldDirectory(editor, directory, sizeof directory)) {
+    recordMouse(editor);
+    return;
+  }
+  // The run may rewrite the open map's files: its unsaved changes are settled first.
+  if (mapOpen && editor.document.modified() && !settleUnsavedChanges(editor)) {
+    recordMouse(editor);
+    return;
+  }
+  endAreaToolAction(editor.mapView);
+  const MapFileStamps before = editor.document.stamps();
+  std::unique_ptr<WorldBuffer> world(new (std::nothrow) WorldBuffer(editor.worldBuffer));
+  const BackupPlace backups = editorBackupPlace(editor);
+  runOnEachWorldMap(editor.scriptEngine, directory, &backups);
+  if (world) editor.worldBuffer = *world;
+  reloadWorldView(editor);
+  const MapFileStamps after = editor.document.stamps();
+  // Not an undo step: the map and its placements are read anew from the
+  // files written, with a history of their own.
+  if (mapOpen && (!sameStamp(before.map, after.map) || !sameStamp(before.data, after.data)))
+    editor.document.reload();
+  else
+    Refresh(editor.mapCanvas);
+  showScriptOutputIfPrinted(editor);
   recordMouse(editor);
 }

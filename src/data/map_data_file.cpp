@@ -74,8 +74,7 @@ const Placement* MapDataFile::placement(int i) const {
 int MapDataFile::firstFreePlacement() const {
   if (!placements_) return -1;
   for (int i = 0; i < kPlacementCount; i++) {
-    const Placement& p = placements_[i];
-    if (p.inUse == 0 && placementKind(p.id) != PlacementKind::Creature) return i;
+    if (placementFree(placements_[i])) return i;
   }
   return -1;
 }

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "data/creature_list.h"
 #include "data/little_endian.h"
 #include "data/object_list.h"
 
@@ -50,4 +51,21 @@ int placementIndex(int32_t id) {
 
 bool placementInUse(const Placement& p) {
   return p.inUse == 1 || placementKind(p.id) == PlacementKind::Creature;
+}
+
+bool placementFree(const Placement& p) { return p.inUse == 0 && placementKind(p.id) != PlacementKind::Creature; }
+
+bool placementIdNamesRecord(int32_t id) {
+  const int index = placementIndex(id);
+  switch (placementKind(id)) {
+    case PlacementKind::ConstantObject:
+      return true;
+    case PlacementKind::Creature:
+      return index < kDirectoryCreatureCount;
+    case PlacementKind::PlayerObject:
+      return index < kPlayerObjectCount;
+    case PlacementKind::None:
+      break;
+  }
+  return false;
 }

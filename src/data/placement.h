@@ -34,3 +34,11 @@ int placementIndex(int32_t id);
 // in-use byte says (the game shows it regardless), any other id only when the
 // byte is 1. An id that names no table still counts, so that it can be reported.
 bool placementInUse(const Placement& p);
+
+// True for a record a new placement may take: it shows nothing (in-use byte
+// 0) and its id names no creature, which shows whatever that byte says.
+bool placementFree(const Placement& p);
+
+// True for an id that names a record of its table: a constant object 0-399,
+// a creature of the directory's 3000, a player object of the 49900.
+bool placementIdNamesRecord(int32_t id);

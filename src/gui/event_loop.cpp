@@ -49,10 +49,18 @@ long nextDue(long now, bool mayRest) {
 // again every kPollMs, never resting, for kWakeFollowUps polls.
 constexpr int kWakeFollowUps = 5;
 
-void waitUntil(long now, long due) {
+// Waits for the next due call or for input. With mayRest the mouse poll
+// pauses, unless a move came since the loop last waited: its poll is due.
+void waitForInput(long now, bool mayRest) {
   AllegroInput& input = state().input;
   std::unique_lock<std::mutex> lock(input.wakeMutex);
+  if (input.movedWhileBusy) mayRest = false;
+  input.movedWhileBusy = false;
+  const long due = nextDue(now, mayRest);
+  if (due <= now) return;
+  input.resting = mayRest;
   input.wake.wait_for(lock, std::chrono::milliseconds(due - now), [&input] { return input.inputPending; });
+  input.resting = false;
   int& followUps = state().loop.followUps;
   if (input.inputPending) followUps = kWakeFollowUps;
   else if (followUps > 0) --followUps;
@@ -74,6 +82,17 @@ void answerCloseButton() {
 void closeButtonPressed() {
   state().input.closePressed = true;
   wakeEventLoop();
+}
+
+void mouseMoved() {
+  AllegroInput& input = state().input;
+  std::lock_guard<std::mutex> lock(input.wakeMutex);
+  if (!input.resting) {
+    input.movedWhileBusy = true;
+    return;
+  }
+  input.inputPending = true;
+  input.wake.notify_one();
 }
 
 void wakeEventLoop() {
@@ -124,9 +143,7 @@ void RunEventLoop() {
       call.call(call.data);
       continue;
     }
-    long now = nowMs();
-    long due = nextDue(now, state().mouse.pointerResting && state().loop.followUps == 0);
-    if (due > now) waitUntil(now, due);
+    waitForInput(nowMs(), state().mouse.pointerResting && state().loop.followUps == 0);
   }
   EventLoopState& loop = state().loop;
   loop.stop[depth] = false;

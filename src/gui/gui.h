@@ -130,7 +130,8 @@ void EndMenuBar();
 // "~Undo\tCtrl+Z" shows "Undo" with its hotkey "u" and "Ctrl+Z" at the right
 // (a non-empty shortcut argument wins over the label's). The text is only
 // shown: the program receives the key itself (SetKeyHandler).
-constexpr int kMenuItemPlain = 0, kMenuItemDisabled = 1;
+// kMenuItemSeparator: a line between groups of items (label and command unused).
+constexpr int kMenuItemPlain = 0, kMenuItemDisabled = 1, kMenuItemSeparator = 2;
 int AddMenuItem(int kind, const char* label, const char* shortcut, GuiCommand command, void* data);
 
 // ---- Controls (added to the window, tab page or menu being built) ----

@@ -215,6 +215,11 @@ struct AllegroInput {
   std::mutex wakeMutex;
   std::condition_variable wake;
   bool inputPending = false;  // guarded by wakeMutex
+  // Also guarded by wakeMutex: the loop waits with its mouse poll paused (a
+  // move must wake it), and a move came while it was not so waiting (its
+  // next poll sees the move: it must not pause then).
+  bool resting = false;
+  bool movedWhileBusy = false;
 };
 
 struct GuiContext {
@@ -331,6 +336,10 @@ BITMAP* findImage(const char* name, int length);
 // ---- Event loop (event_loop.cpp, mouse_dispatch.cpp, keyboard.cpp) ----
 long nowMs();
 void wakeEventLoop();  // from Allegro's input thread: input has arrived
+// From Allegro's input thread: the pointer moved, no button or wheel changed.
+// It wakes only a loop whose mouse poll is paused; a polling loop sees the
+// move at its next poll, and waking it between polls would do nothing.
+void mouseMoved();
 void closeButtonPressed();  // from Allegro's thread: the window's close button
 void dispatchMouse(const GuiMouse& mouse);
 void dispatchKey(int scancode, int ascii, int shifts);

@@ -114,6 +114,11 @@ void paintMenuItem(Widget& item, int x, int y) {
   const Theme& t = state().theme;
   BITMAP* b = state().buffer;
   const Window* popup = findWindow(item.window);
+  if (item.value == kMenuItemSeparator) {  // a line between groups of items
+    rectfill(b, x, y, x + item.w - 1, y + item.h - 1, t.face);
+    hline(b, x + 4, y + item.h / 2, x + item.w - 5, t.faceDark);
+    return;
+  }
   bool hot = popup && popup->hover == item.id;
   rectfill(b, x, y, x + item.w - 1, y + item.h - 1, hot ? t.highlight : t.face);
   int color = item.value == kMenuItemDisabled ? t.faceDark : hot ? t.highlightText : t.text;
@@ -166,7 +171,7 @@ void openMenu(int titleId) {
 
 void chooseMenuItem(int itemId) {
   Widget* item = findWidget(itemId);
-  if (!item || item->kind != Kind::MenuItem || item->value == kMenuItemDisabled) return;
+  if (!item || item->kind != Kind::MenuItem || item->value != kMenuItemPlain) return;
   GuiCommand command = item->command;
   void* data = item->data;
   closeMenu();
@@ -204,7 +209,7 @@ bool menuKey(int scancode, int ascii) {
     char letter = static_cast<char>(scancode >= KEY_A && scancode <= KEY_Z ? 'a' + scancode - KEY_A : ascii);
     for (int id : widgetsOfKind(popup->id, Kind::MenuItem, 0)) {
       const Widget* item = findWidget(id);
-      if (letter && item->value != kMenuItemDisabled && hotkeyOf(item->label) == letter) {
+      if (letter && item->value == kMenuItemPlain && hotkeyOf(item->label) == letter) {
         chooseMenuItem(id);
         return true;
       }

@@ -34,7 +34,8 @@ void latchMouseFlags(int flags) {
     input.releasedPress[i][slot].store(0, std::memory_order_relaxed);
     input.pressCount[i].store(count + 1, std::memory_order_release);
   }
-  wakeEventLoop();
+  if (flags == MOUSE_FLAG_MOVE) mouseMoved();
+  else wakeEventLoop();
 }
 
 void resetMouseLatch() {

@@ -2,11 +2,16 @@
 // components that do not exist in the case given.
 #include "platform/host_path.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <mutex>
 #include <string>
 #include <strings.h>
+#include <unordered_map>
 #include <vector>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -22,20 +27,79 @@ bool exists(const std::string& hostPath) {
 }
 
 #ifndef _WIN32
-// Finds an entry of directory dir whose name equals name without regard to case.
-bool findCaseless(const std::string& dir, const std::string& name, std::string& found) {
+// ---- Listings for the lookup without regard to case ----
+// A directory's entries are looked up in one listing of it, kept while the
+// directory is unchanged: every change of its entries sets its modification
+// and change times. A listing is kept only when both times were older than
+// the listing by more than the coarsest clock a file system keeps (2 s), so
+// that no later change can leave the same times behind; a directory changed
+// just before is listed anew at each lookup.
+
+constexpr long kCoarsestStampSeconds = 2;
+constexpr size_t kMostListings = 64;
+
+struct Listing {
+  dev_t device;
+  ino_t inode;
+  timespec modified, changed;
+  std::unordered_map<std::string, std::string> byUpperName;  // the first entry of each name
+};
+
+std::mutex listingsMutex;
+std::unordered_map<std::string, Listing> listings;  // by host directory path
+long clockShiftSeconds = 0;                          // test hook
+
+std::string upperName(const char* name) {
+  std::string out = name;
+  for (char& c : out) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+  return out;
+}
+
+bool sameStamps(const Listing& l, const struct stat& st) {
+  return l.device == st.st_dev && l.inode == st.st_ino && l.modified.tv_sec == st.st_mtim.tv_sec &&
+         l.modified.tv_nsec == st.st_mtim.tv_nsec && l.changed.tv_sec == st.st_ctim.tv_sec &&
+         l.changed.tv_nsec == st.st_ctim.tv_nsec;
+}
+
+bool listDirectoryNames(const std::string& dir, const struct stat& before, Listing& out) {
   DIR* d = opendir(dir.empty() ? "." : dir.c_str());
   if (!d) return false;
-  bool ok = false;
-  while (dirent* e = readdir(d)) {
-    if (strcasecmp(e->d_name, name.c_str()) == 0) {
-      found = e->d_name;
-      ok = true;
-      break;
-    }
-  }
+  out = Listing{before.st_dev, before.st_ino, before.st_mtim, before.st_ctim, {}};
+  while (dirent* e = readdir(d)) out.byUpperName.emplace(upperName(e->d_name), e->d_name);
   closedir(d);
-  return ok;
+  return true;
+}
+
+// Finds an entry of directory dir whose name equals name without regard to case.
+bool findCaseless(const std::string& dir, const std::string& name, std::string& found) {
+  const std::string key = dir.empty() ? "." : dir;
+  struct stat st;
+  if (stat(key.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
+  std::lock_guard<std::mutex> lock(listingsMutex);
+  auto kept = listings.find(key);
+  if (kept == listings.end() || !sameStamps(kept->second, st)) {
+    if (kept != listings.end()) listings.erase(kept);
+    timespec now;
+    clock_gettime(CLOCK_REALTIME, &now);
+    Listing fresh;
+    if (!listDirectoryNames(key, st, fresh)) return false;
+    struct stat after;
+    const long newest = std::max(st.st_mtim.tv_sec, st.st_ctim.tv_sec);
+    const bool settled = stat(key.c_str(), &after) == 0 && sameStamps(fresh, after) &&
+                         newest + kCoarsestStampSeconds < now.tv_sec + clockShiftSeconds;
+    if (!settled) {
+      const auto entry = fresh.byUpperName.find(upperName(name.c_str()));
+      if (entry == fresh.byUpperName.end()) return false;
+      found = entry->second;
+      return true;
+    }
+    if (listings.size() >= kMostListings) listings.clear();
+    kept = listings.emplace(key, std::move(fresh)).first;
+  }
+  const auto entry = kept->second.byUpperName.find(upperName(name.c_str()));
+  if (entry == kept->second.byUpperName.end()) return false;
+  found = entry->second;
+  return true;
 }
 
 // Rebuilds a host path one component at a time, taking for each missing
@@ -184,4 +248,13 @@ bool isFilePath(const char* editorPath) {
   if (!pathToHost(editorPath, host, sizeof host)) return false;
   struct stat st;
   return stat(host, &st) == 0 && S_ISREG(st.st_mode);
+}
+
+void shiftCaselessListingClockForTests(long seconds) {
+#ifndef _WIN32
+  std::lock_guard<std::mutex> lock(listingsMutex);
+  clockShiftSeconds = seconds;
+#else
+  (void)seconds;
+#endif
 }

@@ -13,6 +13,8 @@
 // letter case, so game files copied in any case ("zan.spr", "Constant.obj")
 // are found; components that exist in no case keep the case given (a file
 // that is created gets the name the editor chose). False when out is too small.
+// Each directory is read once for such lookups and its listing kept while
+// the directory's times show no change since (see host_path.cpp).
 bool pathToHost(const char* editorPath, char* out, size_t outSize);
 
 // The same mapping without the lookup: separators and drive letter only.
@@ -37,3 +39,7 @@ bool isWritableDirectory(const char* editorPath);
 
 // True when the editor path names an existing regular file (any letter case).
 bool isFilePath(const char* editorPath);
+
+// Test hook: listings count as made this many seconds later than they were,
+// so that a directory changed just before can be kept as it would be later.
+void shiftCaselessListingClockForTests(long seconds);

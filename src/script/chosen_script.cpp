@@ -8,7 +8,7 @@
 #include "script/script_user.h"
 
 bool runChosenScript(AngelScript::asIScriptEngine* engine, const char* afterFailure, bool* chosen,
-                     ScriptRunEnd* end) {
+                     ScriptRunEnd* end, ScriptRepeat* repeat) {
   *chosen = false;
   *end = ScriptRunEnd::NotBuilt;
   ScriptUser* user = scriptUser(engine);
@@ -16,7 +16,7 @@ bool runChosenScript(AngelScript::asIScriptEngine* engine, const char* afterFail
   if (user == nullptr || !user->chooseScript(script, sizeof script)) return false;
   *chosen = true;
   ScriptRunReport report;
-  *end = runScript(script, engine, &report);
+  *end = runScript(script, engine, &report, repeat);
   if (scriptRunCounts(*end)) return true;
   user->runFailed(report, afterFailure);
   return false;

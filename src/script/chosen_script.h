@@ -9,5 +9,6 @@
 // chosen (*chosen false) or the run does not count: the user is then shown
 // the reason and afterFailure ("Nothing was written.") through runFailed.
 // *end gets how the run ended (NotBuilt when none was chosen).
+// With repeat, main runs in turns (see runScript).
 bool runChosenScript(AngelScript::asIScriptEngine* engine, const char* afterFailure, bool* chosen,
-                     ScriptRunEnd* end);
+                     ScriptRunEnd* end, ScriptRepeat* repeat = nullptr);

@@ -60,6 +60,11 @@ WorldBuffer* scriptWorld(asIScriptEngine* engine) {
   return context != nullptr ? context->world : nullptr;
 }
 
+ScriptReach* scriptReach(asIScriptEngine* engine) {
+  ScriptHostContext* context = scriptHostContext(engine);
+  return context != nullptr ? &context->reach : nullptr;
+}
+
 ScriptUser* scriptUser(asIScriptEngine* engine) {
   ScriptHostContext* context = scriptHostContext(engine);
   return context != nullptr ? context->user : nullptr;
@@ -79,7 +84,8 @@ bool startScriptHost(asIScriptEngine** engineOut, WorldBuffer* world, ScriptUser
   bool stringRegistered = registerScriptString(engine);
   bool functionsRegistered = context->functions.registerWith(engine);
   bool terrainRegistered = context->terrain.registerWith(engine);
-  return stringRegistered && functionsRegistered && terrainRegistered;
+  bool reachRegistered = context->reach.registerWith(engine);
+  return stringRegistered && functionsRegistered && terrainRegistered && reachRegistered;
 }
 
 void stopScriptHost(asIScriptEngine** engine) {

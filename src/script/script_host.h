@@ -13,6 +13,7 @@ class asIScriptEngine;
 }
 struct WorldBuffer;
 class ScriptUser;
+class ScriptReach;
 
 // Creates the engine in *engine, registers the string type and the script
 // functions in their order, and seeds the random generator with the time.
@@ -28,6 +29,8 @@ void stopScriptHost(AngelScript::asIScriptEngine** engine);
 // The WorldBuffer and the ScriptUser the engine was started with.
 WorldBuffer* scriptWorld(AngelScript::asIScriptEngine* engine);
 ScriptUser* scriptUser(AngelScript::asIScriptEngine* engine);
+// The maps, tables and output a run reaches beyond tiles (see reach_functions.h).
+ScriptReach* scriptReach(AngelScript::asIScriptEngine* engine);
 
 // How a run ended.
 enum class ScriptRunEnd {
@@ -64,5 +67,15 @@ constexpr size_t kScriptBuildMemoryBytes = size_t{1} << 30;
 // code runs: in main, in global initialisers, in destructors. When report is
 // null a failure's text is shown to the user with "~OK"; otherwise it is
 // written to report and nothing is shown.
+//
+// With repeat, the script is built once and main runs count times, each
+// turn with its globals initialised anew and after repeat.before(turn); the
+// first turn that does not finish ends the series (its number in endedAt).
+struct ScriptRepeat {
+  int count;
+  void (*before)(int turn, void* data);
+  void* data;
+  int endedAt;  // the turn that did not finish; -1 when all did
+};
 ScriptRunEnd runScript(const char* path, AngelScript::asIScriptEngine* engine,
-                       ScriptRunReport* report = nullptr);
+                       ScriptRunReport* report = nullptr, ScriptRepeat* repeat = nullptr);

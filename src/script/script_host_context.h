@@ -4,6 +4,7 @@
 #pragma once
 
 #include "script/script_diagnostic.h"
+#include "script/reach_functions.h"
 #include "script/script_functions.h"
 #include "script/script_terrain.h"
 #include "script/script_watch.h"
@@ -13,12 +14,14 @@ class asIScriptEngine;
 }
 
 struct ScriptHostContext {
-  ScriptHostContext(WorldBuffer* w, ScriptUser* u) : world(w), user(u), functions(w, u), terrain(w), watch(u) {}
+  ScriptHostContext(WorldBuffer* w, ScriptUser* u)
+      : world(w), user(u), functions(w, u), terrain(w), reach(w, u), watch(u) {}
 
   WorldBuffer* world;
   ScriptUser* user;
   ScriptFunctions functions;
   ScriptTerrain terrain;  // terrain(), after the five functions
+  ScriptReach reach;      // the functions beyond tiles, after terrain()
   ScriptWatch watch;
   ScriptDiagnostic diagnostic{};  // written by the message callback during a build
 };

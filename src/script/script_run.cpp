@@ -197,7 +197,22 @@ ScriptRunEnd execute(asIScriptEngine* engine, asIScriptModule* module, ScriptHos
   return end;
 }
 
-ScriptRunEnd compileAndRun(const char* path, asIScriptEngine* engine, ScriptRunReport& report) {
+// main once, or once per turn of repeat: each turn starts with fresh globals
+// and stops the series at the first turn that does not finish.
+ScriptRunEnd executeTurns(asIScriptEngine* engine, asIScriptModule* module, ScriptHostContext& host,
+                          ScriptRepeat* repeat, ScriptRunReport& report) {
+  if (repeat == nullptr) return execute(engine, module, host, report);
+  ScriptRunEnd end = ScriptRunEnd::Finished;
+  for (int turn = 0; turn < repeat->count && end == ScriptRunEnd::Finished; turn++) {
+    if (repeat->before != nullptr) repeat->before(turn, repeat->data);
+    end = execute(engine, module, host, report);
+    if (end != ScriptRunEnd::Finished) repeat->endedAt = turn;
+  }
+  return end;
+}
+
+ScriptRunEnd compileAndRun(const char* path, asIScriptEngine* engine, ScriptRepeat* repeat,
+                           ScriptRunReport& report) {
   ScriptHostContext* host = scriptHostContext(engine);
   size_t length = 0;
   char* code = readScriptSource(path, length, report);
@@ -212,7 +227,8 @@ ScriptRunEnd compileAndRun(const char* path, asIScriptEngine* engine, ScriptRunR
     return end;
   }
   host->watch.begin();
-  end = build(module, length, *host, report) ? execute(engine, module, *host, report) : ScriptRunEnd::NotBuilt;
+  end = build(module, length, *host, report) ? executeTurns(engine, module, *host, repeat, report)
+                                             : ScriptRunEnd::NotBuilt;
   // Globals are destroyed now, under the watch, rather than at the next run
   // or at shutdown, where nobody could stop a destructor that never ends.
   module->Discard();
@@ -227,11 +243,16 @@ ScriptRunEnd compileAndRun(const char* path, asIScriptEngine* engine, ScriptRunR
 
 }  // namespace
 
-ScriptRunEnd runScript(const char* path, asIScriptEngine* engine, ScriptRunReport* report) {
+ScriptRunEnd runScript(const char* path, asIScriptEngine* engine, ScriptRunReport* report,
+                       ScriptRepeat* repeat) {
   ScriptRunReport local{};
   ScriptRunReport& out = report != nullptr ? *report : local;
   out = ScriptRunReport{};
-  ScriptRunEnd end = compileAndRun(path, engine, out);
+  if (repeat != nullptr) repeat->endedAt = -1;
+  if (ScriptHostContext* host = scriptHostContext(engine)) host->reach.startRun();
+  ScriptRunEnd end = compileAndRun(path, engine, repeat, out);
+  if (ScriptHostContext* host = scriptHostContext(engine))
+    host->reach.setEndMessage(out.text[0] != '\0' ? out.text : "The script ran to its end.");
   ScriptUser* user = scriptUser(engine);
   if (report == nullptr && out.text[0] != '\0' && user != nullptr) user->showText(out.text, "~OK");
   return end;

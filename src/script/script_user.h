@@ -44,6 +44,12 @@ class ScriptUser {
   // Files are being written (started) or no longer: a stop request must then
   // be asked for through stopRequested, never end the program among them.
   virtual void writePhase(bool started) {}
+  // A line the script printed (print): a program without a screen writes it
+  // out at once; the editor keeps the run's lines itself. By default: nothing.
+  virtual void printLine(const char* text) {}
+  // What a world run wrote and changed, once its files are in place. By
+  // default: shown with "~OK".
+  virtual void reportChanges(const char* text) { showText(text, "~OK"); }
   // The form of an editor path to show this user; by default the path itself.
   virtual void describePath(const char* editorPath, char* out, size_t size);
   // True when the user asked to stop the running script since the last look.

@@ -89,10 +89,19 @@ int ToolkitScriptUser::askQuestion(const char* text, const char* buttons) {
 }
 
 bool ToolkitScriptUser::chooseScript(char* path, size_t size) {
-  const char* chosen = selectFile("*.as", "", kSelectOpenFlags, "Select script", "Select");
+  if (preset_[0] != '\0') {
+    int n = snprintf(path, size, "%s", preset_);
+    preset_[0] = '\0';
+    return n > 0 && static_cast<size_t>(n) < size;
+  }
+  const char* chosen = selectFile("*.as", lastFolder_, kSelectOpenFlags, "Select script", "Select");
   if (chosen == nullptr || chosen[0] == '\0') return false;
   int n = snprintf(path, size, "%s", chosen);
-  return n > 0 && static_cast<size_t>(n) < size;
+  if (n <= 0 || static_cast<size_t>(n) >= size) return false;
+  // The next choice starts in this script's folder.
+  const char* slash = strrchr(path, '\\');
+  if (slash != nullptr) snprintf(lastFolder_, sizeof lastFolder_, "%.*s", static_cast<int>(slash - path), path);
+  return true;
 }
 
 const char* ToolkitScriptUser::selectFile(const char* masks, const char* startPath, int flags, const char* title,
@@ -101,6 +110,12 @@ const char* ToolkitScriptUser::selectFile(const char* masks, const char* startPa
 }
 
 CellPick ToolkitScriptUser::pickCell(int* x, int* y) {
+  if (cellPreset_) {
+    cellPreset_ = false;
+    *x = presetX_;
+    *y = presetY_;
+    return CellPick::Picked;
+  }
   int originX = kUsualCanvasX, originY = kUsualCanvasY;
   GetWidgetScreenRect(mapCanvas_, &originX, &originY, nullptr, nullptr);
   bool heldAtCall = GuiPollMouse().b != 0;

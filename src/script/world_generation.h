@@ -12,9 +12,11 @@
 #include <string>
 
 #include "data/map_names.h"
+#include "script/run_landing.h"
 #include "script/script_host.h"
 
 class LocalMap;
+class ScriptUser;
 struct BackupPlace;
 
 struct WorldGenerationResult {
@@ -25,12 +27,21 @@ struct WorldGenerationResult {
   bool replaceDeclined;   // the user kept the existing world maps
   bool stopped;           // the user stopped the writing before any map was replaced
   bool stoppedWhilePlacing;  // asked to stop while the maps were put in place: all were finished
-  int written;            // world maps written: all 400 or none
+  int files;              // files the run meant to write (its MAP and .DAT files)
+  int written;            // files written: all of them or none
   bool failed;            // no map was written: failure says why
   bool interrupted;       // stopped between renames: the journal beside the maps holds the rest
   std::string failure;    // why, naming the file; "" when every map was written
   bool squareWritten[kWorldSquares][kWorldSquares];  // [column][row]
+  RunChanges changes;     // what the written run changed
 };
+
+// Lands a world run that ended well: refuses a run with a map no file can
+// carry, asks question first (none when "" or null), writes in one batch
+// with one backup named operation, reports failures and, when the files are
+// in place, what changed. True when the files were put in place.
+bool landWorldRun(ScriptMaps& maps, bool allSquares, ScriptUser& user, const BackupPlace* backups,
+                  const char* operation, const char* question, WorldGenerationResult& result);
 
 // Runs a script of the user's choice on the engine's WorldBuffer and writes
 // the world into directory (an editor path without the final "\"). Every map

@@ -1,6 +1,8 @@
 // The headless editor fixture: see app_fixture.h.
 #include "app_fixture.h"
 
+#include "gui/gui_internal.h"
+
 #include "app/editor_program.h"
 #include "app/main_window.h"
 #include "gui/gui.h"
@@ -86,4 +88,23 @@ bool AppTest::commandStopsLoop(void (*command)(void*)) {
   const bool stopped = !timedOut;
   if (stopped) RunEventLoop();  // until the pending stop has run, so it cannot end a later loop
   return stopped;
+}
+
+// The labels of the drop-down of the menu bar's title, as the toolkit holds them.
+std::vector<std::string> menuItems(const char* title, std::vector<int>* kinds) {
+  std::vector<std::string> labels;
+  for (int i = 0; i < gui::widgetSlotsInUse(); ++i) {
+    const gui::Widget& w = gui::widgets()[i];
+    if (w.id == 0 || w.kind != gui::Kind::MenuTitle || std::string(w.label) != title) continue;
+    gui::openMenu(w.id);
+    const gui::Window* popup = gui::topWindow();
+    for (int j = 0; j < gui::widgetSlotsInUse(); ++j) {
+      const gui::Widget& item = gui::widgets()[j];
+      if (item.id == 0 || item.kind != gui::Kind::MenuItem || item.window != popup->id) continue;
+      labels.push_back(item.label);
+      if (kinds) kinds->push_back(item.value);
+    }
+    gui::closeMenu();
+  }
+  return labels;
 }

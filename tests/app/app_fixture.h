@@ -35,6 +35,10 @@ void answerDialogsFrom(DialogScript* script);
 std::string mapText(const std::string& header, int rows, char fill, int shortRow = -1,
                     int shortLength = 0);
 
+// The labels of the drop-down of the menu bar's title, as the toolkit holds
+// them, and their kinds when asked.
+std::vector<std::string> menuItems(const char* title, std::vector<int>* kinds = nullptr);
+
 class AppTest : public ::testing::Test {
  protected:
   void SetUp() override;

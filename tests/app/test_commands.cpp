@@ -19,24 +19,6 @@
 
 namespace {
 
-// The labels of the drop-down of the menu bar's title, as the toolkit holds them.
-std::vector<std::string> menuItems(const char* title, std::vector<int>* kinds = nullptr) {
-  std::vector<std::string> labels;
-  for (int i = 0; i < gui::widgetSlotsInUse(); ++i) {
-    const gui::Widget& w = gui::widgets()[i];
-    if (w.id == 0 || w.kind != gui::Kind::MenuTitle || std::string(w.label) != title) continue;
-    gui::openMenu(w.id);
-    const gui::Window* popup = gui::topWindow();
-    for (int j = 0; j < gui::widgetSlotsInUse(); ++j) {
-      const gui::Widget& item = gui::widgets()[j];
-      if (item.id == 0 || item.kind != gui::Kind::MenuItem || item.window != popup->id) continue;
-      labels.push_back(item.label);
-      if (kinds) kinds->push_back(item.value);
-    }
-    gui::closeMenu();
-  }
-  return labels;
-}
 
 // Runs the command of item index of the title's drop-down, as a click would.
 void runMenuItem(const char* title, size_t index) {
@@ -83,7 +65,8 @@ TEST_F(AppTest, MenusAreTheDesignsLabelsLettersKeysAndOrder) {
                     "~South\tCtrl+Down", "~West\tCtrl+Left", "~East\tCtrl+Right", "Show ~Teleports\t"}));
   // Nothing visited, no world map open: Back, Forward and the neighbours are dimmed.
   EXPECT_EQ(kinds, (std::vector<int>{0, 0, 1, 1, 1, 1, 1, 1, 0}));
-  EXPECT_EQ(menuItems("~Script"), (Labels{"Generate ~World Map\t", "Generate ~Local Map\t", "Place ~Feature\t"}));
+  EXPECT_EQ(menuItems("~Script"), (Labels{"Generate ~World Map\t", "Generate ~Local Map\t", "Place ~Feature\t",
+                    "Run on ~Each World Map...\t", "Script ~Output\t"}));
   EXPECT_EQ(menuItems("~Tools"), (Labels{"~Set ZAN Directory\t", "~Restore Backup...\t", "~Check World\t"}));
   EXPECT_EQ(menuItems("~Help"), (Labels{"~Keys\t", "~About\t"}));
 

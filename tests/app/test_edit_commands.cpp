@@ -15,8 +15,13 @@ TEST_F(AppTest, ReplaceTileAsksWithBothCountsAndReplacesOnTheMapOrInTheWorld) {
   writeMap("ZANAA.MAP", mapText("WILDERNESS!", 24, 'x'));
   writeMap("ZANAC.MAP", mapText("LOCAL!~EXIT~", 23, 'w'));
   const std::string path = writeMap("ZANAB.MAP", mapText("WILDERNESS!", 24, 'w'));
+  const std::string data = std::string(kPlacementTableSize, '\0') + "tail";
+  writeFileBytes(dir.file("ZANAB.DAT"), data);
   openMapFile(path.c_str(), *editor);
-  edit([&] { editor->openMap.setTile(0, 0, 'z'); });
+  edit([&] {
+    editor->openMap.setTile(0, 0, 'z');
+    editor->mapData.placement(7)->inUse = 1;
+  });
   editor->mapTile = 'w';
   editor->selectedTile = 'k';
   dialogs.answers = {0};  // This Map
@@ -28,7 +33,7 @@ TEST_F(AppTest, ReplaceTileAsksWithBothCountsAndReplacesOnTheMapOrInTheWorld) {
   EXPECT_EQ(countTile(editor->openMap, 'k'), 1151);
   EXPECT_EQ(read("ZANAB.MAP"), mapText("WILDERNESS!", 24, 'w'));
 
-  dialogs.answers = {1, 1};  // All World Maps, then Discard the open map's changes
+  dialogs.answers = {1, 1};  // All World Maps, then Discard the open map's changes, placements too
   replaceTileCommand(editor);
   ASSERT_EQ(dialogs.texts.size(), 3u);
   EXPECT_EQ(dialogs.texts[1], "Replace tile 119 with tile 107 in 0 cells of this map, or in 2,256 cells of 2 world maps?");
@@ -36,7 +41,10 @@ TEST_F(AppTest, ReplaceTileAsksWithBothCountsAndReplacesOnTheMapOrInTheWorld) {
   EXPECT_EQ(read("ZANAC.MAP"), mapText("LOCAL!~EXIT~", 23, 'k'));
   EXPECT_EQ(read("ZANAA.MAP"), mapText("WILDERNESS!", 24, 'x'));
   EXPECT_EQ(countTile(editor->openMap, 'k'), 1152);  // read again: the 'z' was discarded
-  EXPECT_EQ(editor->document.mapModified(), 0);
+  EXPECT_FALSE(editor->document.modified());
+  EXPECT_EQ(0, editor->mapData.placement(7)->inUse);
+  saveCommand(editor);  // writes nothing that was discarded
+  EXPECT_EQ(data, read("ZANAB.DAT"));
 
   editor->selectedTile = 13;  // no map file can hold it: refused with the reason
   replaceTileCommand(editor);

@@ -1,8 +1,6 @@
 // The open map by every route the program has: a world map opens in one kind
 // whether it is opened, travelled to, clicked in the world view or read
-// again, and the status line says when its header disagrees; Discard before
-// a world write drops the placements with the tiles, so a later Save writes
-// nothing the user discarded.
+// again, and the status line says when its header disagrees.
 #include <allegro.h>
 #include <gtest/gtest.h>
 
@@ -56,26 +54,4 @@ TEST_F(AppTest, AWorldMapOpensAsWildernessByEveryRouteAndTheStatusLineSaysWhy) {
   openMapFile(ab.c_str(), *editor);
   EXPECT_EQ(ab, statusOf(editor));  // the header agrees now
   destroy_bitmap(canvas);
-}
-
-// Replace in all world maps and Generate World Map rewrite the open map's file
-// after asking about its changes; Discard drops its placements too.
-TEST_F(AppTest, DiscardBeforeAWorldReplaceDropsThePlacementsAndSaveWritesNothingDiscarded) {
-  writeMap("ZANAA.MAP", mapText("WILDERNESS!", 24, 'w'));
-  const std::string path = writeMap("ZANAB.MAP", mapText("WILDERNESS!", 24, 'w'));
-  const std::string data = std::string(kPlacementTableSize, '\0') + "tail";
-  writeFileBytes(dir.file("ZANAB.DAT"), data);
-  openMapFile(path.c_str(), *editor);
-  edit([&] { *editor->mapData.placement(7) = Placement{3, 4, 1, 5, {0, 0, 0}, 2}; });
-  ASSERT_TRUE(editor->document.placementsModified());
-  editor->mapTile = 'w';
-  editor->selectedTile = 'k';
-  dialogs.answers = {1, 1};  // All World Maps, then Discard the open map's changes
-  replaceTileCommand(editor);
-  EXPECT_EQ(2u, dialogs.texts.size());
-  EXPECT_EQ(0, editor->mapData.placement(7)->inUse);
-  EXPECT_FALSE(editor->document.modified());
-  EXPECT_EQ('k', editor->openMap.getTile(0, 0));  // the map as the world write left it
-  saveCommand(editor);
-  EXPECT_EQ(data, read("ZANAB.DAT"));
 }

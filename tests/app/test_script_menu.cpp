@@ -7,8 +7,13 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <filesystem>
 
 #include "app/commands.h"
+#include "app/map_edits.h"
+#include "app/script_folder_menu.h"
+#include "gui/gui.h"
+#include "script/script_header.h"
 #include "app/editor_script_user.h"
 #include "app/map_file.h"
 #include "app_fixture.h"
@@ -75,8 +80,9 @@ TEST_F(ScriptMenuTest, WorldGenerationSettlesTheOpenMapsChangesFirst) {
   EXPECT_EQ("*.as||Select script|Select", choice.masks + "|" + choice.startPath + "|" + choice.title + "|" +
                                               choice.button);
   EXPECT_EQ(1554, choice.flags);
-  ASSERT_EQ(3u, dialogs.texts.size());
+  ASSERT_EQ(4u, dialogs.texts.size());
   EXPECT_EQ("Replace the 1 existing world maps in " + dir.editorPath() + "?", dialogs.texts[2]);
+  EXPECT_EQ(0u, dialogs.texts[3].find("Generate World Map wrote 400 files. 400 maps changed;"));
   EXPECT_EQ("~Replace|~Cancel", dialogs.buttons[2]);
   EXPECT_FALSE(editor->document.modified());  // the discarded placement went with the tiles
   EXPECT_EQ(0, editor->mapData.placement(3)->inUse);
@@ -135,4 +141,48 @@ TEST_F(ScriptMenuTest, LocalGenerationMarksTheMapChangedOnlyWhenItChanged) {
   generateLocalMap(editor);
   EXPECT_EQ(99, editor->openMap.getTile(0, 0));
   EXPECT_EQ('w', editor->worldBuffer.cells[0]);
+}
+
+
+// The game directory's scripts folder makes items below a separator, named
+// and run as their opening comments say, and the menu follows the folder;
+// an item's run on the open map is one undo step for its tiles, kind and
+// teleports.
+TEST_F(ScriptMenuTest, FolderScriptsAreItemsThatFollowTheFolderAndRunAsOneUndoStep) {
+  if (!editor->settings.updateString("", "ZANDirectory", dir.editorPath().c_str()))
+    editor->settings.addString("", "ZANDirectory", dir.editorPath().c_str());
+  std::filesystem::create_directories(dir.file("scripts"));
+  writeFileBytes(dir.file("scripts/mark.as"), "\n// menu: ~Mark Corner\n// runs on: map\nvoid main() {\n"
+                                              "  settile(1, 1, 77); setkind(1, 1, 4); addteleport(1, 1, 3, 3, \"X\");\n}\n");
+  writeFileBytes(dir.file("scripts/plain.AS"), "void main() { print(\"hi\"); }\n");
+  std::vector<int> kinds;
+  const std::vector<std::string> base = {"Generate ~World Map\t", "Generate ~Local Map\t", "Place ~Feature\t",
+                                         "Run on ~Each World Map...\t", "Script ~Output\t"};
+  std::vector<std::string> expected = base;
+  expected.insert(expected.end(), {"\t", "~Mark Corner\t", "plain\t"});
+  EXPECT_EQ(expected, menuItems("~Script", &kinds));
+  EXPECT_EQ((std::vector<int>{0, 0, 0, 0, 0, kMenuItemSeparator, 0, 0}), kinds);
+  std::filesystem::remove(dir.file("scripts/plain.AS"));
+  kinds.clear();
+  EXPECT_EQ(std::vector<std::string>(expected.begin(), expected.end() - 1), menuItems("~Script", &kinds));
+
+  const std::string path = writeMap("TOWN.MAP", mapText("LOCAL!~EXIT~", 23, 'a'));
+  openMapFile(path.c_str(), *editor);
+  runFolderScript(*editor, dir.editorPath("scripts\\mark.as").c_str(), static_cast<int>(ScriptRunsOn::Map));
+  EXPECT_TRUE(dialogs.choices.empty()) << "a menu script is not chosen again";
+  EXPECT_EQ(77, editor->openMap.getTile(0, 0));
+  EXPECT_EQ(Interior, editor->openMap.kind);
+  EXPECT_EQ(1, editor->openMap.teleportCount());
+  undoMapEdit(*editor);
+  EXPECT_EQ('a', editor->openMap.getTile(0, 0));
+  EXPECT_EQ(Local, editor->openMap.kind);
+  EXPECT_EQ(0, editor->openMap.teleportCount());
+  EXPECT_EQ(0, editor->document.modified());
+
+  // The script selector opens where the script chosen last lies.
+  dialogs.paths = {script("void main() {}\n"), ""};
+  generateLocalMap(editor);
+  generateLocalMap(editor);
+  ASSERT_EQ(2u, dialogs.choices.size());
+  EXPECT_EQ(dir.editorPath(), dialogs.choices[1].startPath);
 }

@@ -168,7 +168,15 @@ class OpenMapModel : public ::testing::Test {
 
 }  // namespace
 
+// Counts what it hears.
+struct CountingListener final : OpenMapListener {
+  int heard = 0;
+  void openMapChanged(const OpenMapEvent&) override { heard++; }
+};
+
 TEST_F(OpenMapModel, FilesRecoveryCopyAndModifiedFollowTheModelOverRandomRuns) {
+  CountingListener listener;
+  doc.addListener(&listener);
   for (step = 0; step < 1500; ++step) {
     const int r = static_cast<int>(rng() % 100);
     ModelMap& m = model();
@@ -191,4 +199,9 @@ TEST_F(OpenMapModel, FilesRecoveryCopyAndModifiedFollowTheModelOverRandomRuns) {
     check();
     if (HasFatalFailure()) return;
   }
+  EXPECT_GT(listener.heard, 1000);
+  doc.removeListener(&listener);
+  const int heard = listener.heard;
+  doc.edit([&] { doc.map.setTile(40, 20, 'q'); });
+  EXPECT_EQ(heard, listener.heard);  // a listener removed hears nothing more
 }

@@ -2,9 +2,13 @@
 // to letter case, new files keeping their case, and the way back.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <string>
+#include <thread>
 
 #include "platform/directory_list.h"
 #include "platform/file_stream.h"
@@ -108,4 +112,48 @@ TEST(DirectoryList, ParentFirstThenDirectoriesThenNamesWithoutCase) {
   for (const DirectoryEntry& e : entries) names.push_back(e.name + (e.isDirectory ? "/" : ""));
   EXPECT_EQ(names, (std::vector<std::string>{"../", "Adir/", "zdir/", "A.MAP", "b.map"}));
   EXPECT_FALSE(listDirectory((dir.editorPath() + "\\missing").c_str(), entries));
+}
+
+namespace {
+
+// Waits until the file-system clock has passed the directory's times, so that
+// a change made now carries times the directory never had.
+void waitPastTimesOf(const std::string& dir) {
+  struct stat st;
+  ASSERT_EQ(0, stat(dir.c_str(), &st));
+  const timespec newest = st.st_mtim.tv_sec > st.st_ctim.tv_sec ||
+                                  (st.st_mtim.tv_sec == st.st_ctim.tv_sec && st.st_mtim.tv_nsec > st.st_ctim.tv_nsec)
+                              ? st.st_mtim
+                              : st.st_ctim;
+  for (timespec now{};;) {
+    clock_gettime(CLOCK_REALTIME_COARSE, &now);
+    if (now.tv_sec > newest.tv_sec || (now.tv_sec == newest.tv_sec && now.tv_nsec > newest.tv_nsec)) return;
+    std::this_thread::yield();
+  }
+}
+
+}  // namespace
+
+// Names are found in a listing kept per directory: a file renamed, made or
+// removed afterwards is seen at the next lookup, whether the listing was kept
+// (the directory unchanged for long: the clock is moved on) or just made.
+TEST(HostPath, KeptListingsFollowEveryChangeOfTheirDirectory) {
+  for (long shift : {0L, 3600L}) {
+    TempDir dir;
+    shiftCaselessListingClockForTests(shift);
+    writeFileBytes(dir.file("Alpha.TXT"), "a");
+    EXPECT_EQ(dir.file("Alpha.TXT"), toHost(dir.editorPath("ALPHA.txt")));
+    EXPECT_EQ(dir.file("Alpha.TXT"), toHost(dir.editorPath("alpha.TXT")));  // from the kept listing
+    waitPastTimesOf(dir.path());
+    std::filesystem::rename(dir.file("Alpha.TXT"), dir.file("aLPHA.txt"));
+    EXPECT_EQ(dir.file("aLPHA.txt"), toHost(dir.editorPath("ALPHA.TXT"))) << shift;
+    waitPastTimesOf(dir.path());
+    writeFileBytes(dir.file("Beta.txt"), "b");
+    EXPECT_EQ(dir.file("Beta.txt"), toHost(dir.editorPath("BETA.TXT"))) << shift;
+    waitPastTimesOf(dir.path());
+    std::remove(dir.file("aLPHA.txt").c_str());
+    EXPECT_EQ(dir.file("ALPHA.TXT"), toHost(dir.editorPath("ALPHA.TXT"))) << shift;  // none: kept as given
+    EXPECT_EQ(dir.file("Beta.txt"), toHost(dir.editorPath("beta.TXT"))) << shift;
+  }
+  shiftCaselessListingClockForTests(0);
 }

@@ -171,6 +171,16 @@ TEST(DolaCheckMap, ManyTeleportsAgainstAModel) {
       ASSERT_EQ(std::make_pair(finding.column, finding.row), cell);
     }
   }
+  // A directory opened again is listed anew: what went is no longer found.
+  GameDirectory game;
+  ASSERT_TRUE(game.open(dir.path().c_str()));
+  EXPECT_TRUE(game.holds("INN.MAP"));
+  std::remove(dir.file("Inn.MAP").c_str());
+  writeFileBytes(dir.file("NEW.MAP"), "");
+  ASSERT_TRUE(game.open(dir.path().c_str()));
+  EXPECT_FALSE(game.holds("INN.MAP"));
+  EXPECT_FALSE(game.holds("Inn.MAP"));
+  EXPECT_TRUE(game.holds("new.map"));
 }
 
 TEST(DolaCheckPlacements, EveryIdInUseNamesARecordOfItsTable) {

@@ -16,6 +16,7 @@
 #include "script/script_host.h"
 #include "script/script_requester.h"
 #include "script/toolkit_script_user.h"
+#include "script/reach_functions.h"
 #include "script/world_generation.h"
 #include "support/temp_dir.h"
 
@@ -79,7 +80,8 @@ class ExampleScripts : public ::testing::Test {
 }  // namespace
 
 TEST_F(ExampleScripts, EveryExampleBuildsWithAMain) {
-  for (const char* name : {"generate_world.as", "change_open_map.as", "place_feature.as"}) {
+  for (const char* name : {"generate_world.as", "change_open_map.as", "place_feature.as", "link_caves.as",
+                           "creatures_by_terrain.as", "rename_teleport.as"}) {
     const std::string source = exampleSource(name);
     ASSERT_FALSE(source.empty()) << name;
     AngelScript::asIScriptModule* module =
@@ -91,7 +93,9 @@ TEST_F(ExampleScripts, EveryExampleBuildsWithAMain) {
 }
 
 TEST_F(ExampleScripts, WorldExampleMakesAnIslandContinentWithVillages) {
+  scriptReach(engine)->maps().beginWorldRun(dir.editorPath().c_str(), nullptr);
   ASSERT_EQ(ScriptRunEnd::Finished, runExample("generate_world.as"));
+  scriptReach(engine)->maps().end();
   ASSERT_EQ(1u, requesterTexts().size());
   EXPECT_NE(std::string::npos, requesterTexts()[0].find("villages is ready."));
   EXPECT_EQ(std::string::npos, requesterTexts()[0].find("with 0 villages"));
@@ -120,8 +124,15 @@ TEST_F(ExampleScripts, OpenMapExampleAddsCoastAndBorderInsideTheMap) {
       world->cells[(y - 1) * kWorldColumns + x - 1] = 250;
     }
   }
+  LocalMap open;
+  open.kind = Local;
+  open.addTeleport(3, 4, "ZANAA");
+  scriptReach(engine)->maps().beginMapRun(open, nullptr, dir.editorPath().c_str());
   ASSERT_EQ(ScriptRunEnd::Finished, runExample("change_open_map.as"));
+  scriptReach(engine)->maps().end();
   ASSERT_EQ(1u, requesterTexts().size());
+  EXPECT_EQ((std::vector<std::string>{"Kind 2 with 1 teleports:", "  (3, 4) leads into ZANAA"}),
+            scriptReach(engine)->output());
   for (int y = 1; y <= 24; ++y) {
     EXPECT_EQ(208, cell(48, y)) << y;      // the sea in the east
     EXPECT_EQ(y == 12 ? 42 : 81, cell(1, y)) << y;  // the fence in the west, a road through its gate
@@ -142,7 +153,7 @@ TEST_F(ExampleScripts, AGeneratedWorldLoadsBackAsTheScriptMadeIt) {
   user.script = dir.editorPath("generate_world.as");
   WorldGenerationResult result = generateWorld(engine, dir.editorPath().c_str(), nullptr);
   ASSERT_EQ(400, result.written);
-  ASSERT_EQ(1u, requesterTexts().size()) << "the script's own message only";
+  ASSERT_EQ(2u, requesterTexts().size()) << "the script's own message and what changed";
   WorldBuffer* made = new WorldBuffer(*world);
   const std::string prefix = dir.editorPath() + "\\";
   loadWorld(prefix.c_str(), *world, nullptr);

@@ -101,7 +101,12 @@ TEST_F(ScriptProgram, WritesTheFilesOfTheEditorsGenerationByteForByte) {
   std::string out;
   ASSERT_EQ(0, runProgram(dir, "world --seed 4242 --teleports-from from.MAP '" + example("generate_world.as") +
                                    "' program", &out));
-  EXPECT_EQ("A new world with 7 villages is ready.\ndola-script: wrote 400 of 400 world maps into program\n", out);
+  EXPECT_EQ("Village 1 stands in ZANOI.\nVillage 2 stands in ZANFJ.\nVillage 3 stands in ZANFJ.\nVillage 4 stands in "
+            "ZANGI.\nVillage 5 stands in ZANIP.\nVillage 6 stands in ZANOJ.\nVillage 7 stands in ZANFI.\nA new world "
+            "with 7 villages is ready.\ndola-script: Generate World Map wrote 400 files. 400 maps changed; teleports: "
+            "0 added, 0 changed, 0 removed; placements: 0 records in 0 maps.\ndola-script: wrote 400 of 400 world "
+            "maps into program\n",
+            out);
   int differing = 0;
   for (int row = 0; row < 20; row++)
     for (int col = 0; col < 20; col++) {
@@ -120,7 +125,9 @@ TEST_F(ScriptProgram, WritesTheFilesOfTheEditorsGenerationByteForByte) {
     ASSERT_TRUE(open.save(open.path));
   });
   ASSERT_EQ(0, runProgram(dir, "map --seed 4242 '" + example("change_open_map.as") + "' TOWN.MAP", &out));
-  EXPECT_EQ("Added a coastline and a fenced border. Save the map to keep them.\ndola-script: saved TOWN.MAP\n", out);
+  EXPECT_EQ("Kind 2 with 1 teleports:\n  (1, 1) leads into ZANAA\nAdded a coastline and a fenced border. Save the "
+            "map to keep them.\ndola-script: saved TOWN.MAP\n",
+            out);
   EXPECT_NE(readFileBytes(dir.file("TOWN.MAP")), "LOCAL!~EXIT~>21,13:ZANAA!\r\n" + rows);
   EXPECT_EQ(readFileBytes(dir.file("editor/TOWN.MAP")), readFileBytes(dir.file("TOWN.MAP")));
 
@@ -253,9 +260,11 @@ TEST(ScriptCliArgs, CommandsOperandsAndOptions) {
   EXPECT_EQ(ScriptCommand::Help, args.command);
 
   const std::vector<std::pair<std::vector<const char*>, std::string>> wrong = {
-      {{}, "no command: world, map or terrain"},
-      {{"paint", "g.as", "x"}, "unknown command paint: world, map or terrain"},
+      {{}, "no command: world, each, map or terrain"},
+      {{"paint", "g.as", "x"}, "unknown command paint: world, each, map or terrain"},
       {{"world", "g.as"}, "world needs SCRIPT.as and DIR"},
+      {{"each", "g.as"}, "each needs SCRIPT.as and DIR"},
+      {{"each", "--teleports-from", "A.MAP", "g.as", "w"}, "--teleports-from belongs to world"},
       {{"map", "g.as", "B.MAP", "C.MAP"}, "map needs SCRIPT.as and MAP"},
       {{"map", "--teleports-from", "A.MAP", "g.as", "B.MAP"}, "--teleports-from belongs to world"},
       {{"world", "--seed", "-1", "g.as", "out"}, "--seed needs a number from 0 to 4294967295, not -1"},

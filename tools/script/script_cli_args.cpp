@@ -9,6 +9,7 @@
 
 const char kScriptCliUsage[] =
     "usage: dola-script world [--teleports-from MAP] [--seed N] [--backup DIR] [--rules FILE] SCRIPT.as DIR\n"
+    "       dola-script each [--seed N] [--backup DIR] [--rules FILE] SCRIPT.as DIR\n"
     "       dola-script map [--seed N] [--backup DIR] [--rules FILE] SCRIPT.as MAP\n"
     "       dola-script terrain [--backup DIR] [--rules FILE] DIR\n"
     "\n"
@@ -18,8 +19,12 @@ const char kScriptCliUsage[] =
     "  world  runs SCRIPT.as on an empty 960 x 480 world grid, as Generate World\n"
     "         Map does, and writes ZANAA.MAP .. ZANTT.MAP into DIR as wilderness\n"
     "         maps (with the teleports of --teleports-from MAP; none by default)\n"
-    "  map    runs SCRIPT.as on the tiles of MAP in the grid's top-left block, as\n"
-    "         Generate Local Map does, and saves MAP\n"
+    "  each   runs SCRIPT.as on each world map of DIR in turn, in the grid's\n"
+    "         top-left block, as Run on Each World Map does, and writes the\n"
+    "         maps and .DAT files it changed, all of them or none\n"
+    "  map    runs SCRIPT.as on MAP (tiles, kind, teleports, placements) in the\n"
+    "         grid's top-left block, as Generate Local Map does, and saves MAP\n"
+    "         and its .DAT\n"
     "  terrain  applies the terrain rules to all world maps of DIR, as Edit >\n"
     "         Apply Terrain Rules > All World Maps does, and writes the changed ones\n"
     "\n"
@@ -34,7 +39,7 @@ const char kScriptCliUsage[] =
     "  --help                show this text\n"
     "  --version             show the program's version\n"
     "\n"
-    "message(text) prints text on standard output; getpos() has no screen to\n"
+    "message(text) and print(text) write text on standard output; getpos() has no screen to\n"
     "wait on and stops the script. Nothing is written when the script does not\n"
     "build, stops on an exception or is interrupted (Ctrl+C).\n"
     "Exit status: 0 done, 1 the script failed or a file could not be read or\n"
@@ -85,11 +90,13 @@ bool parseScriptCliArgs(int argc, char** argv, ScriptCliArgs* args, std::string*
     }
   }
   if (operands.empty()) {
-    *error = "no command: world, map or terrain";
+    *error = "no command: world, each, map or terrain";
     return false;
   }
   if (operands[0] == "world") {
     args->command = ScriptCommand::World;
+  } else if (operands[0] == "each") {
+    args->command = ScriptCommand::Each;
   } else if (operands[0] == "map") {
     args->command = ScriptCommand::Map;
   } else if (operands[0] == "terrain") {
@@ -101,14 +108,14 @@ bool parseScriptCliArgs(int argc, char** argv, ScriptCliArgs* args, std::string*
     args->target = operands[1];
     return true;
   } else {
-    *error = "unknown command " + operands[0] + ": world, map or terrain";
+    *error = "unknown command " + operands[0] + ": world, each, map or terrain";
     return false;
   }
   if (operands.size() != 3) {
-    *error = operands[0] == "world" ? "world needs SCRIPT.as and DIR" : "map needs SCRIPT.as and MAP";
+    *error = operands[0] == "map" ? "map needs SCRIPT.as and MAP" : operands[0] + " needs SCRIPT.as and DIR";
     return false;
   }
-  if (args->command == ScriptCommand::Map && !args->teleportsFrom.empty()) {
+  if (args->command != ScriptCommand::World && !args->teleportsFrom.empty()) {
     *error = "--teleports-from belongs to world";
     return false;
   }

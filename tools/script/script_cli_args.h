@@ -3,12 +3,12 @@
 #pragma once
 #include <string>
 
-enum class ScriptCommand { World, Map, Terrain, Help };
+enum class ScriptCommand { World, Each, Map, Terrain, Help };
 
 struct ScriptCliArgs {
   ScriptCommand command = ScriptCommand::Help;
   std::string script;         // SCRIPT.as
-  std::string target;         // world, terrain: the directory to write; map: the MAP file
+  std::string target;         // world, each, terrain: the world's directory; map: the MAP file
   std::string rules;          // --rules FILE: the terrain rules; "" for terrain.rules beside the target
   std::string teleportsFrom;  // world: a MAP whose teleports every world map gets; "" for none
   std::string backupDir;      // --backup DIR: keep the files replaced there; "" for no backups

@@ -40,7 +40,9 @@ int main(int argc, char** argv) {
   setScriptTerrainRules(engine, &rules);
   if (args.seeded) srand(args.seed);
   catchInterrupt();
-  const int status = args.command == ScriptCommand::World ? runWorldCommand(engine, args) : runMapCommand(engine, args);
+  const int status = args.command == ScriptCommand::World  ? runWorldCommand(engine, args)
+                     : args.command == ScriptCommand::Each ? runEachCommand(engine, args)
+                                                           : runMapCommand(engine, args);
   stopScriptHost(&engine);
   return status;
 }

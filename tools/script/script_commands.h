@@ -19,6 +19,11 @@ constexpr int kExitInterrupted = 130;  // 128 + SIGINT, as shells report it
 // world maps into args.target; nothing when the run does not count.
 int runWorldCommand(AngelScript::asIScriptEngine* engine, const ScriptCliArgs& args);
 
+// Runs the script on each world map of args.target as Script > Run on Each
+// World Map does and writes the changed maps and ".DAT" files; nothing when
+// any turn does not count.
+int runEachCommand(AngelScript::asIScriptEngine* engine, const ScriptCliArgs& args);
+
 // Runs the script on the map's tiles as Script > Generate Local Map does and
 // saves the map (a safe save) when the run finished.
 int runMapCommand(AngelScript::asIScriptEngine* engine, const ScriptCliArgs& args);

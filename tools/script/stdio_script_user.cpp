@@ -96,3 +96,13 @@ void StdioScriptUser::runFailed(const ScriptRunReport& report, const char* after
   }
   fprintf(err_, "dola-script: %s\n", afterFailure);
 }
+
+void StdioScriptUser::printLine(const char* text) {
+  fprintf(out_, "%s\n", text);
+  fflush(out_);
+}
+
+void StdioScriptUser::reportChanges(const char* text) {
+  fprintf(out_, "dola-script: %s\n", text);
+  fflush(out_);
+}

@@ -23,6 +23,10 @@ class StdioScriptUser : public ScriptUser {
   ProgressDisplay* progress() override { return nullptr; }
   // Ctrl+C only asks to stop while files are written (see holdInterrupts).
   void writePhase(bool started) override;
+  // print's lines go to standard output as they come, as message's do.
+  void printLine(const char* text) override;
+  // "dola-script: <what changed>" on standard output.
+  void reportChanges(const char* text) override;
   // Host paths, as the user typed them.
   void describePath(const char* editorPath, char* out, size_t size) override;
   // As a compiler reports: "FILE:LINE:COLUMN: message" for a build error,
