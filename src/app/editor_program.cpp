@@ -18,6 +18,7 @@
 #include "app/crash_recovery.h"
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
+#include "app/game_directory_setting.h"
 #include "app/graphics_mode.h"
 #include "app/left_world_write.h"
 #include "app/main_window.h"
@@ -28,6 +29,8 @@
 #include "app/user_dialogs.h"
 #include "gui/gui.h"
 #include "script/script_host.h"
+#include "platform/host_path.h"
+#include "platform/write_failure.h"
 #include "script/script_terrain.h"
 
 namespace {
@@ -58,13 +61,10 @@ bool startDisplay(const SettingsFile& settings, EditorDisplay display) {
 // Writes dola.ini while the window is still up; a failure is said on
 // standard error and in a message, and makes the exit status 1.
 bool saveSettingsAtShutdown(EditorState& editor) {
+  const bool existed = isFilePath(kSettingsPath);
   errno = 0;
   if (editor.settings.save(kSettingsPath)) return true;
-  const int error = errno;
-  const char* reason = error == EACCES || error == EPERM ? "it is read-only"
-                       : error == EISDIR                 ? "a directory has that name"
-                       : error != 0                      ? strerror(error)
-                                                         : "it could not be replaced";
+  const char* reason = writeFailureReason(errno, existed);
   char text[512];
   snprintf(text, sizeof text,
            "The settings could not be written to %s in the working directory (%s): the changes "
@@ -115,15 +115,14 @@ void setEditingDefaults(EditorState& editor) {
 }
 
 void askForGameDirectoryIfMissing(EditorState& editor) {
-  if (editor.settings.getString("", "ZANDirectory")) return;
-  editor.settings.addString("", "ZANDirectory", "");
+  if (hasZanDirectorySetting(editor)) return;
+  setZanDirectory(editor, "");
   chooseZanDirectory(editor);
 }
 
 void loadSpriteSet(EditorState& editor) {
-  const char* directory = editor.settings.getString("", "ZANDirectory");
   // Sprites are made in the screen's depth; the screen takes their palette.
-  editor.sprites.load(directory ? directory : "", get_color_depth(), registerSprite, nullptr);
+  editor.sprites.load(zanDirectory(editor), get_color_depth(), registerSprite, nullptr);
   memcpy(editor.palette, editor.sprites.palette, sizeof editor.palette);
   set_palette(editor.palette);
 }

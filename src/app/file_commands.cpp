@@ -2,6 +2,7 @@
 #include "app/file_commands.h"
 
 #include "app/editor_state.h"
+#include "app/game_directory_setting.h"
 #include "app/map_file.h"
 #include "app/unsaved_changes.h"
 #include "app/user_dialogs.h"

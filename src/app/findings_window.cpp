@@ -1,8 +1,9 @@
 // Check World: checking with a progress window, then the findings window:
 // the summary at the top, one row per finding as dola-check prints it
 // (errors first), the first row selected in the list that has the focus.
-// Return or a double click opens the finding's map (after the unsaved-changes
-// question) and outlines its cell; Escape or Close just closes.
+// Return or a double click opens the finding's map (a ".DAT" finding: the map
+// of the same name; after the unsaved-changes question) and outlines its
+// cell, or says why there is none; Escape or Close just closes.
 #include "app/findings_window.h"
 
 #include <allegro.h>
@@ -13,11 +14,13 @@
 #include <vector>
 
 #include "app/editor_state.h"
+#include "app/game_directory_setting.h"
 #include "app/unsaved_changes.h"
 #include "app/user_dialogs.h"
 #include "check/check_directory.h"
 #include "check/check_report.h"
 #include "check/game_directory.h"
+#include "data/count_text.h"
 #include "data/map_names.h"
 #include "data/progress.h"
 #include "gui/gui.h"
@@ -72,8 +75,7 @@ bool closeOnEscape(const GuiKey& key, void*) {
 // The directory Check World looks at: the open map's, or "ZANDirectory".
 bool checkedDirectory(const EditorState& editor, char* directory, size_t size) {
   if (editor.openMap.path[0] != '\0') return directoryOf(editor.openMap.path, directory, size);
-  const char* setting = const_cast<EditorState&>(editor).settings.getString("", "ZANDirectory");
-  snprintf(directory, size, "%s", setting != nullptr ? setting : "");
+  snprintf(directory, size, "%s", zanDirectory(editor));
   return directory[0] != '\0';
 }
 
@@ -97,10 +99,36 @@ int showFindings(FindingsWindow& window, const char* summary) {
   return window.chosen;
 }
 
-void openFindingMap(EditorState& editor, const char* directory, const Finding& finding) {
+// The map file a finding is about: its own ".MAP", or the map of a ".DAT"
+// (the same name). False for findings about other files or the directory.
+bool mapFileOfFinding(const Finding& finding, std::string* mapFile) {
+  if (hasExtension(finding.file, ".MAP")) {
+    *mapFile = finding.file;
+    return true;
+  }
+  if (!hasExtension(finding.file, ".DAT")) return false;
+  *mapFile = finding.file.substr(0, finding.file.size() - 4) + ".MAP";
+  return true;
+}
+
+// Opens the finding's map with its cell outlined, or says why there is none to open.
+void openFindingMap(EditorState& editor, const char* directory, const char* hostDirectory, const Finding& finding) {
+  std::string mapFile;
+  if (finding.file == hostDirectory) {
+    tellUser("This finding is about the directory %s itself, not about one map: %s", directory, finding.text.c_str());
+    return;
+  }
+  if (!mapFileOfFinding(finding, &mapFile)) {
+    tellUser("This finding is about %s, which is no map: %s", finding.file.c_str(), finding.text.c_str());
+    return;
+  }
   char path[kPathBufferSize];
-  if (snprintf(path, sizeof path, "%s\\%s", directory, finding.file.c_str()) >= static_cast<int>(sizeof path)) return;
-  if (!hasExtension(finding.file, ".MAP") || !replaceOpenMap(path, editor)) return;
+  if (snprintf(path, sizeof path, "%s\\%s", directory, mapFile.c_str()) >= static_cast<int>(sizeof path)) return;
+  if (!isFilePath(path)) {
+    tellUser("%s has no map %s to open.", finding.file.c_str(), mapFile.c_str());
+    return;
+  }
+  if (!replaceOpenMap(path, editor)) return;
   if (finding.column > 0 && finding.row > 0) {
     editor.markedColumn = finding.column;
     editor.markedRow = finding.row;
@@ -125,17 +153,19 @@ void showWorldFindings(EditorState& editor) {
     return;
   }
   if (findings.all().empty()) {
-    tellUser("Check World found nothing wrong in %s (%d maps, %d data files).", directory, summary.maps,
-             summary.dataFiles);
+    char maps[48], dataFiles[48];
+    countText(summary.maps, "map", "maps", maps, sizeof maps);
+    countText(summary.dataFiles, "data file", "data files", dataFiles, sizeof dataFiles);
+    tellUser("Check World found nothing wrong in %s (%s, %s).", directory, maps, dataFiles);
     return;
   }
   window.findings = findings.all();
   std::stable_sort(window.findings.begin(), window.findings.end(),
                    [](const Finding& a, const Finding& b) { return a.severity == Severity::Error && b.severity != Severity::Error; });
   char text[kPathBufferSize + 64];
-  snprintf(text, sizeof text, "%d errors, %d warnings in %s", findings.errors(), findings.warnings(), directory);
+  snprintf(text, sizeof text, "%s in %s", findingCounts(findings).c_str(), directory);
   const int chosen = showFindings(window, text);
-  if (chosen >= 0) openFindingMap(editor, directory, window.findings[static_cast<size_t>(chosen)]);
+  if (chosen >= 0) openFindingMap(editor, directory, host, window.findings[static_cast<size_t>(chosen)]);
 }
 
 void checkWorldCommand(void* editor) { showWorldFindings(*static_cast<EditorState*>(editor)); }

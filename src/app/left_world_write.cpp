@@ -6,6 +6,7 @@
 
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
+#include "app/game_directory_setting.h"
 #include "app/map_file.h"
 #include "app/user_dialogs.h"
 #include "platform/backup_restore.h"

@@ -10,6 +10,7 @@
 #include "app/menus.h"
 #include "app/shortcuts.h"
 #include "app/status_texts.h"
+#include "data/sprite_format.h"
 #include "gui/gui.h"
 #include "view/map_canvas.h"
 #include "view/side_pages.h"
@@ -25,9 +26,9 @@ constexpr int kPositionFieldWidth = 300;
 void addTilePanel(EditorState& e, MapView& view) {
   e.mapCanvas = AddCanvas(2, 25, 864, 480, mapCanvasHandler, &view);
   e.paletteCanvas = AddCanvas(2, 540, 576, 160, paletteCanvasHandler, &view);
-  e.selectedTilePreview = AddCanvas(605, 560, 18, 20, selectedTilePreviewHandler, &view);
+  e.selectedTilePreview = AddCanvas(605, 560, kSpriteWidth, kSpriteHeight, selectedTilePreviewHandler, &view);
   e.selectedTileField = AddStatusField(625, 560, 20, selectedTileText, &e);
-  e.mapTilePreview = AddCanvas(705, 560, 18, 20, mapTilePreviewHandler, &view);
+  e.mapTilePreview = AddCanvas(705, 560, kSpriteWidth, kSpriteHeight, mapTilePreviewHandler, &view);
   e.mapTileField = AddStatusField(725, 560, 20, mapTileText, &e);
   e.positionField = AddStatusField(705, 585, kPositionFieldWidth, positionText, &e);
   e.toolField = AddStatusField(600, 610, 120, toolText, &e);  // "Tool: Rectangle" fits

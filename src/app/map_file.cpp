@@ -9,6 +9,7 @@
 
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
+#include "app/game_directory_setting.h"
 #include "app/recent_maps.h"
 #include "app/user_dialogs.h"
 #include "data/map_data_file.h"
@@ -17,6 +18,7 @@
 #include "platform/editor_path.h"
 #include "platform/file_stream.h"
 #include "platform/host_path.h"
+#include "platform/write_failure.h"
 
 namespace {
 
@@ -68,15 +70,6 @@ void warnAboutLoadNotes(const LocalMap& map) {
       map.path, dropped, dropped == 1 ? "" : "s", notes.firstDropped().c_str(), dropped == 1 ? "it" : "them");
 }
 
-// Why a file could not be written, for a sentence "... could not be written
-// to <path>: <reason>."
-const char* reasonOf(int error, bool existed) {
-  if (existed && (error == EACCES || error == EPERM)) return "it is read-only";
-  if (error == EISDIR) return "a directory has that name";
-  if (error == EINVAL) return "it is not a regular file";
-  return error ? strerror(error) : "the file could not be written";
-}
-
 // The sentence after a failed write: only a file that was there is kept.
 const char* keptNote(bool existed) { return existed ? " The file on disk is as it was." : ""; }
 
@@ -98,7 +91,7 @@ bool reportMapSave(const LocalMap& map, const char* path, const MapSaveResult& r
         "file (codes 10 and 13 end a row line). Paint that cell with another tile and save again.",
         path, map.getTile(x, y), x + 1, y + 1);
   } else {
-    tellUser("The map could not be written to %s: %s.%s", path, reasonOf(result.mapError, existed),
+    tellUser("The map could not be written to %s: %s.%s", path, writeFailureReason(result.mapError, existed),
              keptNote(existed));
   }
   return false;
@@ -111,7 +104,7 @@ void reportPlacementsSave(const OpenMap& document, const MapSaveResult& result) 
   const bool existed = isFilePath(dataPath);
   if (document.dataRead()) {
     tellUser("The placements could not be written to %s: %s.%s", dataPath,
-             reasonOf(result.placementsError, existed), keptNote(existed));
+             writeFailureReason(result.placementsError, existed), keptNote(existed));
   } else {
     tellUser(
         "The objects and creatures placed on this map were not saved: %s does not exist, and "
@@ -167,9 +160,4 @@ void saveMapAs(EditorState& editor) {
     saveMapFile(target, editor);
   }
   Refresh(editor.statusLine);
-}
-
-const char* zanDirectory(const EditorState& editor) {
-  const char* directory = editor.settings.getString("", "ZANDirectory");
-  return directory ? directory : "";
 }

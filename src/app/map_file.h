@@ -23,5 +23,3 @@ bool saveMapFile(const char* path, EditorState& editor);
 // a cancel.
 void saveMapAs(EditorState& editor);
 
-// The game directory of the settings ("ZANDirectory"), "" when unset.
-const char* zanDirectory(const EditorState& editor);

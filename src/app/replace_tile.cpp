@@ -10,10 +10,12 @@
 #include "app/commands.h"
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
+#include "app/game_directory_setting.h"
 #include "app/left_world_write.h"
 #include "app/map_file.h"
 #include "app/unsaved_changes.h"
 #include "app/user_dialogs.h"
+#include "data/count_text.h"
 #include "data/map_area.h"
 #include "data/world_replace.h"
 #include "gui/gui.h"
@@ -24,21 +26,9 @@ namespace {
 
 enum ReplaceAnswer { kThisMap = 0, kAllWorldMaps = 1 };
 
-// n with a comma between each group of three digits: "1,204".
-void groupedCount(int n, char* out, size_t size) {
-  char digits[16];
-  const int length = snprintf(digits, sizeof digits, "%d", n);
-  size_t used = 0;
-  for (int i = 0; i < length && used + 1 < size; ++i) {
-    if (i > 0 && digits[i - 1] != '-' && (length - i) % 3 == 0 && used + 2 < size) out[used++] = ',';
-    out[used++] = digits[i];
-  }
-  out[used] = '\0';
-}
-
-void note(EditorState& editor, const char* format, int a, int b, int c, int d) {
+void note(EditorState& editor, const char* format, int code) {
   char text[kAreaNoteSize];
-  snprintf(text, sizeof text, format, a, b, c, d);
+  snprintf(text, sizeof text, format, code);
   setAreaNote(editor.mapView, text);
 }
 
@@ -52,28 +42,31 @@ void worldDirectory(const EditorState& editor, char* out, size_t size) {
 // " 1 read-only map will not be changed." and the like, "" for none.
 std::string leftAsTheyAreNote(const WorldTileCount& world) {
   std::string text;
-  if (world.readOnlyMaps > 0)
-    text += " " + std::to_string(world.readOnlyMaps) + " read-only map" + (world.readOnlyMaps == 1 ? "" : "s") +
-            " will not be changed.";
-  if (world.unsavableMaps > 0)
-    text += " " + std::to_string(world.unsavableMaps) + (world.unsavableMaps == 1 ? " map" : " maps") +
-            " holding a tile code no map file can carry (10 or 13) will not be changed.";
+  char maps[64];
+  if (world.readOnlyMaps > 0) {
+    countText(world.readOnlyMaps, "read-only map", "read-only maps", maps, sizeof maps);
+    text += std::string(" ") + maps + " will not be changed.";
+  }
+  if (world.unsavableMaps > 0) {
+    countText(world.unsavableMaps, "map", "maps", maps, sizeof maps);
+    text += std::string(" ") + maps + " holding a tile code no map file can carry (10 or 13) will not be changed.";
+  }
   return text;
 }
 
 int askWhere(int from, int to, int mapCells, const WorldTileCount& world) {
-  char cells[32], worldCells[32], question[512];
-  groupedCount(mapCells, cells, sizeof cells);
-  groupedCount(world.cells, worldCells, sizeof worldCells);
+  char cells[48], worldCells[48], maps[48], question[512];
+  countText(mapCells, "cell", "cells", cells, sizeof cells);
+  countText(world.cells, "cell", "cells", worldCells, sizeof worldCells);
+  countText(world.maps, "world map", "world maps", maps, sizeof maps);
   const std::string left = leftAsTheyAreNote(world);
   if (world.maps == 0) {
-    snprintf(question, sizeof question, "Replace tile %d with tile %d in %s cells of this map?%s", from, to, cells,
+    snprintf(question, sizeof question, "Replace tile %d with tile %d in %s of this map?%s", from, to, cells,
              left.c_str());
     return askQuestion(question, "This ~Map|~Cancel") == 0 ? kThisMap : -1;
   }
-  snprintf(question, sizeof question,
-           "Replace tile %d with tile %d in %s cells of this map, or in %s cells of %d world map%s?%s", from, to,
-           cells, worldCells, world.maps, world.maps == 1 ? "" : "s", left.c_str());
+  snprintf(question, sizeof question, "Replace tile %d with tile %d in %s of this map, or in %s of %s?%s", from, to,
+           cells, worldCells, maps, left.c_str());
   return askQuestion(question, "This ~Map|All ~World Maps|~Cancel");
 }
 
@@ -82,7 +75,10 @@ void replaceInOpenMap(EditorState& editor, int from, int to) {
   editor.document.edit([&] {
     change = replaceTile(editor.openMap, static_cast<unsigned char>(from), static_cast<unsigned char>(to));
   });
-  note(editor, "Replaced tile %d with tile %d in %d cells of this map.", from, to, change.cells, 0);
+  char cells[48], text[kAreaNoteSize];
+  countText(change.cells, "cell", "cells", cells, sizeof cells);
+  snprintf(text, sizeof text, "Replaced tile %d with tile %d in %s of this map.", from, to, cells);
+  setAreaNote(editor.mapView, text);
 }
 
 // The open map is one of the maps rewritten: its unsaved changes are settled
@@ -112,7 +108,7 @@ void replaceInWorld(EditorState& editor, WorldMaps& maps, const char* directory,
     tellUser("Replacing tile %d stopped between the world maps: %s.", from, result.failure.c_str());
     settleLeftWorldWrite(editor, directory);
   } else if (result.failed) {
-    note(editor, "Tile %d was not replaced in any world map.", from, 0, 0, 0);
+    note(editor, "Tile %d was not replaced in any world map.", from);
     tellUser("No world map was changed: %s. Every map is as it was.", result.failure.c_str());
     return;
   }
@@ -120,9 +116,11 @@ void replaceInWorld(EditorState& editor, WorldMaps& maps, const char* directory,
   // placements are read anew and start a history of the new files.
   if (openIsWorldMap) editor.document.reload();
   if (result.interrupted) return;
-  note(editor, result.maps == 1 ? "Replaced tile %d with tile %d in %d cells of %d world map."
-                                : "Replaced tile %d with tile %d in %d cells of %d world maps.",
-       from, to, result.cells, result.maps);
+  char cells[48], mapCount[48], text[kAreaNoteSize];
+  countText(result.cells, "cell", "cells", cells, sizeof cells);
+  countText(result.maps, "world map", "world maps", mapCount, sizeof mapCount);
+  snprintf(text, sizeof text, "Replaced tile %d with tile %d in %s of %s.", from, to, cells, mapCount);
+  setAreaNote(editor.mapView, text);
   if (!result.leftAsTheyAre.empty())
     tellUser("%zu world map%s holding tile %d %s left as %s:%s", result.leftAsTheyAre.size(),
              result.leftAsTheyAre.size() == 1 ? "" : "s", from, result.leftAsTheyAre.size() == 1 ? "was" : "were",
@@ -139,7 +137,7 @@ void replaceTileCommand(void* data) {
   if (!selectedPaintableCode(view, &code)) return;
   const int from = editor.mapTile, to = code;
   if (from == to) {
-    note(editor, "Tile %d is the selected tile already: there is nothing to replace.", from, 0, 0, 0);
+    note(editor, "Tile %d is the selected tile already: there is nothing to replace.", from);
     return;
   }
   char directory[kPathBufferSize];
@@ -154,7 +152,7 @@ void replaceTileCommand(void* data) {
          world.readOnlyMaps + world.unsavableMaps > 0
              ? "Tile %d is on no cell of this map, and only on world maps that cannot be changed."
              : "Tile %d is on no cell of this map or of the world maps.",
-         from, 0, 0, 0);
+         from);
     return;
   }
   const int answer = askWhere(from, to, mapCells, world);

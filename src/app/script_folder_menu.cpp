@@ -10,6 +10,7 @@
 
 #include "app/editor_script_user.h"
 #include "app/editor_state.h"
+#include "app/game_directory_setting.h"
 #include "app/script_commands.h"
 #include "app/user_dialogs.h"
 #include "gui/gui.h"
@@ -34,8 +35,8 @@ void runItem(void* data) {
 void addFolderScriptItems(void* data) {
   EditorState& editor = *static_cast<EditorState*>(data);
   g_items = listFolderScripts(kScriptsFolder);
-  const char* game = editor.settings.getString("", "ZANDirectory");
-  if (game != nullptr && game[0] != '\0') {
+  const char* game = zanDirectory(editor);
+  if (game[0] != '\0') {
     const std::string folder = std::string(game) + "\\" + kScriptsFolder;
     for (FolderScript& s : listFolderScripts(folder.c_str())) g_items.push_back(s);
   }

@@ -12,6 +12,7 @@
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
 #include "app/left_world_write.h"
+#include "app/game_directory_setting.h"
 #include "app/map_file.h"
 #include "app/unsaved_changes.h"
 #include "app/script_output.h"
@@ -46,9 +47,9 @@ void recordMouse(EditorState& editor) {
 // The directory of world maps chosen by the user; false when cancelled or
 // when it cannot take the maps (the user is told).
 bool chooseWorldDirectory(EditorState& editor, char* directory, size_t size) {
-  const char* start = editor.settings.getString("", "ZANDirectory");
+  const char* start = zanDirectory(editor);
   snprintf(directory, size, "%s",
-           chooseFile("*.*", start != nullptr ? start : "", kSelectDirectoryFlags,
+           chooseFile("*.*", start, kSelectDirectoryFlags,
                       "Select the directory for the world maps", "Select"));
   if (directory[0] == '\0') return false;
   if (!isWritableDirectory(directory)) {

@@ -5,6 +5,7 @@
 
 #include "app/editor_program.h"
 #include "app/editor_state.h"
+#include "app/game_directory_setting.h"
 #include "app/user_dialogs.h"
 #include "data/sprite_format.h"
 
@@ -27,9 +28,9 @@ void describeSpriteFile(char* text, size_t size, const char* file, bool missing,
 void reportSpriteProblems(const EditorState& editor) {
   const unsigned problems = editor.sprites.problems();
   if (problems == 0) return;
-  const char* directory = editor.settings.getString("", "ZANDirectory");
+  const char* directory = zanDirectory(editor);
   char where[1100];
-  if (directory && directory[0])
+  if (directory[0])
     snprintf(where, sizeof where, "the ZAN directory %s", directory);
   else
     snprintf(where, sizeof where,

@@ -2,10 +2,12 @@
 #include "app/status_texts.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "app/editor_state.h"
 #include "app/map_file.h"
 #include "app/terrain_editing.h"
+#include "data/map_names.h"
 #include "data/world_buffer.h"
 #include "view/drag_shape.h"
 #include "view/world_teleport_overlay.h"
@@ -68,8 +70,8 @@ void positionText(void* editor, char* buffer) {
     terrainRuleText(e, e.cursorX - 1, e.cursorY - 1, rule, sizeof rule);
     snprintf(buffer, kStatusTextSize, rule[0] ? "%i, %i   %s" : "%i, %i", e.cursorX, e.cursorY, rule);
   } else if (e.canvasMode == WorldView) {
-    const int length = snprintf(buffer, kStatusTextSize, "ZAN%c%c", 'A' + squareColumnOf(e.cursorX),
-                                'A' + squareRowOf(e.cursorY));
+    worldMapName(squareColumnOf(e.cursorX), squareRowOf(e.cursorY), buffer, kStatusTextSize);
+    const int length = static_cast<int>(strlen(buffer));
     // The cursor is the world cell of the pointed pixel, which worldCellPixel gives back.
     int px, py;
     worldCellPixel(e.cursorX, e.cursorY, &px, &py);

@@ -12,6 +12,7 @@
 #include "app/commands.h"
 #include "app/editor_backups.h"
 #include "app/editor_state.h"
+#include "app/game_directory_setting.h"
 #include "app/left_world_write.h"
 #include "app/map_file.h"
 #include "app/terrain_editing.h"

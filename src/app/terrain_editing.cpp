@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/editor_state.h"
+#include "app/game_directory_setting.h"
 #include "app/map_file.h"
 #include "data/terrain_world.h"
 #include "platform/file_stamp.h"

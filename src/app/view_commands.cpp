@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/editor_state.h"
+#include "app/game_directory_setting.h"
 #include "app/user_dialogs.h"
 #include "data/map_names.h"
 #include "data/world_loader.h"
@@ -21,12 +22,12 @@ constexpr int kWorldProgressBarWidth = 200;
 // last, or else the one in the game directory ("ZANDirectory").
 void worldPrefixFor(const EditorState& editor, char* prefix, size_t size) {
   const char* lastShown = editor.worldPrefix;
-  const char* directory = editor.settings.getString("", "ZANDirectory");
+  const char* directory = zanDirectory(editor);
   if (editor.openMap.path[0] != '\0') {
     if (!directoryPrefixOf(editor.openMap.path, prefix, size)) prefix[0] = '\0';
   } else if (lastShown[0] != '\0') {
     snprintf(prefix, size, "%s", lastShown);
-  } else if (directory && directory[0] != '\0') {
+  } else if (directory[0] != '\0') {
     const size_t length = strlen(directory);
     snprintf(prefix, size, "%s%s", directory, directory[length - 1] == '\\' ? "" : "\\");
   } else {
@@ -72,5 +73,5 @@ void cancelClickMode(EditorState& editor) {
 
 void chooseZanDirectory(EditorState& editor) {
   const char* path = chooseFile("*.*", "", kSelectDirectoryFlags, "Select ZAN Directory", "Select");
-  if (path[0] != '\0') editor.settings.updateString("", "ZANDirectory", path);
+  if (path[0] != '\0') setZanDirectory(editor, path);
 }

@@ -1,11 +1,11 @@
 // The MAP file checks, one function per kind of fault.
 #include "check_map.h"
 
-#include <cstdint>
-#include <unordered_map>
+#include <vector>
 
 #include "data/line_reader.h"
 #include "platform/host_path.h"
+#include "teleport_faults.h"
 
 namespace {
 
@@ -99,21 +99,6 @@ void checkMapTiles(const std::string& file, const LocalMap& map, Findings& findi
 
 namespace {
 
-// A second teleport on a cell: the editor and the game take the first one in
-// the list there, so this one can never be used.
-void warnSharedCell(const std::string& file, const LocalMap& map, int first, int index, Findings& findings) {
-  char name[kTeleportNameSize], firstName[kTeleportNameSize];
-  int x, y;
-  if (!map.getTeleport(index, &x, &y, name) || !map.getTeleport(first, nullptr, nullptr, firstName)) return;
-  Finding& f = findings.warning(file, FindingKind::SharedTeleportCell,
-                                "teleports %d (to %s) and %d (to %s) share cell (%d, %d): only the first can "
-                                "ever be used",
-                                first + 1, firstName, index + 1, name, x, y);
-  f.column = x;
-  f.row = y;
-  f.record = index;
-}
-
 // A teleport's name as a file of the directory: a name that holds a
 // separator leads elsewhere, and is looked up as the editor would follow it.
 bool targetExists(const GameDirectory& dir, const std::string& target) {
@@ -123,32 +108,39 @@ bool targetExists(const GameDirectory& dir, const std::string& target) {
 
 }  // namespace
 
+// A teleport's faults as findings. A second teleport on a cell is a warning:
+// the editor and the game take the first one in the list there, so this one
+// can never be used.
 void checkTeleports(const std::string& file, const LocalMap& map, const GameDirectory& dir,
                     Findings& findings) {
-  char name[kTeleportNameSize];
-  int x, y;
-  // The first teleport on each cell, so that every later one there is found
-  // in one look: maps with thousands of teleports are checked in linear time.
-  std::unordered_map<uint64_t, int> firstOnCell;
-  for (int i = 0; i < map.teleportCount(); i++) {
-    if (!map.getTeleport(i, &x, &y, name)) break;
-    const uint64_t cell = static_cast<uint64_t>(static_cast<uint32_t>(x)) << 32 | static_cast<uint32_t>(y);
-    const auto first = firstOnCell.emplace(cell, i);
-    if (!first.second) warnSharedCell(file, map, first.first->second, i, findings);
-    if (x < 1 || x > kMapColumns || y < 1 || y > kMapRows) {
-      Finding& f = findings.error(file, FindingKind::TeleportCell,
-                                  "teleport %d to %s lies at cell (%d, %d), outside 1..%d x 1..%d", i + 1, name, x,
-                                  y, kMapColumns, kMapRows);
+  const std::vector<TeleportFaults> all =
+      teleportFaults(map, [&dir](const std::string& fileName) { return targetExists(dir, fileName); });
+  for (int i = 0; i < static_cast<int>(all.size()); i++) {
+    const TeleportFaults& t = all[static_cast<size_t>(i)];
+    if (t.sharesCellWith >= 0) {
+      Finding& f = findings.warning(file, FindingKind::SharedTeleportCell,
+                                    "teleports %d (to %s) and %d (to %s) share cell (%d, %d): only the first can "
+                                    "ever be used",
+                                    t.sharesCellWith + 1, all[static_cast<size_t>(t.sharesCellWith)].name, i + 1,
+                                    t.name, t.x, t.y);
+      f.column = t.x;
+      f.row = t.y;
       f.record = i;
     }
-    if (!targetExists(dir, std::string(name) + ".MAP")) {
+    if (t.cellOutside) {
+      Finding& f = findings.error(file, FindingKind::TeleportCell,
+                                  "teleport %d to %s lies at cell (%d, %d), outside 1..%d x 1..%d", i + 1, t.name,
+                                  t.x, t.y, kMapColumns, kMapRows);
+      f.record = i;
+    }
+    if (t.targetMissing) {
       Finding& f = findings.error(file, FindingKind::TeleportTarget,
                                   "teleport %d at cell (%d, %d) leads to %s.MAP, which is not in the directory",
-                                  i + 1, x, y, name);
+                                  i + 1, t.x, t.y, t.name);
       f.record = i;
-      if (x >= 1 && x <= kMapColumns && y >= 1 && y <= kMapRows) {
-        f.column = x;
-        f.row = y;
+      if (!t.cellOutside) {
+        f.column = t.x;
+        f.row = t.y;
       }
     }
   }

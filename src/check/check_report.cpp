@@ -1,6 +1,8 @@
 // The text and JSON forms of a check's findings.
 #include "check_report.h"
 
+#include "data/count_text.h"
+
 namespace {
 
 const char* severityName(Severity s) { return s == Severity::Error ? "error" : "warning"; }
@@ -49,10 +51,25 @@ std::string findingLine(const Finding& f) {
   return escapedText(f.file) + ": " + severityName(f.severity) + ": " + escapedText(f.text);
 }
 
+std::string findingCounts(const Findings& findings) {
+  char errors[48], warnings[48];
+  countText(findings.errors(), "error", "errors", errors, sizeof errors);
+  countText(findings.warnings(), "warning", "warnings", warnings, sizeof warnings);
+  return std::string(errors) + ", " + warnings;
+}
+
+std::string checkedFiles(const CheckSummary& summary) {
+  char files[48], maps[48], dataFiles[48];
+  countText(summary.files, "file", "files", files, sizeof files);
+  countText(summary.maps, "map", "maps", maps, sizeof maps);
+  countText(summary.dataFiles, "data file", "data files", dataFiles, sizeof dataFiles);
+  return std::string(files) + " (" + maps + ", " + dataFiles + ")";
+}
+
 void writeTextReport(FILE* out, const std::string& directory, const Findings& findings, const CheckSummary& summary) {
   for (const Finding& f : findings.all()) fprintf(out, "%s\n", findingLine(f).c_str());
-  fprintf(out, "dola-check: %s: %d files (%d maps, %d data files): %d errors, %d warnings\n", directory.c_str(),
-          summary.files, summary.maps, summary.dataFiles, findings.errors(), findings.warnings());
+  fprintf(out, "dola-check: %s: %s: %s\n", directory.c_str(), checkedFiles(summary).c_str(),
+          findingCounts(findings).c_str());
 }
 
 void writeJsonReport(FILE* out, const std::string& directory, const Findings& findings, const CheckSummary& summary) {

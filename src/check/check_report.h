@@ -13,6 +13,11 @@ std::string escapedText(const std::string& s);
 // One finding as the text report prints it: "FILE: error: what".
 std::string findingLine(const Finding& f);
 
+// "1 error, 2,187 warnings": the counts of the summary line.
+std::string findingCounts(const Findings& findings);
+// "518 files (407 maps, 1 data file)": what the check read.
+std::string checkedFiles(const CheckSummary& summary);
+
 void writeTextReport(FILE* out, const std::string& directory, const Findings& findings, const CheckSummary& summary);
 
 void writeJsonReport(FILE* out, const std::string& directory, const Findings& findings, const CheckSummary& summary);

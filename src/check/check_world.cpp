@@ -16,7 +16,7 @@ constexpr int kListedRuns = 12;  // runs named in the warning before "and more"
 
 std::string squareName(int n) {
   char name[8];
-  snprintf(name, sizeof name, "ZAN%c%c", 'A' + n % kWorldSquares, 'A' + n / kWorldSquares);
+  worldMapName(n % kWorldSquares, n / kWorldSquares, name, sizeof name);
   return name;
 }
 

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "data/creature.h"
+#include "data/map_names.h"
 #include "data/map_object.h"
 #include "data/placement.h"
 #include "data/sprite_format.h"
@@ -21,11 +22,7 @@ int recordsIn(long bytes, int recordSize, int limit) {
 // A sprite n (0-based) of a file of this size is held when its first byte is.
 bool fileHoldsSprite(long fileBytes, int n) { return fileBytes > static_cast<long>(n) * kSpriteBytes; }
 
-// "*unmatchablestring*" is the game's mark of an object slot that holds no object.
-bool isEmpty(const MapObject& o) {
-  const ObjectName name = o.name();
-  return strcmp(name.text, "*unmatchablestring*") == 0 || (name.text[0] == 0 && o.sprite() == 0);
-}
+bool isEmpty(const MapObject& o) { return !o.holdsObject(); }
 bool isEmpty(const Creature& c) { return c.nameText().text[0] == 0 && c.sprite == 0; }
 
 void checkSpriteFile(const char* name, long bytes, Findings& findings) {
@@ -61,11 +58,11 @@ TableLookup lookIn(const char* file, int held, int index, Get record) {
 TableLookup lookUp(const GameTables& t, PlacementKind kind, int index) {
   switch (kind) {
     case PlacementKind::ConstantObject:
-      return lookIn("CONSTANT.OBJ", t.constantRecords, index, [&](int i) { return t.objects.constantObject(i); });
+      return lookIn(kConstantObjectFile, t.constantRecords, index, [&](int i) { return t.objects.constantObject(i); });
     case PlacementKind::Creature:
       return lookIn(t.creatureFile.c_str(), t.creatureRecords, index, [&](int i) { return t.creatures.creature(i); });
     case PlacementKind::PlayerObject:
-      return lookIn("playername.OBJ", t.playerRecords, index, [&](int i) { return t.objects.playerObject(i); });
+      return lookIn(kPlayerObjectFile, t.playerRecords, index, [&](int i) { return t.objects.playerObject(i); });
     case PlacementKind::None:
       break;
   }
@@ -83,22 +80,25 @@ bool SpriteFiles::isBlank(int slot) const {
 void loadGameTables(const GameDirectory& dir, GameTables& tables) {
   tables.objects.load(dir.editorPath().c_str());
   tables.creatures.load(dir.editorPath().c_str());
-  tables.creatureFile = std::string(directoryLastName(dir.editorPath().c_str())) + ".CRS";
-  tables.constantRecords = recordsIn(dir.sizeOf("CONSTANT.OBJ"), kMapObjectSize, kConstantObjectCount);
-  tables.playerRecords = recordsIn(dir.sizeOf("playername.OBJ"), kMapObjectSize, kPlayerObjectCount);
+  char creatureFile[kPathBufferSize];
+  tables.creatureFile = directoryCreatureFileName(dir.editorPath().c_str(), creatureFile, sizeof creatureFile)
+                            ? creatureFile
+                            : "";
+  tables.constantRecords = recordsIn(dir.sizeOf(kConstantObjectFile), kMapObjectSize, kConstantObjectCount);
+  tables.playerRecords = recordsIn(dir.sizeOf(kPlayerObjectFile), kMapObjectSize, kPlayerObjectCount);
   tables.creatureRecords = recordsIn(dir.sizeOf(tables.creatureFile), kCreatureSize, kDirectoryCreatureCount);
-  tables.constantCreaturesBytes = dir.sizeOf("CONSTANT.CRE");
+  tables.constantCreaturesBytes = dir.sizeOf(kConstantCreatureFile);
   tables.sprites.mainBytes = dir.sizeOf(kMainSpriteFile);
   tables.sprites.secondBytes = dir.sizeOf(kSecondSpriteFile);
 }
 
 void checkTableFiles(const GameTables& tables, Findings& findings) {
   if (tables.constantRecords < 0) {
-    findings.error("CONSTANT.OBJ", FindingKind::TableFile, "%s: no constant object can be placed or shown",
+    findings.error(kConstantObjectFile, FindingKind::TableFile, "%s: no constant object can be placed or shown",
                    absenceOf(tables.constantRecords));
   }
   if (tables.constantCreaturesBytes < 0) {
-    findings.error("CONSTANT.CRE", FindingKind::TableFile,
+    findings.error(kConstantCreatureFile, FindingKind::TableFile,
                    "%s: without it the editor reads no creature table at all",
                    absenceOf(tables.constantCreaturesBytes));
   }
@@ -115,12 +115,12 @@ void checkBlankSprites(const GameTables& tables, Findings& findings) {
   for (int i = 0; i < tables.constantRecords; i++) {
     const MapObject* o = tables.objects.constantObject(i);
     if (o && !isEmpty(*o) && tables.sprites.isBlank(o->sprite()))
-      warnBlankSprite("CONSTANT.OBJ", i, "object", o->name().text, o->sprite(), findings);
+      warnBlankSprite(kConstantObjectFile, i, "object", o->name().text, o->sprite(), findings);
   }
   for (int i = 0; i < tables.playerRecords; i++) {
     const MapObject* o = tables.objects.playerObject(i);
     if (o && !isEmpty(*o) && tables.sprites.isBlank(o->sprite()))
-      warnBlankSprite("playername.OBJ", i, "player object", o->name().text, o->sprite(), findings);
+      warnBlankSprite(kPlayerObjectFile, i, "player object", o->name().text, o->sprite(), findings);
   }
   for (int i = 0; i < tables.creatureRecords; i++) {
     const Creature* c = tables.creatures.creature(i);
@@ -135,7 +135,7 @@ RecordLookup lookupPlacementRecord(const GameTables& tables, int id, std::string
   const TableLookup look = lookUp(tables, kind, index);
   if (look.found) return RecordLookup::Found;
   // A table that did not load because a reported file is missing: reported
-  // once there. Only a missing "playername.OBJ" goes unreported on its own.
+  // once there. Only a missing kPlayerObjectFile goes unreported on its own.
   if (look.file && !look.loaded && (look.held >= 0 || kind != PlacementKind::PlayerObject))
     return RecordLookup::TableMissing;
   char text[160];

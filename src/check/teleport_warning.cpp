@@ -4,26 +4,29 @@
 #include <cstdio>
 
 #include "platform/host_path.h"
+#include "teleport_faults.h"
 
 std::string teleportWarning(const LocalMap& map, const char* directory, int index) {
-  char name[kTeleportNameSize], other[kTeleportNameSize], text[2 * kTeleportNameSize + 64];
-  int x = 0, y = 0, ox = 0, oy = 0;
-  if (!map.getTeleport(index, &x, &y, name)) return "";
+  const std::vector<TeleportFaults> all = teleportFaults(map, [directory](const std::string& fileName) {
+    return isFilePath((std::string(directory) + "\\" + fileName).c_str());
+  });
+  if (index < 0 || index >= static_cast<int>(all.size())) return "";
+  const TeleportFaults& f = all[static_cast<size_t>(index)];
+  char text[2 * kTeleportNameSize + 64];
   std::string warning;
   auto add = [&warning](const char* what) { warning += (warning.empty() ? "" : "; ") + std::string(what); };
-  if (!isFilePath((std::string(directory) + "\\" + name + ".MAP").c_str())) {
-    snprintf(text, sizeof text, "%s.MAP is not in this map's directory", name);
+  if (f.targetMissing) {
+    snprintf(text, sizeof text, "%s.MAP is not in this map's directory", f.name);
     add(text);
   }
-  if (x < 1 || x > kMapColumns || y < 1 || y > kMapRows) {
-    snprintf(text, sizeof text, "its cell (%d, %d) is outside 1..%d x 1..%d", x, y, kMapColumns, kMapRows);
+  if (f.cellOutside) {
+    snprintf(text, sizeof text, "its cell (%d, %d) is outside 1..%d x 1..%d", f.x, f.y, kMapColumns, kMapRows);
     add(text);
   }
-  for (int i = 0; i < index; i++) {
-    if (!map.getTeleport(i, &ox, &oy, other) || ox != x || oy != y) continue;
-    snprintf(text, sizeof text, "cell (%d, %d) already holds a teleport to %s, which is the one used", x, y, other);
+  if (f.sharesCellWith >= 0) {
+    snprintf(text, sizeof text, "cell (%d, %d) already holds a teleport to %s, which is the one used", f.x, f.y,
+             all[static_cast<size_t>(f.sharesCellWith)].name);
     add(text);
-    break;
   }
   return warning;
 }

@@ -43,14 +43,18 @@ bool CreatureList::load(const char* dir) {
   clear();
   if (!copyText(directory, sizeof directory, dir)) return false;
 
-  constantCreatures_ = readCreatureTable(directory, "CONSTANT.CRE", kConstantCreatureCount);
+  constantCreatures_ = readCreatureTable(directory, kConstantCreatureFile, kConstantCreatureCount);
   if (!constantCreatures_) return false;
 
   char fileName[1024];
-  const int length = snprintf(fileName, sizeof fileName, "%s.CRS", directoryLastName(directory));
-  if (length < 0 || length >= static_cast<int>(sizeof fileName)) return false;
+  if (!directoryCreatureFileName(directory, fileName, sizeof fileName)) return false;
   directoryCreatures_ = readCreatureTable(directory, fileName, kDirectoryCreatureCount);
   return directoryCreatures_ != nullptr;
+}
+
+bool directoryCreatureFileName(const char* directory, char* out, size_t outSize) {
+  const int length = snprintf(out, outSize, "%s.CRS", directoryLastName(directory));
+  return length >= 0 && static_cast<size_t>(length) < outSize;
 }
 
 const Creature* CreatureList::creature(int i) const {

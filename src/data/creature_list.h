@@ -2,6 +2,7 @@
 // but not looked into) and the directory's own "<last name>.CRS" (3000 records,
 // the creatures that placements refer to). Read on load, never written.
 #pragma once
+#include <cstddef>
 #include <memory>
 
 #include "data/creature.h"
@@ -35,6 +36,13 @@ class CreatureList {
   std::unique_ptr<Creature[]> constantCreatures_;   // 1000 records, or absent
   std::unique_ptr<Creature[]> directoryCreatures_;  // 3000 records, or absent
 };
+
+// The constant creatures' file name, as the loader reads it and the checker looks for it.
+constexpr char kConstantCreatureFile[] = "CONSTANT.CRE";
+
+// The directory's own creature file: "<last name>.CRS" (directoryLastName).
+// False when it does not fit out.
+bool directoryCreatureFileName(const char* directory, char* out, size_t outSize);
 
 // The directory's last name as the ".CRS" file is named: the text after the
 // last backslash that is not the first character, or "" when there is none.

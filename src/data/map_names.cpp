@@ -58,19 +58,26 @@ bool cellMapFileName(const char* mapPath, int cx, int cy, char* out, size_t outS
               outSize);
 }
 
-bool worldMapFileName(const char* prefix, int col, int row, char* out, size_t outSize) {
+bool worldMapName(int col, int row, char* out, size_t outSize) {
   if (!out || outSize == 0) return false;
   out[0] = 0;
   if (!onWorld(col, row)) return false;
-  return fits(snprintf(out, outSize, "%sZAN%c%c.MAP", prefix ? prefix : "", 'A' + col, 'A' + row),
-              outSize);
+  return fits(snprintf(out, outSize, "ZAN%c%c", 'A' + col, 'A' + row), outSize);
+}
+
+bool worldMapFileName(const char* prefix, int col, int row, char* out, size_t outSize) {
+  char name[8];
+  if (!out || outSize == 0) return false;
+  out[0] = 0;
+  if (!worldMapName(col, row, name, sizeof name)) return false;
+  return fits(snprintf(out, outSize, "%s%s.MAP", prefix ? prefix : "", name), outSize);
 }
 
 bool worldMapFileNameIn(const char* directory, int col, int row, char* out, size_t outSize) {
-  if (!out || outSize == 0) return false;
-  out[0] = 0;
-  if (!onWorld(col, row)) return false;
-  return fits(
-      snprintf(out, outSize, "%s\\ZAN%c%c.MAP", directory ? directory : "", 'A' + col, 'A' + row),
-      outSize);
+  char prefix[kPathBufferSize];
+  if (!fits(snprintf(prefix, sizeof prefix, "%s\\", directory ? directory : ""), sizeof prefix)) {
+    if (out && outSize > 0) out[0] = 0;
+    return false;
+  }
+  return worldMapFileName(prefix, col, row, out, outSize);
 }

@@ -31,6 +31,12 @@ bool mapNameOf(const char* path, char* out, size_t outSize);
 // False when the file name has no dot with two characters before it.
 bool cellMapFileName(const char* mapPath, int cx, int cy, char* out, size_t outSize);
 
+// The name of the world map of square (col, row): "ZAN", the column's letter
+// and the row's ("A".."T"), "ZANAB" for column 0, row 1. The one home of that
+// pattern: file names, status texts and the reading of names all ask it.
+// False for a square outside 0..19.
+bool worldMapName(int col, int row, char* out, size_t outSize);
+
 // "<prefix>ZAN<col letter><row letter>.MAP" for a prefix that ends in "\";
 // false for a square outside 0..19.
 bool worldMapFileName(const char* prefix, int col, int row, char* out, size_t outSize);

@@ -1,5 +1,16 @@
-// The name field of an object record: up to 30 characters, terminator optional.
+// The name field of an object record: up to 30 characters, terminator
+// optional; and what makes a slot empty.
 #include "data/map_object.h"
+
+#include <cstring>
+
+namespace {
+constexpr char kEmptySlotName[] = "*unmatchablestring*";
+}  // namespace
+
+bool MapObject::isEmptySlot() const { return strcmp(name().text, kEmptySlotName) == 0; }
+
+bool MapObject::holdsObject() const { return !isEmptySlot() && !(name().text[0] == 0 && sprite() == 0); }
 
 ObjectName MapObject::name() const {
   ObjectName out;

@@ -21,6 +21,14 @@ struct MapObject {
   ObjectName name() const;
   // Unsigned sprite slot (0 to 255) of the SpriteSet.
   int sprite() const { return bytes[kObjectSpriteOffset]; }
+
+  // The game's mark of a slot that holds no object: the name
+  // "*unmatchablestring*" exactly (the object list shows it as "empty").
+  bool isEmptySlot() const;
+  // False for an empty slot and for an all-zero record (no name, the blank
+  // sprite), which is what a table shorter than its slots reads as: neither
+  // holds an object that a placement could name or the game could show.
+  bool holdsObject() const;
 };
 
 static_assert(sizeof(MapObject) == kMapObjectSize, "a table of MapObject is the file's bytes");

@@ -27,9 +27,9 @@ void ObjectList::clear() {
 bool ObjectList::load(const char* dir) {
   clear();
   if (!copyText(directory, sizeof directory, dir)) return false;
-  constantObjects_ = readObjectTable(directory, "CONSTANT.OBJ", kConstantObjectCount);
+  constantObjects_ = readObjectTable(directory, kConstantObjectFile, kConstantObjectCount);
   if (!constantObjects_) return false;
-  playerObjects_ = readObjectTable(directory, "playername.OBJ", kPlayerObjectCount);
+  playerObjects_ = readObjectTable(directory, kPlayerObjectFile, kPlayerObjectCount);
   return playerObjects_ != nullptr;
 }
 

@@ -9,6 +9,9 @@
 
 constexpr int kConstantObjectCount = 400;
 constexpr int kPlayerObjectCount = 49900;
+// The tables' file names, as the loader reads them and the checker looks for them.
+constexpr char kConstantObjectFile[] = "CONSTANT.OBJ";
+constexpr char kPlayerObjectFile[] = "playername.OBJ";
 
 class ObjectList {
  public:

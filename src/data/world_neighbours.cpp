@@ -3,26 +3,18 @@
 
 #include <cctype>
 #include <cstring>
+#include <strings.h>
 
 #include "data/map_names.h"
 #include "platform/editor_path.h"
 
-namespace {
-
-// "A".."T" in either case: the square index 0..19, else -1.
-int squareLetter(char letter) {
-  const int index = toupper(static_cast<unsigned char>(letter)) - 'A';
-  return index >= 0 && index < kWorldSquares ? index : -1;
-}
-
-}  // namespace
-
 bool worldSquareOfName(const char* name, int* col, int* row) {
   if (name == nullptr || strlen(name) != 5) return false;
-  for (int i = 0; i < 3; ++i)
-    if (toupper(static_cast<unsigned char>(name[i])) != "ZAN"[i]) return false;
-  const int c = squareLetter(name[3]), r = squareLetter(name[4]);
-  if (c < 0 || r < 0) return false;
+  // The square the last two letters would stand for, if the name is its world map's name.
+  const int c = toupper(static_cast<unsigned char>(name[3])) - 'A';
+  const int r = toupper(static_cast<unsigned char>(name[4])) - 'A';
+  char expected[8];
+  if (!worldMapName(c, r, expected, sizeof expected) || strcasecmp(expected, name) != 0) return false;
   if (col) *col = c;
   if (row) *row = r;
   return true;

@@ -98,9 +98,10 @@ typedef bool (*GuiKeyHandler)(const GuiKey& key, void* data);
 // Delete, arrows, Home, End) or list (arrows, Page Up/Down, Home, End,
 // Delete, Enter on a row with an action, letters that find rows), except
 // keys typed with Alt or Ctrl held, which focused widgets leave alone; Tab and
-// Shift+Tab; Enter for the window's default button; Escape for its escape
-// button; a button's hotkey letter (with Alt when a list or edit box has the
-// focus; never with Ctrl). Everything else reaches the handler, Escape and
+// Shift+Tab; Left and Right between buttons (not with Alt or Ctrl); Enter for
+// the window's default button; Escape for its escape button; a button's
+// hotkey letter (with Alt when a list or edit box has the focus;
+// never with Ctrl). Everything else reaches the handler, Escape and
 // Ctrl+letters included. While the pointer is over a canvas, the handler is
 // offered a plain letter first, before a focused list or edit box: what it
 // takes they never see. One handler per window; null removes it.

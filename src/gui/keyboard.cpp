@@ -69,7 +69,8 @@ static bool windowKey(Window& window, int scancode, char letter, int shifts) {
   Widget* focus = findWidget(window.focus);
   if (scancode == KEY_TAB) {
     setFocus(window, focusableNext(window, window.focus, (shifts & KB_SHIFT_FLAG) ? -1 : 1));
-  } else if ((scancode == KEY_LEFT || scancode == KEY_RIGHT) && focus && focus->kind == Kind::Button) {
+  } else if ((scancode == KEY_LEFT || scancode == KEY_RIGHT) && !alt && !ctrl && focus && focus->kind == Kind::Button) {
+    // With Ctrl or Alt an arrow is the program's (Ctrl+Right, Alt+Left), whatever has the focus.
     int next = focusableNext(window, window.focus, scancode == KEY_RIGHT ? 1 : -1);
     if (findWidget(next) && findWidget(next)->kind == Kind::Button) setFocus(window, next);
   } else if (scancode == KEY_ENTER && window.defaultButton) {

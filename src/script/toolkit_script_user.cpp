@@ -10,6 +10,7 @@
 #include <cstring>
 #include <thread>
 
+#include "data/sprite_format.h"
 #include "gui/gui.h"
 #include "script/script_requester.h"
 
@@ -18,8 +19,6 @@ namespace {
 // Where the editor's main window shows the map canvas's first pixel.
 constexpr int kUsualCanvasX = 5;
 constexpr int kUsualCanvasY = 50;
-constexpr int kCellWidth = 18;
-constexpr int kCellHeight = 20;
 constexpr int kPollSleepMs = 5;
 constexpr int kMaxKeysLooked = 256;
 constexpr char kStopButton[] = "~Stop script (Escape)";
@@ -125,8 +124,8 @@ CellPick ToolkitScriptUser::pickCell(int* x, int* y) {
     if ((mouse.b & 1) == 0) {
       heldAtCall = false;
     } else if (!heldAtCall) {
-      *x = (mouse.x - originX) / kCellWidth + 1;
-      *y = (mouse.y - originY) / kCellHeight + 1;
+      *x = (mouse.x - originX) / kSpriteWidth + 1;
+      *y = (mouse.y - originY) / kSpriteHeight + 1;
       return CellPick::Picked;
     }
     if (escapeTyped()) return CellPick::Stopped;

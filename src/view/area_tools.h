@@ -1,8 +1,8 @@
-// The area tools of the map canvas: which tool the left button is (Brush,
-// Rectangle, Fill, Line, Select), the drag in progress, the selection, the
-// copied block and paste mode. The right and middle buttons keep their
-// meaning in every tool. Every action here is one edit of the open map; a
-// tool refuses codes no map file can hold (10, 13) and says why in its note.
+// The state of the map canvas's area tools: which tool the left button is
+// (Brush, Rectangle, Fill, Line, Select), the drag in progress, the
+// selection, the copied block, paste mode and the note that says why the last
+// action did nothing. The actions that read and change it are in
+// tool_actions.h; the cell arithmetic of each tool is data/map_area.h.
 #pragma once
 #include <allegro.h>
 

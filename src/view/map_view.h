@@ -2,9 +2,11 @@
 // (MapViewState) and its widget ids (MapViewWidgets) are plain structs that
 // the program holds by value; the documents belong to the program; whatever
 // the view needs the program to do goes through MapViewHost. The view owns
-// nothing here but its cached pictures. Every change of the open map goes
-// through the document's edit gate; the view hears of each change as a
-// listener of the document (MapViewListener) and redraws what shows it.
+// its cached pictures of the map and the world, and its area tools' state
+// (the selection, and the copied block, which is kept across maps). Every
+// change of the open map goes through the document's edit gate; the view
+// hears of each change as a listener of the document (MapViewListener) and
+// redraws what shows it.
 #pragma once
 #include "data/creature_list.h"
 #include "data/local_map.h"

@@ -10,7 +10,6 @@
 namespace {
 
 constexpr size_t kRowTextLimit = kGuiRowBufferSize;
-constexpr const char* kEmptySlotName = "*unmatchablestring*";
 
 // The row number behind a row's data, or -1 for none.
 int rowNumber(void* data) { return data != nullptr ? *static_cast<int*>(data) : -1; }
@@ -36,9 +35,8 @@ void constantObjectRowText(void* data, char* buffer) {
   const MapView* v = activeMapView();
   const MapObject* object = v != nullptr ? v->objectList.constantObject(rowNumber(data)) : nullptr;
   if (object == nullptr) return;
-  const ObjectName name = object->name();
-  if (strcmp(name.text, kEmptySlotName) == 0) snprintf(buffer, kRowTextLimit, "empty");
-  else snprintf(buffer, kRowTextLimit, "#%i;%s", object->sprite(), name.text);
+  if (object->isEmptySlot()) snprintf(buffer, kRowTextLimit, "empty");
+  else snprintf(buffer, kRowTextLimit, "#%i;%s", object->sprite(), object->name().text);
 }
 
 void placementRowText(void* data, char* buffer) {

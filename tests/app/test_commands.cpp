@@ -126,6 +126,7 @@ TEST_F(AppTest, TableEntriesRunByKeyAndFillMenusWithTogglesAndItemsMadeAtOpening
   EXPECT_TRUE(runCommandKey(table, GuiKey{KEY_T, 20, kGuiCtrl, true, 0}, editor));  // the first entry, disabled
   EXPECT_FALSE(runCommandKey(table, GuiKey{KEY_T, 't', 0, false, 0}, editor));        // modifiers match exactly
   EXPECT_FALSE(runCommandKey(table, GuiKey{KEY_M, 'm', 0, true, 0}, editor));         // a list types it
+  EXPECT_FALSE(runCommandKey(table, GuiKey{KEY_Q, 'q', 0, false, 0}, editor));        // no entry's key
   EXPECT_EQ(g_runs, 0);
   EXPECT_TRUE(runCommandKey(table, GuiKey{KEY_M, 'm', 0, true, editor->paletteCanvas}, editor));
   EXPECT_TRUE(runCommandKey(table, GuiKey{KEY_M, 'm', 0, false, 0}, editor));
@@ -168,9 +169,14 @@ TEST(CommandTable, TheReadmesKeyListIsTheTables) {
   char shown[64];
   keyText(KeyChord{KEY_F5, kGuiCtrl | kGuiAlt | kGuiShift}, shown, sizeof shown);
   EXPECT_STREQ(shown, "Ctrl+Alt+Shift+F5");
-  keyText(KeyChord{KEY_7, 0}, shown, sizeof shown);
-  EXPECT_STREQ(shown, "7");
-  EXPECT_TRUE(keyTypesText(KeyChord{KEY_7, kGuiShift}));
+  // Each range of key names at both of its ends.
+  const std::pair<int, const char*> names[] = {{KEY_A, "A"},   {KEY_Z, "Z"},     {KEY_0, "0"},   {KEY_9, "9"},
+                                               {KEY_F1, "F1"}, {KEY_F12, "F12"}, {KEY_UP, "Up"}, {KEY_ESC, "Escape"}};
+  for (const auto& [scancode, name] : names) {
+    keyText(KeyChord{scancode, 0}, shown, sizeof shown);
+    EXPECT_STREQ(shown, name);
+  }
+  for (int scancode : {KEY_A, KEY_Z, KEY_0, KEY_9}) EXPECT_TRUE(keyTypesText(KeyChord{scancode, kGuiShift}));
   EXPECT_FALSE(keyTypesText(KeyChord{KEY_ESC, 0}));
   EXPECT_FALSE(keyTypesText(KeyChord{KEY_B, kGuiAlt}));
 }

@@ -37,6 +37,7 @@ TEST_F(AppTest, ReplaceTileAsksWithBothCountsAndReplacesOnTheMapOrInTheWorld) {
   replaceTileCommand(editor);
   ASSERT_EQ(dialogs.texts.size(), 3u);
   EXPECT_EQ(dialogs.texts[1], "Replace tile 119 with tile 107 in 0 cells of this map, or in 2,256 cells of 2 world maps?");
+  EXPECT_STREQ(editor->mapView.tools.note, "Replaced tile 119 with tile 107 in 2,256 cells of 2 world maps.");
   EXPECT_EQ(read("ZANAC.MAP"), mapText("LOCAL!~EXIT~", 23, 'k'));
   EXPECT_EQ(read("ZANAA.MAP"), mapText("WILDERNESS!", 24, 'x'));
   EXPECT_EQ(countTile(editor->openMap, 'k'), 1152);  // read again: the 'z' was discarded

@@ -69,3 +69,17 @@ TEST(ObjectList, FailedLoadsKeepNoRecordsOfThePreviousDirectory) {
   EXPECT_FALSE(list.load((full.editorPath() + std::string(1100, 'd')).c_str()));
   EXPECT_EQ(nullptr, list.constantObject(0));
 }
+
+// The game's mark makes a slot empty; an all-zero record holds nothing
+// either, but a record with a sprite and no name is an object.
+TEST(ObjectList, WhatMakesASlotEmpty) {
+  MapObject object{};
+  EXPECT_FALSE(object.isEmptySlot());
+  EXPECT_FALSE(object.holdsObject());
+  object.bytes[kObjectSpriteOffset] = 5;
+  EXPECT_TRUE(object.holdsObject());
+  const std::string mark = "*unmatchablestring*";
+  for (size_t i = 0; i < mark.size(); ++i) object.bytes[kObjectNameOffset + i] = static_cast<unsigned char>(mark[i]);
+  EXPECT_TRUE(object.isEmptySlot());
+  EXPECT_FALSE(object.holdsObject());
+}

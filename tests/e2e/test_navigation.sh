@@ -1,6 +1,7 @@
 #!/bin/bash
 # Real X input on the demo world: Ctrl+arrows open the neighbouring world
-# maps, Alt+Left and Alt+Right go back and forward. Painting a cell and saving
+# maps, Alt+Left and Alt+Right go back and forward, also while a button
+# (the teleports page's "Delete", clicked first) has the keyboard focus. Painting a cell and saving
 # tells which map is open: the file that changes.
 set -euo pipefail
 BUILD=$(cd "$1" && pwd)
@@ -26,6 +27,7 @@ e2e_start_xvfb
 e2e_start_editor
 sleep 0.8
 e2e_open_map "ZANAB.MAP"
+e2e_click 955 487  # "Delete" with no teleport chosen: the button keeps the focus
 e2e_key ctrl+Right
 paint_and_expect ZANBB.MAP 0
 e2e_key ctrl+Down alt+Left alt+Left alt+Right  # ZANBC, ZANBB, ZANAB, ZANBB

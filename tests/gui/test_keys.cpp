@@ -51,6 +51,7 @@ TEST(KeyHandler, GetsOnlyWhatTheToolkitLeaves) {
   int list = 0;
   int window = windowWithCanvasAndList(&list);
   AddButton(400, 200, "~Go", note, const_cast<char*>("go;"));
+  AddButton(500, 200, "~Next", note, const_cast<char*>("next;"));
   ShowWindow();
   SetKeyHandler(window, logKey, nullptr);
   int lx, ly;
@@ -72,11 +73,15 @@ TEST(KeyHandler, GetsOnlyWhatTheToolkitLeaves) {
     ShowMessage("", "Over the window|~OK");
   }});
   addKey(steps, KB_SHIFT_FLAG, KEY_ESC, 27);  // no escape button in the window
+  addKey(steps, 0, KEY_RIGHT);                // a focus move between buttons
+  addKey(steps, KB_CTRL_FLAG, KEY_RIGHT);     // with Ctrl or Alt: the program's, even on a button
+  addKey(steps, KB_ALT_FLAG, KEY_LEFT);
   steps.push_back({20, [] {}});
   runSteps(steps);
   key_shifts = 0;
   EXPECT_EQ(std::to_string(KEY_Z) + "/2t;undo;" + std::to_string(KEY_DOWN) + "/2t;go;" + std::to_string(KEY_G) +
-                "/2c;" + std::to_string(KEY_ESC) + "/1c;",
+                "/2c;" + std::to_string(KEY_ESC) + "/1c;" + std::to_string(KEY_RIGHT) + "/2c;" +
+                std::to_string(KEY_LEFT) + "/4c;",
             g_log);
 }
 

@@ -323,7 +323,7 @@ TEST(DolaCheckReport, TextLinesAndJsonWithLocationsAndEscapes) {
   fclose(out);
   EXPECT_EQ(std::string("ZANAB.MAP: error: tile code 13\n"
                         "B.DAT: warning: short\n"
-                        "dola-check: dir: 3 files (1 maps, 1 data files): 1 errors, 1 warnings\n"
+                        "dola-check: dir: 3 files (1 map, 1 data file): 1 error, 1 warning\n"
                         "{\"directory\": \"dir\", \"files\": 3, \"maps\": 1, \"dataFiles\": 1, \"errors\": 1, "
                         "\"warnings\": 1,\n"
                         " \"findings\": [\n"
