@@ -52,6 +52,10 @@ e2e_wait_until 30 "the 400 world maps were not all written" world_maps_written
 e2e_wait_idle
 e2e_screenshot "$BUILD/script_changes_report.png"
 e2e_key Return
+# The script printed: its lines wait in the Script Output window.
+e2e_wait_idle
+e2e_screenshot "$BUILD/script_output.png"
+e2e_key Escape
 [ "$(md5sum "$WORK/world/ZANKK.MAP")" != "$before" ] || e2e_fail "ZANKK.MAP was not rewritten"
 ls "$WORK"/backups/*/ZANKK.MAP >/dev/null 2>&1 || e2e_fail "the replaced world maps have no backup"
 for name in ZANAA ZANTA ZANAT ZANTT ZANKK; do
