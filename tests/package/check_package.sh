@@ -39,7 +39,7 @@ depends_names=$(tr ',|' '\n\n' <<<"$depends" | awk '{print $1}')
 dpkg -x "$deb" "$work/root"
 for p in "${programs[@]}"; do
   for lib in $(objdump -p "$work/root/usr/bin/$p" | awk '/NEEDED/ {print $2}'); do
-    path=$(ldconfig -p | awk -v l="$lib" '$1 == l {print $NF; exit}')
+    path=$(ldconfig -p | awk -v l="$lib" '$1 == l && !found {print $NF; found = 1}')  # reads to the end: no SIGPIPE
     [ -n "$path" ] || { fail "$p needs $lib, which is not installed here"; continue; }
     owner=$(dpkg -S "$(readlink -f "$path")" 2>/dev/null | head -1 | cut -d: -f1) || true
     [ -n "$owner" ] || owner=$(dpkg -S "$path" 2>/dev/null | head -1 | cut -d: -f1) || true
