@@ -1,6 +1,6 @@
 // The Script menu's own scripts: the ".as" files of the "scripts" folder
 // beside dola.ini and of the game directory's "scripts" folder, listed anew
-// each time the menu opens, below the design's items and a separator.
+// each time the menu opens, below the menu's own items and a separator.
 #pragma once
 
 struct EditorState;

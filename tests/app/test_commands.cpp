@@ -1,4 +1,4 @@
-// The command table: the menus it makes (the design's labels, letters, keys
+// The command table: the menus it makes (the editor's labels, letters, keys
 // and order), the keys it runs (enabled, scope, first entry), its toggles
 // and items made at opening, and the README's key list, which must equal it.
 #include <gtest/gtest.h>
