@@ -15,6 +15,7 @@
 #include "data/settings_file.h"
 #include "data/sprite_set.h"
 #include "data/world_buffer.h"
+#include "data/world_replace.h"
 #include "data/world_teleports.h"
 #include "app/editor_listeners.h"
 #include "app/editor_view_host.h"
@@ -45,6 +46,7 @@ struct EditorState : MapViewWidgets, MapViewState {
   SpriteSet sprites;          // tile, object and creature sprites (owns the bitmaps)
   WorldBuffer worldBuffer;    // world grid for the world view and for scripts
   WorldTeleports worldTeleports;  // teleports of the world maps, read with the world view
+  WorldMaps worldMaps;  // the world maps as Replace Tile read them last, read again where a file changed
 
   // ---- The program's own widgets ----
   int mainWindow;

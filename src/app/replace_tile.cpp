@@ -3,7 +3,6 @@
 // after a question that gives the counts of both.
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -143,10 +142,11 @@ void replaceTileCommand(void* data) {
   char directory[kPathBufferSize];
   worldDirectory(editor, directory, sizeof directory);
   const int mapCells = countTile(editor.openMap, static_cast<unsigned char>(from));
-  // The maps read for the question are the ones replaced.
-  auto maps = std::make_unique<WorldMaps>();
-  maps->read(directory);
-  const WorldTileCount world = maps->count(static_cast<unsigned char>(from));
+  // The maps read for the question are the ones replaced; those read for
+  // an earlier question are kept while their files are unchanged.
+  WorldMaps& maps = editor.worldMaps;
+  maps.refresh(directory);
+  const WorldTileCount world = maps.count(static_cast<unsigned char>(from));
   if (mapCells == 0 && world.cells == 0) {
     note(editor,
          world.readOnlyMaps + world.unsavableMaps > 0
@@ -157,5 +157,5 @@ void replaceTileCommand(void* data) {
   }
   const int answer = askWhere(from, to, mapCells, world);
   if (answer == kThisMap) replaceInOpenMap(editor, from, to);
-  if (answer == kAllWorldMaps) replaceInWorld(editor, *maps, directory, from, to);
+  if (answer == kAllWorldMaps) replaceInWorld(editor, maps, directory, from, to);
 }

@@ -34,6 +34,21 @@ void WorldMaps::read(const char* directory) {
   for (int i = 0; i < kWorldMaps; i++) readSquare(i);
 }
 
+void WorldMaps::refresh(const char* directory) {
+  if (squares_.size() != kWorldMaps || directory_ != (directory ? directory : "")) {
+    read(directory);
+    return;
+  }
+  char path[kPathBufferSize];
+  for (int i = 0; i < kWorldMaps; i++) {
+    Square& square = squares_[static_cast<size_t>(i)];
+    if (!worldMapFileNameIn(directory_.c_str(), i % kWorldSquares, i / kWorldSquares, path, sizeof path)) continue;
+    bool writable = false;
+    const FileStamp stamp = fileStampOf(path, &writable);
+    if (!sameStamp(stamp, square.stamp) || writable != square.writable) readSquare(i);
+  }
+}
+
 const LocalMap* WorldMaps::map(int index) const {
   return index >= 0 && index < static_cast<int>(squares_.size()) ? squares_[static_cast<size_t>(index)].map.get()
                                                                  : nullptr;

@@ -1,5 +1,6 @@
 // Replace Tile over a whole world: the 400 world maps ZANAA.MAP .. ZANTT.MAP
-// of a directory are read once (read-only, so that read-only maps are seen
+// of a directory are read once (and kept, read again only where a file's
+// stamp changed) (read-only, so that read-only maps are seen
 // and counted), the question's counts are taken from them, and the same maps
 // are replaced in every map that holds the code, all together or not at all.
 // A map that does not load whole (missing, no kind, a short row) is neither
@@ -47,6 +48,11 @@ class WorldMaps {
 
   // Reads every world map of directory read-only.
   void read(const char* directory);
+  // The same, keeping each map already read from directory whose file's
+  // stamp (size, time, and whether it may be written) is unchanged: only the
+  // maps changed since are read again. A Replace asked again and again reads
+  // a file only when it changed.
+  void refresh(const char* directory);
 
   WorldTileCount count(unsigned char code) const;
 

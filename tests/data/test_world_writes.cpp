@@ -5,10 +5,12 @@
 // temporary left either way; read-only maps are counted apart and named.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <filesystem>
 #include <map>
+#include <tuple>
 
 #include "data/local_map.h"
 #include "data/map_area.h"
@@ -164,4 +166,68 @@ TEST(WorldWrites, ReadOnlyMapsAreReadCountedApartAndNamed) {
   makeWorld(dir);  // the same maps written again: new stamps, 42 back in them
   EXPECT_EQ(5, maps.replace(42, 9, nullptr).maps);
   EXPECT_EQ(0, countTileInWorld(dir.editorPath().c_str(), 42).maps);
+}
+
+// The maps kept between questions against a fresh read, over random changes
+// of the files (rewritten, removed, made, made read-only or writable again),
+// each rewrite given a stamp of its own; a file changed behind an unchanged
+// stamp shows that the kept map is what is counted.
+TEST(WorldWrites, KeptMapsCountAsAFreshReadWhereverAFileChanged) {
+  TempDir dir;
+  makeWorld(dir);
+  const char* names[] = {"ZANAA.MAP", "ZANBA.MAP", "ZANCA.MAP", "ZANAB.MAP", "ZANTT.MAP", "ZANDD.MAP", "ZANEE.MAP"};
+  srand(33);
+  WorldMaps kept, fresh;
+  long stamp = 1000000;
+  auto setStamp = [&](const std::string& file) {
+    const timespec times[2] = {{stamp, 0}, {stamp, 0}};
+    stamp += 10;
+    utimensat(AT_FDCWD, file.c_str(), times, 0);
+  };
+  for (int round = 0; round < 120; round++) {
+    const std::string file = dir.file(names[rand() % 7]);
+    switch (rand() % 4) {
+      case 0: {
+        LocalMap map;
+        map.kind = rand() % 2 ? Local : Wilderness;
+        fillRectangle(map, cellRectBetween(0, 0, 47, 23), static_cast<unsigned char>(1 + rand() % 3));
+        for (int c = rand() % 6; c > 0; c--) map.setTile(rand() % 48, rand() % 24, 42);
+        chmod(file.c_str(), 0644);
+        ASSERT_TRUE(map.save((dir.editorPath() + "\\" + file.substr(dir.path().size() + 1)).c_str()));
+        setStamp(file);
+        break;
+      }
+      case 1:
+        unlink(file.c_str());
+        break;
+      default:
+        chmod(file.c_str(), rand() % 2 ? 0444 : 0644);  // the stamp stays
+        break;
+    }
+    if (round % 3 == 0) kept.refresh(dir.editorPath().c_str());
+    if (round % 3 != 2) continue;
+    kept.refresh(dir.editorPath().c_str());
+    fresh.read(dir.editorPath().c_str());
+    for (int code : {1, 2, 3, 42, 7}) {
+      const WorldTileCount a = kept.count(static_cast<unsigned char>(code)), b = fresh.count(static_cast<unsigned char>(code));
+      ASSERT_EQ(std::make_tuple(b.maps, b.cells, b.readOnlyMaps, b.unsavableMaps),
+                std::make_tuple(a.maps, a.cells, a.readOnlyMaps, a.unsavableMaps))
+          << "round " << round << ", code " << code;
+    }
+  }
+  // Bytes changed behind the same stamp: the kept map is counted, not read again.
+  chmod(dir.file("ZANAA.MAP").c_str(), 0644);
+  LocalMap map;
+  map.kind = Wilderness;
+  fillRectangle(map, cellRectBetween(0, 0, 47, 23), 5);
+  ASSERT_TRUE(map.save(dir.editorPath("ZANAA.MAP").c_str()));
+  setStamp(dir.file("ZANAA.MAP"));
+  kept.refresh(dir.editorPath().c_str());
+  fillRectangle(map, cellRectBetween(0, 0, 47, 23), 6);
+  ASSERT_TRUE(map.save(dir.editorPath("ZANAA.MAP").c_str()));
+  stamp -= 10;
+  setStamp(dir.file("ZANAA.MAP"));
+  kept.refresh(dir.editorPath().c_str());
+  EXPECT_EQ(1, kept.count(5).maps);
+  EXPECT_EQ(0, kept.count(6).maps);
 }
