@@ -30,6 +30,7 @@ constexpr ScreenRect kCanvasSample{300, 250, 160, 120};  // inside the map canva
 constexpr ScreenRect kSideSample{20, 300, 250, 150};    // the map canvas beside dialogs and progress
 constexpr ScreenRect kViewMenu{40, 44, 110, 40};         // where View's drop-down opens
 constexpr ScreenRect kPalette{5, 565, 576, 160};
+constexpr ScreenRect kQuestion{312, 334, 400, 100};     // the middle of the screen, where questions open
 constexpr int kRestX = 760, kRestY = 650;                // beside the previews: no canvas
 constexpr double kTimeout = 1500;
 
@@ -57,7 +58,7 @@ struct Samples {
 struct Options {
   int depth = 16;
   int trials = 10;  // per round
-  int rounds = 3;   // the floor and the editor by turns, each round
+  int rounds = 5;   // the floor and the editor by turns, each round
   bool autoTerrain = false;
   fs::path buildDir;
 };
@@ -106,14 +107,11 @@ double pressAndWait(const XSession& x, const char* keysym, const ScreenRect& wat
 
 struct FloorFigures {
   Samples keys, clicks, moves;
-  double idleCpu = 0, ignoredMovesCpu = 0;
-  // Adds one round's figures; CPU figures are the mean of rounds rounds.
-  void take(const FloorFigures& r, int rounds) {
-    keys.take(r.keys);
-    clicks.take(r.clicks);
-    moves.take(r.moves);
-    idleCpu += r.idleCpu / rounds;
-    ignoredMovesCpu += r.ignoredMovesCpu / rounds;
+  Samples idleCpu, ignoredMovesCpu;  // one a round
+  void take(const FloorFigures& r) {
+    for (auto part : {&FloorFigures::keys, &FloorFigures::clicks, &FloorFigures::moves, &FloorFigures::idleCpu,
+                      &FloorFigures::ignoredMovesCpu})
+      (this->*part).take(r.*part);
   }
 };
 
@@ -159,12 +157,12 @@ FloorFigures measureFloor(XSession& x, const Options& o) {
   }
   x.move(300, 640);
   sleepMs(300);
-  f.idleCpu = cpuPerSecond(pid, 3, [] { sleepMs(50); });
+  f.idleCpu.add(cpuPerSecond(pid, 3, [] { sleepMs(50); }));
   endProgram(pid);
   pid = startProgram(x, {floor, std::to_string(o.depth), "ignore-moves"}, ".");
   sleepMs(1500);
   int step = 0;
-  f.ignoredMovesCpu = cpuPerSecond(pid, 3, [&] { sweepMoves(x, kMapCanvas, step); });
+  f.ignoredMovesCpu.add(cpuPerSecond(pid, 3, [&] { sweepMoves(x, kMapCanvas, step); }));
   endProgram(pid);
   return f;
 }
@@ -173,19 +171,18 @@ FloorFigures measureFloor(XSession& x, const Options& o) {
 
 struct EditorFigures {
   Samples keysOff, keysMap, keysPalette, openMap, heldPress, drag, worldView, pastePreview, movePreview,
-      fillPreview;
-  double idleCpu = 0, idleMapCpu = 0, idlePaletteCpu = 0, movesCpu = 0, offCanvasMovesCpu = 0;
-  void take(const EditorFigures& r, int rounds) {
+      fillPreview, replaceFirst, replaceAgain;
+  // CPU per second, one a round.
+  Samples idleCpu, idleMapCpu, idlePaletteCpu, idleWorldCpu, movesCpu, worldMovesCpu, offCanvasMovesCpu;
+  void take(const EditorFigures& r) {
     for (auto part : {&EditorFigures::keysOff, &EditorFigures::keysMap, &EditorFigures::keysPalette,
                       &EditorFigures::openMap, &EditorFigures::heldPress, &EditorFigures::drag,
-                      &EditorFigures::worldView, &EditorFigures::pastePreview,
-                      &EditorFigures::movePreview, &EditorFigures::fillPreview})
+                      &EditorFigures::worldView, &EditorFigures::pastePreview, &EditorFigures::movePreview,
+                      &EditorFigures::fillPreview, &EditorFigures::replaceFirst, &EditorFigures::replaceAgain,
+                      &EditorFigures::idleCpu, &EditorFigures::idleMapCpu, &EditorFigures::idlePaletteCpu,
+                      &EditorFigures::idleWorldCpu, &EditorFigures::movesCpu, &EditorFigures::worldMovesCpu,
+                      &EditorFigures::offCanvasMovesCpu})
       (this->*part).take(r.*part);
-    idleCpu += r.idleCpu / rounds;
-    idleMapCpu += r.idleMapCpu / rounds;
-    idlePaletteCpu += r.idlePaletteCpu / rounds;
-    movesCpu += r.movesCpu / rounds;
-    offCanvasMovesCpu += r.offCanvasMovesCpu / rounds;
   }
 };
 
@@ -334,6 +331,36 @@ void previewTrials(const XSession& x, int trials, EditorFigures& f) {
   }
 }
 
+// Ctrl+H with the pointer resting on a cell of the open map: the key to the
+// question shown (its counts of the map and of all world maps are taken
+// after the key), then Escape answers Cancel. The first press reads the
+// world maps; the later ones find them kept. Tile 251 is selected for it
+// (Map Tile must differ), 250 again afterwards.
+void replaceTrials(const XSession& x, int trials, EditorFigures& f) {
+  auto select = [&](int code) {
+    x.move(kPalette.x + 18 * (code % 32) + 9, kPalette.y + 20 * (code / 32) + 10);
+    sleepMs(40);
+    x.button(1, true);
+    sleepMs(60);
+    x.button(1, false);
+    x.waitQuiet(ScreenRect{600, 555, 300, 40}, 150, 2000);
+  };
+  select(251);
+  for (int i = 0; i < trials; ++i) {
+    const ScreenRect cell = cellRect(10 + (i * 7) % 30, 5 + (i * 3) % 14);
+    x.move(cell.x + 9, cell.y + 10);
+    restPointer();
+    const Pixels closed = x.grab(kQuestion);
+    x.key("Control_L", true);
+    sleepMs(30);
+    (i == 0 ? f.replaceFirst : f.replaceAgain).add(pressAndWait(x, "h", kQuestion, false, Pixels()));
+    x.key("Control_L", false);
+    restPointer();
+    pressAndWait(x, "Escape", kQuestion, true, closed);
+  }
+  select(250);
+}
+
 EditorFigures measureEditor(XSession& x, const Options& o) {
   EditorFigures f;
   const fs::path work = makeWorkspace(o);
@@ -351,18 +378,25 @@ EditorFigures measureEditor(XSession& x, const Options& o) {
     chooseView(x, "w", &f.worldView);
     chooseView(x, "l", nullptr);
   }
+  replaceTrials(x, o.trials, f);
   x.move(kRestX, kRestY);
   sleepMs(300);
-  f.idleCpu = cpuPerSecond(pid, 3, [] { sleepMs(50); });
+  f.idleCpu.add(cpuPerSecond(pid, 3, [] { sleepMs(50); }));
   x.move(kCanvasSample.x + 80, kCanvasSample.y + 60);
   sleepMs(300);
-  f.idleMapCpu = cpuPerSecond(pid, 3, [] { sleepMs(50); });
+  f.idleMapCpu.add(cpuPerSecond(pid, 3, [] { sleepMs(50); }));
   x.move(300, 640);
   sleepMs(300);
-  f.idlePaletteCpu = cpuPerSecond(pid, 3, [] { sleepMs(50); });
+  f.idlePaletteCpu.add(cpuPerSecond(pid, 3, [] { sleepMs(50); }));
   int step = 0;
-  f.movesCpu = cpuPerSecond(pid, 3, [&] { sweepMoves(x, kMapCanvas, step); });
-  f.offCanvasMovesCpu = cpuPerSecond(pid, 3, [&] { sweepMoves(x, ScreenRect{600, 600, 400, 100}, step); });
+  f.movesCpu.add(cpuPerSecond(pid, 3, [&] { sweepMoves(x, kMapCanvas, step); }));
+  f.offCanvasMovesCpu.add(cpuPerSecond(pid, 3, [&] { sweepMoves(x, ScreenRect{600, 600, 400, 100}, step); }));
+  chooseView(x, "w", nullptr);
+  x.move(kCanvasSample.x + 80, kCanvasSample.y + 60);
+  sleepMs(300);
+  f.idleWorldCpu.add(cpuPerSecond(pid, 3, [] { sleepMs(50); }));
+  f.worldMovesCpu.add(cpuPerSecond(pid, 3, [&] { sweepMoves(x, kMapCanvas, step); }));
+  chooseView(x, "l", nullptr);
   if (o.autoTerrain) {
     x.move(kMapCanvas.x + 300, kMapCanvas.y + 300);
     x.tapKey("t");
@@ -385,8 +419,12 @@ void line(const char* what, const Samples& s, const Samples& floor) {
   if (s.timeouts) printf("  %-42s (%d more without a change within the time limit)\n", "", s.timeouts);
 }
 
-void cpuLine(const char* what, double editor, double floor) {
-  printf("  %-42s %7.1f ms/s   floor %7.1f ms/s   %5.2fx\n", what, editor, floor, floor > 0 ? editor / floor : 0);
+// Medians of the rounds, with the lowest and highest round.
+void cpuLine(const char* what, const Samples& editor, const Samples& floor) {
+  auto low = [](const Samples& s) { return s.ms.empty() ? 0 : *std::min_element(s.ms.begin(), s.ms.end()); };
+  printf("  %-42s %6.1f (%5.1f-%5.1f) ms/s   floor %6.1f (%5.1f-%5.1f) ms/s   %5.2fx\n", what, editor.median(),
+         low(editor), editor.max(), floor.median(), low(floor), floor.max(),
+         floor.median() > 0 ? editor.median() / floor.median() : 0);
 }
 
 void report(const Options& o, const EditorFigures& e, const FloorFigures& f) {
@@ -398,6 +436,8 @@ void report(const Options& o, const EditorFigures& e, const FloorFigures& f) {
   line("key, pointer resting on the palette", e.keysPalette, f.keys);
   line("File > Open: Return to the map shown", e.openMap, f.keys);
   line("View > World Map: key to the world shown", e.worldView, f.keys);
+  line("Ctrl+H: key to the question, world maps read", e.replaceFirst, f.keys);
+  line("Ctrl+H again: key to the question, maps kept", e.replaceAgain, f.keys);
   line("held press on the map: the cell painted", e.heldPress, f.clicks);
   line("drag on the map: the next cell painted", e.drag, f.moves);
   line("paste preview, turned: the block at the next cell", e.pastePreview, f.moves);
@@ -407,11 +447,15 @@ void report(const Options& o, const EditorFigures& e, const FloorFigures& f) {
   printf("Previews against the brush's drag (median %.1f ms): paste %.2fx, move %.2fx, fill outline %.2fx\n", brush,
          brush > 0 ? e.pastePreview.median() / brush : 0, brush > 0 ? e.movePreview.median() / brush : 0,
          brush > 0 ? e.fillPreview.median() / brush : 0);
-  printf("CPU time of all threads per second (floor: idle, or ignoring the same moves)\n");
+  printf("CPU time of all threads per second, median of %d rounds (lowest-highest); floor: idle, or ignoring\n"
+         "the same moves\n",
+         o.rounds);
   cpuLine("idle, pointer beside the previews", e.idleCpu, f.idleCpu);
   cpuLine("idle, pointer on the map", e.idleMapCpu, f.idleCpu);
   cpuLine("idle, pointer on the palette", e.idlePaletteCpu, f.idleCpu);
+  cpuLine("idle, pointer on the world view", e.idleWorldCpu, f.idleCpu);
   cpuLine("moves over the map that paint nothing", e.movesCpu, f.ignoredMovesCpu);
+  cpuLine("moves over the world view", e.worldMovesCpu, f.ignoredMovesCpu);
   cpuLine("the same moves beside the previews", e.offCanvasMovesCpu, f.ignoredMovesCpu);
 }
 
@@ -456,8 +500,8 @@ int main(int argc, char** argv) {
   FloorFigures floor;
   EditorFigures editor;
   for (int round = 0; round < o.rounds; ++round) {
-    floor.take(measureFloor(x, o), o.rounds);
-    editor.take(measureEditor(x, o), o.rounds);
+    floor.take(measureFloor(x, o));
+    editor.take(measureEditor(x, o));
   }
   report(o, editor, floor);
   return 0;
