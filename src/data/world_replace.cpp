@@ -6,6 +6,7 @@
 #include "data/map_area.h"
 #include "platform/backup_store.h"
 #include "platform/file_replacer.h"
+#include "platform/host_path.h"
 
 namespace {
 
@@ -21,8 +22,16 @@ void WorldMaps::readSquare(int index) {
   char path[kPathBufferSize];
   square.map.reset();
   if (!worldMapFileNameIn(directory_.c_str(), index % kWorldSquares, index / kWorldSquares, path, sizeof path)) return;
-  square.stamp = fileStampOf(path, &square.writable);
+  char host[4096];
+  square.hostPath.clear();
+  if (!pathToHost(path, host, sizeof host)) {
+    square.stamp = FileStamp{false, 0, 0};
+    square.writable = false;
+    return;
+  }
+  square.stamp = fileStampOfHostPath(host, &square.writable, &square.statusChanged);
   if (!square.stamp.exists) return;
+  square.hostPath = host;
   auto map = std::make_unique<LocalMap>();
   if (map->loadForReading(path)) square.map = std::move(map);
 }
@@ -42,10 +51,15 @@ void WorldMaps::refresh(const char* directory) {
   char path[kPathBufferSize];
   for (int i = 0; i < kWorldMaps; i++) {
     Square& square = squares_[static_cast<size_t>(i)];
-    if (!worldMapFileNameIn(directory_.c_str(), i % kWorldSquares, i / kWorldSquares, path, sizeof path)) continue;
-    bool writable = false;
-    const FileStamp stamp = fileStampOf(path, &writable);
-    if (!sameStamp(stamp, square.stamp) || writable != square.writable) readSquare(i);
+    long long statusChanged = 0;
+    if (!square.hostPath.empty()) {
+      // The file as found before: its look alone tells whether it changed.
+      const FileStamp stamp = fileStampOfHostPath(square.hostPath.c_str(), nullptr, &statusChanged);
+      if (!sameStamp(stamp, square.stamp) || statusChanged != square.statusChanged) readSquare(i);
+    } else if (worldMapFileNameIn(directory_.c_str(), i % kWorldSquares, i / kWorldSquares, path, sizeof path) &&
+               fileStampOf(path).exists) {
+      readSquare(i);  // a map made since, in any letter case
+    }
   }
 }
 
@@ -120,7 +134,8 @@ WorldReplaceResult WorldMaps::rewrite(const CellCount& cellsToChange, const MapC
     result.squareWritten[i % kWorldSquares][i / kWorldSquares] = true;
     result.maps++;
     result.cells += cells[i];
-    squares_[static_cast<size_t>(i)].stamp = fileStampOf(squares_[static_cast<size_t>(i)].map->path);
+    Square& square = squares_[static_cast<size_t>(i)];
+    square.stamp = fileStampOfHostPath(square.hostPath.c_str(), nullptr, &square.statusChanged);
   }
   return result;
 }

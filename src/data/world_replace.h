@@ -49,9 +49,10 @@ class WorldMaps {
   // Reads every world map of directory read-only.
   void read(const char* directory);
   // The same, keeping each map already read from directory whose file's
-  // stamp (size, time, and whether it may be written) is unchanged: only the
-  // maps changed since are read again. A Replace asked again and again reads
-  // a file only when it changed.
+  // stamp (size, time, and the time its permissions last changed) is
+  // unchanged: only the maps changed since are read again, and a kept map
+  // costs one look at its file. A Replace asked again and again reads a file
+  // only when it changed.
   void refresh(const char* directory);
 
   WorldTileCount count(unsigned char code) const;
@@ -79,6 +80,8 @@ class WorldMaps {
     std::unique_ptr<LocalMap> map;  // null when the square's map did not load whole
     FileStamp stamp{};
     bool writable = false;
+    std::string hostPath;       // the file as found when read ("" when there was none)
+    long long statusChanged = 0;  // when its permissions or owner had last changed, as read
   };
   std::string directory_;
   std::vector<Square> squares_;  // kWorldMaps, row by row

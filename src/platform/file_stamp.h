@@ -14,6 +14,11 @@ struct FileStamp {
 // replace the file (see isWritableFile in file_ops.h).
 FileStamp fileStampOf(const char* editorPath, bool* writable = nullptr);
 
+// The same look at a file by its host path (as pathToHost gave it), for a
+// caller that keeps the path and looks again and again; statusChangedNs
+// (when given) gets the time its permissions or owner last changed, or 0.
+FileStamp fileStampOfHostPath(const char* hostPath, bool* writable, long long* statusChangedNs);
+
 inline bool sameStamp(const FileStamp& a, const FileStamp& b) {
   return a.exists == b.exists && (!a.exists || (a.size == b.size && a.modifiedNs == b.modifiedNs));
 }
