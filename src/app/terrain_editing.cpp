@@ -5,6 +5,7 @@
 #include "app/terrain_editing.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -32,6 +33,18 @@ struct TerrainEditing {
   char neighboursOf[kMapPathSize] = {};
   TerrainGrid grid;
   std::vector<TerrainCellEdit> edits;
+  // The position field's grid is built again only when the map it was built
+  // from (tiles, kind, path) or its neighbours changed; the rules file's
+  // stamp is looked at for it at most once a second.
+  unsigned neighboursRead = 0;  // counts reads of the neighbours
+  struct {
+    bool valid = false;
+    char path[kMapPathSize] = {};
+    MapKind kind = NoKind;
+    unsigned neighboursRead = 0;
+    unsigned char tiles[kMapRows][kMapColumns] = {};
+  } gridOf;
+  std::chrono::steady_clock::time_point rulesLookedAt{};
 };
 
 TerrainEditing& state() {
@@ -49,6 +62,7 @@ const TerrainNeighbours& neighboursOf(const LocalMap& map, bool readAgain) {
   if (readAgain || strcmp(t.neighboursOf, map.path) != 0) {
     readTerrainNeighbours(map.path, t.neighbours);
     snprintf(t.neighboursOf, sizeof t.neighboursOf, "%s", map.path);
+    t.neighboursRead++;
   }
   return t.neighbours;
 }
@@ -84,6 +98,7 @@ void autoPass(EditorState& editor) {
   CellRect box;
   if (!reachOfChanges(map, t.rules.reach(), near, box)) return;
   buildMapTerrainGrid(map, neighboursOf(map, false), t.grid);
+  t.gridOf.valid = false;  // the position field's grid is built anew
   terrainEditsForArea(t.rules, t.grid, box, t.edits);
   for (const TerrainCellEdit& edit : t.edits)
     if (near[edit.y][edit.x]) map.setTile(edit.x, edit.y, edit.code);
@@ -167,11 +182,38 @@ void installAutoTerrain(EditorState& editor) {
   editor.document.setEditHook(hook.get());
 }
 
+// True when the grid was built from this map as it is now.
+bool gridIsOf(const LocalMap& map) {
+  const TerrainEditing& t = state();
+  if (!t.gridOf.valid || t.gridOf.kind != map.kind || t.gridOf.neighboursRead != t.neighboursRead ||
+      strcmp(t.gridOf.path, map.path) != 0)
+    return false;
+  for (int y = 0; y < kMapRows; ++y)
+    for (int x = 0; x < kMapColumns; ++x)
+      if (t.gridOf.tiles[y][x] != map.getTile(x, y)) return false;
+  return true;
+}
+
 void terrainRuleText(const EditorState& editor, int column, int row, char* out, size_t outSize) {
   out[0] = '\0';
-  if (!refreshTerrainRules(editor) || editor.openMap.path[0] == '\0') return;
   TerrainEditing& t = state();
-  buildMapTerrainGrid(editor.openMap, neighboursOf(editor.openMap, false), t.grid);
+  const auto now = std::chrono::steady_clock::now();
+  if (!t.tried || now - t.rulesLookedAt >= std::chrono::seconds(1)) {
+    refreshTerrainRules(editor);
+    t.rulesLookedAt = now;
+  }
+  if (t.rules.empty() || editor.openMap.path[0] == '\0') return;
+  const LocalMap& map = editor.openMap;
+  const TerrainNeighbours& neighbours = neighboursOf(map, false);
+  if (!gridIsOf(map)) {
+    buildMapTerrainGrid(map, neighbours, t.grid);
+    t.gridOf.valid = true;
+    snprintf(t.gridOf.path, sizeof t.gridOf.path, "%s", map.path);
+    t.gridOf.kind = map.kind;
+    t.gridOf.neighboursRead = t.neighboursRead;
+    for (int y = 0; y < kMapRows; ++y)
+      for (int x = 0; x < kMapColumns; ++x) t.gridOf.tiles[y][x] = map.getTile(x, y);
+  }
   if (column < 0 || row < 0 || column >= t.grid.width || row >= t.grid.height) return;
   const TerrainMatch match = matchTerrainCell(t.rules, t.grid, column, row);
   if (match.rule < 0) snprintf(out, outSize, "no rule matched");
