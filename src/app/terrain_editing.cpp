@@ -35,7 +35,7 @@ struct TerrainEditing {
   std::vector<TerrainCellEdit> edits;
   // The position field's grid is built again only when the map it was built
   // from (tiles, kind, path) or its neighbours changed; the rules file's
-  // stamp is looked at for it at most once a second.
+  // stamp is looked at for it at most once a second (another file at once).
   unsigned neighboursRead = 0;  // counts reads of the neighbours
   struct {
     bool valid = false;
@@ -198,7 +198,10 @@ void terrainRuleText(const EditorState& editor, int column, int row, char* out, 
   out[0] = '\0';
   TerrainEditing& t = state();
   const auto now = std::chrono::steady_clock::now();
-  if (!t.tried || now - t.rulesLookedAt >= std::chrono::seconds(1)) {
+  char wanted[kPathBufferSize];
+  if (t.picked) snprintf(wanted, sizeof wanted, "%s", t.path);
+  else gameDirectoryRules(editor, wanted, sizeof wanted);
+  if (!t.tried || strcmp(wanted, t.path) != 0 || now - t.rulesLookedAt >= std::chrono::seconds(1)) {
     refreshTerrainRules(editor);
     t.rulesLookedAt = now;
   }

@@ -10,6 +10,7 @@
 #include "view/map_canvas.h"
 #include "view/map_drawing.h"
 #include "app/status_texts.h"
+#include "app/terrain_editing.h"
 #include "app_fixture.h"
 
 namespace {
@@ -132,4 +133,23 @@ TEST_F(AppTest, StatusTextsFollowTheMapAndTheMode) {
   escapeCommand(editor);
   undoCommand(editor);
   EXPECT_EQ(textOf(statusText, editor), path);
+}
+
+// The position field names the terrain rule of the pointed cell as the map
+// is now: after each edit, and after the edit is taken back.
+TEST_F(AppTest, PositionFieldRuleFollowsEveryEdit) {
+  writeFileBytes(dir.file("terrain.rules"), "rule -> 9\nany any any\nany 5 any\nany any any\n");
+  ASSERT_TRUE(reloadTerrainRules(*editor));  // the field looks at the file's stamp once a second
+  openMapFile(writeMap("ZANAB.MAP", mapText("WILDERNESS!", 24, 'w')).c_str(), *editor);
+  editor->cursorX = 4;
+  editor->cursorY = 6;
+  EXPECT_EQ(textOf(positionText, editor), "4, 6   no rule matched");
+  for (unsigned char code : {5, 119, 5}) {
+    editor->document.edit([&] { editor->openMap.setTile(3, 5, code); });
+    EXPECT_EQ(textOf(positionText, editor), code == 5 ? "4, 6   rule at line 1 gives 9" : "4, 6   no rule matched");
+  }
+  editor->document.undo();
+  EXPECT_EQ(textOf(positionText, editor), "4, 6   no rule matched");
+  editor->cursorX = 5;
+  EXPECT_EQ(textOf(positionText, editor), "5, 6   no rule matched");
 }
