@@ -12,7 +12,7 @@
 #include "app/map_versions.h"
 #include "app/navigation.h"
 #include "app/script_folder_menu.h"
-#include "app/recent_maps.h"
+#include "app/recent_maps_menu.h"
 #include "app/terrain_commands.h"
 #include "data/world_neighbours.h"
 
