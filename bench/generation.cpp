@@ -29,7 +29,9 @@
 #include "data/map_names.h"
 #include "data/world_buffer.h"
 #include "platform/host_path.h"
+#include "script/reach_functions.h"
 #include "script/script_host.h"
+#include "script/script_maps.h"
 #include "script/script_user.h"
 #include "script/world_generation.h"
 
@@ -103,11 +105,15 @@ std::string mapFileName(int i) {
   return std::string("ZAN") + static_cast<char>('A' + i % 20) + static_cast<char>('A' + i / 20) + ".MAP";
 }
 
+// The run alone, in the world run the command starts around it.
 void BM_WorldScriptRun(benchmark::State& state) {
+  ScriptMaps& maps = scriptReach(bench().engine)->maps();
   for (auto _ : state) {
+    maps.beginWorldRun(bench().editorDir.c_str(), nullptr);
     if (runScript(bench().user.script.c_str(), bench().engine) != ScriptRunEnd::Finished) {
       state.SkipWithError("the example did not finish");
     }
+    maps.end();
   }
 }
 
