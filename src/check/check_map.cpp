@@ -21,14 +21,13 @@ bool hasOverlongLine(const TextLines& lines) {
 void checkMapFile(const GameDirectory& dir, const std::string& file, LocalMap& map, Findings& findings) {
   const std::string path = dir.pathOf(file);
   std::string bytes;
-  const long size = dir.listedSize(file);
-  if (size > kMostFileBytes) {
-    findings.error(file, FindingKind::Unreadable, "holds %ld bytes, more than any map (%ld MiB read at most): not read",
-                   size, kMostFileBytes >> 20);
-    return;
-  }
-  if (!dir.read(file, bytes)) {
-    findings.error(file, FindingKind::Unreadable, "cannot be read");
+  long size = 0;
+  if (!dir.read(file, bytes, &size)) {
+    if (size > kMostFileBytes)
+      findings.error(file, FindingKind::Unreadable,
+                     "holds %ld bytes, more than any map (%ld MiB read at most): not read", size, kMostFileBytes >> 20);
+    else
+      findings.error(file, FindingKind::Unreadable, "cannot be read");
     return;
   }
   if (path.size() >= sizeof map.path) {
