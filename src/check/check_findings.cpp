@@ -2,8 +2,10 @@
 // the stable kind names that the JSON report carries.
 #include "check_findings.h"
 
+#include <charconv>
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 
 const char* findingKindName(FindingKind kind) {
   switch (kind) {
@@ -35,9 +37,30 @@ const char* findingKindName(FindingKind kind) {
   return "unknown";
 }
 
+FindingText& FindingText::add(const char* text) {
+  const size_t room = kFindingTextSize - 1 - used_;
+  const size_t n = strnlen(text, room);
+  memcpy(text_ + used_, text, n);
+  used_ += n;
+  text_[used_] = 0;
+  return *this;
+}
+
+FindingText& FindingText::add(int number) {
+  char digits[16];
+  const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits - 1, number);
+  *end.ptr = 0;
+  return add(digits);
+}
+
+Finding& Findings::warning(const std::string& file, FindingKind kind, const FindingText& text) {
+  list_.push_back(Finding{file, Severity::Warning, kind, std::string(text.text(), text.size())});
+  return list_.back();
+}
+
 Finding& Findings::add(const std::string& file, Severity severity, FindingKind kind, const char* format,
                        va_list args) {
-  char text[512];
+  char text[kFindingTextSize];
   vsnprintf(text, sizeof text, format, args);
   list_.push_back(Finding{file, severity, kind, text});
   if (severity == Severity::Error) errors_++;

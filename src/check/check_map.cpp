@@ -121,11 +121,12 @@ void checkTeleports(const std::string& file, const LocalMap& map, const GameDire
   for (int i = 0; i < static_cast<int>(all.size()); i++) {
     const TeleportFaults& t = all[static_cast<size_t>(i)];
     if (t.sharesCellWith >= 0) {
-      Finding& f = findings.warning(file, FindingKind::SharedTeleportCell,
-                                    "teleports %d (to %s) and %d (to %s) share cell (%d, %d): only the first can "
-                                    "ever be used",
-                                    t.sharesCellWith + 1, all[static_cast<size_t>(t.sharesCellWith)].name, i + 1,
-                                    t.name, t.x, t.y);
+      // A map may hold thousands of these: the text is put together without printf.
+      FindingText text;
+      text.add("teleports ").add(t.sharesCellWith + 1).add(" (to ").add(all[static_cast<size_t>(t.sharesCellWith)].name);
+      text.add(") and ").add(i + 1).add(" (to ").add(t.name).add(") share cell (").add(t.x).add(", ").add(t.y);
+      text.add("): only the first can ever be used");
+      Finding& f = findings.warning(file, FindingKind::SharedTeleportCell, text);
       f.column = t.x;
       f.row = t.y;
       f.record = i;
