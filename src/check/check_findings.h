@@ -2,6 +2,7 @@
 // the checked directory), how bad it is, a stable code for other tools, the
 // text for people, and where in the file it lies (a cell, a row, a record).
 #pragma once
+#include <algorithm>
 #include <cstdarg>
 #include <cstddef>
 #include <string>
@@ -77,6 +78,12 @@ class Findings {
       __attribute__((format(printf, 4, 5)));
 
   Finding& warning(const std::string& file, FindingKind kind, const FindingText& text);
+
+  // Room for this many more findings, for a check that knows how many it will
+  // add; the room still grows by doubling, however often this is asked.
+  void reserve(size_t more) {
+    if (list_.size() + more > list_.capacity()) list_.reserve(std::max(list_.size() + more, 2 * list_.capacity()));
+  }
 
   const std::vector<Finding>& all() const { return list_; }
   int errors() const { return errors_; }

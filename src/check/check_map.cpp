@@ -118,6 +118,9 @@ void checkTeleports(const std::string& file, const LocalMap& map, const GameDire
                     Findings& findings) {
   const std::vector<TeleportFaults> all =
       teleportFaults(map, [&dir](const std::string& fileName) { return targetExists(dir, fileName); });
+  size_t faults = 0;
+  for (const TeleportFaults& t : all) faults += (t.sharesCellWith >= 0) + t.cellOutside + t.targetMissing;
+  findings.reserve(faults);
   for (int i = 0; i < static_cast<int>(all.size()); i++) {
     const TeleportFaults& t = all[static_cast<size_t>(i)];
     if (t.sharesCellWith >= 0) {
