@@ -37,9 +37,8 @@ const char* findingKindName(FindingKind kind) {
   return "unknown";
 }
 
-FindingText& FindingText::add(const char* text) {
-  const size_t room = kFindingTextSize - 1 - used_;
-  const size_t n = strnlen(text, room);
+FindingText& FindingText::add(const char* text, size_t length) {
+  const size_t n = std::min(length, kFindingTextSize - 1 - used_);
   memcpy(text_ + used_, text, n);
   used_ += n;
   text_[used_] = 0;
@@ -48,14 +47,17 @@ FindingText& FindingText::add(const char* text) {
 
 FindingText& FindingText::add(int number) {
   char digits[16];
-  const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits - 1, number);
-  *end.ptr = 0;
-  return add(digits);
+  const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, number);
+  return add(digits, static_cast<size_t>(end.ptr - digits));
 }
 
 Finding& Findings::warning(const std::string& file, FindingKind kind, const FindingText& text) {
-  list_.push_back(Finding{file, Severity::Warning, kind, std::string(text.text(), text.size())});
-  return list_.back();
+  Finding& f = list_.emplace_back();
+  f.file = file;
+  f.severity = Severity::Warning;
+  f.kind = kind;
+  f.text.assign(text.text(), text.size());
+  return f;
 }
 
 Finding& Findings::add(const std::string& file, Severity severity, FindingKind kind, const char* format,

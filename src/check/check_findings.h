@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdarg>
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -59,13 +60,15 @@ constexpr size_t kFindingTextSize = 512;  // a finding's text is cut to 511 char
 // than finding them.
 class FindingText {
  public:
-  FindingText& add(const char* text);
+  FindingText() { text_[0] = 0; }
+  FindingText& add(const char* text, size_t length);
+  FindingText& add(const char* text) { return add(text, strlen(text)); }
   FindingText& add(int number);
   const char* text() const { return text_; }
   size_t size() const { return used_; }
 
  private:
-  char text_[kFindingTextSize] = {0};
+  char text_[kFindingTextSize];
   size_t used_ = 0;
 };
 
