@@ -1,0 +1,134 @@
+// The checker's own quick paths against plain models over random cases: its
+// tables against the editor's own loaders, and texts put together piece by
+// piece against printf.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "check_findings.h"
+#include "data/creature_list.h"
+#include "data/object_list.h"
+#include "data/placement.h"
+#include "game_tables.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+struct Random {
+  unsigned seed;
+  unsigned operator()(unsigned n) { return (seed = seed * 1103515245 + 12345) / 65536 % n; }
+};
+
+// A table file of random records: names empty, the empty-slot mark or real,
+// small sprite numbers; missing, empty, cut inside a record or longer than the table.
+void writeTable(const std::string& path, int recordSize, int nameAt, int spriteAt, int most, Random& next) {
+  const unsigned shape = next(6);
+  if (shape == 0) return;
+  const int records = shape == 1 ? 0 : shape == 5 ? most + 1 + static_cast<int>(next(3)) : static_cast<int>(next(6));
+  std::string bytes;
+  for (int r = 0; r < records; r++) {
+    std::string record(static_cast<size_t>(recordSize), '\0');
+    const char* names[] = {"", "*unmatchablestring*", "Rock"};
+    const char* name = names[next(3)];
+    record.replace(static_cast<size_t>(nameAt), strlen(name), name);
+    record[static_cast<size_t>(spriteAt)] = static_cast<char>(next(4) == 0 ? 0 : 250 + next(3));
+    bytes += record;
+  }
+  if (shape == 4 && !bytes.empty()) bytes.resize(bytes.size() - 1 - next(static_cast<unsigned>(recordSize) - 1));
+  writeFileBytes(path, bytes);
+}
+
+long hostSize(const std::string& path) {
+  struct stat st;
+  return stat(path.c_str(), &st) == 0 ? static_cast<long>(st.st_size) : -1;
+}
+
+int held(long bytes, int recordSize, int most) {
+  return bytes < 0 ? -1 : static_cast<int>(std::min<long>((bytes + recordSize - 1) / recordSize, most));
+}
+
+}  // namespace
+
+// Each placement id's lookup as the editor's loaded tables and the files'
+// sizes say it: a record held, loaded and holding something is found; a table
+// the editor did not load is missing (reported once), unless only the player
+// objects' file is gone.
+TEST(DolaCheckModels, TableLookupsAgreeWithTheEditorsLoaders) {
+  Random next{17};
+  for (int round = 0; round < 40; round++) {
+    TempDir dir;
+    const std::string crs = dir.file(std::string(strrchr(dir.path().c_str(), '/') + 1) + ".CRS");
+    writeTable(dir.file("CONSTANT.OBJ"), kMapObjectSize, 2, 53, 6, next);
+    writeTable(dir.file("playername.OBJ"), kMapObjectSize, 2, 53, 6, next);
+    writeTable(dir.file("CONSTANT.CRE"), kCreatureSize, 4, 3, 6, next);
+    writeTable(crs, kCreatureSize, 4, 3, 6, next);
+    GameDirectory game;
+    ASSERT_TRUE(game.open(dir.path().c_str()));
+    GameTables tables;
+    loadGameTables(game, tables);
+    ObjectList objects;
+    objects.load(dir.editorPath().c_str());
+    CreatureList creatures;
+    creatures.load(dir.editorPath().c_str());
+
+    const int constantHeld = held(hostSize(dir.file("CONSTANT.OBJ")), kMapObjectSize, kConstantObjectCount);
+    const int playerHeld = held(hostSize(dir.file("playername.OBJ")), kMapObjectSize, kPlayerObjectCount);
+    const int creatureHeld = held(hostSize(crs), kCreatureSize, kDirectoryCreatureCount);
+    for (int id : {0, 1, 2, 3, 5, 8, 399, 400, 999, 1000, 1001, 1004, 1007, 50000, 50002, 50006, 50008, -1}) {
+      const PlacementKind kind = placementKind(id);
+      const int index = placementIndex(id);
+      bool loaded = false, found = false;
+      int heldThere = 0;
+      if (kind == PlacementKind::ConstantObject || kind == PlacementKind::PlayerObject) {
+        const bool constant = kind == PlacementKind::ConstantObject;
+        const MapObject* o = constant ? objects.constantObject(index) : objects.playerObject(index);
+        loaded = (constant ? objects.constantObject(0) : objects.playerObject(0)) != nullptr;
+        heldThere = constant ? constantHeld : playerHeld;
+        found = o && index < heldThere && o->holdsObject();
+      } else if (kind == PlacementKind::Creature) {
+        const Creature* c = creatures.creature(index);
+        loaded = creatures.creature(0) != nullptr;
+        heldThere = creatureHeld;
+        found = c && index < heldThere && !(c->nameText().text[0] == 0 && c->sprite == 0);
+      }
+      RecordLookup expected = found ? RecordLookup::Found : RecordLookup::NotFound;
+      if (!found && kind != PlacementKind::None && !loaded && (heldThere >= 0 || kind != PlacementKind::PlayerObject))
+        expected = RecordLookup::TableMissing;
+      std::string why;
+      EXPECT_EQ(expected, lookupPlacementRecord(tables, id, &why)) << "round " << round << ", id " << id << ": " << why;
+    }
+    EXPECT_EQ(constantHeld, tables.constantRecords);
+    EXPECT_EQ(playerHeld, tables.playerRecords);
+    EXPECT_EQ(creatureHeld, tables.creatureRecords);
+    EXPECT_EQ(hostSize(dir.file("CONSTANT.CRE")), tables.constantCreaturesBytes);
+  }
+}
+
+// Texts of random pieces, long names among them, are what snprintf makes in
+// a buffer of the same size: cut at 511 characters.
+TEST(DolaCheckModels, TextsFromPiecesAreWhatPrintfMakes) {
+  Random next{5};
+  for (int round = 0; round < 300; round++) {
+    FindingText text;
+    std::string format, model;
+    char expected[kFindingTextSize];
+    for (int piece = static_cast<int>(next(12)); piece > 0; piece--) {
+      if (next(2)) {
+        const int number = static_cast<int>(next(2000000)) - 1000000;
+        text.add(number);
+        model += std::to_string(number);
+      } else {
+        const std::string word(next(3) == 0 ? next(256) : next(8), static_cast<char>('A' + next(26)));
+        text.add(word.c_str());
+        model += word;
+      }
+    }
+    snprintf(expected, sizeof expected, "%s", model.c_str());
+    ASSERT_EQ(std::string(expected), std::string(text.text(), text.size())) << "round " << round;
+    ASSERT_EQ(strlen(text.text()), text.size());
+  }
+}
