@@ -3,8 +3,10 @@
 // piece against printf.
 #include <gtest/gtest.h>
 
+#include <strings.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -105,6 +107,50 @@ TEST(DolaCheckModels, TableLookupsAgreeWithTheEditorsLoaders) {
     EXPECT_EQ(playerHeld, tables.playerRecords);
     EXPECT_EQ(creatureHeld, tables.creatureRecords);
     EXPECT_EQ(hostSize(dir.file("CONSTANT.CRE")), tables.constantCreaturesBytes);
+    // Only a file that is not there is reported missing: an empty one is there.
+    Findings f;
+    checkTableFiles(tables, f);
+    const int missing = (constantHeld < 0) + (hostSize(dir.file("CONSTANT.CRE")) < 0) + (creatureHeld < 0) + 2;
+    EXPECT_EQ(missing, f.count(FindingKind::TableFile) + f.count(FindingKind::SpriteFile)) << "round " << round;
+  }
+}
+
+// Names looked up in any letter case over random listings of case twins: the
+// name as given wins, else the first of its twins as listed; a name listed in
+// no case is opened as given. Each file holds its own name, so a read tells
+// which one was found.
+TEST(DolaCheckModels, NamesAreFoundAsGivenElseTheFirstTwinListed) {
+  Random next{3};
+  const char* stems[] = {"zan", "ZAN", "Zan", "inn", "INN", "~x"};
+  for (int round = 0; round < 12; round++) {
+    TempDir dir;
+    std::vector<std::string> names;
+    for (int i = static_cast<int>(next(7)); i > 0; i--) {
+      const std::string name = std::string(stems[next(6)]) + (next(2) ? ".MAP" : ".map");
+      writeFileBytes(dir.file(name), name);
+      if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+    }
+    GameDirectory game;
+    for (int twice = 0; twice < 2; twice++) ASSERT_TRUE(game.open(dir.path().c_str()));
+    std::vector<std::string> listed = names;
+    std::sort(listed.begin(), listed.end(), [](const std::string& a, const std::string& b) {
+      const int c = strcasecmp(a.c_str(), b.c_str());
+      return c != 0 ? c < 0 : a < b;
+    });
+    EXPECT_EQ(listed, game.files()) << "round " << round;
+    for (const char* stem : stems) {
+      for (const char* extension : {".MAP", ".map", ".Map"}) {
+        const std::string query = std::string(stem) + extension;
+        std::string expected;
+        if (std::find(listed.begin(), listed.end(), query) != listed.end()) expected = query;
+        for (size_t i = 0; expected.empty() && i < listed.size(); i++)
+          if (strcasecmp(listed[i].c_str(), query.c_str()) == 0) expected = listed[i];
+        std::string bytes;
+        EXPECT_EQ(!expected.empty(), game.read(query, bytes)) << query;
+        EXPECT_EQ(expected, bytes) << query;
+        EXPECT_EQ(!expected.empty(), game.holds(query)) << query;
+      }
+    }
   }
 }
 
