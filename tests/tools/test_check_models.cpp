@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -25,23 +26,20 @@ struct Random {
   unsigned operator()(unsigned n) { return (seed = seed * 1103515245 + 12345) / 65536 % n; }
 };
 
-// A table file of random records: names empty, the empty-slot mark or real,
-// small sprite numbers; missing, empty, cut inside a record or longer than the table.
-void writeTable(const std::string& path, int recordSize, int nameAt, int spriteAt, int most, Random& next) {
-  const unsigned shape = next(6);
-  if (shape == 0) return;
-  const int records = shape == 1 ? 0 : shape == 5 ? most + 1 + static_cast<int>(next(3)) : static_cast<int>(next(6));
+// A table file of random records (names empty, the empty-slot mark or real;
+// small sprite numbers): missing, empty, or whole records, sometimes cut.
+void writeTable(const std::string& path, int recordSize, int nameAt, int spriteAt, Random& next) {
+  const unsigned shape = next(5);
   std::string bytes;
-  for (int r = 0; r < records; r++) {
+  for (int r = shape < 2 ? 0 : static_cast<int>(next(8)); r > 0; r--) {
     std::string record(static_cast<size_t>(recordSize), '\0');
-    const char* names[] = {"", "*unmatchablestring*", "Rock"};
-    const char* name = names[next(3)];
+    const char* name = next(3) == 0 ? "" : next(2) ? "*unmatchablestring*" : "Rock";
     record.replace(static_cast<size_t>(nameAt), strlen(name), name);
     record[static_cast<size_t>(spriteAt)] = static_cast<char>(next(4) == 0 ? 0 : 250 + next(3));
     bytes += record;
   }
   if (shape == 4 && !bytes.empty()) bytes.resize(bytes.size() - 1 - next(static_cast<unsigned>(recordSize) - 1));
-  writeFileBytes(path, bytes);
+  if (shape != 0) writeFileBytes(path, bytes);
 }
 
 long hostSize(const std::string& path) {
@@ -49,8 +47,8 @@ long hostSize(const std::string& path) {
   return stat(path.c_str(), &st) == 0 ? static_cast<long>(st.st_size) : -1;
 }
 
-int held(long bytes, int recordSize, int most) {
-  return bytes < 0 ? -1 : static_cast<int>(std::min<long>((bytes + recordSize - 1) / recordSize, most));
+long held(long bytes, int recordSize, int most) {
+  return bytes < 0 ? -1 : std::min<long>((bytes + recordSize - 1) / recordSize, most);
 }
 
 }  // namespace
@@ -64,49 +62,40 @@ TEST(DolaCheckModels, TableLookupsAgreeWithTheEditorsLoaders) {
   for (int round = 0; round < 40; round++) {
     TempDir dir;
     const std::string crs = dir.file(std::string(strrchr(dir.path().c_str(), '/') + 1) + ".CRS");
-    writeTable(dir.file("CONSTANT.OBJ"), kMapObjectSize, 2, 53, 6, next);
-    writeTable(dir.file("playername.OBJ"), kMapObjectSize, 2, 53, 6, next);
-    writeTable(dir.file("CONSTANT.CRE"), kCreatureSize, 4, 3, 6, next);
-    writeTable(crs, kCreatureSize, 4, 3, 6, next);
+    writeTable(dir.file("CONSTANT.OBJ"), kMapObjectSize, 2, 53, next);
+    writeTable(dir.file("playername.OBJ"), kMapObjectSize, 2, 53, next);
+    writeTable(dir.file("CONSTANT.CRE"), kCreatureSize, 4, 3, next);
+    writeTable(crs, kCreatureSize, 4, 3, next);
     GameDirectory game;
-    ASSERT_TRUE(game.open(dir.path().c_str()));
     GameTables tables;
-    loadGameTables(game, tables);
     ObjectList objects;
-    objects.load(dir.editorPath().c_str());
     CreatureList creatures;
-    creatures.load(dir.editorPath().c_str());
-
-    const int constantHeld = held(hostSize(dir.file("CONSTANT.OBJ")), kMapObjectSize, kConstantObjectCount);
-    const int playerHeld = held(hostSize(dir.file("playername.OBJ")), kMapObjectSize, kPlayerObjectCount);
-    const int creatureHeld = held(hostSize(crs), kCreatureSize, kDirectoryCreatureCount);
+    ASSERT_TRUE(game.open(dir.path().c_str()));
+    loadGameTables(game, tables);
+    objects.load(dir.editorPath().c_str()), creatures.load(dir.editorPath().c_str());
+    const long constantHeld = held(hostSize(dir.file("CONSTANT.OBJ")), kMapObjectSize, kConstantObjectCount);
+    const long playerHeld = held(hostSize(dir.file("playername.OBJ")), kMapObjectSize, kPlayerObjectCount);
+    const long creatureHeld = held(hostSize(crs), kCreatureSize, kDirectoryCreatureCount);
     for (int id : {0, 1, 2, 3, 5, 8, 399, 400, 999, 1000, 1001, 1004, 1007, 50000, 50002, 50006, 50008, -1}) {
       const PlacementKind kind = placementKind(id);
-      const int index = placementIndex(id);
-      bool loaded = false, found = false;
-      int heldThere = 0;
-      if (kind == PlacementKind::ConstantObject || kind == PlacementKind::PlayerObject) {
-        const bool constant = kind == PlacementKind::ConstantObject;
-        const MapObject* o = constant ? objects.constantObject(index) : objects.playerObject(index);
-        loaded = (constant ? objects.constantObject(0) : objects.playerObject(0)) != nullptr;
-        heldThere = constant ? constantHeld : playerHeld;
-        found = o && index < heldThere && o->holdsObject();
-      } else if (kind == PlacementKind::Creature) {
-        const Creature* c = creatures.creature(index);
-        loaded = creatures.creature(0) != nullptr;
-        heldThere = creatureHeld;
-        found = c && index < heldThere && !(c->nameText().text[0] == 0 && c->sprite == 0);
-      }
+      const int i = placementIndex(id);
+      const bool constant = kind == PlacementKind::ConstantObject, creature = kind == PlacementKind::Creature;
+      const MapObject* o = constant ? objects.constantObject(i) : objects.playerObject(i);
+      const Creature* c = creatures.creature(i);
+      const bool loaded = creature ? creatures.creature(0) != nullptr
+                                   : (constant ? objects.constantObject(0) : objects.playerObject(0)) != nullptr;
+      const long heldThere = creature ? creatureHeld : constant ? constantHeld : playerHeld;
+      const bool found = kind != PlacementKind::None && i < heldThere &&
+                         (creature ? c && !(c->nameText().text[0] == 0 && c->sprite == 0) : o && o->holdsObject());
       RecordLookup expected = found ? RecordLookup::Found : RecordLookup::NotFound;
       if (!found && kind != PlacementKind::None && !loaded && (heldThere >= 0 || kind != PlacementKind::PlayerObject))
         expected = RecordLookup::TableMissing;
       std::string why;
       EXPECT_EQ(expected, lookupPlacementRecord(tables, id, &why)) << "round " << round << ", id " << id << ": " << why;
     }
-    EXPECT_EQ(constantHeld, tables.constantRecords);
-    EXPECT_EQ(playerHeld, tables.playerRecords);
-    EXPECT_EQ(creatureHeld, tables.creatureRecords);
-    EXPECT_EQ(hostSize(dir.file("CONSTANT.CRE")), tables.constantCreaturesBytes);
+    EXPECT_EQ((std::vector<long>{constantHeld, playerHeld, creatureHeld, hostSize(dir.file("CONSTANT.CRE"))}),
+              (std::vector<long>{tables.constantRecords, tables.playerRecords, tables.creatureRecords,
+                                 tables.constantCreaturesBytes}));
     // Only a file that is not there is reported missing: an empty one is there.
     Findings f;
     checkTableFiles(tables, f);
@@ -122,33 +111,29 @@ TEST(DolaCheckModels, TableLookupsAgreeWithTheEditorsLoaders) {
 TEST(DolaCheckModels, NamesAreFoundAsGivenElseTheFirstTwinListed) {
   Random next{3};
   const char* stems[] = {"zan", "ZAN", "Zan", "inn", "INN", "~x"};
+  auto caseless = [](const std::string& a, const std::string& b) {
+    const int c = strcasecmp(a.c_str(), b.c_str());
+    return c != 0 ? c < 0 : a < b;
+  };
   for (int round = 0; round < 12; round++) {
     TempDir dir;
-    std::vector<std::string> names;
+    std::set<std::string, decltype(caseless)> names(caseless);  // in listing order
     for (int i = static_cast<int>(next(7)); i > 0; i--) {
       const std::string name = std::string(stems[next(6)]) + (next(2) ? ".MAP" : ".map");
       writeFileBytes(dir.file(name), name);
-      if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+      names.insert(name);
     }
     GameDirectory game;
     for (int twice = 0; twice < 2; twice++) ASSERT_TRUE(game.open(dir.path().c_str()));
-    std::vector<std::string> listed = names;
-    std::sort(listed.begin(), listed.end(), [](const std::string& a, const std::string& b) {
-      const int c = strcasecmp(a.c_str(), b.c_str());
-      return c != 0 ? c < 0 : a < b;
-    });
-    EXPECT_EQ(listed, game.files()) << "round " << round;
+    ASSERT_EQ(std::vector<std::string>(names.begin(), names.end()), game.files()) << "round " << round;
     for (const char* stem : stems) {
       for (const char* extension : {".MAP", ".map", ".Map"}) {
         const std::string query = std::string(stem) + extension;
-        std::string expected;
-        if (std::find(listed.begin(), listed.end(), query) != listed.end()) expected = query;
-        for (size_t i = 0; expected.empty() && i < listed.size(); i++)
-          if (strcasecmp(listed[i].c_str(), query.c_str()) == 0) expected = listed[i];
-        std::string bytes;
-        EXPECT_EQ(!expected.empty(), game.read(query, bytes)) << query;
+        std::string expected = names.count(query) ? query : "", bytes;
+        for (const std::string& n : names)
+          if (expected.empty() && strcasecmp(n.c_str(), query.c_str()) == 0) expected = n;
+        EXPECT_EQ(!expected.empty(), game.read(query, bytes) && game.holds(query)) << query;
         EXPECT_EQ(expected, bytes) << query;
-        EXPECT_EQ(!expected.empty(), game.holds(query)) << query;
       }
     }
   }
@@ -160,21 +145,15 @@ TEST(DolaCheckModels, TextsFromPiecesAreWhatPrintfMakes) {
   Random next{5};
   for (int round = 0; round < 300; round++) {
     FindingText text;
-    std::string format, model;
-    char expected[kFindingTextSize];
+    std::string model;
     for (int piece = static_cast<int>(next(12)); piece > 0; piece--) {
-      if (next(2)) {
-        const int number = static_cast<int>(next(2000000)) - 1000000;
-        text.add(number);
-        model += std::to_string(number);
-      } else {
-        const std::string word(next(3) == 0 ? next(256) : next(8), static_cast<char>('A' + next(26)));
-        text.add(word.c_str());
-        model += word;
-      }
+      const int number = static_cast<int>(next(2000000)) - 1000000;
+      const std::string word(next(3) == 0 ? next(256) : next(8), static_cast<char>('A' + next(26)));
+      const bool isNumber = next(2) == 0;
+      model += isNumber ? (text.add(number), std::to_string(number)) : (text.add(word.c_str()), word);
     }
+    char expected[kFindingTextSize];
     snprintf(expected, sizeof expected, "%s", model.c_str());
-    ASSERT_EQ(std::string(expected), std::string(text.text(), text.size())) << "round " << round;
-    ASSERT_EQ(strlen(text.text()), text.size());
+    ASSERT_EQ(expected, std::string(text.text(), text.size())) << "round " << round;
   }
 }
