@@ -69,7 +69,6 @@ bool checkGameDirectory(const char* hostDirectory, Findings& findings, CheckSumm
   summary = CheckSummary();
   summary.files = static_cast<int>(dir.files().size());
 
-  // The tables are large (the player objects alone take 3.9 MB): on the heap.
   for (const std::string& other : dir.others()) {
     findings.warning(other, FindingKind::NotRegular, "not a regular file (a pipe, a device or a link to one): not read");
   }
