@@ -267,8 +267,12 @@ TEST_F(ReachTest, TablesAndTheSurroundingWorldMapsAreLookedUp) {
       "  print(idname(3) + \" \" + idsprite(3) + \" \" + idname(50002) + \" \" + idsprite(50002) + \" [\" + "
       "idname(1000) + \"]\");\n"
       "  print(\"\" + neartile(0, 1) + \" \" + neartile(-47, 24) + \" \" + neartile(96, 48) + \" \" + "
-      "neartile(48, 24) + \" \" + neartile(1, 0) + \" \" + neartile(5, -1) + \" \" + neartile(49, 1));\n}\n"));
-  EXPECT_EQ((std::vector<std::string>{"3 50002 -1 -1", "Sword 9 Sword 8 []", "31 31 32 5 0 33 0"}),
+      "neartile(48, 24) + \" \" + neartile(1, 0) + \" \" + neartile(5, -1) + \" \" + neartile(49, 1));\n"
+      // Texts returned while the script holds earlier ones stay apart from them.
+      "  string@ a = mapname(1, 1); string@ b = teleportname(1, 1, 1); a[0] = 88; string@ c = mapname(1, 1);\n"
+      "  print(a + \" \" + b + \" \" + c + \" \" + idname(3) + mapname(1, 1));\n}\n"));
+  EXPECT_EQ((std::vector<std::string>{"3 50002 -1 -1", "Sword 9 Sword 8 []", "31 31 32 5 0 33 0",
+                                      "XANCD TAB2515 ZANCD SwordZANCD"}),
             scriptReach(engine)->output());
 }
 
