@@ -63,6 +63,7 @@ const Loop kLoops[] = {
     {"empty generic call", "s += emptygeneric(1 + i % 48, 1 + i % 24);", 1},
     {"getkind", "s += getkind(1 + i % 48, 1 + i % 24);", 1},
     {"setkind", "setkind(1, 1, 1);", 1},
+    {"hasmap", "if (hasmap(1 + i % 960, 1 + i % 480)) s++;", 1},
     {"mapname", "s += mapname(1, 1).length();", 1},
     {"teleportcount", "s += teleportcount(1, 1);", 1},
     {"getteleport", "int x, y; getteleport(1, 1, 1, x, y); s += x;", 1},
