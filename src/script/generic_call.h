@@ -19,7 +19,6 @@ constexpr int kMostGenericArgs = 8;
 // engine (scripts run on one thread).
 struct GenericArgLayout {
   bool known;
-  int count;
   int offset[kMostGenericArgs];
 };
 
@@ -48,10 +47,11 @@ class GenericCall {
   }
 
   void learn() {
-    int count = gen_->GetArgCount();
-    layout_.count = count < kMostGenericArgs ? count : kMostGenericArgs;
-    for (int i = 0; i < layout_.count; i++)
-      layout_.offset[i] = static_cast<int>(static_cast<const char*>(gen_->GetAddressOfArg(static_cast<AngelScript::asUINT>(i))) - first_);
+    const int count = gen_->GetArgCount();
+    for (int i = 0; i < count && i < kMostGenericArgs; i++) {
+      const char* at = static_cast<const char*>(gen_->GetAddressOfArg(static_cast<AngelScript::asUINT>(i)));
+      layout_.offset[i] = static_cast<int>(at - first_);
+    }
     layout_.known = true;
   }
 

@@ -25,7 +25,8 @@ namespace {
 // ---- Calls and refusals ----
 
 // Every function's body gets its call's arguments and the ScriptReach it is
-// bound to; the wrapper keeps the function's argument layout.
+// bound to; the wrapper keeps the function's argument layout. A body that
+// refuses sets no result: the script stops and never sees one.
 using Body = void (*)(const GenericCall&, ScriptReach&);
 
 template <Body body>
@@ -155,7 +156,6 @@ void hasmap(const GenericCall& call, ScriptReach& reach) {
 void usemap(const GenericCall& call, ScriptReach& reach) {
   const int x = call.integer(0), y = call.integer(1);
   const std::string& name = call.text(2);
-  call.returnBool(false);
   if (!gridOk("usemap", x, y)) return;
   if (name.empty() || name.size() > 200 || name.find_first_of("\\/:.*?\"<>| \r\n") != std::string::npos ||
       name.find('\0') != std::string::npos) {
@@ -201,7 +201,6 @@ void teleportname(const GenericCall& call, ScriptReach& reach) {
 }
 
 void addteleport(const GenericCall& call, ScriptReach& reach) {
-  call.returnInt(0);
   ScriptMapRecord* map = mapAt(call, reach, "addteleport");
   const int cellx = call.integer(2), celly = call.integer(3);
   const std::string& name = call.text(4);
@@ -252,7 +251,6 @@ void getplacement(const GenericCall& call, ScriptReach& reach) {
 }
 
 void placementinuse(const GenericCall& call, ScriptReach& reach) {
-  call.returnBool(false);
   ScriptMapRecord* map = mapAt(call, reach, "placementinuse");
   const int n = call.integer(2);
   if (map == nullptr || !placementOk("placementinuse", *map, n)) return;
@@ -260,7 +258,6 @@ void placementinuse(const GenericCall& call, ScriptReach& reach) {
 }
 
 void addplacement(const GenericCall& call, ScriptReach& reach) {
-  call.returnInt(0);
   ScriptMapRecord* map = mapAt(call, reach, "addplacement");
   const int id = call.integer(2), cellx = call.integer(3), celly = call.integer(4);
   if (map == nullptr || !idOk("addplacement", id) || !cellOk("addplacement", cellx, celly)) return;
@@ -361,7 +358,6 @@ void print(const GenericCall& call, ScriptReach& reach) {
 
 void neartile(const GenericCall& call, ScriptReach& reach) {
   const int x = call.integer(0), y = call.integer(1);
-  call.returnInt(0);
   const ScriptScope scope = reach.maps().scope();
   if (scope != ScriptScope::Map && scope != ScriptScope::Each) {
     refuse("neartile", "x, y", "reach beyond the map only in a run on one map");
