@@ -274,9 +274,10 @@ TEST_F(ReachTest, TablesAndTheSurroundingWorldMapsAreLookedUp) {
       "  string@ a = mapname(1, 1); string@ b = teleportname(1, 1, 1); a[0] = 88; string@ c = mapname(1, 1);\n"
       "  print(a + \" \" + b + \" \" + c + \" \" + idname(3) + mapname(1, 1));\n"
       "  print(\"\" + (hasmap(1, 1) ? 1 : 0) + (hasmap(48, 24) ? 1 : 0) + (hasmap(49, 1) ? 1 : 0) + "
-      "(hasmap(1, 25) ? 1 : 0));\n}\n"));
+      "(hasmap(1, 25) ? 1 : 0) + \" \" + (placementinuse(1, 1, 1) ? 1 : 0) + (placementinuse(1, 1, 2) ? 1 : 0) + "
+      "\" \" + neartile(1, 1));\n}\n"));
   EXPECT_EQ((std::vector<std::string>{"3 50002 -1 -1 -1", "Sword 9 Sword 8 []", "31 31 32 5 0 33 34",
-                                      "XANCD TAB2515 ZANCD SwordZANCD", "1100"}),
+                                      "XANCD TAB2515 ZANCD SwordZANCD", "1100 10 5"}),
             scriptReach(engine)->output());
 }
 
