@@ -1,13 +1,17 @@
 // The terrain rules in the headless editor with the demo world's shore rules:
-// Auto Terrain edges a stamp inside its undo step, and Apply Terrain Rules
-// asks where with the counts of each choice and changes only what was chosen.
+// Auto Terrain edges a stamp and every step of a stroke inside its undo step,
+// as a whole pass over the changes would, and Apply Terrain Rules asks where
+// with the counts of each choice and changes only what was chosen.
+#include <algorithm>
+
 #include "app/map_file.h"
 #include "app/terrain_commands.h"
 #include "app/terrain_editing.h"
 #include "app_fixture.h"
 #include "data/block_transform.h"
+#include "data/cell_line.h"
 #include "data/terrain_rules.h"
-#include "view/selection_edits.h"
+#include "data/terrain_world.h"
 #include "view/tool_actions.h"
 
 namespace {
@@ -54,8 +58,27 @@ class TerrainEditorTest : public AppTest {
 
 }  // namespace
 
-TEST_F(TerrainEditorTest, AutoTerrainEdgesAPastedTurnedBlockAndADeletedSelectionInTheSameStep) {
+// The whole pass a stroke's step stands for: every cell near a change since
+// the stroke began, evaluated anew against the map as it is.
+void modelPass(LocalMap& model, const Cells& baseline) {
+  TerrainNeighbours around;
+  readTerrainNeighbours(model.path, around);
+  TerrainGrid grid;
+  buildMapTerrainGrid(model, around, grid);
+  std::vector<TerrainCellEdit> edits;
+  terrainEditsForArea(editorTerrainRules(), grid, {0, 0, kMapColumns - 1, kMapRows - 1}, edits);
+  for (const TerrainCellEdit& e : edits) {
+    bool near = false;
+    for (int y = std::max(0, e.y - 1); y <= std::min(kMapRows - 1, e.y + 1); ++y)
+      for (int x = std::max(0, e.x - 1); x <= std::min(kMapColumns - 1, e.x + 1); ++x)
+        near = near || model.getTile(x, y) != baseline[y * kMapColumns + x];
+    if (near) model.setTile(e.x, e.y, e.code);
+  }
+}
+
+TEST_F(TerrainEditorTest, AutoTerrainEdgesPastesAndStrokesInTheirOwnUndoStep) {
   openMapFile(writeMap("ZANAB.MAP", landWithWater(kNoCells)).c_str(), *editor);
+  writeMap("ZANAC.MAP", landWithWater(CellRect{0, 0, 0, 23}));  // water across the east seam
   installAutoTerrain(*editor);
   setAutoTerrain(true);
   const Cells before = cellsOf(editor->openMap);
@@ -72,21 +95,36 @@ TEST_F(TerrainEditorTest, AutoTerrainEdgesAPastedTurnedBlockAndADeletedSelection
   for (int r = 0; r < 3; ++r)
     for (int c = 0; c < 5; ++c) EXPECT_EQ(want[r][c], editor->openMap.getTile(10 + c, 6 + r)) << c << "," << r;
   EXPECT_EQ(kLand, editor->openMap.getTile(9, 6));
-  const Cells pasted = cellsOf(editor->openMap);
   ASSERT_TRUE(editor->document.undo());
   EXPECT_EQ(before, cellsOf(editor->openMap));
-  ASSERT_TRUE(editor->document.redo());
-  EXPECT_EQ(pasted, cellsOf(editor->openMap));
 
-  // Land deleted into the lake's west side: the cells beside it become shore.
+  // Random strokes of water and land, each step's pass against the model's.
   v.tools.pasting = false;
-  v.tools.selection = CellRect{10, 6, 10, 8};
-  editor->selectedTile = kLand;
-  deleteCells(v);
-  EXPECT_EQ(105, editor->openMap.getTile(11, 6));
-  EXPECT_EQ(99, editor->openMap.getTile(11, 7));
-  ASSERT_TRUE(editor->document.undo());
-  EXPECT_EQ(pasted, cellsOf(editor->openMap));
+  srand(29);
+  for (int stroke = 0; stroke < 60; ++stroke) {
+    const Cells start = cellsOf(editor->openMap);
+    static LocalMap model;
+    model.kind = Wilderness;
+    snprintf(model.path, sizeof model.path, "%s", editor->openMap.path);
+    for (int i = 0; i < kMapColumns * kMapRows; ++i) model.setTile(i % kMapColumns, i / kMapColumns, start[i]);
+    editor->selectedTile = rand() % 2 ? kWater : kLand;
+    Cell at{rand() % kMapColumns, rand() % kMapRows}, from = at;
+    for (int step = rand() % 6; step >= 0; --step) {
+      areaToolLeftButton(v, at.column, at.row, true, 100 + stroke);
+      Cell line[kMaxLineCells];
+      for (int i = lineCells(from.column, from.row, at.column, at.row, line) - 1; i >= 0; --i)
+        model.setTile(line[i].column, line[i].row, static_cast<unsigned char>(editor->selectedTile));
+      modelPass(model, start);
+      ASSERT_EQ(cellsOf(model), cellsOf(editor->openMap)) << "stroke " << stroke << " step " << step;
+      from = at;
+      at = Cell{std::clamp(at.column + rand() % 7 - 3, 0, 47), std::clamp(at.row + rand() % 7 - 3, 0, 23)};
+    }
+    areaToolLeftButton(v, from.column, from.row, false, 100 + stroke);
+    if (stroke % 10 != 0) continue;
+    ASSERT_TRUE(editor->document.undo());
+    ASSERT_EQ(start, cellsOf(editor->openMap));
+    ASSERT_TRUE(editor->document.redo());
+  }
 }
 
 TEST_F(TerrainEditorTest, ApplyTerrainRulesAsksWithTheCountsAndChangesWhatWasChosen) {
