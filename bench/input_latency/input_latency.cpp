@@ -388,7 +388,7 @@ EditorFigures measureEditor(XSession& x, const Options& o) {
 // Water (code 208) painted over the land of a world map that has land on the
 // rows paintTrials paints, so that the demo world's shore rules fire at every
 // step; the editor's CPU time over the painting, per painted input.
-constexpr const char* kLandMap = "zanhd.map";
+constexpr const char* kLandMap = "zanlq.map";
 constexpr int kWater = 208;
 
 struct PaintFigures {
