@@ -18,9 +18,15 @@ root="$(pwd)"
 mkdir -p run
 cp build/demo/palette.bmp run/palette.bmp
 # The script selector opens in the examples the first time; the Script menu
-# lists the scripts of run/scripts.
+# lists the scripts of run/scripts, which starts with the examples that name
+# a menu item of their own.
 [ -e run/examples ] || ln -s ../examples run/examples
-mkdir -p run/scripts
+if [ ! -d run/scripts ]; then
+  mkdir -p run/scripts
+  for script in examples/*.as; do
+    if grep -q '^// menu:' "$script"; then cp "$script" run/scripts/; fi
+  done
+fi
 if [ ! -e run/dola.ini ]; then
   demo_dir="C:$(printf '%s' "$root/build/demo/world" | tr '/' '\\')"
   printf 'mode=window\r\nZANDirectory=%s\r\ncolordepth=16\r\n' "$demo_dir" > run/dola.ini

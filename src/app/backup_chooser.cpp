@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/editor_state.h"
 #include "gui/gui.h"
 
 namespace {
@@ -91,14 +92,15 @@ int chooseInWindow(const std::vector<BackupSummary>& backups) {
   return chooser.chosen;
 }
 
-BackupChooser g_choose = chooseInWindow;
-
 }  // namespace
 
-int chooseBackup(const std::vector<BackupSummary>& backups) { return backups.empty() ? -1 : g_choose(backups); }
+int chooseBackup(EditorState& editor, const std::vector<BackupSummary>& backups) {
+  if (backups.empty()) return -1;
+  return editor.backupChooser ? editor.backupChooser(backups) : chooseInWindow(backups);
+}
 
-BackupChooser setBackupChooser(BackupChooser chooser) {
-  BackupChooser previous = g_choose;
-  g_choose = chooser ? chooser : chooseInWindow;
+BackupChooser setBackupChooser(EditorState& editor, BackupChooser chooser) {
+  BackupChooser previous = editor.backupChooser;
+  editor.backupChooser = chooser;
   return previous;
 }

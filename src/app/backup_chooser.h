@@ -8,8 +8,11 @@
 
 typedef int (*BackupChooser)(const std::vector<BackupSummary>& backups);
 
-// The index of the backup chosen, or -1 when the user cancelled.
-int chooseBackup(const std::vector<BackupSummary>& backups);
+struct EditorState;
 
-// Installs a chooser (tests) and returns the one in use; the window by default.
-BackupChooser setBackupChooser(BackupChooser chooser);
+// The index of the backup chosen, or -1 when the user cancelled.
+int chooseBackup(EditorState& editor, const std::vector<BackupSummary>& backups);
+
+// Installs a chooser in the editor (tests; null is the window) and returns
+// the one in use.
+BackupChooser setBackupChooser(EditorState& editor, BackupChooser chooser);

@@ -12,7 +12,7 @@
 #include "app/map_versions.h"
 #include "app/navigation.h"
 #include "app/script_folder_menu.h"
-#include "app/recent_maps.h"
+#include "app/recent_maps_menu.h"
 #include "app/terrain_commands.h"
 #include "data/world_neighbours.h"
 
@@ -32,6 +32,9 @@ bool hasEast(const EditorState& e) { return hasNeighbour(e, WorldDirection::East
 bool teleportsShown(const EditorState& e) { return e.showTeleports != 0; }
 bool objectsShown(const EditorState& e) { return e.showObjects == 1; }
 bool mapOpen(const EditorState& e) { return e.openMap.path[0] != '\0'; }
+// A stroke still held is a step that Undo closes first.
+bool canUndo(const EditorState& e) { return e.document.history().canUndo() || e.document.editOpen(); }
+bool canRedo(const EditorState& e) { return e.document.history().canRedo(); }
 template <AreaTool T>
 bool toolChosen(const EditorState& e) { return e.mapView.tools.tool == T; }
 
@@ -49,9 +52,9 @@ const Command kCommands[] = {
     {Menu::File, "~Quit", ctrl(KEY_Q), quitCommand, nullptr, nullptr, nullptr},
     {Menu::File, "Recent Maps", kNoKey, nullptr, nullptr, nullptr, addRecentMapItems},
 
-    {Menu::Edit, "~Undo", ctrl(KEY_Z), undoCommand, nullptr, nullptr, nullptr},
-    {Menu::Edit, "~Redo", ctrl(KEY_Y), redoCommand, nullptr, nullptr, nullptr},
-    {Menu::None, "Edit > Redo", {KEY_Z, kGuiCtrl | kGuiShift}, redoCommand, nullptr, nullptr, nullptr},
+    {Menu::Edit, "~Undo", ctrl(KEY_Z), undoCommand, canUndo, nullptr, nullptr},
+    {Menu::Edit, "~Redo", ctrl(KEY_Y), redoCommand, canRedo, nullptr, nullptr},
+    {Menu::None, "Edit > Redo", {KEY_Z, kGuiCtrl | kGuiShift}, redoCommand, canRedo, nullptr, nullptr},
     {Menu::Edit, "Brush", plain(KEY_B), brushCommand, nullptr, toolChosen<AreaTool::Brush>, nullptr},
     {Menu::Edit, "Rectangle", plain(KEY_R), rectangleCommand, nullptr, toolChosen<AreaTool::Rectangle>, nullptr},
     {Menu::Edit, "Fill", plain(KEY_F), fillCommand, nullptr, toolChosen<AreaTool::Fill>, nullptr},

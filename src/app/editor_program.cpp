@@ -134,11 +134,12 @@ int runEditor(EditorDisplay display, const EditorStart& start) {
     return 1;
   }
   setEditorState(editor);
+  editor->dialogs.table = start.dialogs;
   loadSettingsWithDefaults(editor->settings, kSettingsPath);
   setEditingDefaults(*editor);
   startHintOf(editor->settings, editor->startHint, sizeof editor->startHint);
-  startScriptHost(&editor->scriptEngine, &editor->worldBuffer, &editorScriptUser());
-  setFirstScriptFolder();
+  startScriptHost(&editor->scriptEngine, &editor->worldBuffer, &editor->scriptUser);
+  setFirstScriptFolder(*editor);
   setScriptTerrainRules(editor->scriptEngine, &editorTerrainRules());
   installAutoTerrain(*editor);
   if (!startDisplay(editor->settings, display)) {
@@ -154,7 +155,7 @@ int runEditor(EditorDisplay display, const EditorStart& start) {
   loadSpriteSet(*editor);
   const bool headless = display == EditorDisplay::Headless;
   buildMainWindow(*editor, headless ? kScreenWidth : SCREEN_W, headless ? kScreenHeight : SCREEN_H);
-  editorScriptUser().setMapCanvas(editor->mapCanvas);
+  editor->scriptUser.setMapCanvas(editor->mapCanvas);
   SetCloseCallback(closeButtonCommand, editor);
   if (recover) recoverOpenMap(*editor, *recovered);
   else if (start.mapPath != nullptr) openMapFile(start.mapPath, *editor);

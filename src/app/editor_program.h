@@ -2,6 +2,8 @@
 // the event loop, and the shutdown that writes dola.ini and frees everything.
 #pragma once
 
+#include "app/user_dialogs.h"
+
 class SettingsFile;
 struct EditorState;
 
@@ -15,6 +17,7 @@ struct EditorStart {
   const char* mapPath = nullptr;     // editor path of a map opened once the editor is up
   const char* userFolder = nullptr;  // host path of the user's DOLA folder, the working directory now
   bool userFolderIsNew = false;      // made by this start: the first message says where it is
+  UserDialogs dialogs = {nullptr, nullptr};  // what shows the editor's dialogs; null entries: the toolkit (tests answer here)
 };
 
 // Runs the editor in the working directory (dola.ini, palette.bmp) until

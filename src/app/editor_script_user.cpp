@@ -9,8 +9,3 @@ const char* EditorScriptUser::selectFile(const char* masks, const char* startPat
                                          const char* buttonLabel) {
   return chooseFile(masks, startPath, flags, title, buttonLabel);
 }
-
-EditorScriptUser& editorScriptUser() {
-  static EditorScriptUser user;
-  return user;
-}

@@ -13,6 +13,3 @@ class EditorScriptUser : public ToolkitScriptUser {
   const char* selectFile(const char* masks, const char* startPath, int flags, const char* title,
                          const char* buttonLabel) override;
 };
-
-// The one EditorScriptUser, which the script host is started with.
-EditorScriptUser& editorScriptUser();

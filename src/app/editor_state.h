@@ -7,6 +7,9 @@
 
 #include <allegro.h>
 
+#include <memory>
+#include <vector>
+
 #include "data/creature_list.h"
 #include "data/local_map.h"
 #include "data/map_data_file.h"
@@ -16,9 +19,13 @@
 #include "data/sprite_set.h"
 #include "data/world_buffer.h"
 #include "data/world_teleports.h"
+#include "app/backup_chooser.h"
 #include "app/editor_listeners.h"
+#include "app/editor_script_user.h"
 #include "app/editor_view_host.h"
+#include "app/user_dialogs.h"
 #include "app/visited_maps.h"
+#include "script/script_header.h"
 #include "view/map_view.h"
 
 namespace AngelScript {
@@ -57,6 +64,13 @@ struct EditorState : MapViewWidgets, MapViewState {
   AngelScript::asIScriptEngine* scriptEngine;  // the one script engine
   VisitedMaps visitedMaps;  // every map opened since start-up, for Back and Forward
   char statusWarning[512];  // said after the open map's path on the status line until the next open; "" none
+  EditorScriptUser scriptUser;  // the scripts' mouse, Escape, progress window and dialogs
+
+  // ---- What the dialogs and windows beside the map hold ----
+  DialogContext dialogs;                    // the table messages go through (tests answer there), how many wait
+  BackupChooser backupChooser = nullptr;    // Restore Backup's chooser; null: its window (tests put one here)
+  std::unique_ptr<LocalMap> versionShown;   // the backup shown on the canvas by Versions of This Map
+  std::vector<FolderScript> folderScripts;  // the Script menu's folder items since it last opened
 
   // ---- The map view: its context over the parts above, and the program's
   // answers to what it asks ----

@@ -17,54 +17,62 @@
 
 namespace {
 
-// The version on the canvas; lives while the versions window is open.
-std::unique_ptr<LocalMap> g_shown;
+struct VersionsWindow;
+
+// A row's data: its window and its index (list rows get no other data pointer).
+struct Row {
+  VersionsWindow* window;
+  size_t index;
+};
 
 struct VersionsWindow {
   EditorState* editor;
   std::vector<MapVersion> versions;
-  std::vector<int> rows;  // row i's data: i
+  std::vector<Row> rows;
   int rowCount = 0;
   int selected = -1;
   bool done = false;
 };
-VersionsWindow* g_window = nullptr;  // list rows get no data pointer
 
 constexpr int kVisibleRows = 6;
+
+const Row& rowAt(void* rowData) { return *static_cast<const Row*>(rowData); }
 
 void* rowOf(void* list, int row) { return &static_cast<VersionsWindow*>(list)->rows[static_cast<size_t>(row)]; }
 
 void rowText(void* rowData, char* buffer) {
-  const MapVersion& v = g_window->versions[static_cast<size_t>(*static_cast<int*>(rowData))];
+  const MapVersion& v = rowAt(rowData).window->versions[rowAt(rowData).index];
   snprintf(buffer, kGuiRowBufferSize, "%s   %s", v.when.c_str(), v.operation.c_str());
 }
 
 void rowSelected(int, void* rowData) {
-  const int row = *static_cast<int*>(rowData);
-  if (showVersion(*g_window->editor, g_window->versions[static_cast<size_t>(row)])) {
-    g_window->selected = row;
+  VersionsWindow& window = *rowAt(rowData).window;
+  const size_t row = rowAt(rowData).index;
+  if (showVersion(*window.editor, window.versions[row])) {
+    window.selected = static_cast<int>(row);
     return;
   }
-  g_window->selected = -1;
-  tellUser("The copy %s could not be read as a map.", g_window->versions[static_cast<size_t>(row)].copy.c_str());
+  window.selected = -1;
+  tellUser("The copy %s could not be read as a map.", window.versions[row].copy.c_str());
 }
 
-void finish() {
-  g_window->done = true;
+void finish(VersionsWindow& window) {
+  window.done = true;
   StopEventLoop();
 }
 
-void restorePressed(void*) {
-  if (g_window->selected < 0) return;
-  restoreShownVersion(*g_window->editor);
-  finish();
+void restorePressed(void* data) {
+  VersionsWindow& window = *static_cast<VersionsWindow*>(data);
+  if (window.selected < 0) return;
+  restoreShownVersion(*window.editor);
+  finish(window);
 }
 
-void backPressed(void*) { finish(); }
+void backPressed(void* data) { finish(*static_cast<VersionsWindow*>(data)); }
 
-bool windowKey(const GuiKey& key, void*) {
+bool windowKey(const GuiKey& key, void* data) {
   if (key.scancode != KEY_ESC) return false;
-  finish();
+  finish(*static_cast<VersionsWindow*>(data));
   return true;
 }
 
@@ -73,9 +81,7 @@ void runWindow(EditorState& editor, std::vector<MapVersion> versions) {
   window.editor = &editor;
   window.versions = std::move(versions);
   window.rowCount = static_cast<int>(window.versions.size());
-  for (int i = 0; i < window.rowCount; i++) window.rows.push_back(i);
-  VersionsWindow* outer = g_window;
-  g_window = &window;
+  for (size_t i = 0; i < window.versions.size(); i++) window.rows.push_back(Row{&window, i});
   char name[kPathBufferSize], title[kPathBufferSize + 32];
   if (!mapNameOf(editor.openMap.path, name, sizeof name)) snprintf(name, sizeof name, "this map");
   snprintf(title, sizeof title, "Versions of %s", name);
@@ -86,14 +92,13 @@ void runWindow(EditorState& editor, std::vector<MapVersion> versions) {
   SetListIndexer(list, rowOf);
   SetListSelectCallback(list, rowSelected);
   const int buttonsY = 22 + kVisibleRows * 20 + 12;
-  AddButton(8, buttonsY, "~Restore", restorePressed, nullptr);
-  AddButton(100, buttonsY, "~Back", backPressed, nullptr);
-  SetKeyHandler(id, windowKey, nullptr);
+  AddButton(8, buttonsY, "~Restore", restorePressed, &window);
+  AddButton(100, buttonsY, "~Back", backPressed, &window);
+  SetKeyHandler(id, windowKey, &window);
   ShowWindow();
   while (!window.done) RunEventLoop();
   CloseTopWindow();
   leaveVersions(editor);
-  g_window = outer;
 }
 
 }  // namespace
@@ -114,8 +119,8 @@ std::vector<MapVersion> versionsOf(const std::vector<BackupSummary>& backups, co
 bool showVersion(EditorState& editor, const MapVersion& version) {
   auto loaded = std::make_unique<LocalMap>();
   if (!loaded->loadForReading(version.copy.c_str()) || loaded->kind == NoKind) return false;
-  g_shown = std::move(loaded);
-  editor.mapView.version = g_shown.get();
+  editor.versionShown = std::move(loaded);
+  editor.mapView.version = editor.versionShown.get();
   Refresh(editor.mapCanvas);
   return true;
 }
@@ -131,7 +136,7 @@ void restoreShownVersion(EditorState& editor) {
 
 void leaveVersions(EditorState& editor) {
   editor.mapView.version = nullptr;
-  g_shown.reset();
+  editor.versionShown.reset();
   editor.mapView.picture.forgetShown();
   Refresh(editor.mapCanvas);
 }

@@ -1,13 +1,11 @@
-// The recent maps of dola.ini, their File menu items and the start line
-// that offers the first of them.
+// The recent maps of dola.ini and the start line that offers the first of
+// them (their File menu items are in recent_maps_menu.cpp).
 #include "app/recent_maps.h"
 
 #include <cstdio>
 #include <cstring>
 
 #include "app/editor_state.h"
-#include "app/unsaved_changes.h"
-#include "gui/gui.h"
 #include "platform/editor_path.h"
 
 namespace {
@@ -15,31 +13,6 @@ namespace {
 constexpr const char kSection[] = "recent";
 
 void keyOf(int index, char* out, size_t size) { snprintf(out, size, "map%d", index + 1); }
-
-// The last folder and the file name ("world\ZANAB.MAP"): enough to tell the
-// maps of one world from those of another, short enough for a menu.
-const char* shortName(const char* path) {
-  const char* last = lastBackslash(path);
-  if (last == nullptr) return path;
-  for (size_t i = static_cast<size_t>(last - path); i > 0; --i)
-    if (path[i - 1] == '\\') return path + i;
-  return path;
-}
-
-template <int N>
-void openRecentCommand(void* editor) {
-  EditorState& e = *static_cast<EditorState*>(editor);
-  char path[kMapPathSize];
-  const char* recent = recentMap(e.settings, N);
-  if (recent == nullptr) return;
-  snprintf(path, sizeof path, "%s", recent);  // the open rewrites the list
-  replaceOpenMap(path, e);
-}
-
-const GuiCommand kOpenRecent[kRecentMapCount] = {
-    openRecentCommand<0>, openRecentCommand<1>, openRecentCommand<2>, openRecentCommand<3>,
-    openRecentCommand<4>, openRecentCommand<5>, openRecentCommand<6>, openRecentCommand<7>,
-};
 
 }  // namespace
 
@@ -81,18 +54,6 @@ void noteOpenedMap(EditorState& editor) {
   if (editor.openMap.path[0] == '\0') return;  // nothing was opened
   rememberRecentMap(editor.settings, editor.openMap.path);
   startHintOf(editor.settings, editor.startHint, sizeof editor.startHint);
-}
-
-void addRecentMapItems(void* data) {
-  EditorState& editor = *static_cast<EditorState*>(data);
-  const int count = recentMapCount(editor.settings);
-  // A dimmed heading: the maps follow it.
-  AddMenuItem(kMenuItemDisabled, count > 0 ? "Recent Maps" : "Recent Maps: none yet", "", nullptr, nullptr);
-  for (int i = 0; i < count; ++i) {
-    char label[kMapPathSize + 8];
-    snprintf(label, sizeof label, "~%d %s", i + 1, shortName(recentMap(editor.settings, i)));
-    AddMenuItem(kMenuItemPlain, label, "", kOpenRecent[i], &editor);
-  }
 }
 
 void startHintOf(const SettingsFile& settings, char* text, size_t size) {

@@ -20,12 +20,6 @@ void rememberRecentMap(SettingsFile& settings, const char* path);
 // names it.
 void noteOpenedMap(EditorState& editor);
 
-// The items after the File menu's own: "Recent Maps", then "~1 world\ZANAB.MAP"
-// and so on (the last folder and the file name); each opens its map as File >
-// Open does.
-// (The command table's addItems of "Recent Maps"; editor is the EditorState.)
-void addRecentMapItems(void* editor);
-
 // The one line the map canvas shows while no map is open: how to begin, and
 // which key reopens the map opened last.
 void startHintOf(const SettingsFile& settings, char* text, size_t size);

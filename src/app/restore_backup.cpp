@@ -100,6 +100,6 @@ void restoreBackupByChoice(EditorState& editor) {
              place.keep > 0 ? "" : " (backups are turned off: backups=0 in dola.ini)");
     return;
   }
-  const int chosen = chooseBackup(backups);
+  const int chosen = chooseBackup(editor, backups);
   if (chosen >= 0) restoreBackupAfterQuestion(editor, backups[static_cast<size_t>(chosen)]);
 }

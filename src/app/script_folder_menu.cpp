@@ -22,8 +22,6 @@ namespace {
 constexpr char kScriptsFolder[] = "scripts";    // beside dola.ini, and in the game directory
 constexpr char kExamplesFolder[] = "examples";  // beside dola.ini
 
-std::vector<FolderScript> g_items;  // the items of the menu's last opening
-
 void runItem(void* data) {
   const FolderScript& script = *static_cast<const FolderScript*>(data);
   if (EditorState* editor = editorState())
@@ -34,19 +32,20 @@ void runItem(void* data) {
 
 void addFolderScriptItems(void* data) {
   EditorState& editor = *static_cast<EditorState*>(data);
-  g_items = listFolderScripts(kScriptsFolder);
+  std::vector<FolderScript>& items = editor.folderScripts;
+  items = listFolderScripts(kScriptsFolder);
   const char* game = zanDirectory(editor);
   if (game[0] != '\0') {
     const std::string folder = std::string(game) + "\\" + kScriptsFolder;
-    for (FolderScript& s : listFolderScripts(folder.c_str())) g_items.push_back(s);
+    for (FolderScript& s : listFolderScripts(folder.c_str())) items.push_back(s);
   }
-  if (g_items.empty()) return;
+  if (items.empty()) return;
   AddMenuItem(kMenuItemSeparator, "", "", nullptr, nullptr);
-  for (FolderScript& s : g_items) AddMenuItem(kMenuItemPlain, s.header.label.c_str(), "", runItem, &s);
+  for (FolderScript& s : items) AddMenuItem(kMenuItemPlain, s.header.label.c_str(), "", runItem, &s);
 }
 
 void runFolderScript(EditorState& editor, const char* path, int runsOn) {
-  EditorScriptUser& user = editorScriptUser();
+  EditorScriptUser& user = editor.scriptUser;
   user.presetScript(path);
   switch (static_cast<ScriptRunsOn>(runsOn)) {
     case ScriptRunsOn::Map:
@@ -70,6 +69,6 @@ void runFolderScript(EditorState& editor, const char* path, int runsOn) {
   user.clearPresets();  // a command that ended before it chose keeps nothing for the next
 }
 
-void setFirstScriptFolder() {
-  editorScriptUser().setStartFolder(isDirectoryPath(kExamplesFolder) ? kExamplesFolder : kScriptsFolder);
+void setFirstScriptFolder(EditorState& editor) {
+  editor.scriptUser.setStartFolder(isDirectoryPath(kExamplesFolder) ? kExamplesFolder : kScriptsFolder);
 }

@@ -14,4 +14,4 @@ void runFolderScript(EditorState& editor, const char* path, int runsOn);
 
 // Where the script selector opens the first time: the examples folder
 // beside dola.ini when there is one, else the scripts folder.
-void setFirstScriptFolder();
+void setFirstScriptFolder(EditorState& editor);

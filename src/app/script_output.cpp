@@ -19,16 +19,14 @@ constexpr int kListWidth = 640;
 constexpr int kVisibleRows = 20;
 
 struct OutputWindow {
-  std::vector<std::string> lines;
-  std::vector<int> rows;  // row i's data: i
+  std::vector<std::string> lines;  // row i's data: line i
   int rowCount;
 };
-OutputWindow* g_window = nullptr;  // the window open now (list rows get no data pointer)
 
-void* rowOf(void* list, int row) { return &static_cast<OutputWindow*>(list)->rows[static_cast<size_t>(row)]; }
+void* rowOf(void* list, int row) { return &static_cast<OutputWindow*>(list)->lines[static_cast<size_t>(row)]; }
 
 void rowText(void* rowData, char* buffer) {
-  snprintf(buffer, kGuiRowBufferSize, "%s", g_window->lines[static_cast<size_t>(*static_cast<int*>(rowData))].c_str());
+  snprintf(buffer, kGuiRowBufferSize, "%s", static_cast<const std::string*>(rowData)->c_str());
 }
 
 void closeWindow(void*) { StopEventLoop(); }
@@ -56,10 +54,7 @@ void showScriptOutput(EditorState& editor) {
   }
   window.lines.swap(split);
   window.lines.push_back(reach->endMessage()[0] == '\0' ? "No script has run yet." : reach->endMessage());
-  for (size_t i = 0; i < window.lines.size(); i++) window.rows.push_back(static_cast<int>(i));
-  window.rowCount = static_cast<int>(window.rows.size());
-  OutputWindow* outer = g_window;
-  g_window = &window;
+  window.rowCount = static_cast<int>(window.lines.size());
   const int id = CreateWindow(kListWidth + 16, 20 * kVisibleRows + 60, "Script Output", 0);
   if (id != 0) {
     const int list = AddListBox(8, 8, &window, &window.rowCount, kListWidth, kListLeftButton, rowText, nullptr,
@@ -72,7 +67,6 @@ void showScriptOutput(EditorState& editor) {
     RunEventLoop();
     CloseTopWindow();
   }
-  g_window = outer;
 }
 
 void showScriptOutputIfPrinted(EditorState& editor) {

@@ -10,18 +10,29 @@
 
 namespace {
 
-// The one state of the editor's dialogs: the table in use and how many of
-// them wait for the user now (nested ones included).
-struct DialogContext {
-  UserDialogs table = {ShowText, SelectFile};
-  int open = 0;
-};
-DialogContext g_dialogs;
+// The editor's dialogs; null before the editor object exists and after it
+// is gone, when the toolkit's dialogs are shown uncounted.
+DialogContext* context() {
+  EditorState* editor = editorState();
+  return editor ? &editor->dialogs : nullptr;
+}
 
 // Counts a dialog as open for the lifetime of the guard.
-struct OpenDialog {
-  OpenDialog() { ++g_dialogs.open; }
-  ~OpenDialog() { --g_dialogs.open; }
+class OpenDialog {
+ public:
+  OpenDialog() : dialogs_(context()) {
+    if (dialogs_) ++dialogs_->open;
+  }
+  ~OpenDialog() {
+    if (dialogs_) --dialogs_->open;
+  }
+  AskFunction ask() const { return dialogs_ && dialogs_->table.ask ? dialogs_->table.ask : ShowText; }
+  ChooseFileFunction chooseFile() const {
+    return dialogs_ && dialogs_->table.chooseFile ? dialogs_->table.chooseFile : SelectFile;
+  }
+
+ private:
+  DialogContext* dialogs_;
 };
 
 // A button held when a dialog closes must not act on the map under it.
@@ -32,14 +43,16 @@ void afterDialog() {
 }  // namespace
 
 UserDialogs setUserDialogs(UserDialogs dialogs) {
-  UserDialogs previous = g_dialogs.table;
-  g_dialogs.table = dialogs;
+  DialogContext* in = context();
+  if (in == nullptr) return UserDialogs{nullptr, nullptr};
+  UserDialogs previous = in->table;
+  in->table = dialogs;
   return previous;
 }
 
 int askUser(const char* text, const char* buttons) {
   OpenDialog open;
-  const int answer = g_dialogs.table.ask(text ? text : "", buttons);
+  const int answer = open.ask()(text ? text : "", buttons);
   afterDialog();
   return answer;
 }
@@ -49,7 +62,10 @@ int askQuestion(const char* text, const char* buttons) {
   return askUser(text, buttons);
 }
 
-bool userDialogOpen() { return g_dialogs.open > 0; }
+bool userDialogOpen() {
+  const DialogContext* dialogs = context();
+  return dialogs && dialogs->open > 0;
+}
 
 void tellUser(const char* format, ...) {
   char text[2048];
@@ -63,7 +79,7 @@ void tellUser(const char* format, ...) {
 const char* chooseFile(const char* masks, const char* startPath, int flags, const char* title,
                        const char* buttonLabel) {
   OpenDialog open;
-  const char* path = g_dialogs.table.chooseFile(masks, startPath, flags, title, buttonLabel);
+  const char* path = open.chooseFile()(masks, startPath, flags, title, buttonLabel);
   afterDialog();
   return path ? path : "";
 }

@@ -1,7 +1,8 @@
 // The editor's conversations with the user: every message and question is
 // shown literally (a "%" or "|" in a path is shown as it is), and every file
 // or directory is chosen through the toolkit's file selector. Both go through
-// one replaceable table so that tests can read the texts and answer them.
+// one replaceable table in the editor object, so that tests can read the
+// texts and answer them.
 #pragma once
 
 typedef int (*AskFunction)(const char* text, const char* buttons);
@@ -13,7 +14,15 @@ struct UserDialogs {
   ChooseFileFunction chooseFile;  // SelectFile: a path, or "" when cancelled
 };
 
-// Installs a table (tests) and returns the one in use; the toolkit's by default.
+// The editor's dialogs, a part of the editor object: the table they go
+// through (tests put their own there) and how many wait for the user now,
+// nested ones included.
+struct DialogContext {
+  UserDialogs table = {nullptr, nullptr};  // a null entry is the toolkit's ShowText or SelectFile
+  int open = 0;
+};
+
+// Installs a table in the editor (tests) and returns the one in use.
 UserDialogs setUserDialogs(UserDialogs dialogs);
 
 // Shows text with the buttons ("~Save|~Discard|~Cancel"; null or "" is "~OK")

@@ -33,7 +33,6 @@ const char* scriptedChoice(const char* masks, const char* start, int flags, cons
   return chosen.c_str();
 }
 
-UserDialogs g_toolkitDialogs;
 
 void stopLoop(void* timedOut) {
   *static_cast<bool*>(timedOut) = true;
@@ -44,10 +43,11 @@ void stopLoop(void* timedOut) {
 
 void answerDialogsFrom(DialogScript* script) {
   g_script = script;
-  if (script)
-    g_toolkitDialogs = setUserDialogs(UserDialogs{scriptedAsk, scriptedChoice});
-  else
-    setUserDialogs(g_toolkitDialogs);
+  setUserDialogs(scriptedDialogs());
+}
+
+UserDialogs scriptedDialogs() {
+  return g_script ? UserDialogs{scriptedAsk, scriptedChoice} : UserDialogs{nullptr, nullptr};
 }
 
 std::string mapText(const std::string& header, int rows, char fill, int shortRow, int shortLength) {

@@ -27,8 +27,10 @@ struct DialogScript {
   std::vector<FileChoice> choices;   // every selector call
 };
 
-// Installs the script as the user's dialogs until uninstalled.
+// Makes the script the user's answers (null: none), in the editor object
+// when there is one; an editor started later takes scriptedDialogs().
 void answerDialogsFrom(DialogScript* script);
+UserDialogs scriptedDialogs();
 
 // A MAP file text: the header line, then rows lines of a lead blank and 48
 // copies of fill, each line ended by CR LF.

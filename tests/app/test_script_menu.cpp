@@ -26,7 +26,7 @@ class ScriptMenuTest : public AppTest {
  protected:
   void SetUp() override {
     AppTest::SetUp();
-    ASSERT_TRUE(startScriptHost(&editor->scriptEngine, &editor->worldBuffer, &editorScriptUser()));
+    ASSERT_TRUE(startScriptHost(&editor->scriptEngine, &editor->worldBuffer, &editor->scriptUser));
   }
   void TearDown() override {
     stopScriptHost(&editor->scriptEngine);

@@ -30,8 +30,9 @@ class StartupTest : public ::testing::Test {
     answerDialogsFrom(nullptr);
     EXPECT_EQ(chdir(saved_), 0);
   }
-  int runAndQuit(const EditorStart& start = EditorStart()) {
+  int runAndQuit(EditorStart start = EditorStart()) {
     GuiQueueCall([](void*) { quitCommand(editorState()); }, nullptr, 50);
+    start.dialogs = scriptedDialogs();
     return runEditor(EditorDisplay::Headless, start);
   }
 

@@ -84,16 +84,18 @@ class OpenMapModel : public ::testing::Test {
     if (m.states.empty()) m.states = {m.disk = now()};
   }
 
-  void randomEdit() {
+  // An edit left open (a stroke still held) is the step the next
+  // operation closes first.
+  void randomEdit(bool leaveOpen = false) {
     const std::string before = now();
     const int what = static_cast<int>(rng() % 6);
     const unsigned char code = "ab"[rng() % 2];  // two codes: a cell is often painted back
-    doc.edit([&] {
-      if (what < 3) doc.map.setTile(static_cast<int>(rng() % 3), 1, code);
-      if (what == 3) doc.map.addTeleport(3, 4, "ZANAC");
-      if (what == 4) doc.map.removeTeleport(0);
-      if (what == 5) doc.data.placement(2)->inUse ^= 1;
-    });
+    doc.beginEdit();
+    if (what < 3) doc.map.setTile(static_cast<int>(rng() % 3), 1, code);
+    if (what == 3) doc.map.addTeleport(3, 4, "ZANAC");
+    if (what == 4) doc.map.removeTeleport(0);
+    if (what == 5) doc.data.placement(2)->inUse ^= 1;
+    if (!leaveOpen) doc.commitEdit();
     const std::string after = now();
     if (after == before) return;
     ModelMap& m = model();
@@ -187,6 +189,7 @@ TEST_F(OpenMapModel, FilesRecoveryCopyAndModifiedFollowTheModelOverRandomRuns) {
     } else if (r < 72) {
       if (doc.redo()) m.current++;
     } else if (r < 82) {
+      if (r % 2) randomEdit(true);  // Ctrl+S with the button still held
       save();
     } else if (r < 88) {
       leave();
