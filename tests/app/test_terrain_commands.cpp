@@ -95,6 +95,11 @@ TEST_F(TerrainEditorTest, AutoTerrainEdgesPastesAndStrokesInTheirOwnUndoStep) {
   for (int r = 0; r < 3; ++r)
     for (int c = 0; c < 5; ++c) EXPECT_EQ(want[r][c], editor->openMap.getTile(10 + c, 6 + r)) << c << "," << r;
   EXPECT_EQ(kLand, editor->openMap.getTile(9, 6));
+  char why[64];
+  terrainRuleText(*editor, 10, 6, why, sizeof why);  // what the position field says
+  EXPECT_STREQ("rule at line 4", why);
+  terrainRuleText(*editor, 9, 6, why, sizeof why);
+  EXPECT_STREQ("no rule matched", why);
   ASSERT_TRUE(editor->document.undo());
   EXPECT_EQ(before, cellsOf(editor->openMap));
 
