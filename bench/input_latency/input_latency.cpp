@@ -36,6 +36,12 @@ constexpr ScreenRect kPalette{5, 565, 576, 160};
 constexpr int kRestX = 760, kRestY = 650;                // beside the previews: no canvas
 constexpr double kTimeout = 1500;
 
+double medianOf(std::vector<double> v) {
+  if (v.empty()) return 0;
+  std::sort(v.begin(), v.end());
+  return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
+
 struct Samples {
   std::vector<double> ms;
   int timeouts = 0;
@@ -43,12 +49,7 @@ struct Samples {
     if (v < 0) ++timeouts;
     else ms.push_back(v);
   }
-  double median() const {
-    if (ms.empty()) return 0;
-    std::vector<double> s = ms;
-    std::sort(s.begin(), s.end());
-    return s.size() % 2 ? s[s.size() / 2] : (s[s.size() / 2 - 1] + s[s.size() / 2]) / 2;
-  }
+  double median() const { return medianOf(ms); }
   double max() const { return ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end()); }
   long over(double limit) const { return std::count_if(ms.begin(), ms.end(), [limit](double v) { return v > limit; }); }
   void take(const Samples& other) {
@@ -340,14 +341,29 @@ void previewTrials(const XSession& x, int trials, EditorFigures& f) {
   }
 }
 
-EditorFigures measureEditor(XSession& x, const Options& o) {
-  EditorFigures f;
-  const fs::path work = makeWorkspace(o);
-  if (work.empty()) return f;
+// The editor started on a copy of the demo world, shown and quiet; -1 without a copy.
+pid_t startEditor(const XSession& x, const Options& o, fs::path& work) {
+  work = makeWorkspace(o);
+  if (work.empty()) return -1;
   x.move(kRestX, kRestY);
   const pid_t pid = startProgram(x, {(o.buildDir / "dola").string()}, work.string());
   x.waitChange(kPalette, x.grab(kPalette), monotonicMs(), 20000);
   x.waitQuiet(ScreenRect{0, 0, 1024, 768}, 500, 5000);
+  return pid;
+}
+
+void endEditor(pid_t pid, const fs::path& work) {
+  endProgram(pid);
+  std::error_code ec;
+  fs::remove_all(work, ec);
+  g_workspace[0] = '\0';
+}
+
+EditorFigures measureEditor(XSession& x, const Options& o) {
+  EditorFigures f;
+  fs::path work;
+  const pid_t pid = startEditor(x, o, work);
+  if (pid < 0) return f;
   const int opens = std::max(4, o.trials / 3);
   for (int i = 0; i < opens; ++i) openByKeyboard(x, i % 2 ? "oakvale.map" : "zanjj.map", f.openMap);
   keyTrials(x, o.trials, kRestX, kRestY, f.keysOff);
@@ -376,10 +392,7 @@ EditorFigures measureEditor(XSession& x, const Options& o) {
   }
   paintTrials(x, o.trials, 250, f.heldPress, f.drag);
   previewTrials(x, o.trials, f);
-  endProgram(pid);
-  std::error_code ec;
-  fs::remove_all(work, ec);
-  g_workspace[0] = '\0';
+  endEditor(pid, work);
   return f;
 }
 
@@ -401,20 +414,11 @@ struct PaintFigures {
   }
 };
 
-double medianOf(std::vector<double> v) {
-  if (v.empty()) return 0;
-  std::sort(v.begin(), v.end());
-  return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
-}
-
 PaintFigures measurePainting(XSession& x, const Options& o, bool autoTerrain) {
   PaintFigures f;
-  const fs::path work = makeWorkspace(o);
-  if (work.empty()) return f;
-  x.move(kRestX, kRestY);
-  const pid_t pid = startProgram(x, {(o.buildDir / "dola").string()}, work.string());
-  x.waitChange(kPalette, x.grab(kPalette), monotonicMs(), 20000);
-  x.waitQuiet(ScreenRect{0, 0, 1024, 768}, 500, 5000);
+  fs::path work;
+  const pid_t pid = startEditor(x, o, work);
+  if (pid < 0) return f;
   Samples opened;
   openByKeyboard(x, kLandMap, opened);
   const ScreenRect water = paletteCell(kWater);
@@ -430,10 +434,7 @@ PaintFigures measurePainting(XSession& x, const Options& o, bool autoTerrain) {
   paintTrials(x, o.trials, kWater, f.heldPress, f.drag);
   const size_t inputs = f.heldPress.ms.size() + f.drag.ms.size();
   f.cpuPerInput.push_back(inputs > 0 ? (cpuMs(pid) - cpu0) / inputs : 0);
-  endProgram(pid);
-  std::error_code ec;
-  fs::remove_all(work, ec);
-  g_workspace[0] = '\0';
+  endEditor(pid, work);
   return f;
 }
 
