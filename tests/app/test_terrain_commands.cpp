@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/map_file.h"
+#include "app/map_versions.h"
 #include "app/terrain_commands.h"
 #include "app/terrain_editing.h"
 #include "app_fixture.h"
@@ -102,6 +103,14 @@ TEST_F(TerrainEditorTest, AutoTerrainEdgesPastesAndStrokesInTheirOwnUndoStep) {
   EXPECT_STREQ("no rule matched", why);
   ASSERT_TRUE(editor->document.undo());
   EXPECT_EQ(before, cellsOf(editor->openMap));
+
+  // A version of the map comes back as it was kept, plain water edges and all.
+  LocalMap kept;
+  ASSERT_TRUE(kept.load(writeMap("KEPT.MAP", landWithWater(CellRect{20, 5, 24, 9})).c_str()));
+  ASSERT_TRUE(showVersion(*editor, MapVersion{"", "", kept.path}));
+  restoreShownVersion(*editor);
+  EXPECT_EQ(cellsOf(kept), cellsOf(editor->openMap));
+  ASSERT_TRUE(editor->document.undo());
 
   // Random strokes of water and land, each step's pass against the model's.
   v.tools.pasting = false;
