@@ -4,9 +4,12 @@
 // figure of dola-input-floor, an Allegro program that only blits once per
 // input, run on the same display in the same run.
 // The floor and the editor are measured by turns, in rounds.
-// Usage: bench_input_latency [--depth 16|32] [--trials N] [--rounds N] [--auto-terrain on|off]
+// Usage: bench_input_latency [--depth 16|32] [--trials N] [--rounds N]
+//                            [--auto-terrain on|off|compare]
 // (from the build directory's bench/); with Auto Terrain on, the presses and
-// the drag that paint end with the demo world's terrain rules.
+// the drag that paint end with the demo world's terrain rules. "compare"
+// measures only the painting: water painted over the land of a world map,
+// with Auto Terrain off and on by turns in every round.
 #include <ftw.h>
 #include <signal.h>
 
@@ -34,6 +37,12 @@ constexpr ScreenRect kQuestion{312, 334, 400, 100};     // the middle of the scr
 constexpr int kRestX = 760, kRestY = 650;                // beside the previews: no canvas
 constexpr double kTimeout = 1500;
 
+double medianOf(std::vector<double> v) {
+  if (v.empty()) return 0;
+  std::sort(v.begin(), v.end());
+  return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
+
 struct Samples {
   std::vector<double> ms;
   int timeouts = 0;
@@ -41,12 +50,7 @@ struct Samples {
     if (v < 0) ++timeouts;
     else ms.push_back(v);
   }
-  double median() const {
-    if (ms.empty()) return 0;
-    std::vector<double> s = ms;
-    std::sort(s.begin(), s.end());
-    return s.size() % 2 ? s[s.size() / 2] : (s[s.size() / 2 - 1] + s[s.size() / 2]) / 2;
-  }
+  double median() const { return medianOf(ms); }
   double max() const { return ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end()); }
   long over(double limit) const { return std::count_if(ms.begin(), ms.end(), [limit](double v) { return v > limit; }); }
   void take(const Samples& other) {
@@ -60,6 +64,7 @@ struct Options {
   int trials = 10;  // per round
   int rounds = 5;   // the floor and the editor by turns, each round
   bool autoTerrain = false;
+  bool compareTerrain = false;  // painting water with Auto Terrain off and on, by turns
   fs::path buildDir;
 };
 
@@ -246,8 +251,10 @@ ScreenRect cellRect(int column, int row) {
 }
 
 // Presses that paint: each on a cell that does not yet show the selected tile.
-void paintTrials(const XSession& x, int trials, Samples& held, Samples& drag) {
-  const Pixels selected = x.grab(ScreenRect{kPalette.x + 18 * (250 % 32), kPalette.y + 20 * (250 / 32), 18, 20});
+ScreenRect paletteCell(int code) { return ScreenRect{kPalette.x + 18 * (code % 32), kPalette.y + 20 * (code / 32), 18, 20}; }
+
+void paintTrials(const XSession& x, int trials, int code, Samples& held, Samples& drag) {
+  const Pixels selected = x.grab(paletteCell(code));
   int row = 2;
   for (int i = 0, column = 1; i < trials && column < 47; ++column) {
     const ScreenRect cell = cellRect(column, row);
@@ -361,14 +368,29 @@ void replaceTrials(const XSession& x, int trials, EditorFigures& f) {
   select(250);
 }
 
-EditorFigures measureEditor(XSession& x, const Options& o) {
-  EditorFigures f;
-  const fs::path work = makeWorkspace(o);
-  if (work.empty()) return f;
+// The editor started on a copy of the demo world, shown and quiet; -1 without a copy.
+pid_t startEditor(const XSession& x, const Options& o, fs::path& work) {
+  work = makeWorkspace(o);
+  if (work.empty()) return -1;
   x.move(kRestX, kRestY);
   const pid_t pid = startProgram(x, {(o.buildDir / "dola").string()}, work.string());
   x.waitChange(kPalette, x.grab(kPalette), monotonicMs(), 20000);
   x.waitQuiet(ScreenRect{0, 0, 1024, 768}, 500, 5000);
+  return pid;
+}
+
+void endEditor(pid_t pid, const fs::path& work) {
+  endProgram(pid);
+  std::error_code ec;
+  fs::remove_all(work, ec);
+  g_workspace[0] = '\0';
+}
+
+EditorFigures measureEditor(XSession& x, const Options& o) {
+  EditorFigures f;
+  fs::path work;
+  const pid_t pid = startEditor(x, o, work);
+  if (pid < 0) return f;
   const int opens = std::max(4, o.trials / 3);
   for (int i = 0; i < opens; ++i) openByKeyboard(x, i % 2 ? "oakvale.map" : "zanjj.map", f.openMap);
   keyTrials(x, o.trials, kRestX, kRestY, f.keysOff);
@@ -402,13 +424,69 @@ EditorFigures measureEditor(XSession& x, const Options& o) {
     x.tapKey("t");
     x.waitQuiet(ScreenRect{0, 0, 1024, 768}, 300, 3000);
   }
-  paintTrials(x, o.trials, f.heldPress, f.drag);
+  paintTrials(x, o.trials, 250, f.heldPress, f.drag);
   previewTrials(x, o.trials, f);
-  endProgram(pid);
-  std::error_code ec;
-  fs::remove_all(work, ec);
-  g_workspace[0] = '\0';
+  endEditor(pid, work);
   return f;
+}
+
+// ---- Painting with Auto Terrain off and on ----
+
+// Water (code 208) painted over the land of a world map that has land on the
+// rows paintTrials paints, so that the demo world's shore rules fire at every
+// step; the editor's CPU time over the painting, per painted input.
+constexpr const char* kLandMap = "zanlq.map";
+constexpr int kWater = 208;
+
+struct PaintFigures {
+  Samples heldPress, drag;
+  std::vector<double> cpuPerInput;  // one per round
+  void take(const PaintFigures& r) {
+    heldPress.take(r.heldPress);
+    drag.take(r.drag);
+    cpuPerInput.insert(cpuPerInput.end(), r.cpuPerInput.begin(), r.cpuPerInput.end());
+  }
+};
+
+PaintFigures measurePainting(XSession& x, const Options& o, bool autoTerrain) {
+  PaintFigures f;
+  fs::path work;
+  const pid_t pid = startEditor(x, o, work);
+  if (pid < 0) return f;
+  Samples opened;
+  openByKeyboard(x, kLandMap, opened);
+  const ScreenRect water = paletteCell(kWater);
+  x.move(water.x + 9, water.y + 10);
+  sleepMs(40);
+  x.button(1, true);
+  sleepMs(60);
+  x.button(1, false);
+  x.move(kMapCanvas.x + 300, kMapCanvas.y + 300);
+  if (autoTerrain) x.tapKey("t");
+  x.waitQuiet(ScreenRect{0, 0, 1024, 768}, 300, 3000);
+  const double cpu0 = cpuMs(pid);
+  paintTrials(x, o.trials, kWater, f.heldPress, f.drag);
+  const size_t inputs = f.heldPress.ms.size() + f.drag.ms.size();
+  f.cpuPerInput.push_back(inputs > 0 ? (cpuMs(pid) - cpu0) / inputs : 0);
+  endEditor(pid, work);
+  return f;
+}
+
+void comparisonLine(const char* what, const Samples& on, const Samples& off, const Samples& floor) {
+  printf("  %-34s on %6.1f  off %6.1f  floor %6.1f   on/off %5.2fx  (%zu/%zu samples, %d/%d timeouts)\n", what,
+         on.median(), off.median(), floor.median(), off.median() > 0 ? on.median() / off.median() : 0, on.ms.size(),
+         off.ms.size(), on.timeouts, off.timeouts);
+}
+
+void reportComparison(const Options& o, const PaintFigures& on, const PaintFigures& off, const FloorFigures& f) {
+  printf("Painting water over land on %s with Auto Terrain on and off, %d rounds by turns, at %d bits.\n"
+         "Input to pixels, medians in ms:\n",
+         kLandMap, o.rounds, o.depth);
+  comparisonLine("held press: the cell painted", on.heldPress, off.heldPress, f.clicks);
+  comparisonLine("drag: the next cell painted", on.drag, off.drag, f.moves);
+  const double cpuOn = medianOf(on.cpuPerInput), cpuOff = medianOf(off.cpuPerInput);
+  printf("  %-34s on %6.2f  off %6.2f   on/off %5.2fx  (median of the rounds)\n", "editor CPU ms per painted input",
+         cpuOn, cpuOff, cpuOff > 0 ? cpuOn / cpuOff : 0);
 }
 
 // ---- Report ----
@@ -465,7 +543,10 @@ bool parse(int argc, char** argv, Options& o) {
     if (strcmp(argv[i], "--depth") == 0) o.depth = atoi(argv[i + 1]);
     else if (strcmp(argv[i], "--trials") == 0) o.trials = atoi(argv[i + 1]);
     else if (strcmp(argv[i], "--rounds") == 0) o.rounds = atoi(argv[i + 1]);
-    else if (strcmp(argv[i], "--auto-terrain") == 0) o.autoTerrain = strcmp(argv[i + 1], "on") == 0;
+    else if (strcmp(argv[i], "--auto-terrain") == 0) {
+      o.autoTerrain = strcmp(argv[i + 1], "on") == 0;
+      o.compareTerrain = strcmp(argv[i + 1], "compare") == 0;
+    }
     else return false;
   }
   return (argc % 2) == 1 && (o.depth == 16 || o.depth == 32) && o.trials >= 4 && o.rounds >= 1;
@@ -476,7 +557,8 @@ bool parse(int argc, char** argv, Options& o) {
 int main(int argc, char** argv) {
   Options o;
   if (!parse(argc, argv, o)) {
-    fprintf(stderr, "usage: %s [--depth 16|32] [--trials N (4 or more)] [--rounds N] [--auto-terrain on|off]\n",
+    fprintf(stderr,
+            "usage: %s [--depth 16|32] [--trials N (4 or more)] [--rounds N] [--auto-terrain on|off|compare]\n",
             argv[0]);
     return 2;
   }
@@ -498,6 +580,19 @@ int main(int argc, char** argv) {
   // The floor and the editor by turns, so that a machine whose load changes
   // during the run weighs on both alike.
   FloorFigures floor;
+  if (o.compareTerrain) {
+    PaintFigures on, off;
+    for (int round = 0; round < o.rounds; ++round) {
+      floor.take(measureFloor(x, o));
+      // Which goes first changes from round to round.
+      for (int turn = 0; turn < 2; ++turn) {
+        const bool autoTerrain = (turn + round) % 2 == 1;
+        (autoTerrain ? on : off).take(measurePainting(x, o, autoTerrain));
+      }
+    }
+    reportComparison(o, on, off, floor);
+    return 0;
+  }
   EditorFigures editor;
   for (int round = 0; round < o.rounds; ++round) {
     floor.take(measureFloor(x, o));

@@ -9,6 +9,7 @@
 #include "app/editor_state.h"
 #include "app/map_edits.h"
 #include "app/restore_backup.h"
+#include "app/terrain_editing.h"
 #include "app/user_dialogs.h"
 #include "data/map_names.h"
 #include "data/map_version.h"
@@ -128,7 +129,10 @@ bool showVersion(EditorState& editor, const MapVersion& version) {
 void restoreShownVersion(EditorState& editor) {
   if (editor.mapView.version == nullptr) return;
   endAreaToolAction(editor.mapView);
+  // The version comes back as it was kept: Auto Terrain stays out of it.
+  holdAutoTerrain(true);
   editor.document.edit([&] { takeMapContent(*editor.mapView.version, editor.openMap); });
+  holdAutoTerrain(false);
   editor.teleportRows = editor.openMap.teleportCount();
   Refresh(editor.teleportList);
   leaveVersions(editor);

@@ -16,6 +16,7 @@
 #include "app/map_file.h"
 #include "app/unsaved_changes.h"
 #include "app/script_output.h"
+#include "app/terrain_editing.h"
 #include "app/user_dialogs.h"
 #include "data/world_loader.h"
 #include "data/world_neighbours.h"
@@ -134,10 +135,14 @@ void generateIntoOpenMap(EditorState& editor) {
   // world back afterwards, whether the script ran, failed or was cancelled.
   std::unique_ptr<WorldBuffer> world(new (std::nothrow) WorldBuffer(editor.worldBuffer));
   bool generated = false;
+  // The map gets what the script made: a script that wants the terrain
+  // rules calls terrain() itself.
+  holdAutoTerrain(true);
   editor.document.edit([&] {
     generated = generateIntoMap(editor.scriptEngine, editor.openMap, &editor.mapData, &editor.objectList,
                                 &editor.creatureList);
   });
+  holdAutoTerrain(false);
   if (world) editor.worldBuffer = *world;
   if (generated) showMapRunResult(editor);
   showScriptOutputIfPrinted(editor);

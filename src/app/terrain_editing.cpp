@@ -1,7 +1,13 @@
 // The terrain rules in the editor: see terrain_editing.h. One object for the
 // run holds the rules, the file they came from and Auto Terrain's state; the
-// open map's neighbours are read from disk when an edit begins and kept for
-// the passes and the position field until the next one.
+// open map's neighbours are read from disk once and kept until another map
+// opens or one of their files changes.
+//
+// Performance: a stroke's pass runs at every step of the pointer, so it
+// evaluates only the cells that an earlier pass has not already settled: those
+// near a cell that changed since the last pass looked (see autoPass). Nothing
+// is read from disk within a stroke; an edit's beginning looks at the eight
+// neighbours' file stamps.
 #include "app/terrain_editing.h"
 
 #include <algorithm>
@@ -28,14 +34,18 @@ struct TerrainEditing {
   bool autoOn = false;
   bool held = false;
   bool editOpen = false;
-  unsigned char baseline[kMapRows][kMapColumns] = {};
+  unsigned char baseline[kMapRows][kMapColumns] = {};   // the map when the edit began
+  unsigned char settled[kMapRows][kMapColumns] = {};    // the map as the last pass left it
+  bool passChanged[kMapRows][kMapColumns] = {};         // the cells the last pass changed
   TerrainNeighbours neighbours;
   char neighboursOf[kMapPathSize] = {};
   TerrainGrid grid;
-  std::vector<TerrainCellEdit> edits;
+  std::vector<int> xs, ys;  // the cells a pass evaluates
+  std::vector<uint8_t> codes;
   // The position field's grid is built again only when the map it was built
   // from (tiles, kind, path) or its neighbours changed; the rules file's
-  // stamp is looked at for it at most once a second (another file at once).
+  // stamp and the neighbours' files are looked at for it at most once a
+  // second (another file at once).
   unsigned neighboursRead = 0;  // counts reads of the neighbours
   struct {
     bool valid = false;
@@ -56,10 +66,11 @@ void gameDirectoryRules(const EditorState& editor, char* out, size_t size) {
   snprintf(out, size, "%s\\%s", zanDirectory(editor), kTerrainRulesFileName);
 }
 
-// The neighbours of the open map, read again when asked or for another map.
-const TerrainNeighbours& neighboursOf(const LocalMap& map, bool readAgain) {
+// The neighbours of the open map, read again for another map or when one of
+// their files changed.
+const TerrainNeighbours& neighboursOf(const LocalMap& map) {
   TerrainEditing& t = state();
-  if (readAgain || strcmp(t.neighboursOf, map.path) != 0) {
+  if (strcmp(t.neighboursOf, map.path) != 0 || !terrainNeighboursCurrent(map.path, t.neighbours)) {
     readTerrainNeighbours(map.path, t.neighbours);
     snprintf(t.neighboursOf, sizeof t.neighboursOf, "%s", map.path);
     t.neighboursRead++;
@@ -67,41 +78,64 @@ const TerrainNeighbours& neighboursOf(const LocalMap& map, bool readAgain) {
   return t.neighbours;
 }
 
-// The cells within the rules' reach of a cell that differs from the
-// baseline: what a pass must look at again.
-bool reachOfChanges(const LocalMap& map, int reach, bool near[kMapRows][kMapColumns], CellRect& box) {
-  const TerrainEditing& t = state();
-  box = kNoCells;
+// Marks the cells within reach of a cell where map differs from than, or
+// that also is marked in (when given); false when there is none.
+bool markReach(const LocalMap& map, const unsigned char than[kMapRows][kMapColumns], const bool (*also)[kMapColumns],
+               int reach, bool marks[kMapRows][kMapColumns]) {
   bool any = false;
-  memset(near, 0, sizeof(bool) * kMapRows * kMapColumns);
+  memset(marks, 0, sizeof(bool) * kMapRows * kMapColumns);
   for (int y = 0; y < kMapRows; ++y) {
     for (int x = 0; x < kMapColumns; ++x) {
-      if (map.getTile(x, y) == t.baseline[y][x]) continue;
+      if (map.getTile(x, y) == than[y][x] && (also == nullptr || !also[y][x])) continue;
       any = true;
       for (int ny = std::max(0, y - reach); ny <= std::min(kMapRows - 1, y + reach); ++ny)
-        for (int nx = std::max(0, x - reach); nx <= std::min(kMapColumns - 1, x + reach); ++nx) near[ny][nx] = true;
-      box = box.empty() ? CellRect{x, y, x, y}
-                        : CellRect{std::min(box.left, x), std::min(box.top, y), std::max(box.right, x), std::max(box.bottom, y)};
+        for (int nx = std::max(0, x - reach); nx <= std::min(kMapColumns - 1, x + reach); ++nx) marks[ny][nx] = true;
     }
   }
-  box = {box.left - reach, box.top - reach, box.right + reach, box.bottom + reach};
   return any;
 }
 
-// One pass over the changed cells and their neighbours, against the map as
-// it is now; its results go into the open edit.
+void copyMap(const LocalMap& map, unsigned char to[kMapRows][kMapColumns]) {
+  for (int y = 0; y < kMapRows; ++y)
+    for (int x = 0; x < kMapColumns; ++x) to[y][x] = map.getTile(x, y);
+}
+
+// One pass of the rules against the map as it is now, into the open edit:
+// over the cells near a cell that differs from the map at the edit's
+// beginning. Of those, a cell whose surroundings (itself included) are as
+// the last pass saw them would come out as that pass left it, so only the
+// cells near a change since then are evaluated (a change by the last pass,
+// or any since it ended): the same result as evaluating them all, at the
+// cost of the cells a step touched.
 void autoPass(EditorState& editor) {
   TerrainEditing& t = state();
   if (!t.autoOn || t.held || !t.editOpen || t.rules.empty()) return;
   LocalMap& map = editor.openMap;
-  bool near[kMapRows][kMapColumns];
-  CellRect box;
-  if (!reachOfChanges(map, t.rules.reach(), near, box)) return;
-  buildMapTerrainGrid(map, neighboursOf(map, false), t.grid);
+  const int reach = t.rules.reach();
+  bool near[kMapRows][kMapColumns], fresh[kMapRows][kMapColumns];
+  if (!markReach(map, t.baseline, nullptr, reach, near) || !markReach(map, t.settled, t.passChanged, reach, fresh))
+    return;
+  buildMapTerrainGrid(map, neighboursOf(map), t.grid);
   t.gridOf.valid = false;  // the position field's grid is built anew
-  terrainEditsForArea(t.rules, t.grid, box, t.edits);
-  for (const TerrainCellEdit& edit : t.edits)
-    if (near[edit.y][edit.x]) map.setTile(edit.x, edit.y, edit.code);
+  t.xs.clear();
+  t.ys.clear();
+  for (int y = 0; y < t.grid.height; ++y) {
+    for (int x = 0; x < kMapColumns; ++x) {
+      if (!near[y][x] || !fresh[y][x]) continue;
+      t.xs.push_back(x);
+      t.ys.push_back(y);
+    }
+  }
+  t.codes.resize(t.xs.size());
+  const int count = static_cast<int>(t.xs.size());
+  evaluateTerrainCells(t.rules, t.grid, t.xs.data(), t.ys.data(), count, t.codes.data());
+  memset(t.passChanged, 0, sizeof t.passChanged);
+  for (int i = 0; i < count; ++i) {
+    if (t.codes[i] == t.grid.at(t.xs[i], t.ys[i])) continue;
+    map.setTile(t.xs[i], t.ys[i], t.codes[i]);
+    t.passChanged[t.ys[i]][t.xs[i]] = true;
+  }
+  copyMap(map, t.settled);
 }
 
 }  // namespace
@@ -159,9 +193,10 @@ class AutoTerrainHook final : public OpenMapEditHook {
     TerrainEditing& t = state();
     if (!t.autoOn || t.held) return;
     refreshTerrainRules(editor_);
-    for (int y = 0; y < kMapRows; ++y)
-      for (int x = 0; x < kMapColumns; ++x) t.baseline[y][x] = editor_.openMap.getTile(x, y);
-    neighboursOf(editor_.openMap, true);
+    copyMap(editor_.openMap, t.baseline);
+    copyMap(editor_.openMap, t.settled);
+    memset(t.passChanged, 0, sizeof t.passChanged);
+    neighboursOf(editor_.openMap);
     t.editOpen = true;
   }
   void editProgressed(OpenMap&) override { autoPass(editor_); }
@@ -201,15 +236,17 @@ void terrainRuleText(const EditorState& editor, int column, int row, char* out, 
   char wanted[kPathBufferSize];
   if (t.picked) snprintf(wanted, sizeof wanted, "%s", t.path);
   else gameDirectoryRules(editor, wanted, sizeof wanted);
-  if (!t.tried || strcmp(wanted, t.path) != 0 || now - t.rulesLookedAt >= std::chrono::seconds(1)) {
+  const bool lookAgain = !t.tried || strcmp(wanted, t.path) != 0 || now - t.rulesLookedAt >= std::chrono::seconds(1);
+  if (lookAgain) {
     refreshTerrainRules(editor);
     t.rulesLookedAt = now;
   }
   if (t.rules.empty() || editor.openMap.path[0] == '\0') return;
   const LocalMap& map = editor.openMap;
-  const TerrainNeighbours& neighbours = neighboursOf(map, false);
+  // The neighbours' files are looked at with the rules file.
+  if (lookAgain || strcmp(t.neighboursOf, map.path) != 0) neighboursOf(map);
   if (!gridIsOf(map)) {
-    buildMapTerrainGrid(map, neighbours, t.grid);
+    buildMapTerrainGrid(map, t.neighbours, t.grid);
     t.gridOf.valid = true;
     snprintf(t.gridOf.path, sizeof t.gridOf.path, "%s", map.path);
     t.gridOf.kind = map.kind;

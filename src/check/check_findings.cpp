@@ -2,8 +2,10 @@
 // the stable kind names that the JSON report carries.
 #include "check_findings.h"
 
+#include <charconv>
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 
 const char* findingKindName(FindingKind kind) {
   switch (kind) {
@@ -35,9 +37,32 @@ const char* findingKindName(FindingKind kind) {
   return "unknown";
 }
 
+FindingText& FindingText::add(const char* text, size_t length) {
+  const size_t n = std::min(length, kFindingTextSize - 1 - used_);
+  memcpy(text_ + used_, text, n);
+  used_ += n;
+  text_[used_] = 0;
+  return *this;
+}
+
+FindingText& FindingText::add(int number) {
+  char digits[16];
+  const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, number);
+  return add(digits, static_cast<size_t>(end.ptr - digits));
+}
+
+Finding& Findings::warning(const std::string& file, FindingKind kind, const FindingText& text) {
+  Finding& f = list_.emplace_back();
+  f.file = file;
+  f.severity = Severity::Warning;
+  f.kind = kind;
+  f.text.assign(text.text(), text.size());
+  return f;
+}
+
 Finding& Findings::add(const std::string& file, Severity severity, FindingKind kind, const char* format,
                        va_list args) {
-  char text[512];
+  char text[kFindingTextSize];
   vsnprintf(text, sizeof text, format, args);
   list_.push_back(Finding{file, severity, kind, text});
   if (severity == Severity::Error) errors_++;

@@ -2,7 +2,10 @@
 // the checked directory), how bad it is, a stable code for other tools, the
 // text for people, and where in the file it lies (a cell, a row, a record).
 #pragma once
+#include <algorithm>
 #include <cstdarg>
+#include <cstddef>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -49,6 +52,26 @@ struct Finding {
   int record = -1;  // 0-based record of a table or ".DAT", -1 when none
 };
 
+constexpr size_t kFindingTextSize = 512;  // a finding's text is cut to 511 characters
+
+// A finding's text built piece by piece in a fixed buffer and cut where a
+// printf into a buffer of the same size would cut it: for findings made by
+// the thousand (one per teleport of a map), where formatting would cost more
+// than finding them.
+class FindingText {
+ public:
+  FindingText() { text_[0] = 0; }
+  FindingText& add(const char* text, size_t length);
+  FindingText& add(const char* text) { return add(text, strlen(text)); }
+  FindingText& add(int number);
+  const char* text() const { return text_; }
+  size_t size() const { return used_; }
+
+ private:
+  char text_[kFindingTextSize];
+  size_t used_ = 0;
+};
+
 class Findings {
  public:
   // printf-style text; the location fields can be set on the returned finding.
@@ -56,6 +79,14 @@ class Findings {
       __attribute__((format(printf, 4, 5)));
   Finding& warning(const std::string& file, FindingKind kind, const char* format, ...)
       __attribute__((format(printf, 4, 5)));
+
+  Finding& warning(const std::string& file, FindingKind kind, const FindingText& text);
+
+  // Room for this many more findings, for a check that knows how many it will
+  // add; the room still grows by doubling, however often this is asked.
+  void reserve(size_t more) {
+    if (list_.size() + more > list_.capacity()) list_.reserve(std::max(list_.size() + more, 2 * list_.capacity()));
+  }
 
   const std::vector<Finding>& all() const { return list_; }
   int errors() const { return errors_; }

@@ -1,6 +1,7 @@
 // The MAP file checks, one function per kind of fault.
 #include "check_map.h"
 
+#include <cstring>
 #include <vector>
 
 #include "data/line_reader.h"
@@ -21,14 +22,13 @@ bool hasOverlongLine(const TextLines& lines) {
 void checkMapFile(const GameDirectory& dir, const std::string& file, LocalMap& map, Findings& findings) {
   const std::string path = dir.pathOf(file);
   std::string bytes;
-  const long size = dir.listedSize(file);
-  if (size > kMostFileBytes) {
-    findings.error(file, FindingKind::Unreadable, "holds %ld bytes, more than any map (%ld MiB read at most): not read",
-                   size, kMostFileBytes >> 20);
-    return;
-  }
-  if (!dir.read(file, bytes)) {
-    findings.error(file, FindingKind::Unreadable, "cannot be read");
+  long size = 0;
+  if (!dir.read(file, bytes, &size)) {
+    if (size > kMostFileBytes)
+      findings.error(file, FindingKind::Unreadable,
+                     "holds %ld bytes, more than any map (%ld MiB read at most): not read", size, kMostFileBytes >> 20);
+    else
+      findings.error(file, FindingKind::Unreadable, "cannot be read");
     return;
   }
   if (path.size() >= sizeof map.path) {
@@ -80,8 +80,11 @@ bool checkMapLoad(const std::string& file, const LocalMap& map, bool loaded, con
 
 void checkMapTiles(const std::string& file, const LocalMap& map, Findings& findings) {
   for (int y = 0; y < map.rowsRead(); y++) {
+    // Rows without either code, nearly all of them, are passed over whole.
+    const unsigned char* row = map.tileRow(y);
+    if (!memchr(row, 10, kMapColumns) && !memchr(row, 13, kMapColumns)) continue;
     for (int x = 0; x < kMapColumns; x++) {
-      const int code = map.getTile(x, y);
+      const int code = row[x];
       if (code != 10 && code != 13) continue;
       Finding* f;
       if (code == 10 && x == kMapColumns - 1) {
@@ -115,14 +118,18 @@ void checkTeleports(const std::string& file, const LocalMap& map, const GameDire
                     Findings& findings) {
   const std::vector<TeleportFaults> all =
       teleportFaults(map, [&dir](const std::string& fileName) { return targetExists(dir, fileName); });
+  size_t faults = 0;
+  for (const TeleportFaults& t : all) faults += (t.sharesCellWith >= 0) + t.cellOutside + t.targetMissing;
+  findings.reserve(faults);
   for (int i = 0; i < static_cast<int>(all.size()); i++) {
     const TeleportFaults& t = all[static_cast<size_t>(i)];
     if (t.sharesCellWith >= 0) {
-      Finding& f = findings.warning(file, FindingKind::SharedTeleportCell,
-                                    "teleports %d (to %s) and %d (to %s) share cell (%d, %d): only the first can "
-                                    "ever be used",
-                                    t.sharesCellWith + 1, all[static_cast<size_t>(t.sharesCellWith)].name, i + 1,
-                                    t.name, t.x, t.y);
+      // A map may hold thousands of these: the text is put together without printf.
+      FindingText text;
+      text.add("teleports ").add(t.sharesCellWith + 1).add(" (to ").add(all[static_cast<size_t>(t.sharesCellWith)].name);
+      text.add(") and ").add(i + 1).add(" (to ").add(t.name).add(") share cell (").add(t.x).add(", ").add(t.y);
+      text.add("): only the first can ever be used");
+      Finding& f = findings.warning(file, FindingKind::SharedTeleportCell, text);
       f.column = t.x;
       f.row = t.y;
       f.record = i;

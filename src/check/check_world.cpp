@@ -29,7 +29,7 @@ bool inRange(const std::string& digits, int low, int high) {
 }
 
 // "T", two letters, the column + 21 and the row + 13 of a cell of a 48 x 24 map.
-bool isCellMapOf(const std::string& stem, const std::set<std::string>& letters) {
+bool isCellMapOf(const std::string& stem, const std::unordered_set<std::string>& letters) {
   return stem.size() == 7 && stem[0] == 'T' && letters.count(stem.substr(1, 2)) &&
          inRange(stem.substr(3, 2), kCellMapFirstColumn, kCellMapFirstColumn + kMapColumns - 1) &&
          inRange(stem.substr(5, 2), kCellMapFirstRow, kCellMapFirstRow + kMapRows - 1);
@@ -74,8 +74,8 @@ std::string cellMapLetters(const std::string& mapPath) {
   return upperCase(std::string(name + 1, 2));
 }
 
-void checkReachability(const std::vector<std::string>& mapFiles, const std::set<std::string>& targets,
-                       const std::set<std::string>& letters, Findings& findings) {
+void checkReachability(const std::vector<std::string>& mapFiles, const std::unordered_set<std::string>& targets,
+                       const std::unordered_set<std::string>& letters, Findings& findings) {
   for (const std::string& file : mapFiles) {
     if (isWorldMapFile(file)) continue;
     const std::string stem = upperCase(stemOf(file));
@@ -86,8 +86,8 @@ void checkReachability(const std::vector<std::string>& mapFiles, const std::set<
   }
 }
 
-void checkWayOut(const std::vector<std::string>& mapFiles, const std::map<std::string, TeleportSource>& into,
-                 const std::map<std::string, int>& outCount, Findings& findings) {
+void checkWayOut(const std::vector<std::string>& mapFiles, const std::unordered_map<std::string, TeleportSource>& into,
+                 const std::unordered_map<std::string, int>& outCount, Findings& findings) {
   for (const std::string& file : mapFiles) {
     if (isWorldMapFile(file)) continue;
     const std::string stem = upperCase(stemOf(file));
@@ -102,7 +102,7 @@ void checkWayOut(const std::vector<std::string>& mapFiles, const std::map<std::s
 }
 
 void checkCaseTwins(const std::vector<std::string>& mapFiles, Findings& findings) {
-  std::map<std::string, std::string> firstOf;
+  std::unordered_map<std::string, std::string> firstOf;
   for (const std::string& file : mapFiles) {
     const auto known = firstOf.emplace(upperCase(file), file);
     if (known.second) continue;

@@ -2,9 +2,9 @@
 // of the 20 x 20 grid are missing, and which other maps nothing leads to
 // (no teleport names them and they are no cell map of a map present).
 #pragma once
-#include <map>
-#include <set>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "check_findings.h"
@@ -23,8 +23,8 @@ std::string cellMapLetters(const std::string& mapPath);
 // Warns about each map other than a world map that no teleport names
 // (targets: upper-case names) and that is no cell map "T<ab><21..68><13..36>"
 // of a map whose letters are ab (letters: upper case).
-void checkReachability(const std::vector<std::string>& mapFiles, const std::set<std::string>& targets,
-                       const std::set<std::string>& letters, Findings& findings);
+void checkReachability(const std::vector<std::string>& mapFiles, const std::unordered_set<std::string>& targets,
+                       const std::unordered_set<std::string>& letters, Findings& findings);
 
 // Where the first teleport into a map comes from, for the trap warning.
 struct TeleportSource {
@@ -36,8 +36,8 @@ struct TeleportSource {
 // that teleports lead into (into: upper-case names and their first source)
 // but that has no teleport out (outCount: upper-case stems and their
 // teleport counts): a player who enters it is trapped.
-void checkWayOut(const std::vector<std::string>& mapFiles, const std::map<std::string, TeleportSource>& into,
-                 const std::map<std::string, int>& outCount, Findings& findings);
+void checkWayOut(const std::vector<std::string>& mapFiles, const std::unordered_map<std::string, TeleportSource>& into,
+                 const std::unordered_map<std::string, int>& outCount, Findings& findings);
 
 // Warns about map files whose names differ only in letter case: the game on
 // Windows sees one of them.

@@ -2,11 +2,14 @@
 // editor paths, sizes and bytes of files in it. Names are looked up without
 // regard to letter case, as the editor finds its files: the checks of a run
 // look in the one listing made when the directory was opened, and each file
-// is read with one open.
+// is read with one open relative to the directory, which stays open while
+// the GameDirectory lives. Nothing here is written.
 #pragma once
 #include <string>
 #include <unordered_map>
 #include <vector>
+
+#include "platform/open_directory.h"
 
 constexpr long kFileMissing = -1;       // sizeOf: no regular file of that name
 constexpr long kFileUnreadable = -2;    // sizeOf: there, but it cannot be opened for reading
@@ -17,6 +20,10 @@ const char* absenceOf(long size);
 
 class GameDirectory {
  public:
+  GameDirectory() = default;
+  GameDirectory(const GameDirectory&) = delete;
+  GameDirectory& operator=(const GameDirectory&) = delete;
+
   // Lists the directory at hostPath (made absolute first, so that its name
   // is known however it was given). False when it cannot be read.
   bool open(const char* hostPath);
@@ -39,22 +46,25 @@ class GameDirectory {
   // True when the listing holds a regular file of that name in some letter
   // case (the name as given wins over another case), as the editor finds it.
   bool holds(const std::string& name) const { return find(name) != nullptr; }
-  // Size in bytes of the named regular file (any letter case), as listed;
-  // kFileMissing when there is none.
-  long listedSize(const std::string& name) const;
-  // The size as the host tells it now, opening the file to tell one that
-  // cannot be read (kFileUnreadable) from one that can.
+  // The size as the host tells it now (the listed name, else the name as
+  // given), opening the file to tell one that cannot be read
+  // (kFileUnreadable) from one that is missing (kFileMissing).
   long sizeOf(const std::string& name) const;
-  // The whole regular file (the listed name, else as the host finds it now),
-  // read as bytes with one open; false when it cannot be read or holds more
-  // than kMostFileBytes.
-  bool read(const std::string& name, std::string& bytes) const;
+  // The whole regular file (the listed name, else the name as given), read as
+  // bytes with one open; false when it cannot be read or holds more than
+  // kMostFileBytes. size, when given, receives its size as sizeOf tells it
+  // (a file too large to be read has its size there).
+  bool read(const std::string& name, std::string& bytes, long* size = nullptr) const;
 
  private:
-  struct File {
-    std::string name;  // as the host stores it
-    long size;
+  // Names compared as the editor finds files: without regard to letter case.
+  struct CaselessHash {
+    size_t operator()(const std::string& name) const;
   };
+  struct CaselessEqual {
+    bool operator()(const std::string& a, const std::string& b) const;
+  };
+  OpenDirectory directory_;
   std::string shownName_;
   std::string editorPath_;
   std::vector<std::string> files_;
@@ -62,11 +72,16 @@ class GameDirectory {
   std::vector<std::string> backslashNames_;
   std::vector<std::string> temporaries_;
   std::string writeJournal_;
-  std::vector<File> listed_;                             // the regular files
-  std::unordered_map<std::string, size_t> exactly_;      // name -> index in listed_
-  std::unordered_map<std::string, size_t> withoutCase_;  // upper-case name -> first index
+  // The regular files as listed: names equal but for case lie side by side.
+  std::vector<std::string> listed_;
+  // Each name, any case -> the index in listed_ of the first in its case group.
+  std::unordered_map<std::string, size_t, CaselessHash, CaselessEqual> withoutCase_;
 
-  const File* find(const std::string& name) const;
+  // The listed name of a file (the name as given wins over another case),
+  // or nullptr when none is listed.
+  const std::string* find(const std::string& name) const;
+  // The name to open: the listed one, else the name as given.
+  const char* hostNameOf(const std::string& name) const;
 };
 
 // True when name ends in extension (".MAP"), compared without regard to case.

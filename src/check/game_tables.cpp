@@ -1,6 +1,7 @@
 // Loading and checking the object, creature and sprite files of a directory.
 #include "game_tables.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -49,24 +50,53 @@ struct TableLookup {
   bool found = false;          // the record is held and not empty
 };
 
-template <typename Get>
-TableLookup lookIn(const char* file, int held, int index, Get record) {
-  const auto* r = record(index);
-  return TableLookup{file, record(0) != nullptr, held, r && index < held && !isEmpty(*r)};
+template <typename Record>
+TableLookup lookIn(const char* file, int held, int index, const HeldRecords<Record>& table) {
+  const Record* r = table.at(index);
+  return TableLookup{file, table.loaded, held, r && index < held && !isEmpty(*r)};
 }
 
 TableLookup lookUp(const GameTables& t, PlacementKind kind, int index) {
   switch (kind) {
-    case PlacementKind::ConstantObject:
-      return lookIn(kConstantObjectFile, t.constantRecords, index, [&](int i) { return t.objects.constantObject(i); });
-    case PlacementKind::Creature:
-      return lookIn(t.creatureFile.c_str(), t.creatureRecords, index, [&](int i) { return t.creatures.creature(i); });
-    case PlacementKind::PlayerObject:
-      return lookIn(kPlayerObjectFile, t.playerRecords, index, [&](int i) { return t.objects.playerObject(i); });
+    case PlacementKind::ConstantObject: return lookIn(kConstantObjectFile, t.constantRecords, index, t.constantObjects);
+    case PlacementKind::Creature: return lookIn(t.creatureFile.c_str(), t.creatureRecords, index, t.creatures);
+    case PlacementKind::PlayerObject: return lookIn(kPlayerObjectFile, t.playerRecords, index, t.playerObjects);
     case PlacementKind::None:
       break;
   }
   return TableLookup{};
+}
+
+void decodeRecord(const unsigned char* bytes, MapObject& o) { memcpy(o.bytes, bytes, kMapObjectSize); }
+
+void decodeRecord(const unsigned char* bytes, Creature& c) {
+  memset(&c, 0, sizeof c);
+  decodeCreature(bytes, c);
+}
+
+// Reads a table file with one open: the records it holds (count at most, a
+// record cut by the end zero after it) go into table, which is loaded when
+// the file was read and the editor could name it ("<dir>\<file>" fits its
+// path buffer). Returns the file's size, or why it has none.
+template <typename Record>
+long readTable(const GameDirectory& dir, const std::string& file, int recordSize, int count,
+               HeldRecords<Record>& table) {
+  std::string bytes;
+  long size = kFileMissing;
+  table = HeldRecords<Record>();
+  if (!dir.read(file, bytes, &size)) return size;
+  table.loaded = dir.pathOf(file).size() < kPathBufferSize;
+  const int held = recordsIn(size, recordSize, count);
+  table.records.resize(static_cast<size_t>(held));
+  unsigned char record[kCreatureSize > kMapObjectSize ? kCreatureSize : kMapObjectSize];
+  for (int i = 0; i < held; i++) {
+    const size_t at = static_cast<size_t>(i) * static_cast<size_t>(recordSize);
+    const size_t n = std::min(static_cast<size_t>(recordSize), bytes.size() - at);
+    memset(record, 0, sizeof record);
+    memcpy(record, bytes.data() + at, n);
+    decodeRecord(record, table.records[static_cast<size_t>(i)]);
+  }
+  return size;
 }
 
 }  // namespace
@@ -78,16 +108,24 @@ bool SpriteFiles::isBlank(int slot) const {
 }
 
 void loadGameTables(const GameDirectory& dir, GameTables& tables) {
-  tables.objects.load(dir.editorPath().c_str());
-  tables.creatures.load(dir.editorPath().c_str());
   char creatureFile[kPathBufferSize];
-  tables.creatureFile = directoryCreatureFileName(dir.editorPath().c_str(), creatureFile, sizeof creatureFile)
-                            ? creatureFile
-                            : "";
-  tables.constantRecords = recordsIn(dir.sizeOf(kConstantObjectFile), kMapObjectSize, kConstantObjectCount);
-  tables.playerRecords = recordsIn(dir.sizeOf(kPlayerObjectFile), kMapObjectSize, kPlayerObjectCount);
-  tables.creatureRecords = recordsIn(dir.sizeOf(tables.creatureFile), kCreatureSize, kDirectoryCreatureCount);
-  tables.constantCreaturesBytes = dir.sizeOf(kConstantCreatureFile);
+  const bool named = directoryCreatureFileName(dir.editorPath().c_str(), creatureFile, sizeof creatureFile);
+  tables.creatureFile = named ? creatureFile : "";
+  tables.constantRecords = recordsIn(readTable(dir, kConstantObjectFile, kMapObjectSize, kConstantObjectCount,
+                                               tables.constantObjects),
+                                     kMapObjectSize, kConstantObjectCount);
+  tables.playerRecords = recordsIn(readTable(dir, kPlayerObjectFile, kMapObjectSize, kPlayerObjectCount,
+                                             tables.playerObjects),
+                                   kMapObjectSize, kPlayerObjectCount);
+  HeldRecords<Creature> constantCreatures;
+  tables.constantCreaturesBytes = readTable(dir, kConstantCreatureFile, kCreatureSize, 0, constantCreatures);
+  tables.creatureRecords = recordsIn(readTable(dir, tables.creatureFile, kCreatureSize, kDirectoryCreatureCount,
+                                               tables.creatures),
+                                     kCreatureSize, kDirectoryCreatureCount);
+  // As the loaders keep them: player objects only beside the constant ones,
+  // the directory's creatures only beside "CONSTANT.CRE".
+  tables.playerObjects.loaded = tables.playerObjects.loaded && tables.constantObjects.loaded;
+  tables.creatures.loaded = tables.creatures.loaded && named && constantCreatures.loaded;
   tables.sprites.mainBytes = dir.sizeOf(kMainSpriteFile);
   tables.sprites.secondBytes = dir.sizeOf(kSecondSpriteFile);
 }
@@ -113,17 +151,17 @@ void checkTableFiles(const GameTables& tables, Findings& findings) {
 
 void checkBlankSprites(const GameTables& tables, Findings& findings) {
   for (int i = 0; i < tables.constantRecords; i++) {
-    const MapObject* o = tables.objects.constantObject(i);
+    const MapObject* o = tables.constantObjects.at(i);
     if (o && !isEmpty(*o) && tables.sprites.isBlank(o->sprite()))
       warnBlankSprite(kConstantObjectFile, i, "object", o->name().text, o->sprite(), findings);
   }
   for (int i = 0; i < tables.playerRecords; i++) {
-    const MapObject* o = tables.objects.playerObject(i);
+    const MapObject* o = tables.playerObjects.at(i);
     if (o && !isEmpty(*o) && tables.sprites.isBlank(o->sprite()))
       warnBlankSprite(kPlayerObjectFile, i, "player object", o->name().text, o->sprite(), findings);
   }
   for (int i = 0; i < tables.creatureRecords; i++) {
-    const Creature* c = tables.creatures.creature(i);
+    const Creature* c = tables.creatures.at(i);
     if (c && !isEmpty(*c) && tables.sprites.isBlank(c->sprite))
       warnBlankSprite(tables.creatureFile.c_str(), i, "creature", c->nameText().text, c->sprite, findings);
   }

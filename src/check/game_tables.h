@@ -3,6 +3,7 @@
 // sizes: together they say which ids and sprite numbers name something.
 #pragma once
 #include <string>
+#include <vector>
 
 #include "check_findings.h"
 #include "data/creature_list.h"
@@ -18,9 +19,25 @@ struct SpriteFiles {
   bool isBlank(int slot) const;
 };
 
+// A table as the editor loads it, holding only the records its file holds (a
+// record cut by the file's end is zero after it): the records past them are
+// zero in the editor, and no id names them. Not loaded when the editor would
+// hold no such table.
+template <typename Record>
+struct HeldRecords {
+  bool loaded = false;
+  std::vector<Record> records;
+
+  // Record i, or nullptr when the table is not loaded or its file does not hold i.
+  const Record* at(int i) const {
+    return loaded && i >= 0 && static_cast<size_t>(i) < records.size() ? &records[static_cast<size_t>(i)] : nullptr;
+  }
+};
+
 struct GameTables {
-  ObjectList objects;
-  CreatureList creatures;
+  HeldRecords<MapObject> constantObjects;  // "CONSTANT.OBJ"
+  HeldRecords<MapObject> playerObjects;    // "playername.OBJ", loaded only beside "CONSTANT.OBJ"
+  HeldRecords<Creature> creatures;         // the ".CRS", loaded only beside "CONSTANT.CRE"
   std::string creatureFile;  // "<directory name>.CRS"
   int constantRecords = -1;  // records held by "CONSTANT.OBJ"; kFileMissing or kFileUnreadable when none
   int playerRecords = -1;    // by "playername.OBJ"
@@ -29,7 +46,8 @@ struct GameTables {
   SpriteFiles sprites;
 };
 
-// Loads the tables through the data layer and measures their files.
+// Reads the tables' files, each with one open, as the data layer's loaders
+// take them, and measures the sprite files.
 void loadGameTables(const GameDirectory& dir, GameTables& tables);
 
 // "CONSTANT.OBJ", "CONSTANT.CRE" and the ".CRS" file missing; the sprite

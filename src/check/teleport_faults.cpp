@@ -1,7 +1,10 @@
 // The faults of a map's teleports: see teleport_faults.h.
 #include "teleport_faults.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
+#include <string>
 #include <unordered_map>
 
 bool teleportCellOnMap(int x, int y) { return x >= 1 && x <= kMapColumns && y >= 1 && y <= kMapRows; }
@@ -9,16 +12,33 @@ bool teleportCellOnMap(int x, int y) { return x >= 1 && x <= kMapColumns && y >=
 std::vector<TeleportFaults> teleportFaults(const LocalMap& map,
                                            const std::function<bool(const std::string& fileName)>& mapFileExists) {
   std::vector<TeleportFaults> all;
-  // The first teleport on each cell, so that every later one there is found in one look.
-  std::unordered_map<uint64_t, int> firstOnCell;
+  if (map.teleportCount() == 0) return all;
+  all.reserve(static_cast<size_t>(map.teleportCount()));
+  // The first teleport on each cell, so that every later one there is found
+  // in one look: a table for the cells of the map, a hash for those outside.
+  int firstOnMapCell[kMapColumns * kMapRows];
+  std::fill(std::begin(firstOnMapCell), std::end(firstOnMapCell), -1);
+  std::unordered_map<uint64_t, int> firstOutside;
+  std::string fileName;
   for (int i = 0; i < map.teleportCount(); i++) {
+    const Teleport* t = map.teleport(i);
+    if (!t) break;
     TeleportFaults f;
-    if (!map.getTeleport(i, &f.x, &f.y, f.name)) break;
-    const uint64_t cell = static_cast<uint64_t>(static_cast<uint32_t>(f.x)) << 32 | static_cast<uint32_t>(f.y);
-    const auto first = firstOnCell.emplace(cell, i);
-    if (!first.second) f.sharesCellWith = first.first->second;
+    f.x = t->x;
+    f.y = t->y;
+    f.name = t->name;
     f.cellOutside = !teleportCellOnMap(f.x, f.y);
-    f.targetMissing = !mapFileExists(std::string(f.name) + ".MAP");
+    if (!f.cellOutside) {
+      int& first = firstOnMapCell[(f.y - 1) * kMapColumns + (f.x - 1)];
+      if (first >= 0) f.sharesCellWith = first;
+      else first = i;
+    } else {
+      const uint64_t cell = static_cast<uint64_t>(static_cast<uint32_t>(f.x)) << 32 | static_cast<uint32_t>(f.y);
+      const auto first = firstOutside.emplace(cell, i);
+      if (!first.second) f.sharesCellWith = first.first->second;
+    }
+    fileName.assign(f.name).append(".MAP");
+    f.targetMissing = !mapFileExists(fileName);
     all.push_back(f);
   }
   return all;

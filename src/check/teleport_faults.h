@@ -12,14 +12,15 @@ struct TeleportFaults {
   int sharesCellWith = -1;     // the first teleport on its cell, the one ever used; -1 when it is that one
   bool targetMissing = false;  // its destination "<name>.MAP" is not in the map's directory
   int x = 0, y = 0;            // its 1-based cell
-  char name[kTeleportNameSize] = {0};  // its destination map's name
+  const char* name = "";       // its destination map's name, held by the map (valid while it is unchanged)
 };
 
 // True for a cell of the map, 1..48 x 1..24.
 bool teleportCellOnMap(int x, int y);
 
 // The faults of every teleport of map, in order, in one pass (a map with
-// thousands of teleports takes linear time); mapFileExists(fileName) says
-// whether a file of that name ("NAME.MAP") is in the map's directory.
+// thousands of teleports takes linear time, and no allocation per teleport
+// but the lookups'); mapFileExists(fileName) says whether a file of that
+// name ("NAME.MAP") is in the map's directory.
 std::vector<TeleportFaults> teleportFaults(const LocalMap& map,
                                            const std::function<bool(const std::string& fileName)>& mapFileExists);

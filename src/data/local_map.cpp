@@ -29,12 +29,12 @@ bool LocalMap::addTeleport(int x, int y, const char* name) {
   // A longer name, a ">" or a line feed would be cut or split on the next load.
   // A carriage return is carried: the "!" written after every name keeps it
   // from ever standing before a line feed.
-  if (!name || strlen(name) >= static_cast<size_t>(kTeleportNameSize) || strpbrk(name, ">\n"))
-    return false;
+  const size_t length = name ? strlen(name) : 0;
+  if (!name || length >= static_cast<size_t>(kTeleportNameSize) || strpbrk(name, ">\n")) return false;
   Teleport* t = new Teleport;
   t->x = x;
   t->y = y;
-  snprintf(t->name, sizeof t->name, "%s", name);
+  memcpy(t->name, name, length + 1);  // a map may load tens of thousands: no printf here
   t->next = nullptr;
   if (lastTeleport_) lastTeleport_->next = t;
   else firstTeleport_ = t;

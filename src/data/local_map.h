@@ -93,6 +93,9 @@ class LocalMap {
     if (x < 0 || x >= kMapColumns || y < 0 || y >= kMapRows) return 0;
     return tiles_[y][x];
   }
+  // The 48 codes of row y (0..23) in column order, for a scan of every cell;
+  // nullptr outside the map.
+  const unsigned char* tileRow(int y) const { return y >= 0 && y < kMapRows ? tiles_[y] : nullptr; }
   // Ignored outside the map, and for row 23 unless the kind is Wilderness.
   void setTile(int x, int y, unsigned char code);
   // Puts back a code the cell held before (undo and redo): row 23 too,

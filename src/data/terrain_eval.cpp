@@ -110,3 +110,15 @@ int evaluateTerrain(const TerrainRules& rules, const TerrainGrid& grid, int left
   }
   return changed;
 }
+
+int evaluateTerrainCells(const TerrainRules& rules, const TerrainGrid& grid, const int* xs, const int* ys, int count,
+                         uint8_t* out) {
+  const Matcher matcher(rules, grid);
+  int changed = 0;
+  for (int i = 0; i < count; ++i) {
+    const uint8_t* centre = &grid.at(xs[i], ys[i]);
+    out[i] = matcher.match(centre, xs[i], ys[i]).code;
+    changed += out[i] != *centre;
+  }
+  return changed;
+}

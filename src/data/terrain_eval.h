@@ -48,3 +48,8 @@ TerrainMatch matchTerrainCell(const TerrainRules& rules, const TerrainGrid& grid
 // Returns how many differ from the grid. The area must lie inside the inner cells.
 int evaluateTerrain(const TerrainRules& rules, const TerrainGrid& grid, int left, int top, int width, int height,
                     uint8_t* out);
+
+// The same for count listed inner cells, (xs[i], ys[i]) into out[i]; the
+// compiled patterns are laid onto the grid once for the whole list.
+int evaluateTerrainCells(const TerrainRules& rules, const TerrainGrid& grid, const int* xs, const int* ys, int count,
+                         uint8_t* out);

@@ -24,23 +24,45 @@ void copyTiles(const LocalMap& map, uint8_t (*tiles)[kMapColumns]) {
 
 }  // namespace
 
-void readTerrainNeighbours(const char* mapPath, TerrainNeighbours& out) {
-  out = TerrainNeighbours();
-  if (!worldSquareOfPath(mapPath, &out.col, &out.row)) return;
-  out.worldMap = true;
+namespace {
+
+// Calls visit(dx, dy, path) with the path of every world map square around
+// square (col, row) that mapPath's directory can name.
+template <typename Visit>
+void eachNeighbourPath(const char* mapPath, int col, int row, Visit visit) {
   char prefix[kPathBufferSize], path[kPathBufferSize];
   if (!directoryPrefixOf(mapPath, prefix, sizeof prefix)) return;
   // A bare file name has no directory: its neighbours are bare names too.
   if (strcmp(prefix, mapPath) == 0) prefix[0] = '\0';
+  for (int dy = -1; dy <= 1; ++dy)
+    for (int dx = -1; dx <= 1; ++dx)
+      if ((dx != 0 || dy != 0) && worldMapFileName(prefix, col + dx, row + dy, path, sizeof path)) visit(dx, dy, path);
+}
+
+}  // namespace
+
+void readTerrainNeighbours(const char* mapPath, TerrainNeighbours& out) {
+  out = TerrainNeighbours();
+  if (!worldSquareOfPath(mapPath, &out.col, &out.row)) return;
+  out.worldMap = true;
   LocalMap neighbour;
-  for (int dy = -1; dy <= 1; ++dy) {
-    for (int dx = -1; dx <= 1; ++dx) {
-      if ((dx == 0 && dy == 0) || !worldMapFileName(prefix, out.col + dx, out.row + dy, path, sizeof path)) continue;
-      if (!neighbour.loadForReading(path)) continue;
-      out.present[dy + 1][dx + 1] = true;
-      copyTiles(neighbour, out.tiles[dy + 1][dx + 1]);
-    }
-  }
+  eachNeighbourPath(mapPath, out.col, out.row, [&](int dx, int dy, const char* path) {
+    out.stamps[dy + 1][dx + 1] = fileStampOf(path);
+    if (!neighbour.loadForReading(path)) return;
+    out.present[dy + 1][dx + 1] = true;
+    copyTiles(neighbour, out.tiles[dy + 1][dx + 1]);
+  });
+}
+
+bool terrainNeighboursCurrent(const char* mapPath, const TerrainNeighbours& neighbours) {
+  int col = 0, row = 0;
+  const bool worldMap = worldSquareOfPath(mapPath, &col, &row);
+  if (worldMap != neighbours.worldMap || (worldMap && (col != neighbours.col || row != neighbours.row))) return false;
+  bool current = true;
+  eachNeighbourPath(mapPath, col, row, [&](int dx, int dy, const char* path) {
+    current = current && sameStamp(fileStampOf(path), neighbours.stamps[dy + 1][dx + 1]);
+  });
+  return current;
 }
 
 void buildSquareGrid(int col, int row, const SquareTiles around[3][3], int rows, TerrainGrid& grid) {

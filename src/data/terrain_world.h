@@ -14,6 +14,7 @@
 #include "data/terrain_eval.h"
 #include "data/world_buffer.h"
 #include "data/world_replace.h"
+#include "platform/file_stamp.h"
 
 class BackupOperation;
 
@@ -26,11 +27,15 @@ struct TerrainNeighbours {
   int col = 0, row = 0;   // its square, when worldMap
   bool present[3][3] = {};  // [row offset + 1][column offset + 1]; [1][1] unused
   uint8_t tiles[3][3][kMapRows][kMapColumns] = {};
+  FileStamp stamps[3][3] = {};  // each neighbour's file as it was before the read
 };
 
 // Reads the neighbours of the map at mapPath (read-only; a neighbour that
 // does not load whole is absent). No neighbours when it is no world map.
 void readTerrainNeighbours(const char* mapPath, TerrainNeighbours& out);
+// True when no neighbour file of the map at mapPath changed, came or went
+// since neighbours were read for it: they need not be read again.
+bool terrainNeighboursCurrent(const char* mapPath, const TerrainNeighbours& neighbours);
 
 // Fills grid with the stored rows of the map whose tiles are around[1][1]
 // (rows: 24 for a Wilderness map, else 23) and its margins from the other

@@ -11,6 +11,16 @@
 
 #include "platform/host_path.h"
 
+void sortDirectoryEntries(std::vector<DirectoryEntry>& entries) {
+  std::sort(entries.begin(), entries.end(), [](const DirectoryEntry& a, const DirectoryEntry& b) {
+    if (a.name == "..") return b.name != "..";
+    if (b.name == "..") return false;
+    if (a.isDirectory != b.isDirectory) return a.isDirectory;
+    int c = strcasecmp(a.name.c_str(), b.name.c_str());
+    return c != 0 ? c < 0 : a.name < b.name;
+  });
+}
+
 bool listDirectory(const char* editorPath, std::vector<DirectoryEntry>& out) {
   out.clear();
   char host[4096];
@@ -29,12 +39,6 @@ bool listDirectory(const char* editorPath, std::vector<DirectoryEntry>& out) {
     out.push_back(entry);
   }
   closedir(d);
-  std::sort(out.begin(), out.end(), [](const DirectoryEntry& a, const DirectoryEntry& b) {
-    if (a.name == "..") return b.name != "..";
-    if (b.name == "..") return false;
-    if (a.isDirectory != b.isDirectory) return a.isDirectory;
-    int c = strcasecmp(a.name.c_str(), b.name.c_str());
-    return c != 0 ? c < 0 : a.name < b.name;
-  });
+  sortDirectoryEntries(out);
   return true;
 }

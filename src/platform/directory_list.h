@@ -16,3 +16,8 @@ struct DirectoryEntry {
 // Each entry is looked at once, relative to the open directory, not by a
 // path that the host resolves anew. False when the directory cannot be read.
 bool listDirectory(const char* editorPath, std::vector<DirectoryEntry>& out);
+
+// Sorts entries as listDirectory does: ".." first, then directories, then
+// files, each by name without regard to case (names equal but for case in
+// byte order).
+void sortDirectoryEntries(std::vector<DirectoryEntry>& entries);

@@ -185,14 +185,12 @@ FILE* openStream(const char* editorPath, const char* mode) {
 }
 
 #ifndef _WIN32
-namespace {
-
-// The rest of readWholeFile on an open descriptor: the size first, so that a
-// file of the size it had takes one read (a shorter read of a regular file is
-// its end); a file that grew is read on until it ends or passes the limit.
-bool readDescriptor(int fd, std::string& bytes, long limit) {
+bool readOpenFile(int fd, std::string& bytes, long limit, long* size) {
   struct stat st;
-  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > limit) return false;
+  if (size) *size = -1;
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  if (size) *size = static_cast<long>(st.st_size);
+  if (st.st_size > limit) return false;
   bytes.resize(static_cast<size_t>(st.st_size) + 1);
   size_t got = 0;
   for (;;) {
@@ -207,8 +205,6 @@ bool readDescriptor(int fd, std::string& bytes, long limit) {
   bytes.resize(got);
   return true;
 }
-
-}  // namespace
 #endif
 
 bool readWholeFile(const char* editorPath, std::string& bytes, long limit) {
@@ -235,7 +231,7 @@ bool readWholeFile(const char* editorPath, std::string& bytes, long limit) {
   if (fd < 0 && (errno == ENOENT || errno == ENOTDIR) && pathToHost(editorPath, host, sizeof host))
     fd = ::open(host, flags);
   if (fd < 0) return false;
-  const bool ok = readDescriptor(fd, bytes, limit);
+  const bool ok = readOpenFile(fd, bytes, limit, nullptr);
   close(fd);
   if (!ok) bytes.clear();
   return ok;

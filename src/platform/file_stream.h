@@ -23,6 +23,15 @@ FILE* wrapHostStream(FILE* raw, const char* mode);
 // or a read fails.
 bool readWholeFile(const char* editorPath, std::string& bytes, long limit);
 
+#ifndef _WIN32
+// The rest of readWholeFile on an open host descriptor: the size first, so
+// that a file of the size it had takes one read (a shorter read of a regular
+// file is its end); a file that grew is read on until it ends or passes the
+// limit. size, when given, receives the size the host tells (-1 for no
+// regular file), also when the file is refused for being larger than limit.
+bool readOpenFile(int fd, std::string& bytes, long limit, long* size);
+#endif
+
 // A read-only stream over bytes in memory with the behaviour of mode ("r" a
 // text stream, "rb" binary), so that a reader of streams can take a file read
 // before. bytes must stay unchanged until the stream is closed.

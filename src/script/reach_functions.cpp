@@ -1,7 +1,9 @@
 // The reach functions through the library's generic calling convention, as
-// gettile and settile (bench_script measures them beside gettile). Each first
-// checks its arguments and raises "<function>: argument <name> ..." on the
-// running context when one is wrong.
+// gettile and settile (bench_script_reach measures them beside gettile). Each
+// first checks its arguments and raises "<function>: argument <name> ..." on
+// the running context when one is wrong; a message is made only then. Per
+// call: arguments read with one load each (GenericCall), no allocation for a
+// returned text (ScriptReach::returnedText), no copy of a record's name.
 #include "script/reach_functions.h"
 
 #include <angelscript.h>
@@ -12,6 +14,7 @@
 #include "data/creature_list.h"
 #include "data/object_list.h"
 #include "data/placement.h"
+#include "script/generic_call.h"
 #include "script/script_string.h"
 #include "script/script_user.h"
 
@@ -19,14 +22,23 @@ using namespace AngelScript;
 
 namespace {
 
-// ---- Arguments and refusals ----
+// ---- Calls and refusals ----
 
-ScriptReach& reachOf(asIScriptGeneric* gen) { return *static_cast<ScriptReach*>(gen->GetAuxiliary()); }
-int intArg(asIScriptGeneric* gen, asUINT i) { return static_cast<int>(gen->GetArgDWord(i)); }
-const std::string& textArg(asIScriptGeneric* gen, asUINT i) {
-  return static_cast<const ScriptString*>(gen->GetArgObject(i))->text;
+// Every function's body gets its call's arguments and the ScriptReach it is
+// bound to; the wrapper keeps the function's argument layout. A body that
+// refuses sets no result: the script stops and never sees one.
+using Body = void (*)(const GenericCall&, ScriptReach&);
+
+template <Body body>
+void bound(asIScriptGeneric* gen) {
+  static GenericArgLayout layout;
+  const GenericCall call(gen, layout);
+  body(call, *static_cast<ScriptReach*>(gen->GetAuxiliary()));
 }
-int* outArg(asIScriptGeneric* gen, asUINT i) { return static_cast<int*>(gen->GetArgAddress(i)); }
+
+void returnText(const GenericCall& call, ScriptReach& reach, const char* text, size_t length) {
+  call.generic()->SetReturnAddress(reach.returnedText(text, length));
+}
 
 // Stops the script: "<function>: argument <argument> <why>". Returns false.
 bool refuse(const char* function, const char* argument, const char* why) {
@@ -42,8 +54,10 @@ bool refuseNumber(const char* function, const char* argument, int value, const c
   return refuse(function, argument, why);
 }
 
-// The map whose block holds script cell (x, y); null after a refusal.
-ScriptMapRecord* mapAt(ScriptReach& reach, const char* function, int x, int y) {
+// The map whose block holds script cell (x, y), arguments 0 and 1; null
+// after a refusal.
+ScriptMapRecord* mapAt(const GenericCall& call, ScriptReach& reach, const char* function) {
+  const int x = call.integer(0), y = call.integer(1);
   char why[128];
   if (x < 1 || x > kWorldColumns || y < 1 || y > kWorldRows) {
     snprintf(why, sizeof why, "is (%d, %d), outside the grid 1..960 x 1..480", x, y);
@@ -69,11 +83,13 @@ bool cellOk(const char* function, int cellx, int celly) {
 bool nameOk(const char* function, const std::string& name) {
   if (name.empty()) return refuse(function, "name", "is empty");
   if (name.size() >= kTeleportNameSize) return refuse(function, "name", "is longer than 255 bytes");
+  bool mayHoldKindWord = false;
   for (char c : name) {
     if (c == '>' || c == '\n' || c == '\r' || c == '\0')
       return refuse(function, "name", "holds \">\", a line end or a NUL byte, which no map file can carry");
+    mayHoldKindWord = mayHoldKindWord || c == 'W' || c == 'L' || c == 'I';
   }
-  if (name.find_first_of("WLI") == std::string::npos) return true;
+  if (!mayHoldKindWord) return true;
   for (const char* word : {"WILDERNESS", "LOCAL", "INTERIOR"}) {
     if (name.find(word) == std::string::npos) continue;
     char why[64];
@@ -101,20 +117,21 @@ bool idOk(const char* function, int id) {
   return refuseNumber(function, "id", id, "0..399 (objects), 1000..3999 (creatures), 50000..99899 (player objects)");
 }
 
-void returnText(asIScriptGeneric* gen, const std::string& text) {
-  gen->SetReturnAddress(newScriptString(text.data(), text.size()));
+bool gridOk(const char* function, int x, int y) {
+  if (x >= 1 && x <= kWorldColumns && y >= 1 && y <= kWorldRows) return true;
+  return refuse(function, "x, y", "is outside the grid 1..960 x 1..480");
 }
 
 // ---- Kind and name ----
 
-void getkind(asIScriptGeneric* gen) {
-  ScriptMapRecord* map = mapAt(reachOf(gen), "getkind", intArg(gen, 0), intArg(gen, 1));
-  gen->SetReturnDWord(map != nullptr ? static_cast<asDWORD>(map->kind) : 0);
+void getkind(const GenericCall& call, ScriptReach& reach) {
+  ScriptMapRecord* map = mapAt(call, reach, "getkind");
+  call.returnInt(map != nullptr ? map->kind : 0);
 }
 
-void setkind(asIScriptGeneric* gen) {
-  ScriptMapRecord* map = mapAt(reachOf(gen), "setkind", intArg(gen, 0), intArg(gen, 1));
-  const int kind = intArg(gen, 2);
+void setkind(const GenericCall& call, ScriptReach& reach) {
+  ScriptMapRecord* map = mapAt(call, reach, "setkind");
+  const int kind = call.integer(2);
   if (map == nullptr) return;
   if (kind != Wilderness && kind != Local && kind != Interior) {
     refuseNumber("setkind", "kind", kind, "the kinds 1 (wilderness), 2 (local) and 4 (interior)");
@@ -123,30 +140,23 @@ void setkind(asIScriptGeneric* gen) {
   map->kind = static_cast<MapKind>(kind);
 }
 
-void mapname(asIScriptGeneric* gen) {
-  ScriptMapRecord* map = mapAt(reachOf(gen), "mapname", intArg(gen, 0), intArg(gen, 1));
-  returnText(gen, map != nullptr ? map->name : std::string());
+void mapname(const GenericCall& call, ScriptReach& reach) {
+  ScriptMapRecord* map = mapAt(call, reach, "mapname");
+  if (map != nullptr)
+    returnText(call, reach, map->name.data(), map->name.size());
+  else
+    returnText(call, reach, "", 0);
 }
 
-void hasmap(asIScriptGeneric* gen) {
-  const int x = intArg(gen, 0), y = intArg(gen, 1);
-  gen->SetReturnByte(0);
-  if (x < 1 || x > kWorldColumns || y < 1 || y > kWorldRows) {
-    refuse("hasmap", "x, y", "is outside the grid 1..960 x 1..480");
-    return;
-  }
-  gen->SetReturnByte(reachOf(gen).maps().recordAt(x - 1, y - 1) != nullptr ? 1 : 0);
+void hasmap(const GenericCall& call, ScriptReach& reach) {
+  const int x = call.integer(0), y = call.integer(1);
+  call.returnBool(gridOk("hasmap", x, y) && reach.maps().recordAt(x - 1, y - 1) != nullptr);
 }
 
-void usemap(asIScriptGeneric* gen) {
-  ScriptReach& reach = reachOf(gen);
-  const int x = intArg(gen, 0), y = intArg(gen, 1);
-  const std::string& name = textArg(gen, 2);
-  gen->SetReturnByte(0);
-  if (x < 1 || x > kWorldColumns || y < 1 || y > kWorldRows) {
-    refuse("usemap", "x, y", "is outside the grid 1..960 x 1..480");
-    return;
-  }
+void usemap(const GenericCall& call, ScriptReach& reach) {
+  const int x = call.integer(0), y = call.integer(1);
+  const std::string& name = call.text(2);
+  if (!gridOk("usemap", x, y)) return;
   if (name.empty() || name.size() > 200 || name.find_first_of("\\/:.*?\"<>| \r\n") != std::string::npos ||
       name.find('\0') != std::string::npos) {
     refuse("usemap", "name", "is no map name (1..200 bytes, no path, dot, blank or wildcard)");
@@ -158,78 +168,81 @@ void usemap(asIScriptGeneric* gen) {
     refuse("usemap", argument, why.c_str());
     return;
   }
-  gen->SetReturnByte(reach.maps().recordAt(x - 1, y - 1)->fromFile ? 1 : 0);
+  call.returnBool(reach.maps().recordAt(x - 1, y - 1)->fromFile);
 }
 
 // ---- Teleports ----
 
-void teleportcount(asIScriptGeneric* gen) {
-  ScriptMapRecord* map = mapAt(reachOf(gen), "teleportcount", intArg(gen, 0), intArg(gen, 1));
-  gen->SetReturnDWord(map != nullptr ? static_cast<asDWORD>(map->teleports.size()) : 0);
+void teleportcount(const GenericCall& call, ScriptReach& reach) {
+  ScriptMapRecord* map = mapAt(call, reach, "teleportcount");
+  call.returnInt(map != nullptr ? static_cast<int>(map->teleports.size()) : 0);
 }
 
-void getteleport(asIScriptGeneric* gen) {
-  int* cellx = outArg(gen, 3);
-  int* celly = outArg(gen, 4);
+void getteleport(const GenericCall& call, ScriptReach& reach) {
+  int* cellx = call.out(3);
+  int* celly = call.out(4);
   *cellx = *celly = 0;
-  ScriptMapRecord* map = mapAt(reachOf(gen), "getteleport", intArg(gen, 0), intArg(gen, 1));
-  const int n = intArg(gen, 2);
+  ScriptMapRecord* map = mapAt(call, reach, "getteleport");
+  const int n = call.integer(2);
   if (map == nullptr || !teleportOk("getteleport", *map, n)) return;
   *cellx = map->teleports[n - 1].x;
   *celly = map->teleports[n - 1].y;
 }
 
-void teleportname(asIScriptGeneric* gen) {
-  ScriptMapRecord* map = mapAt(reachOf(gen), "teleportname", intArg(gen, 0), intArg(gen, 1));
-  const int n = intArg(gen, 2);
-  const bool ok = map != nullptr && teleportOk("teleportname", *map, n);
-  returnText(gen, ok ? map->teleports[n - 1].name : std::string());
+void teleportname(const GenericCall& call, ScriptReach& reach) {
+  ScriptMapRecord* map = mapAt(call, reach, "teleportname");
+  const int n = call.integer(2);
+  if (map != nullptr && teleportOk("teleportname", *map, n)) {
+    const std::string& name = map->teleports[n - 1].name;
+    returnText(call, reach, name.data(), name.size());
+  } else {
+    returnText(call, reach, "", 0);
+  }
 }
 
-void addteleport(asIScriptGeneric* gen) {
-  gen->SetReturnDWord(0);
-  ScriptMapRecord* map = mapAt(reachOf(gen), "addteleport", intArg(gen, 0), intArg(gen, 1));
-  const int cellx = intArg(gen, 2), celly = intArg(gen, 3);
-  const std::string& name = textArg(gen, 4);
+void addteleport(const GenericCall& call, ScriptReach& reach) {
+  ScriptMapRecord* map = mapAt(call, reach, "addteleport");
+  const int cellx = call.integer(2), celly = call.integer(3);
+  const std::string& name = call.text(4);
   if (map == nullptr || !cellOk("addteleport", cellx, celly) || !nameOk("addteleport", name)) return;
   map->teleports.push_back(ScriptTeleport{cellx, celly, name});
-  gen->SetReturnDWord(static_cast<asDWORD>(map->teleports.size()));
+  call.returnInt(static_cast<int>(map->teleports.size()));
 }
 
-void setteleport(asIScriptGeneric* gen) {
-  ScriptMapRecord* map = mapAt(reachOf(gen), "setteleport", intArg(gen, 0), intArg(gen, 1));
-  const int n = intArg(gen, 2), cellx = intArg(gen, 3), celly = intArg(gen, 4);
-  const std::string& name = textArg(gen, 5);
+void setteleport(const GenericCall& call, ScriptReach& reach) {
+  ScriptMapRecord* map = mapAt(call, reach, "setteleport");
+  const int n = call.integer(2), cellx = call.integer(3), celly = call.integer(4);
+  const std::string& name = call.text(5);
   if (map == nullptr || !teleportOk("setteleport", *map, n) || !cellOk("setteleport", cellx, celly) ||
       !nameOk("setteleport", name))
     return;
   ScriptTeleport& t = map->teleports[n - 1];  // in place: the name keeps its room
   t.x = cellx;
   t.y = celly;
-  t.name.assign(name);
+  if (t.name != name) t.name.assign(name);
 }
 
-void removeteleport(asIScriptGeneric* gen) {
-  ScriptMapRecord* map = mapAt(reachOf(gen), "removeteleport", intArg(gen, 0), intArg(gen, 1));
-  const int n = intArg(gen, 2);
+void removeteleport(const GenericCall& call, ScriptReach& reach) {
+  ScriptMapRecord* map = mapAt(call, reach, "removeteleport");
+  const int n = call.integer(2);
   if (map == nullptr || !teleportOk("removeteleport", *map, n)) return;
   map->teleports.erase(map->teleports.begin() + (n - 1));
 }
 
 // ---- Placements ----
 
-void placementcount(asIScriptGeneric* gen) {
-  ScriptMapRecord* map = mapAt(reachOf(gen), "placementcount", intArg(gen, 0), intArg(gen, 1));
-  gen->SetReturnDWord(map != nullptr && map->hasData ? kPlacementCount : 0);
+void placementcount(const GenericCall& call, ScriptReach& reach) {
+  ScriptMapRecord* map = mapAt(call, reach, "placementcount");
+  call.returnInt(map != nullptr && map->hasData ? kPlacementCount : 0);
 }
 
-void getplacement(asIScriptGeneric* gen) {
-  int* id = outArg(gen, 3);
-  int* cellx = outArg(gen, 4);
-  int* celly = outArg(gen, 5);
+void getplacement(const GenericCall& call, ScriptReach& reach) {
+  int* id = call.out(3);
+  int* cellx = call.out(4);
+  int* celly = call.out(5);
   *id = *cellx = *celly = 0;
-  ScriptMapRecord* map = mapAt(reachOf(gen), "getplacement", intArg(gen, 0), intArg(gen, 1));
-  const int n = intArg(gen, 2);
+  ScriptMapRecord* map = mapAt(call, reach, "getplacement");
+  const int n = call.integer(2);
   if (map == nullptr || !placementOk("getplacement", *map, n)) return;
   const Placement& p = map->placements[n - 1];
   *id = p.id;
@@ -237,18 +250,16 @@ void getplacement(asIScriptGeneric* gen) {
   *celly = p.y;
 }
 
-void placementinuse(asIScriptGeneric* gen) {
-  gen->SetReturnByte(0);
-  ScriptMapRecord* map = mapAt(reachOf(gen), "placementinuse", intArg(gen, 0), intArg(gen, 1));
-  const int n = intArg(gen, 2);
+void placementinuse(const GenericCall& call, ScriptReach& reach) {
+  ScriptMapRecord* map = mapAt(call, reach, "placementinuse");
+  const int n = call.integer(2);
   if (map == nullptr || !placementOk("placementinuse", *map, n)) return;
-  gen->SetReturnByte(placementInUse(map->placements[n - 1]) ? 1 : 0);
+  call.returnBool(placementInUse(map->placements[n - 1]));
 }
 
-void addplacement(asIScriptGeneric* gen) {
-  gen->SetReturnDWord(0);
-  ScriptMapRecord* map = mapAt(reachOf(gen), "addplacement", intArg(gen, 0), intArg(gen, 1));
-  const int id = intArg(gen, 2), cellx = intArg(gen, 3), celly = intArg(gen, 4);
+void addplacement(const GenericCall& call, ScriptReach& reach) {
+  ScriptMapRecord* map = mapAt(call, reach, "addplacement");
+  const int id = call.integer(2), cellx = call.integer(3), celly = call.integer(4);
   if (map == nullptr || !idOk("addplacement", id) || !cellOk("addplacement", cellx, celly)) return;
   if (!map->hasData) {
     refuse("addplacement", "x, y", "names a map without a data file (.DAT) for placements");
@@ -263,15 +274,15 @@ void addplacement(asIScriptGeneric* gen) {
     p.inUse = 1;
     p.quantity = 1;
     p.id = id;
-    gen->SetReturnDWord(static_cast<asDWORD>(i + 1));
+    call.returnInt(i + 1);
     return;
   }
   refuse("addplacement", "x, y", "names a map whose 200 placements are all taken");
 }
 
-void removeplacement(asIScriptGeneric* gen) {
-  ScriptMapRecord* map = mapAt(reachOf(gen), "removeplacement", intArg(gen, 0), intArg(gen, 1));
-  const int n = intArg(gen, 2);
+void removeplacement(const GenericCall& call, ScriptReach& reach) {
+  ScriptMapRecord* map = mapAt(call, reach, "removeplacement");
+  const int n = call.integer(2);
   if (map == nullptr || !placementOk("removeplacement", *map, n)) return;
   map->placements[n - 1] = Placement{};
 }
@@ -280,7 +291,13 @@ void removeplacement(asIScriptGeneric* gen) {
 
 // The name and sprite slot of the record an id names; false when its table
 // was not read.
-bool recordOf(ScriptReach& reach, int id, std::string* name, int* sprite) {
+struct RecordFacts {
+  char name[kCreatureNameLength + 1];  // the longer of the two tables' names
+  int sprite;
+};
+static_assert(kCreatureNameLength >= kObjectNameLength, "a record's name fits RecordFacts");
+
+bool recordOf(ScriptReach& reach, int id, RecordFacts* facts) {
   const int index = placementIndex(id);
   switch (placementKind(id)) {
     case PlacementKind::ConstantObject:
@@ -289,15 +306,15 @@ bool recordOf(ScriptReach& reach, int id, std::string* name, int* sprite) {
       const MapObject* o = placementKind(id) == PlacementKind::ConstantObject ? objects.constantObject(index)
                                                                               : objects.playerObject(index);
       if (o == nullptr) return false;
-      *name = o->name().text;
-      *sprite = o->sprite();
+      memcpy(facts->name, o->name().text, kObjectNameLength + 1);
+      facts->sprite = o->sprite();
       return true;
     }
     case PlacementKind::Creature: {
       const Creature* c = reach.maps().creatures().creature(index);
       if (c == nullptr) return false;
-      *name = c->nameText().text;
-      *sprite = c->sprite;
+      memcpy(facts->name, c->nameText().text, kCreatureNameLength + 1);
+      facts->sprite = c->sprite;
       return true;
     }
     case PlacementKind::None:
@@ -306,45 +323,41 @@ bool recordOf(ScriptReach& reach, int id, std::string* name, int* sprite) {
   return false;
 }
 
-void idname(asIScriptGeneric* gen) {
-  const int id = intArg(gen, 0);
-  std::string name;
-  int sprite = 0;
-  if (idOk("idname", id)) recordOf(reachOf(gen), id, &name, &sprite);
-  returnText(gen, name);
+void idname(const GenericCall& call, ScriptReach& reach) {
+  const int id = call.integer(0);
+  RecordFacts facts;
+  if (idOk("idname", id) && recordOf(reach, id, &facts))
+    returnText(call, reach, facts.name, strlen(facts.name));
+  else
+    returnText(call, reach, "", 0);
 }
 
-void idsprite(asIScriptGeneric* gen) {
-  const int id = intArg(gen, 0);
-  std::string name;
-  int sprite = -1;
-  if (idOk("idsprite", id) && !recordOf(reachOf(gen), id, &name, &sprite)) sprite = -1;
-  gen->SetReturnDWord(static_cast<asDWORD>(sprite));
+void idsprite(const GenericCall& call, ScriptReach& reach) {
+  const int id = call.integer(0);
+  RecordFacts facts;
+  call.returnInt(idOk("idsprite", id) && recordOf(reach, id, &facts) ? facts.sprite : -1);
 }
 
-void findid(asIScriptGeneric* gen) {
-  const int after = intArg(gen, 1);
+void findid(const GenericCall& call, ScriptReach& reach) {
+  const int after = call.integer(1);
   if (after < -1) {
     refuseNumber("findid", "after", after, "-1 and the ids");
-    gen->SetReturnDWord(static_cast<asDWORD>(-1));
+    call.returnInt(-1);
     return;
   }
-  gen->SetReturnDWord(static_cast<asDWORD>(reachOf(gen).findId(textArg(gen, 0), after)));
+  call.returnInt(reach.findId(call.text(0), after));
 }
 
 // ---- Output and surroundings ----
 
-void print(asIScriptGeneric* gen) {
-  ScriptReach& reach = reachOf(gen);
-  const std::string& text = textArg(gen, 0);
+void print(const GenericCall& call, ScriptReach& reach) {
+  const std::string& text = call.text(0);
   reach.output().push_back(text);
   reach.user().printLine(text.c_str());
 }
 
-void neartile(asIScriptGeneric* gen) {
-  ScriptReach& reach = reachOf(gen);
-  const int x = intArg(gen, 0), y = intArg(gen, 1);
-  gen->SetReturnDWord(0);
+void neartile(const GenericCall& call, ScriptReach& reach) {
+  const int x = call.integer(0), y = call.integer(1);
   const ScriptScope scope = reach.maps().scope();
   if (scope != ScriptScope::Map && scope != ScriptScope::Each) {
     refuse("neartile", "x, y", "reach beyond the map only in a run on one map");
@@ -359,7 +372,7 @@ void neartile(asIScriptGeneric* gen) {
     return;
   }
   const bool inside = x >= 1 && x <= kMapColumns && y >= 1 && y <= kMapRows;
-  gen->SetReturnDWord(inside ? reach.world().at(x - 1, y - 1) : static_cast<asDWORD>(reach.maps().nearTile(x - 1, y - 1)));
+  call.returnInt(inside ? reach.world().at(x - 1, y - 1) : reach.maps().nearTile(x - 1, y - 1));
 }
 
 struct Declared {
@@ -368,27 +381,27 @@ struct Declared {
 };
 
 const Declared kFunctions[] = {
-    {"int getkind(int x, int y)", getkind},
-    {"void setkind(int x, int y, int kind)", setkind},
-    {"string@ mapname(int x, int y)", mapname},
-    {"bool hasmap(int x, int y)", hasmap},
-    {"bool usemap(int x, int y, const string &in name)", usemap},
-    {"int teleportcount(int x, int y)", teleportcount},
-    {"void getteleport(int x, int y, int n, int &out cellx, int &out celly)", getteleport},
-    {"string@ teleportname(int x, int y, int n)", teleportname},
-    {"int addteleport(int x, int y, int cellx, int celly, const string &in name)", addteleport},
-    {"void setteleport(int x, int y, int n, int cellx, int celly, const string &in name)", setteleport},
-    {"void removeteleport(int x, int y, int n)", removeteleport},
-    {"int placementcount(int x, int y)", placementcount},
-    {"void getplacement(int x, int y, int n, int &out id, int &out cellx, int &out celly)", getplacement},
-    {"bool placementinuse(int x, int y, int n)", placementinuse},
-    {"int addplacement(int x, int y, int id, int cellx, int celly)", addplacement},
-    {"void removeplacement(int x, int y, int n)", removeplacement},
-    {"string@ idname(int id)", idname},
-    {"int idsprite(int id)", idsprite},
-    {"int findid(const string &in name, int after)", findid},
-    {"void print(const string &in text)", print},
-    {"int neartile(int x, int y)", neartile},
+    {"int getkind(int x, int y)", bound<getkind>},
+    {"void setkind(int x, int y, int kind)", bound<setkind>},
+    {"string@ mapname(int x, int y)", bound<mapname>},
+    {"bool hasmap(int x, int y)", bound<hasmap>},
+    {"bool usemap(int x, int y, const string &in name)", bound<usemap>},
+    {"int teleportcount(int x, int y)", bound<teleportcount>},
+    {"void getteleport(int x, int y, int n, int &out cellx, int &out celly)", bound<getteleport>},
+    {"string@ teleportname(int x, int y, int n)", bound<teleportname>},
+    {"int addteleport(int x, int y, int cellx, int celly, const string &in name)", bound<addteleport>},
+    {"void setteleport(int x, int y, int n, int cellx, int celly, const string &in name)", bound<setteleport>},
+    {"void removeteleport(int x, int y, int n)", bound<removeteleport>},
+    {"int placementcount(int x, int y)", bound<placementcount>},
+    {"void getplacement(int x, int y, int n, int &out id, int &out cellx, int &out celly)", bound<getplacement>},
+    {"bool placementinuse(int x, int y, int n)", bound<placementinuse>},
+    {"int addplacement(int x, int y, int id, int cellx, int celly)", bound<addplacement>},
+    {"void removeplacement(int x, int y, int n)", bound<removeplacement>},
+    {"string@ idname(int id)", bound<idname>},
+    {"int idsprite(int id)", bound<idsprite>},
+    {"int findid(const string &in name, int after)", bound<findid>},
+    {"void print(const string &in text)", bound<print>},
+    {"int neartile(int x, int y)", bound<neartile>},
 };
 
 }  // namespace
@@ -396,11 +409,10 @@ const Declared kFunctions[] = {
 int ScriptReach::findId(const std::string& name, int after) {
   if (!namesBuilt_) {
     namesBuilt_ = true;
-    std::string recordName;
-    int sprite = 0;
+    RecordFacts facts;
     auto index = [&](int first, int count) {
       for (int id = first; id < first + count; id++)
-        if (recordOf(*this, id, &recordName, &sprite) && !recordName.empty()) names_[recordName].push_back(id);
+        if (recordOf(*this, id, &facts) && facts.name[0] != '\0') names_[facts.name].push_back(id);
     };
     index(0, kConstantObjectIdEnd);
     index(kCreatureIdBase, kDirectoryCreatureCount);
@@ -411,6 +423,24 @@ int ScriptReach::findId(const std::string& name, int after) {
   for (int id : found->second)
     if (id > after) return id;
   return -1;
+}
+
+ScriptReach::~ScriptReach() {
+  if (spare_ != nullptr) releaseScriptString(spare_);
+}
+
+ScriptString* ScriptReach::returnedText(const char* text, size_t length) {
+  if (spare_ != nullptr && spare_->refCount == 1) {
+    spare_->text.assign(text, length);
+    addRefScriptString(spare_);
+    return spare_;
+  }
+  ScriptString* made = newScriptString(text, length);
+  if (made == nullptr) return nullptr;
+  if (spare_ != nullptr) releaseScriptString(spare_);
+  spare_ = made;
+  addRefScriptString(made);
+  return made;
 }
 
 bool ScriptReach::registerWith(asIScriptEngine* engine) {

@@ -15,10 +15,14 @@ namespace AngelScript {
 class asIScriptEngine;
 }
 class ScriptUser;
+struct ScriptString;
 
 class ScriptReach {
  public:
   ScriptReach(WorldBuffer* world, ScriptUser* user) : world_(world), user_(user) {}
+  ~ScriptReach();
+  ScriptReach(const ScriptReach&) = delete;
+  ScriptReach& operator=(const ScriptReach&) = delete;
 
   // Registers the functions after the five of ScriptFunctions, bound to this
   // object, which must outlive the engine. False when the engine refused one.
@@ -36,6 +40,11 @@ class ScriptReach {
   // The next id after `after` whose record is named name, -1 when none; ids
   // in order: constant objects, creatures, player objects.
   int findId(const std::string& name, int after);
+  // A string of text with one reference for the engine to take, as a
+  // function returns it; null without memory. The object of the last call is
+  // kept and given again when the script holds it no more, so a script that
+  // reads names in a loop allocates nothing.
+  ScriptString* returnedText(const char* text, size_t length);
   // A run starts: print's lines and the name index of the run before go.
   void startRun() {
     output_.clear();
@@ -52,4 +61,5 @@ class ScriptReach {
   char endMessage_[1024] = {};
   std::map<std::string, std::vector<int>> names_;  // record name -> its ids, ascending
   bool namesBuilt_ = false;
+  ScriptString* spare_ = nullptr;  // one reference of ours; see returnedText
 };

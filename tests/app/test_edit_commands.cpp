@@ -10,6 +10,9 @@
 #include "app/shortcuts.h"
 #include "app_fixture.h"
 #include "data/map_area.h"
+#include "gui/gui_internal.h"
+#include "view/selection_edits.h"
+#include "view/tool_actions.h"
 
 TEST_F(AppTest, ReplaceTileAsksWithBothCountsAndReplacesOnTheMapOrInTheWorld) {
   writeMap("ZANAA.MAP", mapText("WILDERNESS!", 24, 'x'));
@@ -70,4 +73,27 @@ TEST_F(AppTest, ToolLettersWaitForTextFocusUnlessThePointerIsOverTheMapOrPalette
   EXPECT_TRUE(runShortcut(GuiKey{KEY_ESC, 27, 0, true, 0}, editor));
   EXPECT_FALSE(tools.pasting);
   brushCommand(editor);
+}
+
+// What the map canvas shows on the screen (at (5, 50), 864 x 480 pixels).
+static std::string canvasOnScreen() {
+  std::string pixels;
+  for (int y = 50; y < 530; ++y)
+    pixels.append(reinterpret_cast<const char*>(gui::state().display->line[y]) + 5 * 2, 864 * 2);
+  return pixels;
+}
+
+TEST_F(AppTest, SelectAllAndFlipsShowOnTheCanvasAtOnce) {
+  openMapFile(writeMap("ZANAB.MAP", mapText("WILDERNESS!", 24, 'w')).c_str(), *editor);
+  MapView& v = editor->mapView;
+  std::string shown = canvasOnScreen();
+  selectWholeMap(v);
+  EXPECT_NE(shown, canvasOnScreen()) << "Ctrl+A";
+  v.tools.pointer = Cell{10, 8};
+  v.tools.pointerOnMap = true;
+  copyCells(v);  // the whole map: 48 x 24, turned 24 x 48
+  startPaste(v);
+  shown = canvasOnScreen();
+  transformHeldBlock(v, BlockTransform::TurnClockwise);
+  EXPECT_NE(shown, canvasOnScreen()) << "Z";
 }

@@ -19,6 +19,7 @@
 #include "app_fixture.h"
 #include "platform/backup_store.h"
 #include "script/script_host.h"
+#include "support/clicker.h"
 
 namespace {
 
@@ -185,4 +186,44 @@ TEST_F(ScriptMenuTest, FolderScriptsAreItemsThatFollowTheFolderAndRunAsOneUndoSt
   generateLocalMap(editor);
   ASSERT_EQ(2u, dialogs.choices.size());
   EXPECT_EQ(dir.editorPath(), dialogs.choices[1].startPath);
+}
+
+// A "cell" script acts where the user clicks after its start, its first
+// getpos giving that cell, as one undo step; Escape instead of the click
+// runs nothing.
+TEST_F(ScriptMenuTest, ACellScriptActsOnTheCellClickedAfterItsStart) {
+  const std::string path = writeMap("TOWN.MAP", mapText("LOCAL!~EXIT~", 23, 'a'));
+  openMapFile(path.c_str(), *editor);
+  const std::string source = script("// runs on: cell\nvoid main() {\n  int x, y;\n  getpos(x, y);\n"
+                                    "  settile(x, y, 77);\n  setkind(1, 1, 4);\n  addteleport(1, 1, x, y, \"HERE\");\n}\n");
+  const unsigned long steps = editor->document.stepsRecorded();
+  auto expectUntouched = [&] {
+    EXPECT_EQ('a', editor->openMap.getTile(2, 4));
+    EXPECT_EQ(Local, editor->openMap.kind);
+    EXPECT_EQ(0, editor->openMap.teleportCount());
+    EXPECT_FALSE(editor->document.modified());
+  };
+  setMouse(100, 100, 0);
+  clear_keybuf();
+  simulate_keypress((KEY_ESC << 8) | 27);
+  runFolderScript(*editor, source.c_str(), static_cast<int>(ScriptRunsOn::Cell));
+  EXPECT_EQ(std::vector<std::string>{"Click the cell of the map where the script should act."}, dialogs.texts);
+  EXPECT_EQ(steps, editor->document.stepsRecorded());
+  expectUntouched();
+
+  {
+    Clicker clicker(5 + 18 * 2 + 9, 50 + 20 * 4 + 9, 50);  // cell (3, 5)
+    runFolderScript(*editor, source.c_str(), static_cast<int>(ScriptRunsOn::Cell));
+  }
+  EXPECT_EQ(2u, dialogs.texts.size());
+  EXPECT_EQ(77, editor->openMap.getTile(2, 4));
+  EXPECT_EQ(Interior, editor->openMap.kind);
+  int x = 0, y = 0;
+  char name[kTeleportNameSize] = "";
+  ASSERT_EQ(1, editor->openMap.teleportCount());
+  editor->openMap.getTeleport(0, &x, &y, name);
+  EXPECT_EQ("3,5,HERE", std::to_string(x) + "," + std::to_string(y) + "," + name);
+  EXPECT_EQ(steps + 1, editor->document.stepsRecorded());
+  undoMapEdit(*editor);
+  expectUntouched();
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <random>
 #include <string>
 
@@ -112,6 +113,14 @@ TEST(TerrainSeams, NeighboursComeFromDiskAndAShoreFacesLandAcrossTheSeam) {
   // east; the west edge of the world is a copy of water, so nothing there.
   ASSERT_EQ(24u, edits.size());
   for (const TerrainCellEdit& edit : edits) EXPECT_EQ(47 * 1000 + 100, edit.x * 1000 + edit.code) << edit.y;
+  // Kept until a neighbour's file comes or goes (or changes).
+  EXPECT_TRUE(terrainNeighboursCurrent(map.path, neighbours));
+  saveMap(dir, "ZANBC.MAP", 250, -1, 0);  // south-east, missing until now
+  EXPECT_FALSE(terrainNeighboursCurrent(map.path, neighbours));
+  readTerrainNeighbours(map.path, neighbours);
+  EXPECT_TRUE(terrainNeighboursCurrent(map.path, neighbours));
+  ASSERT_EQ(0, remove(dir.file("ZANBB.MAP").c_str()));
+  EXPECT_FALSE(terrainNeighboursCurrent(map.path, neighbours));
 
   // A bare name reads its neighbours in the working directory; other maps have none.
   readTerrainNeighbours(dir.editorPath("OAKVALE.MAP").c_str(), neighbours);

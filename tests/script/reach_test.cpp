@@ -108,6 +108,7 @@ TEST_F(ReachTest, EveryBadArgumentStopsTheRunNamingFunctionAndArgumentAndLandsNo
       {"findid(\"Rat\", -2)", "findid: argument after is -2, outside -1 and the ids"},
       {"neartile(97, 1)", "neartile: argument x is 97, outside -47..96"},
       {"neartile(1, -24)", "neartile: argument y is -24, outside -23..48"},
+      {"hasmap(961, 1)", "hasmap: argument x, y is outside the grid 1..960 x 1..480"},
       {"usemap(49, 1, \"CAVE\")",
        "usemap: argument x, y names a block, but maps are used by name only in a run on each world map"},
       {"usemap(49, 1, \"A.B\")", "usemap: argument name is no map name (1..200 bytes, no path, dot, blank or wildcard)"},
@@ -261,14 +262,22 @@ TEST_F(ReachTest, TablesAndTheSurroundingWorldMapsAreLookedUp) {
   writeFileBytes(dir.file("ZANBD.MAP"), mapFile("WILDERNESS!", 24, 31));   // west
   writeFileBytes(dir.file("ZANDE.MAP"), mapFile("WILDERNESS!", 24, 32));   // south-east
   writeFileBytes(dir.file("ZANCC.MAP"), mapFile("INTERIOR!", 23, 33));     // north
+  writeFileBytes(dir.file("ZANDD.MAP"), mapFile("WILDERNESS!", 24, 34));   // east
   ASSERT_TRUE(runOnMap(
       "void main() {\n  print(\"\" + findid(\"Sword\", -1) + \" \" + findid(\"Sword\", 3) + \" \" + "
-      "findid(\"Sword\", 50002) + \" \" + findid(\"Axe\", -1));\n"
+      "findid(\"Sword\", 50002) + \" \" + findid(\"Axe\", -1) + \" \" + findid(\"\", -1));\n"
       "  print(idname(3) + \" \" + idsprite(3) + \" \" + idname(50002) + \" \" + idsprite(50002) + \" [\" + "
       "idname(1000) + \"]\");\n"
       "  print(\"\" + neartile(0, 1) + \" \" + neartile(-47, 24) + \" \" + neartile(96, 48) + \" \" + "
-      "neartile(48, 24) + \" \" + neartile(1, 0) + \" \" + neartile(5, -1) + \" \" + neartile(49, 1));\n}\n"));
-  EXPECT_EQ((std::vector<std::string>{"3 50002 -1 -1", "Sword 9 Sword 8 []", "31 31 32 5 0 33 0"}),
+      "neartile(48, 24) + \" \" + neartile(1, 0) + \" \" + neartile(5, -1) + \" \" + neartile(49, 1));\n"
+      // Texts returned while the script holds earlier ones stay apart from them.
+      "  string@ a = mapname(1, 1); string@ b = teleportname(1, 1, 1); a[0] = 88; string@ c = mapname(1, 1);\n"
+      "  print(a + \" \" + b + \" \" + c + \" \" + idname(3) + mapname(1, 1));\n"
+      "  print(\"\" + (hasmap(1, 1) ? 1 : 0) + (hasmap(48, 24) ? 1 : 0) + (hasmap(49, 1) ? 1 : 0) + "
+      "(hasmap(1, 25) ? 1 : 0) + \" \" + (placementinuse(1, 1, 1) ? 1 : 0) + (placementinuse(1, 1, 2) ? 1 : 0) + "
+      "\" \" + neartile(1, 1));\n}\n"));
+  EXPECT_EQ((std::vector<std::string>{"3 50002 -1 -1 -1", "Sword 9 Sword 8 []", "31 31 32 5 0 33 34",
+                                      "XANCD TAB2515 ZANCD SwordZANCD", "1100 10 5"}),
             scriptReach(engine)->output());
 }
 

@@ -2,14 +2,11 @@
 // getpos on the latched mouse, and Escape typed on the keyboard.
 #include <allegro.h>
 
-#include <atomic>
-#include <chrono>
-#include <thread>
-
 #include "gui/gui.h"
 #include "script/script_requester.h"
 #include "script/toolkit_script_user.h"
 #include "script_fixture.h"
+#include "support/clicker.h"
 
 namespace {
 
@@ -23,38 +20,11 @@ int captureRequester(const char* text, const char* buttons) {
   return 0;
 }
 
-void pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
-
 void setMouse(int x, int y, int buttons) {
   mouse_x = x;
   mouse_y = y;
   mouse_b = buttons;
 }
-
-// Clicks the left button at (x, y) every 30 ms, after a first delay, until
-// destroyed: a wait for the next press is answered however late it begins.
-class Clicker {
- public:
-  Clicker(int x, int y, int delayMs)
-      : thread_([this, x, y, delayMs] {
-          pause(delayMs);
-          while (!stop_) {
-            setMouse(x, y, 0);
-            pause(15);
-            mouse_b = 1;
-            pause(15);
-          }
-          mouse_b = 0;
-        }) {}
-  ~Clicker() {
-    stop_ = true;
-    thread_.join();
-  }
-
- private:
-  std::atomic<bool> stop_{false};
-  std::thread thread_;
-};
 
 // Runs only inside an event loop, so each Enter it types goes to the
 // requester that is open; it comes back until it has answered them all.

@@ -4,6 +4,7 @@
 // exactly, and rows a map kind does not store are never painted.
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "view/map_canvas.h"
@@ -91,6 +92,7 @@ TEST_F(ViewTest, MovedCutAndDeletedSelectionsMatchTheModelAndUndoExactly) {
       const Cell to{rand() % 48, rand() % 24};
       poll(px(to.column), py(to.row), 1);
       poll(px(to.column), py(to.row), 0);
+      ASSERT_FALSE(view.tools.moving);
       modelFill(expected, sel, s.selectedTile, stored);
       for (int r = 0; r < static_cast<int>(block.size()); ++r) {
         for (int c = 0; c < static_cast<int>(block[0].size()); ++c) {
@@ -102,6 +104,8 @@ TEST_F(ViewTest, MovedCutAndDeletedSelectionsMatchTheModelAndUndoExactly) {
       cutCells(view);
       ASSERT_EQ(sel.width(), view.tools.copied.width);
       ASSERT_EQ(before[sel.bottom][sel.right], view.tools.copied.at(sel.width() - 1, sel.height() - 1));
+      ASSERT_EQ("Cut " + std::to_string(sel.width()) + " x " + std::to_string(sel.height()) + " cells.",
+                std::string(view.tools.note));
       modelFill(expected, sel, s.selectedTile, stored);
     } else {
       deleteCells(view);
@@ -134,6 +138,15 @@ TEST_F(ViewTest, SelectionCommandsRefuseWithAReasonAndEscapeLeavesAMoveUndone) {
   deleteCells(view);
   EXPECT_EQ(0, s.openMap.getTile(0, 0));
   EXPECT_NE(nullptr, strstr(view.tools.note, "no map file can hold it"));
+  chooseAreaTool(view, AreaTool::Select);
+  poll(px(3), py(3), 1);  // inside the selection: no move, and no new selection either
+  poll(px(5), py(4), 0);
+  EXPECT_FALSE(view.tools.moving);
+  EXPECT_EQ(47, view.tools.selection.right);
+  copyCells(view);
+  startPaste(view);
+  selectWholeMap(view);
+  EXPECT_FALSE(view.tools.pasting);
   s.selectedTile = 7;
   s.openMap.setTile(3, 3, 9);
   chooseAreaTool(view, AreaTool::Select);
@@ -143,6 +156,16 @@ TEST_F(ViewTest, SelectionCommandsRefuseWithAReasonAndEscapeLeavesAMoveUndone) {
   EXPECT_TRUE(view.tools.moving);
   EXPECT_TRUE(escapeAreaTool(view));
   poll(px(5), py(4), 0);
+  view.tools.selection = CellRect{3, 3, 4, 4};
+  s.selectedTile = 250;
+  s.openMap.setTile(4, 4, 4);
+  drawMapCanvas(view, canvas());
+  poll(px(3), py(3), 1);
+  poll(px(10), py(10), 1);  // the lifted cells' place shows the selected tile, to its last row and column
+  for (int y = 0; y < 20; ++y)
+    EXPECT_EQ(0, memcmp(canvas()->line[4 * 20 + y] + 4 * 18 * 2, canvas()->line[3 * 20 + y] + 3 * 18 * 2, 36)) << y;
+  EXPECT_TRUE(escapeAreaTool(view));
+  poll(px(10), py(10), 0);
   EXPECT_EQ(9, s.openMap.getTile(3, 3));
   EXPECT_FALSE(s.document.undo());  // no step was recorded
   EXPECT_FALSE(view.tools.selection.empty());  // Escape again clears it
@@ -166,6 +189,9 @@ TEST_F(ViewTest, FillOutlinesItsRegionUnderThePointerAndShiftKeepsDragsSquare) {
   EXPECT_NE(white, getpixel(canvas(), 9 * 18 + 17, 5 * 20 + 5));
 
   s.selectedTile = 250;
+  poll(px(4), py(23), 1);  // a press on the row a Local map does not store fills nothing
+  poll(px(4), py(23), 0);
+  EXPECT_EQ(0, s.openMap.getTile(4, 22));
   chooseAreaTool(view, AreaTool::Rectangle);
   key_shifts = KB_SHIFT_FLAG;
   poll(px(20), py(2), 1);
