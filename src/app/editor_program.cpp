@@ -140,7 +140,7 @@ int runEditor(EditorDisplay display, const EditorStart& start) {
   startHintOf(editor->settings, editor->startHint, sizeof editor->startHint);
   startScriptHost(&editor->scriptEngine, &editor->worldBuffer, &editor->scriptUser);
   setFirstScriptFolder(*editor);
-  setScriptTerrainRules(editor->scriptEngine, &editorTerrainRules());
+  setScriptTerrainRules(editor->scriptEngine, &editorTerrainRules(*editor));
   installAutoTerrain(*editor);
   if (!startDisplay(editor->settings, display)) {
     shutdownEditor(editor);

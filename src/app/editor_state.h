@@ -24,6 +24,7 @@
 #include "app/editor_listeners.h"
 #include "app/editor_script_user.h"
 #include "app/editor_view_host.h"
+#include "app/terrain_editing_state.h"
 #include "app/user_dialogs.h"
 #include "app/visited_maps.h"
 #include "script/script_header.h"
@@ -67,6 +68,7 @@ struct EditorState : MapViewWidgets, MapViewState {
   VisitedMaps visitedMaps;  // every map opened since start-up, for Back and Forward
   char statusWarning[512];  // said after the open map's path on the status line until the next open; "" none
   EditorScriptUser scriptUser;  // the scripts' mouse, Escape, progress window and dialogs
+  TerrainEditing terrain;       // the terrain rules in use and Auto Terrain's state
 
   // ---- What the dialogs and windows beside the map hold ----
   DialogContext dialogs;                    // the table messages go through (tests answer there), how many wait

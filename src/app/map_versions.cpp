@@ -130,9 +130,9 @@ void restoreShownVersion(EditorState& editor) {
   if (editor.mapView.version == nullptr) return;
   endAreaToolAction(editor.mapView);
   // The version comes back as it was kept: Auto Terrain stays out of it.
-  holdAutoTerrain(true);
+  holdAutoTerrain(editor, true);
   editor.document.edit([&] { takeMapContent(*editor.mapView.version, editor.openMap); });
-  holdAutoTerrain(false);
+  holdAutoTerrain(editor, false);
   editor.teleportRows = editor.openMap.teleportCount();
   Refresh(editor.teleportList);
   leaveVersions(editor);

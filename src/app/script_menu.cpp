@@ -137,12 +137,12 @@ void generateIntoOpenMap(EditorState& editor) {
   bool generated = false;
   // The map gets what the script made: a script that wants the terrain
   // rules calls terrain() itself.
-  holdAutoTerrain(true);
+  holdAutoTerrain(editor, true);
   editor.document.edit([&] {
     generated = generateIntoMap(editor.scriptEngine, editor.openMap, &editor.mapData, &editor.objectList,
                                 &editor.creatureList);
   });
-  holdAutoTerrain(false);
+  holdAutoTerrain(editor, false);
   if (world) editor.worldBuffer = *world;
   if (generated) showMapRunResult(editor);
   showScriptOutputIfPrinted(editor);

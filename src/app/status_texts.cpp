@@ -58,7 +58,7 @@ void mapTileText(void* editor, char* buffer) {
 }
 
 void positionText(void* editor, char* buffer) {
-  const EditorState& e = stateOf(editor);
+  EditorState& e = stateOf(editor);
   buffer[0] = '\0';
   if (e.cursorX < 0) return;  // not pointed at since the view changed
   const AreaToolState& tools = e.mapView.tools;

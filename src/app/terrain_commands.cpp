@@ -46,7 +46,7 @@ int openMapEdits(EditorState& editor, const CellRect& area, std::vector<TerrainC
   readTerrainNeighbours(editor.openMap.path, neighbours);
   TerrainGrid grid;
   buildMapTerrainGrid(editor.openMap, neighbours, grid);
-  return terrainEditsForArea(editorTerrainRules(), grid, area, edits);
+  return terrainEditsForArea(editorTerrainRules(editor), grid, area, edits);
 }
 
 struct Counts {
@@ -93,11 +93,11 @@ Where askWhere(const Counts& counts) {
 void applyToOpenMap(EditorState& editor, const CellRect& area, const char* where) {
   std::vector<TerrainCellEdit> edits;
   openMapEdits(editor, area, edits);
-  holdAutoTerrain(true);
+  holdAutoTerrain(editor, true);
   editor.document.edit([&] {
     for (const TerrainCellEdit& edit : edits) editor.openMap.setTile(edit.x, edit.y, edit.code);
   });
-  holdAutoTerrain(false);
+  holdAutoTerrain(editor, false);
   char text[kAreaNoteSize];
   snprintf(text, sizeof text, "The terrain rules changed %d cells of %s.", static_cast<int>(edits.size()), where);
   note(editor, text);
@@ -115,7 +115,7 @@ void applyToWorld(EditorState& editor, WorldMaps& maps, const WorldTerrainPass& 
   std::unique_ptr<WorldTerrainPass> fresh;
   if (openIsWorldMap && !sameStamp(before, fileStampOf(editor.openMap.path))) {
     maps.read(directory);
-    fresh = std::make_unique<WorldTerrainPass>(maps, editorTerrainRules());
+    fresh = std::make_unique<WorldTerrainPass>(maps, editorTerrainRules(editor));
   }
   BackupOperation backup(editorBackupPlace(editor), "Apply Terrain Rules");
   const WorldReplaceResult result = (fresh ? *fresh : pass).write(maps, &backup);
@@ -145,8 +145,8 @@ void applyToWorld(EditorState& editor, WorldMaps& maps, const WorldTerrainPass& 
 // What the rules file read gave, on the status line, or why it gave no rules.
 void reportRules(EditorState& editor) {
   char status[1400];
-  terrainRulesStatus(status, sizeof status);
-  if (editorTerrainRules().empty()) {
+  terrainRulesStatus(editor, status, sizeof status);
+  if (editorTerrainRules(editor).empty()) {
     tellUser("The terrain rules are not used: %s", status);
     return;
   }
@@ -155,9 +155,9 @@ void reportRules(EditorState& editor) {
   note(editor, text);
 }
 
-void tellRulesNotUsed() {
+void tellRulesNotUsed(const EditorState& editor) {
   char status[1400];
-  terrainRulesStatus(status, sizeof status);
+  terrainRulesStatus(editor, status, sizeof status);
   tellUser("The terrain rules are not used: %s. Nothing was changed.", status);
 }
 
@@ -166,9 +166,9 @@ void tellRulesNotUsed() {
 void autoTerrainCommand(void* data) {
   EditorState& editor = stateOf(data);
   endAreaToolAction(editor.mapView);
-  setAutoTerrain(!autoTerrainOn());
-  if (autoTerrainOn() && !refreshTerrainRules(editor)) tellRulesNotUsed();
-  note(editor, autoTerrainOn() ? "Auto Terrain is on: edits of the map end with the terrain rules."
+  setAutoTerrain(editor, !autoTerrainOn(editor));
+  if (autoTerrainOn(editor) && !refreshTerrainRules(editor)) tellRulesNotUsed(editor);
+  note(editor, autoTerrainOn(editor) ? "Auto Terrain is on: edits of the map end with the terrain rules."
                                : "Auto Terrain is off.");
 }
 
@@ -176,7 +176,7 @@ void applyTerrainRulesCommand(void* data) {
   EditorState& editor = stateOf(data);
   endAreaToolAction(editor.mapView);
   if (!refreshTerrainRules(editor)) {
-    tellRulesNotUsed();
+    tellRulesNotUsed(editor);
     return;
   }
   char directory[kPathBufferSize];
@@ -190,7 +190,7 @@ void applyTerrainRulesCommand(void* data) {
   if (counts.map) counts.mapCells = openMapEdits(editor, {0, 0, kMapColumns - 1, kMapRows - 1}, edits);
   WorldMaps maps;
   maps.read(directory);
-  const WorldTerrainPass pass(maps, editorTerrainRules());
+  const WorldTerrainPass pass(maps, editorTerrainRules(editor));
   counts.worldMapsRead = pass.mapsRead();
   counts.world = pass.count(maps);
   if (counts.mapCells == 0 && counts.world.cells == 0) {
@@ -223,4 +223,4 @@ void loadTerrainRulesCommand(void* data) {
   reportRules(editor);
 }
 
-bool autoTerrainChecked(const EditorState&) { return autoTerrainOn(); }
+bool autoTerrainChecked(const EditorState& editor) { return autoTerrainOn(editor); }

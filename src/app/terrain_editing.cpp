@@ -1,5 +1,5 @@
-// The terrain rules in the editor: see terrain_editing.h. One object for the
-// run holds the rules, the file they came from and Auto Terrain's state; the
+// The terrain rules in the editor: see terrain_editing.h. The editor
+// object's part of them (terrain_editing_state.h) holds the rules, the file they came from and Auto Terrain's state; the
 // open map's neighbours are read from disk once and kept until another map
 // opens or one of their files changes.
 //
@@ -25,51 +25,13 @@
 
 namespace {
 
-struct TerrainEditing {
-  TerrainRules rules;
-  char path[kPathBufferSize] = {};  // the file in use or last tried
-  bool picked = false;              // the user chose path; else the game directory's file
-  bool tried = false;
-  FileStamp stamp{};
-  bool autoOn = false;
-  bool held = false;
-  bool editOpen = false;
-  unsigned char baseline[kMapRows][kMapColumns] = {};   // the map when the edit began
-  unsigned char settled[kMapRows][kMapColumns] = {};    // the map as the last pass left it
-  bool passChanged[kMapRows][kMapColumns] = {};         // the cells the last pass changed
-  TerrainNeighbours neighbours;
-  char neighboursOf[kMapPathSize] = {};
-  TerrainGrid grid;
-  std::vector<int> xs, ys;  // the cells a pass evaluates
-  std::vector<uint8_t> codes;
-  // The position field's grid is built again only when the map it was built
-  // from (tiles, kind, path) or its neighbours changed; the rules file's
-  // stamp and the neighbours' files are looked at for it at most once a
-  // second (another file at once).
-  unsigned neighboursRead = 0;  // counts reads of the neighbours
-  struct {
-    bool valid = false;
-    char path[kMapPathSize] = {};
-    MapKind kind = NoKind;
-    unsigned neighboursRead = 0;
-    unsigned char tiles[kMapRows][kMapColumns] = {};
-  } gridOf;
-  std::chrono::steady_clock::time_point rulesLookedAt{};
-};
-
-TerrainEditing& state() {
-  static const std::unique_ptr<TerrainEditing> editing = std::make_unique<TerrainEditing>();
-  return *editing;
-}
-
 void gameDirectoryRules(const EditorState& editor, char* out, size_t size) {
   snprintf(out, size, "%s\\%s", zanDirectory(editor), kTerrainRulesFileName);
 }
 
 // The neighbours of the open map, read again for another map or when one of
 // their files changed.
-const TerrainNeighbours& neighboursOf(const LocalMap& map) {
-  TerrainEditing& t = state();
+const TerrainNeighbours& neighboursOf(TerrainEditing& t, const LocalMap& map) {
   if (strcmp(t.neighboursOf, map.path) != 0 || !terrainNeighboursCurrent(map.path, t.neighbours)) {
     readTerrainNeighbours(map.path, t.neighbours);
     snprintf(t.neighboursOf, sizeof t.neighboursOf, "%s", map.path);
@@ -108,14 +70,14 @@ void copyMap(const LocalMap& map, unsigned char to[kMapRows][kMapColumns]) {
 // or any since it ended): the same result as evaluating them all, at the
 // cost of the cells a step touched.
 void autoPass(EditorState& editor) {
-  TerrainEditing& t = state();
+  TerrainEditing& t = editor.terrain;
   if (!t.autoOn || t.held || !t.editOpen || t.rules.empty()) return;
   LocalMap& map = editor.openMap;
   const int reach = t.rules.reach();
   bool near[kMapRows][kMapColumns], fresh[kMapRows][kMapColumns];
   if (!markReach(map, t.baseline, nullptr, reach, near) || !markReach(map, t.settled, t.passChanged, reach, fresh))
     return;
-  buildMapTerrainGrid(map, neighboursOf(map), t.grid);
+  buildMapTerrainGrid(map, neighboursOf(t, map), t.grid);
   t.gridOf.valid = false;  // the position field's grid is built anew
   t.xs.clear();
   t.ys.clear();
@@ -140,14 +102,14 @@ void autoPass(EditorState& editor) {
 
 }  // namespace
 
-const TerrainRules& editorTerrainRules() { return state().rules; }
-const char* terrainRulesPath() { return state().path; }
-bool autoTerrainOn() { return state().autoOn; }
-void setAutoTerrain(bool on) { state().autoOn = on; }
-void holdAutoTerrain(bool held) { state().held = held; }
+const TerrainRules& editorTerrainRules(const EditorState& editor) { return editor.terrain.rules; }
+const char* terrainRulesPath(const EditorState& editor) { return editor.terrain.path; }
+bool autoTerrainOn(const EditorState& editor) { return editor.terrain.autoOn; }
+void setAutoTerrain(EditorState& editor, bool on) { editor.terrain.autoOn = on; }
+void holdAutoTerrain(EditorState& editor, bool held) { editor.terrain.held = held; }
 
-bool loadTerrainRules(const EditorState& editor, const char* path) {
-  TerrainEditing& t = state();
+bool loadTerrainRules(EditorState& editor, const char* path) {
+  TerrainEditing& t = editor.terrain;
   t.picked = path != nullptr && path[0] != '\0';
   if (t.picked) snprintf(t.path, sizeof t.path, "%s", path);
   else gameDirectoryRules(editor, t.path, sizeof t.path);
@@ -156,14 +118,14 @@ bool loadTerrainRules(const EditorState& editor, const char* path) {
   return t.rules.loadFile(t.path);
 }
 
-bool reloadTerrainRules(const EditorState& editor) {
+bool reloadTerrainRules(EditorState& editor) {
   char path[kPathBufferSize];
-  snprintf(path, sizeof path, "%s", state().picked ? state().path : "");
+  snprintf(path, sizeof path, "%s", editor.terrain.picked ? editor.terrain.path : "");
   return loadTerrainRules(editor, path);
 }
 
-bool refreshTerrainRules(const EditorState& editor) {
-  TerrainEditing& t = state();
+bool refreshTerrainRules(EditorState& editor) {
+  TerrainEditing& t = editor.terrain;
   char wanted[kPathBufferSize];
   if (t.picked) snprintf(wanted, sizeof wanted, "%s", t.path);
   else gameDirectoryRules(editor, wanted, sizeof wanted);
@@ -172,8 +134,8 @@ bool refreshTerrainRules(const EditorState& editor) {
   return !t.rules.empty();
 }
 
-void terrainRulesStatus(char* out, size_t outSize) {
-  const TerrainEditing& t = state();
+void terrainRulesStatus(const EditorState& editor, char* out, size_t outSize) {
+  const TerrainEditing& t = editor.terrain;
   if (!t.rules.empty()) {
     snprintf(out, outSize, "%d rules from %s", static_cast<int>(t.rules.rules().size()), t.path);
     return;
@@ -183,43 +145,31 @@ void terrainRulesStatus(char* out, size_t outSize) {
   snprintf(out, outSize, "%s: %s", t.path, reason);
 }
 
-namespace {
+void AutoTerrainHook::editBegins(OpenMap&) {
+  TerrainEditing& t = editor->terrain;
+  if (!t.autoOn || t.held) return;
+  refreshTerrainRules(*editor);
+  copyMap(editor->openMap, t.baseline);
+  copyMap(editor->openMap, t.settled);
+  memset(t.passChanged, 0, sizeof t.passChanged);
+  neighboursOf(t, editor->openMap);
+  t.editOpen = true;
+}
 
-class AutoTerrainHook final : public OpenMapEditHook {
- public:
-  explicit AutoTerrainHook(EditorState& editor) : editor_(editor) {}
+void AutoTerrainHook::editProgressed(OpenMap&) { autoPass(*editor); }
 
-  void editBegins(OpenMap&) override {
-    TerrainEditing& t = state();
-    if (!t.autoOn || t.held) return;
-    refreshTerrainRules(editor_);
-    copyMap(editor_.openMap, t.baseline);
-    copyMap(editor_.openMap, t.settled);
-    memset(t.passChanged, 0, sizeof t.passChanged);
-    neighboursOf(editor_.openMap);
-    t.editOpen = true;
-  }
-  void editProgressed(OpenMap&) override { autoPass(editor_); }
-  void editEnds(OpenMap&) override {
-    autoPass(editor_);
-    state().editOpen = false;
-  }
-
- private:
-  EditorState& editor_;
-};
-
-}  // namespace
+void AutoTerrainHook::editEnds(OpenMap&) {
+  autoPass(*editor);
+  editor->terrain.editOpen = false;
+}
 
 void installAutoTerrain(EditorState& editor) {
-  static std::unique_ptr<AutoTerrainHook> hook;
-  hook = std::make_unique<AutoTerrainHook>(editor);
-  editor.document.setEditHook(hook.get());
+  editor.terrain.hook.editor = &editor;
+  editor.document.setEditHook(&editor.terrain.hook);
 }
 
 // True when the grid was built from this map as it is now.
-bool gridIsOf(const LocalMap& map) {
-  const TerrainEditing& t = state();
+bool gridIsOf(const TerrainEditing& t, const LocalMap& map) {
   if (!t.gridOf.valid || t.gridOf.kind != map.kind || t.gridOf.neighboursRead != t.neighboursRead ||
       strcmp(t.gridOf.path, map.path) != 0)
     return false;
@@ -229,9 +179,9 @@ bool gridIsOf(const LocalMap& map) {
   return true;
 }
 
-void terrainRuleText(const EditorState& editor, int column, int row, char* out, size_t outSize) {
+void terrainRuleText(EditorState& editor, int column, int row, char* out, size_t outSize) {
   out[0] = '\0';
-  TerrainEditing& t = state();
+  TerrainEditing& t = editor.terrain;
   const auto now = std::chrono::steady_clock::now();
   char wanted[kPathBufferSize];
   if (t.picked) snprintf(wanted, sizeof wanted, "%s", t.path);
@@ -244,8 +194,8 @@ void terrainRuleText(const EditorState& editor, int column, int row, char* out, 
   if (t.rules.empty() || editor.openMap.path[0] == '\0') return;
   const LocalMap& map = editor.openMap;
   // The neighbours' files are looked at with the rules file.
-  if (lookAgain || strcmp(t.neighboursOf, map.path) != 0) neighboursOf(map);
-  if (!gridIsOf(map)) {
+  if (lookAgain || strcmp(t.neighboursOf, map.path) != 0) neighboursOf(t, map);
+  if (!gridIsOf(t, map)) {
     buildMapTerrainGrid(map, t.neighbours, t.grid);
     t.gridOf.valid = true;
     snprintf(t.gridOf.path, sizeof t.gridOf.path, "%s", map.path);

@@ -11,24 +11,24 @@
 struct EditorState;
 
 // The rules in use; empty when there is no file or it is faulty. The same
-// object for the whole run (scripts' terrain() reads it).
-const TerrainRules& editorTerrainRules();
+// object for the editor's whole run (scripts' terrain() reads it).
+const TerrainRules& editorTerrainRules(const EditorState& editor);
 
 // Reads the rules file again when it changed on disk since it was read, or
 // the game directory's file when none was read yet. True when rules are in use.
-bool refreshTerrainRules(const EditorState& editor);
+bool refreshTerrainRules(EditorState& editor);
 // Reads the rules from path (an editor path) now; "" reads the game
 // directory's "terrain.rules". False with the reason in terrainRulesStatus().
-bool loadTerrainRules(const EditorState& editor, const char* path);
+bool loadTerrainRules(EditorState& editor, const char* path);
 // Reads the same file again: the one the user picked, else the game directory's.
-bool reloadTerrainRules(const EditorState& editor);
+bool reloadTerrainRules(EditorState& editor);
 // The rules file in use, or the one that was tried ("" none yet).
-const char* terrainRulesPath();
+const char* terrainRulesPath(const EditorState& editor);
 // "12 rules from C:\...\terrain.rules", or why none are used.
-void terrainRulesStatus(char* out, size_t outSize);
+void terrainRulesStatus(const EditorState& editor, char* out, size_t outSize);
 
-bool autoTerrainOn();
-void setAutoTerrain(bool on);
+bool autoTerrainOn(const EditorState& editor);
+void setAutoTerrain(EditorState& editor, bool on);
 
 // Puts Auto Terrain into the open map's edit gate: when an edit of the map
 // goes on (a stroke) and when it ends, and Auto Terrain is on, the rules run
@@ -37,9 +37,9 @@ void setAutoTerrain(bool on);
 void installAutoTerrain(EditorState& editor);
 // Auto Terrain stays out of the edits made between these two (an explicit
 // Apply Terrain Rules, which is a pass already).
-void holdAutoTerrain(bool held);
+void holdAutoTerrain(EditorState& editor, bool held);
 
 // The rule that gives map cell (column, row) of the open map its code now,
 // for the position field: "rule at line 12", "no rule matched", or "" without
 // rules.
-void terrainRuleText(const EditorState& editor, int column, int row, char* out, size_t outSize);
+void terrainRuleText(EditorState& editor, int column, int row, char* out, size_t outSize);

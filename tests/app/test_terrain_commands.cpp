@@ -51,10 +51,6 @@ class TerrainEditorTest : public AppTest {
     AppTest::SetUp();
     writeFileBytes(dir.file(kTerrainRulesFileName), kShores);
   }
-  void TearDown() override {
-    setAutoTerrain(false);  // the rules' state lives for the program's run
-    AppTest::TearDown();
-  }
 };
 
 }  // namespace
@@ -67,7 +63,7 @@ void modelPass(LocalMap& model, const Cells& baseline) {
   TerrainGrid grid;
   buildMapTerrainGrid(model, around, grid);
   std::vector<TerrainCellEdit> edits;
-  terrainEditsForArea(editorTerrainRules(), grid, {0, 0, kMapColumns - 1, kMapRows - 1}, edits);
+  terrainEditsForArea(editorTerrainRules(*editorState()), grid, {0, 0, kMapColumns - 1, kMapRows - 1}, edits);
   for (const TerrainCellEdit& e : edits) {
     bool near = false;
     for (int y = std::max(0, e.y - 1); y <= std::min(kMapRows - 1, e.y + 1); ++y)
@@ -81,7 +77,7 @@ TEST_F(TerrainEditorTest, AutoTerrainEdgesPastesAndStrokesInTheirOwnUndoStep) {
   openMapFile(writeMap("ZANAB.MAP", landWithWater(kNoCells)).c_str(), *editor);
   writeMap("ZANAC.MAP", landWithWater(CellRect{0, 0, 0, 23}));  // water across the east seam
   installAutoTerrain(*editor);
-  setAutoTerrain(true);
+  setAutoTerrain(*editor, true);
   const Cells before = cellsOf(editor->openMap);
   MapView& v = editor->mapView;
   v.tools.copied = TileBlock{};
