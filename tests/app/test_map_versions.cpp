@@ -2,12 +2,14 @@
 // version shown in the canvas with the cells that differ, and restored as the
 // open map's content in one undo step without writing any file.
 #include <allegro.h>
+#include <unistd.h>
 
 #include "app/commands.h"
 #include "app/map_file.h"
 #include "app/map_versions.h"
 #include "app_fixture.h"
 #include "data/map_version.h"
+#include "gui/gui.h"
 #include "view/map_canvas.h"
 
 TEST_F(AppTest, VersionsOfTheOpenMapShowTheirDifferencesAndRestoreAsOneUndoStep) {
@@ -54,6 +56,25 @@ TEST_F(AppTest, VersionsOfTheOpenMapShowTheirDifferencesAndRestoreAsOneUndoStep)
   destroy_bitmap(canvas);
   EXPECT_EQ('c', editor->openMap.getTile(1, 1));  // looking changes nothing
 
+  // The window: Down shows the newest version, Escape goes back to the map.
+  leaveVersions(*editor);
+  static bool shownInWindow;
+  shownInWindow = false;
+  GuiQueueCall([](void*) { simulate_keypress(KEY_DOWN << 8); }, nullptr, 50);
+  GuiQueueCall([](void* e) {
+    shownInWindow = static_cast<EditorState*>(e)->mapView.version != nullptr;
+    simulate_keypress((KEY_ESC << 8) | 27);
+  }, editor, 150);
+  char cwd[4096];
+  ASSERT_NE(nullptr, getcwd(cwd, sizeof cwd));
+  ASSERT_EQ(0, chdir(dir.path().c_str()));  // the editor's backups folder is "backups" there
+  versionsOfThisMapCommand(editor);
+  ASSERT_EQ(0, chdir(cwd));
+  EXPECT_TRUE(shownInWindow);
+  EXPECT_EQ(nullptr, editor->versionShown.get());
+  EXPECT_EQ('c', editor->openMap.getTile(1, 1));
+
+  ASSERT_TRUE(showVersion(*editor, versions[1]));
   restoreShownVersion(*editor);
   EXPECT_EQ(nullptr, editor->mapView.version);
   EXPECT_EQ('a', editor->openMap.getTile(0, 0));
