@@ -14,19 +14,12 @@
 #include "platform/editor_path.h"
 #include "platform/file_stream.h"
 #include "platform/host_path.h"
+#include "platform/text_lines.h"
 
 namespace {
 
 constexpr size_t kStampLength = 19;  // "YYYY-MM-DD_HH-MM-SS"
 
-bool readLine(FILE* f, std::string& line) {
-  line.clear();
-  int c;
-  while ((c = fgetc(f)) != EOF && c != '\n') line += static_cast<char>(c);
-  return c != EOF || !line.empty();
-}
-
-bool startsWith(const std::string& text, const char* prefix) { return text.compare(0, strlen(prefix), prefix) == 0; }
 
 // The folder's date and time as the user reads it: local time, also for a
 // folder named in UTC.
@@ -76,7 +69,7 @@ void readManifestBody(FILE* f, bool current, BackupSummary& out) {
   std::string line;
   size_t complete = 0;
   bool malformed = false;
-  while (readLine(f, line)) {
+  while (readTextLine(f, line)) {
     if (startsWith(line, kOperationKey)) {
       out.operation = line.substr(strlen(kOperationKey));
     } else if (startsWith(line, kSequenceKey)) {
@@ -149,7 +142,7 @@ long long readBackupSequence(const std::string& editorFolder) {
   if (!f) return 0;
   std::string line;
   long long sequence = 0;
-  for (int i = 0; i < 4 && readLine(f, line); i++)
+  for (int i = 0; i < 4 && readTextLine(f, line); i++)
     if (startsWith(line, kSequenceKey)) sequence = atoll(line.c_str() + strlen(kSequenceKey));
   fclose(f);
   return sequence;
@@ -193,7 +186,7 @@ bool readBackup(const char* folder, BackupSummary& out) {
     return false;
   }
   std::string title;
-  readLine(f, title);
+  readTextLine(f, title);
   if (title == kManifestTitle || title == kOldManifestTitle) {
     readManifestBody(f, title == kManifestTitle, out);
   } else {

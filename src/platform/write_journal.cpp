@@ -10,6 +10,7 @@
 #include "platform/directory_list.h"
 #include "platform/file_stream.h"
 #include "platform/host_path.h"
+#include "platform/text_lines.h"
 #include "platform/write_faults.h"
 
 namespace {
@@ -21,14 +22,6 @@ constexpr const char kReplaceKey[] = "Replace: ";
 constexpr const char kTemporaryMark[] = ".dola-";
 constexpr size_t kRandomLength = 6;
 
-bool readLine(FILE* f, std::string& line) {
-  line.clear();
-  int c;
-  while ((c = fgetc(f)) != EOF && c != '\n') line += static_cast<char>(c);
-  return c != EOF || !line.empty();
-}
-
-bool startsWith(const std::string& text, const char* prefix) { return text.compare(0, strlen(prefix), prefix) == 0; }
 
 std::string hostOf(const std::string& editorPath) {
   char host[4096];
@@ -78,8 +71,8 @@ bool readWriteJournal(const char* directory, WriteJournal& out, std::string* why
     return false;
   }
   std::string line;
-  bool ok = readLine(f, line) && line == kTitle;
-  while (ok && readLine(f, line)) {
+  bool ok = readTextLine(f, line) && line == kTitle;
+  while (ok && readTextLine(f, line)) {
     if (startsWith(line, kOperationKey)) {
       out.operation = line.substr(strlen(kOperationKey));
     } else if (startsWith(line, kBackupKey)) {
