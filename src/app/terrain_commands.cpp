@@ -39,13 +39,11 @@ void worldDirectory(const EditorState& editor, char* out, size_t size) {
     snprintf(out, size, "%s", zanDirectory(editor));
 }
 
-// The cells of area that the rules change on the open map, its neighbours read from disk.
+// The cells of area that the rules change on the open map, beside its neighbours as they are on disk.
 int openMapEdits(EditorState& editor, const CellRect& area, std::vector<TerrainCellEdit>& edits) {
   if (editor.openMap.path[0] == '\0') return 0;
-  TerrainNeighbours neighbours;
-  readTerrainNeighbours(editor.openMap.path, neighbours);
   TerrainGrid grid;
-  buildMapTerrainGrid(editor.openMap, neighbours, grid);
+  buildMapTerrainGrid(editor.openMap, openMapNeighbours(editor), grid);
   return terrainEditsForArea(editorTerrainRules(editor), grid, area, edits);
 }
 

@@ -163,6 +163,10 @@ void AutoTerrainHook::editEnds(OpenMap&) {
   editor->terrain.editOpen = false;
 }
 
+const TerrainNeighbours& openMapNeighbours(EditorState& editor) {
+  return neighboursOf(editor.terrain, editor.openMap);
+}
+
 void installAutoTerrain(EditorState& editor) {
   editor.terrain.hook.editor = &editor;
   editor.document.setEditHook(&editor.terrain.hook);

@@ -7,6 +7,7 @@
 #include <cstddef>
 
 #include "data/terrain_rules.h"
+#include "data/terrain_world.h"
 
 struct EditorState;
 
@@ -29,6 +30,10 @@ void terrainRulesStatus(const EditorState& editor, char* out, size_t outSize);
 
 bool autoTerrainOn(const EditorState& editor);
 void setAutoTerrain(EditorState& editor, bool on);
+
+// The open map's eight neighbours as their files are now: kept, and read
+// again only when one of the files changed, came or went.
+const TerrainNeighbours& openMapNeighbours(EditorState& editor);
 
 // Puts Auto Terrain into the open map's edit gate: when an edit of the map
 // goes on (a stroke) and when it ends, and Auto Terrain is on, the rules run
