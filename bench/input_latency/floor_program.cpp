@@ -1,8 +1,10 @@
 // The floor of the input benchmark: the least an Allegro 4 program can do per
 // input, a blit of an 864 x 480 picture to the screen at (5, 50) on each key
 // press, button press and (unless "ignore-moves") pointer move. It sleeps
-// until Allegro's input callbacks wake it, as an idle program should.
-// Usage: dola-input-floor DEPTH [ignore-moves]
+// until Allegro's input callbacks wake it, as an idle program should. With
+// "flush" it sends each blit to the X server at once, as the editor does,
+// instead of leaving it to Allegro's input thread (up to 10 ms later).
+// Usage: dola-input-floor DEPTH [ignore-moves] [flush]
 #include <allegro.h>
 
 #include <chrono>
@@ -10,6 +12,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
+
+extern "C" void _xwin_flush_buffers(void) __attribute__((weak));
 
 namespace {
 
@@ -40,7 +44,11 @@ bool waitForInput() {
 
 int main(int argc, char** argv) {
   const int depth = argc > 1 ? atoi(argv[1]) : 16;
-  const bool ignoreMoves = argc > 2 && strcmp(argv[2], "ignore-moves") == 0;
+  bool ignoreMoves = false, flush = false;
+  for (int i = 2; i < argc; ++i) {
+    ignoreMoves = ignoreMoves || strcmp(argv[i], "ignore-moves") == 0;
+    flush = flush || strcmp(argv[i], "flush") == 0;
+  }
   if (allegro_init() != 0) return 1;
   set_color_depth(depth);
   if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, 1024, 768, 0, 0) != 0) return 1;
@@ -81,6 +89,7 @@ int main(int argc, char** argv) {
     if (!draw) continue;
     shown ^= 1;
     blit(pictures[shown], screen, 0, 0, 5, 50, 864, 480);
+    if (flush && _xwin_flush_buffers) _xwin_flush_buffers();
   }
 }
 END_OF_MAIN()

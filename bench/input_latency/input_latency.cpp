@@ -5,11 +5,14 @@
 // input, run on the same display in the same run.
 // The floor and the editor are measured by turns, in rounds.
 // Usage: bench_input_latency [--depth 16|32] [--trials N] [--rounds N]
-//                            [--auto-terrain on|off|compare]
+//                            [--auto-terrain on|off|compare] [--floor flush|plain]
 // (from the build directory's bench/); with Auto Terrain on, the presses and
 // the drag that paint end with the demo world's terrain rules. "compare"
 // measures only the painting: water painted over the land of a world map,
-// with Auto Terrain off and on by turns in every round.
+// with Auto Terrain off and on by turns in every round. The floor sends each
+// blit to the X server at once, as the editor does ("flush", the default);
+// "plain" leaves that to Allegro's input thread, as a program that does not
+// flush would.
 #include <ftw.h>
 #include <signal.h>
 
@@ -65,6 +68,7 @@ struct Options {
   int rounds = 5;   // the floor and the editor by turns, each round
   bool autoTerrain = false;
   bool compareTerrain = false;  // painting water with Auto Terrain off and on, by turns
+  bool plainFloor = false;      // the floor leaves its blits in Xlib's queue
   fs::path buildDir;
 };
 
@@ -137,7 +141,8 @@ void sweepMoves(const XSession& x, const ScreenRect& area, int& step) {
 FloorFigures measureFloor(XSession& x, const Options& o) {
   FloorFigures f;
   const std::string floor = (o.buildDir / "bench" / "dola-input-floor").string();
-  pid_t pid = startProgram(x, {floor, std::to_string(o.depth)}, ".");
+  const std::string flush = o.plainFloor ? "" : "flush";
+  pid_t pid = startProgram(x, {floor, std::to_string(o.depth), flush}, ".");
   sleepMs(1500);
   for (int i = 0; i < o.trials; ++i) {
     x.move(kRestX, kRestY);
@@ -164,7 +169,7 @@ FloorFigures measureFloor(XSession& x, const Options& o) {
   sleepMs(300);
   f.idleCpu.add(cpuPerSecond(pid, 3, [] { sleepMs(50); }));
   endProgram(pid);
-  pid = startProgram(x, {floor, std::to_string(o.depth), "ignore-moves"}, ".");
+  pid = startProgram(x, {floor, std::to_string(o.depth), "ignore-moves", flush}, ".");
   sleepMs(1500);
   int step = 0;
   f.ignoredMovesCpu.add(cpuPerSecond(pid, 3, [&] { sweepMoves(x, kMapCanvas, step); }));
@@ -278,7 +283,9 @@ void paintTrials(const XSession& x, int trials, int code, Samples& held, Samples
     const double t0 = monotonicMs();
     x.move(cell.x + 9, cell.y + 10);
     if (before != selected) drag.add(x.waitChange(cell, before, t0, 600));
-    sleepMs(20);
+    // Not a fixed pause: Allegro reads X input every 10 ms, and a fixed pace
+    // would put every move at the same point of that cycle.
+    sleepMs(20 + rand() % 40);
   }
   x.button(1, false);
 }
@@ -546,8 +553,12 @@ bool parse(int argc, char** argv, Options& o) {
     else if (strcmp(argv[i], "--auto-terrain") == 0) {
       o.autoTerrain = strcmp(argv[i + 1], "on") == 0;
       o.compareTerrain = strcmp(argv[i + 1], "compare") == 0;
+    } else if (strcmp(argv[i], "--floor") == 0) {
+      o.plainFloor = strcmp(argv[i + 1], "plain") == 0;
+      if (!o.plainFloor && strcmp(argv[i + 1], "flush") != 0) return false;
+    } else {
+      return false;
     }
-    else return false;
   }
   return (argc % 2) == 1 && (o.depth == 16 || o.depth == 32) && o.trials >= 4 && o.rounds >= 1;
 }
@@ -558,7 +569,8 @@ int main(int argc, char** argv) {
   Options o;
   if (!parse(argc, argv, o)) {
     fprintf(stderr,
-            "usage: %s [--depth 16|32] [--trials N (4 or more)] [--rounds N] [--auto-terrain on|off|compare]\n",
+            "usage: %s [--depth 16|32] [--trials N (4 or more)] [--rounds N] [--auto-terrain on|off|compare]\n"
+            "       [--floor flush|plain]\n",
             argv[0]);
     return 2;
   }

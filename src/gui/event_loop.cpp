@@ -49,22 +49,36 @@ long nextDue(long now, bool mayRest) {
 // again every kPollMs, never resting, for kWakeFollowUps polls.
 constexpr int kWakeFollowUps = 5;
 
+// Brings the mouse poll forward to now: a move is waiting to be seen.
+void pollMouseNow(long now) {
+  for (QueuedCall& c : state().loop.queue)
+    if (c.call == mousePoll && c.due > now) c.due = now;
+}
+
 // Waits for the next due call or for input. With mayRest the mouse poll
-// pauses, unless a move came since the loop last waited: its poll is due.
+// pauses. A move, whether it came while the loop was busy or wakes it, makes
+// the poll due at once.
 void waitForInput(long now, bool mayRest) {
   AllegroInput& input = state().input;
   std::unique_lock<std::mutex> lock(input.wakeMutex);
-  if (input.movedWhileBusy) mayRest = false;
+  const bool movedWhileBusy = input.movedWhileBusy;
   input.movedWhileBusy = false;
+  if (movedWhileBusy) {
+    pollMouseNow(now);
+    return;
+  }
   const long due = nextDue(now, mayRest);
   if (due <= now) return;
-  input.resting = mayRest;
-  input.wake.wait_for(lock, std::chrono::milliseconds(due - now), [&input] { return input.inputPending; });
-  input.resting = false;
+  input.waiting = true;
+  input.wake.wait_for(lock, std::chrono::milliseconds(due - now),
+                      [&input] { return input.inputPending || input.moved; });
+  input.waiting = false;
   int& followUps = state().loop.followUps;
-  if (input.inputPending) followUps = kWakeFollowUps;
+  if (input.inputPending || input.moved) followUps = kWakeFollowUps;
   else if (followUps > 0) --followUps;
+  if (input.moved) pollMouseNow(nowMs());
   input.inputPending = false;
+  input.moved = false;
 }
 
 // The window manager's close button: noted on Allegro's thread, answered
@@ -86,12 +100,14 @@ void closeButtonPressed() {
 
 void mouseMoved() {
   AllegroInput& input = state().input;
-  std::lock_guard<std::mutex> lock(input.wakeMutex);
-  if (!input.resting) {
-    input.movedWhileBusy = true;
-    return;
+  {
+    std::lock_guard<std::mutex> lock(input.wakeMutex);
+    if (!input.waiting) {
+      input.movedWhileBusy = true;
+      return;
+    }
+    input.moved = true;
   }
-  input.inputPending = true;
   input.wake.notify_one();
 }
 
@@ -135,6 +151,7 @@ void RunEventLoop() {
     pollKeyboard();
     answerCloseButton();
     followPalette();
+    flushPresented();  // what the last call and the keys drew is seen before anything else
     // One due call per pass: keys are read between any two calls, even when
     // slow canvas polls keep the queue due all the time.
     QueuedCall call;

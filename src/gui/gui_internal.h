@@ -217,10 +217,12 @@ struct AllegroInput {
   std::mutex wakeMutex;
   std::condition_variable wake;
   bool inputPending = false;  // guarded by wakeMutex
-  // Also guarded by wakeMutex: the loop waits with its mouse poll paused (a
-  // move must wake it), and a move came while it was not so waiting (its
-  // next poll sees the move: it must not pause then).
-  bool resting = false;
+  // Also guarded by wakeMutex: the loop waits (a move wakes it, and its mouse
+  // poll then runs at once), a move woke it, and a move came while it was
+  // busy (its mouse poll is then due at once too). So a drag is followed at
+  // the pace of the pointer, not of the poll's timer.
+  bool waiting = false;
+  bool moved = false;
   bool movedWhileBusy = false;
 };
 
@@ -229,6 +231,8 @@ struct GuiContext {
   bool headless = false;
   BITMAP* display = nullptr;  // Allegro's screen, or a memory bitmap without a display
   BITMAP* buffer = nullptr;   // everything is drawn here first
+  bool unsent = false;        // presented since the last flush
+  void (*flushScreen)() = nullptr;  // sends what was presented to the X server; none headless
   Theme theme = {};
   PALETTE seenPalette = {};  // at 8 bits: the palette the theme was chosen from
   Window windows[kMaxWindows] = {};
@@ -276,6 +280,9 @@ void paintTitleBar(Window& window, bool active);
 bool startWindowDrag(Window& window, int mx, int my);
 void dragWindow(Window& window, int mx, int my);
 void present(int x, int y, int w, int h);
+// Sends what was presented to the X server now: Allegro itself sends it only
+// from its input thread's next pass, up to 10 ms later.
+void flushPresented();
 void repaintAbove(const Window& window, int x, int y, int w, int h);
 void redrawWidget(int id);
 void makeTheme(int depth);

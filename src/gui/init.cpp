@@ -7,6 +7,10 @@
 
 #include "gui/gui_internal.h"
 
+// Allegro's X driver keeps small drawings in Xlib's queue until its input
+// thread next flushes it; this sends them at once (absent without X).
+extern "C" void _xwin_flush_buffers(void) __attribute__((weak));
+
 namespace gui {
 
 // Without a keyboard driver these hooks make readkey() take the keys that
@@ -61,6 +65,7 @@ static bool startOnScreen() {
   set_close_button_callback(closeButtonPressed);
   g.display = screen;
   g.headless = false;
+  g.flushScreen = _xwin_flush_buffers;
   if (!makeBuffer(SCREEN_W, SCREEN_H, bitmap_color_depth(screen))) return false;
   present(0, 0, SCREEN_W, SCREEN_H);  // the empty desk, before any window
   g.ready = true;

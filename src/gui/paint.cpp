@@ -111,6 +111,14 @@ void present(int x, int y, int w, int h) {
   GuiContext& g = state();
   if (!g.buffer || !g.display || w <= 0 || h <= 0) return;
   blit(g.buffer, g.display, x, y, x, y, w, h);
+  g.unsent = true;
+}
+
+void flushPresented() {
+  GuiContext& g = state();
+  if (!g.unsent) return;
+  g.unsent = false;
+  if (g.flushScreen) g.flushScreen();
 }
 
 static bool intersect(const Window& window, int& x, int& y, int& w, int& h) {

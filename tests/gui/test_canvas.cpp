@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <string>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -316,6 +317,26 @@ TEST(EventLoop, AKeyLandingAfterItsWakeUpIsReadWithoutARest) {
   mouse_driver = nullptr;
   ASSERT_GE(readAt, 0);
   EXPECT_LT(readAt - wokenAt, 250);
+}
+
+// What a call presented reaches the X server before the loop takes the next
+// call or waits for input; a call that presented nothing sends nothing.
+TEST(EventLoop, WhatACallPresentedIsSentBeforeTheNextCall) {
+  startHeadlessGui();
+  static std::vector<std::string> order;
+  gui::state().flushScreen = [] { order.push_back("flush"); };
+  gui::flushPresented();
+  order.clear();
+  const auto draw = [](void*) {
+    order.push_back("draw");
+    gui::present(0, 0, 10, 10);
+  };
+  GuiQueueCall(draw, nullptr, 0);
+  GuiQueueCall([](void*) { order.push_back("quiet"); }, nullptr, 0);
+  GuiQueueCall(draw, nullptr, 20);
+  GuiQueueCall([](void*) { order.push_back("stop"); StopEventLoop(); }, nullptr, 40);
+  RunEventLoop();
+  EXPECT_EQ((std::vector<std::string>{"draw", "flush", "quiet", "draw", "flush", "stop"}), order);
 }
 
 TEST(EventLoop, CloseButtonCallsTheRegisteredCommand) {
