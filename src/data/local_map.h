@@ -148,6 +148,7 @@ class LocalMap {
   bool loadWithMode(const char* mapPath, const char* mode);
   bool beginLoad(const char* mapPath);
   void parsePiece(const std::string& piece);
+  bool addPlainPiece(const char* piece, const char* end);
   bool fileText(const char* mapPath, std::string& text) const;
   bool readFile(FILE* f);
   void parseTeleports(const char* header, const char* end);

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "data/decimal_number.h"
 #include "data/line_reader.h"
@@ -47,6 +48,23 @@ void note(MapLoadNotes::Note& note, const std::string& what) {
   if (note.count++ == 0) note.first = what;
 }
 
+// Up to 9 digits and then stop, at text[0..): their value, or -1 when there
+// are none, more, or stop does not follow them.
+long long plainNumber(const char*& text, const char* end, char stop) {
+  long long value = 0;
+  const char* digits = text;
+  while (text < end && *text >= '0' && *text <= '9' && text - digits < 9) value = value * 10 + (*text++ - '0');
+  if (text == digits || text == end || *text != stop) return -1;
+  text++;
+  return value;
+}
+
+bool holdsKindWord(std::string_view name) {
+  for (const char* word : kKindWords)
+    if (name.find(word) != std::string_view::npos) return true;
+  return false;
+}
+
 }  // namespace
 
 const std::string& MapLoadNotes::firstDropped() const {
@@ -85,6 +103,24 @@ void LocalMap::parsePiece(const std::string& piece) {
   addTeleport(static_cast<int>(fileX - 20), static_cast<int>(fileY - 12), name.c_str());
 }
 
+// The piece as nearly every file has it: digits, ",", digits, ":" and a name
+// that no rule of parsePiece notes, added as parsePiece would add it, without
+// copying the piece (a map may hold tens of thousands). False, with nothing
+// added, for any other piece.
+bool LocalMap::addPlainPiece(const char* piece, const char* end) {
+  const char* p = piece;
+  const long long fileX = plainNumber(p, end, ',');
+  const long long fileY = fileX < 0 ? -1 : plainNumber(p, end, ':');
+  if (fileY < 0) return false;
+  std::string_view name(p, static_cast<size_t>(end - p));
+  if (!name.empty() && name.back() == '!') name.remove_suffix(1);
+  if (name.size() >= kTeleportNameSize || holdsKindWord(name)) return false;
+  char text[kTeleportNameSize];
+  memcpy(text, name.data(), name.size());
+  text[name.size()] = 0;
+  return addTeleport(static_cast<int>(fileX - 20), static_cast<int>(fileY - 12), text);
+}
+
 // Reads every ">X,Y:NAME!" piece after the header word. A piece without ","
 // or ":", or with a name no map can hold, is skipped; each is noted.
 void LocalMap::parseTeleports(const char* header, const char* end) {
@@ -95,7 +131,7 @@ void LocalMap::parseTeleports(const char* header, const char* end) {
     while (p < end && *p == '>') p++;
     const char* pieceEnd = static_cast<const char*>(memchr(p, '>', static_cast<size_t>(end - p)));
     if (!pieceEnd) pieceEnd = end;
-    parsePiece(std::string(p, static_cast<size_t>(pieceEnd - p)));
+    if (!addPlainPiece(p, pieceEnd)) parsePiece(std::string(p, static_cast<size_t>(pieceEnd - p)));
     p = pieceEnd;
   }
 }

@@ -408,6 +408,43 @@ TEST(LocalMap, GarbageInputNeverBreaksTheModel) {
   }
 }
 
+// Pieces as the editor writes them are read on a short road. Whatever piece
+// takes it must load as the full rules load the same piece led by a blank,
+// which only they read: random pieces, well formed and not.
+TEST(LocalMap, PlainPiecesLoadAsTheFullRulesLoadThem) {
+  TempDir dir;
+  unsigned seed = 4242;
+  auto next = [&seed](unsigned n) { return (seed = seed * 1103515245 + 12345) / 65536 % n; };
+  const char* parts[] = {"0", "7", "021", "999999999", "2147483647", "9999999999", "-3", "+4", ",", ":", "!", "ZANAA",
+                         "LOCAL", "INTERIOR", "x", "\xe9", " "};
+  LocalMap plain, led;
+  for (int round = 0; round < 150; round++) {
+    std::string plainHeader = "LOCAL!", ledHeader = "LOCAL!";
+    for (int n = static_cast<int>(next(40)); n > 0; n--) {
+      std::string piece;
+      if (next(3) == 0) {
+        for (int k = static_cast<int>(next(7)) + 1; k > 0; k--) piece += parts[next(sizeof parts / sizeof parts[0])];
+      } else {
+        piece = std::string(parts[next(6)]) + "," + parts[next(6)] + ":" + parts[11 + next(6)];
+        if (next(4) == 0) piece += std::string(next(2) ? 250 + next(10) : next(20), 'N');
+        if (next(4) != 0) piece += "!";
+      }
+      plainHeader += ">" + piece;
+      ledHeader += "> " + piece;
+    }
+    writeFileBytes(dir.file("P.MAP"), plainHeader + "\r\n" + rowLines(23));
+    writeFileBytes(dir.file("L.MAP"), ledHeader + "\r\n" + rowLines(23));
+    ASSERT_TRUE(plain.load(dir.editorPath("P.MAP").c_str()));
+    ASSERT_TRUE(led.load(dir.editorPath("L.MAP").c_str()));
+    ASSERT_EQ(led.teleportCount(), plain.teleportCount()) << plainHeader;
+    for (int i = 0; i < plain.teleportCount(); i++) ASSERT_EQ(teleportText(led, i), teleportText(plain, i)) << plainHeader;
+    const MapLoadNotes &a = plain.loadNotes(), &b = led.loadNotes();
+    ASSERT_EQ(std::vector<int>({b.kindWordNames.count, b.longNames.count, b.malformedPieces.count, b.clampedNumbers.count}),
+              std::vector<int>({a.kindWordNames.count, a.longNames.count, a.malformedPieces.count, a.clampedNumbers.count}))
+        << plainHeader;
+  }
+}
+
 // Random adds, removals and clears against a plain list: every index reads
 // the teleport the list holds there, and a save writes them in that order.
 TEST(LocalMap, TeleportListFollowsAModelOfAddsAndRemoves) {
