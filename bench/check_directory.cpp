@@ -182,7 +182,7 @@ void BM_CheckWorldInTheEditor(benchmark::State& state) {
       return a.severity == Severity::Error && b.severity != Severity::Error;
     });
     std::vector<std::string> rows;
-    for (const Finding& f : ordered) rows.push_back(findingLine(f));
+    for (const Finding& f : ordered) rows.push_back(findingLine(findings, f));
     benchmark::DoNotOptimize(rows.data());
   }
 }

@@ -42,6 +42,7 @@ struct FindingRow {
 };
 
 struct FindingsWindow {
+  const Findings* all = nullptr;  // what the check found, holding the texts
   std::vector<Finding> findings;  // errors first
   std::vector<FindingRow> rows;
   int rowCount = 0;
@@ -82,7 +83,7 @@ bool checkedDirectory(const EditorState& editor, char* directory, size_t size) {
 // Shows the window; the finding chosen for opening, or -1.
 int showFindings(FindingsWindow& window, const char* summary) {
   for (size_t i = 0; i < window.findings.size(); i++)
-    window.rows.push_back(FindingRow{&window, static_cast<int>(i), findingLine(window.findings[i])});
+    window.rows.push_back(FindingRow{&window, static_cast<int>(i), findingLine(*window.all, window.findings[i])});
   window.rowCount = static_cast<int>(window.rows.size());
   const int id = CreateWindow(kListWidth + 16, 20 * kVisibleRows + 80, "Check World", 0);
   if (id == 0) return -1;
@@ -112,14 +113,16 @@ bool mapFileOfFinding(const Finding& finding, std::string* mapFile) {
 }
 
 // Opens the finding's map with its cell outlined, or says why there is none to open.
-void openFindingMap(EditorState& editor, const char* directory, const char* hostDirectory, const Finding& finding) {
+void openFindingMap(EditorState& editor, const char* directory, const char* hostDirectory, const Findings& findings,
+                    const Finding& finding) {
   std::string mapFile;
   if (finding.file == hostDirectory) {
-    tellUser("This finding is about the directory %s itself, not about one map: %s", directory, finding.text.c_str());
+    tellUser("This finding is about the directory %s itself, not about one map: %s", directory,
+             findings.text(finding).c_str());
     return;
   }
   if (!mapFileOfFinding(finding, &mapFile)) {
-    tellUser("This finding is about %s, which is no map: %s", finding.file.c_str(), finding.text.c_str());
+    tellUser("This finding is about %s, which is no map: %s", finding.file.c_str(), findings.text(finding).c_str());
     return;
   }
   char path[kPathBufferSize];
@@ -159,13 +162,14 @@ void showWorldFindings(EditorState& editor) {
     tellUser("Check World found nothing wrong in %s (%s, %s).", directory, maps, dataFiles);
     return;
   }
+  window.all = &findings;
   window.findings = findings.all();
   std::stable_sort(window.findings.begin(), window.findings.end(),
                    [](const Finding& a, const Finding& b) { return a.severity == Severity::Error && b.severity != Severity::Error; });
   char text[kPathBufferSize + 64];
   snprintf(text, sizeof text, "%s in %s", findingCounts(findings).c_str(), directory);
   const int chosen = showFindings(window, text);
-  if (chosen >= 0) openFindingMap(editor, directory, host, window.findings[static_cast<size_t>(chosen)]);
+  if (chosen >= 0) openFindingMap(editor, directory, host, findings, window.findings[static_cast<size_t>(chosen)]);
 }
 
 void checkWorldCommand(void* editor) { showWorldFindings(*static_cast<EditorState*>(editor)); }

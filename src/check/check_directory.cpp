@@ -4,6 +4,7 @@
 #include <cctype>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -27,10 +28,13 @@ struct TeleportGraph {
 
   void add(const std::string& file, const LocalMap& map) {
     outCount[upperCase(stemOf(file))] += map.teleportCount();
+    // A name is put in capitals and looked for in the graph once per map:
+    // thousands of teleports of a map name few maps.
+    std::unordered_set<std::string_view> seen;
     std::string target;
     for (int i = 0; i < map.teleportCount(); i++) {
       const Teleport* t = map.teleport(i);
-      if (!t) continue;
+      if (!t || !seen.insert(t->name).second) continue;
       target.assign(t->name);
       for (char& c : target) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
       if (targets.insert(target).second) into.emplace(target, TeleportSource{file, t->x, t->y});

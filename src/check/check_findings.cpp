@@ -1,5 +1,6 @@
-// Collecting findings: bounded printf formatting into each finding's text, and
-// the stable kind names that the JSON report carries.
+// Collecting findings: bounded printf formatting into one store of texts,
+// texts made when asked for, and the stable kind names that the JSON report
+// carries.
 #include "check_findings.h"
 
 #include <charconv>
@@ -51,12 +52,16 @@ FindingText& FindingText::add(int number) {
   return add(digits, static_cast<size_t>(end.ptr - digits));
 }
 
-Finding& Findings::warning(const std::string& file, FindingKind kind, const FindingText& text) {
+Finding& Findings::warning(const std::string& file, FindingKind kind, FindingFormat format,
+                           std::initializer_list<const char*> names) {
   Finding& f = list_.emplace_back();
   f.file = file;
   f.severity = Severity::Warning;
   f.kind = kind;
-  f.text.assign(text.text(), text.size());
+  f.format = format;
+  f.textAt = texts_.size();
+  for (const char* name : names) texts_.append(name, strlen(name) + 1);
+  f.textSize = texts_.size() - f.textAt;
   return f;
 }
 
@@ -64,9 +69,22 @@ Finding& Findings::add(const std::string& file, Severity severity, FindingKind k
                        va_list args) {
   char text[kFindingTextSize];
   vsnprintf(text, sizeof text, format, args);
-  list_.push_back(Finding{file, severity, kind, text});
+  Finding& f = list_.emplace_back();
+  f.file = file;
+  f.severity = severity;
+  f.kind = kind;
+  f.textAt = texts_.size();
+  f.textSize = strlen(text);
+  texts_.append(text, f.textSize);
   if (severity == Severity::Error) errors_++;
-  return list_.back();
+  return f;
+}
+
+std::string Findings::text(const Finding& f) const {
+  if (f.format == nullptr) return texts_.substr(f.textAt, f.textSize);
+  FindingText text;
+  f.format(f, texts_.data() + f.textAt, text);
+  return std::string(text.text(), text.size());
 }
 
 Finding& Findings::error(const std::string& file, FindingKind kind, const char* format, ...) {

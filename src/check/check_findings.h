@@ -1,11 +1,14 @@
 // What dola-check found: one finding per fault, naming the file (relative to
 // the checked directory), how bad it is, a stable code for other tools, the
 // text for people, and where in the file it lies (a cell, a row, a record).
+// The texts live in the Findings that made them; a kind found by the thousand
+// keeps only its numbers and names, and its text is made when it is asked for.
 #pragma once
 #include <algorithm>
 #include <cstdarg>
 #include <cstddef>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -41,23 +44,34 @@ enum class FindingKind {
 
 const char* findingKindName(FindingKind kind);
 
+struct Finding;
+class FindingText;
+
+// Makes the text of a finding from its fields and the names kept with it
+// (names: each ended by a 0, one after another), when the text is asked for.
+using FindingFormat = void (*)(const Finding& f, const char* names, FindingText& text);
+
 struct Finding {
   std::string file;  // relative to the checked directory; the directory itself for its own findings
   Severity severity;
   FindingKind kind;
-  std::string text;
-  int column = 0;   // 1-based cell column, 0 when the finding has none
-  int row = 0;      // 1-based cell row or map row, 0 when none
-  int line = 0;     // 1-based line of a text file, 0 when none
-  int record = -1;  // 0-based record of a table or ".DAT", -1 when none
+  int column = 0;        // 1-based cell column, 0 when the finding has none
+  int row = 0;           // 1-based cell row or map row, 0 when none
+  int line = 0;          // 1-based line of a text file, 0 when none
+  int record = -1;       // 0-based record of a table or ".DAT", -1 when none
+  int otherRecord = -1;  // a second record its text names (the teleport used on a shared cell), -1 when none
+  // Where its text lies in the Findings that made it (read it with
+  // Findings::text): the text itself, or the names that format makes it from.
+  size_t textAt = 0;
+  size_t textSize = 0;
+  FindingFormat format = nullptr;
 };
 
 constexpr size_t kFindingTextSize = 512;  // a finding's text is cut to 511 characters
 
 // A finding's text built piece by piece in a fixed buffer and cut where a
-// printf into a buffer of the same size would cut it: for findings made by
-// the thousand (one per teleport of a map), where formatting would cost more
-// than finding them.
+// printf into a buffer of the same size would cut it: what a FindingFormat
+// writes into.
 class FindingText {
  public:
   FindingText() { text_[0] = 0; }
@@ -80,7 +94,15 @@ class Findings {
   Finding& warning(const std::string& file, FindingKind kind, const char* format, ...)
       __attribute__((format(printf, 4, 5)));
 
-  Finding& warning(const std::string& file, FindingKind kind, const FindingText& text);
+  // A warning whose text format makes when it is asked for, from the
+  // finding's fields (set them on the returned finding) and these names,
+  // which are copied: for findings made by the thousand (one per teleport of
+  // a map), where making every text would cost more than finding them.
+  Finding& warning(const std::string& file, FindingKind kind, FindingFormat format,
+                   std::initializer_list<const char*> names);
+
+  // The text of f, one of all(), cut to 511 characters.
+  std::string text(const Finding& f) const;
 
   // Room for this many more findings, for a check that knows how many it will
   // add; the room still grows by doubling, however often this is asked.
@@ -98,5 +120,6 @@ class Findings {
   Finding& add(const std::string& file, Severity severity, FindingKind kind, const char* format, va_list args);
 
   std::vector<Finding> list_;
+  std::string texts_;  // the findings' texts and kept names, one after another
   int errors_ = 0;
 };

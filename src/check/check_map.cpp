@@ -109,6 +109,16 @@ bool targetExists(const GameDirectory& dir, const std::string& target) {
   return isFilePath(dir.pathOf(target).c_str());
 }
 
+// "teleports 3 (to A) and 7 (to B) share cell (5, 6)...": a map may hold
+// thousands of these, so the text is made only when it is shown.
+void sharedCellText(const Finding& f, const char* names, FindingText& text) {
+  const char* used = names;
+  const char* unused = names + strlen(names) + 1;
+  text.add("teleports ").add(f.otherRecord + 1).add(" (to ").add(used).add(") and ").add(f.record + 1);
+  text.add(" (to ").add(unused).add(") share cell (").add(f.column).add(", ").add(f.row);
+  text.add("): only the first can ever be used");
+}
+
 }  // namespace
 
 // A teleport's faults as findings. A second teleport on a cell is a warning:
@@ -124,15 +134,12 @@ void checkTeleports(const std::string& file, const LocalMap& map, const GameDire
   for (int i = 0; i < static_cast<int>(all.size()); i++) {
     const TeleportFaults& t = all[static_cast<size_t>(i)];
     if (t.sharesCellWith >= 0) {
-      // A map may hold thousands of these: the text is put together without printf.
-      FindingText text;
-      text.add("teleports ").add(t.sharesCellWith + 1).add(" (to ").add(all[static_cast<size_t>(t.sharesCellWith)].name);
-      text.add(") and ").add(i + 1).add(" (to ").add(t.name).add(") share cell (").add(t.x).add(", ").add(t.y);
-      text.add("): only the first can ever be used");
-      Finding& f = findings.warning(file, FindingKind::SharedTeleportCell, text);
+      Finding& f = findings.warning(file, FindingKind::SharedTeleportCell, sharedCellText,
+                                    {all[static_cast<size_t>(t.sharesCellWith)].name, t.name});
       f.column = t.x;
       f.row = t.y;
       f.record = i;
+      f.otherRecord = t.sharesCellWith;
     }
     if (t.cellOutside) {
       Finding& f = findings.error(file, FindingKind::TeleportCell,

@@ -47,8 +47,8 @@ std::string escapedText(const std::string& s) {
   return out;
 }
 
-std::string findingLine(const Finding& f) {
-  return escapedText(f.file) + ": " + severityName(f.severity) + ": " + escapedText(f.text);
+std::string findingLine(const Findings& findings, const Finding& f) {
+  return escapedText(f.file) + ": " + severityName(f.severity) + ": " + escapedText(findings.text(f));
 }
 
 std::string findingCounts(const Findings& findings) {
@@ -67,7 +67,7 @@ std::string checkedFiles(const CheckSummary& summary) {
 }
 
 void writeTextReport(FILE* out, const std::string& directory, const Findings& findings, const CheckSummary& summary) {
-  for (const Finding& f : findings.all()) fprintf(out, "%s\n", findingLine(f).c_str());
+  for (const Finding& f : findings.all()) fprintf(out, "%s\n", findingLine(findings, f).c_str());
   fprintf(out, "dola-check: %s: %s: %s\n", directory.c_str(), checkedFiles(summary).c_str(),
           findingCounts(findings).c_str());
 }
@@ -85,7 +85,7 @@ void writeJsonReport(FILE* out, const std::string& directory, const Findings& fi
     writeLocation(out, "row", f.row, 0);
     writeLocation(out, "line", f.line, 0);
     writeLocation(out, "record", f.record, -1);
-    fprintf(out, ", \"message\": %s}", jsonString(f.text).c_str());
+    fprintf(out, ", \"message\": %s}", jsonString(findings.text(f)).c_str());
     separator = ",\n";
   }
   fprintf(out, "%s]}\n", findings.all().empty() ? "" : "\n ");

@@ -10,8 +10,8 @@
 // Control bytes (a line feed in a file name, an escape) written "\x0a", so
 // that one finding stays one line and cannot steer a terminal.
 std::string escapedText(const std::string& s);
-// One finding as the text report prints it: "FILE: error: what".
-std::string findingLine(const Finding& f);
+// One finding of findings as the text report prints it: "FILE: error: what".
+std::string findingLine(const Findings& findings, const Finding& f);
 
 // "1 error, 2,187 warnings": the counts of the summary line.
 std::string findingCounts(const Findings& findings);

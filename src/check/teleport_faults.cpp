@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <iterator>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 bool teleportCellOnMap(int x, int y) { return x >= 1 && x <= kMapColumns && y >= 1 && y <= kMapRows; }
@@ -19,6 +20,8 @@ std::vector<TeleportFaults> teleportFaults(const LocalMap& map,
   int firstOnMapCell[kMapColumns * kMapRows];
   std::fill(std::begin(firstOnMapCell), std::end(firstOnMapCell), -1);
   std::unordered_map<uint64_t, int> firstOutside;
+  // Each destination is looked up once: thousands of teleports name few maps.
+  std::unordered_map<std::string_view, bool> targetFound;
   std::string fileName;
   for (int i = 0; i < map.teleportCount(); i++) {
     const Teleport* t = map.teleport(i);
@@ -37,8 +40,9 @@ std::vector<TeleportFaults> teleportFaults(const LocalMap& map,
       const auto first = firstOutside.emplace(cell, i);
       if (!first.second) f.sharesCellWith = first.first->second;
     }
-    fileName.assign(f.name).append(".MAP");
-    f.targetMissing = !mapFileExists(fileName);
+    const auto target = targetFound.try_emplace(std::string_view(f.name), false);
+    if (target.second) target.first->second = mapFileExists(fileName.assign(f.name).append(".MAP"));
+    f.targetMissing = !target.first->second;
     all.push_back(f);
   }
   return all;

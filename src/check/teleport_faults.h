@@ -19,8 +19,8 @@ struct TeleportFaults {
 bool teleportCellOnMap(int x, int y);
 
 // The faults of every teleport of map, in order, in one pass (a map with
-// thousands of teleports takes linear time, and no allocation per teleport
-// but the lookups'); mapFileExists(fileName) says whether a file of that
-// name ("NAME.MAP") is in the map's directory.
+// thousands of teleports takes linear time, and no allocation per teleport);
+// mapFileExists(fileName) says whether a file of that name ("NAME.MAP") is in
+// the map's directory, and is asked once for each distinct name.
 std::vector<TeleportFaults> teleportFaults(const LocalMap& map,
                                            const std::function<bool(const std::string& fileName)>& mapFileExists);
