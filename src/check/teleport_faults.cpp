@@ -21,7 +21,13 @@ std::vector<TeleportFaults> teleportFaults(const LocalMap& map,
   std::fill(std::begin(firstOnMapCell), std::end(firstOnMapCell), -1);
   std::unordered_map<uint64_t, int> firstOutside;
   // Each destination is looked up once: thousands of teleports name few maps.
-  std::unordered_map<std::string_view, bool> targetFound;
+  // Later teleports with a name point at the first one's copy of it, so that
+  // what reads the names reads few of the map's nodes.
+  struct Target {
+    const char* name;
+    bool found;
+  };
+  std::unordered_map<std::string_view, Target> targets;
   std::string fileName;
   for (int i = 0; i < map.teleportCount(); i++) {
     const Teleport* t = map.teleport(i);
@@ -29,7 +35,6 @@ std::vector<TeleportFaults> teleportFaults(const LocalMap& map,
     TeleportFaults f;
     f.x = t->x;
     f.y = t->y;
-    f.name = t->name;
     f.cellOutside = !teleportCellOnMap(f.x, f.y);
     if (!f.cellOutside) {
       int& first = firstOnMapCell[(f.y - 1) * kMapColumns + (f.x - 1)];
@@ -40,9 +45,10 @@ std::vector<TeleportFaults> teleportFaults(const LocalMap& map,
       const auto first = firstOutside.emplace(cell, i);
       if (!first.second) f.sharesCellWith = first.first->second;
     }
-    const auto target = targetFound.try_emplace(std::string_view(f.name), false);
-    if (target.second) target.first->second = mapFileExists(fileName.assign(f.name).append(".MAP"));
-    f.targetMissing = !target.first->second;
+    const auto target = targets.try_emplace(std::string_view(t->name), Target{t->name, false});
+    if (target.second) target.first->second.found = mapFileExists(fileName.assign(t->name).append(".MAP"));
+    f.name = target.first->second.name;
+    f.targetMissing = !target.first->second.found;
     all.push_back(f);
   }
   return all;

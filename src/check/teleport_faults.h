@@ -12,7 +12,8 @@ struct TeleportFaults {
   int sharesCellWith = -1;     // the first teleport on its cell, the one ever used; -1 when it is that one
   bool targetMissing = false;  // its destination "<name>.MAP" is not in the map's directory
   int x = 0, y = 0;            // its 1-based cell
-  const char* name = "";       // its destination map's name, held by the map (valid while it is unchanged)
+  const char* name = "";       // its destination map's name, held by the map (valid while it is unchanged;
+                               // the copy of the first teleport that names that map)
 };
 
 // True for a cell of the map, 1..48 x 1..24.

@@ -19,7 +19,11 @@ enum class LineRead {
 
 class LineReader {
  public:
-  explicit LineReader(FILE* f) : file_(f) {}
+  explicit LineReader(FILE* f) : file_(f), data_(buffer_) {}
+  // The lines of bytes already in memory, read in place (they must outlive
+  // the reader) as a text stream of them reads them (file_stream.h): the
+  // same lines, CR LF read as a line end and the limit kept.
+  LineReader(const char* bytes, size_t size) : file_(nullptr), data_(bytes), len_(size) {}
 
   // The next line without its "\n" in line; hadLineEnd (may be null) says
   // whether a "\n" ended it.
@@ -28,16 +32,18 @@ class LineReader {
     bool any = false;
     for (;;) {
       if (pos_ == len_ && !fill()) {
-        if (ferror(file_)) return LineRead::Unreadable;
+        if (file_ && ferror(file_)) return LineRead::Unreadable;
         if (hadLineEnd) *hadLineEnd = false;
         return any ? LineRead::Line : LineRead::End;
       }
       any = true;
-      const char* start = buffer_ + pos_;
+      const char* start = data_ + pos_;
       const char* nl = static_cast<const char*>(memchr(start, '\n', len_ - pos_));
-      const size_t take = nl ? static_cast<size_t>(nl - start) : len_ - pos_;
-      if (!append(line, start, take)) return LineRead::Unreadable;
-      pos_ += take;
+      const size_t length = nl ? static_cast<size_t>(nl - start) : len_ - pos_;
+      // A stream hands CR LF over as "\n"; bytes in memory lie as the file holds them.
+      const bool crLf = !file_ && nl && length > 0 && start[length - 1] == '\r';
+      if (!append(line, start, length - crLf)) return LineRead::Unreadable;
+      pos_ += length;
       if (nl) {
         pos_++;
         if (hadLineEnd) *hadLineEnd = true;
@@ -66,13 +72,15 @@ class LineReader {
   }
 
   bool fill() {
+    if (!file_) return false;  // bytes in memory come whole
     len_ = fread(buffer_, 1, sizeof buffer_, file_);
     pos_ = 0;
     return len_ > 0;
   }
 
-  FILE* file_;
+  FILE* file_;  // nullptr for bytes in memory
   char buffer_[8192];
+  const char* data_;  // buffer_, or the bytes in memory
   size_t pos_ = 0;
   size_t len_ = 0;
 };

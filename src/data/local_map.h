@@ -13,6 +13,7 @@
 
 class BackupOperation;
 class FileReplacer;
+class LineReader;
 
 constexpr int kMapColumns = 48;
 constexpr int kMapRows = 24;
@@ -150,6 +151,6 @@ class LocalMap {
   void parsePiece(const std::string& piece);
   bool addPlainPiece(const char* piece, const char* end);
   bool fileText(const char* mapPath, std::string& text) const;
-  bool readFile(FILE* f);
+  bool readFile(LineReader& reader);
   void parseTeleports(const char* header, const char* end);
 };

@@ -162,25 +162,22 @@ bool LocalMap::loadWithMode(const char* mapPath, const char* mode) {
   if (!beginLoad(mapPath)) return false;
   FILE* f = openStream(path, mode);
   if (!f) return false;
-  const bool read = readFile(f);
+  LineReader reader(f);
+  const bool read = readFile(reader);
   fclose(f);
   return read;
 }
 
 bool LocalMap::loadFromBytes(const char* mapPath, const std::string& bytes) {
   if (!beginLoad(mapPath)) return false;
-  FILE* f = openMemoryStream(bytes, "r");
-  if (!f) return false;
-  const bool read = readFile(f);
-  fclose(f);
-  return read;
+  LineReader reader(bytes.data(), bytes.size());
+  return readFile(reader);
 }
 
-// Reads the header and the row lines from the open file. A line past the
+// Reads the header and the row lines from reader (a file or bytes read before). A line past the
 // reader's limit (or a failing read) means no MAP file at all: the map is then
 // as after a header that names no kind, so nothing can be saved over the file.
-bool LocalMap::readFile(FILE* f) {
-  LineReader reader(f);
+bool LocalMap::readFile(LineReader& reader) {
   std::string line;
   LineRead got = reader.readLine(line);
   kind = got == LineRead::Line ? kindNamedIn(line) : NoKind;
