@@ -4,7 +4,6 @@
 #include <cctype>
 #include <memory>
 #include <string>
-#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -26,18 +25,16 @@ struct TeleportGraph {
   std::unordered_map<std::string, TeleportSource> into;
   std::unordered_map<std::string, int> outCount;
 
-  void add(const std::string& file, const LocalMap& map) {
-    outCount[upperCase(stemOf(file))] += map.teleportCount();
-    // A name is put in capitals and looked for in the graph once per map:
-    // thousands of teleports of a map name few maps.
-    std::unordered_set<std::string_view> seen;
+  // A map's teleports as its check found them (none for a map that could not
+  // be read); each destination is taken once, at the first teleport to it.
+  void add(const std::string& file, const std::vector<TeleportFaults>& teleports) {
+    outCount[upperCase(stemOf(file))] += static_cast<int>(teleports.size());
     std::string target;
-    for (int i = 0; i < map.teleportCount(); i++) {
-      const Teleport* t = map.teleport(i);
-      if (!t || !seen.insert(t->name).second) continue;
-      target.assign(t->name);
+    for (const TeleportFaults& t : teleports) {
+      if (!t.firstWithName) continue;
+      target.assign(t.name);
       for (char& c : target) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
-      if (targets.insert(target).second) into.emplace(target, TeleportSource{file, t->x, t->y});
+      if (targets.insert(target).second) into.emplace(target, TeleportSource{file, t.x, t.y});
     }
   }
 };
@@ -95,8 +92,7 @@ bool checkGameDirectory(const char* hostDirectory, Findings& findings, CheckSumm
     if (hasExtension(file, ".MAP")) {
       summary.maps++;
       mapFiles.push_back(file);
-      checkMapFile(dir, file, *map, findings);
-      graph.add(file, *map);
+      graph.add(file, checkMapFile(dir, file, *map, findings));
       letters.insert(cellMapLetters(dir.pathOf(file)));
     } else if (hasExtension(file, ".DAT")) {
       summary.dataFiles++;

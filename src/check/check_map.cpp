@@ -19,7 +19,8 @@ bool hasOverlongLine(const TextLines& lines) {
 
 }  // namespace
 
-void checkMapFile(const GameDirectory& dir, const std::string& file, LocalMap& map, Findings& findings) {
+std::vector<TeleportFaults> checkMapFile(const GameDirectory& dir, const std::string& file, LocalMap& map,
+                                         Findings& findings) {
   const std::string path = dir.pathOf(file);
   std::string bytes;
   long size = 0;
@@ -29,20 +30,20 @@ void checkMapFile(const GameDirectory& dir, const std::string& file, LocalMap& m
                      "holds %ld bytes, more than any map (%ld MiB read at most): not read", size, kMostFileBytes >> 20);
     else
       findings.error(file, FindingKind::Unreadable, "cannot be read");
-    return;
+    return {};
   }
   if (path.size() >= sizeof map.path) {
     findings.error(file, FindingKind::Unreadable, "the path is longer than the editor's 255 characters");
-    return;
+    return {};
   }
   const TextLines lines = scanTextLines(bytes);
   checkLineEnds(file, lines, findings);
   map.kind = NoKind;
   const bool loaded = map.loadFromBytes(path.c_str(), bytes);
-  if (!checkMapLoad(file, map, loaded, lines, findings)) return;
+  if (!checkMapLoad(file, map, loaded, lines, findings)) return {};
   checkLoadNotes(file, map.loadNotes(), findings);
   checkMapTiles(file, map, findings);
-  checkTeleports(file, map, dir, findings);
+  return checkTeleports(file, map, dir, findings);
 }
 
 bool checkMapLoad(const std::string& file, const LocalMap& map, bool loaded, const TextLines& lines,
@@ -124,8 +125,8 @@ void sharedCellText(const Finding& f, const char* names, FindingText& text) {
 // A teleport's faults as findings. A second teleport on a cell is a warning:
 // the editor and the game take the first one in the list there, so this one
 // can never be used.
-void checkTeleports(const std::string& file, const LocalMap& map, const GameDirectory& dir,
-                    Findings& findings) {
+std::vector<TeleportFaults> checkTeleports(const std::string& file, const LocalMap& map, const GameDirectory& dir,
+                                           Findings& findings) {
   const std::vector<TeleportFaults> all =
       teleportFaults(map, [&dir](const std::string& fileName) { return targetExists(dir, fileName); });
   size_t faults = 0;
@@ -158,6 +159,7 @@ void checkTeleports(const std::string& file, const LocalMap& map, const GameDire
       }
     }
   }
+  return all;
 }
 
 void checkLoadNotes(const std::string& file, const MapLoadNotes& notes, Findings& findings) {

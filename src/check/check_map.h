@@ -4,15 +4,20 @@
 // raw lines, so that the findings are what the editor would see.
 #pragma once
 #include <string>
+#include <vector>
 
 #include "check_findings.h"
 #include "data/local_map.h"
 #include "game_directory.h"
+#include "teleport_faults.h"
 #include "text_lines.h"
 
 // Reads the named map into map (kind preset to NoKind, so a failed open is
 // told apart from a header without a kind) and runs every check below.
-void checkMapFile(const GameDirectory& dir, const std::string& file, LocalMap& map, Findings& findings);
+// Returns the faults of its teleports, for the checks of the whole world:
+// none when the map could not be read or names no kind.
+std::vector<TeleportFaults> checkMapFile(const GameDirectory& dir, const std::string& file, LocalMap& map,
+                                         Findings& findings);
 
 // The outcome of LocalMap::load: a file that could not be opened, a header
 // without a kind, a short row line or rows missing at the end. True when the
@@ -25,9 +30,9 @@ bool checkMapLoad(const std::string& file, const LocalMap& map, bool loaded, con
 void checkMapTiles(const std::string& file, const LocalMap& map, Findings& findings);
 
 // Each teleport's cell (1..48 x 1..24) and destination ("<dir>\<name>.MAP",
-// found as the editor finds it, in any letter case).
-void checkTeleports(const std::string& file, const LocalMap& map, const GameDirectory& dir,
-                    Findings& findings);
+// found as the editor finds it, in any letter case); returns their faults.
+std::vector<TeleportFaults> checkTeleports(const std::string& file, const LocalMap& map, const GameDirectory& dir,
+                                           Findings& findings);
 
 // What the load read that a save would not give back unchanged: kind words in
 // teleport names, names too long, pieces that are no teleports, numbers held

@@ -46,6 +46,7 @@ std::vector<TeleportFaults> teleportFaults(const LocalMap& map,
       if (!first.second) f.sharesCellWith = first.first->second;
     }
     const auto target = targets.try_emplace(std::string_view(t->name), Target{t->name, false});
+    f.firstWithName = target.second;
     if (target.second) target.first->second.found = mapFileExists(fileName.assign(t->name).append(".MAP"));
     f.name = target.first->second.name;
     f.targetMissing = !target.first->second.found;

@@ -8,9 +8,10 @@
 #include "data/local_map.h"
 
 struct TeleportFaults {
-  bool cellOutside = false;    // its cell lies outside 1..48 x 1..24
   int sharesCellWith = -1;     // the first teleport on its cell, the one ever used; -1 when it is that one
+  bool cellOutside = false;    // its cell lies outside 1..48 x 1..24
   bool targetMissing = false;  // its destination "<name>.MAP" is not in the map's directory
+  bool firstWithName = false;  // no earlier teleport of the map names the same destination (spelled the same)
   int x = 0, y = 0;            // its 1-based cell
   const char* name = "";       // its destination map's name, held by the map (valid while it is unchanged;
                                // the copy of the first teleport that names that map)

@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <string>
 #include <vector>
+#include <unistd.h>
 
 #include "check_directory.h"
 #include "check_map.h"
@@ -373,4 +374,18 @@ TEST(DolaCheckDirectory, LeftWritesAndBackslashNames) {
                 "was stopped): it can be removed"}),
             seen);
   EXPECT_EQ(1, summary.maps);
+}
+
+// A map that cannot be read leads nowhere: the teleports of the map read
+// before it are not taken for its own way out.
+TEST(DolaCheckDirectory, AnUnreadableMapHasNoTeleports) {
+  TempDir dir;
+  writeFileBytes(dir.file("A.MAP"), mapText("LOCAL!>21,13:BIG!", 23));
+  writeFileBytes(dir.file("BIG.MAP"), "");
+  ASSERT_EQ(0, truncate(dir.file("BIG.MAP").c_str(), kMostFileBytes + 1));
+  Findings findings;
+  CheckSummary summary;
+  ASSERT_TRUE(checkGameDirectory(dir.path().c_str(), findings, summary, nullptr));
+  EXPECT_EQ(1, findings.count(FindingKind::Unreadable));
+  EXPECT_EQ(1, findings.count(FindingKind::NoWayOut));
 }
