@@ -105,9 +105,12 @@ class Findings {
   std::string text(const Finding& f) const;
 
   // Room for this many more findings, for a check that knows how many it will
-  // add; the room still grows by doubling, however often this is asked.
+  // add. The room only ever doubles (from 16), however often this is asked,
+  // so that it is seldom left just full: one more finding would move them all.
   void reserve(size_t more) {
-    if (list_.size() + more > list_.capacity()) list_.reserve(std::max(list_.size() + more, 2 * list_.capacity()));
+    size_t room = std::max<size_t>(list_.capacity(), 16);
+    while (room < list_.size() + more) room *= 2;
+    list_.reserve(room);
   }
 
   const std::vector<Finding>& all() const { return list_; }
