@@ -37,28 +37,3 @@ TEST(LineReader, LinesUpToTheLimitAndNoFurther) {
   EXPECT_EQ(last.readLine(line), LineRead::End);
   fclose(f);
 }
-
-// Bytes read in place give the lines a text stream of the same bytes gives:
-// random runs of CR, LF, NUL and letters, lines near the limit among them.
-TEST(LineReader, BytesInMemoryReadAsATextStreamOfThem) {
-  unsigned seed = 31;
-  auto next = [&seed](unsigned n) { return (seed = seed * 1103515245 + 12345) / 65536 % n; };
-  const std::string pieces[] = {"\r", "\n", "\r\n", std::string(1, '\0'), "ab", std::string(kLineLengthLimit - 1, 'x')};
-  for (int round = 0; round < 200; round++) {
-    std::string bytes;
-    for (int n = static_cast<int>(next(30)); n > 0; n--) bytes += pieces[next(round % 4 == 0 ? 6 : 5)];
-    FILE* f = openMemoryStream(bytes, "r");
-    ASSERT_NE(f, nullptr);
-    LineReader stream(f), memory(bytes.data(), bytes.size());
-    std::string a, b;
-    bool endA = false, endB = false;
-    for (LineRead got = LineRead::Line; got == LineRead::Line;) {
-      got = stream.readLine(a, &endA);
-      ASSERT_EQ(got, memory.readLine(b, &endB)) << "round " << round;
-      if (got == LineRead::Line) {
-        ASSERT_TRUE(a == b && endA == endB) << "round " << round;
-      }
-    }
-    fclose(f);
-  }
-}
