@@ -1,6 +1,8 @@
 // The event loop: timed queued calls (the mouse poll queues itself every
-// 10 ms), the keyboard read on every pass, nested loops for modal dialogs, and a wait between
-// due calls so that an idle editor uses next to no CPU.
+// 10 ms, and a pointer move brings it forward), the keyboard read on every
+// pass, what a pass drew sent to X before the next, nested loops for modal
+// dialogs, and a wait between due calls so that an idle editor uses next to
+// no CPU.
 #include <chrono>
 
 #include "gui/gui_internal.h"
@@ -10,6 +12,10 @@ namespace gui {
 namespace {
 
 constexpr int kPollMs = 10;
+
+// A move wakes the loop at most once in this time: a pointer swept fast then
+// costs a poll per 8 ms at most, not one per move.
+constexpr int kMovePollGapMs = 8;
 
 void mousePoll(void*) {
   GuiQueueCall(mousePoll, nullptr, kPollMs);
@@ -56,23 +62,24 @@ void pollMouseNow(long now) {
 }
 
 // Waits for the next due call or for input. With mayRest the mouse poll
-// pauses. A move, whether it came while the loop was busy or wakes it, makes
-// the poll due at once.
+// pauses. A move, whether it came while the loop was busy or wakes it,
+// brings the poll forward.
 void waitForInput(long now, bool mayRest) {
   AllegroInput& input = state().input;
   std::unique_lock<std::mutex> lock(input.wakeMutex);
-  const bool movedWhileBusy = input.movedWhileBusy;
-  input.movedWhileBusy = false;
-  if (movedWhileBusy) {
+  if (input.movedWhileBusy) {
+    mayRest = false;
     pollMouseNow(now);
-    return;
   }
+  input.movedWhileBusy = false;
   const long due = nextDue(now, mayRest);
   if (due <= now) return;
   input.waiting = true;
+  input.resting = mayRest;
   input.wake.wait_for(lock, std::chrono::milliseconds(due - now),
                       [&input] { return input.inputPending || input.moved; });
   input.waiting = false;
+  input.resting = false;
   int& followUps = state().loop.followUps;
   if (input.inputPending || input.moved) followUps = kWakeFollowUps;
   else if (followUps > 0) --followUps;
@@ -106,6 +113,11 @@ void mouseMoved() {
       input.movedWhileBusy = true;
       return;
     }
+    // In a fast sweep a move that follows a woken one closely is left to the
+    // poll that one queued: waking the loop for each would only cost.
+    const long now = nowMs();
+    if (!input.resting && now - input.lastMoveWakeMs < kMovePollGapMs) return;
+    input.lastMoveWakeMs = now;
     input.moved = true;
   }
   input.wake.notify_one();

@@ -217,13 +217,15 @@ struct AllegroInput {
   std::mutex wakeMutex;
   std::condition_variable wake;
   bool inputPending = false;  // guarded by wakeMutex
-  // Also guarded by wakeMutex: the loop waits (a move wakes it, and its mouse
-  // poll then runs at once), a move woke it, and a move came while it was
-  // busy (its mouse poll is then due at once too). So a drag is followed at
-  // the pace of the pointer, not of the poll's timer.
+  // Also guarded by wakeMutex: the loop waits, with its mouse poll paused
+  // (resting), a move woke it (and when it last did), and a move came while
+  // it was busy. A move brings the mouse poll forward, so a drag is followed
+  // at the pace of the pointer, not of the poll's timer.
   bool waiting = false;
+  bool resting = false;
   bool moved = false;
   bool movedWhileBusy = false;
+  long lastMoveWakeMs = -1000;  // when a move last woke the loop
 };
 
 struct GuiContext {
