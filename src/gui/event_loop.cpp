@@ -3,6 +3,7 @@
 // pass, what a pass drew sent to X before the next, nested loops for modal
 // dialogs, and a wait between due calls so that an idle editor uses next to
 // no CPU.
+#include <algorithm>
 #include <chrono>
 
 #include "gui/gui_internal.h"
@@ -51,8 +52,10 @@ long nextDue(long now, bool mayRest) {
 }
 
 // Allegro calls the keyboard callback before the key is in its buffer, so a
-// loop woken by a key may find no key yet: after any input wake it polls
-// again every kPollMs, never resting, for kWakeFollowUps polls.
+// loop woken by a key may find no key yet: after a key's wake it looks again
+// every millisecond, kKeyLooks times, and after any input wake it polls again
+// every kPollMs, never resting, for kWakeFollowUps polls.
+constexpr int kKeyLooks = 4;
 constexpr int kWakeFollowUps = 5;
 
 // Brings the mouse poll forward to now: a move is waiting to be seen.
@@ -72,7 +75,12 @@ void waitForInput(long now, bool mayRest) {
     pollMouseNow(now);
   }
   input.movedWhileBusy = false;
-  const long due = nextDue(now, mayRest);
+  long due = nextDue(now, mayRest);
+  int& keyLooks = state().loop.keyLooks;
+  if (keyLooks > 0) {
+    --keyLooks;
+    due = std::min(due, now + 1);
+  }
   if (due <= now) return;
   input.waiting = true;
   input.resting = mayRest;
@@ -84,6 +92,8 @@ void waitForInput(long now, bool mayRest) {
   if (input.inputPending || input.moved) followUps = kWakeFollowUps;
   else if (followUps > 0) --followUps;
   if (input.moved) pollMouseNow(nowMs());
+  if (input.keyPending) keyLooks = kKeyLooks;
+  input.keyPending = false;
   input.inputPending = false;
   input.moved = false;
 }
@@ -119,6 +129,16 @@ void mouseMoved() {
     if (!input.resting && now - input.lastMoveWakeMs < kMovePollGapMs) return;
     input.lastMoveWakeMs = now;
     input.moved = true;
+  }
+  input.wake.notify_one();
+}
+
+void wakeForKey() {
+  AllegroInput& input = state().input;
+  {
+    std::lock_guard<std::mutex> lock(input.wakeMutex);
+    input.inputPending = true;
+    input.keyPending = true;
   }
   input.wake.notify_one();
 }
