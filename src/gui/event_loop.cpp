@@ -1,6 +1,9 @@
 // The event loop: timed queued calls (the mouse poll queues itself every
-// 10 ms), the keyboard read on every pass, nested loops for modal dialogs, and a wait between
-// due calls so that an idle editor uses next to no CPU.
+// 10 ms, and a pointer move brings it forward), the keyboard read on every
+// pass, what a pass drew sent to X before the next, nested loops for modal
+// dialogs, and a wait between due calls so that an idle editor uses next to
+// no CPU.
+#include <algorithm>
 #include <chrono>
 
 #include "gui/gui_internal.h"
@@ -10,6 +13,10 @@ namespace gui {
 namespace {
 
 constexpr int kPollMs = 10;
+
+// A move wakes the loop at most once in this time: a pointer swept fast then
+// costs a poll per 8 ms at most, not one per move.
+constexpr int kMovePollGapMs = 8;
 
 void mousePoll(void*) {
   GuiQueueCall(mousePoll, nullptr, kPollMs);
@@ -45,8 +52,10 @@ long nextDue(long now, bool mayRest) {
 }
 
 // Allegro calls the keyboard callback before the key is in its buffer, so a
-// loop woken by a key may find no key yet: after any input wake it polls
-// again every kPollMs, never resting, for kWakeFollowUps polls.
+// loop woken by a key may find no key yet: after a key's wake it looks again
+// every millisecond, kKeyLooks times, and after any input wake it polls again
+// every kPollMs, never resting, for kWakeFollowUps polls.
+constexpr int kKeyLooks = 4;
 constexpr int kWakeFollowUps = 5;
 
 // Brings the mouse poll forward to now: a move is waiting to be seen.
@@ -56,27 +65,35 @@ void pollMouseNow(long now) {
 }
 
 // Waits for the next due call or for input. With mayRest the mouse poll
-// pauses. A move, whether it came while the loop was busy or wakes it, makes
-// the poll due at once.
+// pauses. A move, whether it came while the loop was busy or wakes it,
+// brings the poll forward.
 void waitForInput(long now, bool mayRest) {
   AllegroInput& input = state().input;
   std::unique_lock<std::mutex> lock(input.wakeMutex);
-  const bool movedWhileBusy = input.movedWhileBusy;
-  input.movedWhileBusy = false;
-  if (movedWhileBusy) {
+  if (input.movedWhileBusy) {
+    mayRest = false;
     pollMouseNow(now);
-    return;
   }
-  const long due = nextDue(now, mayRest);
+  input.movedWhileBusy = false;
+  long due = nextDue(now, mayRest);
+  int& keyLooks = state().loop.keyLooks;
+  if (keyLooks > 0) {
+    --keyLooks;
+    due = std::min(due, now + 1);
+  }
   if (due <= now) return;
   input.waiting = true;
+  input.resting = mayRest;
   input.wake.wait_for(lock, std::chrono::milliseconds(due - now),
                       [&input] { return input.inputPending || input.moved; });
   input.waiting = false;
+  input.resting = false;
   int& followUps = state().loop.followUps;
   if (input.inputPending || input.moved) followUps = kWakeFollowUps;
   else if (followUps > 0) --followUps;
   if (input.moved) pollMouseNow(nowMs());
+  if (input.keyPending) keyLooks = kKeyLooks;
+  input.keyPending = false;
   input.inputPending = false;
   input.moved = false;
 }
@@ -106,7 +123,22 @@ void mouseMoved() {
       input.movedWhileBusy = true;
       return;
     }
+    // In a fast sweep a move that follows a woken one closely is left to the
+    // poll that one queued: waking the loop for each would only cost.
+    const long now = nowMs();
+    if (!input.resting && now - input.lastMoveWakeMs < kMovePollGapMs) return;
+    input.lastMoveWakeMs = now;
     input.moved = true;
+  }
+  input.wake.notify_one();
+}
+
+void wakeForKey() {
+  AllegroInput& input = state().input;
+  {
+    std::lock_guard<std::mutex> lock(input.wakeMutex);
+    input.inputPending = true;
+    input.keyPending = true;
   }
   input.wake.notify_one();
 }

@@ -146,6 +146,7 @@ struct EventLoopState {
   long orderAtLastEnd = 0;  // order when the outermost loop last returned
   bool pollQueued = false;  // the mouse poll queues itself again at every run
   int followUps = 0;        // polls still to take without resting after an input wake
+  int keyLooks = 0;         // 1 ms looks still to take for a key whose wake came before it
   int loopDepth = 0;        // running RunEventLoop calls, nested ones included
   bool stop[kMaxLoopDepth] = {};
   GuiCommand closeCommand = nullptr;  // SetCloseCallback
@@ -217,13 +218,16 @@ struct AllegroInput {
   std::mutex wakeMutex;
   std::condition_variable wake;
   bool inputPending = false;  // guarded by wakeMutex
-  // Also guarded by wakeMutex: the loop waits (a move wakes it, and its mouse
-  // poll then runs at once), a move woke it, and a move came while it was
-  // busy (its mouse poll is then due at once too). So a drag is followed at
-  // the pace of the pointer, not of the poll's timer.
+  bool keyPending = false;    // guarded by wakeMutex: the wake was a key's
+  // Also guarded by wakeMutex: the loop waits, with its mouse poll paused
+  // (resting), a move woke it (and when it last did), and a move came while
+  // it was busy. A move brings the mouse poll forward, so a drag is followed
+  // at the pace of the pointer, not of the poll's timer.
   bool waiting = false;
+  bool resting = false;
   bool moved = false;
   bool movedWhileBusy = false;
+  long lastMoveWakeMs = -1000;  // when a move last woke the loop
 };
 
 struct GuiContext {
@@ -344,7 +348,10 @@ BITMAP* findImage(const char* name, int length);
 
 // ---- Event loop (event_loop.cpp, mouse_dispatch.cpp, keyboard.cpp) ----
 long nowMs();
-void wakeEventLoop();  // from Allegro's input thread: input has arrived
+void wakeEventLoop();
+// Wakes it for a key that may not be in Allegro's buffer yet: the loop then
+// looks again every millisecond for a few milliseconds.
+void wakeForKey();  // from Allegro's input thread: input has arrived
 // From Allegro's input thread: the pointer moved, no button or wheel changed.
 // It wakes only a loop whose mouse poll is paused; a polling loop sees the
 // move at its next poll, and waking it between polls would do nothing.

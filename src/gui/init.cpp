@@ -47,7 +47,8 @@ static bool startHeadless(int width, int height, int depth) {
 
 static void keyArrived(int scancode) {
   noteKeyEvent(scancode);
-  wakeEventLoop();
+  if (scancode & 0x80) wakeEventLoop();  // a release: nothing comes to the buffer
+  else wakeForKey();
 }
 
 static bool startOnScreen() {

@@ -172,6 +172,7 @@ void pollKeyboard() {
   while (keypressed() && !innermostLoopEnding()) {
     int shiftsNow = key_shifts;
     int k = readkey();
+    state().loop.keyLooks = 0;  // it came: no need to look again
     if ((k >> 8) > 0 && (k >> 8) < KEY_MAX && state().input.heldAtDrop[k >> 8]) continue;  // its auto-repeat
     dispatchKey(k >> 8, k & 0xff, modifiersOfKey(k >> 8, shiftsNow));
   }
