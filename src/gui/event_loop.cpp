@@ -133,24 +133,23 @@ void mouseMoved() {
   input.wake.notify_one();
 }
 
-void wakeForKey() {
+namespace {
+
+void wake(bool forKey) {
   AllegroInput& input = state().input;
   {
     std::lock_guard<std::mutex> lock(input.wakeMutex);
     input.inputPending = true;
-    input.keyPending = true;
+    input.keyPending = input.keyPending || forKey;
   }
   input.wake.notify_one();
 }
 
-void wakeEventLoop() {
-  AllegroInput& input = state().input;
-  {
-    std::lock_guard<std::mutex> lock(input.wakeMutex);
-    input.inputPending = true;
-  }
-  input.wake.notify_one();
-}
+}  // namespace
+
+void wakeForKey() { wake(true); }
+
+void wakeEventLoop() { wake(false); }
 
 long nowMs() {
   using namespace std::chrono;
