@@ -84,6 +84,7 @@ bool checkGameDirectory(const char* hostDirectory, Findings& findings, CheckSumm
   TeleportGraph graph;
   std::unordered_set<std::string> letters;
   auto map = std::make_unique<LocalMap>();
+  TeleportList teleports;
   auto data = std::make_unique<MapDataFile>();
   int checked = 0, shown = -1;
   for (const std::string& file : dir.files()) {
@@ -92,7 +93,7 @@ bool checkGameDirectory(const char* hostDirectory, Findings& findings, CheckSumm
     if (hasExtension(file, ".MAP")) {
       summary.maps++;
       mapFiles.push_back(file);
-      graph.add(file, checkMapFile(dir, file, *map, findings));
+      graph.add(file, checkMapFile(dir, file, *map, teleports, findings));
       letters.insert(cellMapLetters(dir.pathOf(file)));
     } else if (hasExtension(file, ".DAT")) {
       summary.dataFiles++;

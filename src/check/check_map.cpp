@@ -20,7 +20,8 @@ bool hasOverlongLine(const TextLines& lines) {
 }  // namespace
 
 std::vector<TeleportFaults> checkMapFile(const GameDirectory& dir, const std::string& file, LocalMap& map,
-                                         Findings& findings) {
+                                         TeleportList& teleports, Findings& findings) {
+  teleports.clear();
   const std::string path = dir.pathOf(file);
   std::string bytes;
   long size = 0;
@@ -39,11 +40,11 @@ std::vector<TeleportFaults> checkMapFile(const GameDirectory& dir, const std::st
   const TextLines lines = scanTextLines(bytes);
   checkLineEnds(file, lines, findings);
   map.kind = NoKind;
-  const bool loaded = map.loadFromBytes(path.c_str(), bytes);
+  const bool loaded = map.loadFromBytes(path.c_str(), bytes, &teleports);
   if (!checkMapLoad(file, map, loaded, lines, findings)) return {};
   checkLoadNotes(file, map.loadNotes(), findings);
   checkMapTiles(file, map, findings);
-  return checkTeleports(file, map, dir, findings);
+  return checkTeleports(file, teleports, dir, findings);
 }
 
 bool checkMapLoad(const std::string& file, const LocalMap& map, bool loaded, const TextLines& lines,
@@ -125,10 +126,10 @@ void sharedCellText(const Finding& f, const char* names, FindingText& text) {
 // A teleport's faults as findings. A second teleport on a cell is a warning:
 // the editor and the game take the first one in the list there, so this one
 // can never be used.
-std::vector<TeleportFaults> checkTeleports(const std::string& file, const LocalMap& map, const GameDirectory& dir,
-                                           Findings& findings) {
+std::vector<TeleportFaults> checkTeleports(const std::string& file, const TeleportList& teleports,
+                                           const GameDirectory& dir, Findings& findings) {
   const std::vector<TeleportFaults> all =
-      teleportFaults(map, [&dir](const std::string& fileName) { return targetExists(dir, fileName); });
+      teleportFaults(teleports, [&dir](const std::string& fileName) { return targetExists(dir, fileName); });
   size_t faults = 0;
   for (const TeleportFaults& t : all) faults += (t.sharesCellWith >= 0) + t.cellOutside + t.targetMissing;
   findings.reserve(faults);

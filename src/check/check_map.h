@@ -12,12 +12,13 @@
 #include "teleport_faults.h"
 #include "text_lines.h"
 
-// Reads the named map into map (kind preset to NoKind, so a failed open is
-// told apart from a header without a kind) and runs every check below.
-// Returns the faults of its teleports, for the checks of the whole world:
-// none when the map could not be read or names no kind.
+// Reads the named map into map, with its teleports into teleports (kind
+// preset to NoKind, so a failed open is told apart from a header without a
+// kind) and runs every check below. Returns the faults of its teleports, for
+// the checks of the whole world (their names are held by teleports): none
+// when the map could not be read or names no kind.
 std::vector<TeleportFaults> checkMapFile(const GameDirectory& dir, const std::string& file, LocalMap& map,
-                                         Findings& findings);
+                                         TeleportList& teleports, Findings& findings);
 
 // The outcome of LocalMap::load: a file that could not be opened, a header
 // without a kind, a short row line or rows missing at the end. True when the
@@ -31,8 +32,8 @@ void checkMapTiles(const std::string& file, const LocalMap& map, Findings& findi
 
 // Each teleport's cell (1..48 x 1..24) and destination ("<dir>\<name>.MAP",
 // found as the editor finds it, in any letter case); returns their faults.
-std::vector<TeleportFaults> checkTeleports(const std::string& file, const LocalMap& map, const GameDirectory& dir,
-                                           Findings& findings);
+std::vector<TeleportFaults> checkTeleports(const std::string& file, const TeleportList& teleports,
+                                           const GameDirectory& dir, Findings& findings);
 
 // What the load read that a save would not give back unchanged: kind words in
 // teleport names, names too long, pieces that are no teleports, numbers held

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "data/local_map.h"
+#include "data/teleport_list.h"
 
 struct TeleportFaults {
   int sharesCellWith = -1;     // the first teleport on its cell, the one ever used; -1 when it is that one
@@ -13,16 +14,20 @@ struct TeleportFaults {
   bool targetMissing = false;  // its destination "<name>.MAP" is not in the map's directory
   bool firstWithName = false;  // no earlier teleport of the map names the same destination (spelled the same)
   int x = 0, y = 0;            // its 1-based cell
-  const char* name = "";       // its destination map's name, held by the map (valid while it is unchanged;
+  const char* name = "";       // its destination map's name, held by the list (valid while it is unchanged;
                                // the copy of the first teleport that names that map)
 };
 
 // True for a cell of the map, 1..48 x 1..24.
 bool teleportCellOnMap(int x, int y);
 
-// The faults of every teleport of map, in order, in one pass (a map with
-// thousands of teleports takes linear time, and no allocation per teleport);
-// mapFileExists(fileName) says whether a file of that name ("NAME.MAP") is in
-// the map's directory, and is asked once for each distinct name.
-std::vector<TeleportFaults> teleportFaults(const LocalMap& map,
+// The faults of every teleport of a map's list, in order, in one pass (a map
+// with thousands of teleports takes linear time, and no allocation per
+// teleport); mapFileExists(fileName) says whether a file of that name
+// ("NAME.MAP") is in the map's directory, and is asked once for each distinct
+// name.
+std::vector<TeleportFaults> teleportFaults(const TeleportList& teleports,
                                            const std::function<bool(const std::string& fileName)>& mapFileExists);
+
+// The teleports of map, in order, into list (emptied first).
+void listTeleports(const LocalMap& map, TeleportList& list);

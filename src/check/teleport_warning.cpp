@@ -7,7 +7,9 @@
 #include "teleport_faults.h"
 
 std::string teleportWarning(const LocalMap& map, const char* directory, int index) {
-  const std::vector<TeleportFaults> all = teleportFaults(map, [directory](const std::string& fileName) {
+  TeleportList teleports;
+  listTeleports(map, teleports);
+  const std::vector<TeleportFaults> all = teleportFaults(teleports, [directory](const std::string& fileName) {
     return isFilePath((std::string(directory) + "\\" + fileName).c_str());
   });
   if (index < 0 || index >= static_cast<int>(all.size())) return "";

@@ -25,12 +25,14 @@ void LocalMap::restoreTile(int x, int y, unsigned char code) {
   if (x >= 0 && x < kMapColumns && y >= 0 && y < kMapRows) tiles_[y][x] = code;
 }
 
+bool storableTeleportName(const char* name, size_t length) {
+  return name && length < static_cast<size_t>(kTeleportNameSize) && !memchr(name, '>', length) &&
+         !memchr(name, '\n', length);
+}
+
 bool LocalMap::addTeleport(int x, int y, const char* name) {
-  // A longer name, a ">" or a line feed would be cut or split on the next load.
-  // A carriage return is carried: the "!" written after every name keeps it
-  // from ever standing before a line feed.
   const size_t length = name ? strlen(name) : 0;
-  if (!name || length >= static_cast<size_t>(kTeleportNameSize) || strpbrk(name, ">\n")) return false;
+  if (!storableTeleportName(name, length)) return false;
   Teleport* t = new Teleport;
   t->x = x;
   t->y = y;

@@ -12,6 +12,7 @@
 #include "data/teleport.h"
 
 class BackupOperation;
+class TeleportList;
 class FileReplacer;
 class LineReader;
 
@@ -71,7 +72,10 @@ class LocalMap {
   bool loadForReading(const char* mapPath);
   // The same read from the bytes of the file at mapPath, read before (the
   // checker reads each file once); the stored path is mapPath, as after load.
-  bool loadFromBytes(const char* mapPath, const std::string& bytes);
+  // Given teleportsInto, the teleports go there (emptied first) instead of
+  // into the map's own list, which stays empty: for code that only looks at
+  // them, where thousands of nodes would cost more than the rest of the read.
+  bool loadFromBytes(const char* mapPath, const std::string& bytes, TeleportList* teleportsInto = nullptr);
 
   // Writes the map to mapPath; the stored path is not changed. Refused (false,
   // nothing written) for kind NoKind or any value that is no kind (kind is a
@@ -105,8 +109,8 @@ class LocalMap {
   // The rows setTile changes: 24 for a Wilderness map, else 23.
   int paintableRows() const { return kind == Wilderness ? kMapRows : kMapRows - 1; }
 
-  // Appends a teleport. Refused (false) for a name that no MAP file can carry:
-  // none, longer than 255 characters, or holding ">" or a line feed.
+  // Appends a teleport. Refused (false) for a name that no MAP file can carry
+  // (see storableTeleportName).
   bool addTeleport(int x, int y, const char* name);
   bool removeTeleport(int index);
   int teleportCount() const;
@@ -153,4 +157,13 @@ class LocalMap {
   bool fileText(const char* mapPath, std::string& text) const;
   bool readFile(LineReader& reader);
   void parseTeleports(const char* header, const char* end);
+  bool takeTeleport(int x, int y, const char* name, size_t length);
+
+  TeleportList* teleportsInto_ = nullptr;  // where a load puts the teleports; nullptr: this map
 };
+
+// A teleport name a MAP file can carry: at most 255 characters, without ">"
+// or a line feed (either would cut or split it on the next load). A carriage
+// return is carried: the "!" written after every name keeps it from ever
+// standing before a line feed.
+bool storableTeleportName(const char* name, size_t length);

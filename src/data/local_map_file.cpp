@@ -11,6 +11,7 @@
 #include "data/decimal_number.h"
 #include "data/line_reader.h"
 #include "data/local_map.h"
+#include "data/teleport_list.h"
 #include "data/text_copy.h"
 #include "platform/file_stream.h"
 #include "platform/file_replacer.h"
@@ -100,7 +101,7 @@ void LocalMap::parsePiece(const std::string& piece) {
   if (name.size() >= kTeleportNameSize) {
     note(notes_.longNames, "a teleport name of " + std::to_string(name.size()) + " characters");
   }
-  addTeleport(static_cast<int>(fileX - 20), static_cast<int>(fileY - 12), name.c_str());
+  takeTeleport(static_cast<int>(fileX - 20), static_cast<int>(fileY - 12), name.c_str(), strlen(name.c_str()));
 }
 
 // The piece as nearly every file has it: digits, ",", digits, ":" and a name
@@ -115,10 +116,23 @@ bool LocalMap::addPlainPiece(const char* piece, const char* end) {
   std::string_view name(p, static_cast<size_t>(end - p));
   if (!name.empty() && name.back() == '!') name.remove_suffix(1);
   if (name.size() >= kTeleportNameSize || holdsKindWord(name)) return false;
+  // A 0 byte ends the name, as it ends it for addTeleport.
+  return takeTeleport(static_cast<int>(fileX - 20), static_cast<int>(fileY - 12), name.data(),
+                      strnlen(name.data(), name.size()));
+}
+
+// A teleport read from the file, into the list the load was given or into
+// the map's own; false, with nothing added, for a name no file can carry.
+bool LocalMap::takeTeleport(int x, int y, const char* name, size_t length) {
+  if (!storableTeleportName(name, length)) return false;
+  if (teleportsInto_) {
+    teleportsInto_->add(x, y, name, length);
+    return true;
+  }
   char text[kTeleportNameSize];
-  memcpy(text, name.data(), name.size());
-  text[name.size()] = 0;
-  return addTeleport(static_cast<int>(fileX - 20), static_cast<int>(fileY - 12), text);
+  memcpy(text, name, length);
+  text[length] = 0;
+  return addTeleport(x, y, text);
 }
 
 // Reads every ">X,Y:NAME!" piece after the header word. A piece without ","
@@ -140,6 +154,7 @@ void LocalMap::parseTeleports(const char* header, const char* end) {
 void LocalMap::clearContent() {
   memset(tiles_, 0, sizeof tiles_);
   clearTeleports();
+  if (teleportsInto_) teleportsInto_->clear();
   rowsRead_ = 0;
   notes_ = MapLoadNotes{};
 }
@@ -168,10 +183,15 @@ bool LocalMap::loadWithMode(const char* mapPath, const char* mode) {
   return read;
 }
 
-bool LocalMap::loadFromBytes(const char* mapPath, const std::string& bytes) {
-  if (!beginLoad(mapPath)) return false;
-  LineReader reader(bytes.data(), bytes.size());
-  return readFile(reader);
+bool LocalMap::loadFromBytes(const char* mapPath, const std::string& bytes, TeleportList* teleportsInto) {
+  teleportsInto_ = teleportsInto;
+  bool read = beginLoad(mapPath);
+  if (read) {
+    LineReader reader(bytes.data(), bytes.size());
+    read = readFile(reader);
+  }
+  teleportsInto_ = nullptr;
+  return read;
 }
 
 // Reads the header and the row lines from reader (a file or bytes read before). A line past the

@@ -39,7 +39,8 @@ Findings checkOneMap(const TempDir& dir, const std::string& file) {
   EXPECT_TRUE(game.open(dir.path().c_str()));
   LocalMap map;
   Findings findings;
-  checkMapFile(game, file, map, findings);
+  TeleportList teleports;
+  checkMapFile(game, file, map, teleports, findings);
   return findings;
 }
 

@@ -48,7 +48,8 @@ Findings checkMap(const TempDir& dir, const std::string& file) {
   EXPECT_TRUE(game.open(dir.path().c_str()));
   LocalMap map;
   Findings findings;
-  checkMapFile(game, file, map, findings);
+  TeleportList teleports;
+  checkMapFile(game, file, map, teleports, findings);
   return findings;
 }
 
