@@ -53,14 +53,14 @@ FindingText& FindingText::add(int number) {
 }
 
 Finding& Findings::warning(const std::string& file, FindingKind kind, FindingFormat format,
-                           std::initializer_list<const char*> names) {
+                           std::initializer_list<std::string_view> names) {
   Finding& f = list_.emplace_back();
   f.file = file;
   f.severity = Severity::Warning;
   f.kind = kind;
   f.format = format;
   f.textAt = texts_.size();
-  for (const char* name : names) texts_.append(name, strlen(name) + 1);
+  for (std::string_view name : names) texts_.append(name).push_back(0);
   f.textSize = texts_.size() - f.textAt;
   return f;
 }

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 enum class Severity { Error, Warning };
@@ -99,7 +100,7 @@ class Findings {
   // which are copied: for findings made by the thousand (one per teleport of
   // a map), where making every text would cost more than finding them.
   Finding& warning(const std::string& file, FindingKind kind, FindingFormat format,
-                   std::initializer_list<const char*> names);
+                   std::initializer_list<std::string_view> names);
 
   // The text of f, one of all(), cut to 511 characters.
   std::string text(const Finding& f) const;

@@ -136,8 +136,9 @@ std::vector<TeleportFaults> checkTeleports(const std::string& file, const Telepo
   for (int i = 0; i < static_cast<int>(all.size()); i++) {
     const TeleportFaults& t = all[static_cast<size_t>(i)];
     if (t.sharesCellWith >= 0) {
+      const TeleportFaults& first = all[static_cast<size_t>(t.sharesCellWith)];
       Finding& f = findings.warning(file, FindingKind::SharedTeleportCell, sharedCellText,
-                                    {all[static_cast<size_t>(t.sharesCellWith)].name, t.name});
+                                    {{first.name, first.nameLength}, {t.name, t.nameLength}});
       f.column = t.x;
       f.row = t.y;
       f.record = i;

@@ -17,6 +17,7 @@ class TargetTable {
  public:
   struct Target {
     const char* name;  // the first teleport's copy of it
+    size_t length;
     uint32_t hash;
     bool found;
   };
@@ -24,13 +25,14 @@ class TargetTable {
   // The target named name, and whether it is new (then it still needs found).
   Target& find(const char* name, bool* added) {
     uint32_t hash = 2166136261u;  // FNV-1a
-    for (const char* c = name; *c; c++) hash = (hash ^ static_cast<unsigned char>(*c)) * 16777619u;
+    const char* end = name;
+    for (; *end; end++) hash = (hash ^ static_cast<unsigned char>(*end)) * 16777619u;
     if ((targets_.size() + 1) * 2 > slots_.size()) grow();
     for (size_t i = hash & (slots_.size() - 1);; i = (i + 1) & (slots_.size() - 1)) {
       const int at = slots_[i];
       if (at < 0) {
         slots_[i] = static_cast<int>(targets_.size());
-        targets_.push_back(Target{name, hash, false});
+        targets_.push_back(Target{name, static_cast<size_t>(end - name), hash, false});
         *added = true;
         return targets_.back();
       }
@@ -98,8 +100,9 @@ std::vector<TeleportFaults> teleportFaults(const TeleportList& teleports,
       if (!first.second) f.sharesCellWith = first.first->second;
     }
     TargetTable::Target& target = targets.find(name, &f.firstWithName);
-    if (f.firstWithName) target.found = mapFileExists(fileName.assign(name).append(".MAP"));
+    if (f.firstWithName) target.found = mapFileExists(fileName.assign(name, target.length).append(".MAP"));
     f.name = target.name;
+    f.nameLength = target.length;
     f.targetMissing = !target.found;
     all.push_back(f);
   }

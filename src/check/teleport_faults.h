@@ -16,6 +16,7 @@ struct TeleportFaults {
   int x = 0, y = 0;            // its 1-based cell
   const char* name = "";       // its destination map's name, held by the list (valid while it is unchanged;
                                // the copy of the first teleport that names that map)
+  size_t nameLength = 0;       // its length
 };
 
 // True for a cell of the map, 1..48 x 1..24.

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 // Far above any line of a real MAP file or settings file.
 constexpr size_t kLineLengthLimit = 1u << 20;
@@ -50,6 +51,29 @@ class LineReader {
         return LineRead::Line;
       }
     }
+  }
+
+  // The same line as a view: into the bytes in memory, without a copy (a
+  // map's header line may hold a hundred thousand characters), or into
+  // scratch for a stream. Valid until the next read or change of scratch.
+  LineRead readLine(std::string_view& line, std::string& scratch, bool* hadLineEnd = nullptr) {
+    line = {};
+    if (file_) {
+      const LineRead got = readLine(scratch, hadLineEnd);
+      line = scratch;
+      return got;
+    }
+    if (hadLineEnd) *hadLineEnd = false;
+    if (pos_ == len_) return LineRead::End;
+    const char* start = data_ + pos_;
+    const char* nl = static_cast<const char*>(memchr(start, '\n', len_ - pos_));
+    const size_t length = nl ? static_cast<size_t>(nl - start) : len_ - pos_;
+    const bool crLf = nl && length > 0 && start[length - 1] == '\r';
+    if (length - crLf > kLineLengthLimit) return LineRead::Unreadable;
+    line = std::string_view(start, length - crLf);
+    pos_ += length + (nl ? 1 : 0);
+    if (hadLineEnd) *hadLineEnd = nl != nullptr;
+    return LineRead::Line;
   }
 
  private:

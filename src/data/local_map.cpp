@@ -26,8 +26,10 @@ void LocalMap::restoreTile(int x, int y, unsigned char code) {
 }
 
 bool storableTeleportName(const char* name, size_t length) {
-  return name && length < static_cast<size_t>(kTeleportNameSize) && !memchr(name, '>', length) &&
-         !memchr(name, '\n', length);
+  if (!name || length >= static_cast<size_t>(kTeleportNameSize)) return false;
+  for (size_t i = 0; i < length; i++)
+    if (name[i] == '>' || name[i] == '\n') return false;
+  return true;
 }
 
 bool LocalMap::addTeleport(int x, int y, const char* name) {

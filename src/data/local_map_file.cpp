@@ -1,6 +1,7 @@
 // The MAP text format of LocalMap: a header line with the kind word and the
 // teleport entries, then one row line per row (a lead character and 48 tile
 // bytes). Reads take whole lines of any length; writes go through FileReplacer.
+#include <algorithm>
 #include <cctype>
 #include <climits>
 #include <cstdio>
@@ -20,18 +21,18 @@ namespace {
 
 constexpr size_t kRowLineLength = 1 + kMapColumns;  // lead character and tiles
 
-bool startsWith(const std::string& text, const char* word) { return text.compare(0, strlen(word), word) == 0; }
+bool startsWith(std::string_view text, const char* word) { return text.compare(0, strlen(word), word) == 0; }
 
 const char* const kKindWords[] = {"WILDERNESS", "LOCAL", "INTERIOR"};
 
-MapKind kindNamedIn(const std::string& header) {
+MapKind kindNamedIn(std::string_view header) {
   if (startsWith(header, "WILDERNESS")) return Wilderness;
   if (startsWith(header, "LOCAL")) return Local;
   if (startsWith(header, "INTERIOR")) return Interior;
   MapKind kind = NoKind;
-  if (header.find("WILDERNESS") != std::string::npos) kind = Wilderness;
-  if (header.find("LOCAL") != std::string::npos) kind = Local;
-  if (header.find("INTERIOR") != std::string::npos) kind = Interior;
+  if (header.find("WILDERNESS") != std::string_view::npos) kind = Wilderness;
+  if (header.find("LOCAL") != std::string_view::npos) kind = Local;
+  if (header.find("INTERIOR") != std::string_view::npos) kind = Interior;
   return kind;
 }
 
@@ -60,9 +61,14 @@ long long plainNumber(const char*& text, const char* end, char stop) {
   return value;
 }
 
+// One pass over the name, since nearly every name holds no kind word at all.
 bool holdsKindWord(std::string_view name) {
-  for (const char* word : kKindWords)
-    if (name.find(word) != std::string_view::npos) return true;
+  for (size_t i = 0; i < name.size(); i++) {
+    const char c = name[i];
+    if (c != 'W' && c != 'L' && c != 'I') continue;
+    for (const char* word : kKindWords)
+      if (word[0] == c && name.compare(i, strlen(word), word) == 0) return true;
+  }
   return false;
 }
 
@@ -198,8 +204,9 @@ bool LocalMap::loadFromBytes(const char* mapPath, const std::string& bytes, Tele
 // reader's limit (or a failing read) means no MAP file at all: the map is then
 // as after a header that names no kind, so nothing can be saved over the file.
 bool LocalMap::readFile(LineReader& reader) {
-  std::string line;
-  LineRead got = reader.readLine(line);
+  std::string_view line;
+  std::string scratch;
+  LineRead got = reader.readLine(line, scratch);
   kind = got == LineRead::Line ? kindNamedIn(line) : NoKind;
   if (kind == NoKind) {
     path[0] = 0;
@@ -210,7 +217,7 @@ bool LocalMap::readFile(LineReader& reader) {
   const int rows = mapKindRowCount(kind);
   for (int r = 0; r < rows; r++) {
     bool lineEnd = false;
-    got = reader.readLine(line, &lineEnd);
+    got = reader.readLine(line, scratch, &lineEnd);
     if (got == LineRead::End) break;  // missing rows stay 0
     if (got == LineRead::Unreadable) {
       clearContent();
@@ -220,12 +227,12 @@ bool LocalMap::readFile(LineReader& reader) {
     }
     if (line.size() + (lineEnd ? 1 : 0) < kRowLineLength) return false;
     // A row line of 47 tiles passes the length test; its line end is the 48th tile.
-    if (line.size() < kRowLineLength) line.push_back('\n');
-    memcpy(tiles_[r], line.data() + 1, kMapColumns);
+    memcpy(tiles_[r], line.data() + 1, std::min<size_t>(line.size() - 1, kMapColumns));
+    if (line.size() < kRowLineLength) tiles_[r][kMapColumns - 1] = '\n';
     rowsRead_ = r + 1;
   }
-  while (rowsRead_ == rows && reader.readLine(line) == LineRead::Line)
-    note(notes_.linesAfterRows, "the line \"" + line.substr(0, 40) + "\" after the last row");
+  while (rowsRead_ == rows && reader.readLine(line, scratch) == LineRead::Line)
+    note(notes_.linesAfterRows, "the line \"" + std::string(line.substr(0, 40)) + "\" after the last row");
   return true;
 }
 
