@@ -11,10 +11,16 @@
 
 #include "platform/host_path.h"
 
+namespace {
+
+bool isParent(const std::string& name) { return name.size() == 2 && name[0] == '.' && name[1] == '.'; }
+
+}  // namespace
+
 void sortDirectoryEntries(std::vector<DirectoryEntry>& entries) {
   std::sort(entries.begin(), entries.end(), [](const DirectoryEntry& a, const DirectoryEntry& b) {
-    if (a.name == "..") return b.name != "..";
-    if (b.name == "..") return false;
+    if (isParent(a.name)) return !isParent(b.name);
+    if (isParent(b.name)) return false;
     if (a.isDirectory != b.isDirectory) return a.isDirectory;
     int c = strcasecmp(a.name.c_str(), b.name.c_str());
     return c != 0 ? c < 0 : a.name < b.name;

@@ -9,6 +9,7 @@
 
 #include "data/line_reader.h"
 #include "data/local_map.h"
+#include "data/teleport_list.h"
 #include "platform/file_stream.h"
 #include "support/temp_dir.h"
 
@@ -397,6 +398,14 @@ TEST(LocalMap, GarbageInputNeverBreaksTheModel) {
     ASSERT_EQ(map.loadNotes().dropped(), fromBytes.loadNotes().dropped());
     ASSERT_EQ(map.teleportCount(), fromBytes.teleportCount());
     for (int i = 0; i < map.teleportCount(); i++) ASSERT_EQ(teleportText(map, i), teleportText(fromBytes, i));
+    // Read with a list for the teleports, the map gets the same and keeps none.
+    static TeleportList listed;
+    ASSERT_EQ(loaded, fromBytes.loadFromBytes(dir.editorPath("G.MAP").c_str(), bytes, &listed));
+    ASSERT_EQ(fromBytes.teleportCount(), 0);
+    ASSERT_EQ(listed.count(), map.teleportCount());
+    for (int i = 0; i < listed.count(); i++)
+      ASSERT_EQ(std::to_string(listed.x(i)) + "," + std::to_string(listed.y(i)) + ":" + listed.name(i),
+                teleportText(map, i));
     for (int c = 0; c < kMapRows * kMapColumns; c++)
       ASSERT_EQ(map.getTile(c % kMapColumns, c / kMapColumns), fromBytes.getTile(c % kMapColumns, c / kMapColumns));
     ASSERT_LE(map.rowsRead(), 24);

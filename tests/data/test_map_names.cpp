@@ -2,7 +2,9 @@
 // bounds of the caller's buffers.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
+#include <vector>
 
 #include "data/map_names.h"
 
@@ -76,4 +78,40 @@ TEST(MapNames, ResultsThatDoNotFitAreRefused) {
   char small[8];
   EXPECT_FALSE(worldMapFileName("", 0, 0, small, sizeof small));
   EXPECT_FALSE(mapNameOf("C:\\ABCDEFGHIJ.MAP", small, sizeof small));
+}
+
+// Names are written as a bounded printf writes them, cut where it cuts:
+// directories near the buffer's size, cells of any number, buffers of every size.
+TEST(MapNames, CellAndWorldNamesAreWhatABoundedPrintfWrites) {
+  unsigned seed = 7;
+  auto next = [&seed](unsigned n) { return static_cast<int>((seed = seed * 1103515245 + 12345) / 65536 % n); };
+  for (int round = 0; round < 600; round++) {
+    const std::string directory = round % 5 == 0 ? "" : "C:\\" + std::string(static_cast<size_t>(next(1100)), 'd');
+    const std::string name = std::string(static_cast<size_t>(next(4)), static_cast<char>('a' + next(26))) +
+                             (next(4) ? ".MAP" : "");
+    const std::string path = directory.empty() ? name : directory + "\\" + name;
+    const int cx = next(6) == 0 ? 1000000000 + next(9) : next(40) - 20, cy = next(40) - 20;
+    const size_t size = 1 + static_cast<size_t>(next(round % 2 ? 40 : 1200));
+    std::vector<char> out(size, 'x'), expected(size, 0);
+    const bool made = cellMapFileName(path.c_str(), cx, cy, out.data(), size);
+    const size_t sep = path.rfind('\\');
+    const std::string parent = sep != std::string::npos && sep >= 1 ? path.substr(0, sep) : path;
+    const size_t dot = name.find('.');
+    bool fits = false;
+    if (dot != std::string::npos && dot >= 2 && parent.size() < kPathBufferSize) {
+      const int n = snprintf(expected.data(), size, "%s\\T%c%c%i%i.MAP", parent.c_str(), name[dot - 2], name[dot - 1],
+                             cx + kCellMapFirstColumn, cy + kCellMapFirstRow);
+      fits = n >= 0 && static_cast<size_t>(n) < size;
+    }
+    ASSERT_EQ(made, fits) << path << " " << size;
+    ASSERT_STREQ(out.data(), expected.data()) << path << " " << size;
+
+    const int col = next(24) - 2, row = next(24) - 2;
+    char world[8], expectedWorld[8] = "";
+    const size_t worldSize = 1 + static_cast<size_t>(next(8));
+    const bool onWorld = col >= 0 && col < kWorldSquares && row >= 0 && row < kWorldSquares;
+    if (onWorld) snprintf(expectedWorld, worldSize, "ZAN%c%c", 'A' + col, 'A' + row);
+    ASSERT_EQ(worldMapName(col, row, world, worldSize), onWorld && worldSize > 5);
+    ASSERT_STREQ(world, expectedWorld);
+  }
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <set>
 #include <sys/stat.h>
 #include <string>
@@ -18,6 +19,7 @@
 #include "check_report.h"
 #include "check_world.h"
 #include "game_tables.h"
+#include "teleport_faults.h"
 #include "teleport_warning.h"
 #include "support/temp_dir.h"
 
@@ -192,6 +194,43 @@ TEST(DolaCheckMap, ManyTeleportsAgainstAModel) {
   EXPECT_FALSE(game.holds("INN.MAP"));
   EXPECT_FALSE(game.holds("Inn.MAP"));
   EXPECT_TRUE(game.holds("new.map"));
+}
+
+// Thousands of destinations, some differing only in letter case: each name is
+// asked about once, and every teleport points at the first copy of its name.
+TEST(DolaCheckMap, TeleportFaultsOfManyNamesAgainstAModel) {
+  unsigned seed = 5;
+  auto next = [&seed](unsigned n) { return static_cast<int>((seed = seed * 1103515245 + 12345) / 65536 % n); };
+  TeleportList list;
+  for (int round = 0; round < 30; round++) {
+    list.clear();
+    const int count = next(3000), names = 1 + next(2000);
+    std::vector<std::string> chosen;
+    for (int i = 0; i < count; i++) {
+      chosen.push_back(next(50) == 0 ? "" : (next(2) ? "t" : "T") + std::to_string(next(static_cast<unsigned>(names))));
+      list.add(next(60) - 5, next(30) - 3, chosen.back().data(), chosen.back().size());
+    }
+    std::map<std::string, int> asked;
+    const std::vector<TeleportFaults> all = teleportFaults(list, [&asked](const std::string& file) {
+      return asked[file]++, file.size() % 2 == 0;
+    });
+    ASSERT_EQ(static_cast<int>(all.size()), count);
+    std::map<std::pair<int, int>, int> firstOnCell;
+    std::map<std::string, int> firstNamed;
+    for (int i = 0; i < count; i++) {
+      const TeleportFaults& f = all[static_cast<size_t>(i)];
+      const auto cell = firstOnCell.emplace(std::make_pair(list.x(i), list.y(i)), i);
+      const auto named = firstNamed.emplace(chosen[static_cast<size_t>(i)], i);
+      ASSERT_EQ(f.sharesCellWith, cell.second ? -1 : cell.first->second);
+      ASSERT_EQ(f.cellOutside, !teleportCellOnMap(list.x(i), list.y(i)));
+      ASSERT_EQ(f.firstWithName, named.second);
+      ASSERT_EQ(f.targetMissing, chosen[static_cast<size_t>(i)].size() % 2 != 0);
+      ASSERT_EQ(f.name, list.name(named.first->second));
+      ASSERT_EQ(std::string(f.name, f.nameLength), chosen[static_cast<size_t>(i)]);
+    }
+    ASSERT_EQ(asked.size(), firstNamed.size());
+    for (const auto& a : asked) ASSERT_EQ(a.second, 1) << a.first;
+  }
 }
 
 TEST(DolaCheckPlacements, EveryIdInUseNamesARecordOfItsTable) {
