@@ -17,7 +17,7 @@ class NameWriter {
  public:
   NameWriter(char* out, size_t outSize) : out_(out), size_(outSize) { out_[0] = 0; }
   NameWriter& add(const char* text, size_t length) {
-    const size_t room = used_ < size_ ? size_ - 1 - used_ : 0;
+    const size_t room = size_ - 1 - used_;  // used_ stays below size_
     const size_t n = length < room ? length : room;
     memcpy(out_ + used_, text, n);
     used_ += n;

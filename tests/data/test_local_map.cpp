@@ -145,19 +145,19 @@ TEST(LocalMap, KindFromTheLeadingWordElseTheLastKindWordFound) {
 // first said in words.
 TEST(LocalMap, LoadNotesWhatASaveWouldDropOrRewrite) {
   TempDir dir;
-  writeFileBytes(dir.file("A.MAP"), "LOCAL!~EXIT~>garbage!>25:X!>a,b:Y!>99999999999,13:Z!>21,13:" +
+  writeFileBytes(dir.file("A.MAP"), "LOCAL!~EXIT~>garbage!>25:X!>a,b:Y!>21x,13:V!>99999999999,13:Z!>21,13:" +
                                         std::string(300, 'N') + "!>21,13:OK!\r\n" + rowLines(23) + "\r\nmore\r\n");
   LocalMap map;
   ASSERT_TRUE(map.load(dir.editorPath("A.MAP").c_str()));
   const MapLoadNotes& notes = map.loadNotes();
-  EXPECT_EQ(3, notes.malformedPieces.count);
+  EXPECT_EQ(4, notes.malformedPieces.count);
   EXPECT_EQ(1, notes.clampedNumbers.count);
   EXPECT_EQ(1, notes.longNames.count);
   EXPECT_EQ(2, notes.linesAfterRows.count);
   EXPECT_EQ(0, notes.kindWordNames.count);
   EXPECT_EQ("the teleport piece \">garbage!\" is no teleport", notes.firstDropped());
   EXPECT_EQ("a teleport name of 300 characters", notes.longNames.first);
-  EXPECT_EQ(3, map.teleportCount());  // Y (cell 0 - 20, 0 - 12), Z (held), OK
+  EXPECT_EQ(4, map.teleportCount());  // Y (cell 0 - 20, 0 - 12), V (cell 21 - 20), Z (held), OK
 
   writeFileBytes(dir.file("B.MAP"), "LOCAL!~EXIT~>21,13:OK!\r\n" + rowLines(23));
   ASSERT_TRUE(map.loadForReading(dir.editorPath("B.MAP").c_str()));
