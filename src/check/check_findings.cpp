@@ -3,7 +3,6 @@
 // carries.
 #include "check_findings.h"
 
-#include <charconv>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -36,20 +35,6 @@ const char* findingKindName(FindingKind kind) {
     case FindingKind::UnfinishedWrite: return "unfinished-write";
   }
   return "unknown";
-}
-
-FindingText& FindingText::add(const char* text, size_t length) {
-  const size_t n = std::min(length, kFindingTextSize - 1 - used_);
-  memcpy(text_ + used_, text, n);
-  used_ += n;
-  text_[used_] = 0;
-  return *this;
-}
-
-FindingText& FindingText::add(int number) {
-  char digits[16];
-  const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, number);
-  return add(digits, static_cast<size_t>(end.ptr - digits));
 }
 
 Finding& Findings::warning(const std::string& file, FindingKind kind, FindingFormat format,

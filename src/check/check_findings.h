@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "data/bounded_text.h"
+
 enum class Severity { Error, Warning };
 
 // Stable names for the JSON output ("kind"); one per check.
@@ -75,16 +77,24 @@ constexpr size_t kFindingTextSize = 512;  // a finding's text is cut to 511 char
 // writes into.
 class FindingText {
  public:
-  FindingText() { text_[0] = 0; }
-  FindingText& add(const char* text, size_t length);
+  FindingText() : writer_(text_, sizeof text_) {}
+  FindingText(const FindingText&) = delete;
+  FindingText& operator=(const FindingText&) = delete;
+  FindingText& add(const char* text, size_t length) {
+    writer_.add(text, length);
+    return *this;
+  }
   FindingText& add(const char* text) { return add(text, strlen(text)); }
-  FindingText& add(int number);
+  FindingText& add(int number) {
+    writer_.add(number);
+    return *this;
+  }
   const char* text() const { return text_; }
-  size_t size() const { return used_; }
+  size_t size() const { return writer_.size(); }
 
  private:
   char text_[kFindingTextSize];
-  size_t used_ = 0;
+  BoundedText writer_;
 };
 
 class Findings {

@@ -12,9 +12,9 @@
 #include "data/teleport.h"
 
 class BackupOperation;
-class TeleportList;
 class FileReplacer;
 class LineReader;
+class TeleportList;
 
 constexpr int kMapColumns = 48;
 constexpr int kMapRows = 24;

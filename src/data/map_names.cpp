@@ -2,60 +2,35 @@
 // written into the caller's buffer with a bounded copy.
 #include "data/map_names.h"
 
-#include <charconv>
 #include <cstdio>
 #include <cstring>
 
+#include "data/bounded_text.h"
 #include "platform/editor_path.h"
 
 namespace {
 
-// A text written piece by piece into out as snprintf would write it: what
-// fits, always ended by a 0. Names are made for every map of a world and
-// every file a check reads, where printf's parsing would cost most of it.
-class NameWriter {
- public:
-  NameWriter(char* out, size_t outSize) : out_(out), size_(outSize) { out_[0] = 0; }
-  NameWriter& add(const char* text, size_t length) {
-    const size_t room = size_ - 1 - used_;  // used_ stays below size_
-    const size_t n = length < room ? length : room;
-    memcpy(out_ + used_, text, n);
-    used_ += n;
-    out_[used_] = 0;
-    wanted_ += length;
-    return *this;
-  }
-  NameWriter& add(char c) { return add(&c, 1); }
-  NameWriter& add(int number) {
-    char digits[16];
-    const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, number);
-    return add(digits, static_cast<size_t>(end.ptr - digits));
-  }
-  // The whole text fitted.
-  bool fits() const { return wanted_ < size_; }
-
- private:
-  char* out_;
-  size_t size_;
-  size_t used_ = 0;
-  size_t wanted_ = 0;
-};
-
 bool copyPrefix(const char* text, size_t length, char* out, size_t outSize) {
   if (!out || outSize == 0) return false;
-  return NameWriter(out, outSize).add(text, length).fits();
+  return BoundedText(out, outSize).add(text, length).fits();
 }
 
 bool fits(int written, size_t outSize) { return written >= 0 && static_cast<size_t>(written) < outSize; }
 
 bool onWorld(int col, int row) { return col >= 0 && col < kWorldSquares && row >= 0 && row < kWorldSquares; }
 
+// The length of a path's directory: up to its last backslash, or the whole
+// path when it has none after its first character.
+size_t directoryLength(const char* path) {
+  const char* sep = lastBackslash(path, 1);
+  return sep ? static_cast<size_t>(sep - path) : strlen(path);
+}
+
 }  // namespace
 
 bool directoryOf(const char* path, char* out, size_t outSize) {
   if (!path) path = "";
-  const char* sep = lastBackslash(path, 1);
-  return copyPrefix(path, sep ? static_cast<size_t>(sep - path) : strlen(path), out, outSize);
+  return copyPrefix(path, directoryLength(path), out, outSize);
 }
 
 bool directoryPrefixOf(const char* path, char* out, size_t outSize) {
@@ -82,11 +57,10 @@ bool cellMapFileName(const char* mapPath, int cx, int cy, char* out, size_t outS
   const char* name = sep ? sep + 1 : mapPath;
   const char* dot = strchr(name, '.');
   if (!dot || dot - name < 2) return false;
-  const char* directoryEnd = lastBackslash(mapPath, 1);
-  const size_t directoryLength = directoryEnd ? static_cast<size_t>(directoryEnd - mapPath) : strlen(mapPath);
-  if (directoryLength >= kPathBufferSize) return false;  // as the directory's own buffer would refuse it
-  NameWriter text(out, outSize);
-  text.add(mapPath, directoryLength).add('\\').add('T').add(dot[-2]).add(dot[-1]);
+  const size_t directory = directoryLength(mapPath);
+  if (directory >= kPathBufferSize) return false;  // as directoryOf into a path buffer would refuse it
+  BoundedText text(out, outSize);
+  text.add(mapPath, directory).add('\\').add('T').add(dot[-2]).add(dot[-1]);
   return text.add(cx + kCellMapFirstColumn).add(cy + kCellMapFirstRow).add(".MAP", 4).fits();
 }
 
@@ -94,7 +68,7 @@ bool worldMapName(int col, int row, char* out, size_t outSize) {
   if (!out || outSize == 0) return false;
   out[0] = 0;
   if (!onWorld(col, row)) return false;
-  NameWriter name(out, outSize);
+  BoundedText name(out, outSize);
   return name.add("ZAN", 3).add(static_cast<char>('A' + col)).add(static_cast<char>('A' + row)).fits();
 }
 
